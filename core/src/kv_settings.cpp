@@ -1,0 +1,89 @@
+#include "core/kv_settings.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/kv_properties_list.h"
+#include "core/path_mapping.h"
+
+#ifndef KV_SOURCE_DIR
+#define KV_SOURCE_DIR "."
+#endif
+
+namespace {
+
+Kv_String environment(const char* name) {
+    const char* value = std::getenv(name);
+    return Kv_String(value ? value : "");
+}
+
+// The settings file as last read; read again when its path, time or size changes, so that
+// texts looked up by the thousand do not read the file each time.
+const Kv_PropertiesList& settingsList() {
+    static Kv_String cachedPath;
+    static std::filesystem::file_time_type cachedTime;
+    static std::uintmax_t cachedSize = 0;
+    static Kv_PropertiesList cached;
+    Kv_String path = Kv_Settings::settingsFile();
+    std::error_code ec;
+    std::filesystem::path hostPath = kvMapPath(path);
+    auto time = std::filesystem::last_write_time(hostPath, ec);
+    if (ec) {
+        cached.clear();
+        cachedPath.clear();
+        return cached;
+    }
+    std::uintmax_t size = std::filesystem::file_size(hostPath, ec);
+    if (path != cachedPath || time != cachedTime || size != cachedSize) {
+        // A malformed file still gives what it held before the fault.
+        cached.readFromFile(path);
+        cachedPath = path;
+        cachedTime = time;
+        cachedSize = size;
+    }
+    return cached;
+}
+
+// A value from the settings file; empty when the file or the name is missing.
+Kv_String fromSettingsFile(const char* name) {
+    Kv_String value;
+    settingsList().getProperty(name, value);
+    return value;
+}
+
+Kv_String folderWithEnd(Kv_String folder) {
+    if (!folder.isEmpty() && !kvIsPathSeparator(folder.at(folder.length() - 1))) folder.append('/');
+    return folder;
+}
+
+Kv_String folderSetting(const char* variable, const char* settingName, const char* bundled) {
+    Kv_String folder = environment(variable);
+    if (folder.isEmpty()) folder = fromSettingsFile(settingName);
+    if (folder.isEmpty()) folder = Kv_String(KV_SOURCE_DIR "/") + bundled;
+    return folderWithEnd(folder);
+}
+
+}  // namespace
+
+Kv_String Kv_Settings::settingsFile() {
+    Kv_String path = environment("KV_SETTINGS_FILE");
+    if (!path.isEmpty()) return path;
+    Kv_String config = environment("XDG_CONFIG_HOME");
+    if (config.isEmpty()) {
+        Kv_String home = environment("HOME");
+        if (home.isEmpty()) return {};
+        config = home + "/.config";
+    }
+    return config + "/karvel/settings.txt";
+}
+
+Kv_String Kv_Settings::libDir() { return folderSetting("KV_LIB_DIR", "libDir", "library"); }
+
+Kv_String Kv_Settings::kvDir() { return folderSetting("KV_DIR", "kvDir", "install"); }
+
+Kv_String Kv_Settings::language() {
+    Kv_String language = environment("KV_LANGUAGE");
+    if (language.isEmpty()) language = fromSettingsFile("language");
+    if (language.isEmpty()) language = "en";
+    return language;
+}

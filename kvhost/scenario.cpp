@@ -1,0 +1,243 @@
+#include "scenario.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "host/text_encoding.h"
+#include "win/types.h"
+#include "win/input.h"
+
+namespace kvhost {
+
+namespace {
+
+using nlohmann::json;
+
+// A fault found while reading; carries the reason up to the step that names it.
+struct Refusal {
+    std::string reason;
+};
+
+[[noreturn]] void refuse(std::string reason) { throw Refusal{std::move(reason)}; }
+
+class Members {
+public:
+    Members(const json& object, std::string what) : object_(object), what_(std::move(what)) {
+        if (!object.is_object()) refuse(what_ + " must be a JSON object");
+    }
+    const json* find(const char* name) {
+        known_.insert(name);
+        auto found = object_.find(name);
+        return found == object_.end() ? nullptr : &*found;
+    }
+    int integer(const char* name, bool required, int fallback = 0) {
+        const json* member = find(name);
+        if (!member) {
+            if (required) refuse(what_ + " needs \"" + name + "\"");
+            return fallback;
+        }
+        if (!member->is_number_integer()) refuse(what_ + ": \"" + name + "\" must be an integer");
+        return member->get<int>();
+    }
+    std::string text(const char* name, bool required) {
+        const json* member = find(name);
+        if (!member) {
+            if (required) refuse(what_ + " needs \"" + name + "\"");
+            return {};
+        }
+        if (!member->is_string()) refuse(what_ + ": \"" + name + "\" must be a text");
+        return host::utf8ToCp1252(member->get<std::string>());
+    }
+    void finish() const {
+        for (const auto& item : object_.items())
+            if (!known_.count(item.key())) refuse(what_ + ": unknown member \"" + item.key() + "\"");
+    }
+
+private:
+    const json& object_;
+    std::string what_;
+    std::set<std::string> known_;
+};
+
+unsigned keyByName(const json& key) {
+    if (key.is_number_unsigned()) return key.get<unsigned>();
+    if (!key.is_string()) refuse("\"key\" must be a key name or a virtual key number");
+    static const std::map<std::string, unsigned> names = {
+        {"ENTER", VK_RETURN}, {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"TAB", VK_TAB},
+        {"SPACE", VK_SPACE},  {"BACK", VK_BACK},     {"DELETE", VK_DELETE}, {"HOME", VK_HOME},
+        {"END", VK_END},      {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},   {"UP", VK_UP},
+        {"DOWN", VK_DOWN},    {"PRIOR", VK_PRIOR},   {"NEXT", VK_NEXT},     {"INSERT", VK_INSERT},
+        {"F1", VK_F1},        {"F2", VK_F2},
+    };
+    std::string name = key.get<std::string>();
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) return static_cast<unsigned>(name[0]);
+    auto found = names.find(name);
+    if (found == names.end()) refuse("unknown key \"" + key.get<std::string>() + "\"");
+    return found->second;
+}
+
+unsigned modifiersOf(const json* list) {
+    if (!list) return 0;
+    if (!list->is_array()) refuse("\"modifiers\" must be an array of \"shift\", \"ctrl\", \"alt\"");
+    unsigned bits = 0;
+    for (const json& item : *list) {
+        std::string name = item.is_string() ? item.get<std::string>() : std::string();
+        if (name == "shift") bits |= win::input::Shift;
+        else if (name == "ctrl") bits |= win::input::Control;
+        else if (name == "alt") bits |= win::input::Alt;
+        else refuse("\"modifiers\" must be an array of \"shift\", \"ctrl\", \"alt\"");
+    }
+    return bits;
+}
+
+UserAction readAction(const json& in, size_t index) {
+    Members m(in, "user action " + std::to_string(index + 1));
+    UserAction action;
+    action.verb = m.text("do", true);
+    const std::string& verb = action.verb;
+    if (verb == "click" || verb == "doubleClick") {
+        action.dialog = m.integer("dialog", true);
+        action.control = m.integer("control", true);
+        action.modifiers = modifiersOf(m.find("modifiers"));
+    } else if (verb == "type") {
+        action.dialog = m.integer("dialog", true);
+        action.text = m.text("text", true);
+    } else if (verb == "key") {
+        action.dialog = m.integer("dialog", true);
+        const json* key = m.find("key");
+        if (!key) refuse("user action " + std::to_string(index + 1) + " needs \"key\"");
+        action.key = keyByName(*key);
+        action.modifiers = modifiersOf(m.find("modifiers"));
+    } else if (verb == "choose") {
+        action.dialog = m.integer("dialog", true);
+        action.control = m.integer("control", true);
+        action.index = m.integer("index", false, -1);
+        action.text = m.text("item", false);
+        if ((action.index < 0) == action.text.empty())
+            refuse("user action " + std::to_string(index + 1) + ": \"choose\" needs either \"index\" or \"item\"");
+    } else if (verb == "toggleCheck" || verb == "chooseTab") {
+        action.dialog = m.integer("dialog", true);
+        action.control = m.integer("control", true);
+        action.index = m.integer("index", true);
+    } else if (verb == "close") {
+        action.dialog = m.integer("dialog", true);
+    } else if (verb == "answerMessageBox") {
+        action.number = m.integer("button", true);
+    } else if (verb == "answerFileDialog") {
+        action.text = m.text("path", true);
+    } else if (verb == "chooseMenuItem") {
+        action.number = m.integer("command", true);
+    } else if (verb == "wait") {
+        action.number = m.integer("ms", true);
+        if (action.number < 0) refuse("user action " + std::to_string(index + 1) + ": \"ms\" must not be negative");
+    } else if (verb == "shot") {
+        action.dialog = m.integer("dialog", true);
+        action.text = m.text("file", true);
+    } else if (verb != "cancelFileDialog" && verb != "dismissMenu") {
+        refuse("user action " + std::to_string(index + 1) + ": unknown action \"" + verb + "\"");
+    }
+    m.finish();
+    return action;
+}
+
+PrintWhat printByName(const json& name) {
+    static const std::map<std::string, PrintWhat> names = {
+        {"result", PrintWhat::Result},           {"outputs", PrintWhat::Outputs},
+        {"record", PrintWhat::Record},           {"commandLine", PrintWhat::CommandLine},
+        {"drawingLog", PrintWhat::DrawingLog},
+    };
+    auto found = name.is_string() ? names.find(name.get<std::string>()) : names.end();
+    if (found == names.end())
+        refuse("\"print\" takes \"result\", \"outputs\", \"record\", \"commandLine\" and \"drawingLog\"");
+    return found->second;
+}
+
+Step readStep(const json& in, int number) {
+    Members m(in, "the step");
+    Step step;
+    step.number = number;
+    if (const json* call = m.find("call")) {
+        if (!call->is_string() || call->get<std::string>().empty()) refuse("\"call\" must name an exported function");
+        step.call = call->get<std::string>();
+    }
+    if (const json* arguments = m.find("arguments")) {
+        if (!arguments->is_object()) refuse("\"arguments\" must be a JSON object");
+        step.arguments = *arguments;
+    }
+    if (const json* user = m.find("user")) {
+        if (!user->is_array()) refuse("\"user\" must be an array of user actions");
+        for (size_t i = 0; i < user->size(); ++i) step.user.push_back(readAction((*user)[i], i));
+    }
+    if (const json* print = m.find("print")) {
+        if (print->is_array()) {
+            for (const json& item : *print) step.print.push_back(printByName(item));
+        } else {
+            step.print.push_back(printByName(*print));
+        }
+    }
+    if (const json* expect = m.find("expect")) {
+        if (!expect->is_object()) refuse("\"expect\" must be a JSON object of outputs");
+        step.expect = *expect;
+    }
+    m.finish();
+    if (step.call.empty() && (in.contains("user") || in.contains("expect") || in.contains("arguments")))
+        refuse("\"arguments\", \"user\" and \"expect\" belong to a step with \"call\"");
+    if (step.call.empty() && step.print.empty()) refuse("a step needs \"call\" or \"print\"");
+    return step;
+}
+
+}  // namespace
+
+ReadResult parseScenario(const std::string& text, const std::string& file, Scenario& out) {
+    ReadResult result;
+    json document = json::parse(text, nullptr, false);
+    if (document.is_discarded()) {
+        // Parse again with exceptions to learn where it broke.
+        try {
+            json checked = json::parse(text);
+            (void)checked;
+        } catch (const json::parse_error& e) {
+            result.error = file + ": not valid JSON (byte " + std::to_string(e.byte) + ")";
+            return result;
+        }
+        result.error = file + ": not valid JSON";
+        return result;
+    }
+    Scenario scenario;
+    scenario.file = file;
+    int stepNumber = 0;
+    try {
+        Members top(document, "the scenario");
+        scenario.title = top.text("title", false);
+        const json* steps = top.find("steps");
+        if (!steps || !steps->is_array() || steps->empty()) refuse("\"steps\" must be a non-empty array");
+        top.finish();
+        for (const json& step : *steps) {
+            ++stepNumber;
+            scenario.steps.push_back(readStep(step, stepNumber));
+        }
+    } catch (const Refusal& refusal) {
+        result.error = file + ": " + (stepNumber ? "step " + std::to_string(stepNumber) + ": " : "") + refusal.reason;
+        return result;
+    }
+    out = std::move(scenario);
+    result.ok = true;
+    return result;
+}
+
+ReadResult readScenarioFile(const std::string& path, Scenario& out) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return {false, path + ": cannot be read (it is a folder)"};
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {false, path + ": cannot be read"};
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad()) return {false, path + ": cannot be read"};
+    return parseScenario(text.str(), path, out);
+}
+
+}  // namespace kvhost

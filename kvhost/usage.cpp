@@ -1,0 +1,70 @@
+#include "usage.h"
+
+namespace kvhost {
+
+const char* usageText() {
+    return R"(kvhost: loads the module like the CAD host does and runs scenarios against it.
+
+Usage:
+  kvhost run [--module LIB] [--shots DIR] SCENARIO.json...
+  kvhost shot [--module LIB] SCENARIO.json DIALOG_ID PICTURE.png|.svg
+  kvhost list [--module LIB]
+  kvhost --help
+
+run    Loads the module (dlopen, attach, initialise message), runs each scenario's steps in
+       order, then sends the unload message and detaches.  --shots DIR writes a picture of
+       every dialog when it is first shown and just before it closes:
+       DIR/NNN-<resource id>-shown.png and DIR/NNN-<resource id>-closing.png, numbered in
+       order over the whole run ("messagebox" and "filedialog" stand for the id of those).
+shot   Runs the scenario and writes a picture of the dialog with that resource id as it
+       looks when it is first shown.
+list   Prints the module's callable exports.
+The module defaults to $KV_MODULE, else the library this kvhost was built with.
+
+Scenario file (JSON, texts in UTF-8):
+  {
+    "title": "Ask for a beam name",                  optional
+    "steps": [
+      { "call": "TextEntryDialog",                   an exported function (see kvhost list)
+        "arguments": { "title": "New beam", "text": "B1" },   records in their JSON form
+        "user": [                                    the person answering the dialogs
+          { "do": "type", "dialog": 8069, "text": "Main beam" },
+          { "do": "click", "dialog": 8069, "control": 1 }
+        ],
+        "print": ["result", "record"],               what to print after the call
+        "expect": { "result": true }                 outputs that must be equal
+      },
+      { "print": ["commandLine", "drawingLog"] }     a step that only prints
+    ]
+  }
+
+User actions ("dialog" is a dialog's resource id, "control" a control id; 0 is the dialog):
+  {"do":"click", "dialog":D, "control":C [, "modifiers":["shift","ctrl","alt"]]}
+  {"do":"doubleClick", "dialog":D, "control":C}
+  {"do":"type", "dialog":D, "text":"..."}            to the focused control
+  {"do":"key", "dialog":D, "key":"ENTER" [, "modifiers":[...]]}
+        keys: ENTER ESCAPE TAB SPACE BACK DELETE HOME END LEFT RIGHT UP DOWN PRIOR NEXT
+              INSERT F1 F2, a letter or digit, or a virtual key number
+  {"do":"choose", "dialog":D, "control":C, "index":N}   or "item":"text" (list or combo box)
+  {"do":"toggleCheck", "dialog":D, "control":C, "index":N}
+  {"do":"chooseTab", "dialog":D, "control":C, "index":N}
+  {"do":"close", "dialog":D}                         the caption's close box
+  {"do":"answerMessageBox", "button":6}              IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7
+  {"do":"answerFileDialog", "path":"..."}   {"do":"cancelFileDialog"}
+  {"do":"chooseMenuItem", "command":N}      {"do":"dismissMenu"}
+  {"do":"wait", "ms":50}                             advances the virtual clock
+  {"do":"shot", "dialog":D, "file":"x.png"}          a picture of the open dialog now
+Actions left when the call returns are played against the windows it left open.
+
+Print: "result" (the function's result), "outputs" (everything it gave back), "record" (the
+record it gave back), "commandLine" (what was printed on the host's command line since the
+last time it was printed), "drawingLog" (every change made to the drawing).
+
+Exit status: 0 every step succeeded; 1 a step failed (unknown function, refused argument,
+user action for a dialog that is not open, unused actions, unmet expectation); 2 a scenario
+could not be read or the command line is wrong; 3 the module could not be loaded.  Every
+failure prints "file: step N: reason" on standard error and stops the run.
+)";
+}
+
+}  // namespace kvhost

@@ -1,0 +1,261 @@
+// Kv_Spread: reading and writing cells, columns and rows, and the selection.
+#include <cstdlib>
+#include <vector>
+
+#include "spread/kv_spread.h"
+
+bool Kv_Spread::readText(int col, int row, Kv_String& text, CellTextKind kind) const {
+    text.clear();
+    int length = 0;
+    switch (kind) {
+        case CellTextKind::Data: length = GetDataLen(col, row); break;
+        case CellTextKind::Formula: length = GetFormulaLen(col, row); break;
+        case CellTextKind::Tag: length = GetCellTag(col, row, nullptr); break;
+        case CellTextKind::Value: length = GetValueLen(col, row); break;
+    }
+    if (length < 0) return false;
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    int got = 0;
+    switch (kind) {
+        case CellTextKind::Data: got = GetData(col, row, buffer.data()); break;
+        case CellTextKind::Formula: got = GetFormula(col, row, buffer.data()); break;
+        case CellTextKind::Tag: got = GetCellTag(col, row, buffer.data()); break;
+        case CellTextKind::Value: got = GetValue(col, row, buffer.data()); break;
+    }
+    if (got == 0) return false;
+    buffer[static_cast<size_t>(length)] = '\0';
+    text = Kv_String(buffer.data());
+    return true;
+}
+
+bool Kv_Spread::getCellText(int col, int row, Kv_String& text, CellTextKind kind) const {
+    if (!attached) return false;
+    return readText(col, row, text, kind);
+}
+
+bool Kv_Spread::setCellText(int col, int row, const Kv_String& text) {
+    return attached && SetData(col, row, text.c_str()) != 0;
+}
+
+bool Kv_Spread::setCellDouble(int col, int row, double value) {
+    return attached && SetData(col, row, Kv_String(value, 2).c_str()) != 0;
+}
+
+bool Kv_Spread::getCellDouble(int col, int row, double& value) const {
+    Kv_String text;
+    if (!getCellText(col, row, text, CellTextKind::Value)) return false;
+    value = std::atof(text.c_str());
+    return true;
+}
+
+bool Kv_Spread::getCellBool(int col, int row, bool& value) const {
+    Kv_String text;
+    if (!getCellText(col, row, text, CellTextKind::Value)) return false;
+    if (text == "1") value = true;
+    else if (text == "0") value = false;
+    else return false;
+    return true;
+}
+
+bool Kv_Spread::setCellBool(int col, int row, bool value) {
+    return attached && SetData(col, row, value ? "1" : "0") != 0;
+}
+
+bool Kv_Spread::isCheckBoxCell(int col, int row) const {
+    if (!attached) return false;
+    SS_CELLTYPE type;
+    return GetCellType(col, row, &type) && type.Type == kSSTypeCheckBox;
+}
+
+bool Kv_Spread::writeColumn(int col, int count, bool asValue, Kv_String (*textOf)(const void*, int),
+                            const void* items) {
+    if (!attached || col > GetMaxCols()) return false;
+    const int rows = GetMaxRows();
+    for (int i = 0; i < count && i + 1 <= rows; ++i) {
+        const Kv_String text = textOf(items, i);
+        if (asValue) SetValue(col, i + 1, text.c_str());
+        else SetData(col, i + 1, text.c_str());
+    }
+    return true;
+}
+
+bool Kv_Spread::setColStrings(int col, const Kv_StringArray& strings, bool asValue) {
+    return writeColumn(col, strings.length(), asValue,
+                       [](const void* p, int i) { return (*static_cast<const Kv_StringArray*>(p))[i]; }, &strings);
+}
+
+bool Kv_Spread::setColInts(int col, const Kv_Array<int>& ints) {
+    return writeColumn(col, ints.length(), false,
+                       [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); },
+                       &ints);
+}
+
+bool Kv_Spread::setColDoubles(int col, const Kv_Array<double>& doubles) {
+    return writeColumn(
+        col, doubles.length(), false,
+        [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<double>*>(p))[i], 2); }, &doubles);
+}
+
+bool Kv_Spread::setColBools(int col, const Kv_Array<bool>& bools) {
+    // Element access of a bool array hands out a reference into packed bits; iterate by value.
+    Kv_StringArray texts;
+    for (bool value : bools) texts.append(value ? "1" : "0");
+    return setColStrings(col, texts, false);
+}
+
+bool Kv_Spread::setColIntsAsValues(int col, const Kv_Array<int>& ints) {
+    if (!attached) return false;
+    // The values are row numbers of this sheet: one that names no row reads as "none".
+    Kv_Array<int> clamped;
+    const int rows = GetMaxRows();
+    for (int i = 0; i < ints.length(); ++i) clamped.append(ints[i] < 0 || ints[i] > rows ? 0 : ints[i]);
+    return writeColumn(col, clamped.length(), true,
+                       [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); },
+                       &clamped);
+}
+
+bool Kv_Spread::getColStrings(int col, Kv_StringArray& strings, CellTextKind kind) const {
+    if (!attached || col > GetMaxCols()) return false;
+    strings.removeAll();
+    const int rows = GetMaxRows();
+    for (int row = 1; row <= rows; ++row) {
+        Kv_String text;
+        readText(col, row, text, kind);
+        strings.append(text);
+    }
+    return true;
+}
+
+bool Kv_Spread::getColValues(int col, Kv_StringArray& strings) const {
+    return getColStrings(col, strings, CellTextKind::Value);
+}
+
+bool Kv_Spread::getColData(int col, Kv_StringArray& strings) const {
+    return getColStrings(col, strings, CellTextKind::Data);
+}
+
+bool Kv_Spread::getColInts(int col, Kv_Array<int>& ints) const {
+    Kv_StringArray texts;
+    if (!getColValues(col, texts)) return false;
+    ints.removeAll();
+    for (int i = 0; i < texts.length(); ++i) ints.append(std::atoi(texts[i].c_str()));
+    return true;
+}
+
+bool Kv_Spread::getColDoubles(int col, Kv_Array<double>& doubles) const {
+    Kv_StringArray texts;
+    if (!getColValues(col, texts)) return false;
+    doubles.removeAll();
+    for (int i = 0; i < texts.length(); ++i) doubles.append(std::atof(texts[i].c_str()));
+    return true;
+}
+
+bool Kv_Spread::getColBools(int col, Kv_Array<bool>& bools) const {
+    Kv_StringArray texts;
+    if (!getColValues(col, texts)) return false;
+    bools.removeAll();
+    for (int i = 0; i < texts.length(); ++i) bools.append(texts[i] == "1");
+    return true;
+}
+
+bool Kv_Spread::setRowStrings(int row, const Kv_StringArray& strings, bool asValue) {
+    if (!attached || row > GetMaxRows()) return false;
+    const int cols = GetMaxCols();
+    for (int i = 0; i < strings.length() && i + 1 <= cols; ++i) {
+        if (asValue) SetValue(i + 1, row, strings[i].c_str());
+        else SetData(i + 1, row, strings[i].c_str());
+    }
+    return true;
+}
+
+bool Kv_Spread::getRowStrings(int row, Kv_StringArray& strings) const {
+    if (!attached || row > GetMaxRows()) return false;
+    strings.removeAll();
+    const int cols = GetMaxCols();
+    for (int col = 1; col <= cols; ++col) {
+        Kv_String text;
+        readText(col, row, text, CellTextKind::Value);
+        strings.append(text);
+    }
+    return true;
+}
+
+bool Kv_Spread::setHeaderColTexts(const Kv_StringArray& strings) { return setColStrings(kSSHeader, strings); }
+bool Kv_Spread::setHeaderRowTexts(const Kv_StringArray& strings) { return setRowStrings(kSSHeader, strings); }
+bool Kv_Spread::getHeaderRowTexts(Kv_StringArray& strings) const { return getRowStrings(kSSHeader, strings); }
+
+bool Kv_Spread::clearRow(int row) { return clearRows(row, row); }
+
+bool Kv_Spread::clearRows(int row1, int row2) {
+    if (!attached) return false;
+    const int cols = GetMaxCols();
+    for (int row = row1; row <= row2; ++row)
+        for (int col = 1; col <= cols; ++col) SetValue(col, row, "");
+    return true;
+}
+
+bool Kv_Spread::getAllRows(Kv_Array<Kv_StringArray>& rows) const {
+    if (!attached) return false;
+    rows.removeAll();
+    const int count = GetMaxRows();
+    for (int row = 1; row <= count; ++row) {
+        Kv_StringArray texts;
+        getRowStrings(row, texts);
+        rows.append(texts);
+    }
+    return true;
+}
+
+// --- selection ----------------------------------------------------------------------------
+
+bool Kv_Spread::getActiveCellOrFirst(int& col, int& row) const {
+    if (!attached) return false;
+    SS_COORD c = 0, r = 0;
+    if (!GetActiveCell(&c, &r) || c < 1 || r < 1) {
+        SetActiveCell(1, 1);
+        c = 1;
+        r = 1;
+    }
+    col = c;
+    row = r;
+    return true;
+}
+
+bool Kv_Spread::getEditSel(int& start, int& end) const {
+    if (!attached || !GetEditMode()) return false;
+    return GetSel(&start, &end) != 0;
+}
+
+bool Kv_Spread::selectBlock(const SpreadRange& range) {
+    if (!attached) return false;
+    SS_CELLCOORD upperLeft{range.col1, range.row1}, lowerRight{range.col2, range.row2};
+    return SetSelectBlock(&upperLeft, &lowerRight) != 0;
+}
+
+bool Kv_Spread::selectRow(int row) {
+    if (!attached) return false;
+    return selectBlock({kSSHeader, row, GetMaxCols(), row});
+}
+
+bool Kv_Spread::getSelBlockOrActive(SpreadRange& block) const {
+    if (!attached) return false;
+    SS_CELLCOORD upperLeft, lowerRight;
+    if (GetSelectBlock(&upperLeft, &lowerRight)) {
+        block = {upperLeft.Col, upperLeft.Row, lowerRight.Col, lowerRight.Row};
+        return true;
+    }
+    int col = 0, row = 0;
+    getActiveCellOrFirst(col, row);
+    block = {col, row, col, row};
+    return true;
+}
+
+int Kv_Spread::getSelCol() const {
+    SpreadRange block;
+    return getSelBlockOrActive(block) ? block.col1 : -1;
+}
+
+int Kv_Spread::getSelRow() const {
+    SpreadRange block;
+    return getSelBlockOrActive(block) ? block.row1 : -1;
+}

@@ -1,0 +1,204 @@
+// Kv_Spread: column widths on resize (the five modes) and fitting to contents.  Widths are
+// pixels; every division truncates toward zero, as the stored layouts were made with it.
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "spread/kv_spread.h"
+
+namespace {
+int clientWidth(const Kv_Spread& sheet) {
+    RECT rect{};
+    sheet.GetClientRect(&rect);
+    return static_cast<int>(rect.right - rect.left);
+}
+}  // namespace
+
+bool Kv_Spread::setResizeMode(int mode, int count, int width) {
+    if (!attached || mode < 1 || mode > 4) return false;
+    resizeMode = mode;
+    resizeCount = count;
+    resizeWidth = width;
+    return true;
+}
+
+bool Kv_Spread::setResizeMode(int mode, const Kv_Array<int>& cols, const Kv_Array<int>& widths) {
+    if (!attached || mode != 5) return false;
+    resizeMode = mode;
+    fixedCols = cols;
+    fixedWidths = widths;
+    return true;
+}
+
+void Kv_Spread::OnSize(UINT type, int cx, int cy) {
+    CWnd::OnSize(type, cx, cy);
+    applyResize();
+}
+
+bool Kv_Spread::applyResize() {
+    if (!attached || resizeMode == 0) return false;
+    const int width = clientWidth(*this);
+    const bool header = GetBool(kSSOptRowHeaderShown) != 0;
+    const int n = GetMaxCols() + (header ? 1 : 0);
+    switch (resizeMode) {
+        case 1: return fitColumnsEqual(this, true, -1);
+        case 2: autoFitAllCols(false); return autoFitAllRows();
+        case 3: applyResizeMode3(width, n, header); return true;
+        case 4: applyResizeMode4(width, n, header); return true;
+        case 5: applyResizeMode5(width, n, header); return true;
+        default: return false;
+    }
+}
+
+void Kv_Spread::applyResizeMode3(int width, int n, bool header) {
+    const int count = std::abs(resizeCount);
+    const double share = resizeWidth / 100.0;
+    if (count == 0 || n - count == 0) return;
+    const int fixed = static_cast<int>(std::trunc(width * share / count));
+    const int rest = (width - fixed * count) / (n - count);
+    const int cols = GetMaxCols();
+    for (int col = 1; col <= cols; ++col) {
+        const bool isFixed = resizeCount >= 0 ? col <= count : col > cols - count;
+        SetColWidthInPixels(col, isFixed ? fixed : rest);
+    }
+    if (header) SetColWidthInPixels(kSSHeader, rest);
+}
+
+void Kv_Spread::applyResizeMode4(int width, int n, bool header) {
+    if (n - 1 == 0) return;
+    const bool fixesHeader = resizeCount == 0 || resizeCount == kSSHeader;
+    const int rest = (width - resizeWidth) / (n - 1);
+    const int cols = GetMaxCols();
+    SetColWidthInPixels(fixesHeader ? kSSHeader : resizeCount, resizeWidth);
+    for (int col = 1; col <= cols; ++col)
+        if (fixesHeader || col != resizeCount) SetColWidthInPixels(col, rest);
+    if (!fixesHeader && header) SetColWidthInPixels(kSSHeader, rest);
+}
+
+void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
+    const int pairs = std::min(fixedCols.length(), fixedWidths.length());
+    int sum = 0;
+    for (int i = 0; i < pairs; ++i) sum += fixedWidths[i];
+    auto listed = [&](int col) {
+        for (int i = 0; i < pairs; ++i)
+            if (fixedCols[i] == col) return true;
+        return false;
+    };
+    const int cols = GetMaxCols();
+    if (n - pairs > 0) {
+        const int rest = (width - sum) / (n - pairs);
+        if (header && !listed(0)) SetColWidthInPixels(kSSHeader, rest);
+        for (int col = 1; col <= cols; ++col)
+            if (!listed(col)) SetColWidthInPixels(col, rest);
+    }
+    for (int i = 0; i < pairs; ++i) {
+        const int col = fixedCols[i];
+        if (col == 0 ? header : (col >= 1 && col <= cols)) SetColWidthInPixels(col == 0 ? kSSHeader : col, fixedWidths[i]);
+    }
+}
+
+// --- fitting to contents ------------------------------------------------------------------
+
+bool Kv_Spread::autoFitCol(int col, bool skipType8) {
+    if (!attached) return false;
+    double widest = 0.0;
+    for (int row = 0; row <= GetMaxRows(); ++row) {
+        const int r = row == 0 ? kSSHeader : row;
+        if (skipType8) {
+            SS_CELLTYPE type;
+            if (GetCellType(col, r, &type) && type.Type == kSSTypeButton) continue;
+        }
+        double w = 0.0, h = 0.0;
+        if (GetMaxTextCellSize(col, r, &w, &h)) widest = std::max(widest, w);
+    }
+    return SetColWidth(col, widest) != 0;
+}
+
+bool Kv_Spread::autoFitRow(int row) {
+    if (!attached) return false;
+    double tallest = 0.0;
+    for (int col = 0; col <= GetMaxCols(); ++col) {
+        double w = 0.0, h = 0.0;
+        if (GetMaxTextCellSize(col == 0 ? kSSHeader : col, row, &w, &h)) tallest = std::max(tallest, h);
+    }
+    return SetRowHeight(row, tallest) != 0;
+}
+
+bool Kv_Spread::autoFitAllCols(bool skipType8) {
+    if (!attached) return false;
+    SS_CELLTYPE type;
+    SetTypeStaticText(&type, 140);
+    SetCellTypeRange(1, kSSHeader, GetMaxCols(), kSSHeader, &type);
+    for (int col = 1; col <= GetMaxCols(); ++col) autoFitCol(col, skipType8);
+    return true;
+}
+
+bool Kv_Spread::autoFitAllRows() {
+    if (!attached) return false;
+    SS_CELLTYPE type;
+    SetTypeStaticText(&type, 140);
+    SetCellTypeRange(kSSHeader, 1, kSSHeader, GetMaxRows(), &type);
+    for (int row = 1; row <= GetMaxRows(); ++row) autoFitRow(row);
+    return true;
+}
+
+bool Kv_Spread::autoFitAll() {
+    if (!autoFitAllCols(false) || !autoFitAllRows()) return false;
+    autoFitRow(kSSHeader);
+    return autoFitCol(kSSHeader, false);
+}
+
+int Kv_Spread::getTextWidth(int col, int row) const {
+    if (!attached) return -1;
+    double w = 0.0, h = 0.0;
+    return GetMaxTextCellSize(col, row, &w, &h) ? static_cast<int>(w) : -1;
+}
+
+int Kv_Spread::getMaxTextWidthInCol(int col) const {
+    if (!attached) return -1;
+    int widest = 0;
+    for (int row = 1; row <= GetMaxRows(); ++row) widest = std::max(widest, getTextWidth(col, row));
+    return widest;
+}
+
+// --- the fitting functions ----------------------------------------------------------------
+
+bool fitColumnsEqual(Kv_Spread* sheet, bool fixFirst, int width) {
+    if (!sheet || !sheet->isAttached()) return false;
+    const int clientW = clientWidth(*sheet);
+    const bool header = sheet->GetBool(kSSOptRowHeaderShown) != 0;
+    const int cols = sheet->GetMaxCols();
+    const int n = cols + (header ? 1 : 0);
+    if (n == 0) return false;
+    if (width > 0 && clientW / n >= width) {
+        if (n - 1 == 0) return false;
+        const int rest = (clientW - width) / (n - 1);
+        const int fixedCol = fixFirst ? 1 : cols;
+        for (int col = 1; col <= cols; ++col) sheet->SetColWidthInPixels(col, col == fixedCol ? width : rest);
+        if (header) sheet->SetColWidthInPixels(kSSHeader, rest);
+        return true;
+    }
+    const int each = clientW / n;
+    for (int col = 1; col <= cols; ++col) sheet->SetColWidthInPixels(col, each);
+    if (header) sheet->SetColWidthInPixels(kSSHeader, each);
+    return true;
+}
+
+bool fitColumnsPercent(Kv_Spread* sheet, int count, int percent) {
+    if (!sheet || !sheet->isAttached()) return false;
+    if (!sheet->setResizeMode(3, count, percent)) return false;
+    return sheet->applyResize();
+}
+
+bool fitColumnsExcept(Kv_Spread* sheet, int col, int width) {
+    if (!sheet || !sheet->isAttached()) return false;
+    if (!sheet->setResizeMode(4, col, width)) return false;
+    return sheet->applyResize();
+}
+
+bool setColWidths(Kv_Spread* sheet, int col1, int col2, int width) {
+    if (!sheet || !sheet->isAttached() || col1 > col2) return false;
+    for (int col = col1; col <= col2; ++col)
+        if (!sheet->SetColWidthInPixels(col, width)) return false;
+    return true;
+}

@@ -1,0 +1,124 @@
+// Kv_Spread: inserting, deleting, swapping and moving rows and columns, check-box driven
+// locks, and ticking the check cells of the selection.
+#include <algorithm>
+
+#include "core/kv_texts.h"
+#include "frame/dlg_text_entry.h"
+#include "spread/kv_spread.h"
+
+namespace {
+// Asks for the label of a new row or column.  Cancel keeps the proposal: a new row always
+// gets a label, as the callers' lists of names expect one per row.
+Kv_String askLabel(CWnd* parent, bool row) {
+    CDlgTextEntry dialog(parent);
+    dialog.title = dialString(1150);
+    dialog.prompt = dialString(1151) + " " + dialString(row ? 1152 : 1153) + ":";
+    dialog.text = dialString(171);
+    dialog.okText = "Ok";
+    dialog.textRequired = true;
+    dialog.DoModal();
+    return dialog.text;
+}
+}  // namespace
+
+bool Kv_Spread::insertRow(int row, bool askName, bool duplicate) {
+    if (!attached || row < 1 || row > GetMaxRows() + 1) return false;
+    if (!setMaxRows(GetMaxRows() + 1)) return false;
+    if (!InsRow(row)) return false;
+    setRowFont(row, true);
+    markChanged();
+    if (duplicate && row + 1 <= GetMaxRows()) CopyRange(kSSHeader, row + 1, GetMaxCols(), row + 1, kSSHeader, row);
+    if (askName) SetData(kSSHeader, row, askLabel(parentWnd, true).c_str());
+    return true;
+}
+
+bool Kv_Spread::insertCol(int col, bool askName, bool duplicate) {
+    if (!attached || col < 1 || col > GetMaxCols() + 1) return false;
+    if (!setMaxCols(GetMaxCols() + 1, false)) return false;
+    if (!InsCol(col)) return false;
+    setColFont(col, true);
+    markChanged();
+    if (duplicate && col + 1 <= GetMaxCols()) CopyRange(col + 1, kSSHeader, col + 1, GetMaxRows(), col, kSSHeader);
+    if (askName) SetData(col, kSSHeader, askLabel(parentWnd, false).c_str());
+    return true;
+}
+
+bool Kv_Spread::insertRowBelowSel(bool duplicate) {
+    if (!attached) return false;
+    return insertRow(getSelRow() + 1, false, duplicate);
+}
+
+bool Kv_Spread::deleteRow(int row) {
+    if (!attached || row < 1 || row > GetMaxRows()) return false;
+    if (!DelRow(row)) return false;
+    SetMaxRows(GetMaxRows() - 1);
+    return markChanged();
+}
+
+bool Kv_Spread::deleteSelRow() {
+    if (!attached) return false;
+    return deleteRow(getSelRow());
+}
+
+bool Kv_Spread::deleteCol(int col) {
+    if (!attached || col < 1 || col > GetMaxCols()) return false;
+    if (!DelCol(col)) return false;
+    SetMaxCols(GetMaxCols() - 1);
+    return markChanged();
+}
+
+bool Kv_Spread::swapRows(int fromRow, int toRow, int targetRow) {
+    if (!attached || targetRow < 1 || targetRow > GetMaxRows()) return false;
+    if (!SwapRange(1, fromRow, GetMaxCols(), toRow, 1, targetRow)) return false;
+    const int col = std::max(getSelCol(), 1);
+    SetActiveCell(col, targetRow);
+    selectBlock({col, targetRow, col, targetRow});
+    return markChanged();
+}
+
+bool Kv_Spread::moveSelRowUp() {
+    if (!attached) return false;
+    const int row = getSelRow();
+    return swapRows(row, row, row - 1);
+}
+
+bool Kv_Spread::moveSelRowDown() {
+    if (!attached) return false;
+    const int row = getSelRow();
+    return swapRows(row, row, row + 1);
+}
+
+bool Kv_Spread::setChecksInSel(bool value) {
+    SpreadRange block;
+    if (!getSelBlockOrActive(block)) return false;
+    // A block of whole rows or columns reports its open end as negative.
+    const int col1 = std::max(block.col1, 1), row1 = std::max(block.row1, 1);
+    const int col2 = block.col2 < 0 ? GetMaxCols() : block.col2;
+    const int row2 = block.row2 < 0 ? GetMaxRows() : block.row2;
+    for (int row = row1; row <= row2; ++row)
+        for (int col = col1; col <= col2; ++col)
+            if (isCheckBoxCell(col, row)) {
+                SetData(col, row, value ? "1" : "0");
+                if (col == checkCol) syncCheckLock(row);
+            }
+    return true;
+}
+
+// --- check-box driven locks ---------------------------------------------------------------
+
+void Kv_Spread::syncCheckLock(int row) {
+    Kv_String text;
+    readText(checkCol, row, text, CellTextKind::Value);
+    if (text == "1") SetLock(boundCol, row, FALSE);
+    else if (text == "0") SetLock(boundCol, row, TRUE);
+}
+
+bool Kv_Spread::bindCheckLock(int checkColumn, int boundColumn) {
+    if (!attached) return false;
+    const int cols = GetMaxCols();
+    if (checkColumn < 1 || checkColumn > cols || boundColumn < 1 || boundColumn > cols) return false;
+    checkCol = checkColumn;
+    boundCol = boundColumn;
+    for (int row = 1; row <= GetMaxRows(); ++row) syncCheckLock(row);
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Painting a Scene into pixels or files.  Files are written whole or not at all: a
+// temporary file beside the target is renamed over it only once it is complete.
+
+#include <string>
+#include <string_view>
+
+#include "render/scene.h"
+
+namespace render {
+
+struct WriteResult {
+    bool ok = false;
+    std::string error;
+};
+
+// The scene painted at its own size; an empty image when the size is not positive.
+Image rasterize(const Scene& scene);
+
+WriteResult writePng(const Scene& scene, const std::string& path);
+WriteResult writeSvg(const Scene& scene, const std::string& path);
+
+// Code page 1252 to UTF-8, for text that leaves for a person.  The five bytes that code page
+// leaves undefined become U+FFFD.
+std::string cp1252ToUtf8(std::string_view cp1252);
+
+}  // namespace render

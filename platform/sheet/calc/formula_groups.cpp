@@ -1,0 +1,163 @@
+#include "calc/formula_groups.h"
+
+#include <bit>
+#include <functional>
+
+namespace sheet {
+
+namespace {
+
+void mix(size_t& h, uint64_t v) { h ^= v + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2); }
+
+bool isRef(NodeKind k) {
+  return k == NodeKind::Cell || k == NodeKind::Range || k == NodeKind::RangeEnd;
+}
+
+// Which parts of a reference node follow the cell that holds the formula.  A whole-column
+// range spans every row whatever its cell, so its rows never move (and columns of whole rows).
+struct Relative {
+  bool col, row;
+};
+
+Relative relativeParts(const std::vector<Node>& nodes, size_t i) {
+  const Node& n = nodes[i];
+  uint8_t whole = 0;
+  if (n.kind == NodeKind::Range) whole = n.flags;
+  else if (n.kind == NodeKind::RangeEnd && i > 0) whole = nodes[i - 1].flags;
+  return {!(n.flags & kColAbsolute) && !(whole & kWholeRows),
+          !(n.flags & kRowAbsolute) && !(whole & kWholeColumns)};
+}
+
+CellRef normalised(const std::vector<Node>& nodes, size_t i, CellRef origin) {
+  Relative rel = relativeParts(nodes, i);
+  CellRef c = nodes[i].cell;
+  if (rel.col) c.col -= origin.col;
+  if (rel.row) c.row -= origin.row;
+  return c;
+}
+
+}  // namespace
+
+size_t FormulaGroups::shapeHash(const Formula& f, CellRef origin) {
+  size_t h = f.nodes().size();
+  const auto& nodes = f.nodes();
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    const Node& n = nodes[i];
+    mix(h, static_cast<uint64_t>(n.kind) | static_cast<uint64_t>(n.flags) << 8 |
+               static_cast<uint64_t>(n.count) << 16 | static_cast<uint64_t>(n.index) << 32);
+    if (isRef(n.kind)) {
+      CellRef c = normalised(nodes, i, origin);
+      mix(h, static_cast<uint32_t>(c.col) | static_cast<uint64_t>(static_cast<uint32_t>(c.row)) << 32);
+    } else if (n.kind == NodeKind::Number || n.kind == NodeKind::Boolean) {
+      mix(h, std::bit_cast<uint64_t>(n.number));
+    }
+  }
+  for (const std::string& t : f.texts()) mix(h, std::hash<std::string>{}(t));
+  return h;
+}
+
+bool FormulaGroups::sameShape(const Formula& a, CellRef originA, const Formula& b,
+                              CellRef originB) {
+  const auto& na = a.nodes();
+  const auto& nb = b.nodes();
+  if (na.size() != nb.size() || a.texts() != b.texts()) return false;
+  for (size_t i = 0; i < na.size(); ++i) {
+    const Node& x = na[i];
+    const Node& y = nb[i];
+    if (x.kind != y.kind || x.flags != y.flags || x.count != y.count || x.index != y.index)
+      return false;
+    if (isRef(x.kind)) {
+      if (!(normalised(na, i, originA) == normalised(nb, i, originB))) return false;
+    } else if (x.kind == NodeKind::Number || x.kind == NodeKind::Boolean) {
+      if (std::bit_cast<uint64_t>(x.number) != std::bit_cast<uint64_t>(y.number)) return false;
+    }
+  }
+  return true;
+}
+
+uint32_t FormulaGroups::add(std::shared_ptr<const Formula> formula, CellRef origin) {
+  size_t h = shapeHash(*formula, origin);
+  auto [first, last] = byShape_.equal_range(h);
+  for (auto it = first; it != last; ++it) {
+    Group& g = groups_[it->second];
+    if (sameShape(*g.formula, g.origin, *formula, origin)) {
+      ++g.users;
+      return it->second + 1;
+    }
+  }
+  uint32_t id;
+  if (!free_.empty()) {
+    id = free_.back();
+    free_.pop_back();
+  } else {
+    id = static_cast<uint32_t>(groups_.size());
+    groups_.emplace_back();
+  }
+  groups_[id] = Group{std::move(formula), origin, 1, h};
+  byShape_.emplace(h, id);
+  return id + 1;
+}
+
+void FormulaGroups::release(uint32_t handle) {
+  if (!handle) return;
+  uint32_t id = handle - 1;
+  Group& g = groups_[id];
+  if (--g.users > 0) return;
+  auto [first, last] = byShape_.equal_range(g.hash);
+  for (auto it = first; it != last; ++it) {
+    if (it->second == id) {
+      byShape_.erase(it);
+      break;
+    }
+  }
+  g = Group{};
+  free_.push_back(id);
+}
+
+Formula FormulaGroups::shifted(const Formula& f, int32_t dCol, int32_t dRow) {
+  std::vector<Node> nodes = f.nodes();
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    if (!isRef(nodes[i].kind)) continue;
+    Relative rel = relativeParts(f.nodes(), i);
+    if (rel.col) nodes[i].cell.col += dCol;
+    if (rel.row) nodes[i].cell.row += dRow;
+  }
+  return Formula(std::move(nodes), f.texts());
+}
+
+std::shared_ptr<const Formula> FormulaGroups::formulaAt(uint32_t handle, CellRef cell) const {
+  const Group& g = groups_[handle - 1];
+  if (g.origin == cell) return g.formula;
+  return std::make_shared<const Formula>(
+      shifted(*g.formula, cell.col - g.origin.col, cell.row - g.origin.row));
+}
+
+void FormulaGroups::references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out) const {
+  const Group& g = groups_[handle - 1];
+  const auto& nodes = g.formula->nodes();
+  int32_t dCol = cell.col - g.origin.col, dRow = cell.row - g.origin.row;
+  auto at = [&](size_t i) {
+    Relative rel = relativeParts(nodes, i);
+    CellRef c = nodes[i].cell;
+    if (rel.col) c.col += dCol;
+    if (rel.row) c.row += dRow;
+    return c;
+  };
+  for (size_t i = 0; i < nodes.size(); ++i) {
+    if (nodes[i].kind == NodeKind::Cell) {
+      CellRef c = at(i);
+      out.push_back({c, c});
+    } else if (nodes[i].kind == NodeKind::Range && i + 1 < nodes.size()) {
+      out.push_back({at(i), at(i + 1)});
+      ++i;
+    }
+  }
+}
+
+void FormulaGroups::clear() {
+  groups_.clear();
+  free_.clear();
+  byShape_.clear();
+}
+
+}  // namespace sheet

@@ -1,0 +1,78 @@
+#include "calc/sheet_context.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/sheet_data.h"
+
+namespace sheet {
+
+Value SheetContext::cellValue(CellRef cell) const {
+  if (!d_.inside(cell)) return Value();
+  const Cell* c = d_.cells.find(cell);
+  return c ? c->value : Value();
+}
+
+std::string SheetContext::cellText(CellRef cell) const {
+  return d_.owner ? d_.owner->data(cell) : std::string();
+}
+
+int32_t SheetContext::maxRows() const { return d_.maxRows; }
+int32_t SheetContext::maxCols() const { return d_.maxCols; }
+const FunctionRegistry& SheetContext::functions() const { return d_.functions; }
+
+void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
+  RangeRef r = range;
+  r.first.col = std::max(r.first.col, 0);
+  r.first.row = std::max(r.first.row, 0);
+  r.last.col = std::min(r.last.col, d_.maxCols);
+  r.last.row = std::min(r.last.row, d_.maxRows);
+  if (r.first.col > r.last.col || r.first.row > r.last.row) return;
+  constexpr int32_t kChunk = CellStore::kChunkRows;
+  const int32_t cols = r.last.col - r.first.col + 1;
+  std::array<const CellStore::Chunk*, 16> fixed{};
+  std::vector<const CellStore::Chunk*> wide;
+  const CellStore::Chunk** chunks = fixed.data();
+  if (cols > static_cast<int32_t>(fixed.size())) {
+    wide.resize(cols);
+    chunks = wide.data();
+  }
+  // Walk blocks of chunk rows so that unstored stretches are skipped a chunk at a time while
+  // cells are still visited row by row, left to right.
+  for (int32_t blockStart = r.first.row & ~(kChunk - 1); blockStart <= r.last.row;
+       blockStart += kChunk) {
+    bool any = false;
+    for (int32_t i = 0; i < cols; ++i) {
+      chunks[i] = d_.cells.chunk(r.first.col + i, blockStart);
+      any |= chunks[i] != nullptr;
+    }
+    if (!any) continue;
+    int32_t from = std::max(blockStart, r.first.row);
+    int32_t to = std::min(blockStart + kChunk - 1, r.last.row);
+    for (int32_t row = from; row <= to; ++row) {
+      for (int32_t i = 0; i < cols; ++i) {
+        if (!chunks[i]) continue;
+        const Cell& cell = (*chunks[i])[row & (kChunk - 1)];
+        if (cell.value.isEmpty()) continue;
+        if (!visitor.visit({r.first.col + i, row}, cell.value)) return;
+      }
+    }
+  }
+}
+
+int32_t SheetContext::findExact(const RangeRef& range, int32_t colInRange,
+                                const Value& key) const {
+  int32_t col = range.first.col + colInRange;
+  if (col < 0 || col > d_.maxCols || col > range.last.col) return -1;
+  int32_t first = std::max(range.first.row, 1);
+  int32_t last = std::min(range.last.row, d_.maxRows);
+  if (first > last) return -1;
+  int32_t row = d_.lookups.find(d_.cells, col, first, last, key);
+  return row < 0 ? -1 : row - range.first.row;
+}
+
+void SheetContext::setCellData(CellRef cell, const std::string& text) {
+  if (d_.owner) d_.owner->setData(cell, text);
+}
+
+}  // namespace sheet

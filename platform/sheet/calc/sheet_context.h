@@ -1,0 +1,31 @@
+// The view a formula has of its sheet while it is computed: values of cells as they stand
+// (the recalculation computes what a formula reads before the formula), sparse walks over
+// ranges, and exact look-ups through the per-column hash indexes.
+#pragma once
+
+#include "sheet/formula/eval_context.h"
+
+namespace sheet {
+
+struct SheetData;
+
+class SheetContext final : public EvalContext {
+ public:
+  SheetContext(SheetData& data, CellRef caller) : d_(data), caller_(caller) {}
+  Value cellValue(CellRef cell) const override;
+  std::string cellText(CellRef cell) const override;
+  CellRef caller() const override { return caller_; }
+  int32_t maxRows() const override;
+  int32_t maxCols() const override;
+  const FunctionRegistry& functions() const override;
+  void forEachValue(const RangeRef& range, CellVisitor& visitor) const override;
+  int32_t findExact(const RangeRef& range, int32_t colInRange, const Value& key) const override;
+  void setCellData(CellRef cell, const std::string& text) override;
+  SheetData& data() const { return d_; }
+
+ private:
+  SheetData& d_;
+  CellRef caller_;
+};
+
+}  // namespace sheet

@@ -1,0 +1,149 @@
+// VLOOKUP, MATCH and INDEX.  Exact look-ups go through EvalContext::findExact so that the
+// model can answer them from a column index instead of a scan; sorted look-ups are binary
+// searches over the cells, read one at a time.
+#include <algorithm>
+#include <cmath>
+
+#include "function_support.h"
+
+namespace sheet {
+
+namespace {
+
+using Args = std::span<const Operand>;
+
+// A whole-number argument (truncated); false with `error` set otherwise.
+bool integerArg(const Operand& a, double& out, Value& error) {
+  if (!toNumber(scalarOf(a), out, error)) return false;
+  out = std::trunc(out);
+  return true;
+}
+
+// Rows of the range that lie on the sheet.
+int32_t usableRows(const RangeRef& r, const EvalContext& ctx) {
+  return std::max(0, std::min(r.last.row, ctx.maxRows()) - r.first.row + 1);
+}
+int32_t usableCols(const RangeRef& r, const EvalContext& ctx) {
+  return std::max(0, std::min(r.last.col, ctx.maxCols()) - r.first.col + 1);
+}
+
+bool sameKind(const Value& a, const Value& b) {
+  return a.type() == b.type();
+}
+
+// Position (0-based) of the last entry <= key in an ascending list (descending: the last
+// entry >= key in a descending list); -1 when there is none or the found entry is of
+// another type than the key.
+template <class At>
+int32_t sortedSearch(int32_t count, const Value& key, bool descending, At&& at) {
+  int32_t lo = 0, hi = count - 1, found = -1;
+  while (lo <= hi) {
+    int32_t mid = lo + (hi - lo) / 2;
+    int c = compareValues(at(mid), key);
+    if (descending ? c >= 0 : c <= 0) {
+      found = mid;
+      lo = mid + 1;
+    } else {
+      hi = mid - 1;
+    }
+  }
+  if (found >= 0 && !sameKind(at(found), key)) return -1;
+  return found;
+}
+
+Value vlookupFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0]);
+  if (key.isError()) return key;
+  if (key.isEmpty()) return Value::error(ErrorKind::NA);
+  if (!args[1].isRef) return Value::error(ErrorKind::Value);
+  const RangeRef table = args[1].ref;
+  Value error;
+  double col = 0;
+  if (!integerArg(args[2], col, error)) return error;
+  if (col < 1) return Value::error(ErrorKind::Value);
+  if (col > table.cols()) return Value::error(ErrorKind::Ref);
+  bool sorted = true;
+  if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
+
+  int32_t row = -1;
+  if (!sorted) {
+    row = ctx.findExact(table, 0, key);
+  } else {
+    row = sortedSearch(usableRows(table, ctx), key, false, [&](int32_t i) {
+      return ctx.cellValue({table.first.col, table.first.row + i});
+    });
+  }
+  if (row < 0) return Value::error(ErrorKind::NA);
+  return ctx.cellValue({table.first.col + static_cast<int32_t>(col) - 1, table.first.row + row});
+}
+
+Value matchFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0]);
+  if (key.isError()) return key;
+  if (key.isEmpty() || !args[1].isRef) return Value::error(ErrorKind::NA);
+  const RangeRef range = args[1].ref;
+  const bool vertical = range.cols() == 1;
+  if (!vertical && range.rows() != 1) return Value::error(ErrorKind::NA);
+  double type = 1;
+  Value error;
+  if (args.size() > 2 && !args[2].value.isEmpty() && !integerArg(args[2], type, error))
+    return error;
+
+  const int32_t count = vertical ? usableRows(range, ctx) : usableCols(range, ctx);
+  auto at = [&](int32_t i) {
+    return ctx.cellValue(vertical ? CellRef{range.first.col, range.first.row + i}
+                                  : CellRef{range.first.col + i, range.first.row});
+  };
+  int32_t found = -1;
+  if (type == 0) {
+    if (vertical) {
+      found = ctx.findExact(range, 0, key);
+    } else {
+      for (int32_t i = 0; i < count && found < 0; ++i)
+        if (lookupEqual(at(i), key)) found = i;
+    }
+  } else {
+    found = sortedSearch(count, key, type < 0, at);
+  }
+  if (found < 0) return Value::error(ErrorKind::NA);
+  return Value::number(found + 1);
+}
+
+Value indexFn(Args args, EvalContext& ctx) {
+  Value error;
+  double row = 0, col = 0;
+  bool hasCol = args.size() > 2 && !args[2].value.isEmpty();
+  if (!integerArg(args[1], row, error)) return error;
+  if (hasCol && !integerArg(args[2], col, error)) return error;
+  if (row < 0 || col < 0) return Value::error(ErrorKind::Value);
+  if (!args[0].isRef) {
+    // A single value is a 1x1 table.
+    if (row > 1 || col > 1) return Value::error(ErrorKind::Ref);
+    return scalarOf(args[0]);
+  }
+  const RangeRef range = args[0].ref;
+  // In a single row, the one index given counts columns.
+  if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);
+  // Index 0 means the whole row or column; only a one-wide dimension makes that one cell.
+  if (row == 0) {
+    if (range.rows() != 1) return Value::error(ErrorKind::Value);
+    row = 1;
+  }
+  if (col == 0) {
+    if (range.cols() != 1) return Value::error(ErrorKind::Value);
+    col = 1;
+  }
+  if (row > range.rows() || col > range.cols()) return Value::error(ErrorKind::Ref);
+  return ctx.cellValue({range.first.col + static_cast<int32_t>(col) - 1,
+                        range.first.row + static_cast<int32_t>(row) - 1});
+}
+
+}  // namespace
+
+void registerLookupFunctions(FunctionRegistry& r) {
+  r.add({"VLOOKUP", 3, 4, vlookupFn});
+  r.add({"MATCH", 2, 3, matchFn});
+  r.add({"INDEX", 2, 3, indexFn});
+}
+
+}  // namespace sheet

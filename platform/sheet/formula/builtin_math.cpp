@@ -1,0 +1,99 @@
+// Numeric functions of one or two numbers.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
+
+#include "function_support.h"
+
+namespace sheet {
+
+namespace {
+
+using Args = std::span<const Operand>;
+
+template <class F>
+Value unary(Args args, F&& f) {
+  Value error;
+  double x = 0;
+  if (!toNumber(scalarOf(args[0]), x, error)) return error;
+  return f(x);
+}
+
+template <class F>
+Value binary(Args args, F&& f) {
+  Value error;
+  double x = 0, y = 0;
+  if (!toNumber(scalarOf(args[0]), x, error) || !toNumber(scalarOf(args[1]), y, error))
+    return error;
+  return f(x, y);
+}
+
+// Half away from zero on the decimal value the user sees: 2.675 rounds to 2.68 even though
+// its binary value lies just below, because the product is first cut to 15 significant
+// digits, as the number is displayed.
+double roundDecimal(double x, int digits) {
+  double scale = std::pow(10.0, digits);
+  double scaled = x * scale;
+  if (!std::isfinite(scaled)) return x;
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15g", scaled);
+  return std::round(std::strtod(buf, nullptr)) / scale;
+}
+
+Value roundFn(Args a, EvalContext&) {
+  return binary(a, [](double x, double d) {
+    if (d > 308 || d < -308) return Value::error(ErrorKind::Num);
+    return numberResult(roundDecimal(x, static_cast<int>(std::trunc(d))));
+  });
+}
+Value intFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::floor(x)); });
+}
+Value absFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::fabs(x)); });
+}
+Value modFn(Args a, EvalContext&) {
+  // The result takes the divisor's sign: MOD(-3, 2) is 1.
+  return binary(a, [](double x, double y) {
+    if (y == 0) return Value::error(ErrorKind::Div0);
+    return numberResult(x - y * std::floor(x / y));
+  });
+}
+Value sqrtFn(Args a, EvalContext&) {
+  return unary(a, [](double x) {
+    return x < 0 ? Value::error(ErrorKind::Num) : numberResult(std::sqrt(x));
+  });
+}
+Value powerFn(Args a, EvalContext&) { return binary(a, powerOf); }
+Value piFn(Args, EvalContext&) { return Value::number(std::numbers::pi); }
+Value sinFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::sin(x)); });
+}
+Value cosFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::cos(x)); });
+}
+Value tanFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::tan(x)); });
+}
+Value atanFn(Args a, EvalContext&) {
+  return unary(a, [](double x) { return numberResult(std::atan(x)); });
+}
+
+}  // namespace
+
+void registerMathFunctions(FunctionRegistry& r) {
+  r.add({"ROUND", 2, 2, roundFn});
+  r.add({"INT", 1, 1, intFn});
+  r.add({"ABS", 1, 1, absFn});
+  r.add({"MOD", 2, 2, modFn});
+  r.add({"SQRT", 1, 1, sqrtFn});
+  r.add({"POWER", 2, 2, powerFn});
+  r.add({"PI", 0, 0, piFn});
+  r.add({"SIN", 1, 1, sinFn});
+  r.add({"COS", 1, 1, cosFn});
+  r.add({"TAN", 1, 1, tanFn});
+  r.add({"ATAN", 1, 1, atanFn});
+}
+
+}  // namespace sheet

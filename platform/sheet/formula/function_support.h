@@ -1,0 +1,80 @@
+// Conversions shared by the operators and built-in functions, following the usual
+// spreadsheet rules: empty counts as 0 / "" / FALSE, numeric text converts where a number is
+// needed, and the first error met is the result.
+#pragma once
+
+#include <cmath>
+#include <span>
+#include <utility>
+
+#include "sheet/formula/ast.h"
+#include "sheet/formula/eval_context.h"
+#include "sheet/formula/formula.h"
+#include "sheet/formula/function_registry.h"
+#include "sheet/value.h"
+
+namespace sheet {
+
+// The value an operand stands for when a single value is needed: a range cannot be one.
+inline Value scalarOf(const Operand& op) {
+  return op.isRange() ? Value::error(ErrorKind::Value) : op.value;
+}
+
+// A value as a number; false with `error` set when it is an error or non-numeric text.
+inline bool toNumber(const Value& v, double& out, Value& error) {
+  switch (v.type()) {
+    case ValueType::Number:
+    case ValueType::Boolean:
+    case ValueType::Empty: out = v.asNumber(); return true;
+    case ValueType::Text:
+      if (auto n = textToNumber(v.asText())) {
+        out = *n;
+        return true;
+      }
+      error = Value::error(ErrorKind::Value);
+      return false;
+    case ValueType::Error: error = v; return false;
+  }
+  error = Value::error(ErrorKind::Value);
+  return false;
+}
+
+// x^y with the spreadsheet's rules for 0^0 (#NUM!) and 0^negative (#DIV/0!).
+Value powerOf(double x, double y);
+
+// A value as a truth value; text must read TRUE or FALSE.
+bool toBool(const Value& v, bool& out, Value& error);
+
+// A number result; infinities and NaN are #NUM!.
+inline Value numberResult(double n) {
+  return std::isfinite(n) ? Value::number(n) : Value::error(ErrorKind::Num);
+}
+
+// Orders values as look-ups and comparisons do: numbers < texts < booleans, texts ignoring
+// case; an empty value takes the zero of the other side's type.
+int compareValues(const Value& a, const Value& b);
+
+// Visits the cells of a range through the context with a lambda.
+template <class F>
+void forEachCell(const EvalContext& ctx, const RangeRef& range, F&& f) {
+  struct Adapter : CellVisitor {
+    F& fn;
+    explicit Adapter(F& f) : fn(f) {}
+    bool visit(CellRef c, const Value& v) override { return fn(c, v); }
+  } adapter(f);
+  ctx.forEachValue(range, adapter);
+}
+
+// Registration of the built-ins, one group per file.
+void registerOperators(FunctionRegistry& registry);
+void registerMathFunctions(FunctionRegistry& registry);
+void registerAggregateFunctions(FunctionRegistry& registry);
+void registerLogicAndTextFunctions(FunctionRegistry& registry);
+void registerLookupFunctions(FunctionRegistry& registry);
+
+using OperatorFn = Value (*)(std::span<const Operand>, EvalContext&);
+// The operator implementations the interpreter calls directly (the same ones the registry
+// holds), indexed by Op.
+OperatorFn operatorFunction(Op op);
+
+}  // namespace sheet

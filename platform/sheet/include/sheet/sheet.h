@@ -1,0 +1,210 @@
+// The sheet model: a grid of cells with their data, formulas, computed values, looks, tags and
+// spans, the header row and column, sizes, options and the state a person's editing needs.
+//
+// Coordinates count from 1; column 0 is the row-header column and row 0 the column-header row.
+// Every call checks its coordinates and sizes against the sheet and the limits (limits.h) and
+// refuses what does not fit with a false result, leaving the sheet unchanged.  Formulas are
+// recalculated incrementally: an edit marks the formulas that read the changed cell, and a
+// recalculation (automatic when option kOptAutoCalc is on) computes only those, in dependency
+// order, without recursion; a reference cycle gives #CYCLE! in the cells of the cycle.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet/cell_format.h"
+#include "sheet/formula/formula.h"
+#include "sheet/formula/function_registry.h"
+#include "sheet/limits.h"
+#include "sheet/value.h"
+
+namespace sheet {
+
+struct SheetData;
+
+// Engine options (the numbers of SSSetBool/SSGetBool).  docs/sheet-engine.md lists them all.
+enum SheetOption : int {
+  kOptColHeaderShown = 3,   // the column-header row is shown
+  kOptRowHeaderShown = 4,   // the row-header column is shown
+  kOptAutoCalc = 7,         // every edit recalculates the formulas that depend on it
+  kOptRedraw = 8,           // changes repaint at once (off while a caller fills a sheet)
+  kOptEditOnActivate = 10,  // a click on a cell opens its editor at once
+  kOptSkipLocked = 11,      // arrow keys and Tab step over locked cells
+  kOptFormulas = 12,        // a data text that begins with '=' is entered as a formula
+  kOptBlockSelect = 13,     // clicks and Shift+arrows select blocks instead of editing
+  kOptProtect = 18,         // locked cells refuse editing
+  kOptVertScrollBar = 21,   // a vertical scroll bar is shown when rows overflow
+  kOptHorzScrollBar = 22,   // a horizontal scroll bar is shown when columns overflow
+  kOptWrapAtRowEnd = 25,    // moving past the last column continues in the next row
+  kOptColumnResize = 26,    // a person may drag column widths in the header
+  kOptChanged = 30,         // set by every edit a person makes; cleared by whoever saves
+  kOptTabInSheet = 32,      // Tab moves the active cell instead of leaving the sheet
+  kOptEnterInSheet = 34,    // Enter is handled by the sheet instead of the dialog
+};
+constexpr int kOptionCount = 64;
+
+// Settings that are not on/off options; kept with the sheet and in its file.
+struct SheetSettings {
+  RefStyle refStyle = RefStyle::Default;
+  int32_t editEnterAction = 0;      // what Enter does after a commit (0 stay, 1 up, 2 down,
+                                    // 3 left, 4 right, 5 next cell in reading order)
+  int32_t operationMode = 0;        // 0 normal, 1 read only, 2 row mode, 3 single row select
+  int32_t cursorType = 0, cursorStyle = 0;
+  uint32_t grayAreaColor = kDefaultColor;
+  uint32_t gridColor = kDefaultColor;
+  int32_t gridType = 0;
+  uint32_t selBackColor = kDefaultColor, selForeColor = kDefaultColor;
+  uint32_t lockBackColor = kDefaultColor, lockForeColor = kDefaultColor;
+  int32_t appearance = 0;
+  int32_t autoSizeVisibleCols = 0, autoSizeVisibleRows = 0;
+  int32_t textTipStatus = 0, textTipDelay = 0;
+  CellFont textTipFont;
+  uint32_t textTipBackColor = kDefaultColor, textTipForeColor = kDefaultColor;
+  bool noteIndicator = true;
+  // The three action keys (clear, current, ...): key code and modifier flags.
+  int32_t actionKeys[3][3] = {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
+  int32_t defaultColWidth = 64, defaultRowHeight = 20;   // pixels
+  friend bool operator==(const SheetSettings&, const SheetSettings&) = default;
+};
+
+struct CellSpan {
+  CellRef anchor;
+  int32_t cols = 1, rows = 1;
+  RangeRef range() const {
+    return {anchor, {anchor.col + cols - 1, anchor.row + rows - 1}};
+  }
+  friend bool operator==(const CellSpan&, const CellSpan&) = default;
+};
+
+// Why a data text was not entered as the caller meant; the cell keeps what it could.
+enum class SetResult {
+  Ok,
+  OutOfRange,   // refused: outside the sheet
+  TooLong,      // refused: the text passes kMaxTextLength
+  BadFormula,   // stored as plain text: it begins with '=' but does not parse
+};
+
+class Sheet {
+ public:
+  Sheet();
+  ~Sheet();
+  Sheet(const Sheet&) = delete;
+  Sheet& operator=(const Sheet&) = delete;
+  // Exchanges everything two sheets hold (a load builds a new sheet and swaps it in).
+  void swap(Sheet& other) noexcept;
+  // Back to a new, empty sheet: no cells, no looks, default size, options and settings; custom
+  // functions are kept.
+  void reset();
+
+  // --- size -------------------------------------------------------------------------------
+  int32_t maxRows() const;
+  int32_t maxCols() const;
+  // A shrink discards the cells, spans and sizes beyond the new size.
+  bool setMaxRows(int32_t rows);
+  bool setMaxCols(int32_t cols);
+  bool inSheet(CellRef cell) const;   // header cells included
+
+  // --- content ----------------------------------------------------------------------------
+  // The text as a person types it: a number, a text, or (with kOptFormulas) "=formula".  An
+  // empty text empties the cell's content and keeps its looks and tag.
+  SetResult setData(CellRef cell, std::string_view text);
+  // The text as a constant, never read as a formula or number.
+  SetResult setValueText(CellRef cell, std::string_view text);
+  // A formula text without the leading '=' in the sheet's reference style.
+  SetResult setFormula(CellRef cell, std::string_view formulaText);
+  // A number constant.
+  bool setNumber(CellRef cell, double number);
+  // Data as typed; for a formula cell the text of its current value.
+  std::string data(CellRef cell) const;
+  // The formula without '=' in the sheet's reference style; empty for constants.
+  std::string formulaText(CellRef cell) const;
+  // The computed value of a formula, else the constant.
+  Value value(CellRef cell) const;
+  // The value as text: for constants exactly the data, for formulas the result's text.
+  std::string valueText(CellRef cell) const;
+  bool hasFormula(CellRef cell) const;
+  // Empties content (and with alsoLooks the looks, tag and spans) of every cell in range.
+  bool clearRange(const RangeRef& range, bool alsoLooks);
+
+  std::string tag(CellRef cell) const;
+  bool setTag(CellRef cell, std::string_view text);
+
+  // --- looks ------------------------------------------------------------------------------
+  const CellFormat& format(CellRef cell) const;
+  bool setCellType(const RangeRef& range, const CellTypeRecord& type);
+  bool setLocked(const RangeRef& range, bool locked);
+  bool setFont(const RangeRef& range, const CellFont& font);
+  bool setColors(const RangeRef& range, uint32_t back, uint32_t fore);
+  // sides: kBorder* bits; kBorderOutline stands for all four.
+  bool setBorder(const RangeRef& range, uint32_t sides, int16_t style, uint32_t color);
+
+  // Spans: a span covers cols x rows cells from its anchor; spans never overlap.
+  bool addSpan(CellRef anchor, int32_t cols, int32_t rows);
+  bool removeSpan(CellRef anchor);
+  std::optional<CellSpan> spanAt(CellRef cell) const;
+  const std::vector<CellSpan>& spans() const;
+
+  // Pixel sizes; col/row 0 is the header.  A negative size means the default.
+  int32_t colWidth(int32_t col) const;
+  int32_t rowHeight(int32_t row) const;
+  bool setColWidth(int32_t col, int32_t pixels);
+  bool setRowHeight(int32_t row, int32_t pixels);
+
+  bool option(int number) const;
+  bool setOption(int number, bool on);
+  const SheetSettings& settings() const;
+  SheetSettings& settings();
+
+  // --- structure --------------------------------------------------------------------------
+  // Rows/columns inserted before `at` (1..max+1) or deleted from `at`; the sheet keeps its
+  // size (the last rows fall off an insert, empty ones come in after a delete), as the
+  // engine's callers expect.  Formulas, spans, sizes and looks move with their cells.
+  bool insertRows(int32_t at, int32_t count);
+  bool deleteRows(int32_t at, int32_t count);
+  bool insertCols(int32_t at, int32_t count);
+  bool deleteCols(int32_t at, int32_t count);
+  // Copies the range's cells (content, looks, tags; relative references shift) so that its
+  // top left lands on `to`; spans inside the range are copied too.  Overlap is allowed.
+  bool copyRange(const RangeRef& from, CellRef to);
+  // Exchanges the range with the same-sized block at `with`; the blocks must not overlap.
+  // Each block moves as a copy would (relative references shift with it), so a row's formula
+  // that reads its own row still does after the swap.
+  bool swapRange(const RangeRef& from, CellRef with);
+
+  // --- calculation ------------------------------------------------------------------------
+  // Computes every formula that is out of date.
+  void recalc();
+  // Computes every formula, whether or not marked.
+  void recalcAll();
+  // Computes one cell (and whatever it reads that is out of date).
+  void recalcCell(CellRef cell);
+  size_t dirtyCount() const;
+  const FunctionRegistry& functions() const;
+  // Adds or replaces a custom function; formulas that call it are computed again.
+  bool addFunction(FunctionDef def);
+  void removeCustomFunctions();
+
+  // --- state of a person's work -----------------------------------------------------------
+  CellRef activeCell() const;
+  bool setActiveCell(CellRef cell);
+  // The selected block; nullopt when only the active cell is selected.  -1 in a corner means
+  // whole rows (col) or whole columns (row).
+  std::optional<RangeRef> selection() const;
+  void setSelection(std::optional<RangeRef> block);
+
+  // Internal storage (for the recalculation, file and view layers of this library).
+  SheetData& internals() { return *d_; }
+  const SheetData& internals() const { return *d_; }
+
+ private:
+  std::unique_ptr<SheetData> d_;
+};
+
+// The text of a cell as a person reads a column name: 1 -> "A", 27 -> "AA".
+std::string columnName(int32_t col);
+
+}  // namespace sheet

@@ -1,0 +1,72 @@
+#include "model/sheet_data.h"
+
+namespace sheet {
+
+SheetData::SheetData() : functions(builtinFunctions()) {
+  RunningSums::install(functions);
+  resetOptions();
+}
+
+void SheetData::resetOptions() {
+  options.reset();
+  for (int o : {kOptColHeaderShown, kOptRowHeaderShown, kOptAutoCalc, kOptRedraw,
+                kOptFormulas, kOptVertScrollBar, kOptHorzScrollBar, kOptColumnResize,
+                kOptTabInSheet, kOptEnterInSheet})
+    options.set(o);
+}
+
+bool SheetData::markDirty(CellRef c) {
+  const Cell* cell = cells.find(c);
+  if (!cell || !cell->formula) return false;
+  if (dirty.size() <= static_cast<size_t>(c.col)) dirty.resize(c.col + 1);
+  if (!dirty[c.col].set(c.row)) return false;
+  ++dirtyCount;
+  return true;
+}
+
+void SheetData::clearDirty(CellRef c) {
+  if (static_cast<size_t>(c.col) < dirty.size() && dirty[c.col].reset(c.row)) --dirtyCount;
+}
+
+void SheetData::markReaders(CellRef changed) {
+  if (bulkLoading) return;
+  queue.clear();
+  graph.readersOf(cells, changed, queue);
+  for (size_t head = 0; head < queue.size(); ++head) {
+    CellRef reader = queue[head];
+    if (markDirty(reader)) graph.readersOf(cells, reader, queue);
+  }
+  queue.clear();
+}
+
+void SheetData::linkFormula(CellRef c, uint32_t handle) {
+  refScratch.clear();
+  formulas.references(handle, c, refScratch);
+  for (const RangeRef& r : refScratch) graph.add(cells, c, r, maxCols, maxRows);
+}
+
+void SheetData::unlinkFormula(CellRef c, uint32_t handle) {
+  refScratch.clear();
+  formulas.references(handle, c, refScratch);
+  graph.remove(cells, c, refScratch, maxCols, maxRows);
+}
+
+void SheetData::rebuildGraph() {
+  graph.clear();
+  dirty.clear();
+  dirtyCount = 0;
+  lookups.clear();
+  runningSums.clear();
+  std::vector<CellRef> formulaCells;
+  cells.forEach([&](CellRef ref, Cell& cell) {
+    cell.dependents = 0;
+    cell.mark = 0;
+    if (cell.formula) formulaCells.push_back(ref);
+  });
+  for (CellRef ref : formulaCells) {
+    linkFormula(ref, cells.find(ref)->formula);
+    markDirty(ref);
+  }
+}
+
+}  // namespace sheet

@@ -1,0 +1,117 @@
+#include "view/spread_window.h"
+
+#include <algorithm>
+
+#include "win/constants.h"
+#include "win/messages.h"
+#include "win/winuser.h"
+
+namespace sheet {
+
+SpreadWindow* spreadOf(HWND hwnd) {
+  if (!hwnd || !IsWindow(hwnd)) return nullptr;
+  char name[32] = {};
+  GetClassName(hwnd, name, sizeof name);
+  if (std::string_view(name) != kSpreadClassName) return nullptr;
+  return reinterpret_cast<SpreadWindow*>(GetWindowLongPtr(hwnd, GWLP_USERDATA));
+}
+
+void notifyParent(SpreadWindow& w, WORD code) {
+  HWND parent = GetParent(w.hwnd);
+  if (!parent) return;
+  SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(w.hwnd)), code),
+              reinterpret_cast<LPARAM>(w.hwnd));
+}
+
+void sendCellMessage(SpreadWindow& w, UINT msg, CellRef cell) {
+  HWND parent = GetParent(w.hwnd);
+  if (!parent) return;
+  SS_CELLCOORD at{cell.col, cell.row};
+  SendMessage(parent, msg, static_cast<WPARAM>(GetDlgCtrlID(w.hwnd)), reinterpret_cast<LPARAM>(&at));
+}
+
+bool moveActiveCell(SpreadWindow& w, CellRef to) {
+  CellRef from = w.sheet.activeCell();
+  if (to == from) return true;
+  if (!w.sheet.setActiveCell(to)) return false;
+  if (w.editing) closeEditor(w, true);
+  HWND parent = GetParent(w.hwnd);
+  if (parent) {
+    SS_LEAVECELL leave{from.col, from.row, to.col, to.row};
+    SendMessage(parent, SSM_LEAVECELL, static_cast<WPARAM>(GetDlgCtrlID(w.hwnd)),
+                reinterpret_cast<LPARAM>(&leave));
+  }
+  return true;
+}
+
+void openEditor(SpreadWindow& w, const std::string& startText, bool replace) {
+  CellRef cell = w.sheet.activeCell();
+  const CellFormat& f = w.sheet.format(cell);
+  if (w.sheet.option(kOptProtect) && f.locked) return;
+  if (w.sheet.settings().operationMode == 1) return;   // read only
+  switch (f.type.kind) {
+    case CellKind::StaticText: case CellKind::Button: case CellKind::CheckBox:
+    case CellKind::Picture:
+      return;
+    default:
+      break;
+  }
+  w.editing = true;
+  w.editCell = cell;
+  std::string formula = w.sheet.formulaText(cell);
+  w.editOriginal = formula.empty() ? w.sheet.data(cell) : "=" + formula;
+  w.editText = replace ? startText : w.editOriginal;
+  w.selStart = w.selEnd = static_cast<int>(w.editText.size());
+}
+
+void closeEditor(SpreadWindow& w, bool commit) {
+  if (!w.editing) return;
+  w.editing = false;
+  CellRef cell = w.editCell;
+  bool changed = commit && w.editText != w.editOriginal;
+  if (changed) {
+    const CellTypeRecord& type = w.sheet.format(cell).type;
+    std::string text = w.editText;
+    if (type.kind == CellKind::Edit && type.maxLength > 0 &&
+        text.size() > static_cast<size_t>(type.maxLength))
+      text.resize(static_cast<size_t>(type.maxLength));
+    w.sheet.setData(cell, text);
+    w.sheet.setOption(kOptChanged, true);
+  }
+  HWND parent = GetParent(w.hwnd);
+  if (parent) {
+    SS_EDITMODEOFF off{cell.col, cell.row, changed ? TRUE : FALSE};
+    SendMessage(parent, SSM_EDITMODEOFF, static_cast<WPARAM>(GetDlgCtrlID(w.hwnd)),
+                reinterpret_cast<LPARAM>(&off));
+  }
+  if (changed) notifyParent(w, SSN_DATACHANGE);
+}
+
+bool cellAtPoint(const SpreadWindow& w, POINT p, CellRef& cell) {
+  const Sheet& s = w.sheet;
+  int x = 0, y = 0;
+  int32_t col = -1, row = -1;
+  if (s.option(kOptRowHeaderShown)) {
+    x = s.colWidth(0);
+    if (p.x < x) col = 0;
+  }
+  for (int32_t c = 1; col < 0 && c <= s.maxCols(); ++c) {
+    x += s.colWidth(c);
+    if (p.x < x) col = c;
+  }
+  if (s.option(kOptColHeaderShown)) {
+    y = s.rowHeight(0);
+    if (p.y < y) row = 0;
+  }
+  for (int32_t r = 1; row < 0 && r <= s.maxRows(); ++r) {
+    y += s.rowHeight(r);
+    if (p.y < y) row = r;
+  }
+  if (col < 0 || row < 0 || p.x < 0 || p.y < 0) return false;
+  cell = {col, row};
+  // A click into a span lands on its anchor.
+  if (auto span = s.spanAt(cell)) cell = span->anchor;
+  return true;
+}
+
+}  // namespace sheet

@@ -1,0 +1,384 @@
+// The scripted input source: a test's list of a person's actions, carried out one at a time
+// when a loop has nothing else to do.
+
+#include <sstream>
+
+#include "dialog/dialog.h"
+#include "kernel/kernel.h"
+#include "win/commdlg.h"
+#include "win/input.h"
+#include "win/readback.h"
+#include "win/system.h"
+
+namespace win {
+
+using detail::droppedInput;
+using detail::lower;
+
+struct ScriptedInput::Step {
+    enum class Kind {
+        Click, DoubleClick, ClickAt, DoubleClickAt, RightClick, MouseDown, MouseMove, MouseUp, Type, Key, KeyDown,
+        KeyUp, ChooseIndex, ChooseText, ToggleCheck, ChooseTab, Close, Resize, AnswerMessageBox, AnswerFile, CancelFile,
+        MenuChoose, MenuDismiss, Pick, Wait, Inspect
+    };
+    Kind kind = Kind::Click;
+    int dialogId = 0;
+    int controlId = 0;
+    POINT at;
+    unsigned modifiers = 0;
+    std::string text;
+    int index = -1;
+    UINT vk = 0;
+    int cx = 0, cy = 0;
+    UINT id = 0;
+    PickReply pick;
+    unsigned ms = 0;
+    std::function<void()> check;
+    int phase = 0;
+};
+
+namespace {
+
+using Kind = ScriptedInput::Step::Kind;
+
+std::string describeStep(const ScriptedInput::Step& s) {
+    std::ostringstream o;
+    auto in = [&] { o << " in dialog " << s.dialogId; };
+    auto ctl = [&] {
+        if (s.controlId)
+            o << " control " << s.controlId;
+        else
+            o << " the dialog";
+        in();
+    };
+    auto pt = [&] { o << " at (" << s.at.x << "," << s.at.y << ")"; };
+    switch (s.kind) {
+    case Kind::Click: o << "click"; ctl(); break;
+    case Kind::DoubleClick: o << "double-click"; ctl(); break;
+    case Kind::ClickAt: o << "click"; ctl(); pt(); break;
+    case Kind::DoubleClickAt: o << "double-click"; ctl(); pt(); break;
+    case Kind::RightClick: o << "right-click"; ctl(); pt(); break;
+    case Kind::MouseDown: o << "mouse down"; ctl(); pt(); break;
+    case Kind::MouseMove: o << "mouse move"; ctl(); pt(); break;
+    case Kind::MouseUp: o << "mouse up"; ctl(); pt(); break;
+    case Kind::Type: o << "type \"" << s.text << "\""; in(); break;
+    case Kind::Key: o << "key " << s.vk; in(); break;
+    case Kind::KeyDown: o << "key down " << s.vk; in(); break;
+    case Kind::KeyUp: o << "key up " << s.vk; in(); break;
+    case Kind::ChooseIndex: o << "choose entry " << s.index << " of"; ctl(); break;
+    case Kind::ChooseText: o << "choose \"" << s.text << "\" in"; ctl(); break;
+    case Kind::ToggleCheck: o << "toggle the check mark of entry " << s.index << " of"; ctl(); break;
+    case Kind::ChooseTab: o << "choose tab " << s.index << " of"; ctl(); break;
+    case Kind::Close: o << "close dialog " << s.dialogId; break;
+    case Kind::Resize: o << "resize dialog " << s.dialogId << " to " << s.cx << "x" << s.cy; break;
+    case Kind::AnswerMessageBox: o << "answer the message box with button " << s.id; break;
+    case Kind::AnswerFile: o << "answer the file dialog with \"" << s.text << "\""; break;
+    case Kind::CancelFile: o << "cancel the file dialog"; break;
+    case Kind::MenuChoose: o << "choose menu item " << s.id; break;
+    case Kind::MenuDismiss: o << "dismiss the menu"; break;
+    case Kind::Pick: o << (s.pick.picked ? "answer a pick" : "cancel a pick"); break;
+    case Kind::Wait: o << "wait " << s.ms << " ms"; break;
+    case Kind::Inspect: o << s.text; break;
+    }
+    return o.str();
+}
+
+std::string describeDialog(HWND dialog) {
+    std::ostringstream o;
+    char caption[256] = {};
+    GetWindowText(dialog, caption, sizeof caption);
+    if (isMessageBox(dialog)) {
+        o << "a message box \"" << caption << "\"";
+        for (const MessageBoxRecord& r : messageBoxHistory())
+            if (r.hwnd == dialog) o << " saying \"" << r.text << "\"";
+    } else if (isFileDialog(dialog)) {
+        o << "the file dialog \"" << caption << "\"";
+    } else if (int id = dialogResourceId(dialog)) {
+        o << "dialog " << id << " \"" << caption << "\"";
+    } else {
+        o << "window \"" << caption << "\"";
+    }
+    return o.str();
+}
+
+HWND findDescendant(HWND parent, int id) {
+    for (HWND child : childWindows(parent))
+        if (GetDlgCtrlID(child) == id) return child;
+    for (HWND child : childWindows(parent))
+        if (HWND found = findDescendant(child, id)) return found;
+    return nullptr;
+}
+
+bool isMenuStep(Kind k) { return k == Kind::MenuChoose || k == Kind::MenuDismiss; }
+
+}  // namespace
+
+ScriptedInput::ScriptedInput() = default;
+ScriptedInput::~ScriptedInput() {
+    if (inputSource() == this) setInputSource(nullptr);
+}
+
+ScriptedInput& ScriptedInput::add(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+#define KV_STEP(kindName) \
+    Step s;               \
+    s.kind = Kind::kindName
+
+ScriptedInput& ScriptedInput::click(int d, int c, unsigned m) { KV_STEP(Click); s.dialogId = d; s.controlId = c; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::doubleClick(int d, int c) { KV_STEP(DoubleClick); s.dialogId = d; s.controlId = c; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::clickAt(int d, int c, POINT at, unsigned m) { KV_STEP(ClickAt); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::doubleClickAt(int d, int c, POINT at) { KV_STEP(DoubleClickAt); s.dialogId = d; s.controlId = c; s.at = at; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::rightClick(int d, int c, POINT at) { KV_STEP(RightClick); s.dialogId = d; s.controlId = c; s.at = at; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::mouseDown(int d, int c, POINT at, unsigned m) { KV_STEP(MouseDown); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::mouseMove(int d, int c, POINT at, unsigned m) { KV_STEP(MouseMove); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::mouseUp(int d, int c, POINT at, unsigned m) { KV_STEP(MouseUp); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::type(int d, const std::string& text) { KV_STEP(Type); s.dialogId = d; s.text = text; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::key(int d, UINT vk, unsigned m) { KV_STEP(Key); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::keyDown(int d, UINT vk, unsigned m) { KV_STEP(KeyDown); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::keyUp(int d, UINT vk, unsigned m) { KV_STEP(KeyUp); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::choose(int d, int c, int index, unsigned m) { KV_STEP(ChooseIndex); s.dialogId = d; s.controlId = c; s.index = index; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::choose(int d, int c, const std::string& text, unsigned m) { KV_STEP(ChooseText); s.dialogId = d; s.controlId = c; s.text = text; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::toggleCheck(int d, int c, int index) { KV_STEP(ToggleCheck); s.dialogId = d; s.controlId = c; s.index = index; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::chooseTab(int d, int c, int index) { KV_STEP(ChooseTab); s.dialogId = d; s.controlId = c; s.index = index; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::close(int d) { KV_STEP(Close); s.dialogId = d; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::resize(int d, int cx, int cy) { KV_STEP(Resize); s.dialogId = d; s.cx = cx; s.cy = cy; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::answerMessageBox(int id) { KV_STEP(AnswerMessageBox); s.id = static_cast<UINT>(id); return add(std::move(s)); }
+ScriptedInput& ScriptedInput::answerFileDialog(const std::string& path) { KV_STEP(AnswerFile); s.text = path; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::cancelFileDialog() { KV_STEP(CancelFile); return add(std::move(s)); }
+ScriptedInput& ScriptedInput::chooseMenuItem(UINT id) { KV_STEP(MenuChoose); s.id = id; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::dismissMenu() { KV_STEP(MenuDismiss); return add(std::move(s)); }
+ScriptedInput& ScriptedInput::answerPick(const PickReply& reply) { KV_STEP(Pick); s.pick = reply; s.pick.picked = true; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::cancelPick() { KV_STEP(Pick); return add(std::move(s)); }
+ScriptedInput& ScriptedInput::wait(unsigned ms) { KV_STEP(Wait); s.ms = ms; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::inspect(std::function<void()> check, std::string label) { KV_STEP(Inspect); s.check = std::move(check); s.text = std::move(label); return add(std::move(s)); }
+
+#undef KV_STEP
+
+bool ScriptedInput::finished() const { return next_ >= steps_.size(); }
+size_t ScriptedInput::stepsTaken() const { return next_; }
+size_t ScriptedInput::stepsLeft() const { return steps_.size() - next_; }
+bool ScriptedInput::failed() const { return !failures_.empty(); }
+const std::vector<std::string>& ScriptedInput::notes() const { return notes_; }
+void ScriptedInput::onFailure(std::function<void(const std::string&)> handler) { failureHandler_ = std::move(handler); }
+
+std::string ScriptedInput::failure() const {
+    std::string all;
+    for (const std::string& f : failures_) all += f + "\n";
+    return all;
+}
+
+std::string ScriptedInput::describe(size_t index) const {
+    if (index >= steps_.size()) return "the start of the script";
+    return "step " + std::to_string(index + 1) + " (" + describeStep(steps_[index]) + ")";
+}
+
+void ScriptedInput::fail(const std::string& message) {
+    failures_.push_back(message);
+    stopped_ = true;
+    if (failureHandler_) failureHandler_(message);
+}
+
+void ScriptedInput::collectDropped() {
+    auto& dropped = droppedInput();
+    if (droppedSeen_ > dropped.size()) droppedSeen_ = 0;
+    for (; droppedSeen_ < dropped.size(); ++droppedSeen_)
+        notes_.push_back("after " + describe(next_ == 0 ? 0 : next_ - 1) + ": " + dropped[droppedSeen_] + " was ignored");
+}
+
+ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
+    auto failStep = [&](const std::string& why) {
+        fail(describe(next_) + ": " + why);
+        return Outcome::Failed;
+    };
+    switch (s.kind) {
+    case Kind::Wait: advanceClock(s.ms); return Outcome::Done;
+    case Kind::Inspect: if (s.check) s.check(); return Outcome::Done;
+    case Kind::AnswerMessageBox: {
+        HWND box = innermostMessageBox();
+        if (!box) return failStep("no message box is open");
+        HWND button = GetDlgItem(box, static_cast<int>(s.id));
+        if (!button) return failStep(describeDialog(box) + " has no button " + std::to_string(s.id));
+        input::clickCenter(button);
+        return Outcome::Done;
+    }
+    case Kind::AnswerFile:
+    case Kind::CancelFile: {
+        HWND dlg = innermostFileDialog();
+        if (!dlg) return failStep("no file dialog is open");
+        if (s.kind == Kind::CancelFile) {
+            input::clickCenter(GetDlgItem(dlg, IDCANCEL));
+            return Outcome::Done;
+        }
+        HWND name = GetDlgItem(dlg, KV_FILEDLG_NAME);
+        input::clickCenter(name);
+        input::pressKey(VK_HOME);
+        input::pressKey(VK_END, input::Shift);
+        input::typeText(s.text);
+        input::clickCenter(GetDlgItem(dlg, IDOK));
+        return Outcome::Done;
+    }
+    case Kind::MenuChoose:
+    case Kind::MenuDismiss: return failStep("no popup menu is open");
+    case Kind::Pick: return failStep("nobody asked for a pick");
+    default: break;
+    }
+
+    HWND dialog = s.dialogId ? findOpenDialog(s.dialogId) : GetActiveWindow();
+    if (!dialog) return failStep(s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
+    HWND control = dialog;
+    if (s.controlId) {
+        control = findDescendant(dialog, s.controlId);
+        if (!control) return failStep(describeDialog(dialog) + " has no control " + std::to_string(s.controlId));
+    }
+    std::string cls = lower(describeWindow(control).className);
+    auto keyboardHere = [&]() {
+        HWND focus = GetFocus();
+        HWND owner = focus ? GetAncestor(focus, GA_ROOT) : GetActiveWindow();
+        return owner == GetAncestor(dialog, GA_ROOT);
+    };
+    switch (s.kind) {
+    case Kind::Click: input::clickCenter(control, s.modifiers); return Outcome::Done;
+    case Kind::DoubleClick: {
+        RECT r;
+        GetClientRect(control, &r);
+        input::doubleClick(control, POINT{r.right / 2, r.bottom / 2});
+        return Outcome::Done;
+    }
+    case Kind::ClickAt: input::click(control, s.at, s.modifiers); return Outcome::Done;
+    case Kind::DoubleClickAt: input::doubleClick(control, s.at); return Outcome::Done;
+    case Kind::RightClick: input::rightClick(control, s.at); return Outcome::Done;
+    case Kind::MouseDown: input::mouseDown(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
+    case Kind::MouseMove: input::mouseMove(control, s.at, s.modifiers); return Outcome::Done;
+    case Kind::MouseUp: input::mouseUp(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
+    case Kind::Type:
+    case Kind::Key:
+    case Kind::KeyDown:
+    case Kind::KeyUp:
+        if (!keyboardHere()) return failStep("the keyboard is not in " + describeDialog(dialog));
+        if (s.kind == Kind::Type) input::typeText(s.text);
+        if (s.kind == Kind::Key) input::pressKey(s.vk, s.modifiers);
+        if (s.kind == Kind::KeyDown) input::keyDown(s.vk, s.modifiers);
+        if (s.kind == Kind::KeyUp) input::keyUp(s.vk, s.modifiers);
+        return Outcome::Done;
+    case Kind::ChooseText:
+    case Kind::ChooseIndex: {
+        WindowInfo info = describeWindow(control);
+        if (cls != "listbox" && cls != "combobox") return failStep("control " + std::to_string(s.controlId) + " is not a list");
+        if (s.kind == Kind::ChooseText) {
+            auto it = std::find(info.items.begin(), info.items.end(), s.text);
+            if (it == info.items.end()) return failStep("control " + std::to_string(s.controlId) + " has no entry \"" + s.text + "\"");
+            s.index = static_cast<int>(it - info.items.begin());
+        }
+        if (s.index < 0 || s.index >= static_cast<int>(info.items.size()))
+            return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index) + " (it has " +
+                            std::to_string(info.items.size()) + ")");
+        if (cls == "listbox") {
+            input::clickListItem(control, s.index, s.modifiers);
+            return Outcome::Done;
+        }
+        bool simple = (info.style & 3) == CBS_SIMPLE;
+        if (!simple && !info.dropped) {
+            if (s.phase > 0) {
+                notes_.push_back(describe(next_) + ": the list did not open");
+                return Outcome::Done;
+            }
+            ++s.phase;
+            input::chooseComboItem(control, s.index);
+            return Outcome::Again;
+        }
+        input::chooseComboItem(control, s.index);
+        return Outcome::Done;
+    }
+    case Kind::ToggleCheck:
+        if (cls != "listbox" || !SendMessage(control, LB_GETCHECKSTYLE, 0, 0))
+            return failStep("control " + std::to_string(s.controlId) + " is not a check list");
+        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, LB_GETCOUNT, 0, 0)))
+            return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+        input::clickListCheck(control, s.index);
+        return Outcome::Done;
+    case Kind::ChooseTab:
+        if (cls != "systabcontrol32") return failStep("control " + std::to_string(s.controlId) + " is not a tab control");
+        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, TCM_GETITEMCOUNT, 0, 0)))
+            return failStep("control " + std::to_string(s.controlId) + " has no tab " + std::to_string(s.index));
+        input::clickTab(control, s.index);
+        return Outcome::Done;
+    case Kind::Close: input::closeWindow(dialog); return Outcome::Done;
+    case Kind::Resize: input::resizeWindow(dialog, s.cx, s.cy); return Outcome::Done;
+    default: return Outcome::Done;
+    }
+}
+
+bool ScriptedInput::nextAction(HWND) {
+    collectDropped();
+    if (stopped_ || next_ >= steps_.size()) return false;
+    Step& s = steps_[next_];
+    Outcome o = perform(s);
+    if (o == Outcome::Failed) return false;
+    if (o == Outcome::Done) ++next_;
+    return true;
+}
+
+MenuChoice ScriptedInput::chooseMenuItem(const MenuQuery&) {
+    collectDropped();
+    MenuChoice choice;
+    if (stopped_) return choice;
+    if (next_ >= steps_.size()) {
+        fail("a popup menu opened after " + describe(next_ == 0 ? 0 : next_ - 1) + ", when the script had ended");
+        return choice;
+    }
+    const Step& s = steps_[next_];
+    if (!isMenuStep(s.kind)) {
+        fail("a popup menu opened, but the next step is " + describe(next_));
+        return choice;
+    }
+    ++next_;
+    choice.chosen = s.kind == Kind::MenuChoose;
+    choice.id = s.id;
+    return choice;
+}
+
+PickReply ScriptedInput::answerPick(const PickQuery& query) {
+    collectDropped();
+    if (stopped_) return PickReply{};
+    if (next_ >= steps_.size()) {
+        fail("a " + query.kind + " pick (\"" + query.prompt + "\") was asked for when the script had ended");
+        return PickReply{};
+    }
+    const Step& s = steps_[next_];
+    if (s.kind != Kind::Pick) {
+        fail("a " + query.kind + " pick (\"" + query.prompt + "\") was asked for, but the next step is " + describe(next_));
+        return PickReply{};
+    }
+    ++next_;
+    return s.pick;
+}
+
+void ScriptedInput::abandoned(HWND dialog) {
+    collectDropped();
+    if (stopped_ && !failures_.empty()) {
+        failures_.push_back(describeDialog(dialog) + " was closed because the script stopped");
+        return;
+    }
+    fail("the input script ended after " + (next_ == 0 ? std::string("no steps") : describe(next_ - 1)) + " while " +
+         describeDialog(dialog) + " was still open");
+}
+
+void ScriptedInput::runModeless() {
+    InputSource* previous = setInputSource(this);
+    while (!stopped_ && next_ < steps_.size()) {
+        collectDropped();
+        Step& s = steps_[next_];
+        Outcome o = perform(s);
+        if (o == Outcome::Failed) break;
+        if (o == Outcome::Done) ++next_;
+        pumpMessages();
+    }
+    collectDropped();
+    setInputSource(previous == this ? nullptr : previous);
+    if (previous) setInputSource(previous);
+}
+
+}  // namespace win

@@ -1,0 +1,252 @@
+// Menus.  A popup menu is not a window here: TrackPopupMenu asks the input source which item
+// the person chooses, checks that the item exists and is enabled, and records the menu as it
+// was shown so that tests and the renderer can read it.
+
+#include <map>
+#include <vector>
+
+#include "kernel/kernel.h"
+#include "win/readback.h"
+
+namespace win::detail {
+
+namespace {
+
+struct MenuItem {
+    UINT flags = 0;
+    UINT_PTR id = 0;
+    std::string text;
+    HMENU submenu = nullptr;
+};
+
+struct Menu {
+    bool popup = false;
+    std::vector<MenuItem> items;
+};
+
+std::map<uintptr_t, Menu>& menus() {
+    static std::map<uintptr_t, Menu> table;
+    return table;
+}
+uintptr_t nextMenu = 0x30000;
+
+std::vector<PopupMenuRecord>& history() {
+    static std::vector<PopupMenuRecord> h;
+    return h;
+}
+
+Menu* menuOf(HMENU m) {
+    auto it = menus().find(reinterpret_cast<uintptr_t>(m));
+    return it == menus().end() ? nullptr : &it->second;
+}
+
+HMENU create(bool popup) {
+    uintptr_t key = nextMenu;
+    nextMenu += 8;
+    menus()[key].popup = popup;
+    return reinterpret_cast<HMENU>(key);
+}
+
+// The item at a position or with a command id (searched through submenus).
+MenuItem* find(HMENU menu, UINT item, UINT flags, Menu** owner = nullptr, size_t* index = nullptr) {
+    Menu* m = menuOf(menu);
+    if (!m) return nullptr;
+    if (flags & MF_BYPOSITION) {
+        if (item >= m->items.size()) return nullptr;
+        if (owner) *owner = m;
+        if (index) *index = item;
+        return &m->items[item];
+    }
+    for (size_t i = 0; i < m->items.size(); ++i) {
+        MenuItem& it = m->items[i];
+        if (!(it.flags & MF_POPUP) && !(it.flags & MF_SEPARATOR) && it.id == item) {
+            if (owner) *owner = m;
+            if (index) *index = i;
+            return &it;
+        }
+        if (it.flags & MF_POPUP)
+            if (MenuItem* found = find(it.submenu, item, flags, owner, index)) return found;
+    }
+    return nullptr;
+}
+
+MenuItem makeItem(UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
+    MenuItem item;
+    item.flags = flags & ~MF_BYPOSITION;
+    if (flags & MF_POPUP)
+        item.submenu = reinterpret_cast<HMENU>(idOrSubmenu);
+    else
+        item.id = idOrSubmenu;
+    if (text && !(flags & (MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW))) item.text = text;
+    return item;
+}
+
+void describe(HMENU menu, std::vector<MenuItemRecord>& out) {
+    Menu* m = menuOf(menu);
+    if (!m) return;
+    for (const MenuItem& it : m->items) {
+        MenuItemRecord r;
+        r.id = static_cast<UINT>(it.id);
+        r.text = it.text;
+        r.separator = (it.flags & MF_SEPARATOR) != 0;
+        r.checked = (it.flags & MF_CHECKED) != 0;
+        r.grayed = (it.flags & (MF_GRAYED | MF_DISABLED)) != 0;
+        r.popup = (it.flags & MF_POPUP) != 0;
+        out.push_back(r);
+    }
+}
+
+}  // namespace
+}  // namespace win::detail
+
+using namespace win::detail;
+
+namespace win {
+
+const std::vector<PopupMenuRecord>& popupMenuHistory() { return history(); }
+
+void resetMenus() {
+    menus().clear();
+    history().clear();
+}
+
+}  // namespace win
+
+HMENU CreateMenu() { return create(false); }
+HMENU CreatePopupMenu() { return create(true); }
+
+BOOL DestroyMenu(HMENU menu) {
+    Menu* m = menuOf(menu);
+    if (!m) return FALSE;
+    std::vector<HMENU> subs;
+    for (const MenuItem& it : m->items)
+        if (it.flags & MF_POPUP) subs.push_back(it.submenu);
+    menus().erase(reinterpret_cast<uintptr_t>(menu));
+    for (HMENU s : subs) DestroyMenu(s);
+    return TRUE;
+}
+
+BOOL IsMenu(HMENU menu) { return menuOf(menu) != nullptr; }
+
+BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
+    Menu* m = menuOf(menu);
+    if (!m) return FALSE;
+    m->items.push_back(makeItem(flags, idOrSubmenu, text));
+    return TRUE;
+}
+
+BOOL InsertMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
+    Menu* owner = nullptr;
+    size_t index = 0;
+    if (position == static_cast<UINT>(-1) && (flags & MF_BYPOSITION)) return AppendMenu(menu, flags, idOrSubmenu, text);
+    if (!find(menu, position, flags, &owner, &index)) return FALSE;
+    owner->items.insert(owner->items.begin() + static_cast<long>(index), makeItem(flags, idOrSubmenu, text));
+    return TRUE;
+}
+
+BOOL ModifyMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
+    MenuItem* item = find(menu, position, flags);
+    if (!item) return FALSE;
+    *item = makeItem(flags, idOrSubmenu, text);
+    return TRUE;
+}
+
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
+    Menu* owner = nullptr;
+    size_t index = 0;
+    if (!find(menu, position, flags, &owner, &index)) return FALSE;
+    owner->items.erase(owner->items.begin() + static_cast<long>(index));
+    return TRUE;
+}
+
+BOOL DeleteMenu(HMENU menu, UINT position, UINT flags) {
+    Menu* owner = nullptr;
+    size_t index = 0;
+    MenuItem* item = find(menu, position, flags, &owner, &index);
+    if (!item) return FALSE;
+    HMENU sub = (item->flags & MF_POPUP) ? item->submenu : nullptr;
+    owner->items.erase(owner->items.begin() + static_cast<long>(index));
+    if (sub) DestroyMenu(sub);
+    return TRUE;
+}
+
+DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
+    MenuItem* it = find(menu, item, flags);
+    if (!it) return static_cast<DWORD>(-1);
+    DWORD old = it->flags & MF_CHECKED;
+    it->flags = (it->flags & ~MF_CHECKED) | (flags & MF_CHECKED);
+    return old;
+}
+
+BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags) {
+    MenuItem* it = find(menu, item, flags);
+    if (!it) return -1;
+    BOOL old = static_cast<BOOL>(it->flags & (MF_GRAYED | MF_DISABLED));
+    it->flags = (it->flags & ~(MF_GRAYED | MF_DISABLED)) | (flags & (MF_GRAYED | MF_DISABLED));
+    return old;
+}
+
+UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
+    MenuItem* it = find(menu, item, flags);
+    return it ? it->flags : static_cast<UINT>(-1);
+}
+
+int GetMenuItemCount(HMENU menu) {
+    Menu* m = menuOf(menu);
+    return m ? static_cast<int>(m->items.size()) : -1;
+}
+
+UINT GetMenuItemID(HMENU menu, int position) {
+    Menu* m = menuOf(menu);
+    if (!m || position < 0 || position >= static_cast<int>(m->items.size())) return static_cast<UINT>(-1);
+    const MenuItem& it = m->items[static_cast<size_t>(position)];
+    if (it.flags & MF_POPUP) return static_cast<UINT>(-1);
+    return static_cast<UINT>(it.id);
+}
+
+int GetMenuString(HMENU menu, UINT item, LPSTR buffer, int maxCount, UINT flags) {
+    MenuItem* it = find(menu, item, flags);
+    if (!it) return 0;
+    if (!buffer || maxCount <= 0) return static_cast<int>(it->text.size());
+    return copyText(it->text, buffer, static_cast<size_t>(maxCount));
+}
+
+HMENU GetSubMenu(HMENU menu, int position) {
+    Menu* m = menuOf(menu);
+    if (!m || position < 0 || position >= static_cast<int>(m->items.size())) return nullptr;
+    const MenuItem& it = m->items[static_cast<size_t>(position)];
+    return (it.flags & MF_POPUP) ? it.submenu : nullptr;
+}
+
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
+    if (!menuOf(menu) || !window(owner)) return FALSE;
+    if (!(flags & TPM_NONOTIFY)) {
+        SendMessage(owner, WM_ENTERMENULOOP, TRUE, 0);
+        SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    }
+    win::PopupMenuRecord record;
+    describe(menu, record.items);
+    record.at = POINT{x, y};
+    win::MenuChoice choice;
+    if (win::InputSource* source = sys().source) {
+        win::MenuQuery query;
+        query.menu = menu;
+        query.owner = owner;
+        query.at = record.at;
+        choice = source->chooseMenuItem(query);
+    }
+    UINT id = 0;
+    if (choice.chosen) {
+        MenuItem* item = find(menu, choice.id, MF_BYCOMMAND);
+        if (item && !(item->flags & (MF_GRAYED | MF_DISABLED)))
+            id = choice.id;
+        else
+            droppedInput().push_back("menu item " + std::to_string(choice.id) + (item ? " is disabled" : " is not in the menu"));
+    }
+    record.chosen = id;
+    history().push_back(record);
+    if (window(owner) && !(flags & TPM_NONOTIFY)) SendMessage(owner, WM_EXITMENULOOP, TRUE, 0);
+    if (flags & TPM_RETURNCMD) return static_cast<BOOL>(id);
+    if (id && window(owner)) PostMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
+    return id ? TRUE : FALSE;
+}

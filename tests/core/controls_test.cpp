@@ -1,0 +1,170 @@
+#include "core/cbutton_st.h"
+#include "core/cresizer.h"
+
+#include <gtest/gtest.h>
+
+#include "core/kv_texts.h"
+#include "temp_folder.h"
+
+#include <fstream>
+#include "win/testing.h"
+
+namespace {
+
+constexpr int kDialog = 9300, kStretch = 10, kCorner = 11, kBottomLeft = 12, kFixed = 13, kIconButton = 14;
+
+win::ResourceTable makeTable() {
+    win::ResourceTable table;
+    table.name = "core-controls-test";
+    win::DialogTemplate tmpl;
+    tmpl.id = kDialog;
+    tmpl.caption = "Resizable";
+    tmpl.style = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE;
+    tmpl.cx = 300;
+    tmpl.cy = 200;
+    tmpl.controls = {
+        {kStretch, "EDIT", WS_CHILD | WS_VISIBLE, 0, 10, 10, 280, 140, ""},
+        {kCorner, "BUTTON", WS_CHILD | WS_VISIBLE, 0, 210, 160, 80, 30, "OK"},
+        {kBottomLeft, "BUTTON", WS_CHILD | WS_VISIBLE, 0, 10, 160, 80, 30, "Add"},
+        {kFixed, "STATIC", WS_CHILD | WS_VISIBLE, 0, 100, 160, 50, 20, "fixed"},
+        {kIconButton, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 150, 160, 24, 24, ""},
+    };
+    table.dialogs[kDialog] = tmpl;
+    return table;
+}
+
+INT_PTR plainProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+class ControlsTest : public win::testing::WindowSystemTest {
+protected:
+    void SetUp() override {
+        WindowSystemTest::SetUp();
+        win::registerResourceTable(&table_);
+        dialog_ = CreateDialogParam(win::instanceHandle(), MAKEINTRESOURCE(kDialog), nullptr, plainProc, 0);
+        ASSERT_NE(dialog_, nullptr);
+    }
+    void TearDown() override {
+        win::resetWindowSystem();
+        win::unregisterResourceTable(&table_);
+        WindowSystemTest::TearDown();
+    }
+    RECT rectOf(int id) {
+        RECT r{};
+        GetWindowRect(GetDlgItem(dialog_, id), &r);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<LPPOINT>(&r), 2);
+        return r;
+    }
+    void growClientBy(int dw, int dh) {
+        RECT w{};
+        GetWindowRect(dialog_, &w);
+        MoveWindow(dialog_, w.left, w.top, w.right - w.left + dw, w.bottom - w.top + dh, TRUE);
+    }
+
+    win::ResourceTable table_ = makeTable();
+    HWND dialog_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ControlsTest, ResizerMovesAndStretchesByAnchors) {
+    CResizer resizer;
+    ASSERT_TRUE(resizer.attach(dialog_));
+    EXPECT_TRUE(resizer.setAnchor(kStretch, CResizer::All));
+    EXPECT_TRUE(resizer.setAnchor(kCorner, CResizer::Right | CResizer::Bottom));
+    EXPECT_TRUE(resizer.setAnchor(kBottomLeft, CResizer::Bottom));
+    EXPECT_FALSE(resizer.setAnchor(4242, CResizer::All));
+    growClientBy(100, 50);
+    resizer.resize();
+    RECT stretch = rectOf(kStretch), corner = rectOf(kCorner), bottomLeft = rectOf(kBottomLeft), fixed = rectOf(kFixed);
+    EXPECT_EQ(stretch.left, 10);
+    EXPECT_EQ(stretch.right, 390);
+    EXPECT_EQ(stretch.bottom, 200);
+    EXPECT_EQ(corner.left, 310);
+    EXPECT_EQ(corner.right - corner.left, 80);
+    EXPECT_EQ(corner.top, 210);
+    EXPECT_EQ(bottomLeft.left, 10);
+    EXPECT_EQ(bottomLeft.top, 210);
+    EXPECT_EQ(fixed.left, 100);
+    EXPECT_EQ(fixed.top, 160);
+}
+
+TEST_F(ControlsTest, ResizingBackAndForthNeverDrifts) {
+    CResizer resizer;
+    ASSERT_TRUE(resizer.attach(dialog_));
+    resizer.setAnchor(kStretch, CResizer::All);
+    resizer.setAnchor(kCorner, CResizer::Right | CResizer::Bottom);
+    for (int i = 0; i < 5; ++i) {
+        growClientBy(37, 23);
+        resizer.resize();
+        growClientBy(-37, -23);
+        resizer.resize();
+    }
+    EXPECT_EQ(rectOf(kStretch).right, 290);
+    EXPECT_EQ(rectOf(kCorner).left, 210);
+    // Shrunk below the recorded size a stretched control keeps a width of at least 0.
+    growClientBy(-400, -300);
+    resizer.resize();
+    RECT stretch = rectOf(kStretch);
+    EXPECT_GE(stretch.right, stretch.left);
+}
+
+TEST_F(ControlsTest, TwResizerKeepsTheAttachedSizeAsMinimum) {
+    TwResizer resizer;
+    ASSERT_TRUE(resizer.attach(dialog_));
+    RECT w{};
+    GetWindowRect(dialog_, &w);
+    MINMAXINFO info{};
+    resizer.limitTracking(&info);
+    EXPECT_EQ(info.ptMinTrackSize.x, w.right - w.left);
+    EXPECT_EQ(info.ptMinTrackSize.y, w.bottom - w.top);
+    resizer.setMinimumSize(50, 50);
+    info.ptMinTrackSize = POINT{120, 10};
+    resizer.limitTracking(&info);
+    EXPECT_EQ(info.ptMinTrackSize.x, 120);  // a larger limit set by others stays
+    EXPECT_EQ(info.ptMinTrackSize.y, 50);
+    EXPECT_FALSE(resizer.attach(static_cast<HWND>(nullptr)));
+}
+
+TEST_F(ControlsTest, IconButtonTakesTooltipByNumberAndRefusesMissingIcons) {
+    CButtonST button;
+    ASSERT_TRUE(button.SubclassDlgItem(kIconButton, CWnd::FromHandle(dialog_)));
+    Kv_Texts::reload();
+    button.SetTooltipText(2);
+    EXPECT_EQ(button.tooltipText(), dialString(2));
+    EXPECT_EQ(CButtonST::tooltipOf(button.m_hWnd), dialString(2));
+    EXPECT_EQ(CButtonST::tooltipOf(GetDlgItem(dialog_, kCorner)), "");
+    EXPECT_FALSE(button.SetIcon(31999));
+    EXPECT_FALSE(button.SetBitmapFile("/no/such/picture.bmp", RGB(255, 255, 255)));
+    EXPECT_FALSE(button.hasTransparentColour());
+    button.UnsubclassWindow();
+}
+
+TEST_F(ControlsTest, BitmapFromAFileKeepsItsTransparentColour) {
+    TempFolder folder;
+    // A 1 x 1 pixel 24-bit bitmap: file header, info header, one padded row.
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 255, 255, 255, 0};
+    std::ofstream(folder.path() / "Icon.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+    CButtonST button;
+    ASSERT_TRUE(button.SubclassDlgItem(kIconButton, CWnd::FromHandle(dialog_)));
+    ASSERT_TRUE(button.SetBitmapFile(Kv_String(folder.text()) + "ICON.BMP", RGB(255, 255, 255)));
+    EXPECT_NE(button.GetBitmap(), nullptr);
+    EXPECT_TRUE(button.hasTransparentColour());
+    EXPECT_EQ(button.transparentColour(), RGB(255, 255, 255));
+    button.UnsubclassWindow();
+}
+
+TEST_F(ControlsTest, IconCheckButtonTogglesOnClicks) {
+    CButtonST button;
+    ASSERT_TRUE(button.SubclassDlgItem(kIconButton, CWnd::FromHandle(dialog_)));
+    button.SetCheckButton();
+    EXPECT_EQ(button.GetCheck(), BST_UNCHECKED);
+    win::input::clickCenter(button.m_hWnd);
+    win::pumpMessages();
+    EXPECT_EQ(button.GetCheck(), BST_CHECKED);
+    win::input::clickCenter(button.m_hWnd);
+    win::pumpMessages();
+    EXPECT_EQ(button.GetCheck(), BST_UNCHECKED);
+    button.UnsubclassWindow();
+}

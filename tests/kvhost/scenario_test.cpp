@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "scenario.h"
+#include "win/types.h"
+#include "win/input.h"
+
+namespace {
+
+kvhost::ReadResult parse(const std::string& text, kvhost::Scenario* out = nullptr) {
+    kvhost::Scenario scenario;
+    kvhost::ReadResult result = kvhost::parseScenario(text, "s.json", scenario);
+    if (out) *out = scenario;
+    return result;
+}
+
+TEST(ScenarioReader, ReadsCallsActionsPrintsAndExpectations) {
+    kvhost::Scenario scenario;
+    kvhost::ReadResult result = parse(R"({
+      "title": "T",
+      "steps": [
+        {"call": "TextEntryDialog", "arguments": {"text": "Stra\u00dfe"},
+         "user": [{"do": "type", "dialog": 8069, "text": "\u00b0C"},
+                  {"do": "key", "dialog": 8069, "key": "enter", "modifiers": ["shift", "ctrl"]},
+                  {"do": "choose", "dialog": 1, "control": 2, "item": "x"},
+                  {"do": "answerMessageBox", "button": 6},
+                  {"do": "wait", "ms": 50}],
+         "print": ["result", "record"], "expect": {"result": true}},
+        {"print": "commandLine"}
+      ]})",
+                                      &scenario);
+    ASSERT_TRUE(result.ok) << result.error;
+    ASSERT_EQ(scenario.steps.size(), 2u);
+    const kvhost::Step& call = scenario.steps[0];
+    EXPECT_EQ(call.call, "TextEntryDialog");
+    ASSERT_EQ(call.user.size(), 5u);
+    EXPECT_EQ(call.user[0].text, "\xB0" "C");   // texts arrive in code page 1252
+    EXPECT_EQ(call.user[1].key, VK_RETURN);
+    EXPECT_EQ(call.user[1].modifiers, win::input::Shift | win::input::Control);
+    EXPECT_EQ(call.user[2].index, -1);
+    EXPECT_EQ(call.user[2].text, "x");
+    EXPECT_EQ(call.user[3].number, 6);
+    EXPECT_EQ(call.print.size(), 2u);
+    EXPECT_EQ(scenario.steps[1].print.front(), kvhost::PrintWhat::CommandLine);
+    EXPECT_EQ(scenario.steps[1].number, 2);
+}
+
+TEST(ScenarioReader, RefusesBadInputNamingTheFileTheStepAndTheReason) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"{", "s.json: not valid JSON"},
+        {"[]", "s.json: the scenario must be a JSON object"},
+        {R"({"steps": []})", "s.json: \"steps\" must be a non-empty array"},
+        {R"({"steps": [{"call": "F"}], "extra": 1})", "s.json: the scenario: unknown member \"extra\""},
+        {R"({"steps": [{"print": "result"}, {"call": 3}]})", "s.json: step 2: \"call\" must name"},
+        {R"({"steps": [{"call": "F", "arguments": [1]}]})", "s.json: step 1: \"arguments\" must be a JSON object"},
+        {R"({"steps": [{"call": "F", "user": [{"do": "click", "dialog": 1}]}]})",
+         "s.json: step 1: user action 1 needs \"control\""},
+        {R"({"steps": [{"call": "F", "user": [{"do": "click", "dialog": "1", "control": 1}]}]})",
+         "s.json: step 1: user action 1: \"dialog\" must be an integer"},
+        {R"({"steps": [{"call": "F", "user": [{"do": "fly"}]}]})", "unknown action \"fly\""},
+        {R"({"steps": [{"call": "F", "user": [{"do": "key", "dialog": 1, "key": "HYPER"}]}]})",
+         "unknown key \"HYPER\""},
+        {R"({"steps": [{"call": "F", "user": [{"do": "choose", "dialog": 1, "control": 2}]}]})",
+         "needs either \"index\" or \"item\""},
+        {R"({"steps": [{"call": "F", "print": ["everything"]}]})", "\"print\" takes"},
+        {R"({"steps": [{"user": []}]})", "belong to a step with \"call\""},
+        {R"({"steps": [{}]})", "a step needs \"call\" or \"print\""},
+        {R"({"steps": [{"call": "F", "colour": 1}]})", "step 1: the step: unknown member \"colour\""},
+    };
+    for (const auto& [text, message] : cases) {
+        kvhost::ReadResult result = parse(text);
+        EXPECT_FALSE(result.ok) << text;
+        EXPECT_NE(result.error.find(message), std::string::npos) << text << "\n -> " << result.error;
+    }
+}
+
+TEST(ScenarioReader, AnUnreadableFileIsNamed) {
+    kvhost::Scenario scenario;
+    kvhost::ReadResult result = kvhost::readScenarioFile("/nonexistent/scenario.json", scenario);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "/nonexistent/scenario.json: cannot be read");
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+#include "host/acui_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include "host/drawing_database.h"
+#include "host/main_window.h"
+#include "host/picks.h"
+#include "host/window_system_picks.h"
+#include "win/testing.h"
+
+namespace {
+
+constexpr int kPickDialog = 9100, kPickButton = 500;
+constexpr int kTabDialog = 9200, kTabControl = 8097, kPageOne = 9201, kPageTwo = 9202;
+
+win::ResourceTable makeTable() {
+    win::ResourceTable table;
+    table.name = "host-ui-test";
+    win::DialogTemplate pick;
+    pick.id = kPickDialog;
+    pick.caption = "Pick";
+    pick.style = WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_MODALFRAME;
+    pick.cx = 200;
+    pick.cy = 100;
+    pick.controls = {{kPickButton, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 10, 10, 80, 24, "Pick"},
+                     {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 100, 10, 80, 24, "OK"}};
+    table.dialogs[kPickDialog] = pick;
+
+    win::DialogTemplate tabs;
+    tabs.id = kTabDialog;
+    tabs.caption = "Tabs";
+    tabs.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+    tabs.cx = 300;
+    tabs.cy = 220;
+    tabs.controls = {{kTabControl, "SysTabControl32", WS_CHILD | WS_VISIBLE, 0, 10, 10, 280, 160, ""},
+                     {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 210, 180, 80, 24, "OK"}};
+    table.dialogs[kTabDialog] = tabs;
+    for (int id : {kPageOne, kPageTwo}) {
+        win::DialogTemplate page;
+        page.id = id;
+        page.style = WS_CHILD;
+        page.cx = 100;
+        page.cy = 100;
+        page.controls = {{100, "EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 5, 5, 80, 20, ""}};
+        table.dialogs[id] = page;
+    }
+    return table;
+}
+
+class AcUiDialogTest : public win::testing::WindowSystemTest {
+protected:
+    void SetUp() override {
+        WindowSystemTest::SetUp();
+        win::registerResourceTable(&table_);
+        host::useWindowSystemPicks();
+        host::DrawingDatabase::instance().reset();
+    }
+    void TearDown() override {
+        win::unregisterResourceTable(&table_);
+        host::DrawingDatabase::instance().reset();
+        WindowSystemTest::TearDown();
+    }
+    win::ResourceTable table_ = makeTable();
+};
+
+// Picks a point through an editor command when its button is clicked, noting what the person
+// could see while the drawing had the input.
+class PickDialog : public CAcUiDialog {
+public:
+    PickDialog() : CAcUiDialog(kPickDialog) {}
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) != kPickButton) return CAcUiDialog::OnCommand(wParam, lParam);
+        began = BeginEditorCommand();
+        refusedSecondBegin = !BeginEditorCommand();
+        visibleDuringPick = IsWindowVisible();
+        mainEnabledDuringPick = ::IsWindowEnabled(host::mainWindowHandle());
+        picked = host::pickPoint("Point:", point);
+        CompleteEditorCommand();
+        return TRUE;
+    }
+    BOOL began = FALSE;
+    bool refusedSecondBegin = false, visibleDuringPick = true, mainEnabledDuringPick = false, picked = false;
+    host::Point3d point;
+};
+
+}  // namespace
+
+TEST_F(AcUiDialogTest, EditorCommandHandsTheDrawingOverAndTakesItBack) {
+    PickDialog dialog;
+    win::testing::TestScript script;
+    bool visibleAfter = false, mainBlockedAfter = false;
+    script.click(kPickDialog, kPickButton)
+        .answerPick(win::PickReply{true, {1, 2, 3}, 0})
+        .inspect([&] {
+            visibleAfter = dialog.IsWindowVisible();
+            mainBlockedAfter = !::IsWindowEnabled(host::mainWindowHandle());
+        })
+        .click(kPickDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.began);
+    EXPECT_TRUE(dialog.refusedSecondBegin);
+    EXPECT_FALSE(dialog.visibleDuringPick);
+    EXPECT_TRUE(dialog.mainEnabledDuringPick);
+    EXPECT_TRUE(dialog.picked);
+    EXPECT_EQ(dialog.point, (host::Point3d{1, 2, 3}));
+    EXPECT_TRUE(visibleAfter);
+    EXPECT_TRUE(mainBlockedAfter);
+    EXPECT_TRUE(::IsWindowEnabled(host::mainWindowHandle()));  // the modal loop is over
+    EXPECT_EQ(host::DrawingDatabase::instance().logText(), "1 pick #0 point = (1, 2, 3)\n");
+}
+
+TEST_F(AcUiDialogTest, CancelledPickStillBringsTheDialogBack) {
+    PickDialog dialog;
+    win::testing::TestScript script;
+    bool visibleAfter = false;
+    script.click(kPickDialog, kPickButton).cancelPick().inspect([&] { visibleAfter = dialog.IsWindowVisible(); }).click(kPickDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_FALSE(dialog.picked);
+    EXPECT_TRUE(visibleAfter);
+}
+
+TEST_F(AcUiDialogTest, EditorCommandNeedsAWindow) {
+    PickDialog dialog;
+    EXPECT_FALSE(dialog.BeginEditorCommand());
+    dialog.CompleteEditorCommand();  // nothing running: nothing happens
+    EXPECT_FALSE(dialog.inEditorCommand());
+}
+
+namespace {
+
+class Page : public CAcUiTabChildDialog {
+public:
+    explicit Page(UINT id) : CAcUiTabChildDialog(id) {}
+    void OnTabActivation(BOOL activate) override { (activate ? activations : deactivations)++; }
+    BOOL OnTabChanging() override { return refuseToLeave ? FALSE : TRUE; }
+    int activations = 0, deactivations = 0;
+    bool refuseToLeave = false;
+};
+
+class TabDialog : public CAcUiTabMainDialog {
+public:
+    TabDialog() : CAcUiTabMainDialog(kTabDialog) {}
+    BOOL OnInitDialog() override {
+        CAcUiTabMainDialog::OnInitDialog();
+        added = SetAcadTabControl(kTabControl) && AddTab(0, "One", kPageOne, &one) && AddTab(1, "Two", kPageTwo, &two);
+        return TRUE;
+    }
+    Page one{kPageOne}, two{kPageTwo};
+    bool added = false;
+};
+
+}  // namespace
+
+TEST_F(AcUiDialogTest, TabsShowOnePageAtATime) {
+    TabDialog dialog;
+    win::testing::TestScript script;
+    int activeAfterClick = -1;
+    bool oneVisible = true, twoVisible = false;
+    script.chooseTab(kTabDialog, kTabControl, 1)
+        .inspect([&] {
+            activeAfterClick = dialog.GetActiveTab();
+            oneVisible = dialog.one.IsWindowVisible();
+            twoVisible = dialog.two.IsWindowVisible();
+            dialog.two.refuseToLeave = true;
+        })
+        .chooseTab(kTabDialog, kTabControl, 0)
+        .inspect([&] { EXPECT_EQ(dialog.GetActiveTab(), 1) << "the page refused to be left"; })
+        .click(kTabDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.added);
+    EXPECT_EQ(activeAfterClick, 1);
+    EXPECT_FALSE(oneVisible);
+    EXPECT_TRUE(twoVisible);
+    EXPECT_EQ(dialog.one.activations, 1);
+    EXPECT_EQ(dialog.one.deactivations, 1);
+    EXPECT_EQ(dialog.two.activations, 1);
+    EXPECT_EQ(dialog.GetTabCount(), 0);  // pages are let go with the window
+    EXPECT_EQ(dialog.one.m_hWnd, nullptr);
+}
+
+TEST_F(AcUiDialogTest, MainWindowComesBackAfterAReset) {
+    HWND first = host::mainWindowHandle();
+    ASSERT_TRUE(IsWindow(first));
+    EXPECT_EQ(AfxGetMainWnd(), host::mainWindow());
+    win::resetWindowSystem();
+    HWND second = adsw_acadMainWnd();
+    EXPECT_TRUE(IsWindow(second));
+    EXPECT_EQ(acedGetAcadFrame()->m_hWnd, second);
+}
