@@ -30,13 +30,13 @@ int charWidth() { return std::max(win::averageCharWidth(defaultFont()), 1); }
 
 win::FontSpec fontOf(const Sheet& s, CellRef c) {
   const sheet::CellFont& f = s.format(c).font;
-  win::FontSpec spec = defaultFont();
-  if (!f.face.empty()) spec.face = f.face;
-  if (f.height) spec.height = std::abs(f.height);
-  spec.weight = f.weight;
-  spec.italic = f.italic;
-  spec.underline = f.underline;
-  return spec;
+  win::FontSpec font = defaultFont();
+  if (!f.face.empty()) font.face = f.face;
+  if (f.height) font.height = std::abs(f.height);
+  font.weight = f.weight;
+  font.italic = f.italic;
+  font.underline = f.underline;
+  return font;
 }
 
 // Text extent of a cell in pixels; picture cells (type 8) have none worth measuring.

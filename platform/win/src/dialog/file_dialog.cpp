@@ -44,10 +44,10 @@ std::map<HWND, FileDialogState*>& states() {
     return m;
 }
 
-std::vector<Filter> parseFilters(LPCSTR spec) {
+std::vector<Filter> parseFilters(LPCSTR filterText) {
     std::vector<Filter> out;
-    if (!spec) return out;
-    const char* p = spec;
+    if (!filterText) return out;
+    const char* p = filterText;
     while (*p) {
         Filter f;
         f.description = p;

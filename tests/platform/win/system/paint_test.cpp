@@ -161,9 +161,9 @@ TEST_F(Painting, TextExtentFollowsTheSelectedFont) {
     SelectObject(dc, big);
     SIZE size;
     ASSERT_TRUE(GetTextExtentPoint32(dc, "Plate", 5, &size));
-    win::FontSpec spec = win::fontOf(big);
-    EXPECT_EQ(spec.height, 26);
-    win::TextSize expected = win::measureText(spec, "Plate");
+    win::FontSpec font = win::fontOf(big);
+    EXPECT_EQ(font.height, 26);
+    win::TextSize expected = win::measureText(font, "Plate");
     EXPECT_EQ(size.cx, expected.cx);
     EXPECT_EQ(size.cy, expected.cy);
     RECT r{0, 0, 1000, 0};
