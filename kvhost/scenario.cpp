@@ -103,6 +103,11 @@ UserAction readAction(const json& in, size_t index) {
         action.dialog = m.integer("dialog", true);
         action.control = m.integer("control", true);
         action.modifiers = modifiersOf(m.find("modifiers"));
+        if (const json* at = m.find("at")) {
+            if (!at->is_array() || at->size() != 2 || !(*at)[0].is_number_integer() || !(*at)[1].is_number_integer())
+                refuse("user action " + std::to_string(index + 1) + ": \"at\" must be [x, y] in pixels");
+            action.at = POINT{(*at)[0].get<int>(), (*at)[1].get<int>()};
+        }
     } else if (verb == "type") {
         action.dialog = m.integer("dialog", true);
         action.text = m.text("text", true);

@@ -3,10 +3,13 @@
 // Reading checks the whole file before anything runs, so a malformed scenario stops with the
 // file, the step and the reason and never half-runs.  See `kvhost --help` for the format.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+
+#include "win/types.h"
 
 namespace kvhost {
 
@@ -22,6 +25,7 @@ struct UserAction {
     unsigned key = 0;            // virtual key
     unsigned modifiers = 0;      // win::input::Modifier bits
     int number = 0;              // button id, menu command id, milliseconds
+    std::optional<POINT> at;     // click: a point of the control's client area instead of its middle
 };
 
 enum class PrintWhat { Result, Outputs, Record, CommandLine, DrawingLog };

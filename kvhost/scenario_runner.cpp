@@ -20,7 +20,9 @@ void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& scri
                 std::vector<std::string>& pictures) {
     for (size_t i = 0; i < actions.size(); ++i) {
         const UserAction& a = actions[i];
-        if (a.verb == "click") script.click(a.dialog, a.control, a.modifiers);
+        if (a.verb == "click" && a.at) script.clickAt(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "click") script.click(a.dialog, a.control, a.modifiers);
+        else if (a.verb == "doubleClick" && a.at) script.doubleClickAt(a.dialog, a.control, *a.at);
         else if (a.verb == "doubleClick") script.doubleClick(a.dialog, a.control);
         else if (a.verb == "type") script.type(a.dialog, a.text);
         else if (a.verb == "key") script.key(a.dialog, a.key, a.modifiers);

@@ -39,8 +39,9 @@ Scenario file (JSON, texts in UTF-8):
   }
 
 User actions ("dialog" is a dialog's resource id, "control" a control id; 0 is the dialog):
-  {"do":"click", "dialog":D, "control":C [, "modifiers":["shift","ctrl","alt"]]}
-  {"do":"doubleClick", "dialog":D, "control":C}
+  {"do":"click", "dialog":D, "control":C [, "modifiers":["shift","ctrl","alt"]] [, "at":[x, y]]}
+      ("at": a point of the control's client area in pixels; default its middle)
+  {"do":"doubleClick", "dialog":D, "control":C [, "at":[x, y]]}
   {"do":"type", "dialog":D, "text":"..."}            to the focused control
   {"do":"key", "dialog":D, "key":"ENTER" [, "modifiers":[...]]}
         keys: ENTER ESCAPE TAB SPACE BACK DELETE HOME END LEFT RIGHT UP DOWN PRIOR NEXT

@@ -43,7 +43,7 @@ void GridDlg::setUpSheet() {
                                  {18, 1}, {0, 1}, {11, 1}, {10, 0}, {22, 1}})
         sheet.SetBool(static_cast<short>(option), value);
     sheet.SetEditEnterAction(5);
-    sheet.SetCursor(1, reinterpret_cast<HCURSOR>(-1));
+    sheet.SetCursor(1, -1);
     sheet.SetGrayAreaColor(0xC0C0C0, 0x8000000B);
     sheet.SetMaxCols(colNames.length());
     sheet.SetBool(kSSOptRowHeaderShown, rowNames.isEmpty() ? 0 : 1);

@@ -34,9 +34,8 @@ bool Kv_Spread::attach(CWnd* parent, int id, bool keepFrame) {
     if (!parent || !parent->m_hWnd || attached) return false;
     HWND placeholder = ::GetDlgItem(parent->m_hWnd, id);
     if (!placeholder) return false;
-    // Without the engine the placeholder stays, so the dialog keeps its layout.
-    WNDCLASS engineClass{};
-    if (!::GetClassInfo(AfxGetInstanceHandle(), kSpreadWindowClass, &engineClass)) return false;
+    // The window system may have been reset since the engine registered its class at load.
+    if (!SSRegisterClass()) return false;
     RECT ph, outer;
     ::GetWindowRect(placeholder, &ph);
     ::GetWindowRect(parent->m_hWnd, &outer);
@@ -67,7 +66,7 @@ bool Kv_Spread::setDefaults(int selectMode) {
                                  {21, 1}, {22, 1}, {21, 1}})
         SetBool(static_cast<short>(option), value);
     SetGrayAreaColor(kButtonFaceColor, kButtonFaceColor);
-    SetCursor(1, reinterpret_cast<HCURSOR>(-1));
+    SetCursor(1, -1);
     SetSelColor(0x6A240A, 0xFFFFFF);
     for (auto [option, value] : {std::pair{11, 1}, {3, 1}, {4, 1}, {18, 1}}) SetBool(static_cast<short>(option), value);
     SetLockColor(0xE6E6E6, kButtonFaceColor);
@@ -150,7 +149,7 @@ bool Kv_Spread::setFontRange(const SpreadRange& range, bool bold, bool alsoTip) 
     if (!SetFontRange(range.col1, range.row1, range.col2, range.row2, font, TRUE)) return false;
     if (alsoTip) {
         WORD status = 0;
-        LONG delay = 0;
+        long delay = 0;
         LOGFONT tipFont{};
         COLORREF back = 0, fore = 0;
         GetTextTip(&status, &delay, &tipFont, &back, &fore);

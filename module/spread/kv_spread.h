@@ -64,6 +64,13 @@ public:
     Kv_String fontFace = "Tahoma";
     int textHeight = 15;
 
+    // --- settings files (settings/kv_spread_settings.cpp) -----------------------------------
+    bool applySettingsFile(const Kv_String& settingsName);
+    bool initSheet(const Kv_String& settingsName, bool newSheet);
+    bool saveSheet(const Kv_String& path);
+    bool setSheetVariables(const Kv_StringArray& names, const Kv_StringArray& values);
+    // --- end of settings files ---------------------------------------------------------------
+
     // --- cell types ----------------------------------------------------------------------
     bool setTypeEdit(const SpreadRange& range, long style = 0x110000, int maxLen = 200);
     bool setColTypeEdit(int col, long style = 0x110000, int maxLen = 200);
@@ -166,6 +173,9 @@ public:
 
     // --- window handlers -----------------------------------------------------------------
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The engine reports changed cells to the dialog; the sheet hears them first (OnCommand)
+    // and leaves them to the dialog too.
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnRButtonDown(UINT flags, CPoint point) override;

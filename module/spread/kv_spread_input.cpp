@@ -52,6 +52,11 @@ void Kv_Spread::runMenuCode(int code) {
     }
 }
 
+BOOL Kv_Spread::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+    if (message == WM_COMMAND) OnCommand(wParam, lParam);
+    return FALSE;
+}
+
 BOOL Kv_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const int notification = HIWORD(wParam);

@@ -106,7 +106,7 @@ bool Kv_Spread::autoFitCol(int col, bool skipType8) {
         const int r = row == 0 ? kSSHeader : row;
         if (skipType8) {
             SS_CELLTYPE type;
-            if (GetCellType(col, r, &type) && type.Type == kSSTypeButton) continue;
+            if (GetCellType(col, r, &type) && type.Type == kSSTypePicture) continue;
         }
         double w = 0.0, h = 0.0;
         if (GetMaxTextCellSize(col, r, &w, &h)) widest = std::max(widest, w);

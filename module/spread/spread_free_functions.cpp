@@ -70,7 +70,7 @@ bool resetListSheet(Kv_Spread* sheet, int cols, int rows, int modeFlag) {
     for (auto [option, value] : {std::pair{8, 0}, {12, 0}, {7, 0}, {21, 1}, {26, 0}, {34, 1}, {32, 1}, {18, 0}})
         sheet->SetBool(static_cast<short>(option), value);
     sheet->SetOperationMode(modeFlag != 0 ? 0 : 3);
-    sheet->SetCursor(1, reinterpret_cast<HCURSOR>(-1));
+    sheet->SetCursor(1, -1);
     sheet->SetSelColor(0x6A240A, 0xFFFFFF);
     sheet->SetEditEnterAction(5);
     for (auto [option, value] : {std::pair{11, 1}, {10, 0}, {3, 1}, {4, 0}, {21, 1}})
@@ -85,7 +85,7 @@ bool resetListSheet(Kv_Spread* sheet, int cols, int rows, int modeFlag) {
     sheet->SetFontRange(0, kSSHeader, maxCols, kSSHeader, tahomaFont(true), FALSE);
     sheet->SetFontRange(1, 1, maxCols, maxRows, tahomaFont(false), FALSE);
     WORD status = 0;
-    LONG delay = 0;
+    long delay = 0;
     LOGFONT tipFont{};
     COLORREF back = 0, fore = 0;
     sheet->GetTextTip(&status, &delay, &tipFont, &back, &fore);

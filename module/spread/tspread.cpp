@@ -2,283 +2,282 @@
 #include "spread/tspread.h"
 
 BOOL TSpread::createSheet(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return CreateEx(0, kSpreadWindowClass, "", style, rect, parent, id);
+    return CreateEx(0, kSpreadClassName, "", style, rect, parent, id);
 }
 
-bool TSpread::engineAvailable() { return SSSetData != nullptr && SSGetMaxRows != nullptr; }
-
 BOOL TSpread::SetData(SS_COORD col, SS_COORD row, LPCSTR data) const {
-    return SSSetData ? SSSetData(m_hWnd, col, row, data) : 0;
+    return SSSetData(m_hWnd, col, row, data);
 }
 
 int TSpread::GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const {
-    return SSGetData ? SSGetData(m_hWnd, col, row, buffer) : 0;
+    return SSGetData(m_hWnd, col, row, buffer);
 }
 
 int TSpread::GetDataLen(SS_COORD col, SS_COORD row) const {
-    return SSGetDataLen ? SSGetDataLen(m_hWnd, col, row) : 0;
+    return SSGetDataLen(m_hWnd, col, row);
 }
 
 BOOL TSpread::SetValue(SS_COORD col, SS_COORD row, LPCSTR value) const {
-    return SSSetValue ? SSSetValue(m_hWnd, col, row, value) : 0;
+    return SSSetValue(m_hWnd, col, row, value);
 }
 
 int TSpread::GetValue(SS_COORD col, SS_COORD row, LPSTR buffer) const {
-    return SSGetValue ? SSGetValue(m_hWnd, col, row, buffer) : 0;
+    return SSGetValue(m_hWnd, col, row, buffer);
 }
 
 int TSpread::GetValueLen(SS_COORD col, SS_COORD row) const {
-    return SSGetValueLen ? SSGetValueLen(m_hWnd, col, row) : 0;
+    return SSGetValueLen(m_hWnd, col, row);
 }
 
 int TSpread::GetFormula(SS_COORD col, SS_COORD row, LPSTR buffer) const {
-    return SSGetFormula ? SSGetFormula(m_hWnd, col, row, buffer) : 0;
+    return SSGetFormula(m_hWnd, col, row, buffer);
 }
 
 int TSpread::GetFormulaLen(SS_COORD col, SS_COORD row) const {
-    return SSGetFormulaLen ? SSGetFormulaLen(m_hWnd, col, row) : 0;
+    return SSGetFormulaLen(m_hWnd, col, row);
 }
 
 int TSpread::GetCellTag(SS_COORD col, SS_COORD row, LPSTR buffer) const {
-    return _SSGetCellTag ? _SSGetCellTag(m_hWnd, col, row, buffer) : 0;
+    return _SSGetCellTag(m_hWnd, col, row, buffer);
 }
 
 BOOL TSpread::SetMaxRows(SS_COORD rows) const {
-    return SSSetMaxRows ? SSSetMaxRows(m_hWnd, rows) : 0;
+    return SSSetMaxRows(m_hWnd, rows);
 }
 
 BOOL TSpread::SetMaxCols(SS_COORD cols) const {
-    return SSSetMaxCols ? SSSetMaxCols(m_hWnd, cols) : 0;
+    return SSSetMaxCols(m_hWnd, cols);
 }
 
 SS_COORD TSpread::GetMaxRows() const {
-    return SSGetMaxRows ? SSGetMaxRows(m_hWnd) : 0;
+    return SSGetMaxRows(m_hWnd);
 }
 
 SS_COORD TSpread::GetMaxCols() const {
-    return SSGetMaxCols ? SSGetMaxCols(m_hWnd) : 0;
+    return SSGetMaxCols(m_hWnd);
 }
 
 BOOL TSpread::SetBool(short option, BOOL value) const {
-    return SSSetBool ? SSSetBool(m_hWnd, option, value) : 0;
+    return SSSetBool(m_hWnd, option, value);
 }
 
 BOOL TSpread::GetBool(short option) const {
-    return SSGetBool ? SSGetBool(m_hWnd, option) : 0;
+    return SSGetBool(m_hWnd, option);
 }
 
 BOOL TSpread::Reset() const {
-    return SSReset ? SSReset(m_hWnd) : 0;
+    return SSReset(m_hWnd);
 }
 
 BOOL TSpread::SetAppearance(WORD appearance) const {
-    return _SSSetAppearance ? _SSSetAppearance(m_hWnd, appearance) : 0;
+    return _SSSetAppearance(m_hWnd, appearance);
 }
 
 BOOL TSpread::SetActionKey(WORD action, BOOL shift, BOOL control, WORD key) const {
-    return _SSSetActionKey ? _SSSetActionKey(m_hWnd, action, shift, control, key) : 0;
+    return _SSSetActionKey(m_hWnd, action, shift, control, key);
 }
 
 BOOL TSpread::SetGrayAreaColor(COLORREF back, COLORREF fore) const {
-    return SSSetGrayAreaColor ? SSSetGrayAreaColor(m_hWnd, back, fore) : 0;
+    return SSSetGrayAreaColor(m_hWnd, back, fore);
 }
 
-BOOL TSpread::SetCursor(WORD type, HCURSOR cursor) const {
-    return SSSetCursor ? SSSetCursor(m_hWnd, type, cursor) : 0;
+BOOL TSpread::SetCursor(WORD type, long cursor) const {
+    return SSSetCursor(m_hWnd, type, cursor);
 }
 
 BOOL TSpread::SetSelColor(COLORREF back, COLORREF fore) const {
-    return _SSSetSelColor ? _SSSetSelColor(m_hWnd, back, fore) : 0;
+    return _SSSetSelColor(m_hWnd, back, fore);
 }
 
 BOOL TSpread::SetLockColor(COLORREF back, COLORREF fore) const {
-    return SSSetLockColor ? SSSetLockColor(m_hWnd, back, fore) : 0;
+    return SSSetLockColor(m_hWnd, back, fore);
 }
 
 BOOL TSpread::SetEditEnterAction(WORD action) const {
-    return SSSetEditEnterAction ? SSSetEditEnterAction(m_hWnd, action) : 0;
+    return SSSetEditEnterAction(m_hWnd, action);
 }
 
 BOOL TSpread::SetOperationMode(WORD mode) const {
-    return SSSetOperationMode ? SSSetOperationMode(m_hWnd, mode) : 0;
+    return SSSetOperationMode(m_hWnd, mode);
 }
 
 BOOL TSpread::SetFontRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, HFONT font, BOOL redraw) const {
-    return SSSetFontRange ? SSSetFontRange(m_hWnd, col1, row1, col2, row2, font, redraw) : 0;
+    return SSSetFontRange(m_hWnd, col1, row1, col2, row2, font, redraw);
 }
 
-BOOL TSpread::GetTextTip(WORD* status, LONG* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const {
-    return _SSGetTextTip ? _SSGetTextTip(m_hWnd, status, delay, font, back, fore) : 0;
+BOOL TSpread::GetTextTip(WORD* status, long* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const {
+    return _SSGetTextTip(m_hWnd, status, delay, font, back, fore);
 }
 
-BOOL TSpread::SetTextTip(WORD status, LONG delay, const LOGFONT* font, COLORREF back, COLORREF fore) const {
-    return _SSSetTextTip ? _SSSetTextTip(m_hWnd, status, delay, font, back, fore) : 0;
+BOOL TSpread::SetTextTip(WORD status, long delay, const LOGFONT* font, COLORREF back, COLORREF fore) const {
+    return _SSSetTextTip(m_hWnd, status, delay, font, back, fore);
 }
 
 BOOL TSpread::SetBorder(SS_COORD col, SS_COORD row, WORD type, WORD style, COLORREF color) const {
-    return SSSetBorder ? SSSetBorder(m_hWnd, col, row, type, style, color) : 0;
+    return SSSetBorder(m_hWnd, col, row, type, style, color);
 }
 
 BOOL TSpread::SetBorderRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, WORD type, WORD style, COLORREF color) const {
-    return SSSetBorderRange ? SSSetBorderRange(m_hWnd, col1, row1, col2, row2, type, style, color) : 0;
+    return SSSetBorderRange(m_hWnd, col1, row1, col2, row2, type, style, color);
 }
 
 BOOL TSpread::AddCellSpan(SS_COORD col, SS_COORD row, SS_COORD numCols, SS_COORD numRows) const {
-    return _SSAddCellSpan ? _SSAddCellSpan(m_hWnd, col, row, numCols, numRows) : 0;
+    return _SSAddCellSpan(m_hWnd, col, row, numCols, numRows);
 }
 
 int TSpread::GetCellSpan(SS_COORD col, SS_COORD row, SS_COORD* anchorCol, SS_COORD* anchorRow, SS_COORD* numCols, SS_COORD* numRows) const {
-    return _SSGetCellSpan ? _SSGetCellSpan(m_hWnd, col, row, anchorCol, anchorRow, numCols, numRows) : 0;
+    return _SSGetCellSpan(m_hWnd, col, row, anchorCol, anchorRow, numCols, numRows);
 }
 
 BOOL TSpread::SetLock(SS_COORD col, SS_COORD row, BOOL locked) const {
-    return SSSetLock ? SSSetLock(m_hWnd, col, row, locked) : 0;
+    return SSSetLock(m_hWnd, col, row, locked);
 }
 
 BOOL TSpread::SetLockRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, BOOL locked) const {
-    return SSSetLockRange ? SSSetLockRange(m_hWnd, col1, row1, col2, row2, locked) : 0;
+    return SSSetLockRange(m_hWnd, col1, row1, col2, row2, locked);
 }
 
 BOOL TSpread::GetLock(SS_COORD col, SS_COORD row) const {
-    return SSGetLock ? SSGetLock(m_hWnd, col, row) : 0;
+    return SSGetLock(m_hWnd, col, row);
 }
 
 SS_CELLTYPE* TSpread::SetTypeEdit(SS_CELLTYPE* type, LONG style, int length, short chrSet, short chrCase) const {
-    return SSSetTypeEdit ? SSSetTypeEdit(m_hWnd, type, style, length, chrSet, chrCase) : nullptr;
+    return SSSetTypeEdit(m_hWnd, type, style, length, chrSet, chrCase);
 }
 
 SS_CELLTYPE* TSpread::SetTypeNumber(SS_CELLTYPE* type, LONG style, short decimals, double minimum, double maximum, BOOL separator) const {
-    return _SSSetTypeNumber ? _SSSetTypeNumber(m_hWnd, type, style, decimals, minimum, maximum, separator) : nullptr;
+    return _SSSetTypeNumber(m_hWnd, type, style, decimals, minimum, maximum, separator);
 }
 
 SS_CELLTYPE* TSpread::SetTypeComboBox(SS_CELLTYPE* type, LONG style, LPCSTR items) const {
-    return SSSetTypeComboBox ? SSSetTypeComboBox(m_hWnd, type, style, items) : nullptr;
+    return SSSetTypeComboBox(m_hWnd, type, style, items);
 }
 
 SS_CELLTYPE* TSpread::SetTypeCheckBox(SS_CELLTYPE* type, LONG style, LPCSTR text, HANDLE up, WORD upKind, HANDLE down, WORD downKind, HANDLE focusUp, WORD focusUpKind, HANDLE focusDown, WORD focusDownKind) const {
-    return SSSetTypeCheckBox ? SSSetTypeCheckBox(m_hWnd, type, style, text, up, upKind, down, downKind, focusUp, focusUpKind, focusDown, focusDownKind) : nullptr;
+    return SSSetTypeCheckBox(m_hWnd, type, style, text, up, static_cast<short>(upKind), down, static_cast<short>(downKind),
+                             focusUp, static_cast<short>(focusUpKind), focusDown, static_cast<short>(focusDownKind));
 }
 
 SS_CELLTYPE* TSpread::SetTypeButton(SS_CELLTYPE* type, LONG style, LPCSTR text) const {
-    return SSSetTypeButton ? SSSetTypeButton(m_hWnd, type, style, text) : nullptr;
+    return SSSetTypeButton(m_hWnd, type, style, text);
 }
 
 SS_CELLTYPE* TSpread::SetTypePictureHandle(SS_CELLTYPE* type, LONG style, HANDLE picture) const {
-    return SSSetTypePictureHandle ? SSSetTypePictureHandle(m_hWnd, type, style, picture) : nullptr;
+    return SSSetTypePictureHandle(m_hWnd, type, style, picture);
 }
 
 SS_CELLTYPE* TSpread::SetTypePicture(SS_CELLTYPE* type, LONG style, LPCSTR file) const {
-    return SSSetTypePicture ? SSSetTypePicture(m_hWnd, type, style, file) : nullptr;
+    return SSSetTypePicture(m_hWnd, type, style, file);
 }
 
 SS_CELLTYPE* TSpread::SetTypeStaticText(SS_CELLTYPE* type, LONG style) const {
-    return SSSetTypeStaticText ? SSSetTypeStaticText(m_hWnd, type, style) : nullptr;
+    return SSSetTypeStaticText(m_hWnd, type, style);
 }
 
 BOOL TSpread::SetCellType(SS_COORD col, SS_COORD row, const SS_CELLTYPE* type) const {
-    return SSSetCellType ? SSSetCellType(m_hWnd, col, row, type) : 0;
+    return SSSetCellType(m_hWnd, col, row, type);
 }
 
 BOOL TSpread::SetCellTypeRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const SS_CELLTYPE* type) const {
-    return SSSetCellTypeRange ? SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, type) : 0;
+    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, type);
 }
 
 BOOL TSpread::GetCellType(SS_COORD col, SS_COORD row, SS_CELLTYPE* type) const {
-    return SSGetCellType ? SSGetCellType(m_hWnd, col, row, type) : 0;
+    return SSGetCellType(m_hWnd, col, row, type);
 }
 
 BOOL TSpread::SetColWidth(SS_COORD col, double width) const {
-    return SSSetColWidth ? SSSetColWidth(m_hWnd, col, width) : 0;
+    return SSSetColWidth(m_hWnd, col, width);
 }
 
 BOOL TSpread::SetColWidthInPixels(SS_COORD col, int pixels) const {
-    return SSSetColWidthInPixels ? SSSetColWidthInPixels(m_hWnd, col, pixels) : 0;
+    return SSSetColWidthInPixels(m_hWnd, col, pixels);
 }
 
 BOOL TSpread::GetColWidthInPixels(SS_COORD col, int* pixels) const {
-    return SSGetColWidthInPixels ? SSGetColWidthInPixels(m_hWnd, col, pixels) : 0;
+    return SSGetColWidthInPixels(m_hWnd, col, pixels);
 }
 
 BOOL TSpread::SetRowHeight(SS_COORD row, double height) const {
-    return SSSetRowHeight ? SSSetRowHeight(m_hWnd, row, height) : 0;
+    return SSSetRowHeight(m_hWnd, row, height);
 }
 
 BOOL TSpread::SetRowHeightInPixels(SS_COORD row, int pixels) const {
-    return SSSetRowHeightInPixels ? SSSetRowHeightInPixels(m_hWnd, row, pixels) : 0;
+    return SSSetRowHeightInPixels(m_hWnd, row, pixels);
 }
 
 BOOL TSpread::GetRowHeightInPixels(SS_COORD row, int* pixels) const {
-    return SSGetRowHeightInPixels ? SSGetRowHeightInPixels(m_hWnd, row, pixels) : 0;
+    return SSGetRowHeightInPixels(m_hWnd, row, pixels);
 }
 
 BOOL TSpread::GetMaxTextCellSize(SS_COORD col, SS_COORD row, double* width, double* height) const {
-    return SSGetMaxTextCellSize ? SSGetMaxTextCellSize(m_hWnd, col, row, width, height) : 0;
+    return SSGetMaxTextCellSize(m_hWnd, col, row, width, height);
 }
 
 BOOL TSpread::GetClientRect(RECT* rect) const {
-    return SSGetClientRect ? SSGetClientRect(m_hWnd, rect) : 0;
+    return SSGetClientRect(m_hWnd, rect);
 }
 
 BOOL TSpread::InsRow(SS_COORD row) const {
-    return SSInsRow ? SSInsRow(m_hWnd, row) : 0;
+    return SSInsRow(m_hWnd, row);
 }
 
 BOOL TSpread::InsCol(SS_COORD col) const {
-    return SSInsCol ? SSInsCol(m_hWnd, col) : 0;
+    return SSInsCol(m_hWnd, col);
 }
 
 BOOL TSpread::DelRow(SS_COORD row) const {
-    return SSDelRow ? SSDelRow(m_hWnd, row) : 0;
+    return SSDelRow(m_hWnd, row);
 }
 
 BOOL TSpread::DelCol(SS_COORD col) const {
-    return SSDelCol ? SSDelCol(m_hWnd, col) : 0;
+    return SSDelCol(m_hWnd, col);
 }
 
 BOOL TSpread::CopyRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol, SS_COORD destRow) const {
-    return SSCopyRange ? SSCopyRange(m_hWnd, col1, row1, col2, row2, destCol, destRow) : 0;
+    return SSCopyRange(m_hWnd, col1, row1, col2, row2, destCol, destRow);
 }
 
 BOOL TSpread::SwapRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol, SS_COORD destRow) const {
-    return SSSwapRange ? SSSwapRange(m_hWnd, col1, row1, col2, row2, destCol, destRow) : 0;
+    return SSSwapRange(m_hWnd, col1, row1, col2, row2, destCol, destRow);
 }
 
 BOOL TSpread::ClipboardCopy() const {
-    return SSClipboardCopy ? SSClipboardCopy(m_hWnd) : 0;
+    return SSClipboardCopy(m_hWnd);
 }
 
 BOOL TSpread::ClipboardPaste() const {
-    return SSClipboardPaste ? SSClipboardPaste(m_hWnd) : 0;
+    return SSClipboardPaste(m_hWnd);
 }
 
 BOOL TSpread::SetActiveCell(SS_COORD col, SS_COORD row) const {
-    return SSSetActiveCell ? SSSetActiveCell(m_hWnd, col, row) : 0;
+    return SSSetActiveCell(m_hWnd, col, row);
 }
 
 BOOL TSpread::GetActiveCell(SS_COORD* col, SS_COORD* row) const {
-    return SSGetActiveCell ? SSGetActiveCell(m_hWnd, col, row) : 0;
+    return SSGetActiveCell(m_hWnd, col, row);
 }
 
 BOOL TSpread::SetSelectBlock(const SS_CELLCOORD* upperLeft, const SS_CELLCOORD* lowerRight) const {
-    return SSSetSelectBlock ? SSSetSelectBlock(m_hWnd, upperLeft, lowerRight) : 0;
+    return SSSetSelectBlock(m_hWnd, upperLeft, lowerRight);
 }
 
 BOOL TSpread::GetSelectBlock(SS_CELLCOORD* upperLeft, SS_CELLCOORD* lowerRight) const {
-    return SSGetSelectBlock ? SSGetSelectBlock(m_hWnd, upperLeft, lowerRight) : 0;
+    return SSGetSelectBlock(m_hWnd, upperLeft, lowerRight);
 }
 
 BOOL TSpread::GetEditMode() const {
-    return SSGetEditMode ? SSGetEditMode(m_hWnd) : 0;
+    return SSGetEditMode(m_hWnd);
 }
 
 BOOL TSpread::SetEditMode(BOOL open) const {
-    return SSSetEditMode ? SSSetEditMode(m_hWnd, open) : 0;
+    return SSSetEditMode(m_hWnd, open);
 }
 
 BOOL TSpread::SetSel(int start, int end) const {
-    return SSSetSel ? SSSetSel(m_hWnd, start, end) : 0;
+    return SSSetSel(m_hWnd, start, end);
 }
 
 BOOL TSpread::GetSel(int* start, int* end) const {
-    return SSGetSel ? SSGetSel(m_hWnd, start, end) : 0;
+    return SSGetSel(m_hWnd, start, end);
 }

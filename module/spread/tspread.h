@@ -1,20 +1,16 @@
 #pragma once
 // TSpread: a window of the spreadsheet engine's class, with one forwarding method per engine
 // call the module uses (the call's name without its "SS" prefix).  It adds no state: whatever
-// the engine knows is asked of the engine.  A missing engine library makes every call fail
-// (0 or nullptr), so a caller's ordinary failure handling covers it.
+// the engine knows is asked of the engine.  Every call fails (0 or nullptr) on a window that
+// is not an engine window, so a caller's ordinary failure handling covers an unattached sheet.
 
 #include "spread/engine_api.h"
 #include "win/afxwin.h"
-
-inline constexpr const char* kSpreadWindowClass = "fpSpread70";
 
 class TSpread : public CWnd {
 public:
     // Creates the engine window as a child control of parent.
     BOOL createSheet(DWORD style, const RECT& rect, CWnd* parent, UINT id);
-    // True when the engine's library is loaded (its calls are present).
-    static bool engineAvailable();
 
     BOOL SetData(SS_COORD col, SS_COORD row, LPCSTR data) const;
     int GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const;
@@ -35,14 +31,14 @@ public:
     BOOL SetAppearance(WORD appearance) const;
     BOOL SetActionKey(WORD action, BOOL shift, BOOL control, WORD key) const;
     BOOL SetGrayAreaColor(COLORREF back, COLORREF fore) const;
-    BOOL SetCursor(WORD type, HCURSOR cursor) const;
+    BOOL SetCursor(WORD type, long cursor) const;
     BOOL SetSelColor(COLORREF back, COLORREF fore) const;
     BOOL SetLockColor(COLORREF back, COLORREF fore) const;
     BOOL SetEditEnterAction(WORD action) const;
     BOOL SetOperationMode(WORD mode) const;
     BOOL SetFontRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, HFONT font, BOOL redraw) const;
-    BOOL GetTextTip(WORD* status, LONG* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const;
-    BOOL SetTextTip(WORD status, LONG delay, const LOGFONT* font, COLORREF back, COLORREF fore) const;
+    BOOL GetTextTip(WORD* status, long* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const;
+    BOOL SetTextTip(WORD status, long delay, const LOGFONT* font, COLORREF back, COLORREF fore) const;
     BOOL SetBorder(SS_COORD col, SS_COORD row, WORD type, WORD style, COLORREF color) const;
     BOOL SetBorderRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, WORD type, WORD style, COLORREF color) const;
     BOOL AddCellSpan(SS_COORD col, SS_COORD row, SS_COORD numCols, SS_COORD numRows) const;

@@ -33,6 +33,25 @@ void ScenePainter::operator()(const EditField& e) {
     Rect inked = text_.draw({textRect, e.font, e.enabled ? windowText : grayText, e.align,
                              e.multiline ? VAlign::Top : VAlign::Middle, e.multiline, true},
                             shown);
+    const size_t selStart = std::min<size_t>(size_t(e.selStart), shown.size());
+    const size_t selEnd = std::min<size_t>(size_t(e.selEnd), shown.size());
+    if (e.focused && e.enabled && !e.multiline && selStart < selEnd && !inked.empty()) {
+        // The selected characters in selection colours; the text may have been narrowed to
+        // fit, so the selection is placed by its share of the line's natural width.
+        const double full = text_.lineWidth(e.font, shown);
+        auto xAt = [&](size_t chars) {
+            double share = full > 0 ? text_.lineWidth(e.font, std::string_view(shown).substr(0, chars)) / full : 0;
+            return inked.left + int(std::lround(share * inked.width()));
+        };
+        Rect selected{xAt(selStart), inked.top, xAt(selEnd), inked.bottom};
+        bevels_.fill(selected, selection);
+        cairo_save(cr_);
+        cairo_rectangle(cr_, selected.left, selected.top, selected.width(), selected.height());
+        cairo_clip(cr_);
+        text_.draw({textRect, e.font, selectionText, e.align, VAlign::Middle, false, true}, shown);
+        cairo_restore(cr_);
+        return;   // no caret while characters are selected
+    }
     if (e.focused && e.enabled && !e.readOnly) {
         // The caret after the text shows where typing goes.
         int lineH = TextPainter::lineHeight(e.font);

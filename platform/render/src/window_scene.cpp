@@ -158,6 +158,8 @@ private:
             e.multiline = (style & ES_MULTILINE) != 0;
             e.vscroll = (style & WS_VSCROLL) != 0;
             e.align = (style & ES_RIGHT) ? HAlign::Right : (style & ES_CENTER) ? HAlign::Center : HAlign::Left;
+            e.selStart = std::max(0, std::min(info.selStart, info.selEnd));
+            e.selEnd = std::max(0, std::max(info.selStart, info.selEnd));
             scene.add(std::move(e));
         } else if (kind == "combo") {
             addCombo(scene, info, rect, font);

@@ -339,6 +339,19 @@ BOOL _SSAddCellSpan(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD numCols, SS_
   return s && s->addSpan(at(col, row), numCols, numRows);
 }
 
+int _SSGetCellSpan(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD* anchorCol, SS_COORD* anchorRow,
+                   SS_COORD* numCols, SS_COORD* numRows) {
+  Sheet* s = sheetOf(hWnd);
+  if (!s) return 0;
+  std::optional<sheet::CellSpan> span = s->spanAt(at(col, row));
+  if (!span) return 0;
+  if (anchorCol) *anchorCol = span->anchor.col;
+  if (anchorRow) *anchorRow = span->anchor.row;
+  if (numCols) *numCols = span->cols;
+  if (numRows) *numRows = span->rows;
+  return 1;
+}
+
 BOOL SSSetLockRange(HWND hWnd, SS_COORD c1, SS_COORD r1, SS_COORD c2, SS_COORD r2, BOOL lock) {
   Sheet* s = sheetOf(hWnd);
   RangeRef r;

@@ -74,6 +74,22 @@ BOOL SSSetRowHeightInPixels(HWND hWnd, SS_COORD row, int pixels) {
   return s && s->setRowHeight(modelCoord(row), pixels);
 }
 
+BOOL SSGetColWidthInPixels(HWND hWnd, SS_COORD col, int* pixels) {
+  Sheet* s = sheetOf(hWnd);
+  int32_t c = modelCoord(col);
+  if (!s || !pixels || c < 0 || c > s->maxCols()) return FALSE;
+  *pixels = s->colWidth(c);
+  return TRUE;
+}
+
+BOOL SSGetRowHeightInPixels(HWND hWnd, SS_COORD row, int* pixels) {
+  Sheet* s = sheetOf(hWnd);
+  int32_t r = modelCoord(row);
+  if (!s || !pixels || r < 0 || r > s->maxRows()) return FALSE;
+  *pixels = s->rowHeight(r);
+  return TRUE;
+}
+
 // Row heights are given in pixels too: the engine's fonts are measured in pixels.
 BOOL SSSetRowHeight(HWND hWnd, SS_COORD row, double height) {
   if (!std::isfinite(height)) return FALSE;

@@ -27,7 +27,7 @@ protected:
         GetWindowRect(dialog, &rect);
         MoveWindow(dialog, 500, 0, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     }
-    std::pair<int, int> active() { return {engine().activeCol, engine().activeRow}; }
+    std::pair<int, int> active() { return {engine().activeCol(), engine().activeRow()}; }
     size_t questions() {
         size_t count = 0;
         for (const auto& box : win::messageBoxHistory()) count += box.icon == "question";
@@ -41,13 +41,13 @@ TEST_F(FindReplaceTest, FirstF3OnlyOpensTheTopmostDialogAndSetsBlockSelect) {
     EXPECT_TRUE(win::describeWindow(dialog).visible);
     EXPECT_TRUE(win::describeWindow(dialog).exStyle & WS_EX_TOPMOST);
     EXPECT_EQ(win::describeWindow(dialog).text, dialString(1136).str());
-    EXPECT_TRUE(engine().options[kSSOptBlockSelect]);
+    EXPECT_TRUE(engine().option(kSSOptBlockSelect));
     EXPECT_EQ(active(), std::make_pair(1, 1));
-    EXPECT_FALSE(engine().editing);
+    EXPECT_FALSE(engine().editing());
     script.close(IDD_FINDREPLACE);
     script.runModeless();
     EXPECT_EQ(win::findOpenDialog(IDD_FINDREPLACE), nullptr);
-    EXPECT_FALSE(engine().options[kSSOptBlockSelect]);   // was off before the dialog opened
+    EXPECT_FALSE(engine().option(kSSOptBlockSelect));   // was off before the dialog opened
 }
 
 TEST_F(FindReplaceTest, FindNextWrapsToTheStartOnlyAfterYes) {
@@ -55,12 +55,12 @@ TEST_F(FindReplaceTest, FindNextWrapsToTheStartOnlyAfterYes) {
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDOK).inspect([&] {
         EXPECT_EQ(active(), std::make_pair(1, 1));   // the search starts with the active cell
-        EXPECT_EQ(engine().selStart, 5);
-        EXPECT_EQ(engine().selEnd, 9);
+        EXPECT_EQ(engine().selStart(), 5);
+        EXPECT_EQ(engine().selEnd(), 9);
     });
     script.click(IDD_FINDREPLACE, IDOK).inspect([&] {
         EXPECT_EQ(active(), std::make_pair(2, 3));
-        EXPECT_EQ(engine().selStart, 0);
+        EXPECT_EQ(engine().selStart(), 0);
     });
     script.click(IDD_FINDREPLACE, IDOK).answerMessageBox(IDNO).inspect([&] {
         EXPECT_EQ(questions(), 1u);
@@ -85,16 +85,16 @@ TEST_F(FindReplaceTest, NothingFoundEvenFromTheStartSaysSo) {
 
 TEST_F(FindReplaceTest, ReplaceChangesTheNextHitAndMarksTheSheet) {
     openWithFindDialog();
-    engine().options[kSSOptChanged] = false;
+    engine().setOption(kSSOptChanged, false);
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDC_REPLACE_TEXT).type(IDD_FINDREPLACE, "girder");
     script.click(IDD_FINDREPLACE, IDC_FIND_REPLACE_BUTTON);
     script.runModeless();
     EXPECT_EQ(engine().dataAt(1, 1), "main girder");
     EXPECT_EQ(engine().dataAt(2, 3), "beam 2");
-    EXPECT_TRUE(engine().options[kSSOptChanged]);
-    EXPECT_TRUE(engine().editing);
-    EXPECT_EQ(engine().selStart, 11);
+    EXPECT_TRUE(engine().option(kSSOptChanged));
+    EXPECT_TRUE(engine().editing());
+    EXPECT_EQ(engine().selStart(), 11);
 }
 
 TEST_F(FindReplaceTest, ReplaceAllCountsTheChangedCells) {

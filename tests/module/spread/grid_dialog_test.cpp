@@ -24,12 +24,12 @@ TEST_F(GridDialogTest, RowsOfTheWrongLengthAreDroppedAndEditsComeBack) {
     Kv_Array<Kv_StringArray> rows{{"P1", "100", "10"}, {"short", "row"}, {"P2", "200", "20"}};
     std::vector<std::string> shown;
     script.inspect([&] {
-        auto* state = spread_test::engineState(gridSheet());
-        ASSERT_NE(state, nullptr);
-        EXPECT_EQ(state->maxRows, 2);
-        EXPECT_EQ(state->maxCols, 3);
-        EXPECT_EQ(state->dataAt(1, kSSHeader), "Name");
-        shown = {state->dataAt(1, 1), state->dataAt(1, 2)};
+        spread_test::EngineProbe state(gridSheet());
+        ASSERT_TRUE(state.valid());
+        EXPECT_EQ(state.maxRows(), 2);
+        EXPECT_EQ(state.maxCols(), 3);
+        EXPECT_EQ(state.dataAt(1, kSSHeader), "Name");
+        shown = {state.dataAt(1, 1), state.dataAt(1, 2)};
         EXPECT_FALSE(win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_SS_STRINGARRAY), IDC_GRID_ADD)).visible);
     });
     clickGridCell(2, 2);
@@ -55,10 +55,10 @@ TEST_F(GridDialogTest, AddAndRemoveRowsBelowTheActiveCell) {
     clickGridCell(2, 1);
     script.click(IDD_SS_STRINGARRAY, IDC_GRID_ADD)
         .inspect([&] {
-            auto* state = spread_test::engineState(gridSheet());
-            EXPECT_EQ(state->maxRows, 3);
-            EXPECT_EQ(state->activeRow, 2);
-            EXPECT_EQ(state->activeCol, 2);
+            spread_test::EngineProbe state(gridSheet());
+            EXPECT_EQ(state.maxRows(), 3);
+            EXPECT_EQ(state.activeRow(), 2);
+            EXPECT_EQ(state.activeCol(), 2);
             EXPECT_EQ(GetFocus(), gridSheet());
         })
         .type(IDD_SS_STRINGARRAY, "new");

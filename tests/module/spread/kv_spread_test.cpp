@@ -50,12 +50,12 @@ TEST_F(WrapperTest, GrowingAnEmptySheetBoldsHeadersWithoutCopyingLabelsIntoRows)
     openSheet(2);
     sheet->setHeaderRowTexts({"Name", "Size"});
     ASSERT_TRUE(sheet->setMaxRows(3));
-    EXPECT_EQ(engine().cell(1, 0).fontWeight, 700);
-    EXPECT_EQ(engine().cell(0, 3).fontWeight, 700);
-    EXPECT_EQ(engine().cell(2, 2).fontWeight, 400);
-    EXPECT_EQ(engine().cell(2, 2).fontFace, "Tahoma");
+    EXPECT_EQ(engine().font(1, 0).weight, 700);
+    EXPECT_EQ(engine().font(0, 3).weight, 700);
+    EXPECT_EQ(engine().font(2, 2).weight, 400);
+    EXPECT_EQ(engine().font(2, 2).face, "Tahoma");
     EXPECT_EQ(engine().dataAt(1, 1), "");
-    EXPECT_EQ(engine().tipStatus, 1);
+    EXPECT_EQ(engine().textTipStatus(), 1);
 }
 
 TEST_F(WrapperTest, NewRowsStartAsCopiesOfTheLastRowLabelIncluded) {
@@ -67,7 +67,7 @@ TEST_F(WrapperTest, NewRowsStartAsCopiesOfTheLastRowLabelIncluded) {
         EXPECT_EQ(engine().dataAt(kSSHeader, row), "last");
         EXPECT_EQ(engine().dataAt(1, row), "HEA 200");
         EXPECT_EQ(engine().dataAt(2, row), "S235");
-        EXPECT_EQ(engine().cell(0, row).fontWeight, 700);
+        EXPECT_EQ(engine().font(0, row).weight, 700);
     }
     EXPECT_EQ(engine().dataAt(1, 1), "");
 }
@@ -122,7 +122,7 @@ TEST_F(WrapperTest, DoublesAreWrittenWithTwoDecimals) {
 
 TEST_F(WrapperTest, TagsAndRowsReadBack) {
     openSheet(3, 2);
-    engine().cell(2, 1).tag = "hidden";
+    engine().setTag(2, 1, "hidden");
     Kv_String tag;
     ASSERT_TRUE(sheet->getCellText(2, 1, tag, CellTextKind::Tag));
     EXPECT_EQ(tag, "hidden");
@@ -145,7 +145,7 @@ TEST_F(WrapperTest, InsertDuplicatesTheRowItWasInsertedBeforeAndMarksChanged) {
     EXPECT_EQ(sheet->getMaxRows(), 3);
     EXPECT_EQ(engine().dataAt(1, 2), "a2");
     EXPECT_EQ(engine().dataAt(1, 3), "a2");
-    EXPECT_TRUE(engine().options[kSSOptChanged]);
+    EXPECT_TRUE(engine().option(kSSOptChanged));
     EXPECT_FALSE(sheet->insertRow(5, false, false));
     ASSERT_TRUE(sheet->deleteRow(1));
     EXPECT_EQ(sheet->getMaxRows(), 2);
@@ -182,15 +182,32 @@ TEST_F(WrapperTest, CheckColumnLocksTheBoundColumnWhereUnticked) {
     sheet->setColStrings(1, {"1", "0", "?"});
     sheet->setLock(2, 3, true);
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
-    EXPECT_FALSE(engine().cell(2, 1).locked);
-    EXPECT_TRUE(engine().cell(2, 2).locked);
-    EXPECT_TRUE(engine().cell(2, 3).locked);   // neither "1" nor "0": left alone
+    EXPECT_FALSE(engine().locked(2, 1));
+    EXPECT_TRUE(engine().locked(2, 2));
+    EXPECT_TRUE(engine().locked(2, 3));   // neither "1" nor "0": left alone
     EXPECT_FALSE(sheet->bindCheckLock(1, 3));
     sheet->selectBlock({1, 1, 2, -1});
     ASSERT_TRUE(sheet->setChecksInSel(false));
     EXPECT_EQ(engine().dataAt(1, 3), "0");
     EXPECT_EQ(engine().dataAt(2, 3), "");        // not a check cell
-    EXPECT_TRUE(engine().cell(2, 1).locked);
+    EXPECT_TRUE(engine().locked(2, 1));
+}
+
+TEST_F(WrapperTest, TickingACheckCellByClickLocksOrFreesTheBoundCell) {
+    openSheet(2, 2);
+    sheet->setColCheckBox(1, true, false);
+    sheet->setColStrings(1, {"1", "1"});
+    ASSERT_TRUE(sheet->bindCheckLock(1, 2));
+    EXPECT_FALSE(engine().locked(2, 2));
+    clickCell(1, 2);   // the engine unticks the box and tells the dialog, which the sheet hears
+    EXPECT_EQ(engine().dataAt(1, 2), "0");
+    EXPECT_TRUE(engine().locked(2, 2));
+    EXPECT_EQ(engine().activeCol(), 2);
+    EXPECT_EQ(engine().activeRow(), 2);
+    EXPECT_FALSE(engine().locked(2, 1));
+    clickCell(1, 2);
+    EXPECT_EQ(engine().dataAt(1, 2), "1");
+    EXPECT_FALSE(engine().locked(2, 2));
 }
 
 TEST_F(WrapperTest, ResetListSheetGivesAPlainListOfEditCells) {
@@ -199,14 +216,13 @@ TEST_F(WrapperTest, ResetListSheetGivesAPlainListOfEditCells) {
     ASSERT_TRUE(resetListSheet(sheet.get(), 3, 0, 0));
     EXPECT_EQ(sheet->getMaxCols(), 3);
     EXPECT_EQ(sheet->getMaxRows(), 1);
-    EXPECT_EQ(engine().operationMode, 3);
-    EXPECT_FALSE(engine().options[kSSOptRowHeaderShown]);
-    EXPECT_EQ(engine().cell(3, 1).type.Type, kSSTypeEdit);
-    EXPECT_EQ(engine().cell(3, 1).type.Len, 100);
-    EXPECT_EQ(engine().cell(0, 0).fontWeight, 700);
-    EXPECT_EQ(engine().cell(2, 1).fontFace, "Tahoma");
-    EXPECT_TRUE(engine().options[kSSOptRedraw]);
-    EXPECT_EQ(engine().log.back(), "SSSetBool 8 1");
+    EXPECT_EQ(engine().operationMode(), 3);
+    EXPECT_FALSE(engine().option(kSSOptRowHeaderShown));
+    EXPECT_EQ(engine().cellType(3, 1).Type, kSSTypeEdit);
+    EXPECT_EQ(engine().cellType(3, 1).record.maxLength, 100);
+    EXPECT_EQ(engine().font(0, 0).weight, 700);
+    EXPECT_EQ(engine().font(2, 1).face, "Tahoma");
+    EXPECT_TRUE(engine().option(kSSOptRedraw));
 }
 
 }  // namespace

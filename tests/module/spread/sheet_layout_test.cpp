@@ -7,8 +7,8 @@ namespace {
 
 class SheetLayoutTest : public SpreadTest {
 protected:
-    spread_test::DoubleSheet* preview(int id) {
-        return spread_test::engineState(GetDlgItem(win::findOpenDialog(IDD_SHEET_LAYOUT), id));
+    spread_test::EngineProbe preview(int id) {
+        return spread_test::EngineProbe(GetDlgItem(win::findOpenDialog(IDD_SHEET_LAYOUT), id));
     }
 };
 
@@ -17,23 +17,23 @@ TEST_F(SheetLayoutTest, ColumnCountPassesThroughOneOnTheWayToTwelve) {
     sheet->setHeaderRowTexts({"A", "B", "C"});
     sheet->setHeaderColTexts({"r1", "r2"});
     script.inspect([&] {
-              auto* labels = preview(IDC_LAYOUT_LABEL_ROW);
-              ASSERT_NE(labels, nullptr);
-              EXPECT_EQ(labels->maxCols, 3);
-              EXPECT_EQ(labels->dataAt(3, 1), "C");
+              spread_test::EngineProbe labels = preview(IDC_LAYOUT_LABEL_ROW);
+              ASSERT_TRUE(labels.valid());
+              EXPECT_EQ(labels.maxCols(), 3);
+              EXPECT_EQ(labels.dataAt(3, 1), "C");
           })
         .click(IDD_SHEET_LAYOUT, IDC_LAYOUT_COLS)
         .key(IDD_SHEET_LAYOUT, VK_END)
         .key(IDD_SHEET_LAYOUT, VK_HOME, win::input::Shift)
         .type(IDD_SHEET_LAYOUT, "1")
         .inspect([&] {
-            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW)->maxCols, 1);
-            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW)->dataAt(1, 1), "A");
+            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW).maxCols(), 1);
+            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW).dataAt(1, 1), "A");
         })
         .type(IDD_SHEET_LAYOUT, "2")
         .inspect([&] {
-            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW)->maxCols, 12);
-            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW)->dataAt(2, 1), "");
+            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW).maxCols(), 12);
+            EXPECT_EQ(preview(IDC_LAYOUT_LABEL_ROW).dataAt(2, 1), "");
         })
         .click(IDD_SHEET_LAYOUT, IDOK);
     ASSERT_TRUE(editSheetLayout(sheet.get()));
@@ -42,33 +42,34 @@ TEST_F(SheetLayoutTest, ColumnCountPassesThroughOneOnTheWayToTwelve) {
     EXPECT_EQ(engine().dataAt(1, kSSHeader), "A");
     EXPECT_EQ(engine().dataAt(2, kSSHeader), "");
     EXPECT_EQ(engine().dataAt(kSSHeader, 2), "r2");
-    EXPECT_TRUE(engine().options[kSSOptChanged]);
+    EXPECT_TRUE(engine().option(kSSOptChanged));
 }
 
 TEST_F(SheetLayoutTest, HeaderSizesChangeThePreviewAtOnceAndTheSheetOnOk) {
     openSheet(2, 2);
+    const int typedWidth = engine().colWidth(kSSHeader) * 10 + 5;   // "5" typed after the current width
     script.click(IDD_SHEET_LAYOUT, IDC_LAYOUT_HEADER_WIDTH)
         .key(IDD_SHEET_LAYOUT, VK_END)
         .type(IDD_SHEET_LAYOUT, "5")
         .inspect([&] {
             int width = 0;
             SSGetColWidthInPixels(GetDlgItem(win::findOpenDialog(IDD_SHEET_LAYOUT), IDC_LAYOUT_LABEL_COLUMN), 1, &width);
-            EXPECT_EQ(width, 405);
+            EXPECT_EQ(width, typedWidth);
         })
         .click(IDD_SHEET_LAYOUT, IDOK);
     ASSERT_TRUE(editSheetLayout(sheet.get()));
     int width = 0;
     sheet->GetColWidthInPixels(kSSHeader, &width);
-    EXPECT_EQ(width, 405);
+    EXPECT_EQ(width, typedWidth);
 }
 
 TEST_F(SheetLayoutTest, CancelChangesNothing) {
     openSheet(2, 2);
-    engine().options[kSSOptChanged] = false;
+    engine().setOption(kSSOptChanged, false);
     script.type(IDD_SHEET_LAYOUT, "7").click(IDD_SHEET_LAYOUT, IDCANCEL);
     EXPECT_FALSE(editSheetLayout(sheet.get()));
     EXPECT_EQ(sheet->getMaxCols(), 2);
-    EXPECT_FALSE(engine().options[kSSOptChanged]);
+    EXPECT_FALSE(engine().option(kSSOptChanged));
     EXPECT_FALSE(editSheetLayout(nullptr));
 }
 

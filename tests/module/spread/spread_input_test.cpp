@@ -93,21 +93,21 @@ TEST_F(SpreadInputTest, SpansAreReachedThroughTheirAnchor) {
     EXPECT_EQ(row, 1);
     ASSERT_TRUE(sheet->focusEdge(false));
     EXPECT_EQ(GetFocus(), sheet->m_hWnd);
-    EXPECT_EQ(engine().activeCol, 1);
-    EXPECT_EQ(engine().activeRow, 2);
+    EXPECT_EQ(engine().activeCol(), 1);
+    EXPECT_EQ(engine().activeRow(), 2);
 }
 
 TEST_F(SpreadInputTest, F8TogglesBlockSelectOnlyWhenEnabled) {
     openSheet(1, 1);
     clickCell(1, 1);
-    const bool before = engine().options[kSSOptBlockSelect];
+    const bool before = engine().option(kSSOptBlockSelect);
     win::input::pressKey(VK_F8);
     win::pumpMessages();
-    EXPECT_NE(engine().options[kSSOptBlockSelect], before);
+    EXPECT_NE(engine().option(kSSOptBlockSelect), before);
     sheet->f8Enabled = false;
     win::input::pressKey(VK_F8);
     win::pumpMessages();
-    EXPECT_NE(engine().options[kSSOptBlockSelect], before);
+    EXPECT_NE(engine().option(kSSOptBlockSelect), before);
 }
 
 TEST_F(SpreadInputTest, ChangeNotificationOfTheCheckColumnMovesTheLockAndTheActiveCell) {
@@ -115,18 +115,18 @@ TEST_F(SpreadInputTest, ChangeNotificationOfTheCheckColumnMovesTheLockAndTheActi
     sheet->setColCheckBox(1, false, false);
     sheet->setColStrings(1, {"1", "1"});
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
-    EXPECT_FALSE(engine().cell(2, 2).locked);
+    EXPECT_FALSE(engine().locked(2, 2));
     sheet->SetData(1, 2, "0");
     sheet->SetActiveCell(1, 2);
     // What the engine sends when a person ticks the cell.
     sheet->SendMessage(WM_COMMAND, MAKEWPARAM(kPlaceholderId, kSSNotifyChange), 0);
-    EXPECT_TRUE(engine().cell(2, 2).locked);
-    EXPECT_EQ(engine().activeCol, 2);
-    EXPECT_EQ(engine().activeRow, 2);
+    EXPECT_TRUE(engine().locked(2, 2));
+    EXPECT_EQ(engine().activeCol(), 2);
+    EXPECT_EQ(engine().activeRow(), 2);
     sheet->SetActiveCell(2, 1);   // not the check column: nothing moves
     sheet->SendMessage(WM_COMMAND, MAKEWPARAM(kPlaceholderId, kSSNotifyEditChange), 0);
-    EXPECT_EQ(engine().activeCol, 2);
-    EXPECT_EQ(engine().activeRow, 1);
+    EXPECT_EQ(engine().activeCol(), 2);
+    EXPECT_EQ(engine().activeRow(), 1);
 }
 
 TEST_F(SpreadInputTest, TypingIntoACellCommitsOnEnter) {

@@ -1,5 +1,5 @@
 #pragma once
-// What the sheet tests share: a clean window system with the engine double registered, the
+// What the sheet tests share: a clean window system with the engine's window class, the
 // module attached as the loader attaches it, a scripted person whose failures fail the test,
 // and a small modeless host dialog with a placeholder control for a sheet.
 
@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "engine_double.h"
+#include "engine_probe.h"
 #include "frame/module_frame.h"
 #include "host/command_line.h"
 #include "host/system_registry.h"
@@ -27,7 +27,6 @@ protected:
         win::resetWindowSystem();
         acrxResetSysRegistry();
         host::CommandLine::instance().clear();
-        spread_test::registerEngineDouble();
         ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
         script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
         previousSource = win::setInputSource(&script);
@@ -60,7 +59,7 @@ protected:
         if (rows > 0) sheet->setMaxRows(rows);
         return *sheet;
     }
-    spread_test::DoubleSheet& engine() { return *spread_test::engineState(sheet->m_hWnd); }
+    spread_test::EngineProbe engine() { return spread_test::EngineProbe(sheet->m_hWnd); }
     void clickCell(int col, int row) {
         win::input::click(sheet->m_hWnd, spread_test::cellCenter(sheet->m_hWnd, col, row));
         win::pumpMessages();

@@ -143,6 +143,28 @@ TEST(Painter, EditFieldFaceWhenDisabledOrReadOnly) {
     EXPECT_EQ(colorAt(image, 50, 25), palette::highlight3d);
 }
 
+TEST(Painter, FocusedEditShowsItsSelectionOnlyOverTheSelectedCharacters) {
+    Scene scene = faceScene(220, 60);
+    EditField edit;
+    edit.rect = {5, 5, 215, 26};
+    edit.text = "Beam Beam Beam";
+    edit.focused = true;
+    edit.selStart = 0;
+    edit.selEnd = 4;
+    scene.add(edit);
+    edit.rect = {5, 32, 215, 53};
+    edit.focused = false;   // a field without focus hides its selection
+    scene.add(edit);
+    Image image = rasterize(scene);
+    Rect selected = render::probe::inkBounds(image, {7, 7, 213, 24}, palette::window);
+    ASSERT_FALSE(selected.empty());
+    EXPECT_TRUE(hasColor(image, {7, 7, 50, 24}, palette::selection));
+    EXPECT_TRUE(hasColor(image, {7, 7, 50, 24}, palette::selectionText));
+    // The rest of the text is on white: no selection colour from the second word on.
+    EXPECT_FALSE(hasColor(image, {60, 7, 213, 24}, palette::selection));
+    EXPECT_FALSE(hasColor(image, {7, 34, 213, 51}, palette::selection));
+}
+
 TEST(Painter, PasswordFieldHidesItsText) {
     Scene plain = faceScene(120, 30), hidden = faceScene(120, 30);
     EditField edit;

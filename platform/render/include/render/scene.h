@@ -181,6 +181,7 @@ struct EditField {
     bool multiline = false;
     bool vscroll = false;
     HAlign align = HAlign::Left;
+    int selStart = 0, selEnd = 0;   // selected characters, shown while focused (one line)
 };
 
 struct ComboBox {

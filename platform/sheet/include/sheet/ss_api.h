@@ -120,6 +120,9 @@ BOOL SSGetCellType(HWND hWnd, SS_COORD col, SS_COORD row, SS_CELLTYPE* ct);
 
 // Looks
 BOOL _SSAddCellSpan(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD numCols, SS_COORD numRows);
+// 0 when the cell lies in no span; otherwise 1, with the span's anchor and extent.
+int _SSGetCellSpan(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD* anchorCol, SS_COORD* anchorRow,
+                   SS_COORD* numCols, SS_COORD* numRows);
 BOOL SSSetLock(HWND hWnd, SS_COORD col, SS_COORD row, BOOL lock);
 BOOL SSSetLockRange(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
                     BOOL lock);
@@ -134,7 +137,9 @@ BOOL SSSetBorderRange(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS
 // Sizes (widths in characters of the sheet's average character, or pixels)
 BOOL SSSetColWidth(HWND hWnd, SS_COORD col, double width);
 BOOL SSSetColWidthInPixels(HWND hWnd, SS_COORD col, int pixels);
+BOOL SSGetColWidthInPixels(HWND hWnd, SS_COORD col, int* pixels);
 BOOL SSSetRowHeight(HWND hWnd, SS_COORD row, double height);
+BOOL SSGetRowHeightInPixels(HWND hWnd, SS_COORD row, int* pixels);
 BOOL SSSetRowHeightInPixels(HWND hWnd, SS_COORD row, int pixels);
 BOOL SSGetMaxTextCellSize(HWND hWnd, SS_COORD col, SS_COORD row, double* width, double* height);
 BOOL SSGetMaxTextColWidth(HWND hWnd, SS_COORD col, double* width);

@@ -349,11 +349,15 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     switch (msg) {
     case WM_COMMAND:
+        if (reflectToChild(msg, wParam, lParam, reinterpret_cast<HWND>(lParam), &r)) break;
         if (!OnCommand(wParam, lParam)) return FALSE;
         break;
-    case WM_NOTIFY:
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header && reflectToChild(msg, wParam, lParam, header->hwndFrom, &r)) break;
         if (!OnNotify(wParam, lParam, &r)) return FALSE;
         break;
+    }
     case WM_CREATE: r = OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)); break;
     case WM_DESTROY: OnDestroy(); break;
     case WM_CLOSE: OnClose(); break;
@@ -402,6 +406,13 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
 BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+BOOL CWnd::reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, HWND child, LRESULT* result) {
+    if (!child || child == m_hWnd || !::IsWindow(child) || ::GetParent(child) != m_hWnd) return FALSE;
+    CWnd* object = permanentWnd(child);
+    return object && object->OnChildNotify(msg, wParam, lParam, result);
+}
 void CWnd::PreSubclassWindow() {}
 void CWnd::PostNcDestroy() {}
 

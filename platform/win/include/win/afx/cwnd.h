@@ -135,6 +135,10 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A control's notification (WM_COMMAND or WM_NOTIFY from a child with an attached object)
+    // is offered to the child's object first; TRUE there ends it, FALSE passes it on to the
+    // parent's OnCommand / OnNotify.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void PreSubclassWindow();
     virtual void PostNcDestroy();
     // Runs the window's original procedure with the message being handled.
@@ -174,6 +178,9 @@ public:
 protected:
     WNDPROC m_pfnSuper = nullptr;
     MSG m_current;   // the message being handled, for Default()
+
+private:
+    BOOL reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, HWND child, LRESULT* result);
 
     friend LRESULT AfxWndProc(HWND, UINT, WPARAM, LPARAM);
     friend struct AfxAccess;

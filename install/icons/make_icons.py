@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""Draws the section icons of the installation folder's icons folder.
+
+Each section shape is described in unit coordinates (0..1, y downwards) as filled rectangles,
+disks and holes; every shape is written as <base>-big.bmp (48 x 48) and <base>-small.bmp
+(16 x 16), 24-bit BMP on a white background (white is the buttons' transparent colour).
+Pixels are sampled 4 x 4 per pixel so that the small icons stay readable.
+
+Run from anywhere: python3 make_icons.py  (writes beside this script).
+"""
+import os
+import struct
+
+STEEL = (0x4A, 0x5A, 0x72)
+WHITE = (0xFF, 0xFF, 0xFF)
+MARK = (0xC0, 0x30, 0x30)
+
+
+def rect(x0, y0, x1, y1, colour=STEEL):
+    return lambda x, y: colour if x0 <= x <= x1 and y0 <= y <= y1 else None
+
+
+def disk(cx, cy, r, colour=STEEL):
+    return lambda x, y: colour if (x - cx) ** 2 + (y - cy) ** 2 <= r * r else None
+
+
+def hole(inner):
+    """Clears what the shapes before it drew wherever inner covers."""
+    return lambda x, y: WHITE if inner(x, y) else None
+
+
+def line(x0, y0, x1, y1, width, colour=MARK):
+    def at(x, y):
+        dx, dy = x1 - x0, y1 - y0
+        length2 = dx * dx + dy * dy
+        t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / length2))
+        px, py = x0 + t * dx, y0 + t * dy
+        return colour if (x - px) ** 2 + (y - py) ** 2 <= (width / 2) ** 2 else None
+    return at
+
+
+SHAPES = {
+    "ProfSectionI": [rect(0.15, 0.10, 0.85, 0.22), rect(0.15, 0.78, 0.85, 0.90), rect(0.44, 0.22, 0.56, 0.78)],
+    "ProfSectionHL": [rect(0.08, 0.08, 0.92, 0.22), rect(0.08, 0.78, 0.92, 0.92), rect(0.42, 0.22, 0.58, 0.78)],
+    "ProfSectionT": [rect(0.10, 0.12, 0.90, 0.26), rect(0.43, 0.26, 0.57, 0.90)],
+    "ProfSectionRect": [rect(0.15, 0.30, 0.85, 0.70)],
+    "ProfSectionRound": [disk(0.5, 0.5, 0.36)],
+    "ProfSectionRectTube": [rect(0.12, 0.18, 0.88, 0.82), hole(rect(0.24, 0.30, 0.76, 0.70))],
+    "ProfSectionRoundTube": [disk(0.5, 0.5, 0.38), hole(disk(0.5, 0.5, 0.26))],
+    "ProfSectionC": [rect(0.25, 0.10, 0.75, 0.22), rect(0.25, 0.78, 0.75, 0.90), rect(0.25, 0.22, 0.37, 0.78)],
+    "ProfSectionV": [rect(0.20, 0.10, 0.33, 0.88), rect(0.20, 0.76, 0.85, 0.88)],
+    "Unknown": [rect(0.15, 0.15, 0.85, 0.85, (0xD8, 0xD8, 0xD8)), line(0.22, 0.22, 0.78, 0.78, 0.10),
+                line(0.78, 0.22, 0.22, 0.78, 0.10)],
+}
+
+
+def render(shapes, size):
+    rows = []
+    samples = 4
+    for py in range(size):
+        row = []
+        for px in range(size):
+            total = [0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    x = (px + (sx + 0.5) / samples) / size
+                    y = (py + (sy + 0.5) / samples) / size
+                    colour = WHITE
+                    for shape in shapes:
+                        hit = shape(x, y)
+                        if hit is not None:
+                            colour = hit
+                    for i in range(3):
+                        total[i] += colour[i]
+            row.append(tuple(round(c / (samples * samples)) for c in total))
+        rows.append(row)
+    return rows
+
+
+def write_bmp(path, pixels):
+    height, width = len(pixels), len(pixels[0])
+    stride = (width * 3 + 3) & ~3
+    data = bytearray()
+    for row in reversed(pixels):  # BMP rows run bottom-up
+        line_bytes = bytearray()
+        for r, g, b in row:
+            line_bytes += bytes((b, g, r))
+        line_bytes += b"\0" * (stride - len(line_bytes))
+        data += line_bytes
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path + ".tmp", "wb") as out:
+        out.write(header + info + data)
+    os.replace(path + ".tmp", path)
+
+
+def main():
+    folder = os.path.dirname(os.path.abspath(__file__))
+    for base, shapes in SHAPES.items():
+        write_bmp(os.path.join(folder, base + "-big.bmp"), render(shapes, 48))
+        write_bmp(os.path.join(folder, base + "-small.bmp"), render(shapes, 16))
+
+
+if __name__ == "__main__":
+    main()

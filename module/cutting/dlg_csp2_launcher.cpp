@@ -1,0 +1,35 @@
+// StartDlgCSP2, the exported launcher of the cutting-stock dialog, and its callable export for
+// programs that load the module by name.
+#include <nlohmann/json.hpp>
+
+#include "core/records/dlg_csp2_data.h"
+#include "cutting/dlg_csp2.h"
+#include "frame/callable_adapter.h"
+#include "frame/callable_exports.h"
+#include "frame/dialog_launcher.h"
+#include "frame/record_json.h"
+
+bool StartDlgCSP2(DlgCSP2Data& data) {
+    return frame::launchModalDialog<CDlgCSP2>(
+        frame::LaunchRules{}, [&](CDlgCSP2& dialog) { dialog.data = data; },
+        [&](CDlgCSP2& dialog) { data = dialog.data; });
+}
+
+namespace {
+
+// Arguments: {"data": the record's JSON form}; outputs {"result": bool, "data": the record
+// afterwards (unchanged unless confirmed)}.
+void cuttingStockDialog(const nlohmann::json& arguments, nlohmann::json& outputs) {
+    DlgCSP2Data data;
+    frame::RecordReader members(arguments, "StartDlgCSP2 arguments");
+    if (const nlohmann::json* given = members.take("data")) data = given->get<DlgCSP2Data>();
+    members.finish();
+    outputs["result"] = StartDlgCSP2(data);
+    outputs["data"] = data;
+}
+
+const KvCallableRegistration registerCuttingStockDialog(
+    "StartDlgCSP2", "edits the cutting-stock sets and their stock and purchase files (resource 8122); argument data",
+    &frame::jsonAdapter<&cuttingStockDialog>);
+
+}  // namespace

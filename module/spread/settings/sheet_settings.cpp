@@ -1,0 +1,142 @@
+#include "spread/settings/sheet_settings.h"
+
+#include <algorithm>
+
+#include "core/kv_settings.h"
+#include "core/object_export.h"
+#include "host/command_line.h"
+#include "spread/kv_spread.h"
+
+namespace {
+
+void takeString(const PropertyBag& bag, const char* key, Kv_String& field) { bag.getString(key, field); }
+void takeInt(const PropertyBag& bag, const char* key, int& field) { bag.getInt(key, field); }
+void takeBool(const PropertyBag& bag, const char* key, bool& field) { bag.getBool(key, field); }
+
+void takeList(const PropertyBag& bag, const char* key, Kv_StringArray& list) {
+    list.removeAll();
+    for (int i = 0;; ++i) {
+        Kv_String value;
+        if (!bag.getString(Kv_String(key) + Kv_String(i), value)) break;
+        list.append(value);
+    }
+}
+
+void warnNotStored(const Kv_String& name) {
+    acutPrintf("*Warning* %s not stored: its text holds the byte 0xA4.\n", name.c_str());
+}
+
+// A text holding the field end byte would split its entry; it is left out and its field reads
+// back as the default.
+void putString(PropertyBag& bag, const char* key, const Kv_String& value) {
+    if (!bag.setString(key, value)) warnNotStored(key);
+}
+
+// The lists are read back by consecutive index until one is missing, so an element that
+// cannot be stored (it holds the field end byte) is stored empty: leaving it out would lose
+// every element after it.
+void putList(PropertyBag& bag, const char* key, const Kv_StringArray& list) {
+    for (int i = 0; i < list.length(); ++i) {
+        const Kv_String name = Kv_String(key) + Kv_String(i);
+        if (bag.setString(name, list[i])) continue;
+        warnNotStored(name);
+        bag.setString(name, Kv_String());
+    }
+}
+
+}  // namespace
+
+void SheetSettings::reset() {
+    loaded = false;
+    defaultFont = "Tahoma";
+    defaultTextHeight = 13;
+    marginLeft = 9;
+    marginRight = 5;
+    marginTop = 5;
+    marginBottom = 5;
+    smartPrint = colors = colHeader = rowHeader = cellSeperators = border = true;
+}
+
+Kv_String SheetSettings::installationFolder() {
+    Kv_String folder = Kv_Settings::kvDir();
+    folder.replaceSubString("/", "\\");
+    ensureEndBSlash(folder);
+    return folder;
+}
+
+Kv_String SheetSettings::settingsFilePath(const Kv_String& name) {
+    return installationFolder() + name + ".twd";
+}
+
+bool SheetSettings::readFile(const Kv_String& name) {
+    reset();
+    loaded = true;
+    if (name.isEmpty()) return false;
+    PropertyBag bag;
+    if (!bag.readFile(settingsFilePath(name))) return false;
+    takeKeys(bag);
+    return true;
+}
+
+bool SheetSettings::readFromSheet(const Kv_Spread& sheet) {
+    reset();
+    loaded = true;
+    sheetWnd = sheet.m_hWnd;
+    if (!sheet.isAttached()) return false;
+    // An empty tag (the engine reports it as a failed read) leaves the defaults.
+    Kv_String tag;
+    PropertyBag bag;
+    if (sheet.getCellText(kSSHeader, kSSHeader, tag, CellTextKind::Tag) && bag.parse(tag.view())) takeKeys(bag);
+    return true;
+}
+
+bool SheetSettings::writeToSheet(const Kv_Spread& sheet) const {
+    if (!loaded || !sheet.isAttached()) return false;
+    Kv_String text;
+    // An entry that cannot be stored is left out; the rest of the record still goes in.
+    toBag().serialise(text);
+    return _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str()) != 0;
+}
+
+void SheetSettings::takeKeys(const PropertyBag& bag) {
+    takeString(bag, "defaultFont", defaultFont);
+    takeInt(bag, "defaultTextHeight", defaultTextHeight);
+    takeString(bag, "headerFile", headerFile);
+    takeString(bag, "footerFile", footerFile);
+    takeInt(bag, "marginLeft", marginLeft);
+    takeInt(bag, "marginRight", marginRight);
+    takeInt(bag, "marginTop", marginTop);
+    takeInt(bag, "marginBottom", marginBottom);
+    takeBool(bag, "smartPrint", smartPrint);
+    takeBool(bag, "colors", colors);
+    takeBool(bag, "colHeader", colHeader);
+    takeBool(bag, "rowHeader", rowHeader);
+    takeBool(bag, "cellSeperators", cellSeperators);
+    takeBool(bag, "border", border);
+    takeList(bag, "varNames", varNames);
+    takeList(bag, "varValues", varValues);
+    const int common = std::min(varNames.length(), varValues.length());
+    varNames.setLogicalLength(common);
+    varValues.setLogicalLength(common);
+}
+
+PropertyBag SheetSettings::toBag() const {
+    PropertyBag bag;
+    putString(bag, "defaultFont", defaultFont);
+    bag.setInt("defaultTextHeight", defaultTextHeight);
+    putString(bag, "headerFile", headerFile);
+    putString(bag, "footerFile", footerFile);
+    bag.setInt("marginLeft", marginLeft);
+    bag.setInt("marginRight", marginRight);
+    bag.setInt("marginTop", marginTop);
+    bag.setInt("marginBottom", marginBottom);
+    bag.setBool("smartPrint", smartPrint);
+    bag.setBool("colors", colors);
+    bag.setBool("colHeader", colHeader);
+    bag.setBool("rowHeader", rowHeader);
+    bag.setBool("cellSeperators", cellSeperators);
+    bag.setBool("border", border);
+    putList(bag, "varNames", varNames);
+    putList(bag, "varValues", varValues);
+    return bag;
+}

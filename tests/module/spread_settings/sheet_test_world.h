@@ -1,0 +1,143 @@
+#pragma once
+// What the settings and bill tests share: a clean window system with the module attached, an
+// installation folder and a registry of their own (both temporary), and a host dialog whose
+// placeholder becomes a sheet.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "frame/module_frame.h"
+#include "host/command_line.h"
+#include "host/system_registry.h"
+#include "sheet/sheet.h"
+#include "spread/kv_spread.h"
+#include "win/afxwin.h"
+#include "win/registry.h"
+#include "win/resource.h"
+#include "win/system.h"
+
+namespace sheet_test {
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() /
+                ("kv-sheet-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    // The folder as a package path text, with a trailing separator.
+    std::string text() const { return path_.string() + "/"; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// One settings entry in the text form: name, type code and value, each ended by 0xA4.
+inline std::string entry(const std::string& name, int type, const std::string& value) {
+    return name + "\xA4" + std::to_string(type) + "\xA4" + value + "\xA4";
+}
+
+// Puts an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_) setenv(name_, old_->c_str(), 1);
+        else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class SheetWorld : public ::testing::Test {
+protected:
+    void SetUp() override {
+        win::resetWindowSystem();
+        win::setRegistryFile(registryFolder.file("registry.json"));
+        acrxResetSysRegistry();
+        host::CommandLine::instance().clear();
+        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
+    }
+    void TearDown() override {
+        sheet.reset();
+        if (hostDialog) hostDialog->DestroyWindow();
+        hostDialog.reset();
+        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
+        win::resetWindowSystem();
+        win::setRegistryFile("");
+    }
+
+    Kv_Spread& openSheet() {
+        win::DialogTemplate tmpl;
+        tmpl.id = 9401;
+        tmpl.caption = "Host";
+        tmpl.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
+        tmpl.cx = 460;
+        tmpl.cy = 300;
+        tmpl.controls.push_back({500, "STATIC", WS_CHILD | WS_VISIBLE, 0, 10, 10, 425, 200, ""});
+        hostDialog = std::make_unique<CDialog>();
+        EXPECT_TRUE(hostDialog->CreateIndirect(tmpl));
+        sheet = std::make_unique<Kv_Spread>(hostDialog.get());
+        EXPECT_TRUE(sheet->attach(hostDialog.get(), 500));
+        return *sheet;
+    }
+
+    void setRegistryValue(const char* name, const std::string& value) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "Software\\Tornwick\\Spreadsheet Editor v1.0", 0, nullptr, 0,
+                                 KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                      static_cast<DWORD>(value.size() + 1));
+        RegCloseKey(key);
+    }
+
+    // A settings file in the installation folder.
+    void writeSettingsFile(const std::string& name, const std::string& bytes) {
+        writeBytes(installFolder.file(name + ".twd"), bytes);
+    }
+
+    std::string tagOf(const Kv_Spread& s) {
+        Kv_String tag;
+        s.getCellText(kSSHeader, kSSHeader, tag, CellTextKind::Tag);
+        return tag.str();
+    }
+
+    ScratchFolder installFolder, registryFolder, workFolder;
+    ScopedEnv installEnv{"KV_DIR", installFolder.text()};
+    std::unique_ptr<CDialog> hostDialog;
+    std::unique_ptr<Kv_Spread> sheet;
+};
+
+}  // namespace sheet_test
