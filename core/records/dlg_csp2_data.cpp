@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/kv_json.h"
+#include "strict_members.h"
 
 // --- table operations ------------------------------------------------------------------------
 
@@ -117,84 +118,8 @@ bool DlgCSP2Data::removeSet(int index) {
 
 // --- JSON forms ------------------------------------------------------------------------------
 
-namespace {
-
 using nlohmann::json;
-
-[[noreturn]] void refuse(const json& at, const std::string& reason) {
-    throw json::type_error::create(302, reason, &at);
-}
-
-// Reads members with their JSON types checked and refuses members nobody asked for, so that
-// a misspelt field in a scenario is reported instead of silently ignored.
-class StrictMembers {
-public:
-    StrictMembers(const json& in, const char* record) : in_(in), record_(record) {
-        if (!in.is_object()) refuse(in, std::string(record) + ": expected an object");
-    }
-
-    void read(const char* name, bool& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_boolean()) wrongType(name, "true or false");
-            value = member->get<bool>();
-        }
-    }
-    void read(const char* name, Kv_Array<int>& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_array()) wrongType(name, "an array of integers");
-            Kv_Array<int> numbers;
-            for (const json& item : *member) {
-                if (!item.is_number_integer() || item.get<long long>() < INT_MIN || item.get<long long>() > INT_MAX)
-                    wrongType(name, "an array of integers");
-                numbers.append(item.get<int>());
-            }
-            value = numbers;
-        }
-    }
-    void read(const char* name, Kv_StringArray& value) {
-        if (const json* member = take(name)) {
-            checkTexts(*member, name);
-            value = member->get<Kv_StringArray>();
-        }
-    }
-    void read(const char* name, Kv_Array<Kv_StringArray>& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_array()) wrongType(name, "an array of rows");
-            Kv_Array<Kv_StringArray> rows;
-            for (const json& row : *member) {
-                checkTexts(row, name);
-                rows.append(row.get<Kv_StringArray>());
-            }
-            value = rows;
-        }
-    }
-    const json* take(const char* name) {
-        read_.insert(name);
-        auto found = in_.find(name);
-        return found == in_.end() ? nullptr : &*found;
-    }
-    void finish() const {
-        for (const auto& item : in_.items())
-            if (!read_.count(item.key())) refuse(in_, std::string(record_) + ": unknown field \"" + item.key() + "\"");
-    }
-    [[noreturn]] void fail(const std::string& reason) const { refuse(in_, std::string(record_) + ": " + reason); }
-
-private:
-    void checkTexts(const json& list, const char* name) const {
-        if (!list.is_array()) wrongType(name, "an array of texts");
-        for (const json& item : list)
-            if (!item.is_string()) wrongType(name, "an array of texts");
-    }
-    [[noreturn]] void wrongType(const char* name, const char* expected) const {
-        refuse(in_, std::string(record_) + ": field \"" + name + "\" must be " + expected);
-    }
-
-    const json& in_;
-    const char* record_;
-    std::set<std::string> read_;
-};
-
-}  // namespace
+using core_records::StrictMembers;
 
 void to_json(json& out, const DlgCSP2Table& table) {
     out = json{{"headers", table.headers}, {"rowSetIds", table.rowSetIds}, {"rows", table.rows}};

@@ -6,87 +6,24 @@
 #include <nlohmann/json.hpp>
 
 #include "core/kv_json.h"
+#include "strict_members.h"
 
 namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void refuse(const json& at, const std::string& reason) {
-    throw json::type_error::create(302, reason, &at);
+using core_records::StrictMembers;
+
+// Object ids travel as their old-style integers.
+void readIds(StrictMembers& members, const char* name, AcArray<AcDbObjectId>& value) {
+    const json* member = members.take(name);
+    if (!member) return;
+    if (!StrictMembers::isArrayOf(*member, [](const json& item) { return item.is_number_integer(); }))
+        members.fail(std::string("field \"") + name + "\" must be an array of object ids");
+    AcArray<AcDbObjectId> ids;
+    for (const json& item : *member) ids.append(AcDbObjectId::fromOldId(item.get<std::int64_t>()));
+    value = ids;
 }
-
-// Reads the members of one record object, checking each member's JSON type before
-// converting, so that 1.5 is not taken for an int or true for 1; remembers which members it
-// read so that finish() can refuse the ones nobody asked for.
-class StrictMembers {
-public:
-    StrictMembers(const json& in, const char* record) : in_(in), record_(record) {
-        if (!in.is_object()) refuse(in, std::string(record) + ": expected an object");
-    }
-
-    void read(const char* name, int& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_number_integer()) wrongType(name, "an integer");
-            value = member->get<int>();
-        }
-    }
-    void read(const char* name, bool& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_boolean()) wrongType(name, "true or false");
-            value = member->get<bool>();
-        }
-    }
-    void read(const char* name, Kv_String& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_string()) wrongType(name, "a text");
-            value = member->get<Kv_String>();
-        }
-    }
-    void read(const char* name, Kv_StringArray& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_array()) wrongType(name, "an array of texts");
-            for (const json& item : *member)
-                if (!item.is_string()) wrongType(name, "an array of texts");
-            value = member->get<Kv_StringArray>();
-        }
-    }
-    void read(const char* name, AcArray<AcDbObjectId>& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_array()) wrongType(name, "an array of object ids");
-            AcArray<AcDbObjectId> ids;
-            for (const json& item : *member) {
-                if (!item.is_number_integer()) wrongType(name, "an array of object ids");
-                ids.append(AcDbObjectId::fromOldId(item.get<std::int64_t>()));
-            }
-            value = ids;
-        }
-    }
-    void read(const char* name, Kv_Array<MacroTabData>& value) {
-        if (const json* member = take(name)) {
-            if (!member->is_array()) wrongType(name, "an array of tabs");
-            value = member->get<Kv_Array<MacroTabData>>();
-        }
-    }
-
-    void finish() const {
-        for (const auto& [name, member] : in_.items())
-            if (!read_.count(name)) refuse(in_, std::string(record_) + ": unknown field \"" + name + "\"");
-    }
-
-private:
-    const json* take(const char* name) {
-        read_.insert(name);
-        auto found = in_.find(name);
-        return found == in_.end() ? nullptr : &*found;
-    }
-    [[noreturn]] void wrongType(const char* name, const char* expected) const {
-        refuse(in_, std::string(record_) + ": field \"" + name + "\" must be " + expected);
-    }
-
-    const json& in_;
-    const char* record_;
-    std::set<std::string> read_;
-};
 
 json idsToJson(const AcArray<AcDbObjectId>& ids) {
     json out = json::array();
@@ -136,8 +73,8 @@ void to_json(json& out, const MacroData& macro) {
 void from_json(const json& in, MacroData& macro) {
     MacroData read;
     StrictMembers members(in, "MacroData");
-    members.read("tempIds", read.tempIds);
-    members.read("ids", read.ids);
+    readIds(members, "tempIds", read.tempIds);
+    readIds(members, "ids", read.ids);
     members.read("caption", read.caption);
     members.read("groupKeys", read.groupKeys);
     members.read("groupNames", read.groupNames);
@@ -145,7 +82,7 @@ void from_json(const json& in, MacroData& macro) {
     members.read("moduleNames", read.moduleNames);
     members.read("filterNames", read.filterNames);
     members.read("filterIndex", read.filterIndex);
-    members.read("tabs", read.tabs);
+    members.readChecked("tabs", read.tabs, "an array of tabs", [](const json& m) { return m.is_array(); });
     members.read("startTab", read.startTab);
     members.read("openProfileOptions", read.openProfileOptions);
     members.read("openProfileHint", read.openProfileHint);
