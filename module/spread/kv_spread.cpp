@@ -282,7 +282,9 @@ bool Kv_Spread::setPictureRow(const Kv_String& file, int col, int row, int& pixe
     DeleteObject(image);
     pixelHeight = info.bmHeight;
     SetRowHeightInPixels(row, pixelHeight);
-    AddCellSpan(col, row, GetMaxCols(), 1);
+    // Over all columns from col on: maxCols columns from a later column would reach past the
+    // sheet, which the engine refuses.
+    if (GetMaxCols() > col) AddCellSpan(col, row, GetMaxCols() - col + 1, 1);
     if (col > 1) SetBorder(col - 1, row, 18, 6, kButtonFaceColor);
     SS_CELLTYPE type;
     SetTypePicture(&type, 36, file.c_str());

@@ -202,9 +202,6 @@ void TwSSBillOutput::addRow(const Kv_StringArray& strings, const Kv_String& pict
     if (!nextRow(*sheet)) return;
     int pixelHeight = 0;
     if (!sheet->setPictureRow(pictureFile, 2, row, pixelHeight)) return;
-    // A span of maxCols columns from column 2 would reach past the sheet, which the engine
-    // refuses: the picture is given the columns there are.
-    if (const int cols = sheet->getMaxCols(); cols > 2) sheet->AddCellSpan(2, row, cols - 1, 1);
     sheet->setCellPicture(1, row, IDB_BILL_PICTURE_ROW, false);
 }
 
