@@ -10,9 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "frame/module_frame.h"
+#include "frame_test_support.h"
 #include "host/command_line.h"
-#include "host/system_registry.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
 #include "spread/eval/from_table.h"
@@ -70,24 +69,18 @@ public:
     std::unique_ptr<Kv_Spread> sheet;
 };
 
-class EvalTest : public ::testing::Test {
+// The module attached as the loader attaches it (FrameTest), plus a folder of its own.
+class EvalTest : public FrameTest {
 protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
         folder = std::filesystem::temp_directory_path() /
                  ("kv-eval-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(folder);
-        win::resetWindowSystem();
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-        script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-        previousSource = win::setInputSource(&script);
+        FrameTest::SetUp();
     }
     void TearDown() override {
-        win::setInputSource(previousSource);
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
+        FrameTest::TearDown();
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }
@@ -113,8 +106,6 @@ protected:
     }
 
     std::filesystem::path folder;
-    win::ScriptedInput script;
-    win::InputSource* previousSource = nullptr;
 };
 
 // A formula text calling FROMTABLE on `table` with the given further arguments.

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "engine_probe.h"
-#include "frame/module_frame.h"
+#include "frame_test_support.h"
 #include "host/command_line.h"
 #include "host/system_registry.h"
 #include "spread/kv_spread.h"
@@ -21,23 +21,13 @@
 inline constexpr int kHostDialogId = 9301;
 inline constexpr int kPlaceholderId = 500;
 
-class SpreadTest : public ::testing::Test {
+class SpreadTest : public FrameTest {
 protected:
-    void SetUp() override {
-        win::resetWindowSystem();
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-        script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-        previousSource = win::setInputSource(&script);
-    }
     void TearDown() override {
         sheet.reset();
         if (host) host->DestroyWindow();
         host.reset();
-        win::setInputSource(previousSource);
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
+        FrameTest::TearDown();
     }
 
     // Opens the host dialog and attaches a sheet over its placeholder.
@@ -65,8 +55,6 @@ protected:
         win::pumpMessages();
     }
 
-    win::ScriptedInput script;
-    win::InputSource* previousSource = nullptr;
     std::unique_ptr<CDialog> host;
     std::unique_ptr<Kv_Spread> sheet;
 };
