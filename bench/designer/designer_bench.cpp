@@ -1,5 +1,6 @@
 // Reading a 100-control template with its picture and drawing it on a dialog: what a macro
 // dialog pays for each template page it opens.
+#include "kv_source_dir.h"
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -52,7 +53,7 @@ Kv_String writeTemplate() {
     const std::filesystem::path folder = library / "Dialog Templates" / "Dialog Design";
     std::filesystem::create_directories(folder);
     setenv("KV_LIB_DIR", (library.string() + "/").c_str(), 1);
-    setenv("KV_DIR", KV_SOURCE_DIR "/install/", 1);
+    setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
     Kv_PropertiesList list;
     list.setProperty("nrOfControls", kControls);
     for (int i = 0; i < kControls; ++i) {

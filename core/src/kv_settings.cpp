@@ -6,10 +6,6 @@
 #include "core/kv_properties_list.h"
 #include "core/path_mapping.h"
 
-#ifndef KV_SOURCE_DIR
-#define KV_SOURCE_DIR "."
-#endif
-
 namespace {
 
 Kv_String environment(const char* name) {
@@ -56,10 +52,31 @@ Kv_String folderWithEnd(Kv_String folder) {
     return folder;
 }
 
+// The folder that holds the bundled "library" and "install" folders, found from the running
+// program as an installed program finds its data: prefix/share/karvel beside prefix/bin, or,
+// in a build tree, the source folder the build lies in. No path of the building machine is
+// compiled in, so a tree moved or cloned elsewhere still finds its own data.
+const std::filesystem::path& bundledRoot() {
+    static const std::filesystem::path root = [] {
+        std::error_code ec;
+        std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+        for (; !ec && !dir.empty(); dir = dir.parent_path()) {
+            if (std::filesystem::is_directory(dir / "share/karvel/install/texts", ec))
+                return dir / "share/karvel";
+            if (std::filesystem::is_directory(dir / "install/texts", ec) &&
+                std::filesystem::is_directory(dir / "library", ec))
+                return dir;
+            if (dir == dir.root_path()) break;
+        }
+        return std::filesystem::path(".");
+    }();
+    return root;
+}
+
 Kv_String folderSetting(const char* variable, const char* settingName, const char* bundled) {
     Kv_String folder = environment(variable);
     if (folder.isEmpty()) folder = fromSettingsFile(settingName);
-    if (folder.isEmpty()) folder = Kv_String(KV_SOURCE_DIR "/") + bundled;
+    if (folder.isEmpty()) folder = kvNameFromDisk(bundledRoot() / bundled);
     return folderWithEnd(folder);
 }
 

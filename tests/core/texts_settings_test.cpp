@@ -1,3 +1,4 @@
+#include "kv_source_dir.h"
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
 
@@ -43,8 +44,8 @@ protected:
 }  // namespace
 
 TEST_F(SettingsTest, DefaultsToTheBundledFolders) {
-    EXPECT_EQ(Kv_Settings::libDir(), Kv_String(KV_SOURCE_DIR "/library/"));
-    EXPECT_EQ(Kv_Settings::kvDir(), Kv_String(KV_SOURCE_DIR "/install/"));
+    EXPECT_EQ(Kv_Settings::libDir(), Kv_String((kvSourceDir() + "/library/").c_str()));
+    EXPECT_EQ(Kv_Settings::kvDir(), Kv_String((kvSourceDir() + "/install/").c_str()));
     EXPECT_EQ(Kv_Settings::language(), "en");
 }
 
@@ -101,7 +102,7 @@ TEST(BundledTexts, OkAndCancelExist) {
 
 TEST(BundledTexts, EveryShippedTableParses) {
     Kv_StringArray files;
-    ASSERT_TRUE(ObjectExportFindFiles(KV_SOURCE_DIR "/install/texts", "*.txt", files));
+    ASSERT_TRUE(ObjectExportFindFiles((kvSourceDir() + "/install/texts").c_str(), "*.txt", files));
     ASSERT_GE(files.length(), 2);
     for (const Kv_String& file : files) {
         std::string bytes;

@@ -1,4 +1,5 @@
 // The section selection dialog as a person uses it, over a library folder of its own.
+#include "kv_source_dir.h"
 #include "core/section_select_dlg.h"
 
 #include <cstdlib>
@@ -18,7 +19,7 @@ protected:
     void SetUp() override {
         WindowSystemTest::SetUp();
         setenv("KV_LIB_DIR", library_.text().c_str(), 1);
-        setenv("KV_DIR", KV_SOURCE_DIR "/install/", 1);
+        setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         Kv_Texts::reload();
         write("prof/HEA.pr", "1\r\nSysName\tI/O\r\nHEA100\t1\r\nHEA120\t1\r\n");
         write("prof/IPE.pr", "1\r\nSysName\tI/O\r\nIPE80\t0\r\nIPE100\t1\r\nIPE120\r\n");

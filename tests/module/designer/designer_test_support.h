@@ -3,6 +3,7 @@
 // written where the template folder is), the bundled text tables, a clean window system, and a
 // host dialog whose procedure forwards the design surface's events to the template under test.
 
+#include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -97,7 +98,7 @@ protected:
                    ("kvdesigner-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(templateFolder());
         setenv("KV_LIB_DIR", (library_.string() + "/").c_str(), 1);
-        setenv("KV_DIR", KV_SOURCE_DIR "/install/", 1);
+        setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         Kv_Texts::reload();
         win::resetWindowSystem();
         forwardedTemplate() = nullptr;

@@ -1,5 +1,6 @@
 // Template files: names below the template folder, reading what is valid of damaged files,
 // writing whole, pictures.
+#include "kv_source_dir.h"
 #include <cstring>
 
 #include <nlohmann/json.hpp>
@@ -262,7 +263,7 @@ TEST_F(TemplateFile, ControlNamesListOnlyVariableEditFields) {
 }
 
 TEST_F(TemplateFile, CallableExportListsNamesByTemplateName) {
-    setenv("KV_LIB_DIR", KV_SOURCE_DIR "/library/", 1);
+    setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
     int count = 0;
     const KvCallableExport* exports = kvCallableExports(&count);
     const KvCallableExport* found = nullptr;
@@ -276,7 +277,7 @@ TEST_F(TemplateFile, CallableExportListsNamesByTemplateName) {
 }
 
 TEST_F(TemplateFile, BundledSamplesReadWithTheirPictures) {
-    setenv("KV_LIB_DIR", KV_SOURCE_DIR "/library/", 1);
+    setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
     Kv_StringArray names;
     getModuleImages(names);
     EXPECT_EQ(names.join("|"), "Base Plate|Connections\\End Plate|Stiffener");

@@ -1,4 +1,5 @@
 // The filtered open and save dialog over a folder of its own.
+#include "kv_source_dir.h"
 #include "dialogs/dlg_open_save_filtered.h"
 
 #include <cstdlib>
@@ -26,7 +27,7 @@ protected:
         std::random_device random;
         root_ = std::filesystem::temp_directory_path() / ("kvdialogs-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(root_ / "props");
-        setenv("KV_DIR", KV_SOURCE_DIR "/install/", 1);
+        setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         setenv("KV_LANGUAGE", "en", 1);
         Kv_Texts::reload();
         win::resetWindowSystem();

@@ -1,6 +1,7 @@
 // Pictures of the module's real dialogs, checked for properties a person would see: the size
 // of the window, the default button's frame, greyed text of a disabled control, the template
 // picture behind its controls.
+#include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include <strings.h>
@@ -127,8 +128,8 @@ INT_PTR templateHost(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
 class TemplatePicture : public ::testing::Test {
 protected:
     void SetUp() override {
-        setenv("KV_LIB_DIR", KV_SOURCE_DIR "/library/", 1);
-        setenv("KV_DIR", KV_SOURCE_DIR "/install/", 1);
+        setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
+        setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         Kv_Texts::reload();
         win::resetWindowSystem();
     }

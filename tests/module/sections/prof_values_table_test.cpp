@@ -1,4 +1,5 @@
 // Kv_ProfValuesTable over files of a library folder of its own.
+#include "kv_source_dir.h"
 #include "sections/kv_prof_values_table.h"
 
 #include "sections_test_support.h"
@@ -203,7 +204,7 @@ TEST_F(ProfValuesTableTest, RemoveInactiveEntriesKeepsShortRows) {
 }
 
 TEST_F(ProfValuesTableTest, TheBundledTablesRead) {
-    setenv("KV_LIB_DIR", KV_SOURCE_DIR "/library/", 1);
+    setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
     for (const char* file : {"IPE.pr", "RHS.pr", "CHS.pr"}) {
         Kv_ProfValuesTable table;
         ASSERT_TRUE(table.readFromFile(file)) << file;

@@ -1,5 +1,6 @@
 // Section icons, display names and the section combo boxes, over a library and an
 // installation folder of their own.
+#include "kv_source_dir.h"
 #include "spread/section_pickers.h"
 
 #include <memory>
@@ -179,7 +180,7 @@ TEST_F(SectionPickersTest, AButtonIconIsDrawnWithoutBorderAndLeftDisabled) {
     // The file is not in the working folder, so no picture (and no transparent colour) is set.
     EXPECT_FALSE(button.hasTransparentColour());
 
-    std::filesystem::copy(std::filesystem::path(KV_SOURCE_DIR) / "install" / "icons" / "ProfSectionI-small.bmp",
+    std::filesystem::copy(std::filesystem::path(kvSourceDir()) / "install" / "icons" / "ProfSectionI-small.bmp",
                           install() / "icons" / "ProfSectionI-small.bmp");
     setButtonIcon(host.get(), button, kButtonId, "ProfSectionI-small.bmp", true, false, false);
     EXPECT_TRUE(button.hasTransparentColour());

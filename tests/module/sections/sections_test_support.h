@@ -3,6 +3,7 @@
 // folder of their own whose texts are the bundled ones (KV_DIR), the English language, a clean
 // window system with the module attached, and a scripted person whose failures fail the test.
 
+#include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -27,7 +28,7 @@ protected:
         root_ = std::filesystem::temp_directory_path() / ("kvsections-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(library() / "prof");
         std::filesystem::create_directories(install() / "icons");
-        std::filesystem::copy(std::filesystem::path(KV_SOURCE_DIR) / "install" / "texts", install() / "texts");
+        std::filesystem::copy(std::filesystem::path(kvSourceDir()) / "install" / "texts", install() / "texts");
         setenv("KV_LIB_DIR", (library().string() + "/").c_str(), 1);
         setenv("KV_DIR", (install().string() + "/").c_str(), 1);
         setenv("KV_LANGUAGE", "en", 1);

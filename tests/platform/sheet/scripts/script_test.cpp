@@ -11,6 +11,7 @@
 //   dirty N                   N formulas must be out of date
 //   insrows AT N | delrows AT N | inscols AT N | delcols AT N
 //   copy RANGE CELL | swap RANGE CELL | clear RANGE
+#include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -57,7 +58,7 @@ std::string rest(std::istringstream& in) {
 
 std::vector<std::string> scriptFiles() {
   std::vector<std::string> out;
-  std::filesystem::path dir = std::filesystem::path(KV_SOURCE_DIR) / "tests/platform/sheet/scripts";
+  std::filesystem::path dir = std::filesystem::path(kvSourceDir()) / "tests/platform/sheet/scripts";
   for (const auto& e : std::filesystem::directory_iterator(dir))
     if (e.path().extension() == ".txt" && e.path().filename() != "CMakeLists.txt")
       out.push_back(e.path().filename().string());
@@ -69,7 +70,7 @@ class SheetScript : public testing::TestWithParam<std::string> {};
 
 TEST_P(SheetScript, Runs) {
   std::filesystem::path path =
-      std::filesystem::path(KV_SOURCE_DIR) / "tests/platform/sheet/scripts" / GetParam();
+      std::filesystem::path(kvSourceDir()) / "tests/platform/sheet/scripts" / GetParam();
   std::ifstream file(path);
   ASSERT_TRUE(file) << path;
   sheet::Sheet s;

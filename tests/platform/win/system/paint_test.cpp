@@ -1,5 +1,6 @@
 // The recording drawing context: what painting code draws, as records.
 
+#include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include "sample_dialogs.h"
@@ -145,11 +146,11 @@ TEST_F(Painting, PicturesLoadFromResourcesAndFilesAndBadFilesFail) {
     ASSERT_NE(fromResource, nullptr);
     EXPECT_EQ(win::bitmapResourceId(fromResource), IDB_CHECKED);
     EXPECT_EQ(LoadBitmap(nullptr, MAKEINTRESOURCE(4711)), nullptr);
-    std::string path = std::string(KV_SOURCE_DIR) + "/tests/platform/win/system/check.bmp";
+    std::string path = kvSourceDir() + "/tests/platform/win/system/check.bmp";
     HANDLE fromFile = LoadImage(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     ASSERT_NE(fromFile, nullptr);
     EXPECT_EQ(win::bitmapOf(static_cast<HBITMAP>(fromFile))->width, 4);
-    std::string bad = std::string(KV_SOURCE_DIR) + "/tests/platform/win/system/test_dialogs.rc";
+    std::string bad = kvSourceDir() + "/tests/platform/win/system/test_dialogs.rc";
     EXPECT_EQ(LoadImage(nullptr, bad.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE), nullptr);
     CBitmap missing;
     EXPECT_FALSE(missing.LoadFromFile("/no/such/picture.png"));
