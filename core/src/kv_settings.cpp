@@ -59,13 +59,13 @@ Kv_String folderWithEnd(Kv_String folder) {
 const std::filesystem::path& bundledRoot() {
     static const std::filesystem::path root = [] {
         std::error_code ec;
+        const auto isFolder = [&ec](const std::filesystem::path& path) {
+            return std::filesystem::is_directory(path, ec);
+        };
         std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
-        for (; !ec && !dir.empty(); dir = dir.parent_path()) {
-            if (std::filesystem::is_directory(dir / "share/karvel/install/texts", ec))
-                return dir / "share/karvel";
-            if (std::filesystem::is_directory(dir / "install/texts", ec) &&
-                std::filesystem::is_directory(dir / "library", ec))
-                return dir;
+        for (; !dir.empty(); dir = dir.parent_path()) {
+            if (isFolder(dir / "share/karvel/install/texts")) return dir / "share/karvel";
+            if (isFolder(dir / "install/texts") && isFolder(dir / "library")) return dir;
             if (dir == dir.root_path()) break;
         }
         return std::filesystem::path(".");

@@ -11,7 +11,7 @@ inline std::string kvSourceDir() {
     static const std::string dir = [] {
         if (const char* named = std::getenv("KV_SOURCE_DIR"); named && *named) return std::string(named);
         std::error_code ec;
-        for (auto at = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path(); !ec && !at.empty();
+        for (auto at = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path(); !at.empty();
              at = at.parent_path()) {
             if (std::filesystem::exists(at / "CMakePresets.json", ec)) return at.string();
             if (at == at.root_path()) break;
