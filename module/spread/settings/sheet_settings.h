@@ -34,7 +34,10 @@ public:
     // tag gives the defaults.  False only for a sheet that is not attached.
     bool readFromSheet(const Kv_Spread& sheet);
     // Stores the record as the tag of the sheet's cell (0, 0).  False when nothing was read
-    // before or the engine refused the tag.
+    // before or the engine refused the tag.  A record longer than a tag may be (65,535 bytes)
+    // is stored without the variables that do not fit (the first ones are kept, names and
+    // values alike), a line on the command line says how many were stored, and the result
+    // is false.
     bool writeToSheet(const Kv_Spread& sheet) const;
 
     void takeKeys(const PropertyBag& bag);
@@ -44,6 +47,12 @@ public:
     static Kv_String settingsFilePath(const Kv_String& name);
     // The installation folder as the settings paths use it.
     static Kv_String installationFolder();
+
+private:
+    // How many leading variables fit into one tag beside the fixed keys.
+    int variablesThatFit() const;
+
+public:
 
     HWND sheetWnd = nullptr;
     bool loaded = false;
