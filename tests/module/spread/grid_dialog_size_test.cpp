@@ -68,14 +68,14 @@ TEST_F(GridDialogSizeTest, OkConfirmsAtEverySizeAPersonDragsTo) {
 }
 
 TEST_F(GridDialogSizeTest, ARememberedWideSizeStillConfirmsWithOk) {
-    script.resize(IDD_SS_STRINGARRAY, 1000, 420).click(IDD_SS_STRINGARRAY, IDCANCEL);
+    script.resize(IDD_SS_STRINGARRAY, 780, 420).click(IDD_SS_STRINGARRAY, IDCANCEL);
     EXPECT_FALSE(startGridDialog(cols, {}, rows, true, "DLG_TEST_GRID_REMEMBERED", "Plates"));
 
     // The next time the dialog opens at the remembered width; OK must confirm, not remove a row.
     script.inspect([] {
               RECT rect{};
               GetWindowRect(grid(), &rect);
-              EXPECT_EQ(rect.right - rect.left, 1000);
+              EXPECT_EQ(rect.right - rect.left, 780);
               expectNoButtonCoversAnother("remembered");
               expectButtonsInside("remembered");
           })
