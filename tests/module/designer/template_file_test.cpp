@@ -207,7 +207,7 @@ TEST_F(TemplateFile, ABrokenLineGivesNoControlsAndTheReadSaysSo) {
 }
 
 TEST_F(TemplateFile, AnIndexBeyondWhatATemplateHoldsIsDamage) {
-    writeText("far.txt", "KvPropertiesList 1\nint\tnrOfControls\t2000000000\nint\ttype0\t2\nint\ttype1999999999\t2\n");
+    writeText("far.txt", "KvPropertiesList 1\nint\tnrOfControls\t2000000000\nint\ttype0\t2\nint\ttype5000\t2\n");
     Kv_DlgDesignerData data;
     EXPECT_FALSE(data.readFromFile(templatePath("far.txt"), false));
     EXPECT_EQ(data.getNrControls(), 0);

@@ -1,16 +1,34 @@
 // The string-array grid at sizes other than its template's: a person drags the frame, the
 // size is remembered, and OK must still confirm with no button lying over another.
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/dialog_helpers.h"
 #include "spread/grid_dlg.h"
 #include "spread/spread_ids.h"
 #include "spread_test_support.h"
+#include "win/registry.h"
 
 namespace {
 
 class GridDialogSizeTest : public SpreadTest {
 protected:
+    // Remembered sizes go to a registry of the test's own.
+    void SetUp() override {
+        SpreadTest::SetUp();
+        registryFile = std::filesystem::temp_directory_path() / ("kv-grid-size-" + std::to_string(getpid()) + ".json");
+        win::setRegistryFile(registryFile.string());
+    }
+    void TearDown() override {
+        SpreadTest::TearDown();
+        win::setRegistryFile("");
+        std::error_code ec;
+        std::filesystem::remove(registryFile, ec);
+    }
+
     static HWND grid() { return win::findOpenDialog(IDD_SS_STRINGARRAY); }
 
     // Every visible button of the open grid, as a person sees it: none covers another.
@@ -37,6 +55,7 @@ protected:
         }
     }
 
+    std::filesystem::path registryFile;
     Kv_StringArray cols{"Name", "Width"};
     Kv_Array<Kv_StringArray> rows{{"P1", "100"}, {"P2", "200"}};
 };
@@ -46,7 +65,7 @@ TEST_F(GridDialogSizeTest, OkConfirmsAtEverySizeAPersonDragsTo) {
     script.inspect([&] {
               RECT rect{};
               GetWindowRect(grid(), &rect);
-              templateWidth = rect.right - rect.left;
+              templateWidth = rect.right - rect.left;   // opened without a remembered size
               expectNoButtonCoversAnother("as opened");
           })
         .resize(IDD_SS_STRINGARRAY, 900, 500)
