@@ -48,12 +48,6 @@ public:
     // The installation folder as the settings paths use it.
     static Kv_String installationFolder();
 
-private:
-    // How many leading variables fit into one tag beside the fixed keys.
-    int variablesThatFit() const;
-
-public:
-
     HWND sheetWnd = nullptr;
     bool loaded = false;
     Kv_String headerFile;
@@ -72,6 +66,10 @@ public:
     bool border = true;
     Kv_StringArray varNames;
     Kv_StringArray varValues;
+
+private:
+    // How many leading variables fit into one tag beside the fixed keys.
+    int variablesThatFit() const;
 };
 
 // The two values of the spreadsheet side's registry key
