@@ -1,6 +1,5 @@
 #include "cutting/csp2_files.h"
 
-#include <climits>
 #include <ctime>
 
 #include "core/file_name_check.h"
@@ -23,31 +22,46 @@ Kv_String completedFilePath(const Kv_String& path, const Kv_String& extension) {
 }
 
 Kv_String proposedNewFile(const Kv_String& folder, const Kv_String& extension) {
-    return appStrs(folder, kNewFilePrefix, Kv_String(nextFileNumber(folder, kNewFilePrefix, extension)), ".",
-                   extension);
+    return appStrs(folder, kNewFilePrefix, nextFileNumber(folder, kNewFilePrefix, extension), ".", extension);
 }
 
 namespace {
 
-// The leading digits as a number, like atoi but in 64 bits and saturating, so that a file
-// numbered beyond the int range cannot make the next number wrap round to an existing one.
-long long leadingNumber(const Kv_String& text) {
-    constexpr long long kLimit = LLONG_MAX / 2;
+// The number atoi would read, as its decimal digits without leading zeros ("" for 0 and for
+// negative numbers, which never exceed the largest).  Kept as text so that no file name,
+// however long its number, makes the next number stop growing.
+Kv_String leadingDigits(const Kv_String& text) {
     int i = 0;
     while (i < text.length() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.length() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.length() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        const int digit = text[i] - '0';
-        value = value > (kLimit - digit) / 10 ? kLimit : value * 10 + digit;
+    if (i < text.length() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') return {};
+        ++i;
     }
-    return negative ? -value : value;
+    while (i < text.length() && text[i] == '0') ++i;
+    int end = i;
+    while (end < text.length() && text[end] >= '0' && text[end] <= '9') ++end;
+    return text.getSubStringAt(i, end - i);
+}
+
+bool isLargerNumber(const Kv_String& digits, const Kv_String& than) {
+    if (digits.length() != than.length()) return digits.length() > than.length();
+    return digits.view() > than.view();
+}
+
+Kv_String plusOne(const Kv_String& digits) {
+    std::string result = digits.str();
+    int i = static_cast<int>(result.size()) - 1;
+    for (; i >= 0 && result[i] == '9'; --i) result[i] = '0';
+    if (i >= 0)
+        ++result[i];
+    else
+        result.insert(result.begin(), '1');
+    return Kv_String(result);
 }
 
 }  // namespace
 
-long long nextFileNumber(const Kv_String& folder, const Kv_String& prefix, const Kv_String& extension) {
+Kv_String nextFileNumber(const Kv_String& folder, const Kv_String& prefix, const Kv_String& extension) {
     Kv_StringArray files;
     ObjectExportFindFiles(folder, appStrs(prefix, "*.", extension), files);
     Kv_String listedFolder = folder;
@@ -55,15 +69,15 @@ long long nextFileNumber(const Kv_String& folder, const Kv_String& prefix, const
         listedFolder[listedFolder.length() - 1] != '/')
         listedFolder.append('\\');
     const int suffixLength = 1 + extension.length();
-    long long largest = 0;
+    Kv_String largest;
     for (const Kv_String& path : files) {
         const int start = listedFolder.length() + prefix.length();
         const int count = path.length() - start - suffixLength;
         if (count <= 0) continue;
-        const long long number = leadingNumber(path.getSubStringAt(start, count));
-        if (number > largest) largest = number;
+        const Kv_String digits = leadingDigits(path.getSubStringAt(start, count));
+        if (isLargerNumber(digits, largest)) largest = digits;
     }
-    return largest + 1;
+    return plusOne(largest);
 }
 
 bool findNewestFile(const Kv_String& folder, const Kv_String& pattern, Kv_String& path) {

@@ -6,8 +6,10 @@
 // - Stock files ("shp") hold a set's rows of the stock table, purchase files ("buy") those of
 //   the purchase table.  New files are proposed as "Stock<n>.<ext>", n one above the largest
 //   number in use for that extension.
-// - A path is lowered as a whole before use and gets ".<ext>" when it lacks it, so names
-//   match whatever case the user typed ("Mine" becomes "mine.shp").
+// - A path saved to is lowered as a whole and gets ".<ext>" when it lacks it ("Mine" becomes
+//   "mine.shp").  A file opened is read under the name it was chosen or found by: "Stock1.buy"
+//   chosen in a stock dialog is that file, and "Stock2.shp" named by the overview is not its
+//   lowered twin "stock2.shp".
 // - One line per row; the cells are joined by the byte 0xBF, which is never quoted or
 //   escaped.  Reading splits every line at every 0xBF, so any line reads as a row.
 
@@ -30,14 +32,17 @@ Kv_String setFolder(const Kv_String& setName);
 // separators or other characters a file name cannot hold, "..", ...): such a set has no
 // files, so that a name from a record can never lead outside the library's stock folder.
 bool hasSetFolder(const Kv_String& setName);
-// The path as it is used: lowered whole, ".<extension>" appended when it does not end so.
+// The path a save writes: lowered whole, ".<extension>" appended when it does not end so.
+// Opening reads the file that was chosen or found, as it is spelled.
 Kv_String completedFilePath(const Kv_String& path, const Kv_String& extension);
 // "Stock<n>.<extension>" in folder, n from nextFileNumber.
 Kv_String proposedNewFile(const Kv_String& folder, const Kv_String& extension);
 
 // One more than the largest number n of the files "<prefix><n>....<extension>" in folder
-// (a name without leading digits counts as 0); 1 for a folder without such files.
-long long nextFileNumber(const Kv_String& folder, const Kv_String& prefix, const Kv_String& extension);
+// (a name without leading digits counts as 0), in decimal; "1" for a folder without such
+// files.  The number is counted in its digits, never in a machine word, so the name it makes
+// is never that of an existing file, whatever numbers the folder holds.
+Kv_String nextFileNumber(const Kv_String& folder, const Kv_String& prefix, const Kv_String& extension);
 // The full path of the file matching pattern in folder with the latest modification time;
 // on a tie the first listed wins; files whose time cannot be read are skipped.  False when no
 // file qualifies.

@@ -36,14 +36,19 @@ void CDlgCSP2::transferTableFile(int setIndex, int table, Kv_Spread& target, boo
         path = cutting::proposedNewFile(folder, extension);
     }
     if (ask && !DlgOpenSave(open, extension, description, dialString(titleText), path)) return;
-    path = cutting::completedFilePath(path, extension);
 
     if (open) {
-        cutting::loadRowsIntoSet(data, table, setId, path);
+        // The file read is the one chosen: completing "Stock1.buy" to "stock1.buy.shp" would
+        // read nothing and wipe the set's rows.
+        if (!cutting::loadRowsIntoSet(data, table, setId, path)) {
+            MessageBox(cutting::unreadableFileText(path).c_str(), dialString(620).c_str(), MB_OK | MB_ICONWARNING);
+            return;
+        }
         showSetRows(target, table, setId);
         refreshSheets();
         return;
     }
+    path = cutting::completedFilePath(path, extension);
     if (!cutting::writeRowsFile(path, rowsTable->rowsOfSet(setId))) {
         // Nothing was written (the old file, if any, is as it was); say so instead of letting
         // the user believe the rows are on disk.

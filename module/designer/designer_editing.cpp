@@ -1,5 +1,8 @@
 // The designer's operations on the selected controls.  Each works on the rectangles as the user
 // left them, so it first reads the windows' positions back.
+#include <algorithm>
+#include <set>
+
 #include "core/kv_texts.h"
 #include "designer/kv_designer_tracker.h"
 #include "designer/kv_dlg_designer_data.h"
@@ -13,6 +16,8 @@ constexpr double kCopyOffset = 20.0;
 // The size of a new control in pixels.
 constexpr double kNewWidth = 30.0;
 constexpr double kNewHeight = 18.0;
+// Message text: the template's control ids are all in use.
+constexpr int kNoFreeIdText = 20141;
 }  // namespace
 
 int Kv_DlgDesignerData::getCurSel() const {
@@ -45,7 +50,23 @@ int Kv_DlgDesignerData::findMostLeftCtrl(const Kv_Array<int>& ids) const {
     return mostLeft;
 }
 
+// A control without an id (0) could never be selected, removed or read again, so a template
+// whose id range is used up takes no more controls; the person is told why.
+bool Kv_DlgDesignerData::hasFreeIdsFor(int count) const {
+    std::set<int> taken;
+    for (const Kv_DesignerControl& control : m_controls) taken.insert(control.resId);
+    int free = 0;
+    for (int id = std::max(m_firstDynId, 1); id <= m_lastDynId && free < count; ++id) free += taken.count(id) == 0;
+    if (free >= count) return true;
+    // The message carries the designer's own caption.
+    char caption[256] = {};
+    if (m_dialog) ::GetWindowText(m_dialog, caption, sizeof caption);
+    ::MessageBox(m_dialog, string(kNoFreeIdText).c_str(), caption, MB_OK | MB_ICONWARNING);
+    return false;
+}
+
 bool Kv_DlgDesignerData::addNewControl(Kv_ControlType type) {
+    if (!hasFreeIdsFor(1)) return false;
     Kv_DesignerControl control;
     control.type = type;
     control.contents = dialString(171);
@@ -60,8 +81,9 @@ bool Kv_DlgDesignerData::addNewControl(Kv_ControlType type) {
 
 bool Kv_DlgDesignerData::copyCurCtrls() {
     if (!m_designMode || !m_tracker || m_tracker->selection().empty()) return false;
-    updateRectsFromWindows();
     const Kv_Array<int> ids = getSelectedIds();
+    if (!hasFreeIdsFor(ids.length())) return false;
+    updateRectsFromWindows();
     Kv_Array<int> copies;
     for (int id : ids) {
         const Kv_DesignerControl* original = getControlFromRes(id);

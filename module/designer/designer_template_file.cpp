@@ -8,6 +8,7 @@
 #include "designer/kv_designer_tracker.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "designer/kv_drawn_control.h"
+#include "host/command_line.h"
 #include "win/bitmap.h"
 #include "win/draw.h"
 #include "win/wingdi.h"
@@ -72,15 +73,23 @@ bool Kv_DlgDesignerData::readFromFile(const Kv_String& path, bool withPicture) {
     if (!getNameFromFile(path, name)) return false;
     m_name = name;
 
-    // A damaged list keeps what it read before the fault; the template takes those controls.
     Kv_PropertiesList list;
-    list.readFromFile(path);
+    m_controls.removeAll();
+    // A damaged list would give only the controls before the damage; a save would then drop
+    // the rest for good.  The template is left without controls and the read fails.
+    bool readable = list.readFromFile(path);
     int count = 0;
     if (list.getProperty("nrOfControls", count) != Acad::eOk || count < 0) count = 0;
-    m_controls.removeAll();
-    // The count is only a claim: controls are read while the file holds values for them, so a
-    // huge count in a small file costs nothing.
-    for (int index = 0; index < count && Kv_DesignerControl::isInPropList(list, index); ++index) {
+    // Every index below the count is a control, one without values a default one.  The count
+    // is only a claim: reading stops after the highest index the file holds, so a huge count
+    // in a small file costs nothing.
+    int last = Kv_DesignerControl::highestIndexInPropList(list, count);
+    if (last >= kMaxFileControls) readable = false;
+    if (!readable) {
+        acutPrintf("*Error* The template %s cannot be read; it is shown without controls.\n", path.c_str());
+        last = -1;
+    }
+    for (int index = 0; index <= last; ++index) {
         Kv_DesignerControl control;
         control.getFromPropList(list, index);
         append(control);
@@ -90,7 +99,7 @@ bool Kv_DlgDesignerData::readFromFile(const Kv_String& path, bool withPicture) {
         changeExtension(picture, "bmp");
         attachBitmap(picture);
     }
-    return true;
+    return readable;
 }
 
 bool Kv_DlgDesignerData::writeToFile(const Kv_String& path) {

@@ -1,5 +1,7 @@
 #include "designer/kv_designer_control.h"
 
+#include <string_view>
+
 #include "core/object_export.h"
 #include "win/winuser.h"
 
@@ -42,12 +44,27 @@ void Kv_DesignerControl::setToPropList(Kv_PropertiesList& list, int index) const
     list.setProperty(designerPropName("comboList", index), getMergedExtComboList());
 }
 
-bool Kv_DesignerControl::isInPropList(const Kv_PropertiesList& list, int index) {
-    static constexpr const char* kWords[] = {"type",         "topLeftX", "topLeftY", "bottomRightX",
-                                             "bottomRightY", "contents", "comboList"};
-    for (const char* word : kWords)
-        if (list.hasProperty(designerPropName(word, index))) return true;
-    return false;
+int Kv_DesignerControl::highestIndexInPropList(const Kv_PropertiesList& list, int limit) {
+    static constexpr std::string_view kWords[] = {"type",         "topLeftX", "topLeftY", "bottomRightX",
+                                                  "bottomRightY", "contents", "comboList"};
+    int highest = -1;
+    for (const Kv_String& name : list.names()) {
+        for (std::string_view word : kWords) {
+            const std::string_view text = name.view();
+            if (text.size() <= word.size() || text.substr(0, word.size()) != word) continue;
+            // Only the index as designerPropName writes it: decimal, no sign, no leading zero.
+            const std::string_view digits = text.substr(word.size());
+            if (digits.size() > 9 || (digits.size() > 1 && digits[0] == '0')) continue;
+            int index = 0;
+            bool isIndex = true;
+            for (char c : digits) {
+                if (c < '0' || c > '9') isIndex = false;
+                index = index * 10 + (c - '0');
+            }
+            if (isIndex && index < limit && index > highest) highest = index;
+        }
+    }
+    return highest;
 }
 
 Kv_String Kv_DesignerControl::getMergedExtComboList() const {

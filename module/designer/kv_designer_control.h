@@ -27,8 +27,9 @@ public:
     // type) leaves its field alone, except the type, which then becomes 0.
     void getFromPropList(const Kv_PropertiesList& list, int index);
     void setToPropList(Kv_PropertiesList& list, int index) const;
-    // True when the list holds any of the seven values of index.
-    static bool isInPropList(const Kv_PropertiesList& list, int index);
+    // The highest index below limit under which the list holds any of the seven values; -1
+    // when it holds none.
+    static int highestIndexInPropList(const Kv_PropertiesList& list, int limit);
 
     // Flex buttons: the four flex texts (always four parts).  Cell buttons: the four button
     // texts and the list text.  Every other type: the list text as it is.

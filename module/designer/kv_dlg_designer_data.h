@@ -49,7 +49,13 @@ public:
     Kv_DlgDesignerData& operator=(const Kv_DlgDesignerData& other);
 
     // ---- File (designer_template_file.cpp) ---------------------------------------------------
+    // The most controls a template file may hold: a dialog shows at most a hundred (the id
+    // range), and an index beyond this in a file is damage, not a layout.
+    static constexpr int kMaxFileControls = 1000;
     // False, with the template unchanged, for a missing file or one outside the template folder.
+    // False also for a file whose property list cannot be read or that holds values of a
+    // control index beyond kMaxFileControls: the template then has the file's name and picture
+    // but no controls, and a line on the command line names the file.
     bool readFromFile(const Kv_String& path, bool withPicture);
     // Writes nothing outside the template folder (false); the file is replaced whole or not at
     // all.  Copies the picture of the old name to the new one.
@@ -138,6 +144,8 @@ public:
     bool hideAllFlexBtns(const Kv_String& group);
 
     // ---- Editing (designer_editing.cpp) ------------------------------------------------------
+    // Both refuse (false, a message box says why) when the id range has no free id left for
+    // every control they would add: a control with id 0 could never be selected or removed.
     bool addNewControl(Kv_ControlType type);
     bool copyCurCtrls();
     bool removeCurControls();
@@ -170,6 +178,8 @@ public:
     bool isUpdatingProperties() const { return m_updatingProps; }
 
 private:
+    // True when count more ids of the range are free; otherwise tells the person and is false.
+    bool hasFreeIdsFor(int count) const;
     void copyLayoutFrom(const Kv_DlgDesignerData& other);
     void releasePicture();
     int nextFreeId() const;

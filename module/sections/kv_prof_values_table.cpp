@@ -14,6 +14,14 @@ Kv_String cellOf(const Kv_StringArray& row, int index) {
     return row.isValidIndex(index) ? row[index] : Kv_String();
 }
 
+// A row without a system name (a blank line in the file) is no size anyone can choose; listed,
+// it would show as the bare table name ("TB-").
+bool isNameless(const Kv_String& sysName) {
+    for (char c : sysName.view())
+        if (c != ' ' && c != '\t') return false;
+    return true;
+}
+
 }  // namespace
 
 Kv_String Kv_ProfValuesTable::profileFolder() { return Kv_Settings::libDir() + "prof\\"; }
@@ -109,14 +117,17 @@ void Kv_ProfValuesTable::removeInactiveEntries() {
 
 bool Kv_ProfValuesTable::listSysNames(Kv_StringArray& names, bool skipInactive) const {
     names.removeAll();
-    Kv_StringArray sysNames, flags;
-    if (!getColumn(sysNames, kSysNameColumn) || !getColumn(flags, kFlagColumn)) return false;
-    if (sysNames.length() != flags.length()) return false;
-    names.items().reserve(sysNames.length());
+    // Blank rows are skipped wherever they stand, also before the first size; the first row
+    // that names a size must hold the flag column, as a whole table's first row would.
     const Kv_String prefix = tableName + "-";
-    for (int i = 0; i < sysNames.length(); ++i) {
-        if (skipInactive && flags[i].equal("0", false)) continue;
-        names.append(prefix + sysNames[i]);
+    bool checkedWidth = false;
+    for (const Kv_StringArray& row : rows) {
+        const Kv_String sysName = cellOf(row, kSysNameColumn);
+        if (isNameless(sysName)) continue;
+        if (!checkedWidth && row.length() <= kFlagColumn) return false;
+        checkedWidth = true;
+        if (skipInactive && cellOf(row, kFlagColumn).equal("0", false)) continue;
+        names.append(prefix + sysName);
     }
     return true;
 }
@@ -129,7 +140,7 @@ int Kv_ProfValuesTable::getfilteredIdx(int index) const {
     if (!rows.isValidIndex(index)) return -1;
     int filtered = index;
     for (int i = 0; i < index; ++i)
-        if (!cellOf(rows[i], kFlagColumn).equal("1", false)) --filtered;
+        if (!cellOf(rows[i], kFlagColumn).equal("1", false) || isNameless(cellOf(rows[i], kSysNameColumn))) --filtered;
     return filtered;
 }
 

@@ -67,14 +67,15 @@ public:
     // Removes every row of at least two cells whose flag is "0" (case ignored).
     void removeInactiveEntries();
 
-    // Every row's listed name (table name, "-", system name).  Empty when column 0 or 1
-    // cannot be read or they differ in length.
+    // Every row's listed name (table name, "-", system name).  Rows without a system name (a
+    // blank line) are never listed.  Empty when the first row with a name lacks column 1.
     void getSysNames(Kv_StringArray& names) const;
     // The same without the rows whose flag is "0".  A flag that is empty or anything else
     // counts as listed here.
     void getFilteredSysNames(Kv_StringArray& names) const;
     // The position of row index among the rows whose flag is "1"; every row before it whose
-    // flag is not "1" (empty included) is left out of the count.  -1 for a bad index.
+    // flag is not "1" (empty included) or that has no system name is left out of the count.
+    // -1 for a bad index.
     int getfilteredIdx(int index) const;
     // The row whose system name equals name (exact); false when there is none.
     bool findSysName(const Kv_String& name, int& index) const;

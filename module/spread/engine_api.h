@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "sheet/limits.h"
 #include "sheet/ss_api.h"
 
 inline constexpr SS_COORD kSSHeader = SS_HEADER;
@@ -20,6 +21,9 @@ inline constexpr int32_t kSSTypeNumber = static_cast<int32_t>(sheet::CellKind::N
 
 // Picture kinds of check-box pictures: 6 is a bitmap handle.
 inline constexpr uint16_t kSSPictHandleBitmap = 6;
+
+// Bytes the engine keeps in one cell's data or tag; a longer text is refused.
+inline constexpr int kSSMaxTextLength = static_cast<int>(sheet::kMaxTextLength);
 
 // Engine options the wrapper names (SSSetBool / SSGetBool).
 inline constexpr int kSSOptRowHeaderShown = 4;

@@ -70,6 +70,8 @@ bool FindReplaceDlg::findNextWithMessages() {
         // Inside the cell the search goes on behind the current selection first.
         if (sheet_->findAndSelect(text, col, row, selEnd)) {
             sheet_->getEditSel(selStart, lastHitEnd);
+            lastHitCol = col;
+            lastHitRow = row;
             return true;
         }
         ++col;
@@ -103,6 +105,12 @@ bool FindReplaceDlg::replace(bool withMessages) {
     sheet_->SetActiveCell(col, row);
     sheet_->SetEditMode(TRUE);
     sheet_->SetSel(start + to.length(), start + to.length());
+    // The next search goes on behind the inserted text, also when the editor has closed by
+    // then: searching from the old hit's end would find the replacement itself ("ab" to
+    // "abab") or step over a hit just behind a shorter one.
+    lastHitCol = col;
+    lastHitRow = row;
+    lastHitEnd = start + to.length();
     return true;
 }
 

@@ -1,6 +1,8 @@
 // GridDlg and startGridDialog: the string-array grid.
 #include "spread/grid_dlg.h"
 
+#include <algorithm>
+
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
 #include "frame/dialog_launcher.h"
@@ -23,6 +25,7 @@ BOOL GridDlg::OnInitDialog() {
     layout.setAnchors(IDC_GRID_ADD, 5, 5);
     layout.setAnchors(IDC_GRID_REMOVE, 5, 5);
     ChangeDlgSize(m_hWnd, dlgName, false);
+    keepAtLeastTemplateSize();
 
     SetWindowText(title.c_str());
     SetDlgItemText(IDOK, dialString(1).c_str());
@@ -35,6 +38,15 @@ BOOL GridDlg::OnInitDialog() {
     }
     setUpSheet();
     return TRUE;
+}
+
+// A remembered size is applied as stored; one below the template's (saved by another window
+// under the same name) would push the right-hand buttons over the left-hand ones.
+void GridDlg::keepAtLeastTemplateSize() {
+    int width = 0, height = 0;
+    if (!getDlgSize(m_hWnd, width, height, true) || (width >= minWidth && height >= minHeight)) return;
+    SetWindowPos(nullptr, 0, 0, std::max(width, minWidth), std::max(height, minHeight),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void GridDlg::setUpSheet() {

@@ -31,6 +31,7 @@ public:
 
 private:
     void setUpSheet();
+    void keepAtLeastTemplateSize();
 
     ChildLayout layout;
     int minWidth = 0, minHeight = 0;

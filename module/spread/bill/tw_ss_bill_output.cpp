@@ -217,9 +217,15 @@ Acad::ErrorStatus TwSSBillOutput::onEndFeed() {
     varValues.insertAt(0, billTitleOf(billFile));
     varNames.insertAt(0, "Date");
     varValues.insertAt(0, currentDateText());
-    sheet->setSheetVariables(varNames, varValues);
+    // The rows are saved even when not every variable fits into the sheet's settings; the
+    // caller is told, as a bill without its variables is not what was asked for.
+    const bool variablesStored = sheet->setSheetVariables(varNames, varValues);
     if (!sheet->saveSheet(billFile)) {
         acutPrintf("*Error* The bill could not be saved to %s.\n", billFile.c_str());
+        return Acad::eFilerError;
+    }
+    if (!variablesStored) {
+        acutPrintf("*Error* The bill %s was saved without all of its variables.\n", billFile.c_str());
         return Acad::eFilerError;
     }
     return Acad::eOk;

@@ -95,7 +95,42 @@ bool SheetSettings::writeToSheet(const Kv_Spread& sheet) const {
     Kv_String text;
     // An entry that cannot be stored is left out; the rest of the record still goes in.
     toBag().serialise(text);
-    return _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str()) != 0;
+    if (text.length() <= kSSMaxTextLength) return _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str()) != 0;
+
+    // The engine refuses a longer tag, which would leave the sheet with an older record or
+    // none.  The fixed keys and the first variables, as many as fit, are stored instead, and
+    // the caller learns that the record is not whole.
+    const int kept = variablesThatFit();
+    SheetSettings shortened(*this);
+    shortened.varNames.setLogicalLength(kept);
+    shortened.varValues.setLogicalLength(kept);
+    shortened.toBag().serialise(text);
+    acutPrintf("*Error* The sheet settings are longer than the %d bytes a sheet keeps: %d of %d variables stored.\n",
+               kSSMaxTextLength, kept, std::min(varNames.length(), varValues.length()));
+    if (text.length() <= kSSMaxTextLength) _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str());
+    return false;
+}
+
+int SheetSettings::variablesThatFit() const {
+    SheetSettings fixedOnly(*this);
+    fixedOnly.varNames.removeAll();
+    fixedOnly.varValues.removeAll();
+    Kv_String text;
+    fixedOnly.toBag().serialise(text);
+    // An entry is its name, type code 4 and value, each followed by the field end byte; a
+    // value that cannot be stored goes in empty (putList).
+    auto entryLength = [](const char* key, int index, const Kv_String& value) {
+        const int valueLength = isStorableBagText(value) ? value.length() : 0;
+        return (Kv_String(key) + Kv_String(index)).length() + 1 + 2 + valueLength + 1;
+    };
+    long long length = text.length();
+    const int count = std::min(varNames.length(), varValues.length());
+    int kept = 0;
+    for (; kept < count; ++kept) {
+        length += entryLength("varNames", kept, varNames[kept]) + entryLength("varValues", kept, varValues[kept]);
+        if (length > kSSMaxTextLength) break;
+    }
+    return kept;
 }
 
 void SheetSettings::takeKeys(const PropertyBag& bag) {

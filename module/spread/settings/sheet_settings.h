@@ -34,7 +34,10 @@ public:
     // tag gives the defaults.  False only for a sheet that is not attached.
     bool readFromSheet(const Kv_Spread& sheet);
     // Stores the record as the tag of the sheet's cell (0, 0).  False when nothing was read
-    // before or the engine refused the tag.
+    // before or the engine refused the tag.  A record longer than a tag may be (65,535 bytes)
+    // is stored without the variables that do not fit (the first ones are kept, names and
+    // values alike), a line on the command line says how many were stored, and the result
+    // is false.
     bool writeToSheet(const Kv_Spread& sheet) const;
 
     void takeKeys(const PropertyBag& bag);
@@ -63,6 +66,10 @@ public:
     bool border = true;
     Kv_StringArray varNames;
     Kv_StringArray varValues;
+
+private:
+    // How many leading variables fit into one tag beside the fixed keys.
+    int variablesThatFit() const;
 };
 
 // The two values of the spreadsheet side's registry key

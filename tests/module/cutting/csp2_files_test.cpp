@@ -22,21 +22,21 @@ Kv_String folderText(const fs::path& folder) { return Kv_String(folder.string() 
 TEST(CuttingFiles, NextNumberCountsStockFilesOfThatExtensionOnly) {
     LibraryFolder lib;
     const fs::path set = lib.setFolder("Beams");
-    for (const char* name : {"Stock1.shp", "stock7.shp", "Stockx.shp", "Stock9.buy", "other12.shp"})
+    for (const char* name : {"Stock1.shp", "stock7.shp", "Stockx.shp", "Stock9.buy", "other12.shp", "Stock-40.shp"})
         lib.write(set / name, "");
     const Kv_String folder = cutting::setFolder("Beams");
-    EXPECT_EQ(cutting::nextFileNumber(folder, "Stock", "shp"), 8);
-    EXPECT_EQ(cutting::nextFileNumber(folder, "Stock", "buy"), 10);
+    EXPECT_EQ(cutting::nextFileNumber(folder, "Stock", "shp"), "8");
+    EXPECT_EQ(cutting::nextFileNumber(folder, "Stock", "buy"), "10");
     EXPECT_TRUE(cutting::proposedNewFile(folder, "shp").endsWith("\\Stock8.shp"));
-    EXPECT_EQ(cutting::nextFileNumber(cutting::setFolder("Missing"), "Stock", "shp"), 1);
+    EXPECT_EQ(cutting::nextFileNumber(cutting::setFolder("Missing"), "Stock", "shp"), "1");
 }
 
-TEST(CuttingFiles, NextNumberDoesNotWrapAroundBeyondTheIntRange) {
+TEST(CuttingFiles, NextNumberGrowsPastAnyNumberInTheFolder) {
     LibraryFolder lib;
     lib.write(lib.setFolder("Big") / "Stock2147483647.shp", "");
-    EXPECT_EQ(cutting::nextFileNumber(cutting::setFolder("Big"), "Stock", "shp"), 2147483648LL);
-    lib.write(lib.setFolder("Big") / "Stock99999999999999999999999.shp", "");
-    EXPECT_GT(cutting::nextFileNumber(cutting::setFolder("Big"), "Stock", "shp"), 2147483648LL);
+    EXPECT_EQ(cutting::nextFileNumber(cutting::setFolder("Big"), "Stock", "shp"), "2147483648");
+    lib.write(lib.setFolder("Big") / "Stock0099999999999999999999999 old.shp", "");
+    EXPECT_EQ(cutting::nextFileNumber(cutting::setFolder("Big"), "Stock", "shp"), "100000000000000000000000");
 }
 
 TEST(CuttingFiles, NewestFileWinsAndTheFirstListedBreaksATie) {

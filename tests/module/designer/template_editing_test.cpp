@@ -6,6 +6,7 @@
 #include "win/input.h"
 #include "win/afx/tracker.h"
 #include "win/readback.h"
+#include "win/testing.h"
 
 using namespace designer_test;
 
@@ -310,6 +311,36 @@ TEST_F(TemplateEditing, PanelEditsChangeTheSelectedControl) {
     EXPECT_EQ(data_.getControl(0)->listText, "a;b.txt");
     EXPECT_EQ(win::describeWindow(GetDlgItem(dialog_, 33000)).className, "COMBOBOX");
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33000}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TemplateEditing, AFullIdRangeRefusesAddAndCopyWithAMessage) {
+    data_.setDynamicIdRange(33000, 33002);
+    addAt(kCtrlVariableEdit, 10, 10, 40, 28, "A");
+    addAt(kCtrlVariableEdit, 50, 10, 80, 28, "B");
+    data_.redrawAllControls();
+    ASSERT_TRUE(data_.addNewControl(kCtrlVariableEdit));   // takes the last free id
+    EXPECT_EQ(data_.getControl(2)->resId, 33002);
+
+    win::testing::TestScript script;
+    script.answerMessageBox(IDOK).answerMessageBox(IDOK);
+    EXPECT_FALSE(data_.addNewControl(kCtrlVariableEdit));
+    data_.selectControls(Kv_Array<int>{33000});
+    EXPECT_FALSE(data_.copyCurCtrls());
+    ASSERT_EQ(data_.getNrControls(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_NE(data_.getControl(i)->resId, 0);
+    ASSERT_EQ(win::messageBoxHistory().size(), 2u);
+    EXPECT_EQ(win::messageBoxHistory()[0].text, string(20141).str());
+
+    // Once a control is gone, its id serves the copy.
+    data_.selectControls(Kv_Array<int>{33001});
+    ASSERT_TRUE(data_.removeCurControls());
+    data_.selectControls(Kv_Array<int>{33000});
+    ASSERT_TRUE(data_.copyCurCtrls());
+    EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33001}));
 }
 
 }  // namespace

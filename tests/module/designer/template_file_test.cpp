@@ -9,6 +9,7 @@
 #include "frame/callable_exports.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "designer_test_support.h"
+#include "host/command_line.h"
 #include "win/draw.h"
 
 using namespace designer_test;
@@ -173,20 +174,49 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCount{"Huge", "int\tnrOfControls\t2147483647\n", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TemplateFile, BrokenLineKeepsTheControlsBeforeIt) {
+TEST_F(TemplateFile, AGapInTheNumberingMakesADefaultControlAndKeepsTheLaterOnes) {
+    writeText("gap.txt",
+              "KvPropertiesList 1\nint\tnrOfControls\t4\nint\ttype0\t2\nstring\tcontents0\tA\n"
+              "int\ttype2\t2\nstring\tcontents2\tC\nint\ttype9\t2\n");
+    Kv_DlgDesignerData data;
+    data.setDynamicIdRange(33000, 33099);
+    ASSERT_TRUE(data.readFromFile(templatePath("gap.txt"), false));
+    ASSERT_EQ(data.getNrControls(), 3);   // index 9 lies beyond the count, index 3 is not in the file
+    EXPECT_EQ(data.getControl(1)->type, kCtrlLabel);
+    EXPECT_TRUE(data.getControl(1)->contents.isEmpty());
+    EXPECT_EQ(data.getControl(2)->contents, "C");
+    EXPECT_EQ(data.getControl(2)->resId, 33002);
+
+    // Saved and read again, nothing is lost.
+    ASSERT_TRUE(data.writeToFile(templatePath("gap.txt")));
+    Kv_DlgDesignerData back;
+    ASSERT_TRUE(back.readFromFile(templatePath("gap.txt"), false));
+    ASSERT_EQ(back.getNrControls(), 3);
+    EXPECT_EQ(back.getControl(2)->contents, "C");
+}
+
+TEST_F(TemplateFile, ABrokenLineGivesNoControlsAndTheReadSaysSo) {
     writeText("broken.txt",
               "KvPropertiesList 1\nint\tnrOfControls\t3\nint\ttype0\t2\nstring\tcontents0\tA\n"
               "double\ttopLeftX1\tnot-a-number\nint\ttype1\t2\nint\ttype2\t2\n");
     Kv_DlgDesignerData data;
-    EXPECT_TRUE(data.readFromFile(templatePath("broken.txt"), false));
-    ASSERT_EQ(data.getNrControls(), 1);
-    EXPECT_EQ(data.getControl(0)->contents, "A");
+    EXPECT_FALSE(data.readFromFile(templatePath("broken.txt"), false));
+    EXPECT_EQ(data.getNrControls(), 0);
+    EXPECT_EQ(data.getName(), "broken");
+    EXPECT_NE(host::CommandLine::instance().text().find("broken.txt"), std::string::npos);
 }
 
-TEST_F(TemplateFile, GarbageFileReadsAsEmptyTemplate) {
+TEST_F(TemplateFile, AnIndexBeyondWhatATemplateHoldsIsDamage) {
+    writeText("far.txt", "KvPropertiesList 1\nint\tnrOfControls\t2000000000\nint\ttype0\t2\nint\ttype5000\t2\n");
+    Kv_DlgDesignerData data;
+    EXPECT_FALSE(data.readFromFile(templatePath("far.txt"), false));
+    EXPECT_EQ(data.getNrControls(), 0);
+}
+
+TEST_F(TemplateFile, GarbageFileReadsAsEmptyTemplateAndFails) {
     writeText("garbage.txt", std::string("\x00\xFF\x10garbage\n\n", 12));
     Kv_DlgDesignerData data;
-    EXPECT_TRUE(data.readFromFile(templatePath("garbage.txt"), true));
+    EXPECT_FALSE(data.readFromFile(templatePath("garbage.txt"), true));
     EXPECT_EQ(data.getNrControls(), 0);
     EXPECT_EQ(data.getName(), "garbage");
 }

@@ -186,3 +186,14 @@ TEST_F(SectionPickersTest, AButtonIconIsDrawnWithoutBorderAndLeftDisabled) {
     EXPECT_TRUE(button.hasTransparentColour());
     EXPECT_EQ(button.transparentColour(), RGB(0xC0, 0xC0, 0xC0));
 }
+
+TEST_F(SectionPickersTest, BlankLinesOfATableListNoNamelessSize) {
+    writeBytes(library() / "prof" / "TB.pr",
+               "1\r\nSysName\tI/O\tEnglish\r\n\r\nTB1\t1\tTB 1\r\n\r\nTB2\t1\tTB 2\r\n\r\n");
+    openHost();
+    Kv_StringArray systemNames;
+    fillSectionCombo(combo, systemNames, "TB-TB2");
+    EXPECT_EQ(systemNames, (Kv_StringArray{"TB-TB1", "TB-TB2"}));
+    EXPECT_EQ(comboState().items, (std::vector<std::string>{"TB 1", "TB 2", dialString(695).str()}));
+    EXPECT_EQ(comboState().selection, 1);
+}
