@@ -70,8 +70,13 @@ async function session(context, url) {
       const w = s.windows.find((w) => w.dialog === dialog && w.controls.some((c) => c.id === control));
       return w && { w, c: w.controls.find((c) => c.id === control) };
     }, "control " + control + " of dialog " + dialog);
-    await page.waitForSelector('#desk img[data-dialog="' + dialog + '"]');
-    const box = await page.locator('#desk img[data-dialog="' + dialog + '"]').last().boundingBox();
+    // The page redraws its pictures when the session changes; measure one that stays.
+    let box = null;
+    for (let i = 0; i < 100 && !box; ++i) {
+      box = await page.locator('#desk img[data-dialog="' + dialog + '"]').last().boundingBox().catch(() => null);
+      if (!box) await page.waitForTimeout(50);
+    }
+    if (!box) fail("dialog " + dialog + " is not on the page");
     const dx = offset ? offset[0] : found.c.width / 2, dy = offset ? offset[1] : found.c.height / 2;
     return { x: box.x + (found.c.left - found.w.left) + dx, y: box.y + (found.c.top - found.w.top) + dy };
   }
