@@ -134,8 +134,11 @@ async function session(context, url) {
   await clickControl(8122, 8601);
   await clickControl(8122, 1);
   outputs = await returned("StartDlgCSP2");
-  if (outputs.result !== true) fail("cutting stock gave " + JSON.stringify(outputs).slice(0, 500));
-  console.log("cutting stock: result " + outputs.result);
+  const sample = await page.evaluate(() => exports.find((e) => e.name === "StartDlgCSP2").sample);
+  const rowsBefore = sample.data.tables[0].rows.length, rowsAfter = outputs.data.tables[0].rows.length;
+  if (outputs.result !== true || rowsAfter !== rowsBefore + 1)
+    fail("cutting stock gave " + JSON.stringify(outputs).slice(0, 500) + " from " + rowsBefore + " rows");
+  console.log("cutting stock: result " + outputs.result + ", " + rowsBefore + " rows became " + rowsAfter);
   await page.screenshot({ path: path.join(scratch, "page.png") });
 }
 
