@@ -161,6 +161,12 @@ TEST_F(KvhostProgram, BadInputStopsWithFileStepReasonAndNonZeroExit) {
     ProgramRun missing = run("run '" + (folder_ / "missing.json").string() + "'");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("missing.json: cannot be read"), std::string::npos) << missing.output;
+    ProgramRun badPort = run("serve --port 70000");
+    EXPECT_EQ(badPort.status, 2) << badPort.output;
+    EXPECT_NE(badPort.output.find("not a port number: 70000"), std::string::npos) << badPort.output;
+    ProgramRun recordOnRun = run("run --record x.json '" + scenario("ok2.json", kAskName) + "'");
+    EXPECT_EQ(recordOnRun.status, 2) << recordOnRun.output;
+    EXPECT_NE(recordOnRun.output.find("--record and --samples belong to serve"), std::string::npos) << recordOnRun.output;
     ProgramRun noModule = run("run --module /nonexistent/libkvmodule.so '" + scenario("ok.json", kAskName) + "'");
     EXPECT_EQ(noModule.status, 3) << noModule.output;
 }
