@@ -62,14 +62,6 @@ bool DialogShots::nextAction(HWND waiting) {
     return inner_ && inner_->nextAction(waiting);
 }
 
-win::MenuChoice DialogShots::chooseMenuItem(const win::MenuQuery& query) {
-    return inner_ ? inner_->chooseMenuItem(query) : win::MenuChoice{};
-}
-
-win::PickReply DialogShots::answerPick(const win::PickQuery& query) {
-    return inner_ ? inner_->answerPick(query) : win::PickReply{};
-}
-
 void DialogShots::abandoned(HWND dialog) {
     if (inner_) inner_->abandoned(dialog);
 }

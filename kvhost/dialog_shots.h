@@ -33,8 +33,6 @@ public:
     const std::vector<std::string>& errors() const { return errors_; }
 
     bool nextAction(HWND waiting) override;
-    win::MenuChoice chooseMenuItem(const win::MenuQuery& query) override;
-    win::PickReply answerPick(const win::PickQuery& query) override;
     void abandoned(HWND dialog) override;
 
 private:

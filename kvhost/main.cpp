@@ -11,6 +11,7 @@
 #include "module_loader.h"
 #include "scenario.h"
 #include "scenario_runner.h"
+#include "serve_command.h"
 #include "usage.h"
 
 namespace {
@@ -23,6 +24,9 @@ struct CommandLineArgs {
     std::string command;
     std::string module;
     std::string shots;
+    std::string port;
+    std::string record;
+    std::string samples;
     std::vector<std::string> operands;
 };
 
@@ -34,12 +38,18 @@ bool parseArgs(int argc, char** argv, CommandLineArgs& args, std::string& error)
     args.command = argv[1];
     for (int i = 2; i < argc; ++i) {
         std::string word = argv[i];
-        if (word == "--module" || word == "--shots") {
+        std::string* value = word == "--module" ? &args.module
+                             : word == "--shots" ? &args.shots
+                             : word == "--port" ? &args.port
+                             : word == "--record" ? &args.record
+                             : word == "--samples" ? &args.samples
+                                                   : nullptr;
+        if (value) {
             if (i + 1 >= argc) {
                 error = word + " needs a value";
                 return false;
             }
-            (word == "--module" ? args.module : args.shots) = argv[++i];
+            *value = argv[++i];
         } else if (word.rfind("--", 0) == 0) {
             error = "unknown option " + word;
             return false;
@@ -52,6 +62,19 @@ bool parseArgs(int argc, char** argv, CommandLineArgs& args, std::string& error)
         args.module = fromEnvironment && *fromEnvironment ? fromEnvironment : KVHOST_DEFAULT_MODULE;
     }
     return true;
+}
+
+// The sample scenarios shipped with the program: "scenarios" beside it or in a folder above
+// (the source tree holds the build folder).
+std::string bundledScenarios() {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    for (int up = 0; up < 5 && !folder.empty(); ++up, folder = folder.parent_path()) {
+        std::error_code missing;
+        if (std::filesystem::is_directory(folder / "scenarios", missing)) return (folder / "scenarios").string();
+        if (folder == folder.parent_path()) break;
+    }
+    return {};
 }
 
 int failWith(int status, const std::string& message) {
@@ -70,7 +93,10 @@ int main(int argc, char** argv) {
     std::string error;
     if (!parseArgs(argc, argv, args, error)) return failWith(kExitBadInput, error + " (see kvhost --help)");
 
+    if ((!args.port.empty() || !args.record.empty() || !args.samples.empty()) && args.command != "serve")
+        return failWith(kExitBadInput, "--port, --record and --samples belong to serve");
     kvhost::RunOptions options;
+    kvhost::ServeOptions serveOptions;
     std::vector<std::string> scenarioFiles = args.operands;
     std::string shotFile;
     if (args.command == "run") {
@@ -86,6 +112,17 @@ int main(int argc, char** argv) {
         shotFile = args.operands[2];
         options.shotsAsSvg = shotFile.size() > 4 && shotFile.compare(shotFile.size() - 4, 4, ".svg") == 0;
         scenarioFiles = {args.operands[0]};
+    } else if (args.command == "serve") {
+        if (!args.operands.empty() || !args.shots.empty())
+            return failWith(kExitBadInput, "serve takes --module, --port, --record and --samples only");
+        if (!args.port.empty()) {
+            char* end = nullptr;
+            const long port = std::strtol(args.port.c_str(), &end, 10);
+            if (*end || port <= 0 || port > 65535) return failWith(kExitBadInput, "not a port number: " + args.port);
+            serveOptions.port = static_cast<int>(port);
+        }
+        serveOptions.recordPath = args.record;
+        serveOptions.samplesFolder = args.samples.empty() ? bundledScenarios() : args.samples;
     } else if (args.command != "list") {
         return failWith(kExitBadInput, "unknown command " + args.command + " (see kvhost --help)");
     }
@@ -111,6 +148,11 @@ int main(int argc, char** argv) {
         for (const std::string& name : module.exportNames())
             std::cout << name << ": " << module.findExport(name)->summary << "\n";
         return 0;
+    }
+    if (args.command == "serve") {
+        const int status = kvhost::serve(module, serveOptions, std::cout);
+        module.unload();
+        return status;
     }
 
     std::string shotFolder;

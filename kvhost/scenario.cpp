@@ -51,6 +51,12 @@ public:
         if (!member->is_string()) refuse(what_ + ": \"" + name + "\" must be a text");
         return host::utf8ToCp1252(member->get<std::string>());
     }
+    bool flag(const char* name) {
+        const json* member = find(name);
+        if (!member || !member->is_boolean()) refuse(what_ + ": \"" + name + "\" must be true or false");
+        return member->get<bool>();
+    }
+    const std::string& what() const { return what_; }
     void finish() const {
         for (const auto& item : object_.items())
             if (!known_.count(item.key())) refuse(what_ + ": unknown member \"" + item.key() + "\"");
@@ -94,6 +100,122 @@ unsigned modifiersOf(const json* list) {
     return bits;
 }
 
+std::vector<int> indicesOf(const json& value, const std::string& what) {
+    if (value.is_number_integer()) {
+        const int index = value.get<int>();
+        if (index < -1) refuse(what + ": \"selection\" must be an index, -1 for none, or a list of indices");
+        return index < 0 ? std::vector<int>{} : std::vector<int>{index};
+    }
+    std::vector<int> indices;
+    if (value.is_array())
+        for (const json& item : value) {
+            if (!item.is_number_integer() || item.get<int>() < 0) break;
+            indices.push_back(item.get<int>());
+        }
+    if (!value.is_array() || indices.size() != value.size())
+        refuse(what + ": \"selection\" must be an index, -1 for none, or a list of indices");
+    return indices;
+}
+
+// A check names at least one state; the states it does not name are not looked at.
+StateCheck readCheck(Members& m) {
+    const std::string& what = m.what();
+    StateCheck check;
+    check.dialog = m.integer("dialog", true);
+    check.control = m.integer("control", false, 0);
+    if (m.find("text")) check.text = m.text("text", true);
+    if (m.find("caption")) {
+        if (check.control != 0) refuse(what + ": \"caption\" belongs to the dialog (control 0)");
+        check.caption = m.text("caption", true);
+    }
+    if (m.find("enabled")) check.enabled = m.flag("enabled");
+    if (m.find("visible")) check.visible = m.flag("visible");
+    if (m.find("focused")) check.focused = m.flag("focused");
+    if (const json* checked = m.find("checked")) {
+        if (checked->is_boolean()) check.checked = checked->get<bool>() ? 1 : 0;
+        else if (checked->is_number_integer() && checked->get<int>() >= 0 && checked->get<int>() <= 2)
+            check.checked = checked->get<int>();
+        else refuse(what + ": \"checked\" must be true, false, 0, 1 or 2 (indeterminate)");
+    }
+    if (const json* items = m.find("items")) {
+        if (!items->is_array()) refuse(what + ": \"items\" must be a list of texts");
+        std::vector<std::string> texts;
+        for (const json& item : *items) {
+            if (!item.is_string()) refuse(what + ": \"items\" must be a list of texts");
+            texts.push_back(host::utf8ToCp1252(item.get<std::string>()));
+        }
+        check.items = std::move(texts);
+    }
+    if (const json* selection = m.find("selection")) check.selection = indicesOf(*selection, what);
+    if (const json* cell = m.find("cell")) {
+        if (!cell->is_array() || cell->size() != 2 || !(*cell)[0].is_number_integer() || !(*cell)[1].is_number_integer() ||
+            (*cell)[0].get<int>() < 1 || (*cell)[1].get<int>() < 1)
+            refuse(what + ": \"cell\" must be [column, row], counted from 1");
+        check.cell = POINT{(*cell)[0].get<int>(), (*cell)[1].get<int>()};
+        if (!m.find("cellText")) refuse(what + ": \"cell\" needs \"cellText\"");
+        check.cellText = m.text("cellText", true);
+    } else if (m.find("cellText")) {
+        refuse(what + ": \"cellText\" needs \"cell\"");
+    }
+    if (!check.text && !check.caption && !check.enabled && !check.visible && !check.focused && !check.checked &&
+        !check.items && !check.selection && !check.cell)
+        refuse(what + ": \"check\" names nothing to check (text, caption, enabled, visible, focused, checked, "
+                      "items, selection, cell)");
+    return check;
+}
+
+std::vector<double> numbersOf(const json& value, const std::string& what, const char* name, size_t fewest,
+                              size_t most) {
+    std::vector<double> numbers;
+    if (value.is_array())
+        for (const json& item : value)
+            if (item.is_number()) numbers.push_back(item.get<double>());
+    if (!value.is_array() || numbers.size() != value.size() || numbers.size() < fewest || numbers.size() > most)
+        refuse(what + ": \"" + name + "\" must be a list of " + std::to_string(fewest) +
+               (most != fewest ? " to " + std::to_string(most) : std::string()) + " numbers");
+    return numbers;
+}
+
+POINT pointOf(Members& m, bool required) {
+    const json* at = m.find("at");
+    if (!at) {
+        if (required) refuse(m.what() + " needs \"at\"");
+        return POINT{};
+    }
+    if (!at->is_array() || at->size() != 2 || !(*at)[0].is_number_integer() || !(*at)[1].is_number_integer())
+        refuse(m.what() + ": \"at\" must be [x, y] in pixels");
+    return POINT{(*at)[0].get<int>(), (*at)[1].get<int>()};
+}
+
+// A pick is answered with one of a point, an object (and where it was picked), a plane, or a
+// cancel; the numbers are what a person types at the drawing's prompt.
+void readPick(Members& m, UserAction& action) {
+    const std::string& what = m.what();
+    const json* point = m.find("point");
+    const json* object = m.find("object");
+    const json* plane = m.find("plane");
+    const json* cancel = m.find("cancel");
+    if ((point != nullptr) + (object != nullptr) + (plane != nullptr) + (cancel != nullptr) != 1)
+        refuse(what + ": \"pick\" needs one of \"point\", \"object\", \"plane\" or \"cancel\"");
+    if (point) action.numbers = numbersOf(*point, what, "point", 2, 3);
+    if (plane) {
+        action.numbers = numbersOf(*plane, what, "plane", 6, 9);
+        if (action.numbers.size() == 7 || action.numbers.size() == 8)
+            refuse(what + ": \"plane\" must be origin and normal (6 numbers) or origin and two axes (9)");
+    }
+    if (object) {
+        if (!object->is_number_integer() || object->get<int64_t>() <= 0) refuse(what + ": \"object\" must be an object id");
+        action.numbers = {static_cast<double>(object->get<int64_t>())};
+        if (const json* at = m.find("pickedAt")) {
+            std::vector<double> where = numbersOf(*at, what, "pickedAt", 3, 3);
+            action.numbers.insert(action.numbers.end(), where.begin(), where.end());
+        }
+    } else if (m.find("pickedAt")) {
+        refuse(what + ": \"pickedAt\" belongs to an object pick");
+    }
+    if (cancel && !(cancel->is_boolean() && cancel->get<bool>())) refuse(what + ": \"cancel\" must be true");
+}
+
 UserAction readAction(const json& in, size_t index) {
     Members m(in, "user action " + std::to_string(index + 1));
     UserAction action;
@@ -103,11 +225,7 @@ UserAction readAction(const json& in, size_t index) {
         action.dialog = m.integer("dialog", true);
         action.control = m.integer("control", true);
         action.modifiers = modifiersOf(m.find("modifiers"));
-        if (const json* at = m.find("at")) {
-            if (!at->is_array() || at->size() != 2 || !(*at)[0].is_number_integer() || !(*at)[1].is_number_integer())
-                refuse("user action " + std::to_string(index + 1) + ": \"at\" must be [x, y] in pixels");
-            action.at = POINT{(*at)[0].get<int>(), (*at)[1].get<int>()};
-        }
+        if (m.find("at")) action.at = pointOf(m, true);
     } else if (verb == "type") {
         action.dialog = m.integer("dialog", true);
         action.text = m.text("text", true);
@@ -142,6 +260,31 @@ UserAction readAction(const json& in, size_t index) {
     } else if (verb == "shot") {
         action.dialog = m.integer("dialog", true);
         action.text = m.text("file", true);
+    } else if (verb == "wheel") {
+        action.dialog = m.integer("dialog", true);
+        action.control = m.integer("control", true);
+        action.at = pointOf(m, true);
+        action.number = m.integer("notches", true);
+    } else if (verb == "rightClick" || verb == "mouseDown" || verb == "mouseMove" || verb == "mouseUp") {
+        action.dialog = m.integer("dialog", true);
+        action.control = m.integer("control", true);
+        action.at = pointOf(m, true);
+        if (verb != "rightClick") action.modifiers = modifiersOf(m.find("modifiers"));
+    } else if (verb == "resize") {
+        action.dialog = m.integer("dialog", true);
+        const json* size = m.find("size");
+        if (!size || !size->is_array() || size->size() != 2 || !(*size)[0].is_number_integer() ||
+            !(*size)[1].is_number_integer() || (*size)[0].get<int>() <= 0 || (*size)[1].get<int>() <= 0)
+            refuse(m.what() + ": \"resize\" needs \"size\": [width, height] of the window in pixels");
+        action.size = SIZE{(*size)[0].get<int>(), (*size)[1].get<int>()};
+    } else if (verb == "pick") {
+        readPick(m, action);
+    } else if (verb == "check") {
+        action.check = readCheck(m);
+        action.dialog = action.check.dialog;
+        action.control = action.check.control;
+    } else if (verb == "print") {
+        action.dialog = m.integer("dialog", true);
     } else if (verb != "cancelFileDialog" && verb != "dismissMenu") {
         refuse("user action " + std::to_string(index + 1) + ": unknown action \"" + verb + "\"");
     }
@@ -149,16 +292,25 @@ UserAction readAction(const json& in, size_t index) {
     return action;
 }
 
-PrintWhat printByName(const json& name) {
+PrintItem printByName(const json& name) {
     static const std::map<std::string, PrintWhat> names = {
         {"result", PrintWhat::Result},           {"outputs", PrintWhat::Outputs},
         {"record", PrintWhat::Record},           {"commandLine", PrintWhat::CommandLine},
         {"drawingLog", PrintWhat::DrawingLog},
     };
-    auto found = name.is_string() ? names.find(name.get<std::string>()) : names.end();
+    const std::string text = name.is_string() ? name.get<std::string>() : std::string();
+    if (text.rfind("dialog:", 0) == 0) {
+        const std::string number = text.substr(7);
+        char* end = nullptr;
+        const long id = std::strtol(number.c_str(), &end, 10);
+        if (number.empty() || *end || id <= 0) refuse("\"" + text + "\": \"dialog:\" needs a dialog resource id");
+        return PrintItem{PrintWhat::Dialog, static_cast<int>(id)};
+    }
+    auto found = names.find(text);
     if (found == names.end())
-        refuse("\"print\" takes \"result\", \"outputs\", \"record\", \"commandLine\" and \"drawingLog\"");
-    return found->second;
+        refuse("\"print\" takes \"result\", \"outputs\", \"record\", \"commandLine\", \"drawingLog\" and "
+               "\"dialog:ID\"");
+    return PrintItem{found->second, 0};
 }
 
 Step readStep(const json& in, int number) {
@@ -232,6 +384,15 @@ ReadResult parseScenario(const std::string& text, const std::string& file, Scena
     out = std::move(scenario);
     result.ok = true;
     return result;
+}
+
+ReadResult parseUserAction(const nlohmann::json& action, UserAction& out) {
+    try {
+        out = readAction(action, 0);
+    } catch (const Refusal& refusal) {
+        return {false, refusal.reason};
+    }
+    return {true, {}};
 }
 
 ReadResult readScenarioFile(const std::string& path, Scenario& out) {

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "state_check.h"
 #include "win/types.h"
 
 namespace kvhost {
@@ -17,7 +18,9 @@ namespace kvhost {
 struct UserAction {
     std::string verb;            // "click", "doubleClick", "type", "key", "choose", "toggleCheck",
                                  // "chooseTab", "close", "answerMessageBox", "answerFileDialog",
-                                 // "cancelFileDialog", "chooseMenuItem", "dismissMenu", "wait", "shot"
+                                 // "cancelFileDialog", "chooseMenuItem", "dismissMenu", "wait", "shot",
+                                 // "check", "print", "rightClick", "mouseDown", "mouseMove",
+                                 // "mouseUp", "wheel", "resize", "pick"
     int dialog = 0;              // resource id of the dialog addressed (0 when the verb has none)
     int control = 0;
     int index = -1;
@@ -26,16 +29,24 @@ struct UserAction {
     unsigned modifiers = 0;      // win::input::Modifier bits
     int number = 0;              // button id, menu command id, milliseconds
     std::optional<POINT> at;     // click: a point of the control's client area instead of its middle
+    StateCheck check;            // "check": what the dialog must show
+    std::vector<double> numbers; // "pick": the typed answer (empty: cancel)
+    SIZE size{};                 // "resize": the new window size
 };
 
-enum class PrintWhat { Result, Outputs, Record, CommandLine, DrawingLog };
+enum class PrintWhat { Result, Outputs, Record, CommandLine, DrawingLog, Dialog };
+
+struct PrintItem {
+    PrintWhat what = PrintWhat::Result;
+    int dialog = 0;              // PrintWhat::Dialog: the dialog's resource id
+};
 
 struct Step {
     int number = 0;              // 1-based, as messages name it
     std::string call;            // exported function; empty for a step that only prints
     nlohmann::json arguments = nlohmann::json::object();
     std::vector<UserAction> user;
-    std::vector<PrintWhat> print;
+    std::vector<PrintItem> print;
     nlohmann::json expect;       // null, or members the outputs must equal
 };
 
@@ -51,6 +62,8 @@ struct ReadResult {
 };
 
 ReadResult readScenarioFile(const std::string& path, Scenario& out);
+// One user action in the scenario language (kvhost serve turns a person's actions into these).
+ReadResult parseUserAction(const nlohmann::json& action, UserAction& out);
 // The same from text already read (tests; `file` names it in messages).
 ReadResult parseScenario(const std::string& text, const std::string& file, Scenario& out);
 

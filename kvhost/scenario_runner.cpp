@@ -5,19 +5,31 @@
 #include "dialog_shots.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"
+#include "host/pick_input.h"
 #include "host/text_encoding.h"
 #include "render/window.h"
+#include "state_check.h"
 #include "win/readback.h"
 
 namespace kvhost {
 
 namespace {
 
-// Turns the scenario's actions into the window system's script.  Pictures asked for inside
-// the script are taken while the dialog's loop runs; a picture of a dialog that is not open
-// is a fault of the step.
+void printDialog(std::ostream& out, int dialog) {
+    HWND window = win::findOpenDialog(dialog);
+    if (!window) {
+        out << "dialog " << dialog << ": not open\n";
+        return;
+    }
+    out << "dialog " << dialog << ":\n" << describeDialogState(window);
+}
+
+}  // namespace
+
+// Pictures asked for inside the script are taken while the dialog's loop runs; a picture of a
+// dialog that is not open is a fault of the step.
 void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& script, std::vector<std::string>& faults,
-                std::vector<std::string>& pictures) {
+                std::vector<std::string>& pictures, std::ostream& out) {
     for (size_t i = 0; i < actions.size(); ++i) {
         const UserAction& a = actions[i];
         if (a.verb == "click" && a.at) script.clickAt(a.dialog, a.control, *a.at, a.modifiers);
@@ -37,7 +49,27 @@ void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& scri
         else if (a.verb == "chooseMenuItem") script.chooseMenuItem(static_cast<UINT>(a.number));
         else if (a.verb == "dismissMenu") script.dismissMenu();
         else if (a.verb == "wait") script.wait(static_cast<unsigned>(a.number));
-        else if (a.verb == "shot") {
+        else if (a.verb == "rightClick") script.rightClick(a.dialog, a.control, *a.at);
+        else if (a.verb == "wheel") script.wheel(a.dialog, a.control, *a.at, a.number);
+        else if (a.verb == "mouseDown") script.mouseDown(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "mouseMove") script.mouseMove(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "mouseUp") script.mouseUp(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "resize") script.resize(a.dialog, a.size.cx, a.size.cy);
+        else if (a.verb == "pick" && a.numbers.empty()) host::cancelPick(script);
+        else if (a.verb == "pick") host::answerPick(script, a.numbers);
+        else if (a.verb == "check") {
+            const StateCheck check = a.check;
+            const size_t number = i + 1;
+            script.inspect(
+                [check, number, &faults] {
+                    std::string difference = runStateCheck(check);
+                    if (!difference.empty()) faults.push_back("user action " + std::to_string(number) + ": " + difference);
+                },
+                "check");
+        } else if (a.verb == "print") {
+            const int dialog = a.dialog;
+            script.inspect([dialog, &out] { printDialog(out, dialog); }, "print");
+        } else if (a.verb == "shot") {
             const int dialog = a.dialog;
             const std::string file = a.text;
             const size_t number = i + 1;
@@ -59,6 +91,8 @@ void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& scri
         }
     }
 }
+
+namespace {
 
 std::string indent(const std::string& text) {
     std::string out;
@@ -109,7 +143,7 @@ bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const R
 
     win::ScriptedInput script;
     std::vector<std::string> faults;
-    addActions(step.user, script, faults, report.pictures);
+    addActions(step.user, script, faults, report.pictures, out_);
     DialogShots shots(options.shotsFolder, &script, picturesTaken_, options.shotsOnlyDialog, options.shotsAsSvg);
     win::InputSource* source = options.shotsFolder.empty() ? static_cast<win::InputSource*>(&script) : &shots;
     win::InputSource* previous = win::setInputSource(source);
@@ -126,12 +160,13 @@ bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const R
         report.error = where + "call " + step.call + ": " + error;
         return false;
     }
-    if (script.failed()) {
-        report.error = where + "user actions: " + script.failure();
-        return false;
-    }
+    // A failed check explains what went wrong after it, so it is named first.
     if (!faults.empty()) {
         report.error = where + faults.front();
+        return false;
+    }
+    if (script.failed()) {
+        report.error = where + "user actions: " + script.failure();
         return false;
     }
     if (!script.finished()) {
@@ -163,8 +198,8 @@ bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const R
 }
 
 void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) {
-    for (PrintWhat what : step.print) {
-        switch (what) {
+    for (const PrintItem& item : step.print) {
+        switch (item.what) {
         case PrintWhat::Result:
             out_ << "result: " << (outputs.contains("result") ? outputs["result"].dump() : "none") << "\n";
             break;
@@ -184,6 +219,9 @@ void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) 
         }
         case PrintWhat::DrawingLog:
             out_ << "drawing log:\n" << indent(host::cp1252ToUtf8(host::DrawingDatabase::instance().logText()));
+            break;
+        case PrintWhat::Dialog:
+            printDialog(out_, item.dialog);
             break;
         }
     }

@@ -8,6 +8,7 @@
 
 #include "module_loader.h"
 #include "scenario.h"
+#include "win/input.h"
 
 namespace kvhost {
 
@@ -22,6 +23,12 @@ struct RunReport {
     std::string error;           // "file: step N: reason" when not ok
     std::vector<std::string> pictures;
 };
+
+// Turns a scenario's user actions into steps of the window system's script.  Checks and
+// pictures that fail add a line to `faults`; pictures written are added to `pictures`; the
+// "print" action writes to `out`.
+void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& script, std::vector<std::string>& faults,
+                std::vector<std::string>& pictures, std::ostream& out);
 
 class ScenarioRunner {
 public:

@@ -79,11 +79,56 @@ TEST_F(KvhostProgram, ShotCommandWritesThePictureOfOneDialog) {
     EXPECT_NE(never.output.find("dialog 9999 was never shown"), std::string::npos) << never.output;
 }
 
+// While the person types, the dialog's own variable still holds the proposal; a check reads
+// the field, so it sees the typing and fails naming both texts when asked for the proposal.
+TEST_F(KvhostProgram, ChecksReadWhatTheWindowShowsNotTheDialogsVariables) {
+    const std::string shownAfterTyping = R"({"steps": [
+      {"call": "TextEntryDialog", "arguments": {"title": "New beam", "text": "B1", "cancelText": "Drop"},
+       "user": [{"do": "type", "dialog": 8069, "text": "Main girder"},
+                {"do": "check", "dialog": 8069, "control": 8003, "text": "Main girder", "focused": true},
+                {"do": "check", "dialog": 8069, "caption": "New beam", "enabled": true},
+                {"do": "check", "dialog": 8069, "control": 2, "text": "Drop", "visible": true},
+                {"do": "print", "dialog": 8069},
+                {"do": "click", "dialog": 8069, "control": 1}],
+       "expect": {"text": "Main girder"}}]})";
+    ProgramRun passes = run("run '" + scenario("shown.json", shownAfterTyping) + "'");
+    EXPECT_EQ(passes.status, 0) << passes.output;
+    EXPECT_NE(passes.output.find("edit #8003 \"Main girder\" focused"), std::string::npos) << passes.output;
+
+    const std::string memberText = R"({"steps": [
+      {"call": "TextEntryDialog", "arguments": {"title": "New beam", "text": "B1"},
+       "user": [{"do": "type", "dialog": 8069, "text": "Main girder"},
+                {"do": "check", "dialog": 8069, "control": 8003, "text": "B1"},
+                {"do": "click", "dialog": 8069, "control": 1}]}]})";
+    ProgramRun fails = run("run '" + scenario("member.json", memberText) + "'");
+    EXPECT_EQ(fails.status, 1) << fails.output;
+    EXPECT_NE(fails.output.find("member.json: step 1: user action 2: dialog 8069 control 8003: expected text \"B1\", "
+                                "shown \"Main girder\""),
+              std::string::npos)
+        << fails.output;
+
+    const std::string wrongState = R"({"steps": [
+      {"call": "TextEntryDialog", "arguments": {"text": "B1"},
+       "user": [{"do": "check", "dialog": 8069, "control": 1, "enabled": false},
+                {"do": "click", "dialog": 8069, "control": 2}]}]})";
+    ProgramRun state = run("run '" + scenario("state.json", wrongState) + "'");
+    EXPECT_EQ(state.status, 1) << state.output;
+    EXPECT_NE(state.output.find("control 1: expected enabled false, shown true"), std::string::npos) << state.output;
+    const std::string noCheckMark = R"({"steps": [
+      {"call": "TextEntryDialog", "arguments": {"text": "B1"},
+       "user": [{"do": "check", "dialog": 8069, "control": 1, "checked": true},
+                {"do": "click", "dialog": 8069, "control": 2}]}]})";
+    ProgramRun mark = run("run '" + scenario("mark.json", noCheckMark) + "'");
+    EXPECT_NE(mark.output.find("which has no check mark"), std::string::npos) << mark.output;
+}
+
 TEST_F(KvhostProgram, HelpDocumentsTheFormat) {
     ProgramRun r = run("--help");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.output.find("\"steps\""), std::string::npos);
     EXPECT_NE(r.output.find("Exit status"), std::string::npos);
+    EXPECT_NE(r.output.find("{\"do\":\"check\""), std::string::npos);
+    EXPECT_NE(r.output.find("\"dialog:D\""), std::string::npos);
 }
 
 TEST_F(KvhostProgram, BadInputStopsWithFileStepReasonAndNonZeroExit) {
@@ -116,6 +161,12 @@ TEST_F(KvhostProgram, BadInputStopsWithFileStepReasonAndNonZeroExit) {
     ProgramRun missing = run("run '" + (folder_ / "missing.json").string() + "'");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.output.find("missing.json: cannot be read"), std::string::npos) << missing.output;
+    ProgramRun badPort = run("serve --port 70000");
+    EXPECT_EQ(badPort.status, 2) << badPort.output;
+    EXPECT_NE(badPort.output.find("not a port number: 70000"), std::string::npos) << badPort.output;
+    ProgramRun recordOnRun = run("run --record x.json '" + scenario("ok2.json", kAskName) + "'");
+    EXPECT_EQ(recordOnRun.status, 2) << recordOnRun.output;
+    EXPECT_NE(recordOnRun.output.find("--record and --samples belong to serve"), std::string::npos) << recordOnRun.output;
     ProgramRun noModule = run("run --module /nonexistent/libkvmodule.so '" + scenario("ok.json", kAskName) + "'");
     EXPECT_EQ(noModule.status, 3) << noModule.output;
 }

@@ -40,8 +40,61 @@ TEST(ScenarioReader, ReadsCallsActionsPrintsAndExpectations) {
     EXPECT_EQ(call.user[2].text, "x");
     EXPECT_EQ(call.user[3].number, 6);
     EXPECT_EQ(call.print.size(), 2u);
-    EXPECT_EQ(scenario.steps[1].print.front(), kvhost::PrintWhat::CommandLine);
+    EXPECT_EQ(scenario.steps[1].print.front().what, kvhost::PrintWhat::CommandLine);
     EXPECT_EQ(scenario.steps[1].number, 2);
+}
+
+TEST(ScenarioReader, ReadsStateChecksAndDialogPrints) {
+    kvhost::Scenario scenario;
+    kvhost::ReadResult result = parse(R"({"steps": [
+        {"call": "F", "user": [
+            {"do": "check", "dialog": 8069, "control": 8003, "text": "\u00b0C", "enabled": true, "checked": 2},
+            {"do": "check", "dialog": 8069, "caption": "New beam", "visible": false},
+            {"do": "check", "dialog": 208, "control": 5, "items": ["a", "b"], "selection": [0, 1], "focused": false},
+            {"do": "check", "dialog": 208, "control": 6, "selection": -1, "checked": true},
+            {"do": "check", "dialog": 208, "control": 1196, "cell": [2, 3], "cellText": "250"},
+            {"do": "print", "dialog": 208}],
+         "print": ["dialog:208", "result"]}]})",
+                                      &scenario);
+    ASSERT_TRUE(result.ok) << result.error;
+    const std::vector<kvhost::UserAction>& user = scenario.steps[0].user;
+    ASSERT_EQ(user.size(), 6u);
+    EXPECT_EQ(*user[0].check.text, "\xB0" "C");
+    EXPECT_EQ(*user[0].check.checked, 2);
+    EXPECT_TRUE(*user[0].check.enabled);
+    EXPECT_FALSE(user[0].check.visible.has_value());   // what a check does not name is not looked at
+    EXPECT_EQ(*user[1].check.caption, "New beam");
+    EXPECT_EQ(*user[2].check.items, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(*user[2].check.selection, (std::vector<int>{0, 1}));
+    EXPECT_TRUE(user[3].check.selection->empty());
+    EXPECT_EQ(*user[3].check.checked, 1);
+    EXPECT_EQ(user[4].check.cell->x, 2);
+    EXPECT_EQ(user[4].check.cell->y, 3);
+    EXPECT_EQ(*user[4].check.cellText, "250");
+    EXPECT_EQ(user[5].dialog, 208);
+    ASSERT_EQ(scenario.steps[0].print.size(), 2u);
+    EXPECT_EQ(scenario.steps[0].print[0].what, kvhost::PrintWhat::Dialog);
+    EXPECT_EQ(scenario.steps[0].print[0].dialog, 208);
+
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {R"({"do": "check", "dialog": 1, "control": 2})", "names nothing to check"},
+        {R"({"do": "check", "dialog": 1, "control": 2, "caption": "x"})", "\"caption\" belongs to the dialog"},
+        {R"({"do": "check", "dialog": 1, "checked": 3})", "\"checked\" must be"},
+        {R"({"do": "check", "dialog": 1, "enabled": 1})", "\"enabled\" must be true or false"},
+        {R"({"do": "check", "dialog": 1, "selection": [0, "a"]})", "\"selection\" must be"},
+        {R"({"do": "check", "dialog": 1, "items": "a"})", "\"items\" must be a list of texts"},
+        {R"({"do": "check", "dialog": 1, "cell": [0, 1], "cellText": ""})", "counted from 1"},
+        {R"({"do": "check", "dialog": 1, "cell": [1, 1]})", "\"cell\" needs \"cellText\""},
+        {R"({"do": "check", "dialog": 1, "cellText": "x"})", "\"cellText\" needs \"cell\""},
+        {R"({"do": "check", "dialog": 1, "text": "x", "colour": 1})", "unknown member \"colour\""},
+    };
+    for (const auto& [action, reason] : refused) {
+        kvhost::ReadResult r = parse(R"({"steps": [{"call": "F", "user": [)" + action + "]}]}");
+        EXPECT_FALSE(r.ok) << action;
+        EXPECT_NE(r.error.find(reason), std::string::npos) << action << ": " << r.error;
+    }
+    kvhost::ReadResult badPrint = parse(R"({"steps": [{"print": "dialog:x"}]})");
+    EXPECT_NE(badPrint.error.find("needs a dialog resource id"), std::string::npos) << badPrint.error;
 }
 
 TEST(ScenarioReader, RefusesBadInputNamingTheFileTheStepAndTheReason) {

@@ -79,4 +79,21 @@ WriteResult writeSvg(const Scene& scene, const std::string& path) {
     return commit(temp, path, status);
 }
 
+std::string encodePng(const Scene& scene) {
+    std::string bytes;
+    if (scene.width <= 0 || scene.height <= 0) return bytes;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, scene.width, scene.height);
+    cairo_t* cr = cairo_create(surface);
+    detail::ScenePainter(cr).paint(scene);
+    cairo_destroy(cr);
+    auto append = [](void* closure, const unsigned char* data, unsigned int length) {
+        static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
+    };
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, append, &bytes);
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) bytes.clear();
+    return bytes;
+}
+
 }  // namespace render

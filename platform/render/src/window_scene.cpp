@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 
+#include "menu_scene.h"
 #include "record_replay.h"
 #include "render/palette.h"
 #include "render/window.h"
@@ -73,10 +74,26 @@ public:
         addWindow(scene, info, true);
         // Opened lists lie above everything else, as their popups do on the desktop.
         for (Element& overlay : overlays_) scene.elements.push_back(std::move(overlay));
+        addOwnedMenus(scene);
         return scene;
     }
 
 private:
+    // A popup menu opened from this window is a window of its own; a picture of the window
+    // shows it where it lies, as the screen would.
+    void addOwnedMenus(Scene& scene) {
+        if (win::describeWindow(root_).kind == "menu") return;
+        std::vector<HWND> windows = win::topLevelWindows();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            win::PopupMenuState menu;
+            if (!IsWindowVisible(*it) || !win::describePopupMenu(*it, menu) || GetAncestor(menu.owner, GA_ROOT) != root_)
+                continue;
+            win::WindowInfo info = win::describeWindow(*it);
+            Rect at = toPicture(info.windowRect);
+            detail::addPopupMenu(scene, menu, at.left, at.top, detail::fontOf(info.font));
+        }
+    }
+
     Rect toPicture(const RECT& screen) const {
         return {screen.left - originX_, screen.top - originY_, screen.right - originX_, screen.bottom - originY_};
     }
@@ -106,7 +123,10 @@ private:
         Font font = detail::fontOf(info.font);
         bool enabled = info.enabled;
         DWORD style = info.style;
-        if (kind == "dialog" || ((style & WS_CHILD) == 0 && kind == "window")) {
+        if (kind == "menu") {
+            win::PopupMenuState menu;
+            if (win::describePopupMenu(info.hwnd, menu)) detail::addPopupMenu(scene, menu, rect.left, rect.top, font);
+        } else if (kind == "dialog" || ((style & WS_CHILD) == 0 && kind == "window")) {
             addFrame(scene, info, rect, client, isRoot);
         } else if (kind == "push" || kind == "default push") {
             PushButton b;

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "host/command_line.h"
 #include "host/drawing_database.h"
 #include "host/main_window.h"
+#include "host/pick_input.h"
 #include "host/picks.h"
 #include "host/window_system_picks.h"
 #include "win/testing.h"
@@ -89,9 +91,9 @@ TEST_F(AcUiDialogTest, EditorCommandHandsTheDrawingOverAndTakesItBack) {
     PickDialog dialog;
     win::testing::TestScript script;
     bool visibleAfter = false, mainBlockedAfter = false;
-    script.click(kPickDialog, kPickButton)
-        .answerPick(win::PickReply{true, {1, 2, 3}, 0})
-        .inspect([&] {
+    script.click(kPickDialog, kPickButton);
+    host::answerPick(script, {1, 2, 3});
+    script.inspect([&] {
             visibleAfter = dialog.IsWindowVisible();
             mainBlockedAfter = !::IsWindowEnabled(host::mainWindowHandle());
         })
@@ -113,10 +115,44 @@ TEST_F(AcUiDialogTest, CancelledPickStillBringsTheDialogBack) {
     PickDialog dialog;
     win::testing::TestScript script;
     bool visibleAfter = false;
-    script.click(kPickDialog, kPickButton).cancelPick().inspect([&] { visibleAfter = dialog.IsWindowVisible(); }).click(kPickDialog, IDOK);
+    script.click(kPickDialog, kPickButton);
+    host::cancelPick(script);
+    script.inspect([&] { visibleAfter = dialog.IsWindowVisible(); }).click(kPickDialog, IDOK);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_FALSE(dialog.picked);
     EXPECT_TRUE(visibleAfter);
+}
+
+// The drawing reads the typed answer as the pick's kind needs it; text it cannot read is
+// refused on the command line and the pick waits for the next answer.
+TEST_F(AcUiDialogTest, PicksAreTypedAtTheDrawingsPrompt) {
+    PickDialog dialog;
+    win::testing::TestScript script;
+    script.click(kPickDialog, kPickButton).type(0, "1,two").key(0, VK_RETURN);
+    host::answerPick(script, {4.5, -6});
+    script.click(kPickDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.picked);
+    EXPECT_EQ(dialog.point, (host::Point3d{4.5, -6, 0}));
+    EXPECT_NE(host::CommandLine::instance().text().find("*Invalid input* \"1,two\""), std::string::npos);
+
+    win::testing::TestScript more;
+    host::answerPick(more, {42, 1, 2, 3});
+    more.type(0, "0,0,0,0,0,1").key(0, VK_RETURN);
+    more.type(0, "1,2").key(0, VK_RETURN);   // a plane needs six or nine numbers
+    host::cancelPick(more);
+    AcDbObjectId object;
+    host::Point3d at;
+    EXPECT_TRUE(host::pickObject("Object:", object, at));
+    EXPECT_EQ(object, AcDbObjectId::fromOldId(42));
+    EXPECT_EQ(at, (host::Point3d{1, 2, 3}));
+    host::Plane plane;
+    EXPECT_TRUE(host::pickPlane("Plane:", plane));
+    EXPECT_EQ(plane.origin, (host::Point3d{0, 0, 0}));
+    EXPECT_EQ(plane.xAxis.z, 0.0);   // axes at right angles to the typed normal
+    EXPECT_EQ(plane.yAxis.z, 0.0);
+    EXPECT_FALSE(host::pickPlane("Plane:", plane));
+    EXPECT_EQ(host::pickAnswerText({0.1, 2, -3.5}), "0.1,2,-3.5");
 }
 
 TEST_F(AcUiDialogTest, EditorCommandNeedsAWindow) {

@@ -6,6 +6,7 @@
 #include "render/window.h"
 #include "scene_probe.h"
 #include "win/draw.h"
+#include "win/input.h"
 #include "win/readback.h"
 #include "win/resource.h"
 #include "win/system.h"
@@ -261,4 +262,43 @@ TEST_F(WindowPicture, FilesForValidAndInvalidWindows) {
     EXPECT_FALSE(std::filesystem::exists(dir / "gone.png"));
     EXPECT_EQ(renderWindow(dialog).width, 0);
     std::filesystem::remove_all(dir);
+}
+
+// A popup menu is a window above its owner: the owner's picture shows it where it lies, the
+// item under the keyboard's highlight in the selection colour.
+TEST_F(WindowPicture, OpenPopupMenuShowsInItsOwnersPicture) {
+    HWND dialog = open(entryDialog());
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 501, "&Copy");
+    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(menu, MF_STRING | MF_GRAYED, 502, "&Paste");
+    RECT frame = win::describeWindow(dialog).windowRect;
+    POINT at{frame.left + 40, frame.top + 60};
+    Image closed = renderWindow(dialog), opened, highlighted;
+    Rect menuArea;
+    win::ScriptedInput script;
+    win::setInputSource(&script);
+    script.inspect([&] {
+              HWND popup = win::openPopupMenu();
+              ASSERT_NE(popup, nullptr);
+              menuArea = placeOf(dialog, popup);
+              opened = renderWindow(dialog);
+          })
+        .key(0, VK_DOWN)
+        .inspect([&] { highlighted = renderWindow(dialog); })
+        .dismissMenu();
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, at.x, at.y, 0, dialog, nullptr), 0);
+    win::setInputSource(nullptr);
+    EXPECT_FALSE(script.failed()) << script.failure();
+    ASSERT_FALSE(menuArea.empty());
+    EXPECT_EQ(menuArea.left, 40);
+    EXPECT_EQ(menuArea.top, 60);
+    const Rect inside = menuArea.inflate(-4);
+    int changed = 0;
+    for (int y = inside.top; y < inside.bottom; ++y)
+        for (int x = inside.left; x < inside.right; ++x) changed += colorAt(opened, x, y) != colorAt(closed, x, y);
+    EXPECT_GT(changed, 100);   // the menu's box and items cover what lay below
+    EXPECT_FALSE(hasColor(opened, inside, palette::selection));   // nothing highlighted yet; the edit is covered
+    EXPECT_TRUE(hasColor(highlighted, inside, palette::selection));  // Copy highlighted
+    DestroyMenu(menu);
 }

@@ -1,23 +1,21 @@
-// With the window system linked, picks are answered by its input source, the same one that
-// clicks the dialogs: a scripted test or scenario answers a pick like any other step.
+// With the window system linked, a pick is answered through the window system's raw input,
+// the same path that clicks the dialogs: while the pick waits, the drawing (the main window)
+// has the keyboard and reads the typed answer (see host/pick_input.h).  So a scripted test, a
+// scenario and a person in a browser answer a pick the way they answer everything else.
 #include "host/window_system_picks.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
+#include "host/command_line.h"
+#include "host/main_window.h"
+#include "host/pick_input.h"
 #include "host/picks.h"
-#include "win/input.h"
+#include "win/system.h"
 
 namespace host {
 namespace {
-
-const char* kindWord(PickKind kind) {
-    switch (kind) {
-    case PickKind::Point: return "point";
-    case PickKind::Object: return "object";
-    case PickKind::Plane: return "plane";
-    }
-    return "point";
-}
 
 Point3d pointAt(const std::vector<double>& numbers, std::size_t first) {
     Point3d p;
@@ -44,24 +42,113 @@ void axesFromNormal(const Point3d& n, Plane& plane) {
     plane.yAxis = unit(cross(normal, plane.xAxis));
 }
 
-PickAnswer askWindowSystem(const PickRequest& request) {
-    win::PickReply reply = win::requestPick(win::PickQuery{kindWord(request.kind), request.prompt});
-    PickAnswer answer;
-    answer.picked = reply.picked;
-    if (!reply.picked) return answer;
-    answer.point = pointAt(reply.numbers, 0);
-    answer.object = AcDbObjectId::fromOldId(reply.object);
-    if (request.kind == PickKind::Plane) {
-        answer.plane.origin = answer.point;
-        // Nine numbers: origin and both axes; six: origin and normal.
-        if (reply.numbers.size() >= 9) {
-            answer.plane.xAxis = pointAt(reply.numbers, 3);
-            answer.plane.yAxis = pointAt(reply.numbers, 6);
-        } else if (reply.numbers.size() >= 6) {
-            axesFromNormal(pointAt(reply.numbers, 3), answer.plane);
-        }
+bool readNumbers(const std::string& text, std::vector<double>& numbers) {
+    numbers.clear();
+    const char* at = text.c_str();
+    for (;;) {
+        while (*at == ' ') ++at;
+        char* end = nullptr;
+        const double value = std::strtod(at, &end);
+        if (end == at || !std::isfinite(value)) return false;
+        numbers.push_back(value);
+        at = end;
+        while (*at == ' ') ++at;
+        if (*at == '\0') return true;
+        if (*at != ',') return false;
+        ++at;
     }
-    return answer;
+}
+
+// The typed answer as the pick's kind needs it; false when it cannot be one.
+bool answerFromText(const PickRequest& request, const std::string& text, PickAnswer& answer) {
+    std::vector<double> numbers;
+    if (!readNumbers(text, numbers)) return false;
+    answer.picked = true;
+    switch (request.kind) {
+    case PickKind::Point:
+        if (numbers.size() != 2 && numbers.size() != 3) return false;
+        answer.point = pointAt(numbers, 0);
+        return true;
+    case PickKind::Object:
+        if ((numbers.size() != 1 && numbers.size() != 4) || numbers[0] != std::floor(numbers[0])) return false;
+        answer.object = AcDbObjectId::fromOldId(static_cast<std::int64_t>(numbers[0]));
+        answer.point = pointAt(numbers, 1);
+        return true;
+    case PickKind::Plane:
+        if (numbers.size() != 6 && numbers.size() != 9) return false;
+        answer.point = pointAt(numbers, 0);
+        answer.plane.origin = answer.point;
+        if (numbers.size() == 9) {
+            answer.plane.xAxis = pointAt(numbers, 3);
+            answer.plane.yAxis = pointAt(numbers, 6);
+        } else {
+            axesFromNormal(pointAt(numbers, 3), answer.plane);
+        }
+        return true;
+    }
+    return false;
+}
+
+// The pick waiting at the drawing's prompt (one at a time: a pick cannot open another).
+struct Prompt {
+    const PickRequest* request = nullptr;
+    std::string typed;
+    bool done = false;
+    PickAnswer answer;
+    WNDPROC drawingProc = nullptr;
+};
+Prompt* waiting = nullptr;
+
+LRESULT promptProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Prompt* prompt = waiting;
+    if (!prompt) return 0;
+    if (msg == WM_CHAR) {
+        const char c = static_cast<char>(wParam);
+        if (c == '\b' && !prompt->typed.empty()) prompt->typed.pop_back();
+        else if (static_cast<unsigned char>(c) >= ' ') prompt->typed += c;
+        return 0;
+    }
+    if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        prompt->answer = PickAnswer{};
+        prompt->done = true;
+        return 0;
+    }
+    if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
+        PickAnswer answer;
+        if (answerFromText(*prompt->request, prompt->typed, answer)) {
+            prompt->answer = answer;
+            prompt->done = true;
+        } else {
+            CommandLine::instance().print("*Invalid input* \"" + prompt->typed + "\"\n");
+            prompt->typed.clear();
+        }
+        return 0;
+    }
+    return CallWindowProc(prompt->drawingProc, hwnd, msg, wParam, lParam);
+}
+
+bool promptDone(void* context) { return static_cast<Prompt*>(context)->done; }
+
+PickAnswer askWindowSystem(const PickRequest& request) {
+    if (waiting) return PickAnswer{};
+    HWND drawing = mainWindowHandle();
+    Prompt prompt;
+    prompt.request = &request;
+    prompt.drawingProc = reinterpret_cast<WNDPROC>(GetWindowLongPtr(drawing, GWLP_WNDPROC));
+    waiting = &prompt;
+    SetWindowLongPtr(drawing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(promptProc));
+    HWND previousFocus = GetFocus();
+    SetActiveWindow(drawing);
+    SetFocus(drawing);
+    const bool answered = win::runLoopUntil(drawing, promptDone, &prompt);
+    if (IsWindow(drawing)) SetWindowLongPtr(drawing, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(prompt.drawingProc));
+    waiting = nullptr;
+    if (!answered) {
+        if (win::InputSource* source = win::inputSource()) source->abandoned(drawing);
+        return PickAnswer{};
+    }
+    if (previousFocus && IsWindow(previousFocus) && IsWindowVisible(previousFocus)) SetFocus(previousFocus);
+    return prompt.answer;
 }
 
 // The host program and every test get this source without asking for it.
@@ -70,5 +157,25 @@ PickAnswer askWindowSystem(const PickRequest& request) {
 }  // namespace
 
 void useWindowSystemPicks() { setPickSource(askWindowSystem); }
+
+const PickRequest* waitingPick() { return waiting ? waiting->request : nullptr; }
+
+std::string pickAnswerText(const std::vector<double>& numbers) {
+    std::string text;
+    for (double number : numbers) {
+        // The shortest text that reads back as the same number.
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.15g", number);
+        if (std::strtod(buffer, nullptr) != number) std::snprintf(buffer, sizeof buffer, "%.17g", number);
+        text += (text.empty() ? "" : ",") + std::string(buffer);
+    }
+    return text;
+}
+
+void answerPick(win::ScriptedInput& script, const std::vector<double>& numbers) {
+    script.type(0, pickAnswerText(numbers) + "\n");   // a line break is typed as Enter
+}
+
+void cancelPick(win::ScriptedInput& script) { script.key(0, VK_ESCAPE); }
 
 }  // namespace host

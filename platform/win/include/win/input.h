@@ -20,27 +20,6 @@
 
 namespace win {
 
-struct MenuQuery {
-    HMENU menu = nullptr;
-    HWND owner = nullptr;
-    POINT at;                // screen point where the menu opens
-};
-struct MenuChoice {
-    bool chosen = false;     // false: dismissed
-    UINT id = 0;
-};
-// A pick in the drawing, asked for by the host; the numbers mean what the host says (a point
-// is x, y, z; a plane origin and normal).
-struct PickQuery {
-    std::string kind;        // "point", "object", "plane"
-    std::string prompt;
-};
-struct PickReply {
-    bool picked = false;     // false: cancelled
-    std::vector<double> numbers;
-    int64_t object = 0;
-};
-
 class InputSource {
 public:
     virtual ~InputSource() = default;
@@ -48,17 +27,14 @@ public:
     // action and returns true, or returns false when the source has no more actions.
     // `waiting` is the window of the innermost loop (a dialog, or the window tracking the mouse).
     virtual bool nextAction(HWND waiting) = 0;
-    virtual MenuChoice chooseMenuItem(const MenuQuery& query) = 0;
-    virtual PickReply answerPick(const PickQuery& query) = 0;
-    // The loop of `dialog` ends it because the source had no more actions.
+    // The loop of `dialog` (or of another window waiting for input: a popup menu, the host's
+    // drawing during a pick) ends it because the source had no more actions.
     virtual void abandoned(HWND dialog) = 0;
 };
 
 // Returns the previous source.  nullptr detaches: loops then end at once when idle.
 InputSource* setInputSource(InputSource* source);
 InputSource* inputSource();
-// Asks the attached source; not picked when there is none.
-PickReply requestPick(const PickQuery& query);
 
 // The driver: posts the raw input of one action.  Points are in the client coordinates of the
 // given window and are converted to screen points now, as a person aims at the screen.
@@ -111,6 +87,7 @@ public:
     ScriptedInput& mouseDown(int dialogId, int controlId, POINT at, unsigned modifiers = 0);
     ScriptedInput& mouseMove(int dialogId, int controlId, POINT at, unsigned modifiers = 0);
     ScriptedInput& mouseUp(int dialogId, int controlId, POINT at, unsigned modifiers = 0);
+    ScriptedInput& wheel(int dialogId, int controlId, POINT at, int notches);
     // Characters to the focused window, which must be inside the dialog.
     ScriptedInput& type(int dialogId, const std::string& cp1252Text);
     ScriptedInput& key(int dialogId, UINT vk, unsigned modifiers = 0);
@@ -129,11 +106,9 @@ public:
     // Open or Save button; or clicks Cancel.
     ScriptedInput& answerFileDialog(const std::string& path);
     ScriptedInput& cancelFileDialog();
-    // The next popup menu: chooses the item with this command id, or dismisses it.
+    // The innermost open popup menu: a click on the item with this command id, or Escape.
     ScriptedInput& chooseMenuItem(UINT commandId);
     ScriptedInput& dismissMenu();
-    ScriptedInput& answerPick(const PickReply& reply);
-    ScriptedInput& cancelPick();
     // Advances the virtual clock (timers fire).
     ScriptedInput& wait(unsigned milliseconds);
     // Runs a check at this point of the script (inside the running modal loop).
@@ -154,8 +129,6 @@ public:
 
     // InputSource
     bool nextAction(HWND waiting) override;
-    MenuChoice chooseMenuItem(const MenuQuery& query) override;
-    PickReply answerPick(const PickQuery& query) override;
     void abandoned(HWND dialog) override;
 
     struct Step;
@@ -164,6 +137,7 @@ private:
     enum class Outcome { Done, Again, Failed };
     ScriptedInput& add(Step step);
     Outcome perform(Step& step);
+    Outcome performMenuStep(Step& step);
     void collectDropped();
     void fail(const std::string& message);
     std::string describe(size_t index) const;

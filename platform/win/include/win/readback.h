@@ -16,7 +16,7 @@ struct WindowInfo {
     std::string className;
     std::string kind;            // "dialog", "push", "default push", "check", "3state", "radio",
                                  // "group", "owner-draw", "static", "icon", "bitmap", "frame",
-                                 // "edit", "combo", "list", "tab", "window"
+                                 // "edit", "combo", "list", "tab", "menu", "window"
     int id = 0;
     DWORD style = 0, exStyle = 0;
     std::string text;
@@ -89,5 +89,16 @@ struct PopupMenuRecord {
     UINT chosen = 0;             // 0 when dismissed
 };
 const std::vector<PopupMenuRecord>& popupMenuHistory();
+
+// Open popup menus: windows of their own (kind "menu"), owned by the window that opened them.
+struct PopupMenuState {
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::vector<MenuItemRecord> items;
+    std::vector<RECT> itemRects;     // in the menu window's client coordinates
+    int hot = -1;                    // the highlighted item, -1 for none
+};
+HWND openPopupMenu();                // the innermost open popup menu, nullptr when none
+bool describePopupMenu(HWND menuWindow, PopupMenuState& out);
 
 }  // namespace win

@@ -17,9 +17,9 @@ using detail::lower;
 
 struct ScriptedInput::Step {
     enum class Kind {
-        Click, DoubleClick, ClickAt, DoubleClickAt, RightClick, MouseDown, MouseMove, MouseUp, Type, Key, KeyDown,
+        Click, DoubleClick, ClickAt, DoubleClickAt, RightClick, MouseDown, MouseMove, MouseUp, Wheel, Type, Key, KeyDown,
         KeyUp, ChooseIndex, ChooseText, ToggleCheck, ChooseTab, Close, Resize, AnswerMessageBox, AnswerFile, CancelFile,
-        MenuChoose, MenuDismiss, Pick, Wait, Inspect
+        MenuChoose, MenuDismiss, Wait, Inspect
     };
     Kind kind = Kind::Click;
     int dialogId = 0;
@@ -31,7 +31,6 @@ struct ScriptedInput::Step {
     UINT vk = 0;
     int cx = 0, cy = 0;
     UINT id = 0;
-    PickReply pick;
     unsigned ms = 0;
     std::function<void()> check;
     int phase = 0;
@@ -61,6 +60,7 @@ std::string describeStep(const ScriptedInput::Step& s) {
     case Kind::MouseDown: o << "mouse down"; ctl(); pt(); break;
     case Kind::MouseMove: o << "mouse move"; ctl(); pt(); break;
     case Kind::MouseUp: o << "mouse up"; ctl(); pt(); break;
+    case Kind::Wheel: o << "wheel " << s.index << " notch(es)"; ctl(); pt(); break;
     case Kind::Type: o << "type \"" << s.text << "\""; in(); break;
     case Kind::Key: o << "key " << s.vk; in(); break;
     case Kind::KeyDown: o << "key down " << s.vk; in(); break;
@@ -76,7 +76,6 @@ std::string describeStep(const ScriptedInput::Step& s) {
     case Kind::CancelFile: o << "cancel the file dialog"; break;
     case Kind::MenuChoose: o << "choose menu item " << s.id; break;
     case Kind::MenuDismiss: o << "dismiss the menu"; break;
-    case Kind::Pick: o << (s.pick.picked ? "answer a pick" : "cancel a pick"); break;
     case Kind::Wait: o << "wait " << s.ms << " ms"; break;
     case Kind::Inspect: o << s.text; break;
     }
@@ -91,6 +90,8 @@ std::string describeDialog(HWND dialog) {
         o << "a message box \"" << caption << "\"";
         for (const MessageBoxRecord& r : messageBoxHistory())
             if (r.hwnd == dialog) o << " saying \"" << r.text << "\"";
+    } else if (describeWindow(dialog).kind == "menu") {
+        o << "a popup menu";
     } else if (isFileDialog(dialog)) {
         o << "the file dialog \"" << caption << "\"";
     } else if (int id = dialogResourceId(dialog)) {
@@ -108,8 +109,6 @@ HWND findDescendant(HWND parent, int id) {
         if (HWND found = findDescendant(child, id)) return found;
     return nullptr;
 }
-
-bool isMenuStep(Kind k) { return k == Kind::MenuChoose || k == Kind::MenuDismiss; }
 
 }  // namespace
 
@@ -135,6 +134,7 @@ ScriptedInput& ScriptedInput::rightClick(int d, int c, POINT at) { KV_STEP(Right
 ScriptedInput& ScriptedInput::mouseDown(int d, int c, POINT at, unsigned m) { KV_STEP(MouseDown); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::mouseMove(int d, int c, POINT at, unsigned m) { KV_STEP(MouseMove); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::mouseUp(int d, int c, POINT at, unsigned m) { KV_STEP(MouseUp); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
+ScriptedInput& ScriptedInput::wheel(int d, int c, POINT at, int notches) { KV_STEP(Wheel); s.dialogId = d; s.controlId = c; s.at = at; s.index = notches; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::type(int d, const std::string& text) { KV_STEP(Type); s.dialogId = d; s.text = text; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::key(int d, UINT vk, unsigned m) { KV_STEP(Key); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::keyDown(int d, UINT vk, unsigned m) { KV_STEP(KeyDown); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
@@ -150,8 +150,6 @@ ScriptedInput& ScriptedInput::answerFileDialog(const std::string& path) { KV_STE
 ScriptedInput& ScriptedInput::cancelFileDialog() { KV_STEP(CancelFile); return add(std::move(s)); }
 ScriptedInput& ScriptedInput::chooseMenuItem(UINT id) { KV_STEP(MenuChoose); s.id = id; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::dismissMenu() { KV_STEP(MenuDismiss); return add(std::move(s)); }
-ScriptedInput& ScriptedInput::answerPick(const PickReply& reply) { KV_STEP(Pick); s.pick = reply; s.pick.picked = true; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::cancelPick() { KV_STEP(Pick); return add(std::move(s)); }
 ScriptedInput& ScriptedInput::wait(unsigned ms) { KV_STEP(Wait); s.ms = ms; return add(std::move(s)); }
 ScriptedInput& ScriptedInput::inspect(std::function<void()> check, std::string label) { KV_STEP(Inspect); s.check = std::move(check); s.text = std::move(label); return add(std::move(s)); }
 
@@ -221,8 +219,7 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
         return Outcome::Done;
     }
     case Kind::MenuChoose:
-    case Kind::MenuDismiss: return failStep("no popup menu is open");
-    case Kind::Pick: return failStep("nobody asked for a pick");
+    case Kind::MenuDismiss: return performMenuStep(s);
     default: break;
     }
 
@@ -253,6 +250,7 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
     case Kind::MouseDown: input::mouseDown(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
     case Kind::MouseMove: input::mouseMove(control, s.at, s.modifiers); return Outcome::Done;
     case Kind::MouseUp: input::mouseUp(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
+    case Kind::Wheel: input::mouseWheel(control, s.at, s.index); return Outcome::Done;
     case Kind::Type:
     case Kind::Key:
     case Kind::KeyDown:
@@ -311,6 +309,30 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
     }
 }
 
+// A menu is chosen from as a person does: a click on the item, or Escape to close it.
+ScriptedInput::Outcome ScriptedInput::performMenuStep(Step& s) {
+    HWND menu = openPopupMenu();
+    if (!menu) {
+        fail(describe(next_) + ": no popup menu is open");
+        return Outcome::Failed;
+    }
+    if (s.kind == Kind::MenuDismiss) {
+        input::pressKey(VK_ESCAPE);
+        return Outcome::Done;
+    }
+    PopupMenuState state;
+    describePopupMenu(menu, state);
+    for (size_t i = 0; i < state.items.size(); ++i) {
+        const MenuItemRecord& item = state.items[i];
+        if (item.separator || item.popup || item.id != s.id) continue;
+        const RECT& r = state.itemRects[i];
+        input::click(menu, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        return Outcome::Done;
+    }
+    fail(describe(next_) + ": the popup menu has no item " + std::to_string(s.id));
+    return Outcome::Failed;
+}
+
 bool ScriptedInput::nextAction(HWND) {
     collectDropped();
     if (stopped_ || next_ >= steps_.size()) return false;
@@ -319,41 +341,6 @@ bool ScriptedInput::nextAction(HWND) {
     if (o == Outcome::Failed) return false;
     if (o == Outcome::Done) ++next_;
     return true;
-}
-
-MenuChoice ScriptedInput::chooseMenuItem(const MenuQuery&) {
-    collectDropped();
-    MenuChoice choice;
-    if (stopped_) return choice;
-    if (next_ >= steps_.size()) {
-        fail("a popup menu opened after " + describe(next_ == 0 ? 0 : next_ - 1) + ", when the script had ended");
-        return choice;
-    }
-    const Step& s = steps_[next_];
-    if (!isMenuStep(s.kind)) {
-        fail("a popup menu opened, but the next step is " + describe(next_));
-        return choice;
-    }
-    ++next_;
-    choice.chosen = s.kind == Kind::MenuChoose;
-    choice.id = s.id;
-    return choice;
-}
-
-PickReply ScriptedInput::answerPick(const PickQuery& query) {
-    collectDropped();
-    if (stopped_) return PickReply{};
-    if (next_ >= steps_.size()) {
-        fail("a " + query.kind + " pick (\"" + query.prompt + "\") was asked for when the script had ended");
-        return PickReply{};
-    }
-    const Step& s = steps_[next_];
-    if (s.kind != Kind::Pick) {
-        fail("a " + query.kind + " pick (\"" + query.prompt + "\") was asked for, but the next step is " + describe(next_));
-        return PickReply{};
-    }
-    ++next_;
-    return s.pick;
 }
 
 void ScriptedInput::abandoned(HWND dialog) {

@@ -40,12 +40,6 @@ InputSource* setInputSource(InputSource* source) {
 
 InputSource* inputSource() { return sys().source; }
 
-PickReply requestPick(const PickQuery& query) {
-    InputSource* source = sys().source;
-    if (!source) return PickReply{};
-    return source->answerPick(query);
-}
-
 void pumpMessages() {
     MSG msg;
     // Bounded so that a window that keeps posting to itself cannot hang a test.

@@ -1,28 +1,15 @@
-// Menus.  A popup menu is not a window here: TrackPopupMenu asks the input source which item
-// the person chooses, checks that the item exists and is enabled, and records the menu as it
-// was shown so that tests and the renderer can read it.
+// Menus: the menu handles and their items.  Showing a popup menu is popup_window.cpp's job.
 
 #include <map>
 #include <vector>
 
 #include "kernel/kernel.h"
+#include "menu/menu_table.h"
 #include "win/readback.h"
 
 namespace win::detail {
 
 namespace {
-
-struct MenuItem {
-    UINT flags = 0;
-    UINT_PTR id = 0;
-    std::string text;
-    HMENU submenu = nullptr;
-};
-
-struct Menu {
-    bool popup = false;
-    std::vector<MenuItem> items;
-};
 
 std::map<uintptr_t, Menu>& menus() {
     static std::map<uintptr_t, Menu> table;
@@ -30,7 +17,9 @@ std::map<uintptr_t, Menu>& menus() {
 }
 uintptr_t nextMenu = 0x30000;
 
-std::vector<PopupMenuRecord>& history() {
+}  // namespace
+
+std::vector<PopupMenuRecord>& popupHistory() {
     static std::vector<PopupMenuRecord> h;
     return h;
 }
@@ -40,6 +29,8 @@ Menu* menuOf(HMENU m) {
     return it == menus().end() ? nullptr : &it->second;
 }
 
+namespace {
+
 HMENU create(bool popup) {
     uintptr_t key = nextMenu;
     nextMenu += 8;
@@ -47,8 +38,10 @@ HMENU create(bool popup) {
     return reinterpret_cast<HMENU>(key);
 }
 
+}  // namespace
+
 // The item at a position or with a command id (searched through submenus).
-MenuItem* find(HMENU menu, UINT item, UINT flags, Menu** owner = nullptr, size_t* index = nullptr) {
+MenuItem* findMenuItem(HMENU menu, UINT item, UINT flags, Menu** owner, size_t* index) {
     Menu* m = menuOf(menu);
     if (!m) return nullptr;
     if (flags & MF_BYPOSITION) {
@@ -65,10 +58,12 @@ MenuItem* find(HMENU menu, UINT item, UINT flags, Menu** owner = nullptr, size_t
             return &it;
         }
         if (it.flags & MF_POPUP)
-            if (MenuItem* found = find(it.submenu, item, flags, owner, index)) return found;
+            if (MenuItem* found = findMenuItem(it.submenu, item, flags, owner, index)) return found;
     }
     return nullptr;
 }
+
+namespace {
 
 MenuItem makeItem(UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
     MenuItem item;
@@ -81,9 +76,12 @@ MenuItem makeItem(UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
     return item;
 }
 
-void describe(HMENU menu, std::vector<MenuItemRecord>& out) {
+}  // namespace
+
+std::vector<MenuItemRecord> describeMenuItems(HMENU menu) {
+    std::vector<MenuItemRecord> out;
     Menu* m = menuOf(menu);
-    if (!m) return;
+    if (!m) return out;
     for (const MenuItem& it : m->items) {
         MenuItemRecord r;
         r.id = static_cast<UINT>(it.id);
@@ -94,20 +92,20 @@ void describe(HMENU menu, std::vector<MenuItemRecord>& out) {
         r.popup = (it.flags & MF_POPUP) != 0;
         out.push_back(r);
     }
+    return out;
 }
 
-}  // namespace
 }  // namespace win::detail
 
 using namespace win::detail;
 
 namespace win {
 
-const std::vector<PopupMenuRecord>& popupMenuHistory() { return history(); }
+const std::vector<PopupMenuRecord>& popupMenuHistory() { return popupHistory(); }
 
 void resetMenus() {
     menus().clear();
-    history().clear();
+    popupHistory().clear();
 }
 
 }  // namespace win
@@ -139,13 +137,13 @@ BOOL InsertMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSubmenu, LPC
     Menu* owner = nullptr;
     size_t index = 0;
     if (position == static_cast<UINT>(-1) && (flags & MF_BYPOSITION)) return AppendMenu(menu, flags, idOrSubmenu, text);
-    if (!find(menu, position, flags, &owner, &index)) return FALSE;
+    if (!findMenuItem(menu, position, flags, &owner, &index)) return FALSE;
     owner->items.insert(owner->items.begin() + static_cast<long>(index), makeItem(flags, idOrSubmenu, text));
     return TRUE;
 }
 
 BOOL ModifyMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSubmenu, LPCSTR text) {
-    MenuItem* item = find(menu, position, flags);
+    MenuItem* item = findMenuItem(menu, position, flags);
     if (!item) return FALSE;
     *item = makeItem(flags, idOrSubmenu, text);
     return TRUE;
@@ -154,7 +152,7 @@ BOOL ModifyMenu(HMENU menu, UINT position, UINT flags, UINT_PTR idOrSubmenu, LPC
 BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
     Menu* owner = nullptr;
     size_t index = 0;
-    if (!find(menu, position, flags, &owner, &index)) return FALSE;
+    if (!findMenuItem(menu, position, flags, &owner, &index)) return FALSE;
     owner->items.erase(owner->items.begin() + static_cast<long>(index));
     return TRUE;
 }
@@ -162,7 +160,7 @@ BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
 BOOL DeleteMenu(HMENU menu, UINT position, UINT flags) {
     Menu* owner = nullptr;
     size_t index = 0;
-    MenuItem* item = find(menu, position, flags, &owner, &index);
+    MenuItem* item = findMenuItem(menu, position, flags, &owner, &index);
     if (!item) return FALSE;
     HMENU sub = (item->flags & MF_POPUP) ? item->submenu : nullptr;
     owner->items.erase(owner->items.begin() + static_cast<long>(index));
@@ -171,7 +169,7 @@ BOOL DeleteMenu(HMENU menu, UINT position, UINT flags) {
 }
 
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
-    MenuItem* it = find(menu, item, flags);
+    MenuItem* it = findMenuItem(menu, item, flags);
     if (!it) return static_cast<DWORD>(-1);
     DWORD old = it->flags & MF_CHECKED;
     it->flags = (it->flags & ~MF_CHECKED) | (flags & MF_CHECKED);
@@ -179,7 +177,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT flags) {
 }
 
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags) {
-    MenuItem* it = find(menu, item, flags);
+    MenuItem* it = findMenuItem(menu, item, flags);
     if (!it) return -1;
     BOOL old = static_cast<BOOL>(it->flags & (MF_GRAYED | MF_DISABLED));
     it->flags = (it->flags & ~(MF_GRAYED | MF_DISABLED)) | (flags & (MF_GRAYED | MF_DISABLED));
@@ -187,7 +185,7 @@ BOOL EnableMenuItem(HMENU menu, UINT item, UINT flags) {
 }
 
 UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
-    MenuItem* it = find(menu, item, flags);
+    MenuItem* it = findMenuItem(menu, item, flags);
     return it ? it->flags : static_cast<UINT>(-1);
 }
 
@@ -205,7 +203,7 @@ UINT GetMenuItemID(HMENU menu, int position) {
 }
 
 int GetMenuString(HMENU menu, UINT item, LPSTR buffer, int maxCount, UINT flags) {
-    MenuItem* it = find(menu, item, flags);
+    MenuItem* it = findMenuItem(menu, item, flags);
     if (!it) return 0;
     if (!buffer || maxCount <= 0) return static_cast<int>(it->text.size());
     return copyText(it->text, buffer, static_cast<size_t>(maxCount));
@@ -216,37 +214,4 @@ HMENU GetSubMenu(HMENU menu, int position) {
     if (!m || position < 0 || position >= static_cast<int>(m->items.size())) return nullptr;
     const MenuItem& it = m->items[static_cast<size_t>(position)];
     return (it.flags & MF_POPUP) ? it.submenu : nullptr;
-}
-
-BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
-    if (!menuOf(menu) || !window(owner)) return FALSE;
-    if (!(flags & TPM_NONOTIFY)) {
-        SendMessage(owner, WM_ENTERMENULOOP, TRUE, 0);
-        SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
-    }
-    win::PopupMenuRecord record;
-    describe(menu, record.items);
-    record.at = POINT{x, y};
-    win::MenuChoice choice;
-    if (win::InputSource* source = sys().source) {
-        win::MenuQuery query;
-        query.menu = menu;
-        query.owner = owner;
-        query.at = record.at;
-        choice = source->chooseMenuItem(query);
-    }
-    UINT id = 0;
-    if (choice.chosen) {
-        MenuItem* item = find(menu, choice.id, MF_BYCOMMAND);
-        if (item && !(item->flags & (MF_GRAYED | MF_DISABLED)))
-            id = choice.id;
-        else
-            droppedInput().push_back("menu item " + std::to_string(choice.id) + (item ? " is disabled" : " is not in the menu"));
-    }
-    record.chosen = id;
-    history().push_back(record);
-    if (window(owner) && !(flags & TPM_NONOTIFY)) SendMessage(owner, WM_EXITMENULOOP, TRUE, 0);
-    if (flags & TPM_RETURNCMD) return static_cast<BOOL>(id);
-    if (id && window(owner)) PostMessage(owner, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0), 0);
-    return id ? TRUE : FALSE;
 }

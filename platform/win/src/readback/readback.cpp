@@ -45,6 +45,7 @@ std::string kindOf(const Window& w) {
     if (cls == "combobox") return "combo";
     if (cls == "listbox") return "list";
     if (cls == "systabcontrol32") return "tab";
+    if (cls == "#32768") return "menu";
     return "window";
 }
 

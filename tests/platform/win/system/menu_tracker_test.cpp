@@ -1,4 +1,4 @@
-// Popup menus chosen through the input source, and the rectangle tracker's drags.
+// Popup menus as windows taking clicks and keys, and the rectangle tracker's drags.
 
 #include <gtest/gtest.h>
 
@@ -75,7 +75,10 @@ TEST_F(MenusAndTracker, GrayedItemAndDismissedMenuChooseNothing) {
     CanvasDialog dlg;
     dlg.menuFlags = TPM_RETURNCMD;
     TestScript script;
-    script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).chooseMenuItem(502).inspect([&] { EXPECT_EQ(dlg.returned, 0u); });
+    // A click on a grayed item leaves the menu open, as on the desktop; Escape closes it.
+    script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).chooseMenuItem(502).dismissMenu().inspect([&] {
+        EXPECT_EQ(dlg.returned, 0u);
+    });
     script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).dismissMenu().inspect([&] { EXPECT_EQ(dlg.returned, 0u); });
     script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).chooseMenuItem(501).inspect([&] { EXPECT_EQ(dlg.returned, 501u); });
     script.click(IDD_CANVAS, IDOK);
@@ -84,13 +87,73 @@ TEST_F(MenusAndTracker, GrayedItemAndDismissedMenuChooseNothing) {
     EXPECT_FALSE(script.notes().empty());
 }
 
-TEST_F(MenusAndTracker, MenuWithoutAMenuStepFailsTheScript) {
+// The open menu is a window above the dialog: it has the mouse, so a click elsewhere closes it
+// and goes no further (the OK button is not pressed).
+TEST_F(MenusAndTracker, ClickOutsideTheOpenMenuClosesItAndGoesNoFurther) {
     CanvasDialog dlg;
     win::ScriptedInput script;
     win::setInputSource(&script);
-    script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).click(IDD_CANVAS, IDOK);
+    HWND menuWindow = nullptr;
+    std::string kind;
+    win::PopupMenuState state;
+    script.rightClick(IDD_CANVAS, 0, POINT{30, 40})
+        .inspect([&] {
+            menuWindow = win::openPopupMenu();
+            kind = win::describeWindow(menuWindow).kind;
+            win::describePopupMenu(menuWindow, state);
+        })
+        .click(IDD_CANVAS, IDOK);
     EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_NE(script.failure().find("a popup menu opened, but the next step is step 2"), std::string::npos) << script.failure();
+    EXPECT_NE(script.failure().find("was still open"), std::string::npos) << script.failure();
+    ASSERT_NE(menuWindow, nullptr);
+    EXPECT_EQ(kind, "menu");
+    EXPECT_EQ(state.items.size(), 4u);
+    EXPECT_EQ(state.hot, -1);
+    EXPECT_FALSE(IsWindow(menuWindow));
+    EXPECT_EQ(win::popupMenuHistory().back().chosen, 0u);
+    EXPECT_TRUE(dlg.commands.empty());
+}
+
+TEST_F(MenusAndTracker, ArrowKeysEnterMnemonicsAndEscapeWorkTheOpenMenu) {
+    CanvasDialog dlg;
+    TestScript script;
+    int hotAfterArrows = -1;
+    script.rightClick(IDD_CANVAS, 0, POINT{30, 40})
+        .key(IDD_CANVAS, VK_DOWN)    // Copy
+        .key(IDD_CANVAS, VK_DOWN)    // the separator is passed over: Paste (grayed)
+        .key(IDD_CANVAS, VK_RETURN)  // a grayed item cannot be chosen; the menu stays open
+        .key(IDD_CANVAS, VK_DOWN)    // Delete
+        .inspect([&] {
+            win::PopupMenuState state;
+            win::describePopupMenu(win::openPopupMenu(), state);
+            hotAfterArrows = state.hot;
+        })
+        .key(IDD_CANVAS, VK_RETURN);
+    script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).type(IDD_CANVAS, "c");
+    script.rightClick(IDD_CANVAS, 0, POINT{30, 40}).key(IDD_CANVAS, VK_ESCAPE);
+    script.click(IDD_CANVAS, IDOK);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(hotAfterArrows, 3);
+    EXPECT_EQ(dlg.commands, (std::vector<UINT>{503, 501}));
+    EXPECT_EQ(win::popupMenuHistory().size(), 3u);
+    EXPECT_EQ(win::popupMenuHistory()[2].chosen, 0u);
+}
+
+TEST_F(MenusAndTracker, MenuStepsWithoutAnOpenMenuFail) {
+    CanvasDialog dlg;
+    win::ScriptedInput script;
+    win::setInputSource(&script);
+    script.chooseMenuItem(501);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_NE(script.failure().find("step 1 (choose menu item 501): no popup menu is open"), std::string::npos)
+        << script.failure();
+    CanvasDialog second;
+    win::ScriptedInput other;
+    win::setInputSource(&other);
+    other.rightClick(IDD_CANVAS, 0, POINT{30, 40}).chooseMenuItem(999);
+    EXPECT_EQ(second.DoModal(), -1);
+    EXPECT_NE(other.failure().find("the popup menu has no item 999"), std::string::npos) << other.failure();
+    win::setInputSource(nullptr);
 }
 
 TEST_F(MenusAndTracker, RubberBandSpansTheDraggedRectangle) {
