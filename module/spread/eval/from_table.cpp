@@ -225,58 +225,35 @@ bool fromTableCallback(FromTableValue* result, FromTableValue* args, int16_t arg
     return fromTableCall(nullptr, result, args, argCount);
 }
 
-bool fromTableCall(const ::sheet::SSCaller* caller, FromTableValue* result, FromTableValue* args, int16_t argCount) {
-    FormulasDlg window;
-    window.mode = FormulasDlg::kEvaluateFromTable;
-    window.result = result;
-    window.args = args;
-    window.argCount = argCount;
-    if (caller && caller->sheet) {
-        window.callerSheet = static_cast<HWND>(caller->sheet);
-        window.callerCol = caller->col;
-        window.callerRow = caller->row;
-    } else {
-        window.callerSheet = currentEvaluationSheet();
-    }
-    window.DoModal();
+namespace {
+
+// The files of a call: the calling sheet's, and the table's as resolved beside it.  False when
+// the call names no table (its result is then an error).
+bool callFiles(HWND callerSheet, const FromTableValue* args, int argCount, Kv_String& callerFile, Kv_String& file) {
+    for (int i = 0; i < argCount; ++i)
+        if (args[i].status != kSSValueOk) return false;
+    if (argCount < 1 || args[0].type != kSSValueString) return false;
+    callerFile = callerFileOf(callerSheet);
+    file = resolveTablePath(blockText(args[0].textHandle), callerFile);
     return true;
 }
 
-void evaluateFromTable(HWND callerSheet, int callerCol, int callerRow, FromTableValue* result,
-                       const FromTableValue* args, int argCount) {
-    if (!callerSheet || !result || !args) return;
-    result->status = kSSValueError;
-    result->type = kSSValueLong;
-    result->longValue = 0;
-    if (argCount < 1) return;
-    for (int i = 0; i < argCount; ++i)
-        if (args[i].status != kSSValueOk) return;
-    if (args[0].type != kSSValueString) return;
-
-    if (ChainLink::depth() >= kMaxTableNesting) {
-        acutPrintf("*Error* FROMTABLE: tables nest deeper than %d.\n", kMaxTableNesting);
-        return;
-    }
-    const Kv_String callerFile = callerFileOf(callerSheet);
-    const Kv_String file = resolveTablePath(blockText(args[0].textHandle), callerFile);
-    Borrowed borrowed{TableCache::instance().borrow(file)};
-    if (!borrowed.table) return;
-    TableCache::Instance& table = *borrowed.table;
-
+// Evaluates a call in a table lent to it.
+void evaluateIn(TableCache::Instance& table, HWND callerSheet, const Kv_String& callerFile, int callerCol,
+                int callerRow, FromTableValue* result, const FromTableValue* args, int argCount) {
     int col = 0, row = 0;
     if (!findTableCell(table, callerSheet, args, argCount, col, row)) return;
     const ChainCell callerCell{callerFile.isEmpty() ? std::string() : TableCache::keyOf(callerFile), callerCol, callerRow};
     const ChainCell needed{table.key, col, row};
     if (needed == callerCell || ChainLink::inChain(needed)) {
         acutPrintf("*Error* FROMTABLE: cell %s of %s needs its own value.\n", cellName(col, row).c_str(),
-                   file.c_str());
+                   table.file.c_str());
         return;
     }
-
     {
         // The table's own FROMTABLE calls are evaluated with the table as their caller.
         ChainLink link(callerCell, needed);
-        EvaluationScope scope(table.window, file);
+        EvaluationScope scope(table.window, table.file);
         _SSReCalcCell(table.window, col, row);
     }
     // What the caller computes now depends on this table and on what it read in turn.
@@ -288,4 +265,57 @@ void evaluateFromTable(HWND callerSheet, int callerCol, int callerRow, FromTable
     }
     takeTableCell(table.window, col, row, *result);
     traceResult(*result);
+}
+
+void setError(FromTableValue& result) {
+    result.status = kSSValueError;
+    result.type = kSSValueLong;
+    result.longValue = 0;
+}
+
+bool tooDeep() {
+    if (ChainLink::depth() < kMaxTableNesting) return false;
+    acutPrintf("*Error* FROMTABLE: tables nest deeper than %d.\n", kMaxTableNesting);
+    return true;
+}
+
+}  // namespace
+
+bool fromTableCall(const ::sheet::SSCaller* caller, FromTableValue* result, FromTableValue* args, int16_t argCount) {
+    const bool told = caller && caller->sheet;
+    const HWND callerSheet = told ? static_cast<HWND>(caller->sheet) : currentEvaluationSheet();
+    const int callerCol = told ? caller->col : 0, callerRow = told ? caller->row : 0;
+    // A table that is kept answers at once; a table that has to be loaded gets its formulas
+    // window, as tables always did.  The window costs more than the look-up itself.
+    Kv_String callerFile, file;
+    if (callerSheet && result && args && ChainLink::depth() < kMaxTableNesting &&
+        callFiles(callerSheet, args, argCount, callerFile, file)) {
+        if (TableCache::Instance* kept = TableCache::instance().borrowKept(file)) {
+            Borrowed borrowed{kept};
+            setError(*result);
+            evaluateIn(*kept, callerSheet, callerFile, callerCol, callerRow, result, args, argCount);
+            return true;
+        }
+    }
+    FormulasDlg window;
+    window.mode = FormulasDlg::kEvaluateFromTable;
+    window.result = result;
+    window.args = args;
+    window.argCount = argCount;
+    window.callerSheet = callerSheet;
+    window.callerCol = callerCol;
+    window.callerRow = callerRow;
+    window.DoModal();
+    return true;
+}
+
+void evaluateFromTable(HWND callerSheet, int callerCol, int callerRow, FromTableValue* result,
+                       const FromTableValue* args, int argCount) {
+    if (!callerSheet || !result || !args) return;
+    setError(*result);
+    Kv_String callerFile, file;
+    if (!callFiles(callerSheet, args, argCount, callerFile, file) || tooDeep()) return;
+    Borrowed borrowed{TableCache::instance().borrow(file)};
+    if (!borrowed.table) return;
+    evaluateIn(*borrowed.table, callerSheet, callerFile, callerCol, callerRow, result, args, argCount);
 }

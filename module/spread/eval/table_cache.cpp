@@ -1,7 +1,10 @@
 // The tables FROMTABLE reads: hidden sheet windows kept while their files are unchanged.
 #include "spread/eval/table_cache.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <system_error>
 
 #include "core/path_mapping.h"
@@ -58,14 +61,13 @@ std::string TableCache::keyOf(const Kv_String& file) {
     return known.emplace(file.str(), std::move(key)).first->second;
 }
 
+// One look at the file per call: this runs for every call of a kept table.
 bool TableCache::stampOf(const std::string& key, Stamp& stamp) {
-    std::error_code error;
-    std::filesystem::directory_entry entry(key, error);  // one look at the file, kept
-    if (error || !entry.is_regular_file(error)) return false;
-    stamp.size = entry.file_size(error);
-    if (error) return false;
-    stamp.modified = entry.last_write_time(error);
-    return !error;
+    struct stat status;
+    if (::stat(key.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    stamp.size = static_cast<int64_t>(status.st_size);
+    stamp.modifiedNs = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return true;
 }
 
 bool TableCache::upToDate(const Instance& table) const {
@@ -109,6 +111,17 @@ TableCache::Instance* TableCache::borrow(const Kv_String& file) {
     idle->lent = true;
     idle->lastUse = ++clock_;
     return idle;
+}
+
+TableCache::Instance* TableCache::borrowKept(const Kv_String& file) {
+    const std::string key = keyOf(file);
+    for (const auto& table : instances_) {
+        if (table->key != key || table->lent || !upToDate(*table)) continue;
+        table->lent = true;
+        table->lastUse = ++clock_;
+        return table.get();
+    }
+    return nullptr;
 }
 
 void TableCache::giveBack(Instance* table) {

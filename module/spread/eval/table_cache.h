@@ -12,7 +12,6 @@
 // Memory: one idle instance per table, and at most kKeptTables idle tables (the least
 // recently used go first); instances lent out are bounded by the nesting limit.
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -25,8 +24,8 @@ class TableCache {
 public:
     // What identifies the contents of a table file.
     struct Stamp {
-        uintmax_t size = 0;
-        std::filesystem::file_time_type modified{};
+        int64_t size = 0;
+        int64_t modifiedNs = 0;  // modification time in nanoseconds
         bool operator==(const Stamp&) const = default;
     };
 
@@ -55,6 +54,8 @@ public:
     // the file cannot be read.  Give it back with giveBack.
     Instance* borrow(const Kv_String& file);
     void giveBack(Instance* table);
+    // A kept, unchanged instance lent to the caller without loading; null when there is none.
+    Instance* borrowKept(const Kv_String& file);
 
     // `reader`'s formulas read `read`: reader is up to date only while read and what read
     // itself read are unchanged.

@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "calc/recalculator.h"
+#include "formula/text_case.h"
 #include "model/cell_content.h"
 #include "model/number_text.h"
 #include "model/sheet_data.h"
-#include "formula/text_case.h"
 #include "sheet/formula/ast.h"
 
 namespace sheet {

@@ -71,6 +71,10 @@ TEST_F(FromTableTest, KeysComeFromCellsAndNumbersOfTheCaller) {
     ::sheet::Value v = evaluate(fromTable(table, "\"Name\",\"Weight\",B2"));
     ASSERT_TRUE(v.isNumber());
     EXPECT_DOUBLE_EQ(v.asNumber(), 42.3);
+    // The key cell is read, so it stays a dependency: a new key looks up again.
+    caller->set(2, 2, "IPE 200");
+    ASSERT_TRUE(caller->value(6, 10).isNumber());
+    EXPECT_DOUBLE_EQ(caller->value(6, 10).asNumber(), 22.4);
     // A whole number is looked up by its decimal text.
     ::sheet::Value byPieces = evaluate(fromTable(table, "\"Pieces\",\"Name\",7"));
     ASSERT_TRUE(byPieces.isText());
@@ -223,10 +227,13 @@ TEST_F(FromTableTest, LongChainsOfDistinctTablesEndAtTheNestingLimit) {
     EXPECT_EQ(currentEvaluationSheet(), nullptr);
 }
 
-TEST_F(FromTableTest, EveryCallOpensAWindowThatClosesByItself) {
+TEST_F(FromTableTest, ACallThatLoadsItsTableOpensAWindowThatClosesByItself) {
     evaluate(fromTable(table, "B2"));
     EXPECT_EQ(win::findOpenDialog(133), nullptr);
     EXPECT_NE(printed().find("Loading spreadsheet:\n"), std::string::npos);
+    // The kept table answers the next call without loading.
+    EXPECT_DOUBLE_EQ(evaluate(fromTable(table, "B3")).asNumber(), 61.3);
+    EXPECT_EQ(printed().find("Loading spreadsheet:"), std::string::npos);
 }
 
 TEST_F(FromTableTest, TablesAreKeptWhileTheirFileIsUnchangedAndReadAgainWhenItChanges) {
