@@ -12,10 +12,11 @@
 //
 // In the two- and three-argument forms the cell arguments name cells of the table and of the
 // caller's target, not cells the formula reads: they are no dependencies of the calling cell.
-// The engine tells the function which sheet and cell call it; each call runs a formulas
-// window that evaluates it (closed at once, never shown), with the table taken from the
-// table cache (table_cache.h) and the call added to the chain of table cells being computed
-// (evaluation_chain.h): a call that needs its own value ends with an error value.
+// The engine tells the function which sheet and cell call it.  Tables come from the table
+// cache (table_cache.h): a call whose table has to be loaded runs a formulas window that
+// evaluates it (closed at once, never shown); a call answered by a kept table needs no window.
+// Each call joins the chain of table cells being computed (evaluation_chain.h): a call that
+// needs its own value ends with an error value.
 //
 // A table path that is not absolute is looked for beside the file of the calling sheet, then
 // in the installation folder.
