@@ -4,6 +4,7 @@
 #include "frame/module_resource_scope.h"
 #include "host/system_registry.h"
 #include "resources/module_ids.h"
+#include "spread/eval/table_cache.h"
 #include "win/resource.h"
 #include "win/wingdi.h"
 #include "win/winuser.h"
@@ -79,6 +80,7 @@ bool attachModule(HINSTANCE instance, const char* resourceTableName) {
 
 void detachModule() {
     ModuleState& s = state();
+    releaseFromTableCache();  // hidden sheet windows of the tables FROMTABLE kept
     releaseCheckBitmaps();
     s.resourceOverride.SetModuleResource(nullptr);
     s.instance = nullptr;

@@ -16,6 +16,17 @@ constexpr short kOptAutoCalc = 7, kOptFormulas = 12;
 
 FormulasDlg::FormulasDlg(CWnd* parent) : CDialog(IDD_FORMULAS, parent), sheet(this) {}
 
+FormulasDlg::~FormulasDlg() {
+    if (declaredSheet) forgetSheetFile(declaredSheet);
+}
+
+// Formulas a person types into the sheet evaluate with the tables named beside this file.
+void FormulasDlg::setLoadedFile(const Kv_String& file) {
+    loadedFile = file;
+    declaredSheet = sheet.m_hWnd;
+    declareSheetFile(declaredSheet, file);
+}
+
 BOOL FormulasDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // Only the interactive mode comes to the front: the others never show, and taking the
@@ -28,7 +39,7 @@ BOOL FormulasDlg::OnInitDialog() {
     sheet.attach(this, IDC_FORMULAS_SHEET, true);
     prepareSheet();
 
-    if (!path.isEmpty() && SSLoadFromFile(sheet.m_hWnd, path.c_str())) loadedFile = path;
+    if (!path.isEmpty() && SSLoadFromFile(sheet.m_hWnd, path.c_str())) setLoadedFile(path);
     acutPrintf("Loading spreadsheet:%s\n", path.c_str());
     registerFromTable(sheet.m_hWnd);
 
@@ -41,7 +52,7 @@ BOOL FormulasDlg::OnInitDialog() {
             evaluateCell();
             break;
         case kEvaluateFromTable:
-            evaluateFromTable(sheet.m_hWnd, callerSheet, result, args, argCount);
+            evaluateFromTable(callerSheet, callerCol, callerRow, result, args, argCount);
             // A recalculation may run many calls; a window left open for each would bury the
             // person under windows, so this one closes as soon as its value is known.
             EndDialog(IDOK);
@@ -142,7 +153,7 @@ void FormulasDlg::saveToFile() {
 void FormulasDlg::loadFromFile() {
     const Kv_String file = pathText();
     if (SSLoadFromFile(sheet.m_hWnd, file.c_str()))
-        loadedFile = file;
+        setLoadedFile(file);
     else
         acutPrintf("Load failed\n");
     registerFromTable(sheet.m_hWnd);

@@ -15,6 +15,8 @@
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
 #include "spread/eval/formulas_dlg.h"
+#include "spread/eval/table_cache.h"
+#include "win/global_memory.h"
 
 namespace {
 
@@ -30,32 +32,6 @@ using ::sheet::kSSValueString;
 // Cell type numbers the engine reports, and how FROMTABLE hands their cells back.
 constexpr short kTypeInteger = 10, kTypeCheckBox = 12;
 constexpr short kTypeNumber = 14, kTypeFloat = 15, kTypePercent = 16;
-
-struct EvaluationFrame {
-    HWND sheetWindow;
-    Kv_String file;
-};
-
-// Single thread: the host's user-interface thread runs every evaluation.
-HWND currentSheet = nullptr;
-std::vector<EvaluationFrame>& chain() {
-    static std::vector<EvaluationFrame> frames;
-    return frames;
-}
-
-std::filesystem::path comparablePath(const Kv_String& file) {
-    std::error_code ignored;
-    std::filesystem::path mapped = kvMapPath(file);
-    std::filesystem::path canonical = std::filesystem::weakly_canonical(mapped, ignored);
-    return canonical.empty() ? mapped.lexically_normal() : canonical;
-}
-
-bool inChain(const Kv_String& file) {
-    const std::filesystem::path wanted = comparablePath(file);
-    for (const EvaluationFrame& frame : chain())
-        if (!frame.file.isEmpty() && comparablePath(frame.file) == wanted) return true;
-    return false;
-}
 
 bool isAbsolute(const Kv_String& path) {
     return (!path.isEmpty() && kvIsPathSeparator(path[0])) || (path.length() > 1 && path[1] == ':');
@@ -75,24 +51,37 @@ bool fileExists(const Kv_String& path) {
 
 // A table named without a folder belongs with the sheet that names it; the installation
 // folder holds the tables the package ships.
-Kv_String resolveTablePath(const Kv_String& given) {
+Kv_String resolveTablePath(const Kv_String& given, const Kv_String& callerFile) {
     if (isAbsolute(given)) return given;
-    for (auto frame = chain().rbegin(); frame != chain().rend(); ++frame) {
-        if (frame->file.isEmpty()) continue;
-        Kv_String beside = folderOf(frame->file) + given;
+    if (!callerFile.isEmpty()) {
+        Kv_String beside = folderOf(callerFile) + given;
         if (fileExists(beside)) return beside;
-        break;
     }
     Kv_String installed = Kv_Settings::kvDir() + given;
     return fileExists(installed) ? installed : given;
 }
 
+// The file a calling sheet came from: a cached table's own file, else what the evaluation
+// knows of the sheet.
+Kv_String callerFileOf(HWND callerSheet) {
+    if (TableCache::Instance* table = TableCache::instance().find(callerSheet)) return table->file;
+    return evaluationFileOf(callerSheet);
+}
+
+// Which arguments name cells: the table cell of the two- and three-argument forms and the
+// target of the three-argument form.  The look-up form reads its key cells from the caller.
+uint32_t namedCellArguments(int argCount) {
+    if (argCount == 2) return 1u << 1;
+    if (argCount == 3) return 1u << 1 | 1u << 2;
+    return 0;
+}
+
+// String values travel in movable global memory blocks.
 std::string blockText(void* handle) {
-    const ::sheet::MemoryBlockFunctions& memory = ::sheet::memoryBlockFunctions();
-    const char* bytes = handle ? memory.lock(handle) : nullptr;
+    const char* bytes = handle ? static_cast<const char*>(GlobalLock(handle)) : nullptr;
     if (!bytes) return {};
-    std::string text(bytes);
-    memory.unlock(handle);
+    std::string text(bytes, strnlen(bytes, GlobalSize(handle)));
+    GlobalUnlock(handle);
     return text;
 }
 
@@ -122,27 +111,10 @@ std::string keyText(const FromTableValue& arg, HWND callerSheet) {
     }
 }
 
-// Texts equal in length and equal ignoring case (code page 1252 letters included).
-bool sameKey(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && Kv_String(a).equal(Kv_String(b), true);
-}
-
-int findLabelColumn(HWND table, const std::string& label) {
-    const int cols = SSGetMaxCols(table);
-    for (int col = 1; col <= cols; ++col)
-        if (sameKey(cellData(table, col, SS_HEADER), label)) return col;
-    return 0;
-}
-
-int findKeyRow(HWND table, int col, const std::string& key) {
-    const int rows = SSGetMaxRows(table);
-    for (int row = 1; row <= rows; ++row)
-        if (sameKey(cellData(table, col, row), key)) return row;
-    return 0;
-}
-
-// The table cell a call names; false when it names none.
-bool findTableCell(HWND table, HWND callerSheet, const FromTableValue* args, int argCount, int& col, int& row) {
+// The table cell a call names; false when it names none.  Look-up texts compare ignoring
+// case (code page 1252 letters too) and must be equal in length.
+bool findTableCell(TableCache::Instance& table, HWND callerSheet, const FromTableValue* args, int argCount, int& col,
+                   int& row) {
     if (argCount == 2 || argCount == 3) {
         if (args[1].type != kSSValueCell) return false;
         col = args[1].cell.col;
@@ -150,10 +122,11 @@ bool findTableCell(HWND table, HWND callerSheet, const FromTableValue* args, int
         return true;
     }
     if (argCount != 4) return false;
-    const int keyCol = findLabelColumn(table, keyText(args[1], callerSheet));
-    const int resultCol = findLabelColumn(table, keyText(args[2], callerSheet));
+    TableCache& cache = TableCache::instance();
+    const int keyCol = cache.labelColumn(table, keyText(args[1], callerSheet));
+    const int resultCol = cache.labelColumn(table, keyText(args[2], callerSheet));
     if (keyCol == 0 || resultCol == 0) return false;
-    row = findKeyRow(table, keyCol, keyText(args[3], callerSheet));
+    row = cache.keyRow(table, keyCol, keyText(args[3], callerSheet));
     col = resultCol;
     return row != 0;
 }
@@ -164,16 +137,15 @@ bool tableCellIsError(HWND table, int col, int row) {
 }
 
 void setStringResult(FromTableValue& result, const std::string& text) {
-    const ::sheet::MemoryBlockFunctions& memory = ::sheet::memoryBlockFunctions();
-    void* handle = memory.alloc(text.size() + 1);
-    char* bytes = handle ? memory.lock(handle) : nullptr;
+    HGLOBAL handle = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* bytes = handle ? static_cast<char*>(GlobalLock(handle)) : nullptr;
     if (!bytes) {
-        if (handle) memory.release(handle);
+        if (handle) GlobalFree(handle);
         acutPrintf("Reallocate failed\n");
         return;  // the result stays an error
     }
     std::memcpy(bytes, text.c_str(), text.size() + 1);
-    memory.unlock(handle);
+    GlobalUnlock(handle);
     result.type = kSSValueString;
     result.textHandle = handle;
     result.status = kSSValueOk;
@@ -227,71 +199,123 @@ void copyIntoCaller(HWND table, HWND callerSheet, int col, int row, const FromTa
     }
     bool read = false;
     const std::string data = cellData(table, col, row, &read);
-    if (read) SSSetData(callerSheet, target.cell.col, target.cell.row, data.c_str());
+    if (!read) return;
+    SSSetData(callerSheet, target.cell.col, target.cell.row, data.c_str());
+    // A cached table written into no longer matches its file.
+    if (TableCache::Instance* written = TableCache::instance().find(callerSheet)) written->stale = true;
+}
+
+std::string cellName(int col, int row) { return ::sheet::columnName(col) + std::to_string(row); }
+
+// Gives a borrowed table back however the evaluation ends.
+struct Borrowed {
+    TableCache::Instance* table;
+    ~Borrowed() { TableCache::instance().giveBack(table); }
+};
+
+}  // namespace
+
+bool registerFromTable(HWND sheetWindow) {
+    return SSAddCustomFunctionWithCaller(sheetWindow, "FROMTABLE", 2, 4, &fromTableCall,
+                                         static_cast<long>(::sheet::kSSCustomWantsCellRef),
+                                         &namedCellArguments) != FALSE;
+}
+
+bool fromTableCallback(FromTableValue* result, FromTableValue* args, int16_t argCount) {
+    return fromTableCall(nullptr, result, args, argCount);
+}
+
+namespace {
+
+// The files of a call: the calling sheet's, and the table's as resolved beside it.  False when
+// the call names no table (its result is then an error).
+bool callFiles(HWND callerSheet, const FromTableValue* args, int argCount, Kv_String& callerFile, Kv_String& file) {
+    for (int i = 0; i < argCount; ++i)
+        if (args[i].status != kSSValueOk) return false;
+    if (argCount < 1 || args[0].type != kSSValueString) return false;
+    callerFile = callerFileOf(callerSheet);
+    file = resolveTablePath(blockText(args[0].textHandle), callerFile);
+    return true;
+}
+
+// Evaluates a call in a table lent to it.
+void evaluateIn(TableCache::Instance& table, HWND callerSheet, const Kv_String& callerFile, int callerCol,
+                int callerRow, FromTableValue* result, const FromTableValue* args, int argCount) {
+    int col = 0, row = 0;
+    if (!findTableCell(table, callerSheet, args, argCount, col, row)) return;
+    const ChainCell callerCell{callerFile.isEmpty() ? std::string() : TableCache::keyOf(callerFile), callerCol, callerRow};
+    const ChainCell needed{table.key, col, row};
+    if (needed == callerCell || ChainLink::inChain(needed)) {
+        acutPrintf("*Error* FROMTABLE: cell %s of %s needs its own value.\n", cellName(col, row).c_str(),
+                   table.file.c_str());
+        return;
+    }
+    {
+        // The table's own FROMTABLE calls are evaluated with the table as their caller.
+        ChainLink link(callerCell, needed);
+        EvaluationScope scope(table.window, table.file);
+        _SSReCalcCell(table.window, col, row);
+    }
+    // What the caller computes now depends on this table and on what it read in turn.
+    if (TableCache::Instance* callerTable = TableCache::instance().find(callerSheet))
+        TableCache::recordInput(*callerTable, table);
+    if (argCount == 3) {
+        copyIntoCaller(table.window, callerSheet, col, row, args[2]);
+        return;
+    }
+    takeTableCell(table.window, col, row, *result);
+    traceResult(*result);
+}
+
+void setError(FromTableValue& result) {
+    result.status = kSSValueError;
+    result.type = kSSValueLong;
+    result.longValue = 0;
+}
+
+bool tooDeep() {
+    if (ChainLink::depth() < kMaxTableNesting) return false;
+    acutPrintf("*Error* FROMTABLE: tables nest deeper than %d.\n", kMaxTableNesting);
+    return true;
 }
 
 }  // namespace
 
-HWND currentEvaluationSheet() { return currentSheet; }
-
-EvaluationScope::EvaluationScope(HWND sheetWindow, const Kv_String& file) : previous_(currentSheet) {
-    chain().push_back({sheetWindow, file});
-    currentSheet = sheetWindow;
-}
-
-EvaluationScope::~EvaluationScope() {
-    chain().pop_back();
-    currentSheet = previous_;
-}
-
-bool registerFromTable(HWND sheetWindow) {
-    return _SSAddCustomFunctionExt(sheetWindow, "FROMTABLE", 2, 4, &fromTableCallback,
-                                   static_cast<long>(::sheet::kSSCustomWantsCellRef)) != FALSE;
-}
-
-bool fromTableCallback(FromTableValue* result, FromTableValue* args, int16_t argCount) {
+bool fromTableCall(const ::sheet::SSCaller* caller, FromTableValue* result, FromTableValue* args, int16_t argCount) {
+    const bool told = caller && caller->sheet;
+    const HWND callerSheet = told ? static_cast<HWND>(caller->sheet) : currentEvaluationSheet();
+    const int callerCol = told ? caller->col : 0, callerRow = told ? caller->row : 0;
+    // A table that is kept answers at once; a table that has to be loaded gets its formulas
+    // window, as tables always did.  The window costs more than the look-up itself.
+    Kv_String callerFile, file;
+    if (callerSheet && result && args && ChainLink::depth() < kMaxTableNesting &&
+        callFiles(callerSheet, args, argCount, callerFile, file)) {
+        if (TableCache::Instance* kept = TableCache::instance().borrowKept(file)) {
+            Borrowed borrowed{kept};
+            setError(*result);
+            evaluateIn(*kept, callerSheet, callerFile, callerCol, callerRow, result, args, argCount);
+            return true;
+        }
+    }
     FormulasDlg window;
     window.mode = FormulasDlg::kEvaluateFromTable;
     window.result = result;
     window.args = args;
     window.argCount = argCount;
-    window.callerSheet = currentEvaluationSheet();
+    window.callerSheet = callerSheet;
+    window.callerCol = callerCol;
+    window.callerRow = callerRow;
     window.DoModal();
     return true;
 }
 
-void evaluateFromTable(HWND table, HWND callerSheet, FromTableValue* result, const FromTableValue* args,
-                       int argCount) {
+void evaluateFromTable(HWND callerSheet, int callerCol, int callerRow, FromTableValue* result,
+                       const FromTableValue* args, int argCount) {
     if (!callerSheet || !result || !args) return;
-    result->status = kSSValueError;
-    result->type = kSSValueLong;
-    result->longValue = 0;
-    if (argCount < 1) return;
-    for (int i = 0; i < argCount; ++i)
-        if (args[i].status != kSSValueOk) return;
-    if (args[0].type != kSSValueString) return;
-
-    const Kv_String file = resolveTablePath(blockText(args[0].textHandle));
-    if (inChain(file)) {
-        acutPrintf("*Error* FROMTABLE: %s refers back to a table being evaluated.\n", file.c_str());
-        return;
-    }
-    if (static_cast<int>(chain().size()) >= kMaxTableNesting) {
-        acutPrintf("*Error* FROMTABLE: tables nest deeper than %d.\n", kMaxTableNesting);
-        return;
-    }
-    if (!SSLoadFromFile(table, file.c_str())) return;
-    registerFromTable(table);
-
-    // The table's own FROMTABLE calls are evaluated with the table as their caller.
-    EvaluationScope scope(table, file);
-    int col = 0, row = 0;
-    if (!findTableCell(table, callerSheet, args, argCount, col, row)) return;
-    _SSReCalcCell(table, col, row);
-    if (argCount == 3) {
-        copyIntoCaller(table, callerSheet, col, row, args[2]);
-        return;
-    }
-    takeTableCell(table, col, row, *result);
-    traceResult(*result);
+    setError(*result);
+    Kv_String callerFile, file;
+    if (!callFiles(callerSheet, args, argCount, callerFile, file) || tooDeep()) return;
+    Borrowed borrowed{TableCache::instance().borrow(file)};
+    if (!borrowed.table) return;
+    evaluateIn(*borrowed.table, callerSheet, callerFile, callerCol, callerRow, result, args, argCount);
 }

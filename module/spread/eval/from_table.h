@@ -10,12 +10,13 @@
 //                                             (labels are the column-header texts; texts
 //                                             compare ignoring case)
 //
-// The engine gives a custom function no hint of the sheet that called it, so the formulas
-// window names the sheet it evaluates (the current evaluation sheet) while it recalculates,
-// and each table being evaluated joins a chain.  A call made while no formulas window
-// evaluates anything fails.  A table that is already in the chain is not opened again: a
-// chain of tables that refers back to itself ends with an error value instead of opening
-// windows until the stack is gone.
+// In the two- and three-argument forms the cell arguments name cells of the table and of the
+// caller's target, not cells the formula reads: they are no dependencies of the calling cell.
+// The engine tells the function which sheet and cell call it.  Tables come from the table
+// cache (table_cache.h): a call whose table has to be loaded runs a formulas window that
+// evaluates it (closed at once, never shown); a call answered by a kept table needs no window.
+// Each call joins the chain of table cells being computed (evaluation_chain.h): a call that
+// needs its own value ends with an error value.
 //
 // A table path that is not absolute is looked for beside the file of the calling sheet, then
 // in the installation folder.
@@ -23,6 +24,7 @@
 
 #include "core/kv_string.h"
 #include "sheet/formula/custom_function.h"
+#include "spread/eval/evaluation_chain.h"
 #include "win/types.h"
 
 using FromTableValue = ::sheet::SSValue;
@@ -31,32 +33,18 @@ using FromTableValue = ::sheet::SSValue;
 // cell records.  A load replaces a sheet's functions, so whoever loads a file registers again.
 bool registerFromTable(HWND sheetWindow);
 
-// The engine's callback: runs a hidden formulas window that evaluates the call.  Always true;
-// the outcome is in the result's status.
+// The engine's callback in the shape that knows no caller: the caller is the current
+// evaluation sheet.  Always true; the outcome is in the result's status.
 bool fromTableCallback(FromTableValue* result, FromTableValue* args, int16_t argCount);
 
-// Evaluates one call in `table`, a sheet window the caller owns (the formulas window's).
-// Loads the table file into it, finds the cell, recalculates it and fills `result`.  Every
+// The callback the engine calls with the calling sheet window and cell.
+bool fromTableCall(const ::sheet::SSCaller* caller, FromTableValue* result, FromTableValue* args, int16_t argCount);
+
+// Evaluates one call made by the formula in `callerCell` (col, row; 0 when unknown) of
+// `callerSheet`: takes the table, finds the cell, recalculates it and fills `result`.  Every
 // failure leaves the result with status 2 (error).
-void evaluateFromTable(HWND table, HWND callerSheet, FromTableValue* result, const FromTableValue* args,
-                       int argCount);
-
-// The sheet whose formulas a formulas window is evaluating; null when none.
-HWND currentEvaluationSheet();
-
-// Makes a sheet the current evaluation sheet while it lives and adds its file (empty when
-// it has none) to the chain of sheets being evaluated; the previous state comes back when it
-// ends.  Scopes nest like the windows that open them.
-class EvaluationScope {
-public:
-    EvaluationScope(HWND sheetWindow, const Kv_String& file);
-    ~EvaluationScope();
-    EvaluationScope(const EvaluationScope&) = delete;
-    EvaluationScope& operator=(const EvaluationScope&) = delete;
-
-private:
-    HWND previous_;
-};
+void evaluateFromTable(HWND callerSheet, int callerCol, int callerRow, FromTableValue* result,
+                       const FromTableValue* args, int argCount);
 
 // How deep tables may call tables that call tables; a deeper call is an error value.
 inline constexpr int kMaxTableNesting = 32;

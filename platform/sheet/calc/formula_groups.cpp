@@ -1,5 +1,6 @@
 #include "calc/formula_groups.h"
 
+#include <algorithm>
 #include <bit>
 #include <functional>
 
@@ -132,9 +133,61 @@ std::shared_ptr<const Formula> FormulaGroups::formulaAt(uint32_t handle, CellRef
       shifted(*g.formula, cell.col - g.origin.col, cell.row - g.origin.row));
 }
 
-void FormulaGroups::references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out) const {
+namespace {
+
+// The Cell nodes that are whole arguments of calls to functions that name cells instead of
+// reading them.  Postfix order: each operand is remembered by the index where its nodes
+// begin, so a call finds where each of its arguments starts.
+std::vector<bool> namedCellNodes(const Formula& f, const FunctionRegistry& functions) {
+  const auto& nodes = f.nodes();
+  std::vector<bool> named;
+  std::vector<uint32_t> starts;
+  for (uint32_t i = 0; i < nodes.size(); ++i) {
+    const Node& n = nodes[i];
+    switch (n.kind) {
+      case NodeKind::RangeEnd:
+      case NodeKind::Paren: break;
+      case NodeKind::Unary: break;   // one operand in, one out: it starts where its operand does
+      case NodeKind::Binary:
+        if (starts.size() >= 2) starts.pop_back();
+        break;
+      case NodeKind::Call: {
+        const size_t count = std::min<size_t>(n.count, starts.size());
+        const size_t first = starts.size() - count;
+        const FunctionDef* def = functions.find(f.texts()[n.index]);
+        const uint32_t mask = def && def->namedCells ? def->namedCells(static_cast<int>(count)) : 0;
+        for (size_t a = 0; a < count && a < 32; ++a) {
+          if (!(mask & (1u << a))) continue;
+          const uint32_t begin = starts[first + a];
+          const uint32_t end = first + a + 1 < starts.size() ? starts[first + a + 1] : i;
+          uint32_t cells = 0, others = 0;
+          for (uint32_t k = begin; k < end; ++k) {
+            if (nodes[k].kind == NodeKind::Cell) ++cells;
+            else if (nodes[k].kind != NodeKind::Paren) ++others;
+          }
+          if (cells == 1 && others == 0) {
+            if (named.empty()) named.resize(nodes.size());
+            for (uint32_t k = begin; k < end; ++k) named[k] = true;
+          }
+        }
+        const uint32_t start = count ? starts[first] : i;
+        starts.resize(first);
+        starts.push_back(start);
+        break;
+      }
+      default: starts.push_back(i); break;
+    }
+  }
+  return named;
+}
+
+}  // namespace
+
+void FormulaGroups::references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out,
+                               const FunctionRegistry* functions) const {
   const Group& g = groups_[handle - 1];
   const auto& nodes = g.formula->nodes();
+  const std::vector<bool> named = functions ? namedCellNodes(*g.formula, *functions) : std::vector<bool>{};
   int32_t dCol = cell.col - g.origin.col, dRow = cell.row - g.origin.row;
   auto at = [&](size_t i) {
     Relative rel = relativeParts(nodes, i);
@@ -145,6 +198,7 @@ void FormulaGroups::references(uint32_t handle, CellRef cell, std::vector<RangeR
   };
   for (size_t i = 0; i < nodes.size(); ++i) {
     if (nodes[i].kind == NodeKind::Cell) {
+      if (!named.empty() && named[i]) continue;
       CellRef c = at(i);
       out.push_back({c, c});
     } else if (nodes[i].kind == NodeKind::Range && i + 1 < nodes.size()) {

@@ -12,6 +12,7 @@
 
 #include "sheet/formula/ast.h"
 #include "sheet/formula/formula.h"
+#include "sheet/formula/function_registry.h"
 
 namespace sheet {
 
@@ -31,8 +32,11 @@ class FormulaGroups {
     Formula moved = shifted(*g.formula, cell.col - g.origin.col, cell.row - g.origin.row);
     return f(static_cast<const Formula&>(moved));
   }
-  // The references the formula reads in `cell` (as collectReferences would list them).
-  void references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out) const;
+  // The references the formula reads in `cell` (as collectReferences would list them).  With
+  // `functions`, cells named by arguments of functions that name cells rather than read them
+  // (FunctionDef::namedCells) are left out.
+  void references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out,
+                  const FunctionRegistry* functions = nullptr) const;
   void clear();
   size_t groupCount() const { return groups_.size() - free_.size(); }
 

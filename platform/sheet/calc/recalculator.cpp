@@ -36,7 +36,7 @@ uint32_t Recalculator::push(CellRef cell) {
   if (Cell* c = d_.cells.find(cell)) c->mark = id + 1;
   Frame f{id, static_cast<uint32_t>(refs_.size()), 0, 0, -1, 0};
   if (const Cell* c = d_.cells.find(cell); c && c->formula)
-    d_.formulas.references(c->formula, cell, refs_);
+    d_.formulaReferences(c->formula, cell, refs_);
   f.refEnd = static_cast<uint32_t>(refs_.size());
   f.refPos = f.refBegin;
   frames_.push_back(f);

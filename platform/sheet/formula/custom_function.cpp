@@ -125,15 +125,17 @@ void setMemoryBlockFunctions(const MemoryBlockFunctions& functions) {
 
 const MemoryBlockFunctions& memoryBlockFunctions() { return blockFunctions(); }
 
-FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
-                               SSCustomFunctionProc proc, uint32_t flags) {
+namespace {
+
+// Both callback shapes run through this: records in, the call, records out.
+template <typename Call>
+FunctionDef customDef(std::string_view name, int minArgs, int maxArgs, uint32_t flags, Call call) {
   FunctionDef def;
-  if (!proc) return def;
   def.name = std::string(name);
   def.minArgs = minArgs;
   def.maxArgs = maxArgs;
   def.custom = true;
-  def.impl = [proc, flags](std::span<const Operand> args, EvalContext& ctx) -> Value {
+  def.impl = [call, flags](std::span<const Operand> args, EvalContext& ctx) -> Value {
     std::vector<SSValue> records;
     std::vector<void*> blocks;  // freed after the call even if the callback rewrites records
     records.reserve(args.size());
@@ -143,11 +145,37 @@ FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
     }
     SSValue result;
     result.status = kSSValueEmpty;
-    bool ran = proc(&result, records.empty() ? nullptr : records.data(),
+    bool ran = call(ctx, &result, records.empty() ? nullptr : records.data(),
                     static_cast<int16_t>(records.size()));
     for (void* block : blocks) blockFunctions().release(block);
     return resultValue(result, ran, ctx);
   };
+  return def;
+}
+
+}  // namespace
+
+FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
+                               SSCustomFunctionProc proc, uint32_t flags) {
+  if (!proc) return FunctionDef{};
+  return customDef(name, minArgs, maxArgs, flags,
+                   [proc](EvalContext&, SSValue* result, SSValue* args, int16_t count) {
+                     return proc(result, args, count);
+                   });
+}
+
+FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
+                               SSCustomFunctionCallerProc proc, uint32_t flags, void* sheet,
+                               uint32_t (*namedCells)(int argCount)) {
+  if (!proc) return FunctionDef{};
+  FunctionDef def = customDef(
+      name, minArgs, maxArgs, flags,
+      [proc, sheet](EvalContext& ctx, SSValue* result, SSValue* args, int16_t count) {
+        const CellRef cell = ctx.caller();
+        const SSCaller caller{sheet, cell.col, cell.row};
+        return proc(&caller, result, args, count);
+      });
+  def.namedCells = namedCells;
   return def;
 }
 

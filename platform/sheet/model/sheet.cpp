@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "calc/recalculator.h"
+#include "formula/text_case.h"
 #include "model/cell_content.h"
 #include "model/number_text.h"
 #include "model/sheet_data.h"
@@ -256,27 +257,65 @@ void Sheet::recalcCell(CellRef cell) {
 size_t Sheet::dirtyCount() const { return d_->dirtyCount; }
 const FunctionRegistry& Sheet::functions() const { return d_->functions; }
 
-bool Sheet::addFunction(FunctionDef def) {
-  std::string name = def.name;
-  if (!d_->functions.add(std::move(def))) return false;
-  const FunctionDef* added = d_->functions.find(name);
-  if (!added) return true;
-  // Formulas that call the name were computed without it (#NAME?); they are out of date now,
-  // and computed with the next recalculation.
-  SheetData& d = *d_;
+namespace {
+
+// The formula cells that call `name` (upper case, as formulas store function names).
+std::vector<CellRef> cellsCalling(SheetData& d, const std::string& name) {
+  std::vector<CellRef> callers;
   d.cells.forEach([&](CellRef ref, Cell& cell) {
     if (!cell.formula) return;
     bool calls = d.formulas.withFormula(cell.formula, ref, [&](const Formula& f) {
       for (const Node& n : f.nodes())
-        if (n.kind == NodeKind::Call && f.texts()[n.index] == added->name) return true;
+        if (n.kind == NodeKind::Call && f.texts()[n.index] == name) return true;
       return false;
     });
-    if (calls && d.markDirty(ref)) d.markReaders(ref);
+    if (calls) callers.push_back(ref);
   });
+  return callers;
+}
+
+}  // namespace
+
+bool Sheet::addFunction(FunctionDef def) {
+  SheetData& d = *d_;
+  const std::string name = upperCase1252(def.name);
+  const FunctionDef* before = d.functions.find(name);
+  // Which arguments are dependencies may change with the function: its callers' dependencies
+  // are then recorded again under the new rule.
+  const bool relink = def.namedCells || (before && before->namedCells);
+  const bool naming = def.namedCells != nullptr;
+  std::vector<CellRef> callers = cellsCalling(d, name);
+  if (relink)
+    for (CellRef ref : callers) d.unlinkFormula(ref, d.cells.find(ref)->formula);
+  const bool added = d.functions.add(std::move(def));
+  if (relink) {
+    d.namedCellFunctions = d.namedCellFunctions || (added && naming);
+    for (CellRef ref : callers) d.linkFormula(ref, d.cells.find(ref)->formula);
+  }
+  if (!added) return false;
+  // Formulas that call the name were computed without it (#NAME?); they are out of date now,
+  // and computed with the next recalculation.
+  for (CellRef ref : callers)
+    if (d.markDirty(ref)) d.markReaders(ref);
   return true;
 }
 
-void Sheet::removeCustomFunctions() { d_->functions.removeCustom(); }
+void Sheet::removeCustomFunctions() {
+  SheetData& d = *d_;
+  if (!d.namedCellFunctions) {
+    d.functions.removeCustom();
+    return;
+  }
+  // Cells named by the removed functions' arguments become dependencies again.
+  std::vector<std::pair<CellRef, uint32_t>> formulas;
+  d.cells.forEach([&](CellRef ref, Cell& cell) {
+    if (cell.formula) formulas.emplace_back(ref, cell.formula);
+  });
+  for (const auto& [ref, handle] : formulas) d.unlinkFormula(ref, handle);
+  d.functions.removeCustom();
+  d.namedCellFunctions = false;
+  for (const auto& [ref, handle] : formulas) d.linkFormula(ref, handle);
+}
 
 // --- state of a person's work --------------------------------------------------------------
 

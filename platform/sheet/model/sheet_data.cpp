@@ -41,13 +41,13 @@ void SheetData::markReaders(CellRef changed) {
 
 void SheetData::linkFormula(CellRef c, uint32_t handle) {
   refScratch.clear();
-  formulas.references(handle, c, refScratch);
+  formulaReferences(handle, c, refScratch);
   for (const RangeRef& r : refScratch) graph.add(cells, c, r, maxCols, maxRows);
 }
 
 void SheetData::unlinkFormula(CellRef c, uint32_t handle) {
   refScratch.clear();
-  formulas.references(handle, c, refScratch);
+  formulaReferences(handle, c, refScratch);
   graph.remove(cells, c, refScratch, maxCols, maxRows);
 }
 

@@ -45,6 +45,9 @@ struct SheetData {
   std::bitset<kOptionCount> options;
   SheetSettings settings;
   FunctionRegistry functions;
+  // Set once a function that names cells (FunctionDef::namedCells) is registered: from then
+  // on a formula's dependencies are found with the registry's help.
+  bool namedCellFunctions = false;
   CellRef active{1, 1};
   std::optional<RangeRef> selection;
   bool recalculating = false;
@@ -66,6 +69,10 @@ struct SheetData {
   }
   // Marks every formula that reads `changed`, directly or through others.
   void markReaders(CellRef changed);
+  // The references the formula in `c` reads: its dependencies.
+  void formulaReferences(uint32_t handle, CellRef c, std::vector<RangeRef>& out) const {
+    formulas.references(handle, c, out, namedCellFunctions ? &functions : nullptr);
+  }
   // Records the references of the formula in `c` in the graph (or forgets them).
   void linkFormula(CellRef c, uint32_t handle);
   void unlinkFormula(CellRef c, uint32_t handle);

@@ -300,15 +300,6 @@ BOOL SSGetSel(HWND hWnd, int* start, int* end) {
   return TRUE;
 }
 
-BOOL _SSAddCustomFunctionExt(HWND hWnd, LPCSTR name, short minArgs, short maxArgs,
-                             sheet::SSCustomFunctionProc proc, long flags) {
-  Sheet* s = sheetOf(hWnd);
-  if (!s || !name || !proc) return FALSE;
-  sheet::FunctionDef def =
-      sheet::makeCustomFunction(name, minArgs, maxArgs, proc, static_cast<uint32_t>(flags));
-  return !def.name.empty() && s->addFunction(std::move(def));
-}
-
 BOOL _SSReCalcCell(HWND hWnd, SS_COORD col, SS_COORD row) {
   Sheet* s = sheetOf(hWnd);
   CellRef c{modelCoord(col), modelCoord(row)};

@@ -6,6 +6,7 @@
 #include "eval_test_support.h"
 #include "spread/eval/eval_ids.h"
 #include "spread/eval/sheet_evaluation.h"
+#include "win/constants.h"
 
 namespace {
 
@@ -189,6 +190,33 @@ TEST_F(FormulasWindowTest, RecalculateComputesFromTableWithTheWindowsSheetAsCall
     Kv_String ignored;
     evaluateSheetCell(file("uses.kvs"), 1, 1, ignored);
     EXPECT_EQ(currentEvaluationSheet(), nullptr);
+}
+
+TEST_F(FormulasWindowTest, AFromTableFormulaTypedWithAutoCalculateComputes) {
+    writeSectionTable();
+    {
+        // Fixed sizes, so that the cell a person clicks is known: headers 40 x 20, cells 60 x 20.
+        SheetWindow written(3, 5);
+        SSSetColWidthInPixels(written.h(), SS_HEADER, 40);
+        SSSetRowHeightInPixels(written.h(), SS_HEADER, 20);
+        for (int col = 1; col <= 3; ++col) SSSetColWidthInPixels(written.h(), col, 60);
+        for (int row = 1; row <= 5; ++row) SSSetRowHeightInPixels(written.h(), row, 20);
+        ASSERT_TRUE(written.save(file("typed.kvs")));
+    }
+    const POINT cellB4{40 + 60 + 30, 20 + 3 * 20 + 10};
+    script.click(IDD_FORMULAS, IDC_FORMULAS_AUTOCALC)
+        .clickAt(IDD_FORMULAS, IDC_FORMULAS_SHEET, cellB4)
+        .type(IDD_FORMULAS, "=FROMTABLE(\"sections.kvs\",B3)")
+        .key(IDD_FORMULAS, VK_RETURN)
+        .inspect([] { EXPECT_EQ(windowCell(2, 4), "61.3"); })
+        .clickAt(IDD_FORMULAS, IDC_FORMULAS_SHEET, cellB4)
+        .type(IDD_FORMULAS, "=FROMTABLE(\"sections.kvs\",\"Name\",\"Pieces\",\"HEA 200\")*2")
+        .key(IDD_FORMULAS, VK_RETURN)
+        .inspect([] { EXPECT_EQ(windowCell(2, 4), "14"); })
+        .click(IDD_FORMULAS, IDOK);
+    Kv_String ignored;
+    evaluateSheetCell(file("typed.kvs"), 1, 1, ignored);
+    EXPECT_EQ(printed().find("*Error*"), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // FROMTABLE called from a sheet's formulas, through the real engine and the formulas window.
+#include <chrono>
+
 #include "eval_test_support.h"
+#include "spread/eval/table_cache.h"
 
 namespace {
 
@@ -20,8 +23,6 @@ protected:
         EvalTest::TearDown();
     }
     // Enters a formula into F10 of the caller while the caller is the sheet being evaluated.
-    // (A cell reference argument is also a reference for the engine: a formula naming its own
-    // cell would be a cycle.)
     ::sheet::Value evaluate(const std::string& formula) {
         EvaluationScope scope(caller->h(), "");
         caller->set(6, 10, formula);
@@ -70,6 +71,10 @@ TEST_F(FromTableTest, KeysComeFromCellsAndNumbersOfTheCaller) {
     ::sheet::Value v = evaluate(fromTable(table, "\"Name\",\"Weight\",B2"));
     ASSERT_TRUE(v.isNumber());
     EXPECT_DOUBLE_EQ(v.asNumber(), 42.3);
+    // The key cell is read, so it stays a dependency: a new key looks up again.
+    caller->set(2, 2, "IPE 200");
+    ASSERT_TRUE(caller->value(6, 10).isNumber());
+    EXPECT_DOUBLE_EQ(caller->value(6, 10).asNumber(), 22.4);
     // A whole number is looked up by its decimal text.
     ::sheet::Value byPieces = evaluate(fromTable(table, "\"Pieces\",\"Name\",7"));
     ASSERT_TRUE(byPieces.isText());
@@ -102,10 +107,68 @@ TEST_F(FromTableTest, AnArgumentThatIsNotValidMakesAnError) {
     EXPECT_TRUE(evaluate("=FROMTABLE(12,B3)").isError());
 }
 
-TEST_F(FromTableTest, AMissingTableOrNoEvaluatingSheetIsAnError) {
+TEST_F(FromTableTest, AMissingTableIsAnError) {
     EXPECT_TRUE(evaluate(fromTable(file("absent.kvs"), "B3")).isError());
-    caller->set(1, 2, fromTable(table, "B3"));  // nobody evaluates the caller: no caller sheet
-    EXPECT_TRUE(caller->value(1, 2).isError());
+}
+
+TEST_F(FromTableTest, TheEngineNamesTheCallerWhenNoWindowEvaluates) {
+    caller->set(1, 2, fromTable(table, "B3"));  // computed as entered, outside any evaluation
+    ::sheet::Value v = caller->value(1, 2);
+    ASSERT_TRUE(v.isNumber()) << caller->data(1, 2);
+    EXPECT_DOUBLE_EQ(v.asNumber(), 61.3);
+    EXPECT_EQ(currentEvaluationSheet(), nullptr);
+}
+
+TEST_F(FromTableTest, ACellMayReadItsOwnAddressFromATable) {
+    // B2 of the table, not of the caller: no cycle.
+    caller->set(2, 2, fromTable(table, "B2"));
+    ::sheet::Value v = caller->value(2, 2);
+    ASSERT_TRUE(v.isNumber()) << caller->data(2, 2);
+    EXPECT_DOUBLE_EQ(v.asNumber(), 42.3);
+    // The three-argument form may name its own cell as the table cell too.
+    caller->set(4, 1, fromTable(table, "D1,E1"));
+    EXPECT_TRUE(caller->value(4, 1).isError());
+    EXPECT_EQ(caller->data(5, 1), "light");
+}
+
+TEST_F(FromTableTest, AChainMayComeBackToATableForAnotherCell) {
+    // t!A1 -> u!B1 -> t!C1, where C1 is a constant.
+    SheetWindow t(3, 2), u(2, 2);
+    registerFromTable(t.h());
+    registerFromTable(u.h());
+    t.set(1, 1, "=FROMTABLE(\"u.kvs\",B1)");
+    t.set(3, 1, "from t");
+    u.set(2, 1, "=FROMTABLE(\"t.kvs\",C1)");
+    ASSERT_TRUE(t.save(file("t.kvs")));
+    ASSERT_TRUE(u.save(file("u.kvs")));
+
+    ::sheet::Value v = evaluate(fromTable(file("t.kvs"), "A1"));
+    ASSERT_TRUE(v.isText()) << caller->data(6, 10) << printed();
+    EXPECT_EQ(v.asText(), "from t");
+    EXPECT_EQ(printed().find("*Error*"), std::string::npos);
+}
+
+TEST_F(FromTableTest, ACellThatNeedsItselfThroughTablesIsAnErrorValue) {
+    // t!A1 -> u!B2 -> t!A1.
+    SheetWindow t(2, 2), u(2, 2);
+    registerFromTable(t.h());
+    registerFromTable(u.h());
+    t.set(1, 1, "=FROMTABLE(\"u.kvs\",B2)");
+    u.set(2, 2, "=FROMTABLE(\"t.kvs\",A1)");
+    ASSERT_TRUE(t.save(file("t.kvs")));
+    ASSERT_TRUE(u.save(file("u.kvs")));
+
+    EXPECT_TRUE(evaluate(fromTable(file("t.kvs"), "A1")).isError());
+    const std::string text = printed();
+    EXPECT_NE(text.find("*Error* FROMTABLE: cell A1 of " + file("t.kvs") + " needs its own value.\n"),
+              std::string::npos)
+        << text;
+    // A table cell that names itself is the shortest such chain.
+    t.set(1, 1, "=FROMTABLE(\"t.kvs\",A1)");
+    ASSERT_TRUE(t.save(file("t.kvs")));
+    EXPECT_TRUE(evaluate(fromTable(file("t.kvs"), "A1")).isError());
+    EXPECT_NE(printed().find("needs its own value"), std::string::npos);
+    EXPECT_EQ(currentEvaluationSheet(), nullptr);
 }
 
 TEST_F(FromTableTest, ThreeArgumentsWriteIntoTheCallersCellAndAreAnErrorThemselves) {
@@ -140,26 +203,6 @@ TEST_F(FromTableTest, TablesThatUseFromTableThemselvesAreFollowed) {
     EXPECT_EQ(currentEvaluationSheet(), nullptr);
 }
 
-TEST_F(FromTableTest, ATableChainThatComesBackEndsWithAnError) {
-    // a.kvs asks b.kvs, which asks a.kvs again.
-    SheetWindow a(2, 2), b(2, 2);
-    registerFromTable(a.h());
-    registerFromTable(b.h());
-    a.set(1, 1, "=FROMTABLE(\"b.kvs\",B2)");
-    b.set(2, 2, "=FROMTABLE(\"a.kvs\",A1)");
-    ASSERT_TRUE(a.save(file("a.kvs")));
-    ASSERT_TRUE(b.save(file("b.kvs")));
-
-    EXPECT_TRUE(evaluate(fromTable(file("a.kvs"), "A1")).isError());
-    const std::string text = printed();
-    EXPECT_NE(text.find("refers back to a table being evaluated"), std::string::npos) << text;
-    // A table that names itself is the shortest such chain.
-    a.set(1, 1, "=FROMTABLE(\"a.kvs\",B2)");
-    ASSERT_TRUE(a.save(file("a.kvs")));
-    EXPECT_TRUE(evaluate(fromTable(file("a.kvs"), "A1")).isError());
-    EXPECT_EQ(currentEvaluationSheet(), nullptr);
-}
-
 TEST_F(FromTableTest, LongChainsOfDistinctTablesEndAtTheNestingLimit) {
     // t<i>.kvs reads cell A<i+2> of t<i+1>.kvs from its cell A<i+1>; the last one holds a value.
     auto writeChain = [&](int length) {
@@ -184,10 +227,63 @@ TEST_F(FromTableTest, LongChainsOfDistinctTablesEndAtTheNestingLimit) {
     EXPECT_EQ(currentEvaluationSheet(), nullptr);
 }
 
-TEST_F(FromTableTest, EveryCallOpensAWindowThatClosesByItself) {
+TEST_F(FromTableTest, ACallThatLoadsItsTableOpensAWindowThatClosesByItself) {
     evaluate(fromTable(table, "B2"));
     EXPECT_EQ(win::findOpenDialog(133), nullptr);
     EXPECT_NE(printed().find("Loading spreadsheet:\n"), std::string::npos);
+    // The kept table answers the next call without loading.
+    EXPECT_DOUBLE_EQ(evaluate(fromTable(table, "B3")).asNumber(), 61.3);
+    EXPECT_EQ(printed().find("Loading spreadsheet:"), std::string::npos);
+}
+
+TEST_F(FromTableTest, TablesAreKeptWhileTheirFileIsUnchangedAndReadAgainWhenItChanges) {
+    auto writeWeight = [&](const std::string& weight) {
+        SheetWindow weights(2, 2);
+        weights.set(1, 1, "HEA 200");
+        weights.set(2, 1, weight);
+        ASSERT_TRUE(weights.save(file("weights.kvs")));
+    };
+    writeWeight("42.3");
+    const std::string weights = file("weights.kvs");
+    EXPECT_EQ(evaluate(fromTable(weights, "B1")).asText(), "42.3");
+    EXPECT_EQ(TableCache::instance().instanceCount(), 1u);
+
+    // Same path, size and time: the kept table answers (it is not read again).
+    const auto written = std::filesystem::last_write_time(weights);
+    writeWeight("99.9");
+    std::filesystem::last_write_time(weights, written);
+    EXPECT_EQ(evaluate(fromTable(weights, "B1")).asText(), "42.3");
+
+    // A new time (or size) is a changed file: read again.
+    std::filesystem::last_write_time(weights, written + std::chrono::seconds(2));
+    EXPECT_EQ(evaluate(fromTable(weights, "B1")).asText(), "99.9");
+    EXPECT_EQ(TableCache::instance().instanceCount(), 1u);
+}
+
+TEST_F(FromTableTest, ATableIsComputedAgainWhenATableItReadsChanges) {
+    // t!A2 = A1 * 2, and t!A1 reads u!B1.
+    SheetWindow t(1, 2), u(2, 2);
+    registerFromTable(t.h());
+    t.set(1, 1, "=FROMTABLE(\"u.kvs\",B1)");
+    t.set(1, 2, "=A1*2");
+    u.set(2, 1, "5");
+    ASSERT_TRUE(t.save(file("t.kvs")));
+    ASSERT_TRUE(u.save(file("u.kvs")));
+    EXPECT_EQ(evaluate(fromTable(file("t.kvs"), "A1")).asText(), "5");
+    EXPECT_EQ(evaluate(fromTable(file("t.kvs"), "A2")).asText(), "10");
+
+    u.set(2, 1, "70");
+    ASSERT_TRUE(u.save(file("u.kvs")));
+    EXPECT_EQ(evaluate(fromTable(file("t.kvs"), "A2")).asText(), "140");
+}
+
+TEST_F(FromTableTest, LookUpsIntoAKeptTableFindEveryRow) {
+    for (const char* name : {"IPE 200", "hea 200", "HEB 200", "IPE 200"}) {
+        ::sheet::Value v = evaluate(fromTable(table, std::string("\"Name\",\"Pieces\",\"") + name + "\""));
+        ASSERT_TRUE(v.isNumber()) << name;
+    }
+    EXPECT_EQ(evaluate(fromTable(table, "\"Name\",\"Pieces\",\"HEB 200\"")).asNumber(), 3);
+    EXPECT_EQ(evaluate(fromTable(table, "\"name\",\"PIECES\",\"IPE 200\"")).asNumber(), 12);
 }
 
 }  // namespace

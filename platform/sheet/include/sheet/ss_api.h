@@ -168,6 +168,12 @@ BOOL SSGetSel(HWND hWnd, int* start, int* end);
 // Calculation and files
 BOOL _SSAddCustomFunctionExt(HWND hWnd, LPCSTR name, short minArgs, short maxArgs,
                              sheet::SSCustomFunctionProc proc, long flags);
+// The same for a function told which sheet window and cell call it (SSCaller::sheet is the
+// window).  namedCells (may be null) gives, by argument count, the arguments that name cells
+// rather than read them: they are no dependencies of the calling cell.
+BOOL SSAddCustomFunctionWithCaller(HWND hWnd, LPCSTR name, short minArgs, short maxArgs,
+                                   sheet::SSCustomFunctionCallerProc proc, long flags,
+                                   uint32_t (*namedCells)(int argCount));
 BOOL _SSReCalcCell(HWND hWnd, SS_COORD col, SS_COORD row);
 BOOL SSReCalc(HWND hWnd);
 BOOL SSReset(HWND hWnd);

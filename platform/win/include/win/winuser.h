@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "win/global_memory.h"
 #include "win/types.h"
 
 namespace win { struct DialogTemplate; }
@@ -201,18 +202,6 @@ BOOL EmptyClipboard();
 HANDLE SetClipboardData(UINT format, HANDLE data);
 HANDLE GetClipboardData(UINT format);
 BOOL IsClipboardFormatAvailable(UINT format);
-
-// Movable global memory blocks (the clipboard and the spreadsheet engine's string values)
-constexpr UINT GMEM_FIXED = 0x0000;
-constexpr UINT GMEM_MOVEABLE = 0x0002;
-constexpr UINT GMEM_ZEROINIT = 0x0040;
-constexpr UINT GHND = GMEM_MOVEABLE | GMEM_ZEROINIT;
-HGLOBAL GlobalAlloc(UINT flags, size_t bytes);
-HGLOBAL GlobalReAlloc(HGLOBAL mem, size_t bytes, UINT flags);
-LPVOID GlobalLock(HGLOBAL mem);
-BOOL GlobalUnlock(HGLOBAL mem);
-size_t GlobalSize(HGLOBAL mem);
-HGLOBAL GlobalFree(HGLOBAL mem);   // nullptr on success
 
 // System metrics and colours
 int GetSystemMetrics(int index);

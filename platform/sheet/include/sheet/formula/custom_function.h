@@ -44,6 +44,18 @@ struct SSValue {
 // result, arguments, argument count.  Returns false when the function could not run.
 using SSCustomFunctionProc = bool (*)(SSValue* result, SSValue* args, int16_t argCount);
 
+// Who calls a custom function: the sheet whose formula runs (the handle its owner registered
+// the function with; the window layer passes the sheet's window) and the cell being computed.
+struct SSCaller {
+  void* sheet = nullptr;
+  int32_t col = 0, row = 0;
+};
+
+// A custom function that is told who calls it.  The plain callback above is this one with the
+// caller ignored.
+using SSCustomFunctionCallerProc = bool (*)(const SSCaller* caller, SSValue* result, SSValue* args,
+                                            int16_t argCount);
+
 // Registration flags.  With kSSCustomWantsCellRef a single-cell reference argument arrives as
 // a cell record (type 3) instead of the cell's value.  Range arguments always arrive as range
 // records (type 4).
@@ -76,5 +88,14 @@ const MemoryBlockFunctions& memoryBlockFunctions();
 // Returns a def with an empty name when proc is null.
 FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
                                SSCustomFunctionProc proc, uint32_t flags);
+
+// The same for a function told who calls it.  `sheet` is handed to it as SSCaller::sheet.
+// `namedCells` (may be null) says, by argument count, which arguments name cells instead of
+// reading them (FunctionDef::namedCells): such a cell reference arrives as a cell record and
+// does not make the calling cell depend on that cell, so a function may name its own caller's
+// address, as a cell of another sheet, without a cycle.
+FunctionDef makeCustomFunction(std::string_view name, int minArgs, int maxArgs,
+                               SSCustomFunctionCallerProc proc, uint32_t flags, void* sheet,
+                               uint32_t (*namedCells)(int argCount) = nullptr);
 
 }  // namespace sheet

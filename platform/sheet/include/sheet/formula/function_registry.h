@@ -2,6 +2,7 @@
 // custom functions do: a name, minimum and maximum argument counts, and a callable.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
@@ -32,6 +33,10 @@ struct FunctionDef {
   int maxArgs = 0;
   FunctionImpl impl;
   bool custom = false;     // registered by a caller of the engine, removed by removeCustom
+  // Arguments that name cells rather than read them, by argument count: bit i set means a
+  // bare cell reference as argument i (from 0) is no dependency of the calling cell.  Null:
+  // every reference is read.
+  uint32_t (*namedCells)(int argCount) = nullptr;
 };
 
 // Names are case-insensitive.  A registry is a plain value: a sheet starts from a copy of
