@@ -109,33 +109,25 @@ Value matchFn(Args args, EvalContext& ctx) {
   return Value::number(found + 1);
 }
 
-Value indexFn(Args args, EvalContext& ctx) {
+// The cell, row or column of a range; a reference, so COUNT(INDEX(A1:A3,3)) sees the cell.
+Operand indexFn(Args args, EvalContext& ctx) {
   Value error;
   double row = 0, col = 0;
   bool hasCol = args.size() > 2 && !args[2].value.isEmpty();
-  if (!integerArg(args[1], row, error)) return error;
-  if (hasCol && !integerArg(args[2], col, error)) return error;
-  if (row < 0 || col < 0) return Value::error(ErrorKind::Value);
-  if (!args[0].isRef) {
-    // A single value is a 1x1 table.
-    if (row > 1 || col > 1) return Value::error(ErrorKind::Ref);
-    return scalarOf(args[0]);
-  }
-  const RangeRef range = args[0].ref;
+  if (args[0].value.isError()) return valueOperand(args[0].value);
+  if (!integerArg(args[1], row, error)) return valueOperand(error);
+  if (hasCol && !integerArg(args[2], col, error)) return valueOperand(error);
+  if (row < 0 || col < 0) return valueOperand(Value::error(ErrorKind::Value));
+  // Only references are tables; a typed value is not.
+  if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Value));
+  RangeRef range = args[0].ref;
   // In a single row, the one index given counts columns.
   if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);
-  // Index 0 means the whole row or column; only a one-wide dimension makes that one cell.
-  if (row == 0) {
-    if (range.rows() != 1) return Value::error(ErrorKind::Value);
-    row = 1;
-  }
-  if (col == 0) {
-    if (range.cols() != 1) return Value::error(ErrorKind::Value);
-    col = 1;
-  }
-  if (row > range.rows() || col > range.cols()) return Value::error(ErrorKind::Ref);
-  return ctx.cellValue({range.first.col + static_cast<int32_t>(col) - 1,
-                        range.first.row + static_cast<int32_t>(row) - 1});
+  if (row > range.rows() || col > range.cols()) return valueOperand(Value::error(ErrorKind::Ref));
+  // Index 0 stands for the whole row or column.
+  if (row > 0) range.first.row = range.last.row = range.first.row + static_cast<int32_t>(row) - 1;
+  if (col > 0) range.first.col = range.last.col = range.first.col + static_cast<int32_t>(col) - 1;
+  return referenceOperand(ctx, range);
 }
 
 }  // namespace
@@ -143,7 +135,7 @@ Value indexFn(Args args, EvalContext& ctx) {
 void registerLookupFunctions(FunctionRegistry& r) {
   r.add({"VLOOKUP", 3, 4, vlookupFn});
   r.add({"MATCH", 2, 3, matchFn});
-  r.add({"INDEX", 2, 3, indexFn});
+  r.add(referenceFunction("INDEX", 2, 3, indexFn));
 }
 
 }  // namespace sheet

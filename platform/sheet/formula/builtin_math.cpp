@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "function_support.h"
+#include "number_precision.h"
 
 namespace sheet {
 
@@ -48,7 +49,7 @@ Value roundFn(Args a, EvalContext&) {
   });
 }
 Value intFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::floor(x)); });
+  return unary(a, [](double x) { return numberResult(floorOf15Digits(x)); });
 }
 Value absFn(Args a, EvalContext&) {
   return unary(a, [](double x) { return numberResult(std::fabs(x)); });
@@ -57,7 +58,7 @@ Value modFn(Args a, EvalContext&) {
   // The result takes the divisor's sign: MOD(-3, 2) is 1.
   return binary(a, [](double x, double y) {
     if (y == 0) return Value::error(ErrorKind::Div0);
-    return numberResult(x - y * std::floor(x / y));
+    return numberResult(subtractNumbers(x, y * floorOf15Digits(x / y)));
   });
 }
 Value sqrtFn(Args a, EvalContext&) {

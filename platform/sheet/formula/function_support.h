@@ -65,6 +65,36 @@ void forEachCell(const EvalContext& ctx, const RangeRef& range, F&& f) {
   ctx.forEachValue(range, adapter);
 }
 
+// An operand that stands for a reference: a single cell carries its value, as the interpreter's
+// own references do.
+inline Operand referenceOperand(const EvalContext& ctx, const RangeRef& range) {
+  Operand op;
+  op.ref = range;
+  op.isRef = true;
+  if (range.first == range.last) op.value = ctx.cellValue(range.first);
+  return op;
+}
+
+inline Operand valueOperand(Value v) {
+  Operand op;
+  op.value = std::move(v);
+  return op;
+}
+
+// A registry entry for a function whose result may be a reference.
+inline FunctionDef referenceFunction(std::string name, int minArgs, int maxArgs,
+                                     ReferenceImpl impl) {
+  FunctionDef def;
+  def.name = std::move(name);
+  def.minArgs = minArgs;
+  def.maxArgs = maxArgs;
+  def.impl = [impl](std::span<const Operand> args, EvalContext& ctx) {
+    return scalarOf(impl(args, ctx));
+  };
+  def.refImpl = std::move(impl);
+  return def;
+}
+
 // Registration of the built-ins, one group per file.
 void registerOperators(FunctionRegistry& registry);
 void registerMathFunctions(FunctionRegistry& registry);

@@ -3,7 +3,9 @@
 #include <iterator>
 
 #include "function_support.h"
+#include "number_precision.h"
 #include "text_case.h"
+#include "text_collation.h"
 
 namespace sheet {
 
@@ -47,8 +49,10 @@ int compareValues(const Value& a, const Value& b) {
   if (ta == ValueType::Empty) ta = tb;
   if (tb == ValueType::Empty) tb = ta;
   if (ta != tb) return typeRank(ta) < typeRank(tb) ? -1 : 1;
-  if (ta == ValueType::Text) return compareIgnoringCase(a.asText(), b.asText());
-  double x = a.asNumber(), y = b.asNumber();  // empty reads as 0 / FALSE
+  if (ta == ValueType::Text) return collateTexts(a.asText(), b.asText());
+  // Empty reads as 0 / FALSE.
+  if (ta == ValueType::Number) return compareNumbers(a.asNumber(), b.asNumber());
+  double x = a.asNumber(), y = b.asNumber();
   return x < y ? -1 : (x > y ? 1 : 0);
 }
 
@@ -65,10 +69,14 @@ Value arithmetic(std::span<const Operand> args, F&& f) {
 }
 
 Value add(std::span<const Operand> a, EvalContext&) {
-  return arithmetic(a, [](double x, double y) { return numberResult(x + y); });
+  return arithmetic(a, [](double x, double y) {
+    return numberResult((x < 0) != (y < 0) ? subtractNumbers(x, -y) : x + y);
+  });
 }
 Value subtract(std::span<const Operand> a, EvalContext&) {
-  return arithmetic(a, [](double x, double y) { return numberResult(x - y); });
+  return arithmetic(a, [](double x, double y) {
+    return numberResult((x < 0) == (y < 0) ? subtractNumbers(x, y) : x - y);
+  });
 }
 Value multiply(std::span<const Operand> a, EvalContext&) {
   return arithmetic(a, [](double x, double y) { return numberResult(x * y); });

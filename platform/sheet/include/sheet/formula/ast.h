@@ -54,6 +54,13 @@ struct Node {
 };
 static_assert(sizeof(Node) == 16, "nodes stay compact: a sheet may hold millions");
 
+// Where an IF's arguments lie in the node vector, so that evaluation runs only the branch the
+// condition takes: the condition ends before condEnd, the then-branch occupies condEnd up to
+// thenEnd, the else-branch (if any) thenEnd up to callIndex, the IF call itself.
+struct IfBranch {
+  uint32_t condEnd = 0, thenEnd = 0, callIndex = 0;
+};
+
 class Formula : public std::enable_shared_from_this<Formula> {
  public:
   Formula(std::vector<Node> nodes, std::vector<std::string> texts);
@@ -61,11 +68,14 @@ class Formula : public std::enable_shared_from_this<Formula> {
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
   uint32_t maxStack() const { return maxStack_; }
+  // The IF calls in order of condEnd (empty for most formulas).
+  const std::vector<IfBranch>& ifBranches() const { return ifBranches_; }
 
  private:
   std::vector<Node> nodes_;
   std::vector<std::string> texts_;
   uint32_t maxStack_ = 0;
+  std::vector<IfBranch> ifBranches_;
 };
 
 }  // namespace sheet
