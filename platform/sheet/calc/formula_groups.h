@@ -33,6 +33,7 @@ class FormulaGroups {
   }
   // The references the formula reads in `cell` (as collectReferences would list them).
   void references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out) const;
+  bool isVolatile(uint32_t handle) const { return groups_[handle - 1].formula->isVolatile(); }
   void clear();
   size_t groupCount() const { return groups_.size() - free_.size(); }
 

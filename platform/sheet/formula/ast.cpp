@@ -10,8 +10,12 @@ Formula::Formula(std::vector<Node> nodes, std::vector<std::string> texts)
   // The first node of every operand on the stack, to find where each IF argument starts.
   std::vector<uint32_t> starts;
   bool hasIf = false;
-  for (const Node& n : nodes_)
-    if (n.kind == NodeKind::Call && texts_[n.index] == "IF") hasIf = true;
+  for (const Node& n : nodes_) {
+    if (n.kind != NodeKind::Call) continue;
+    const std::string& name = texts_[n.index];
+    if (name == "IF") hasIf = true;
+    if (name == "RAND" || name == "NOW" || name == "TODAY" || name == "OFFSET") volatile_ = true;
+  }
   for (size_t i = 0; i < nodes_.size(); ++i) {
     const Node& n = nodes_[i];
     const uint32_t at = static_cast<uint32_t>(i);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "function_support.h"
+#include "wildcard.h"
 
 namespace sheet {
 
@@ -27,28 +28,54 @@ int32_t usableCols(const RangeRef& r, const EvalContext& ctx) {
   return std::max(0, std::min(r.last.col, ctx.maxCols()) - r.first.col + 1);
 }
 
-bool sameKind(const Value& a, const Value& b) {
-  return a.type() == b.type();
-}
-
 // Position (0-based) of the last entry <= key in an ascending list (descending: the last
-// entry >= key in a descending list); -1 when there is none or the found entry is of
-// another type than the key.
+// entry >= key in a descending list); -1 when there is none.  Blanks and entries of another
+// type than the key are not part of the sorted list and are stepped over, so keys 1,3,_,7 with
+// a gap still find 3 for 4.
 template <class At>
 int32_t sortedSearch(int32_t count, const Value& key, bool descending, At&& at) {
+  auto fits = [&](const Value& v) {
+    int c = compareValues(v, key);
+    return descending ? c >= 0 : c <= 0;
+  };
   int32_t lo = 0, hi = count - 1, found = -1;
   while (lo <= hi) {
-    int32_t mid = lo + (hi - lo) / 2;
-    int c = compareValues(at(mid), key);
-    if (descending ? c >= 0 : c <= 0) {
-      found = mid;
-      lo = mid + 1;
-    } else {
-      hi = mid - 1;
+    const int32_t mid = lo + (hi - lo) / 2;
+    Value v;
+    int32_t j = mid;
+    for (; j >= lo; --j)
+      if ((v = at(j)).type() == key.type()) break;
+    if (j >= lo) {
+      if (fits(v)) {
+        found = j;
+        lo = mid + 1;
+      } else {
+        hi = j - 1;
+      }
+      continue;
     }
+    // Nothing comparable from lo to mid: the nearest entry above decides.
+    for (j = mid + 1; j <= hi; ++j)
+      if ((v = at(j)).type() == key.type()) break;
+    if (j > hi || !fits(v)) break;
+    found = j;
+    lo = j + 1;
   }
-  if (found >= 0 && !sameKind(at(found), key)) return -1;
   return found;
+}
+
+// The first of `count` entries equal to the key; a text key with wildcards matches as a
+// pattern.  `indexed` answers a plain key from the model's index when the entries are a column.
+template <class At, class Indexed>
+int32_t exactSearch(int32_t count, const Value& key, At&& at, Indexed&& indexed) {
+  if (key.isText() && hasWildcards(key.asText())) {
+    for (int32_t i = 0; i < count; ++i) {
+      Value v = at(i);
+      if (v.isText() && wildcardMatch(key.asText(), v.asText())) return i;
+    }
+    return -1;
+  }
+  return indexed();
 }
 
 Value vlookupFn(Args args, EvalContext& ctx) {
@@ -65,13 +92,13 @@ Value vlookupFn(Args args, EvalContext& ctx) {
   bool sorted = true;
   if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
 
+  const int32_t rows = usableRows(table, ctx);
+  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col, table.first.row + i}); };
   int32_t row = -1;
   if (!sorted) {
-    row = ctx.findExact(table, 0, key);
+    row = exactSearch(rows, key, at, [&] { return ctx.findExact(table, 0, key); });
   } else {
-    row = sortedSearch(usableRows(table, ctx), key, false, [&](int32_t i) {
-      return ctx.cellValue({table.first.col, table.first.row + i});
-    });
+    row = sortedSearch(rows, key, false, at);
   }
   if (row < 0) return Value::error(ErrorKind::NA);
   return ctx.cellValue({table.first.col + static_cast<int32_t>(col) - 1, table.first.row + row});
@@ -96,12 +123,12 @@ Value matchFn(Args args, EvalContext& ctx) {
   };
   int32_t found = -1;
   if (type == 0) {
-    if (vertical) {
-      found = ctx.findExact(range, 0, key);
-    } else {
-      for (int32_t i = 0; i < count && found < 0; ++i)
-        if (lookupEqual(at(i), key)) found = i;
-    }
+    found = exactSearch(count, key, at, [&] {
+      if (vertical) return ctx.findExact(range, 0, key);
+      for (int32_t i = 0; i < count; ++i)
+        if (lookupEqual(at(i), key)) return i;
+      return -1;
+    });
   } else {
     found = sortedSearch(count, key, type < 0, at);
   }

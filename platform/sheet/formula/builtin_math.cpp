@@ -1,4 +1,5 @@
 // Numeric functions of one or two numbers.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +35,9 @@ Value binary(Args args, F&& f) {
 // its binary value lies just below, because the product is first cut to 15 significant
 // digits, as the number is displayed.
 double roundDecimal(double x, int digits) {
+  // Beyond these a double has no digit left to round, or nothing left at all.
+  if (digits > 308) return x;
+  if (digits < -308) return 0;
   double scale = std::pow(10.0, digits);
   double scaled = x * scale;
   if (!std::isfinite(scaled)) return x;
@@ -44,8 +48,7 @@ double roundDecimal(double x, int digits) {
 
 Value roundFn(Args a, EvalContext&) {
   return binary(a, [](double x, double d) {
-    if (d > 308 || d < -308) return Value::error(ErrorKind::Num);
-    return numberResult(roundDecimal(x, static_cast<int>(std::trunc(d))));
+    return numberResult(roundDecimal(x, static_cast<int>(std::clamp(std::trunc(d), -400.0, 400.0))));
   });
 }
 Value intFn(Args a, EvalContext&) {

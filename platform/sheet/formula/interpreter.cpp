@@ -61,6 +61,7 @@ class OperandStack {
   size_t size() const { return size_; }
   Operand& top() { return data_[size_ - 1]; }
   std::span<const Operand> last(size_t n) const { return {data_ + size_ - n, n}; }
+  Operand& fromTop(size_t k) { return data_[size_ - 1 - k]; }
 
  private:
   struct Deleter {
@@ -205,6 +206,14 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
       case NodeKind::Binary: {
         const size_t arity = n.kind == NodeKind::Unary ? 1 : 2;
         if (stack.size() < arity) return malformed;
+        if (n.op() == Op::Range || n.op() == Op::Intersect) {
+          Operand ref = referenceOperator(n.op(), stack.last(arity), ctx);
+          stack.popTo(stack.size() - arity);
+          pushed = stack.push(std::move(ref));
+          break;
+        }
+        for (size_t k = 0; k < arity; ++k)
+          if (stack.fromTop(k).isRange()) stack.fromTop(k) = implicitIntersection(stack.fromTop(k), ctx);
         Value result = operatorFunction(n.op())(stack.last(arity), ctx);
         stack.popTo(stack.size() - arity);
         pushed = stack.push(valueOperand(std::move(result)));
@@ -221,8 +230,7 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
     if (!pushed) return malformed;
   }
   if (stack.size() != 1) return malformed;
-  const Operand& result = stack.top();
-  if (result.isRange()) return Value::error(ErrorKind::Value);
+  const Operand result = implicitIntersection(stack.top(), ctx);
   // A formula shows 0 rather than nothing when it reads an empty cell.
   if (result.value.isEmpty()) return Value::number(0);
   return result.value;

@@ -3,6 +3,9 @@
 // difference of near-equal numbers look only at the 15 digits a cell can show.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 namespace sheet {
 
 // x rounded to 15 significant decimal digits (whole numbers below 1e15 are returned as they
@@ -18,5 +21,15 @@ double subtractNumbers(double a, double b);
 
 // The integer part below x as the user sees x: INT((0.1+0.7)*10) is 8, not 7.
 double floorOf15Digits(double x);
+
+// Reads a whole decimal number ("12", "-1.5E3"); a magnitude too small for a double is 0 (as
+// 1E-400 is), one too large is refused.
+bool readDecimal(std::string_view text, double& out);
+
+// A text read as a number where a formula needs one: what textToNumber reads, and also the
+// forms of the engine's locale (English): thousands separators ("1,000"), a currency sign
+// before the digits ("$5", "-$5"), a trailing percent ("50%") and parentheses for a negative
+// ("(5)").  Nothing for anything else ("+-5", "1,00", "5$").
+std::optional<double> formulaTextToNumber(std::string_view text);
 
 }  // namespace sheet

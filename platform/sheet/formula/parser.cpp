@@ -155,7 +155,39 @@ class Parser {
       emitOp(NodeKind::Unary, op);
       return true;
     }
-    return parsePrimary();
+    return parseIntersection();
+  }
+
+  // Reference operators bind tightest: A1:B5 C3:D4 is the intersection of two ranges; a blank
+  // before a name or reference is the operator only here, after a reference operand.
+  bool parseIntersection() {
+    if (!parseRangeChain()) return false;
+    while (peek().spaceBefore && peek().kind == TokenKind::Word && endsReference()) {
+      if (!parseRangeChain()) return false;
+      emitOp(NodeKind::Binary, Op::Intersect);
+    }
+    return true;
+  }
+
+  // Whether the operand just parsed can be a reference (a reference, call or parenthesis).
+  bool endsReference() const {
+    if (nodes_.empty()) return false;
+    NodeKind k = nodes_.back().kind;
+    return k == NodeKind::Cell || k == NodeKind::RangeEnd || k == NodeKind::Call ||
+           k == NodeKind::Paren || (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
+                                                              nodes_.back().op() == Op::Intersect));
+  }
+
+  // A1:A2:A3, A1:INDEX(A1:A3,2): the range spanning both references.
+  bool parseRangeChain() {
+    if (!parsePrimary()) return false;
+    while (peek().kind == TokenKind::Colon && endsReference() &&
+           (peek(1).kind == TokenKind::Word || peek(1).kind == TokenKind::LParen)) {
+      take();
+      if (!parsePrimary()) return false;
+      emitOp(NodeKind::Binary, Op::Range);
+    }
+    return true;
   }
 
   bool parsePrimary() {
@@ -219,7 +251,8 @@ class Parser {
     const Token& t = take();
     if (peek().kind == TokenKind::LParen) return parseCall(t);
     if (auto part = resolver_.read(t.spelling, origin_)) {
-      if (peek().kind == TokenKind::Colon) return parseRange(*part, t.pos);
+      if (peek().kind == TokenKind::Colon && (part->kind != RefPartKind::Cell || pairsWithNext(*part)))
+        return parseRange(*part, t.pos);
       if (part->kind != RefPartKind::Cell) return fail("incomplete reference", t.pos);
       if (part->offSheet) {
         pushError(ErrorKind::Ref);
@@ -238,6 +271,16 @@ class Parser {
       return true;
     }
     return fail("unknown name '" + std::string(t.spelling) + "'", t.pos);
+  }
+
+  // Whether the token after the colon is a reference part of the same kind as `first`, so that
+  // both make one range node (else the colon is the range operator, as in A1:INDEX(...)).
+  bool pairsWithNext(const RefPart& first) const {
+    const Token& t = peek(1);
+    if (t.kind != TokenKind::Word && t.kind != TokenKind::Number) return false;
+    if (peek(2).kind == TokenKind::LParen) return false;
+    auto second = resolver_.read(t.spelling, origin_);
+    return second && second->kind == first.kind;
   }
 
   // The colon is next; `first` was read at `pos`.

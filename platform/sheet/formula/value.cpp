@@ -128,11 +128,12 @@ std::optional<double> textToNumber(std::string_view text) {
   while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
   if (b == e) return std::nullopt;
   std::string_view t = text.substr(b, e - b);
-  if (t[0] == '+') t.remove_prefix(1);
-  if (t.empty()) return std::nullopt;
+  if (t[0] == '+') {
+    t.remove_prefix(1);
+    if (!t.empty() && t[0] == '-') return std::nullopt;  // "+-5" is no number
+  }
   double out = 0;
-  auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), out);
-  if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(out)) return std::nullopt;
+  if (!readDecimal(t, out)) return std::nullopt;
   return out;
 }
 

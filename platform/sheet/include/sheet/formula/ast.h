@@ -27,8 +27,10 @@ enum class NodeKind : uint8_t {
   Call,      // texts()[index] is the upper-case function name; count arguments
 };
 
+// Range (A1:INDEX(...), A1:A2:A3) and Intersect (a blank between references) work on
+// references and give one.
 enum class Op : uint8_t { Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
-                          Negate, Plus, Percent };
+                          Negate, Plus, Percent, Range, Intersect };
 
 // Reference flags.
 enum : uint8_t {
@@ -70,12 +72,16 @@ class Formula : public std::enable_shared_from_this<Formula> {
   uint32_t maxStack() const { return maxStack_; }
   // The IF calls in order of condEnd (empty for most formulas).
   const std::vector<IfBranch>& ifBranches() const { return ifBranches_; }
+  // Whether it calls a function whose result may change with nothing it reads changing (RAND,
+  // NOW, TODAY) or that reads cells the dependency graph cannot know (OFFSET).
+  bool isVolatile() const { return volatile_; }
 
  private:
   std::vector<Node> nodes_;
   std::vector<std::string> texts_;
   uint32_t maxStack_ = 0;
   std::vector<IfBranch> ifBranches_;
+  bool volatile_ = false;
 };
 
 }  // namespace sheet
