@@ -104,6 +104,63 @@ Value vlookupFn(Args args, EvalContext& ctx) {
   return ctx.cellValue({table.first.col + static_cast<int32_t>(col) - 1, table.first.row + row});
 }
 
+// HLOOKUP: VLOOKUP across, searching the table's first row.
+Value hlookupFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0]);
+  if (key.isError()) return key;
+  if (key.isEmpty()) return Value::error(ErrorKind::NA);
+  if (!args[1].isRef) return Value::error(ErrorKind::Value);
+  const RangeRef table = args[1].ref;
+  Value error;
+  double row = 0;
+  if (!integerArg(args[2], row, error)) return error;
+  if (row < 1) return Value::error(ErrorKind::Value);
+  if (row > table.rows()) return Value::error(ErrorKind::Ref);
+  bool sorted = true;
+  if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
+  const int32_t cols = usableCols(table, ctx);
+  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col + i, table.first.row}); };
+  int32_t col = -1;
+  if (!sorted) {
+    col = exactSearch(cols, key, at, [&] {
+      for (int32_t i = 0; i < cols; ++i)
+        if (lookupEqual(at(i), key)) return i;
+      return -1;
+    });
+  } else {
+    col = sortedSearch(cols, key, false, at);
+  }
+  if (col < 0) return Value::error(ErrorKind::NA);
+  return ctx.cellValue({table.first.col + col, table.first.row + static_cast<int32_t>(row) - 1});
+}
+
+// LOOKUP(key, vector [, results]): a sorted search of a row or column, the result from the
+// same position of `results` (or of the vector).  A table without results is searched along
+// its first column when at least as tall as wide (its first row otherwise) and answered from
+// its last column (row).
+Value lookupFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0]);
+  if (key.isError()) return key;
+  if (key.isEmpty()) return Value::error(ErrorKind::NA);
+  if (!args[1].isRef || (args.size() > 2 && !args[2].isRef)) return Value::error(ErrorKind::Value);
+  const RangeRef v = args[1].ref;
+  const bool down = v.rows() >= v.cols();
+  const int32_t count = down ? usableRows(v, ctx) : usableCols(v, ctx);
+  int32_t found = sortedSearch(count, key, false, [&](int32_t i) {
+    return ctx.cellValue(down ? CellRef{v.first.col, v.first.row + i}
+                              : CellRef{v.first.col + i, v.first.row});
+  });
+  if (found < 0) return Value::error(ErrorKind::NA);
+  if (args.size() > 2) {
+    const RangeRef r = args[2].ref;
+    const bool rDown = r.rows() >= r.cols();
+    return ctx.cellValue(rDown ? CellRef{r.first.col, r.first.row + found}
+                               : CellRef{r.first.col + found, r.first.row});
+  }
+  return ctx.cellValue(down ? CellRef{v.last.col, v.first.row + found}
+                            : CellRef{v.first.col + found, v.last.row});
+}
+
 Value matchFn(Args args, EvalContext& ctx) {
   Value key = scalarOf(args[0]);
   if (key.isError()) return key;
@@ -162,6 +219,8 @@ Operand indexFn(Args args, EvalContext& ctx) {
 void registerLookupFunctions(FunctionRegistry& r) {
   r.add({"VLOOKUP", 3, 4, vlookupFn});
   r.add({"MATCH", 2, 3, matchFn});
+  r.add({"HLOOKUP", 3, 4, hlookupFn});
+  r.add({"LOOKUP", 2, 3, lookupFn});
   r.add(referenceFunction("INDEX", 2, 3, indexFn));
 }
 

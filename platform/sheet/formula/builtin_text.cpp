@@ -152,8 +152,12 @@ Value textFn(Args a, EvalContext& ctx) {
   whole.erase(std::remove(whole.begin(), whole.end(), ','), whole.end());
   if (percent) x *= 100;
   const int decimals = static_cast<int>(frac.size());
+  // Half away from zero on the decimal value, before printing.
+  const double scale = std::pow(10.0, decimals);
+  double shown = std::round(roundTo15Digits(std::fabs(x) * scale)) / scale;
+  if (!std::isfinite(shown) || shown >= 1e300) return Value::error(ErrorKind::Value);
   char buf[400];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, roundTo15Digits(std::fabs(x)) + 0.0);
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, shown);
   std::string digits(buf);
   std::string intPart = digits.substr(0, digits.find('.'));
   std::string fracPart = decimals ? digits.substr(digits.find('.') + 1) : "";
@@ -166,8 +170,7 @@ Value textFn(Args a, EvalContext& ctx) {
   if (grouping)
     for (int i = static_cast<int>(intPart.size()) - 3; i > 0; i -= 3) intPart.insert(i, ",");
   std::string out = intPart;
-  if (!fracPart.empty() || (decimals && required)) out += "." + fracPart;
-  else if (body.find('.') != std::string::npos && decimals == 0) out += ".";
+  if (dot != std::string::npos) out += "." + fracPart;
   bool negative = x < 0 && out.find_first_not_of("0.,") != std::string::npos;
   return Value::text((negative ? "-" : "") + prefix + out + (percent ? "%" : "") + suffix);
 }
