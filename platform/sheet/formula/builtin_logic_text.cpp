@@ -9,10 +9,10 @@ using Args = std::span<const Operand>;
 
 // The interpreter runs only the branch the condition takes (the other arrives as a missing
 // operand); IF passes that branch on as it is, a reference included.
-Operand ifFn(Args args, EvalContext&) {
+Operand ifFn(Args args, EvalContext& ctx) {
   Value error;
   bool condition = false;
-  if (!toBool(scalarOf(args[0]), condition, error)) return valueOperand(error);
+  if (!toBool(scalarOf(args[0], ctx), condition, error)) return valueOperand(error);
   if (condition) return args[1];
   if (args.size() > 2) return args[2];
   return valueOperand(Value::boolean(false));
@@ -56,25 +56,25 @@ Value andFn(Args args, EvalContext& ctx) {
 Value orFn(Args args, EvalContext& ctx) {
   return logicalFn(args, ctx, false, [](bool r, bool b) { return r || b; });
 }
-Value notFn(Args args, EvalContext&) {
+Value notFn(Args args, EvalContext& ctx) {
   Value error;
   bool b = false;
-  if (!toBool(scalarOf(args[0]), b, error)) return error;
+  if (!toBool(scalarOf(args[0], ctx), b, error)) return error;
   return Value::boolean(!b);
 }
 
-Value concatenateFn(Args args, EvalContext&) {
+Value concatenateFn(Args args, EvalContext& ctx) {
   std::string out;
   for (const Operand& a : args) {
-    Value v = scalarOf(a);
+    Value v = scalarOf(a, ctx);
     if (v.isError()) return v;
     out += valueToText(v);
   }
   return Value::text(std::move(out));
 }
 
-Value lenFn(Args args, EvalContext&) {
-  Value v = scalarOf(args[0]);
+Value lenFn(Args args, EvalContext& ctx) {
+  Value v = scalarOf(args[0], ctx);
   if (v.isError()) return v;
   return Value::number(static_cast<double>(valueToText(v).size()));
 }

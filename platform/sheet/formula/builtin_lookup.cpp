@@ -79,7 +79,7 @@ int32_t exactSearch(int32_t count, const Value& key, At&& at, Indexed&& indexed)
 }
 
 Value vlookupFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty()) return Value::error(ErrorKind::NA);
   if (!args[1].isRef) return Value::error(ErrorKind::Value);
@@ -106,7 +106,7 @@ Value vlookupFn(Args args, EvalContext& ctx) {
 
 // HLOOKUP: VLOOKUP across, searching the table's first row.
 Value hlookupFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty()) return Value::error(ErrorKind::NA);
   if (!args[1].isRef) return Value::error(ErrorKind::Value);
@@ -139,7 +139,7 @@ Value hlookupFn(Args args, EvalContext& ctx) {
 // its first column when at least as tall as wide (its first row otherwise) and answered from
 // its last column (row).
 Value lookupFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty()) return Value::error(ErrorKind::NA);
   if (!args[1].isRef || (args.size() > 2 && !args[2].isRef)) return Value::error(ErrorKind::Value);
@@ -162,7 +162,7 @@ Value lookupFn(Args args, EvalContext& ctx) {
 }
 
 Value matchFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty() || !args[1].isRef) return Value::error(ErrorKind::NA);
   const RangeRef range = args[1].ref;

@@ -132,6 +132,12 @@ Value collectNumbers(std::span<const Operand> args, const EvalContext& ctx, Take
   return Value();
 }
 
+// The value an operand stands for where one value is needed, a range by implicit
+// intersection.
+inline Value scalarOf(const Operand& op, const EvalContext& ctx) {
+  return op.isRange() ? implicitIntersection(op, ctx).value : op.value;
+}
+
 // Registration of the built-ins, one group per file.
 void registerOperators(FunctionRegistry& registry);
 void registerMathFunctions(FunctionRegistry& registry);

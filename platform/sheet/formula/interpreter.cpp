@@ -143,7 +143,7 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
       bool condition = false;
       Value error;
       const bool hasElse = b.thenEnd != b.callIndex;
-      if (!toBool(scalarOf(stack.top()), condition, error)) {
+      if (!toBool(scalarOf(stack.top(), ctx), condition, error)) {
         // IF gives the condition's error and needs neither branch.
         if (!stack.push(Operand{}) || (hasElse && !stack.push(Operand{}))) return malformed;
         i = b.callIndex;
