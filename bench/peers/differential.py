@@ -11,12 +11,13 @@ Numbers agree when they are equal to 13 significant digits (the engines print di
 digit counts).
 """
 import csv
-import io
+import datetime
 import os
 import random
 import re
 import subprocess
 import sys
+from xml.sax.saxutils import escape
 
 SEED = 20261207
 
@@ -88,8 +89,11 @@ HAND_WRITTEN = {
 # "Deliberate differences from mainstream spreadsheets").
 DELIBERATE = [
     (r"DATE\(1900,[12],", "serial dates before March 1900 follow the true calendar"),
-    (r"^=INDEX\(5,", "INDEX of a typed value is #VALUE!"),
-    (r'^=AND\("TRUE"\)', "AND of a typed text is #VALUE!"),
+    (r"MOD\(", "MOD at 15 significant digits: 0 where the binary remainder is a rounding rest"),
+    (r"INDEX\([^,]+,0,|INDEX\([^,]+,\d+,0\)",
+     "INDEX with index 0 is the whole row or column, as in the other mainstream spreadsheets"),
+    (r"LOG\([^,]+,1\)", "LOG to base 1 is #DIV/0! (a division by LN(1)), as in the other mainstream spreadsheets"),
+    (r'DATEDIF\(.*"[A-Z]+"\)', "DATEDIF takes its units in upper case as documented by mainstream spreadsheets"),
 ]
 
 
@@ -146,6 +150,42 @@ def write_csv(path, rows):
             w.writerow(row)
 
 
+def write_gnumeric(path, rows):
+    """The sheet as Gnumeric's own XML: its CSV import guesses at quoted formulas."""
+    out = ['<?xml version="1.0" encoding="UTF-8"?>',
+           '<gnm:Workbook xmlns:gnm="http://www.gnumeric.org/v10.dtd">',
+           "<gnm:SheetNameIndex><gnm:SheetName>Sheet1</gnm:SheetName></gnm:SheetNameIndex>",
+           "<gnm:Sheets><gnm:Sheet><gnm:Name>Sheet1</gnm:Name>",
+           "<gnm:MaxCol>%d</gnm:MaxCol><gnm:MaxRow>%d</gnm:MaxRow><gnm:Cells>" % (
+               max(len(r) for r in rows), len(rows))]
+    for r, row in enumerate(rows):
+        for c, text in enumerate(row):
+            if not text:
+                continue
+            if text.startswith("="):
+                kind = ""
+            else:
+                try:
+                    float(text)
+                    kind = ' ValueType="40"'
+                except ValueError:
+                    kind = ' ValueType="60"'
+            out.append('<gnm:Cell Row="%d" Col="%d"%s>%s</gnm:Cell>' % (r, c, kind, escape(text)))
+    out.append("</gnm:Cells></gnm:Sheet></gnm:Sheets></gnm:Workbook>")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(out) + "\n")
+
+
+def as_serial(text):
+    """Gnumeric shows a DATE result in a date format: back to its serial number."""
+    m = re.fullmatch(r"(\d{4})/(\d{1,2})/(\d{1,2})", text)
+    if not m:
+        return text
+    days = (datetime.date(int(m.group(1)), int(m.group(2)), int(m.group(3))) -
+            datetime.date(1899, 12, 30)).days
+    return str(days)
+
+
 def read_csv(path):
     with open(path, newline="", encoding="latin-1") as f:
         return [row for row in csv.reader(f)]
@@ -186,10 +226,12 @@ def main():
     for name, rows in sheets.items():
         src = os.path.join(work, name + ".csv")
         ours = os.path.join(work, name + ".kvsheet.csv")
+        gnm = os.path.join(work, name + ".gnumeric")
         theirs = os.path.join(work, name + ".gnumeric.csv")
         write_csv(src, rows)
+        write_gnumeric(gnm, rows)
         subprocess.run([kvsheet, "recalc", src, ours], check=True)
-        subprocess.run(["ssconvert", "--recalc", src, theirs], check=True,
+        subprocess.run(["ssconvert", "--recalc", gnm, theirs], check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         a, b = read_csv(ours), read_csv(theirs)
         for r, row in enumerate(rows):
@@ -198,7 +240,7 @@ def main():
                     continue
                 cells += 1
                 x = a[r][c] if r < len(a) and c < len(a[r]) else ""
-                y = b[r][c] if r < len(b) and c < len(b[r]) else ""
+                y = as_serial(b[r][c]) if r < len(b) and c < len(b[r]) else ""
                 if same(x, y):
                     continue
                 reason = next((why for pattern, why in DELIBERATE if re.search(pattern, text)), None)

@@ -203,7 +203,7 @@ Operand indexFn(Args args, EvalContext& ctx) {
   if (hasCol && !integerArg(args[2], col, error)) return valueOperand(error);
   if (row < 0 || col < 0) return valueOperand(Value::error(ErrorKind::Value));
   // Only references are tables; a typed value is not.
-  if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Value));
+  if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Ref));
   RangeRef range = args[0].ref;
   // In a single row, the one index given counts columns.
   if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);

@@ -230,7 +230,8 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
     if (!pushed) return malformed;
   }
   if (stack.size() != 1) return malformed;
-  const Operand result = implicitIntersection(stack.top(), ctx);
+  if (stack.top().isRange()) stack.top() = implicitIntersection(stack.top(), ctx);
+  const Operand& result = stack.top();
   // A formula shows 0 rather than nothing when it reads an empty cell.
   if (result.value.isEmpty()) return Value::number(0);
   return result.value;

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"MATCH(1,A1:B2,0)", "#N/A"}, Case{"MATCH(\"zz\",D1:D5,0)", "#N/A"},
         Case{"MATCH(1,F1:F5)", "#N/A"}, Case{"INDEX(D1:E5,2,2)", "20"}, Case{"INDEX(E1:E5,3)", "30"},
         Case{"INDEX(A7:E7,2)", "6"}, Case{"INDEX(D1:E5,6,1)", "#REF!"},
-        Case{"INDEX(D1:E5,0,1)", "#VALUE!"}, Case{"INDEX(5,1)", "#VALUE!"}, Case{"INDEX(D1:E5,-1,1)", "#VALUE!"},
+        Case{"INDEX(D1:E5,0,1)", "#VALUE!"}, Case{"INDEX(5,1)", "#REF!"}, Case{"INDEX(D1:E5,-1,1)", "#VALUE!"},
         Case{"INDEX(E1:E5,MATCH(\"cherry\",D1:D5,0))", "30"}));
 
 TEST(Lookup, ExactLookupsAskTheContextsIndex) {
