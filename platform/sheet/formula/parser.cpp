@@ -155,16 +155,33 @@ class Parser {
       emitOp(NodeKind::Unary, op);
       return true;
     }
-    return parseIntersection();
+    if (!parsePrimary()) return false;
+    // Most operands are followed by neither a colon nor a blank and a name.
+    if (peek().kind != TokenKind::Colon && !peek().spaceBefore) return true;
+    return continueReference();
   }
 
-  // Reference operators bind tightest: A1:B5 C3:D4 is the intersection of two ranges; a blank
-  // before a name or reference is the operator only here, after a reference operand.
-  bool parseIntersection() {
-    if (!parseRangeChain()) return false;
+  // Reference operators bind tightest: A1:B5 C3:D4 is the intersection of two ranges, and
+  // A1:A2:A3 or A1:INDEX(A1:A3,2) the range spanning both sides.  A blank before a name or
+  // reference is the intersection only here, after a reference operand.
+  bool continueReference() {
+    if (!continueRangeChain()) return false;
     while (peek().spaceBefore && peek().kind == TokenKind::Word && endsReference()) {
       if (!parseRangeChain()) return false;
       emitOp(NodeKind::Binary, Op::Intersect);
+    }
+    return true;
+  }
+
+  bool parseRangeChain() { return parsePrimary() && continueRangeChain(); }
+
+  // The rest of a range chain whose first operand was just parsed.
+  bool continueRangeChain() {
+    while (peek().kind == TokenKind::Colon && endsReference() &&
+           (peek(1).kind == TokenKind::Word || peek(1).kind == TokenKind::LParen)) {
+      take();
+      if (!parsePrimary()) return false;
+      emitOp(NodeKind::Binary, Op::Range);
     }
     return true;
   }
@@ -176,18 +193,6 @@ class Parser {
     return k == NodeKind::Cell || k == NodeKind::RangeEnd || k == NodeKind::Call ||
            k == NodeKind::Paren || (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
                                                               nodes_.back().op() == Op::Intersect));
-  }
-
-  // A1:A2:A3, A1:INDEX(A1:A3,2): the range spanning both references.
-  bool parseRangeChain() {
-    if (!parsePrimary()) return false;
-    while (peek().kind == TokenKind::Colon && endsReference() &&
-           (peek(1).kind == TokenKind::Word || peek(1).kind == TokenKind::LParen)) {
-      take();
-      if (!parsePrimary()) return false;
-      emitOp(NodeKind::Binary, Op::Range);
-    }
-    return true;
   }
 
   bool parsePrimary() {

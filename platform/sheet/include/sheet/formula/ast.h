@@ -66,6 +66,11 @@ struct IfBranch {
 class Formula : public std::enable_shared_from_this<Formula> {
  public:
   Formula(std::vector<Node> nodes, std::vector<std::string> texts);
+  // The formula `shape` with other reference positions in `nodes` (the same nodes otherwise):
+  // what it derives from its nodes is taken over instead of worked out again.
+  Formula(std::vector<Node> nodes, const Formula& shape)
+      : nodes_(std::move(nodes)), texts_(shape.texts_), maxStack_(shape.maxStack_),
+        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_) {}
   const std::vector<Node>& nodes() const { return nodes_; }
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
