@@ -139,4 +139,34 @@ BENCHMARK_CAPTURE(W4_Load, native, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(W4_Save, csv, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(W4_Load, csv, true)->Unit(benchmark::kMillisecond);
 
+// --- W5: files of a sparse, large sheet and of many spans -----------------------------------
+
+// A1 and ZZZ2000000: the cost is the two cells (and, for CSV, the rows written), not the area.
+void W5_SparseSave(benchmark::State& state, bool csv) {
+  Sheet s;
+  if (!s.setMaxCols(sheet::kMaxSheetCols) || !s.setMaxRows(sheet::kMaxSheetRows))
+    state.SkipWithError("size refused");
+  s.setData({1, 1}, "first");
+  s.setData({sheet::kMaxSheetCols, sheet::kMaxSheetRows}, "last");
+  for (auto _ : state) {
+    std::string text = csv ? sheet::writeCsvText(s) : sheet::writeSheetText(s);
+    benchmark::DoNotOptimize(text);
+  }
+}
+BENCHMARK_CAPTURE(W5_SparseSave, native, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(W5_SparseSave, csv, true)->Unit(benchmark::kMillisecond);
+
+// 100,000 spans of two cells each in a file.
+void W5_SpansLoad(benchmark::State& state) {
+  std::string text = "KVSHEET 1\nsize 10 40000\n";
+  for (int32_t i = 0; i < 100'000; ++i)
+    text += "span " + std::to_string(1 + i % 9) + " " + std::to_string(1 + 3 * (i / 9)) + " 1 2\n";
+  text += "end 100001\n";
+  for (auto _ : state) {
+    Sheet back;
+    if (!sheet::readSheetText(back, text).ok) state.SkipWithError("load failed");
+  }
+}
+BENCHMARK(W5_SpansLoad)->Unit(benchmark::kMillisecond);
+
 }  // namespace

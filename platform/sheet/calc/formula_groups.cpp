@@ -123,7 +123,7 @@ Formula FormulaGroups::shifted(const Formula& f, int32_t dCol, int32_t dRow) {
     if (rel.col) nodes[i].cell.col += dCol;
     if (rel.row) nodes[i].cell.row += dRow;
   }
-  return Formula(std::move(nodes), f.texts());
+  return Formula(std::move(nodes), f);
 }
 
 std::shared_ptr<const Formula> FormulaGroups::formulaAt(uint32_t handle, CellRef cell) const {

@@ -37,6 +37,7 @@ class FormulaGroups {
   // (FunctionDef::namedCells) are left out.
   void references(uint32_t handle, CellRef cell, std::vector<RangeRef>& out,
                   const FunctionRegistry* functions = nullptr) const;
+  bool isVolatile(uint32_t handle) const { return groups_[handle - 1].formula->isVolatile(); }
   void clear();
   size_t groupCount() const { return groups_.size() - free_.size(); }
 

@@ -118,20 +118,59 @@ void Recalculator::finishComponent(uint32_t rootNode) {
     d_.clearDirty(n.cell);
   }
   if (cycle) {
-    for (auto it = begin; it != stack_.end(); ++it) {
-      CellRef cell = nodes_[*it].cell;
-      Cell* c = d_.cells.find(cell);
-      if (!c || !c->formula) continue;
-      Value err = Value::error(ErrorKind::Cycle);
-      if (!(c->value == err)) {
-        c->value = err;
-        d_.lookups.touch(cell.col);
-      }
-    }
+    std::vector<CellRef> cells;
+    for (auto it = begin; it != stack_.end(); ++it) cells.push_back(nodes_[*it].cell);
+    resolveCycle(std::move(cells));
   } else {
     compute(nodes_[rootNode].cell);
   }
   stack_.erase(begin, stack_.end());
+}
+
+void Recalculator::resolveCycle(std::vector<CellRef> cells) {
+  // Computing a group again and again costs its size squared; a group this large is taken as
+  // the cycle it looks like.
+  constexpr size_t kMaxResolvedGroup = 256;
+  std::vector<CellRef> pending;
+  for (CellRef cell : cells)
+    if (const Cell* c = d_.cells.find(cell); c && c->formula) pending.push_back(cell);
+  bool progress = pending.size() <= kMaxResolvedGroup;
+  while (progress) {
+    progress = false;
+    for (size_t i = 0; i < pending.size();) {
+      const Cell* c = d_.cells.find(pending[i]);
+      if (!c || !c->formula) {
+        pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+        continue;
+      }
+      SheetContext context(d_, pending[i], pending);
+      uint32_t handle = c->formula;
+      Value result = d_.formulas.withFormula(
+          handle, pending[i], [&](const Formula& f) { return evaluate(f, context); });
+      if (context.readPending()) {
+        ++i;
+        continue;
+      }
+      store(pending[i], handle, std::move(result));
+      pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+      progress = true;
+    }
+  }
+  for (CellRef cell : pending) {
+    Cell* c = d_.cells.find(cell);
+    if (c && c->formula) store(cell, c->formula, Value::error(ErrorKind::Cycle));
+  }
+}
+
+void Recalculator::store(CellRef cell, uint32_t handle, Value result) {
+  // A custom function may have written into the sheet meanwhile; store only into the formula
+  // that was computed.
+  Cell* after = d_.cells.find(cell);
+  if (!after || after->formula != handle) return;
+  if (!(after->value == result)) {
+    after->value = std::move(result);
+    d_.lookups.touch(cell.col);
+  }
 }
 
 void Recalculator::compute(CellRef cell) {
@@ -141,14 +180,7 @@ void Recalculator::compute(CellRef cell) {
   SheetContext context(d_, cell);
   Value result = d_.formulas.withFormula(
       handle, cell, [&](const Formula& f) { return evaluate(f, context); });
-  // A custom function may have written into the sheet meanwhile; store only into the formula
-  // that was computed.
-  Cell* after = d_.cells.find(cell);
-  if (!after || after->formula != handle) return;
-  if (!(after->value == result)) {
-    after->value = std::move(result);
-    d_.lookups.touch(cell.col);
-  }
+  store(cell, handle, std::move(result));
 }
 
 }  // namespace sheet

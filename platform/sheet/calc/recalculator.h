@@ -1,8 +1,10 @@
 // Brings out-of-date formula cells up to date.  Cells are computed in dependency order found by
 // an iterative Tarjan walk over the references of each formula (strongly connected groups of
 // cells are the cycles): no recursion, so a million-deep chain needs no stack beyond the walk's
-// own vectors.  A cycle's cells get #CYCLE!; cells that read a cycle compute with that error;
-// unrelated cells compute as usual.
+// own vectors.  The walk sees every reference a formula may read, both branches of an IF
+// included; a group is a cycle only if its cells really read each other when computed (IF(FALSE,
+// A1,7) in A1 is 7), found by computing them repeatedly until none progresses.  The cells left
+// get #CYCLE!; cells that read a cycle compute with that error; unrelated cells compute as usual.
 #pragma once
 
 #include <cstdint>
@@ -38,6 +40,8 @@ class Recalculator {
   bool nextPrecedent(Frame& f, CellRef& out);
   void finishComponent(uint32_t rootNode);
   void compute(CellRef cell);
+  void resolveCycle(std::vector<CellRef> cells);
+  void store(CellRef cell, uint32_t handle, Value result);
 
   SheetData& d_;
   std::vector<NodeInfo> nodes_;

@@ -48,7 +48,8 @@ void RunningSums::install(FunctionRegistry& registry) {
   FunctionImpl plain = builtin->impl;
   def.impl = [plain](std::span<const Operand> args, EvalContext& ctx) -> Value {
     if (args.size() == 1 && args[0].isRange() && args[0].ref.cols() == 1) {
-      if (auto* sheetCtx = dynamic_cast<SheetContext*>(&ctx)) {
+      auto* sheetCtx = dynamic_cast<SheetContext*>(&ctx);
+      if (sheetCtx && !sheetCtx->watchesPending()) {
         const RangeRef& r = args[0].ref;
         if (r.first.col >= 0 && r.first.col <= sheetCtx->data().maxCols)
           return RunningSumAccess::sum(sheetCtx->data(), r);

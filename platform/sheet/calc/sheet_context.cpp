@@ -7,8 +7,15 @@
 
 namespace sheet {
 
+void SheetContext::notePending(const RangeRef& range) const {
+  if (!pending_ || readPending_) return;
+  for (CellRef c : *pending_)
+    if (range.contains(c)) readPending_ = true;
+}
+
 Value SheetContext::cellValue(CellRef cell) const {
   if (!d_.inside(cell)) return Value();
+  notePending({cell, cell});
   const Cell* c = d_.cells.find(cell);
   return c ? c->value : Value();
 }
@@ -22,6 +29,7 @@ int32_t SheetContext::maxCols() const { return d_.maxCols; }
 const FunctionRegistry& SheetContext::functions() const { return d_.functions; }
 
 void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
+  notePending(range);
   RangeRef r = range;
   r.first.col = std::max(r.first.col, 0);
   r.first.row = std::max(r.first.row, 0);
@@ -63,6 +71,7 @@ void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) con
 int32_t SheetContext::findExact(const RangeRef& range, int32_t colInRange,
                                 const Value& key) const {
   int32_t col = range.first.col + colInRange;
+  notePending({{col, range.first.row}, {col, range.last.row}});
   if (col < 0 || col > d_.maxCols || col > range.last.col) return -1;
   int32_t first = std::max(range.first.row, 1);
   int32_t last = std::min(range.last.row, d_.maxRows);

@@ -3,6 +3,8 @@
 // ranges, and exact look-ups through the per-column hash indexes.
 #pragma once
 
+#include <vector>
+
 #include "sheet/formula/eval_context.h"
 
 namespace sheet {
@@ -12,6 +14,14 @@ struct SheetData;
 class SheetContext final : public EvalContext {
  public:
   SheetContext(SheetData& data, CellRef caller) : d_(data), caller_(caller) {}
+  // A context for computing a cell of a reference cycle: `pending` are the cycle's cells not
+  // yet known.  Reading any of them (alone, in a range or a look-up column) is noted, and the
+  // result computed then is not to be used.
+  SheetContext(SheetData& data, CellRef caller, const std::vector<CellRef>& pending)
+      : d_(data), caller_(caller), pending_(&pending) {}
+  bool readPending() const { return readPending_; }
+  // Shortcuts that read cells behind the context's back must not be taken then.
+  bool watchesPending() const { return pending_ != nullptr; }
   Value cellValue(CellRef cell) const override;
   std::string cellText(CellRef cell) const override;
   CellRef caller() const override { return caller_; }
@@ -24,8 +34,12 @@ class SheetContext final : public EvalContext {
   SheetData& data() const { return d_; }
 
  private:
+  void notePending(const RangeRef& range) const;
+
   SheetData& d_;
   CellRef caller_;
+  const std::vector<CellRef>* pending_ = nullptr;
+  mutable bool readPending_ = false;
 };
 
 }  // namespace sheet

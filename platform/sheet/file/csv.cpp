@@ -1,5 +1,6 @@
 // CSV in and out.  Reading splits the whole text into fields first, so that the sheet can be
 // sized once and filled without growing.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Field {
   int32_t col, row;
   std::string_view text;   // raw field (quotes still in when `quoted`)
   bool quoted;
+  int line;                // where it begins, for messages
 };
 
 std::string unquote(std::string_view raw) {
@@ -41,10 +43,11 @@ bool needsQuotes(std::string_view s) {
 FileResult readCsvText(Sheet& sheet, std::string_view text) {
   std::vector<Field> fields;
   int32_t row = 1, col = 1, maxCol = 0, lastRow = 0;
-  size_t pos = 0, lineNo = 1;
+  // A UTF-8 byte-order mark (a spreadsheet program's "CSV UTF-8") is no part of the first field.
+  size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0, lineNo = 1;
   // A final line break ends the last record rather than starting an empty one.
   while (pos < text.size()) {
-    Field f{col, row, {}, false};
+    Field f{col, row, {}, false, static_cast<int>(lineNo)};
     if (text[pos] == '"') {
       size_t start = pos++;
       while (true) {
@@ -70,8 +73,12 @@ FileResult readCsvText(Sheet& sheet, std::string_view text) {
       while (pos < text.size() && text[pos] != ',' && text[pos] != '\n' && text[pos] != '\r') ++pos;
       f.text = text.substr(start, pos - start);
     }
-    if (f.text.size() > kMaxTextLength + 2)
-      return FileResult{false, "a field is too long", static_cast<int>(lineNo)};
+    // A cell holds at most kMaxTextLength bytes; a longer field would be lost, so the file is
+    // refused.  Quoted fields are measured without their quotes (doubled quotes count once).
+    if (f.text.size() > kMaxTextLength &&
+        (!f.quoted || unquote(f.text).size() > kMaxTextLength))
+      return FileResult{false, "a field is longer than " + std::to_string(kMaxTextLength) +
+                                   " bytes", f.line};
     if (!f.text.empty()) {
       fields.push_back(f);
       maxCol = std::max(maxCol, col);
@@ -96,8 +103,10 @@ FileResult readCsvText(Sheet& sheet, std::string_view text) {
     return FileResult{false, "the sheet is too large", 0};
   fresh.internals().bulkLoading = true;
   for (const Field& f : fields) {
-    if (f.quoted) fresh.setData({f.col, f.row}, unquote(f.text));
-    else fresh.setData({f.col, f.row}, f.text);
+    SetResult r = f.quoted ? fresh.setData({f.col, f.row}, unquote(f.text))
+                           : fresh.setData({f.col, f.row}, f.text);
+    if (r != SetResult::Ok && r != SetResult::BadFormula)
+      return FileResult{false, "a field could not be entered", f.line};
   }
   fresh.internals().bulkLoading = false;
   fresh.setOption(kOptAutoCalc, true);
@@ -113,45 +122,55 @@ FileResult loadCsvFile(Sheet& sheet, const std::string& path) {
   return readCsvText(sheet, bytes);
 }
 
+void appendField(std::string& out, const Sheet& sheet, const Cell& c, CellRef at) {
+  if (c.value.isNumber() && !c.text) {
+    appendNumberText(out, c.value.asNumber());
+    return;
+  }
+  std::string text = sheet.valueText(at);
+  if (!needsQuotes(text)) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (char ch : text) {
+    if (ch == '"') out += '"';
+    out += ch;
+  }
+  out += '"';
+}
+
 std::string writeCsvText(const Sheet& sheet) {
   const SheetData& d = sheet.internals();
   std::string out;
-  int32_t lastRow = 0;
-  for (int32_t col = 1; col < d.cells.columnCount() && col <= d.maxCols; ++col)
-    lastRow = std::max(lastRow, std::min(d.cells.rowExtent(col) - 1, d.maxRows));
-  for (int32_t row = 1; row <= lastRow; ++row) {
-    size_t rowStart = out.size();
-    size_t lastContent = out.size();
-    int32_t lastCol = std::min(d.maxCols, d.cells.columnCount() - 1);
-    for (int32_t col = 1; col <= lastCol; ++col) {
-      if (col > 1) out += ',';
-      const Cell* c = d.cells.find({col, row});
-      if (!c || c->value.isEmpty()) continue;
-      if (c->value.isNumber() && !c->text) {
-        appendNumberText(out, c->value.asNumber());
-        lastContent = out.size();
-        continue;
+  // Rows are walked block by block across the stored chunks only, so the cost is the cells and
+  // the rows written, not the area between them.
+  const auto chunks = d.cells.chunksInReadingOrder();
+  int32_t rowsWritten = 0;  // rows 1..rowsWritten are in `out`
+  for (size_t block = 0; block < chunks.size();) {
+    size_t blockEnd = block;
+    while (blockEnd < chunks.size() && chunks[blockEnd].first == chunks[block].first) ++blockEnd;
+    const int32_t blockStart = chunks[block].first;
+    for (int32_t row = std::max(blockStart, 1);
+         row < blockStart + CellStore::kChunkRows && row <= d.maxRows; ++row) {
+      int32_t col = 0;  // the last column written in this row
+      for (size_t k = block; k < blockEnd; ++k) {
+        const int32_t c = chunks[k].second;
+        if (c < 1 || c > d.maxCols) continue;
+        const Cell& cell = (*d.cells.chunk(c, row))[row & (CellStore::kChunkRows - 1)];
+        if (cell.value.isEmpty()) continue;
+        if (col == 0) out.append(static_cast<size_t>(row - rowsWritten - 1), '\n');
+        out.append(static_cast<size_t>(c - std::max(col, 1)), ',');
+        appendField(out, sheet, cell, {c, row});
+        col = c;
       }
-      std::string text = sheet.valueText({col, row});
-      if (needsQuotes(text)) {
-        out += '"';
-        for (char ch : text) {
-          if (ch == '"') out += '"';
-          out += ch;
-        }
-        out += '"';
-      } else {
-        out += text;
+      if (col > 0) {
+        out += '\n';
+        rowsWritten = row;
       }
-      lastContent = out.size();
     }
-    // Trailing empty fields are left out.
-    out.resize(lastContent == rowStart ? rowStart : lastContent);
-    out += '\n';
+    block = blockEnd;
   }
-  while (out.size() >= 2 && out[out.size() - 1] == '\n' && out[out.size() - 2] == '\n')
-    out.pop_back();
-  if (out == "\n") out.clear();
   return out;
 }
 

@@ -1,7 +1,10 @@
 // Reads the engine's file format into a new sheet; the caller's sheet is replaced only when
 // the whole file was read without fault.
+#include <algorithm>
+#include <map>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "file/text_fields.h"
 #include "model/cell_content.h"
@@ -19,12 +22,16 @@ class Reader {
   FileResult fail(std::string why) { return FileResult{false, std::move(why), line_}; }
 
   FileResult run(std::string_view text) {
-    size_t pos = 0;
+    // A byte-order mark of an editor that saved the file as UTF-8 is no part of the first line.
+    size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     auto nextLine = [&](std::string_view& out) {
       if (pos >= text.size()) return false;
       size_t nl = text.find('\n', pos);
       if (nl == std::string_view::npos) return false;   // a record without its end: cut off
       out = text.substr(pos, nl - pos);
+      // Lines ended by CR LF (the file went through a Windows editor) read the same; a carriage
+      // return inside a text is always written escaped, so this one ends the line.
+      if (!out.empty() && out.back() == '\r') out.remove_suffix(1);
       pos = nl + 1;
       ++line_;
       return true;
@@ -247,14 +254,48 @@ class Reader {
     return width ? sheet_.setColWidth(index, pixels) : sheet_.setRowHeight(index, pixels);
   }
 
+  // Spans are gathered and checked together at the end: adding them one by one would compare
+  // each with all before it.
   bool span(FieldCursor& c) {
     CellRef at;
     int32_t cols, rows;
-    return position(c, at) && c.int32(cols) && c.int32(rows) && sheet_.addSpan(at, cols, rows);
+    if (!position(c, at) || !c.int32(cols) || !c.int32(rows) || cols < 1 || rows < 1) return false;
+    CellSpan s{at, cols, rows};
+    if (!sheet_.inSheet(at) || !sheet_.inSheet(s.range().last)) return false;
+    if (cols * int64_t{rows} > 1) spans_.push_back(s);
+    return spans_.size() <= kMaxSpans;
+  }
+
+  // Whether any two spans overlap: a sweep down the rows keeping the column intervals of the
+  // spans that reach the current row.
+  bool spansOverlap() {
+    std::sort(spans_.begin(), spans_.end(), [](const CellSpan& a, const CellSpan& b) {
+      return a.anchor.row < b.anchor.row;
+    });
+    std::multimap<int32_t, std::pair<int32_t, int32_t>> byLastRow;  // last row -> (first, last col)
+    std::map<int32_t, int32_t> open;                                // first col -> last col
+    for (const CellSpan& s : spans_) {
+      RangeRef r = s.range();
+      while (!byLastRow.empty() && byLastRow.begin()->first < r.first.row) {
+        open.erase(byLastRow.begin()->second.first);
+        byLastRow.erase(byLastRow.begin());
+      }
+      auto next = open.lower_bound(r.first.col);
+      if (next != open.end() && next->first <= r.last.col) return true;
+      if (next != open.begin() && std::prev(next)->second >= r.first.col) return true;
+      open.emplace(r.first.col, r.last.col);
+      byLastRow.emplace(r.last.row, std::make_pair(r.first.col, r.last.col));
+    }
+    return false;
   }
 
   FileResult finish() {
     if (!sized_) return fail("the file has no size record");
+    if (spansOverlap()) {
+      line_ = 0;
+      return fail("spans overlap");
+    }
+    d_.spans = std::move(spans_);
     d_.options.set(kOptAutoCalc, autoCalc_);
     if (autoCalc_) sheet_.recalc();
     return FileResult{true, {}, 0};
@@ -266,6 +307,7 @@ class Reader {
   bool sized_ = false;
   bool autoCalc_ = true;
   std::unordered_map<uint32_t, uint32_t> formatIds_;
+  std::vector<CellSpan> spans_;
 };
 
 }  // namespace

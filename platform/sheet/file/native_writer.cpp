@@ -155,14 +155,17 @@ std::string writeSheetText(const Sheet& sheet) {
   }
   // Cells in reading order, so that the file reads like the sheet.
   const CellStore& cells = d.cells;
-  int32_t lastRow = 0;
-  for (int32_t col = 0; col < cells.columnCount(); ++col) lastRow = std::max(lastRow, cells.rowExtent(col));
-  w.text.reserve(w.text.size() + static_cast<size_t>(lastRow) * 16);
-  for (int32_t blockStart = 0; blockStart < lastRow; blockStart += CellStore::kChunkRows) {
-    for (int32_t row = blockStart; row < blockStart + CellStore::kChunkRows && row < lastRow; ++row) {
-      for (int32_t col = 0; col < cells.columnCount(); ++col) {
+  const auto chunks = cells.chunksInReadingOrder();
+  w.text.reserve(w.text.size() + chunks.size() * 4096);
+  for (size_t block = 0; block < chunks.size();) {
+    // The chunks of one block of rows: walk its rows, each across those columns only.
+    size_t blockEnd = block;
+    while (blockEnd < chunks.size() && chunks[blockEnd].first == chunks[block].first) ++blockEnd;
+    const int32_t blockStart = chunks[block].first;
+    for (int32_t row = blockStart; row < blockStart + CellStore::kChunkRows; ++row) {
+      for (size_t k = block; k < blockEnd; ++k) {
+        const int32_t col = chunks[k].second;
         const CellStore::Chunk* chunk = cells.chunk(col, row);
-        if (!chunk) continue;
         const Cell& c = (*chunk)[row & (CellStore::kChunkRows - 1)];
         if (!c.hasContent() && c.format == 0 && c.tag == 0) continue;
         w.begin("cell");
@@ -201,6 +204,7 @@ std::string writeSheetText(const Sheet& sheet) {
         }
       }
     }
+    block = blockEnd;
   }
   w.text += "end ";
   appendInt(w.text, static_cast<int64_t>(w.records));

@@ -13,31 +13,6 @@ namespace {
 
 using Args = std::span<const Operand>;
 
-// Calls take(number) for every number the arguments contribute; returns an error value or
-// empty when all went well.
-template <class Take>
-Value collectNumbers(Args args, const EvalContext& ctx, Take&& take) {
-  Value error;
-  for (const Operand& a : args) {
-    if (a.isRef) {
-      forEachCell(ctx, a.ref, [&](CellRef, const Value& v) {
-        if (v.isError()) {
-          error = v;
-          return false;
-        }
-        if (v.isNumber()) take(v.asNumber());
-        return true;
-      });
-      if (error.isError()) return error;
-    } else if (!a.value.isEmpty()) {
-      double x = 0;
-      if (!toNumber(a.value, x, error)) return error;
-      take(x);
-    }
-  }
-  return Value();
-}
-
 Value sumFn(Args args, EvalContext& ctx) {
   double sum = 0;
   Value error = collectNumbers(args, ctx, [&](double x) { sum += x; });

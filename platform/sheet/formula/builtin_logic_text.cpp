@@ -7,15 +7,15 @@ namespace {
 
 using Args = std::span<const Operand>;
 
-// All arguments are evaluated before IF runs; IF only picks one.  An error in the branch not
-// taken therefore does not matter.
-Value ifFn(Args args, EvalContext&) {
+// The interpreter runs only the branch the condition takes (the other arrives as a missing
+// operand); IF passes that branch on as it is, a reference included.
+Operand ifFn(Args args, EvalContext& ctx) {
   Value error;
   bool condition = false;
-  if (!toBool(scalarOf(args[0]), condition, error)) return error;
-  if (condition) return args.size() > 1 ? scalarOf(args[1]) : Value::boolean(true);
-  if (args.size() > 2) return scalarOf(args[2]);
-  return Value::boolean(false);
+  if (!toBool(scalarOf(args[0], ctx), condition, error)) return valueOperand(error);
+  if (condition) return args[1];
+  if (args.size() > 2) return args[2];
+  return valueOperand(Value::boolean(false));
 }
 
 // Truth values of the arguments: typed values must be logical or numeric; text and empty
@@ -39,6 +39,8 @@ Value logicalFn(Args args, const EvalContext& ctx, bool start, Combine&& combine
       });
       if (error.isError()) return error;
     } else if (!a.value.isEmpty()) {
+      // A text typed as an argument is not a truth value, even "TRUE".
+      if (a.value.isText()) return Value::error(ErrorKind::Value);
       bool b = false;
       if (!toBool(a.value, b, error)) return error;
       result = combine(result, b);
@@ -54,25 +56,25 @@ Value andFn(Args args, EvalContext& ctx) {
 Value orFn(Args args, EvalContext& ctx) {
   return logicalFn(args, ctx, false, [](bool r, bool b) { return r || b; });
 }
-Value notFn(Args args, EvalContext&) {
+Value notFn(Args args, EvalContext& ctx) {
   Value error;
   bool b = false;
-  if (!toBool(scalarOf(args[0]), b, error)) return error;
+  if (!toBool(scalarOf(args[0], ctx), b, error)) return error;
   return Value::boolean(!b);
 }
 
-Value concatenateFn(Args args, EvalContext&) {
+Value concatenateFn(Args args, EvalContext& ctx) {
   std::string out;
   for (const Operand& a : args) {
-    Value v = scalarOf(a);
+    Value v = scalarOf(a, ctx);
     if (v.isError()) return v;
     out += valueToText(v);
   }
   return Value::text(std::move(out));
 }
 
-Value lenFn(Args args, EvalContext&) {
-  Value v = scalarOf(args[0]);
+Value lenFn(Args args, EvalContext& ctx) {
+  Value v = scalarOf(args[0], ctx);
   if (v.isError()) return v;
   return Value::number(static_cast<double>(valueToText(v).size()));
 }
@@ -80,7 +82,7 @@ Value lenFn(Args args, EvalContext&) {
 }  // namespace
 
 void registerLogicAndTextFunctions(FunctionRegistry& r) {
-  r.add({"IF", 2, 3, ifFn});
+  r.add(referenceFunction("IF", 2, 3, ifFn));
   r.add({"AND", 1, kMaxFunctionArgs, andFn});
   r.add({"OR", 1, kMaxFunctionArgs, orFn});
   r.add({"NOT", 1, 1, notFn});

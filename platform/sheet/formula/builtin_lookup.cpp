@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "function_support.h"
+#include "wildcard.h"
 
 namespace sheet {
 
@@ -27,32 +28,58 @@ int32_t usableCols(const RangeRef& r, const EvalContext& ctx) {
   return std::max(0, std::min(r.last.col, ctx.maxCols()) - r.first.col + 1);
 }
 
-bool sameKind(const Value& a, const Value& b) {
-  return a.type() == b.type();
-}
-
 // Position (0-based) of the last entry <= key in an ascending list (descending: the last
-// entry >= key in a descending list); -1 when there is none or the found entry is of
-// another type than the key.
+// entry >= key in a descending list); -1 when there is none.  Blanks and entries of another
+// type than the key are not part of the sorted list and are stepped over, so keys 1,3,_,7 with
+// a gap still find 3 for 4.
 template <class At>
 int32_t sortedSearch(int32_t count, const Value& key, bool descending, At&& at) {
+  auto fits = [&](const Value& v) {
+    int c = compareValues(v, key);
+    return descending ? c >= 0 : c <= 0;
+  };
   int32_t lo = 0, hi = count - 1, found = -1;
   while (lo <= hi) {
-    int32_t mid = lo + (hi - lo) / 2;
-    int c = compareValues(at(mid), key);
-    if (descending ? c >= 0 : c <= 0) {
-      found = mid;
-      lo = mid + 1;
-    } else {
-      hi = mid - 1;
+    const int32_t mid = lo + (hi - lo) / 2;
+    Value v;
+    int32_t j = mid;
+    for (; j >= lo; --j)
+      if ((v = at(j)).type() == key.type()) break;
+    if (j >= lo) {
+      if (fits(v)) {
+        found = j;
+        lo = mid + 1;
+      } else {
+        hi = j - 1;
+      }
+      continue;
     }
+    // Nothing comparable from lo to mid: the nearest entry above decides.
+    for (j = mid + 1; j <= hi; ++j)
+      if ((v = at(j)).type() == key.type()) break;
+    if (j > hi || !fits(v)) break;
+    found = j;
+    lo = j + 1;
   }
-  if (found >= 0 && !sameKind(at(found), key)) return -1;
   return found;
 }
 
+// The first of `count` entries equal to the key; a text key with wildcards matches as a
+// pattern.  `indexed` answers a plain key from the model's index when the entries are a column.
+template <class At, class Indexed>
+int32_t exactSearch(int32_t count, const Value& key, At&& at, Indexed&& indexed) {
+  if (key.isText() && hasWildcards(key.asText())) {
+    for (int32_t i = 0; i < count; ++i) {
+      Value v = at(i);
+      if (v.isText() && wildcardMatch(key.asText(), v.asText())) return i;
+    }
+    return -1;
+  }
+  return indexed();
+}
+
 Value vlookupFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty()) return Value::error(ErrorKind::NA);
   if (!args[1].isRef) return Value::error(ErrorKind::Value);
@@ -65,20 +92,77 @@ Value vlookupFn(Args args, EvalContext& ctx) {
   bool sorted = true;
   if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
 
+  const int32_t rows = usableRows(table, ctx);
+  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col, table.first.row + i}); };
   int32_t row = -1;
   if (!sorted) {
-    row = ctx.findExact(table, 0, key);
+    row = exactSearch(rows, key, at, [&] { return ctx.findExact(table, 0, key); });
   } else {
-    row = sortedSearch(usableRows(table, ctx), key, false, [&](int32_t i) {
-      return ctx.cellValue({table.first.col, table.first.row + i});
-    });
+    row = sortedSearch(rows, key, false, at);
   }
   if (row < 0) return Value::error(ErrorKind::NA);
   return ctx.cellValue({table.first.col + static_cast<int32_t>(col) - 1, table.first.row + row});
 }
 
+// HLOOKUP: VLOOKUP across, searching the table's first row.
+Value hlookupFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0], ctx);
+  if (key.isError()) return key;
+  if (key.isEmpty()) return Value::error(ErrorKind::NA);
+  if (!args[1].isRef) return Value::error(ErrorKind::Value);
+  const RangeRef table = args[1].ref;
+  Value error;
+  double row = 0;
+  if (!integerArg(args[2], row, error)) return error;
+  if (row < 1) return Value::error(ErrorKind::Value);
+  if (row > table.rows()) return Value::error(ErrorKind::Ref);
+  bool sorted = true;
+  if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
+  const int32_t cols = usableCols(table, ctx);
+  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col + i, table.first.row}); };
+  int32_t col = -1;
+  if (!sorted) {
+    col = exactSearch(cols, key, at, [&] {
+      for (int32_t i = 0; i < cols; ++i)
+        if (lookupEqual(at(i), key)) return i;
+      return -1;
+    });
+  } else {
+    col = sortedSearch(cols, key, false, at);
+  }
+  if (col < 0) return Value::error(ErrorKind::NA);
+  return ctx.cellValue({table.first.col + col, table.first.row + static_cast<int32_t>(row) - 1});
+}
+
+// LOOKUP(key, vector [, results]): a sorted search of a row or column, the result from the
+// same position of `results` (or of the vector).  A table without results is searched along
+// its first column when at least as tall as wide (its first row otherwise) and answered from
+// its last column (row).
+Value lookupFn(Args args, EvalContext& ctx) {
+  Value key = scalarOf(args[0], ctx);
+  if (key.isError()) return key;
+  if (key.isEmpty()) return Value::error(ErrorKind::NA);
+  if (!args[1].isRef || (args.size() > 2 && !args[2].isRef)) return Value::error(ErrorKind::Value);
+  const RangeRef v = args[1].ref;
+  const bool down = v.rows() >= v.cols();
+  const int32_t count = down ? usableRows(v, ctx) : usableCols(v, ctx);
+  int32_t found = sortedSearch(count, key, false, [&](int32_t i) {
+    return ctx.cellValue(down ? CellRef{v.first.col, v.first.row + i}
+                              : CellRef{v.first.col + i, v.first.row});
+  });
+  if (found < 0) return Value::error(ErrorKind::NA);
+  if (args.size() > 2) {
+    const RangeRef r = args[2].ref;
+    const bool rDown = r.rows() >= r.cols();
+    return ctx.cellValue(rDown ? CellRef{r.first.col, r.first.row + found}
+                               : CellRef{r.first.col + found, r.first.row});
+  }
+  return ctx.cellValue(down ? CellRef{v.last.col, v.first.row + found}
+                            : CellRef{v.first.col + found, v.last.row});
+}
+
 Value matchFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0]);
+  Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty() || !args[1].isRef) return Value::error(ErrorKind::NA);
   const RangeRef range = args[1].ref;
@@ -96,12 +180,12 @@ Value matchFn(Args args, EvalContext& ctx) {
   };
   int32_t found = -1;
   if (type == 0) {
-    if (vertical) {
-      found = ctx.findExact(range, 0, key);
-    } else {
-      for (int32_t i = 0; i < count && found < 0; ++i)
-        if (lookupEqual(at(i), key)) found = i;
-    }
+    found = exactSearch(count, key, at, [&] {
+      if (vertical) return ctx.findExact(range, 0, key);
+      for (int32_t i = 0; i < count; ++i)
+        if (lookupEqual(at(i), key)) return i;
+      return -1;
+    });
   } else {
     found = sortedSearch(count, key, type < 0, at);
   }
@@ -109,33 +193,25 @@ Value matchFn(Args args, EvalContext& ctx) {
   return Value::number(found + 1);
 }
 
-Value indexFn(Args args, EvalContext& ctx) {
+// The cell, row or column of a range; a reference, so COUNT(INDEX(A1:A3,3)) sees the cell.
+Operand indexFn(Args args, EvalContext& ctx) {
   Value error;
   double row = 0, col = 0;
   bool hasCol = args.size() > 2 && !args[2].value.isEmpty();
-  if (!integerArg(args[1], row, error)) return error;
-  if (hasCol && !integerArg(args[2], col, error)) return error;
-  if (row < 0 || col < 0) return Value::error(ErrorKind::Value);
-  if (!args[0].isRef) {
-    // A single value is a 1x1 table.
-    if (row > 1 || col > 1) return Value::error(ErrorKind::Ref);
-    return scalarOf(args[0]);
-  }
-  const RangeRef range = args[0].ref;
+  if (args[0].value.isError()) return valueOperand(args[0].value);
+  if (!integerArg(args[1], row, error)) return valueOperand(error);
+  if (hasCol && !integerArg(args[2], col, error)) return valueOperand(error);
+  if (row < 0 || col < 0) return valueOperand(Value::error(ErrorKind::Value));
+  // Only references are tables; a typed value is not.
+  if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Ref));
+  RangeRef range = args[0].ref;
   // In a single row, the one index given counts columns.
   if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);
-  // Index 0 means the whole row or column; only a one-wide dimension makes that one cell.
-  if (row == 0) {
-    if (range.rows() != 1) return Value::error(ErrorKind::Value);
-    row = 1;
-  }
-  if (col == 0) {
-    if (range.cols() != 1) return Value::error(ErrorKind::Value);
-    col = 1;
-  }
-  if (row > range.rows() || col > range.cols()) return Value::error(ErrorKind::Ref);
-  return ctx.cellValue({range.first.col + static_cast<int32_t>(col) - 1,
-                        range.first.row + static_cast<int32_t>(row) - 1});
+  if (row > range.rows() || col > range.cols()) return valueOperand(Value::error(ErrorKind::Ref));
+  // Index 0 stands for the whole row or column.
+  if (row > 0) range.first.row = range.last.row = range.first.row + static_cast<int32_t>(row) - 1;
+  if (col > 0) range.first.col = range.last.col = range.first.col + static_cast<int32_t>(col) - 1;
+  return referenceOperand(ctx, range);
 }
 
 }  // namespace
@@ -143,7 +219,9 @@ Value indexFn(Args args, EvalContext& ctx) {
 void registerLookupFunctions(FunctionRegistry& r) {
   r.add({"VLOOKUP", 3, 4, vlookupFn});
   r.add({"MATCH", 2, 3, matchFn});
-  r.add({"INDEX", 2, 3, indexFn});
+  r.add({"HLOOKUP", 3, 4, hlookupFn});
+  r.add({"LOOKUP", 2, 3, lookupFn});
+  r.add(referenceFunction("INDEX", 2, 3, indexFn));
 }
 
 }  // namespace sheet

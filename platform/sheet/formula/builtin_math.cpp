@@ -1,10 +1,12 @@
 // Numeric functions of one or two numbers.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
 
 #include "function_support.h"
+#include "number_precision.h"
 
 namespace sheet {
 
@@ -13,18 +15,18 @@ namespace {
 using Args = std::span<const Operand>;
 
 template <class F>
-Value unary(Args args, F&& f) {
+Value unary(Args args, const EvalContext& ctx, F&& f) {
   Value error;
   double x = 0;
-  if (!toNumber(scalarOf(args[0]), x, error)) return error;
+  if (!toNumber(scalarOf(args[0], ctx), x, error)) return error;
   return f(x);
 }
 
 template <class F>
-Value binary(Args args, F&& f) {
+Value binary(Args args, const EvalContext& ctx, F&& f) {
   Value error;
   double x = 0, y = 0;
-  if (!toNumber(scalarOf(args[0]), x, error) || !toNumber(scalarOf(args[1]), y, error))
+  if (!toNumber(scalarOf(args[0], ctx), x, error) || !toNumber(scalarOf(args[1], ctx), y, error))
     return error;
   return f(x, y);
 }
@@ -33,6 +35,9 @@ Value binary(Args args, F&& f) {
 // its binary value lies just below, because the product is first cut to 15 significant
 // digits, as the number is displayed.
 double roundDecimal(double x, int digits) {
+  // Beyond these a double has no digit left to round, or nothing left at all.
+  if (digits > 308) return x;
+  if (digits < -308) return 0;
   double scale = std::pow(10.0, digits);
   double scaled = x * scale;
   if (!std::isfinite(scaled)) return x;
@@ -41,43 +46,42 @@ double roundDecimal(double x, int digits) {
   return std::round(std::strtod(buf, nullptr)) / scale;
 }
 
-Value roundFn(Args a, EvalContext&) {
-  return binary(a, [](double x, double d) {
-    if (d > 308 || d < -308) return Value::error(ErrorKind::Num);
-    return numberResult(roundDecimal(x, static_cast<int>(std::trunc(d))));
+Value roundFn(Args a, EvalContext& ctx) {
+  return binary(a, ctx, [](double x, double d) {
+    return numberResult(roundDecimal(x, static_cast<int>(std::clamp(std::trunc(d), -400.0, 400.0))));
   });
 }
-Value intFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::floor(x)); });
+Value intFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(floorOf15Digits(x)); });
 }
-Value absFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::fabs(x)); });
+Value absFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(std::fabs(x)); });
 }
-Value modFn(Args a, EvalContext&) {
+Value modFn(Args a, EvalContext& ctx) {
   // The result takes the divisor's sign: MOD(-3, 2) is 1.
-  return binary(a, [](double x, double y) {
+  return binary(a, ctx, [](double x, double y) {
     if (y == 0) return Value::error(ErrorKind::Div0);
-    return numberResult(x - y * std::floor(x / y));
+    return numberResult(subtractNumbers(x, y * floorOf15Digits(x / y)));
   });
 }
-Value sqrtFn(Args a, EvalContext&) {
-  return unary(a, [](double x) {
+Value sqrtFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) {
     return x < 0 ? Value::error(ErrorKind::Num) : numberResult(std::sqrt(x));
   });
 }
-Value powerFn(Args a, EvalContext&) { return binary(a, powerOf); }
+Value powerFn(Args a, EvalContext& ctx) { return binary(a, ctx, powerOf); }
 Value piFn(Args, EvalContext&) { return Value::number(std::numbers::pi); }
-Value sinFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::sin(x)); });
+Value sinFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(std::sin(x)); });
 }
-Value cosFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::cos(x)); });
+Value cosFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(std::cos(x)); });
 }
-Value tanFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::tan(x)); });
+Value tanFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(std::tan(x)); });
 }
-Value atanFn(Args a, EvalContext&) {
-  return unary(a, [](double x) { return numberResult(std::atan(x)); });
+Value atanFn(Args a, EvalContext& ctx) {
+  return unary(a, ctx, [](double x) { return numberResult(std::atan(x)); });
 }
 
 }  // namespace

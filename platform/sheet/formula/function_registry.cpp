@@ -51,6 +51,12 @@ const FunctionRegistry& builtinFunctions() {
     registerAggregateFunctions(r);
     registerLogicAndTextFunctions(r);
     registerLookupFunctions(r);
+    registerInformationFunctions(r);
+    registerMoreMathFunctions(r);
+    registerStatisticalFunctions(r);
+    registerTextFunctions(r);
+    registerReferenceFunctions(r);
+    registerDateFunctions(r);
     return r;
   }();
   return registry;

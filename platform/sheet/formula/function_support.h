@@ -7,6 +7,7 @@
 #include <span>
 #include <utility>
 
+#include "number_precision.h"
 #include "sheet/formula/ast.h"
 #include "sheet/formula/eval_context.h"
 #include "sheet/formula/formula.h"
@@ -27,7 +28,7 @@ inline bool toNumber(const Value& v, double& out, Value& error) {
     case ValueType::Boolean:
     case ValueType::Empty: out = v.asNumber(); return true;
     case ValueType::Text:
-      if (auto n = textToNumber(v.asText())) {
+      if (auto n = formulaTextToNumber(v.asText())) {
         out = *n;
         return true;
       }
@@ -65,12 +66,90 @@ void forEachCell(const EvalContext& ctx, const RangeRef& range, F&& f) {
   ctx.forEachValue(range, adapter);
 }
 
+// An operand that stands for a reference: a single cell carries its value, as the interpreter's
+// own references do.
+inline Operand referenceOperand(const EvalContext& ctx, const RangeRef& range) {
+  Operand op;
+  op.ref = range;
+  op.isRef = true;
+  if (range.first == range.last) op.value = ctx.cellValue(range.first);
+  return op;
+}
+
+inline Operand valueOperand(Value v) {
+  Operand op;
+  op.value = std::move(v);
+  return op;
+}
+
+// A registry entry for a function whose result may be a reference.
+inline FunctionDef referenceFunction(std::string name, int minArgs, int maxArgs,
+                                     ReferenceImpl impl) {
+  FunctionDef def;
+  def.name = std::move(name);
+  def.minArgs = minArgs;
+  def.maxArgs = maxArgs;
+  def.impl = [impl](std::span<const Operand> args, EvalContext& ctx) {
+    return scalarOf(impl(args, ctx));
+  };
+  def.refImpl = std::move(impl);
+  return def;
+}
+
+// The reference operators: Op::Range (the range spanning both references) and Op::Intersect
+// (their common cells, #NULL! when none).  Operands that are not references give #VALUE!
+// (or their error).
+Operand referenceOperator(Op op, std::span<const Operand> args, const EvalContext& ctx);
+
+// A range where one value is needed: the cell of a one-column range in the caller's row, or of
+// a one-row range in the caller's column; #VALUE! when there is none.  Other operands as they
+// are.
+Operand implicitIntersection(const Operand& op, const EvalContext& ctx);
+
+// Calls take(number) for every number the arguments contribute: typed values as numbers (TRUE
+// is 1, "3" is 3, other text #VALUE!), referenced cells only when they hold numbers.  Returns
+// the first error met, else empty.
+template <class Take>
+Value collectNumbers(std::span<const Operand> args, const EvalContext& ctx, Take&& take) {
+  Value error;
+  for (const Operand& a : args) {
+    if (a.isRef) {
+      forEachCell(ctx, a.ref, [&](CellRef, const Value& v) {
+        if (v.isError()) {
+          error = v;
+          return false;
+        }
+        if (v.isNumber()) take(v.asNumber());
+        return true;
+      });
+      if (error.isError()) return error;
+    } else if (!a.value.isEmpty()) {
+      double x = 0;
+      if (!toNumber(a.value, x, error)) return error;
+      take(x);
+    }
+  }
+  return Value();
+}
+
+// The value an operand stands for where one value is needed, a range by implicit
+// intersection.
+inline Value scalarOf(const Operand& op, const EvalContext& ctx) {
+  return op.isRange() ? implicitIntersection(op, ctx).value : op.value;
+}
+
 // Registration of the built-ins, one group per file.
 void registerOperators(FunctionRegistry& registry);
 void registerMathFunctions(FunctionRegistry& registry);
 void registerAggregateFunctions(FunctionRegistry& registry);
 void registerLogicAndTextFunctions(FunctionRegistry& registry);
 void registerLookupFunctions(FunctionRegistry& registry);
+void registerInformationFunctions(FunctionRegistry& registry);
+void registerMoreMathFunctions(FunctionRegistry& registry);
+void registerStatisticalFunctions(FunctionRegistry& registry);
+void registerTextFunctions(FunctionRegistry& registry);
+void registerReferenceFunctions(FunctionRegistry& registry);
+void registerDateFunctions(FunctionRegistry& registry);
 
 using OperatorFn = Value (*)(std::span<const Operand>, EvalContext&);
 // The operator implementations the interpreter calls directly (the same ones the registry

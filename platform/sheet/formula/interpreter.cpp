@@ -61,6 +61,7 @@ class OperandStack {
   size_t size() const { return size_; }
   Operand& top() { return data_[size_ - 1]; }
   std::span<const Operand> last(size_t n) const { return {data_ + size_ - n, n}; }
+  Operand& fromTop(size_t k) { return data_[size_ - 1 - k]; }
 
  private:
   struct Deleter {
@@ -74,12 +75,6 @@ class OperandStack {
   size_t size_ = 0;
 };
 
-Operand valueOperand(Value v) {
-  Operand op;
-  op.value = std::move(v);
-  return op;
-}
-
 // Whole columns and rows are clipped to the sheet so that functions do not walk millions of
 // cells that cannot hold anything.
 RangeRef clipWhole(const Node& first, const Node& last, const EvalContext& ctx) {
@@ -89,19 +84,25 @@ RangeRef clipWhole(const Node& first, const Node& last, const EvalContext& ctx) 
   return r;
 }
 
-Value callFunction(const Formula& formula, const Node& node, std::span<const Operand> args,
-                   EvalContext& ctx) {
+Operand callFunction(const Formula& formula, const Node& node, std::span<const Operand> args,
+                     EvalContext& ctx) {
   const FunctionDef* def = ctx.functions().find(formula.texts()[node.index]);
-  if (!def) return Value::error(ErrorKind::Name);
+  if (!def) return valueOperand(Value::error(ErrorKind::Name));
   if (static_cast<int>(args.size()) < def->minArgs || static_cast<int>(args.size()) > def->maxArgs)
-    return Value::error(ErrorKind::Value);
+    return valueOperand(Value::error(ErrorKind::Value));
   try {
-    return def->impl(args, ctx);
+    if (def->refImpl) return def->refImpl(args, ctx);
+    return valueOperand(def->impl(args, ctx));
   } catch (...) {
     // A function (custom ones come from outside the engine) must not take the sheet down.
-    return Value::error(ErrorKind::Value);
+    return valueOperand(Value::error(ErrorKind::Value));
   }
 }
+
+// Where evaluation continues once a then-branch is done: past the else-branch.
+struct BranchJump {
+  uint32_t at, to;
+};
 
 // Moves the relative parts of a reference by the copy offset; false when a part leaves the
 // sheet, which makes the reference #REF! as in a real copy.
@@ -123,7 +124,37 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
   const auto& nodes = formula.nodes();
   OperandStack stack(formula.maxStack());
   const Value malformed = Value::error(ErrorKind::Value);
+  const auto& branches = formula.ifBranches();
+  size_t nextBranch = 0;
+  std::vector<BranchJump> jumps;
   for (size_t i = 0; i < nodes.size(); ++i) {
+    // IF runs only the branch its condition takes; the other is a missing operand.
+    while (!branches.empty()) {
+      if (!jumps.empty() && jumps.back().at == i) {
+        i = jumps.back().to;
+        jumps.pop_back();
+        if (!stack.push(Operand{})) return malformed;
+        continue;
+      }
+      while (nextBranch < branches.size() && branches[nextBranch].condEnd < i) ++nextBranch;
+      if (nextBranch == branches.size() || branches[nextBranch].condEnd != i) break;
+      const IfBranch& b = branches[nextBranch++];
+      if (stack.size() == 0) return malformed;
+      bool condition = false;
+      Value error;
+      const bool hasElse = b.thenEnd != b.callIndex;
+      if (!toBool(scalarOf(stack.top(), ctx), condition, error)) {
+        // IF gives the condition's error and needs neither branch.
+        if (!stack.push(Operand{}) || (hasElse && !stack.push(Operand{}))) return malformed;
+        i = b.callIndex;
+      } else if (condition) {
+        if (hasElse) jumps.push_back({b.thenEnd, b.callIndex});
+      } else {
+        if (!stack.push(Operand{})) return malformed;
+        i = b.thenEnd;
+      }
+    }
+    if (i >= nodes.size()) break;
     const Node& n = nodes[i];
     bool pushed = true;
     switch (n.kind) {
@@ -175,6 +206,14 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
       case NodeKind::Binary: {
         const size_t arity = n.kind == NodeKind::Unary ? 1 : 2;
         if (stack.size() < arity) return malformed;
+        if (n.op() == Op::Range || n.op() == Op::Intersect) {
+          Operand ref = referenceOperator(n.op(), stack.last(arity), ctx);
+          stack.popTo(stack.size() - arity);
+          pushed = stack.push(std::move(ref));
+          break;
+        }
+        for (size_t k = 0; k < arity; ++k)
+          if (stack.fromTop(k).isRange()) stack.fromTop(k) = implicitIntersection(stack.fromTop(k), ctx);
         Value result = operatorFunction(n.op())(stack.last(arity), ctx);
         stack.popTo(stack.size() - arity);
         pushed = stack.push(valueOperand(std::move(result)));
@@ -182,17 +221,17 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
       }
       case NodeKind::Call: {
         if (stack.size() < n.count) return malformed;
-        Value result = callFunction(formula, n, stack.last(n.count), ctx);
+        Operand result = callFunction(formula, n, stack.last(n.count), ctx);
         stack.popTo(stack.size() - n.count);
-        pushed = stack.push(valueOperand(std::move(result)));
+        pushed = stack.push(std::move(result));
         break;
       }
     }
     if (!pushed) return malformed;
   }
   if (stack.size() != 1) return malformed;
+  if (stack.top().isRange()) stack.top() = implicitIntersection(stack.top(), ctx);
   const Operand& result = stack.top();
-  if (result.isRange()) return Value::error(ErrorKind::Value);
   // A formula shows 0 rather than nothing when it reads an empty cell.
   if (result.value.isEmpty()) return Value::number(0);
   return result.value;

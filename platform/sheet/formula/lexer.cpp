@@ -1,5 +1,7 @@
 #include "lexer.h"
 
+#include "number_precision.h"
+
 #include "text_case.h"
 
 #include <charconv>
@@ -22,11 +24,13 @@ class Lexer {
     LexResult result;
     tokens_.clear();
     while (true) {
+      const size_t blanksFrom = pos_;
       while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
                                      text_[pos_] == '\r' || text_[pos_] == '\n'))
         ++pos_;
       if (pos_ >= text_.size()) break;
       Token token;
+      token.spaceBefore = pos_ != blanksFrom;
       token.pos = pos_;
       if (!readToken(token)) {
         result.error = error_;
@@ -96,8 +100,7 @@ class Lexer {
       }
     }
     double value = 0;
-    auto [ptr, ec] = std::from_chars(text_.data() + start, text_.data() + pos_, value);
-    if (ec != std::errc() || ptr != text_.data() + pos_ || !std::isfinite(value)) {
+    if (!readDecimal(text_.substr(start, pos_ - start), value)) {
       pos_ = start;
       return fail("number out of range");
     }

@@ -29,6 +29,7 @@ struct Token {
   std::string_view spelling; // the token as written
   double number = 0;
   ErrorKind error = ErrorKind::Value;
+  bool spaceBefore = false;  // blanks precede it: between references that is intersection
 };
 
 struct LexResult {

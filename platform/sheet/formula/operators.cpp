@@ -1,9 +1,12 @@
 // The arithmetic, text and comparison operators, registered like every other function.
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
 #include "function_support.h"
+#include "number_precision.h"
 #include "text_case.h"
+#include "text_collation.h"
 
 namespace sheet {
 
@@ -47,9 +50,43 @@ int compareValues(const Value& a, const Value& b) {
   if (ta == ValueType::Empty) ta = tb;
   if (tb == ValueType::Empty) tb = ta;
   if (ta != tb) return typeRank(ta) < typeRank(tb) ? -1 : 1;
-  if (ta == ValueType::Text) return compareIgnoringCase(a.asText(), b.asText());
-  double x = a.asNumber(), y = b.asNumber();  // empty reads as 0 / FALSE
+  if (ta == ValueType::Text) return collateTexts(a.asText(), b.asText());
+  // Empty reads as 0 / FALSE.
+  if (ta == ValueType::Number) return compareNumbers(a.asNumber(), b.asNumber());
+  double x = a.asNumber(), y = b.asNumber();
   return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+Operand referenceOperator(Op op, std::span<const Operand> args, const EvalContext& ctx) {
+  if (args.size() != 2) return valueOperand(Value::error(ErrorKind::Value));
+  for (const Operand& a : args) {
+    if (a.isRef) continue;
+    return valueOperand(a.value.isError() ? a.value : Value::error(ErrorKind::Value));
+  }
+  const RangeRef& a = args[0].ref;
+  const RangeRef& b = args[1].ref;
+  RangeRef r;
+  if (op == Op::Range) {
+    r.first = {std::min(a.first.col, b.first.col), std::min(a.first.row, b.first.row)};
+    r.last = {std::max(a.last.col, b.last.col), std::max(a.last.row, b.last.row)};
+  } else {
+    r.first = {std::max(a.first.col, b.first.col), std::max(a.first.row, b.first.row)};
+    r.last = {std::min(a.last.col, b.last.col), std::min(a.last.row, b.last.row)};
+    if (r.first.col > r.last.col || r.first.row > r.last.row)
+      return valueOperand(Value::error(ErrorKind::Null));
+  }
+  return referenceOperand(ctx, r);
+}
+
+Operand implicitIntersection(const Operand& op, const EvalContext& ctx) {
+  if (!op.isRange()) return op;
+  const RangeRef& r = op.ref;
+  const CellRef at = ctx.caller();
+  if (r.cols() == 1 && at.row >= r.first.row && at.row <= r.last.row)
+    return referenceOperand(ctx, {{r.first.col, at.row}, {r.first.col, at.row}});
+  if (r.rows() == 1 && at.col >= r.first.col && at.col <= r.last.col)
+    return referenceOperand(ctx, {{at.col, r.first.row}, {at.col, r.first.row}});
+  return valueOperand(Value::error(ErrorKind::Value));
 }
 
 namespace {
@@ -65,10 +102,14 @@ Value arithmetic(std::span<const Operand> args, F&& f) {
 }
 
 Value add(std::span<const Operand> a, EvalContext&) {
-  return arithmetic(a, [](double x, double y) { return numberResult(x + y); });
+  return arithmetic(a, [](double x, double y) {
+    return numberResult((x < 0) != (y < 0) ? subtractNumbers(x, -y) : x + y);
+  });
 }
 Value subtract(std::span<const Operand> a, EvalContext&) {
-  return arithmetic(a, [](double x, double y) { return numberResult(x - y); });
+  return arithmetic(a, [](double x, double y) {
+    return numberResult((x < 0) == (y < 0) ? subtractNumbers(x, y) : x - y);
+  });
 }
 Value multiply(std::span<const Operand> a, EvalContext&) {
   return arithmetic(a, [](double x, double y) { return numberResult(x * y); });
@@ -148,6 +189,13 @@ Value percent(std::span<const Operand> args, EvalContext&) {
   return Value::number(x / 100);
 }
 
+Value rangeValue(std::span<const Operand> a, EvalContext& ctx) {
+  return scalarOf(referenceOperator(Op::Range, a, ctx));
+}
+Value intersectValue(std::span<const Operand> a, EvalContext& ctx) {
+  return scalarOf(referenceOperator(Op::Intersect, a, ctx));
+}
+
 struct OperatorEntry {
   Op op;
   const char* name;
@@ -163,13 +211,14 @@ constexpr OperatorEntry kOperators[] = {
     {Op::Lt, "<", 2, less},          {Op::Gt, ">", 2, greater},
     {Op::Le, "<=", 2, lessOrEqual},  {Op::Ge, ">=", 2, greaterOrEqual},
     {Op::Negate, "u-", 1, negate},   {Op::Plus, "u+", 1, unaryPlus},
-    {Op::Percent, "%", 1, percent},
+    {Op::Percent, "%", 1, percent},  {Op::Range, ":", 2, rangeValue},
+    {Op::Intersect, " ", 2, intersectValue},
 };
 
 }  // namespace
 
 OperatorFn operatorFunction(Op op) {
-  static_assert(std::size(kOperators) == static_cast<size_t>(Op::Percent) + 1);
+  static_assert(std::size(kOperators) == static_cast<size_t>(Op::Intersect) + 1);
   // Entries are in Op order, so the interpreter's call is one index.
   return kOperators[static_cast<size_t>(op)].fn;
 }

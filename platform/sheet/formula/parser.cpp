@@ -155,7 +155,44 @@ class Parser {
       emitOp(NodeKind::Unary, op);
       return true;
     }
-    return parsePrimary();
+    if (!parsePrimary()) return false;
+    // Most operands are followed by neither a colon nor a blank and a name.
+    if (peek().kind != TokenKind::Colon && !peek().spaceBefore) return true;
+    return continueReference();
+  }
+
+  // Reference operators bind tightest: A1:B5 C3:D4 is the intersection of two ranges, and
+  // A1:A2:A3 or A1:INDEX(A1:A3,2) the range spanning both sides.  A blank before a name or
+  // reference is the intersection only here, after a reference operand.
+  bool continueReference() {
+    if (!continueRangeChain()) return false;
+    while (peek().spaceBefore && peek().kind == TokenKind::Word && endsReference()) {
+      if (!parseRangeChain()) return false;
+      emitOp(NodeKind::Binary, Op::Intersect);
+    }
+    return true;
+  }
+
+  bool parseRangeChain() { return parsePrimary() && continueRangeChain(); }
+
+  // The rest of a range chain whose first operand was just parsed.
+  bool continueRangeChain() {
+    while (peek().kind == TokenKind::Colon && endsReference() &&
+           (peek(1).kind == TokenKind::Word || peek(1).kind == TokenKind::LParen)) {
+      take();
+      if (!parsePrimary()) return false;
+      emitOp(NodeKind::Binary, Op::Range);
+    }
+    return true;
+  }
+
+  // Whether the operand just parsed can be a reference (a reference, call or parenthesis).
+  bool endsReference() const {
+    if (nodes_.empty()) return false;
+    NodeKind k = nodes_.back().kind;
+    return k == NodeKind::Cell || k == NodeKind::RangeEnd || k == NodeKind::Call ||
+           k == NodeKind::Paren || (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
+                                                              nodes_.back().op() == Op::Intersect));
   }
 
   bool parsePrimary() {
@@ -219,7 +256,8 @@ class Parser {
     const Token& t = take();
     if (peek().kind == TokenKind::LParen) return parseCall(t);
     if (auto part = resolver_.read(t.spelling, origin_)) {
-      if (peek().kind == TokenKind::Colon) return parseRange(*part, t.pos);
+      if (peek().kind == TokenKind::Colon && (part->kind != RefPartKind::Cell || pairsWithNext(*part)))
+        return parseRange(*part, t.pos);
       if (part->kind != RefPartKind::Cell) return fail("incomplete reference", t.pos);
       if (part->offSheet) {
         pushError(ErrorKind::Ref);
@@ -238,6 +276,16 @@ class Parser {
       return true;
     }
     return fail("unknown name '" + std::string(t.spelling) + "'", t.pos);
+  }
+
+  // Whether the token after the colon is a reference part of the same kind as `first`, so that
+  // both make one range node (else the colon is the range operator, as in A1:INDEX(...)).
+  bool pairsWithNext(const RefPart& first) const {
+    const Token& t = peek(1);
+    if (t.kind != TokenKind::Word && t.kind != TokenKind::Number) return false;
+    if (peek(2).kind == TokenKind::LParen) return false;
+    auto second = resolver_.read(t.spelling, origin_);
+    return second && second->kind == first.kind;
   }
 
   // The colon is next; `first` was read at `pos`.

@@ -28,6 +28,8 @@ const char* opText(Op op) {
     case Op::Negate: return "-";
     case Op::Plus: return "+";
     case Op::Percent: return "%";
+    case Op::Range: return ":";
+    case Op::Intersect: return " ";
   }
   return "?";
 }

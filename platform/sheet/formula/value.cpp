@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <functional>
 
+#include "number_precision.h"
 #include "text_case.h"
+#include "text_collation.h"
 
 namespace sheet {
 
@@ -126,11 +128,12 @@ std::optional<double> textToNumber(std::string_view text) {
   while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
   if (b == e) return std::nullopt;
   std::string_view t = text.substr(b, e - b);
-  if (t[0] == '+') t.remove_prefix(1);
-  if (t.empty()) return std::nullopt;
+  if (t[0] == '+') {
+    t.remove_prefix(1);
+    if (!t.empty() && t[0] == '-') return std::nullopt;  // "+-5" is no number
+  }
   double out = 0;
-  auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), out);
-  if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(out)) return std::nullopt;
+  if (!readDecimal(t, out)) return std::nullopt;
   return out;
 }
 
@@ -149,9 +152,9 @@ bool lookupEqual(const Value& a, const Value& b) {
   if (a.type() != b.type()) return false;
   switch (a.type()) {
     case ValueType::Empty: return false;
-    case ValueType::Number:
+    case ValueType::Number: return compareNumbers(a.asNumber(), b.asNumber()) == 0;
     case ValueType::Boolean: return a.asNumber() == b.asNumber();
-    case ValueType::Text: return compareIgnoringCase(a.asText(), b.asText()) == 0;
+    case ValueType::Text: return collateTexts(a.asText(), b.asText()) == 0;
     case ValueType::Error: return a.asError() == b.asError();
   }
   return false;
@@ -163,8 +166,9 @@ size_t lookupHash(const Value& v) {
     case ValueType::Empty: return h;
     case ValueType::Number:
     case ValueType::Boolean: {
-      double n = v.asNumber();
-      if (n == 0) n = 0;  // -0 and 0 are equal, so they must hash alike
+      // Numbers equal to 15 digits are equal, so they must hash alike; so must -0 and 0.
+      double n = v.isNumber() ? roundTo15Digits(v.asNumber()) : v.asNumber();
+      if (n == 0) n = 0;
       return h ^ std::hash<double>()(n);
     }
     case ValueType::Text: {

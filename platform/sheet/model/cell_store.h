@@ -5,6 +5,8 @@
 // million-cell chain stays far below the memory of one AST per cell.
 #pragma once
 
+#include <algorithm>
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -76,6 +78,19 @@ class CellStore {
         }
       }
     }
+  }
+
+  // The stored chunks as (first row of the chunk, column) in reading order: by row block, then
+  // column.  Costs the number of chunks (and the length of each column's chunk list), not the
+  // area they span, so a sparse sheet's A1 and ZZZ2000000 are two entries.
+  std::vector<std::pair<int32_t, int32_t>> chunksInReadingOrder() const {
+    std::vector<std::pair<int32_t, int32_t>> out;
+    for (size_t col = 0; col < columns_.size(); ++col)
+      for (size_t c = 0; c < columns_[col].size(); ++c)
+        if (columns_[col][c])
+          out.emplace_back(static_cast<int32_t>(c << kChunkBits), static_cast<int32_t>(col));
+    std::sort(out.begin(), out.end());
+    return out;
   }
 
   // Structural moves of whole rows and columns (cells keep everything they hold).

@@ -228,6 +228,7 @@ bool Sheet::setTag(CellRef cell, std::string_view text) {
 void Sheet::recalc() {
   SheetData& d = *d_;
   if (d.recalculating) return;
+  d.markVolatile();
   d.recalculating = true;
   // A custom function may write into the sheet while it is computed; such writes mark cells
   // again, which a further pass computes.  The pass count bounds functions that keep writing.

@@ -39,20 +39,35 @@ void SheetData::markReaders(CellRef changed) {
   queue.clear();
 }
 
+uint64_t SheetData::volatileKey(CellRef c) {
+  return static_cast<uint64_t>(static_cast<uint32_t>(c.col)) << 32 | static_cast<uint32_t>(c.row);
+}
+
+void SheetData::markVolatile() {
+  for (uint64_t key : volatileCells) {
+    CellRef c{static_cast<int32_t>(key >> 32), static_cast<int32_t>(key & 0xFFFFFFFFu)};
+    markDirty(c);
+    markReaders(c);
+  }
+}
+
 void SheetData::linkFormula(CellRef c, uint32_t handle) {
   refScratch.clear();
   formulaReferences(handle, c, refScratch);
   for (const RangeRef& r : refScratch) graph.add(cells, c, r, maxCols, maxRows);
+  if (formulas.isVolatile(handle)) volatileCells.insert(volatileKey(c));
 }
 
 void SheetData::unlinkFormula(CellRef c, uint32_t handle) {
   refScratch.clear();
   formulaReferences(handle, c, refScratch);
   graph.remove(cells, c, refScratch, maxCols, maxRows);
+  volatileCells.erase(volatileKey(c));
 }
 
 void SheetData::rebuildGraph() {
   graph.clear();
+  volatileCells.clear();
   dirty.clear();
   dirtyCount = 0;
   lookups.clear();

@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "calc/dependency_graph.h"
@@ -56,6 +57,8 @@ struct SheetData {
   bool bulkLoading = false;
   // Scratch of the dirty marking, kept to avoid allocating per edit.
   std::vector<CellRef> queue;
+  // Formula cells computed at every recalculation (Formula::isVolatile), keyed col << 32 | row.
+  std::unordered_set<uint64_t> volatileCells;
   std::vector<RangeRef> refScratch;
 
   bool inside(CellRef c) const {
@@ -76,6 +79,9 @@ struct SheetData {
   // Records the references of the formula in `c` in the graph (or forgets them).
   void linkFormula(CellRef c, uint32_t handle);
   void unlinkFormula(CellRef c, uint32_t handle);
+  // Marks the volatile formulas and their readers out of date.
+  void markVolatile();
+  static uint64_t volatileKey(CellRef c);
   // Rebuilds the graph from the formulas and marks every formula out of date (after
   // structural edits and size changes).
   void rebuildGraph();

@@ -84,7 +84,8 @@ std::optional<double> textToNumber(std::string_view text);
 // "TRUE"/"FALSE", errors their error text, empty "".
 std::string valueToText(const Value& v);
 
-// Equality as exact-match look-ups see it: numbers by value, texts ignoring ASCII case,
+// Equality as exact-match look-ups see it: numbers equal to 15 significant digits, texts
+// ignoring case (code page 1252 letters included),
 // booleans by value; values of different types never match and empty matches nothing.
 // lookupHash agrees with it, so a column index may hash values with it.
 bool lookupEqual(const Value& a, const Value& b);

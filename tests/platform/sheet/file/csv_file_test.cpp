@@ -52,4 +52,42 @@ TEST(CsvFile, MalformedTextFailsAndLeavesTheSheet) {
   EXPECT_EQ(s.data({1, 1}), "kept");
 }
 
+// A field longer than a cell can hold would be lost: the file is refused with the field's line.
+TEST(CsvFile, FieldLongerThanACellIsRefusedWithItsLine) {
+  Sheet s;
+  s.setData({1, 1}, "keep");
+  const std::string tooLong(sheet::kMaxTextLength + 1, 'x');
+  for (const std::string& field : {tooLong, "\"" + tooLong + "\""}) {
+    auto r = sheet::readCsvText(s, "a,b\n1," + field + "\n");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.line, 2);
+    EXPECT_EQ(s.data({1, 1}), "keep");
+  }
+  // At the limit the text is kept whole; doubled quotes count once.
+  const std::string atLimit(sheet::kMaxTextLength, 'y');
+  ASSERT_TRUE(sheet::readCsvText(s, atLimit + "\n\"" + std::string(sheet::kMaxTextLength - 1, 'z') +
+                                        "\"\"\"\n").ok);
+  EXPECT_EQ(s.data({1, 1}), atLimit);
+  EXPECT_EQ(s.data({1, 2}).size(), sheet::kMaxTextLength);
+}
+
+TEST(CsvFile, ByteOrderMarkIsNoPartOfTheFirstField) {
+  Sheet s;
+  ASSERT_TRUE(sheet::readCsvText(s, "\xEF\xBB\xBF" "1,=A1+1\r\n").ok);
+  EXPECT_EQ(s.data({1, 1}), "1");
+  EXPECT_EQ(s.valueText({2, 1}), "2");
+}
+
+// Rows and columns far apart write only what is between the cells written.
+TEST(CsvFile, SparseSheetWritesItsCellsInPlace) {
+  Sheet s;
+  ASSERT_TRUE(s.setMaxCols(30) && s.setMaxRows(600));
+  s.setData({1, 1}, "x");
+  s.setData({3, 3}, "y");
+  s.setData({28, 3}, "z");
+  s.setData({2, 600}, "w");
+  std::string expected = "x\n\n,,y" + std::string(25, ',') + "z\n" + std::string(596, '\n') + ",w\n";
+  EXPECT_EQ(sheet::writeCsvText(s), expected);
+}
+
 }  // namespace

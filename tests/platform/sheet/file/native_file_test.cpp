@@ -221,9 +221,39 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_pair("double_blank", replaced("cell 1 1", "cell  1 1")),
         std::make_pair("bad_error", replaced("n 2", "e #OOPS")),
         std::make_pair("typed_text_mismatch", replaced("n 1", "n 1 \"2\"")),
+        std::make_pair("overlapping_spans",
+                       replaced("end 3", "span 1 1 2 2\nspan 2 2 2 2\nend 5")),
+        std::make_pair("span_outside", replaced("end 3", "span 3 3 2 2\nend 4")),
         std::make_pair("bad_kind", "KVSHEET 1\nsize 3 3\nformat 1 9 0 0 0 0 0 0 0 0 0 0 0 0 \"\" "
                                    "0 0 0 \"\" 0 400 0 0 0 0 0 0 0 0 0 0\nend 2\n")),
     [](const auto& info) { return std::string(info.param.first); });
+
+TEST(NativeFile, ReadsCrLfLinesAndSkipsAByteOrderMark) {
+  Sheet s;
+  auto r = sheet::readSheetText(
+      s, "\xEF\xBB\xBFKVSHEET 1\r\nsize 3 3\r\ncell 1 1 0 s \"a\\x0Db\"\r\n"
+         "cell 2 1 0 F \"LEN(A1)\"\r\nend 3\r\n");
+  ASSERT_TRUE(r.ok) << r.error << " line " << r.line;
+  EXPECT_EQ(s.data({1, 1}), "a\rb");
+  EXPECT_EQ(s.valueText({2, 1}), "3");
+}
+
+// A1 and the last cell of the largest sheet: the file holds two cells, and spans far apart
+// load as they were.
+TEST(NativeFile, SparseFarCellsAndManySpansRoundTrip) {
+  Sheet s;
+  ASSERT_TRUE(s.setMaxCols(sheet::kMaxSheetCols) && s.setMaxRows(sheet::kMaxSheetRows));
+  s.setData({1, 1}, "first");
+  s.setData({sheet::kMaxSheetCols, sheet::kMaxSheetRows}, "last");
+  for (int32_t i = 0; i < 1000; ++i) ASSERT_TRUE(s.addSpan({2 + i % 7, 3 + 3 * i}, 1, 2));
+  std::string text = sheet::writeSheetText(s);
+  Sheet back;
+  ASSERT_TRUE(sheet::readSheetText(back, text).ok);
+  EXPECT_EQ(back.data({sheet::kMaxSheetCols, sheet::kMaxSheetRows}), "last");
+  EXPECT_EQ(back.data({1, 1}), "first");
+  EXPECT_EQ(back.spanAt({2 + 999 % 7, 3 + 3 * 999 + 1})->anchor, (sheet::CellRef{2 + 999 % 7, 3 + 3 * 999}));
+  EXPECT_EQ(sheet::writeSheetText(back), text);
+}
 
 TEST(NativeFile, EveryCutOfAFileIsRefused) {
   Sheet original;

@@ -11,15 +11,21 @@
 //   dirty N                   N formulas must be out of date
 //   insrows AT N | delrows AT N | inscols AT N | delcols AT N
 //   copy RANGE CELL | swap RANGE CELL | clear RANGE
+//   clock YYYY MM DD HH MM SS   the time TODAY and NOW read
+//   seed N                    restarts RAND's sequence
+//   keep CELL                 remembers the cell's value text
+//   changed CELL | unchanged CELL   compares it with the remembered one
 #include "kv_source_dir.h"
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "sheet/environment.h"
 #include "sheet/sheet.h"
 
 namespace {
@@ -74,6 +80,8 @@ TEST_P(SheetScript, Runs) {
   std::ifstream file(path);
   ASSERT_TRUE(file) << path;
   sheet::Sheet s;
+  sheet::setClock({});
+  std::map<std::string, std::string> kept;
   std::string line;
   int lineNo = 0;
   while (std::getline(file, line)) {
@@ -140,10 +148,25 @@ TEST_P(SheetScript, Runs) {
       in >> a;
       ASSERT_TRUE(parseRange(a, range));
       ASSERT_TRUE(s.clearRange(range, false));
+    } else if (cmd == "clock") {
+      sheet::LocalTime t;
+      in >> t.year >> t.month >> t.day >> t.hour >> t.minute >> t.second;
+      sheet::setClock([t] { return t; });
+    } else if (cmd == "seed") {
+      uint64_t seed;
+      in >> seed;
+      sheet::setRandomSeed(seed);
+    } else if (cmd == "keep" || cmd == "changed" || cmd == "unchanged") {
+      in >> a;
+      ASSERT_TRUE(parseCell(a, cell));
+      if (cmd == "keep") kept[a] = s.valueText(cell);
+      else if (cmd == "changed") EXPECT_NE(s.valueText(cell), kept[a]);
+      else EXPECT_EQ(s.valueText(cell), kept[a]);
     } else {
       FAIL() << "unknown command " << cmd;
     }
   }
+  sheet::setClock({});
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, SheetScript, testing::ValuesIn(scriptFiles()),

@@ -27,8 +27,10 @@ enum class NodeKind : uint8_t {
   Call,      // texts()[index] is the upper-case function name; count arguments
 };
 
+// Range (A1:INDEX(...), A1:A2:A3) and Intersect (a blank between references) work on
+// references and give one.
 enum class Op : uint8_t { Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
-                          Negate, Plus, Percent };
+                          Negate, Plus, Percent, Range, Intersect };
 
 // Reference flags.
 enum : uint8_t {
@@ -54,18 +56,37 @@ struct Node {
 };
 static_assert(sizeof(Node) == 16, "nodes stay compact: a sheet may hold millions");
 
+// Where an IF's arguments lie in the node vector, so that evaluation runs only the branch the
+// condition takes: the condition ends before condEnd, the then-branch occupies condEnd up to
+// thenEnd, the else-branch (if any) thenEnd up to callIndex, the IF call itself.
+struct IfBranch {
+  uint32_t condEnd = 0, thenEnd = 0, callIndex = 0;
+};
+
 class Formula : public std::enable_shared_from_this<Formula> {
  public:
   Formula(std::vector<Node> nodes, std::vector<std::string> texts);
+  // The formula `shape` with other reference positions in `nodes` (the same nodes otherwise):
+  // what it derives from its nodes is taken over instead of worked out again.
+  Formula(std::vector<Node> nodes, const Formula& shape)
+      : nodes_(std::move(nodes)), texts_(shape.texts_), maxStack_(shape.maxStack_),
+        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_) {}
   const std::vector<Node>& nodes() const { return nodes_; }
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
   uint32_t maxStack() const { return maxStack_; }
+  // The IF calls in order of condEnd (empty for most formulas).
+  const std::vector<IfBranch>& ifBranches() const { return ifBranches_; }
+  // Whether it calls a function whose result may change with nothing it reads changing (RAND,
+  // NOW, TODAY) or that reads cells the dependency graph cannot know (OFFSET).
+  bool isVolatile() const { return volatile_; }
 
  private:
   std::vector<Node> nodes_;
   std::vector<std::string> texts_;
   uint32_t maxStack_ = 0;
+  std::vector<IfBranch> ifBranches_;
+  bool volatile_ = false;
 };
 
 }  // namespace sheet

@@ -26,6 +26,10 @@ struct Operand {
 };
 
 using FunctionImpl = std::function<Value(std::span<const Operand> args, EvalContext& context)>;
+// A function whose result may be a reference (IF, INDEX, CHOOSE, OFFSET): the operand it
+// returns is passed on as it is, so SUM(IF(TRUE,B1:B3)) sums the range.
+using ReferenceImpl =
+    std::function<Operand(std::span<const Operand> args, EvalContext& context)>;
 
 struct FunctionDef {
   std::string name;        // upper case once registered
@@ -37,6 +41,7 @@ struct FunctionDef {
   // bare cell reference as argument i (from 0) is no dependency of the calling cell.  Null:
   // every reference is read.
   uint32_t (*namedCells)(int argCount) = nullptr;
+  ReferenceImpl refImpl{}; // when set, called instead of impl
 };
 
 // Names are case-insensitive.  A registry is a plain value: a sheet starts from a copy of
