@@ -47,9 +47,11 @@ void raiseTopLevel(HWND top) {
                               [&](HWND h) { return std::find(family.begin(), family.end(), h) != family.end(); }),
                list.end());
     list.insert(list.begin(), family.begin(), family.end());
+    // A window owned by a topmost window is topmost too (a message box of a topmost dialog).
     std::stable_partition(list.begin(), list.end(), [](HWND h) {
-        Window* w = window(h);
-        return w && (w->exStyle & WS_EX_TOPMOST);
+        for (Window* w = window(h); w; w = window(w->owner))
+            if (w->exStyle & WS_EX_TOPMOST) return true;
+        return false;
     });
 }
 

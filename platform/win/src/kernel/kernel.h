@@ -117,7 +117,7 @@ POINT clientOriginInParent(HWND hwnd);
 SIZE clientSize(const Window& w);
 HWND rootOf(HWND hwnd);
 // Puts a top-level window at the top of the z-order with the windows it owns (directly or not)
-// above it, keeping topmost windows above all others.
+// above it, keeping topmost windows (and the windows they own) above all others.
 void raiseTopLevel(HWND top);
 bool inputAllowed(HWND hwnd);       // the window and every ancestor enabled
 bool shownWithAncestors(HWND hwnd);

@@ -34,8 +34,8 @@ public:
     }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        SendDlgItemMessage(m_hWnd, IDC_STYLE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Solid"));
-        SendDlgItemMessage(m_hWnd, IDC_STYLE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Dashed"));
+        ::SendDlgItemMessage(m_hWnd, IDC_STYLE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Solid"));
+        ::SendDlgItemMessage(m_hWnd, IDC_STYLE, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Dashed"));
         return TRUE;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
