@@ -24,6 +24,8 @@ Kv_Spread::~Kv_Spread() {
     releaseFonts();
 }
 
+bool Kv_Spread::isAttached() const { return attached && m_hWnd && ::IsWindow(m_hWnd); }
+
 void Kv_Spread::destroyFindDialog() {
     if (!findDialog) return;
     if (findDialog->m_hWnd && ::IsWindow(findDialog->m_hWnd)) findDialog->DestroyWindow();
@@ -61,7 +63,7 @@ bool Kv_Spread::attach(CWnd* parent, int id, bool keepFrame) {
 }
 
 bool Kv_Spread::setDefaults(int selectMode) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     for (auto [option, value] : {std::pair{8, 0}, {12, 0}, {7, 0}, {21, 1}, {26, 0}, {34, 1}, {32, 1}, {18, 0},
                                  {21, 1}, {22, 1}, {21, 1}})
         SetBool(static_cast<short>(option), value);
@@ -83,11 +85,11 @@ bool Kv_Spread::setDefaults(int selectMode) {
     return true;
 }
 
-int Kv_Spread::getMaxRows() const { return attached ? GetMaxRows() : -1; }
-int Kv_Spread::getMaxCols() const { return attached ? GetMaxCols() : -1; }
+int Kv_Spread::getMaxRows() const { return isAttached() ? GetMaxRows() : -1; }
+int Kv_Spread::getMaxCols() const { return isAttached() ? GetMaxCols() : -1; }
 
 bool Kv_Spread::setMaxRows(int rows) {
-    if (!attached || rows < 0) return false;
+    if (!isAttached() || rows < 0) return false;
     const int old = GetMaxRows();
     if (!SetMaxRows(rows)) return false;
     if (rows <= old) return true;
@@ -105,7 +107,7 @@ bool Kv_Spread::setMaxRows(int rows) {
 }
 
 bool Kv_Spread::setMaxCols(int cols, bool copyColumns) {
-    if (!attached || cols < 0) return false;
+    if (!isAttached() || cols < 0) return false;
     const int old = GetMaxCols();
     if (!SetMaxCols(cols)) return false;
     if (cols <= old) return true;
@@ -144,7 +146,7 @@ HFONT Kv_Spread::makeFont(bool bold) {
 }
 
 bool Kv_Spread::setFontRange(const SpreadRange& range, bool bold, bool alsoTip) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     HFONT font = makeFont(bold);
     if (!SetFontRange(range.col1, range.row1, range.col2, range.row2, font, TRUE)) return false;
     if (alsoTip) {
@@ -160,7 +162,7 @@ bool Kv_Spread::setFontRange(const SpreadRange& range, bool bold, bool alsoTip) 
 }
 
 bool Kv_Spread::boldHeaders() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int rows = GetMaxRows(), cols = GetMaxCols();
     bool ok = true;
     if (cols > 0) ok = setFontRange({1, kSSHeader, cols, kSSHeader}, true, true) && ok;
@@ -175,19 +177,19 @@ bool Kv_Spread::refreshFonts() {
 }
 
 bool Kv_Spread::setRowFont(int row, bool withHeader) {
-    if (!attached || row < 1 || row > GetMaxRows()) return false;
+    if (!isAttached() || row < 1 || row > GetMaxRows()) return false;
     if (withHeader) setFontRange({kSSHeader, row, kSSHeader, row}, true);
     return GetMaxCols() < 1 || setFontRange({1, row, GetMaxCols(), row}, false);
 }
 
 bool Kv_Spread::setColFont(int col, bool withHeader) {
-    if (!attached || col < 1 || col > GetMaxCols()) return false;
+    if (!isAttached() || col < 1 || col > GetMaxCols()) return false;
     if (withHeader) setFontRange({col, kSSHeader, col, kSSHeader}, true);
     return GetMaxRows() < 1 || setFontRange({col, 1, col, GetMaxRows()}, false);
 }
 
 bool Kv_Spread::applyFontSettings(const Kv_String& face, int height) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     fontFace = face;
     textHeight = height;
     return refreshFonts();
@@ -196,19 +198,19 @@ bool Kv_Spread::applyFontSettings(const Kv_String& face, int height) {
 // --- cell types ---------------------------------------------------------------------------
 
 bool Kv_Spread::setTypeEdit(const SpreadRange& range, long style, int maxLen) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeEdit(&type, style, maxLen, 0, 1);
     return SetCellTypeRange(range.col1, range.row1, range.col2, range.row2, &type) != 0;
 }
 
 bool Kv_Spread::setColTypeEdit(int col, long style, int maxLen) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return setTypeEdit({col, 1, col, GetMaxRows()}, style, maxLen);
 }
 
 bool Kv_Spread::setTypeNumber(const SpreadRange& range, int decimals, bool styleFlag) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeNumber(&type, 0x10000000 + (styleFlag ? 0x400000 : 0x100000), static_cast<short>(decimals),
                   -99999999999999.0, 99999999999999.0, 0);
@@ -216,12 +218,12 @@ bool Kv_Spread::setTypeNumber(const SpreadRange& range, int decimals, bool style
 }
 
 bool Kv_Spread::setColTypeNumber(int col, int decimals, bool styleFlag) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return setTypeNumber({col, 1, col, GetMaxRows()}, decimals, styleFlag);
 }
 
 bool Kv_Spread::setColCombo(int col, const Kv_StringArray& items, bool editable) {
-    if (!attached || col < 1 || col > GetMaxCols()) return false;
+    if (!isAttached() || col < 1 || col > GetMaxCols()) return false;
     const Kv_String joined = items.join("\t");
     SS_CELLTYPE type;
     SetTypeComboBox(&type, 0x100000 + (editable ? 2 : 0), joined.c_str());
@@ -236,7 +238,7 @@ bool Kv_Spread::applyCheckType(SS_CELLTYPE& type) {
 }
 
 bool Kv_Spread::setColCheckBox(int col, bool border, bool spanHeader) {
-    if (!attached || col < 1 || col > GetMaxCols()) return false;
+    if (!isAttached() || col < 1 || col > GetMaxCols()) return false;
     SS_CELLTYPE type;
     applyCheckType(type);
     const int rows = GetMaxRows();
@@ -247,7 +249,7 @@ bool Kv_Spread::setColCheckBox(int col, bool border, bool spanHeader) {
 }
 
 bool Kv_Spread::setCellCheckBox(int col, int row, bool border) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     applyCheckType(type);
     if (!SetCellType(col, row, &type)) return false;
@@ -256,7 +258,7 @@ bool Kv_Spread::setCellCheckBox(int col, int row, bool border) {
 }
 
 bool Kv_Spread::setCellButton(int col, int row, const Kv_String& text) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeButton(&type, 0, text.c_str());
     if (!SetCellType(col, row, &type)) return false;
@@ -264,7 +266,7 @@ bool Kv_Spread::setCellButton(int col, int row, const Kv_String& text) {
 }
 
 bool Kv_Spread::setCellPicture(int col, int row, int resourceId, bool isIcon) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     HANDLE picture = isIcon ? static_cast<HANDLE>(LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(resourceId)))
                             : static_cast<HANDLE>(LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(resourceId)));
     if (!picture) return false;
@@ -274,7 +276,7 @@ bool Kv_Spread::setCellPicture(int col, int row, int resourceId, bool isIcon) {
 }
 
 bool Kv_Spread::setPictureRow(const Kv_String& file, int col, int row, int& pixelHeight) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     HANDLE image = LoadImage(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     if (!image) return false;
     BITMAP info{};
@@ -292,15 +294,15 @@ bool Kv_Spread::setPictureRow(const Kv_String& file, int col, int row, int& pixe
 }
 
 bool Kv_Spread::setLock(int col, int row, bool locked) {
-    return attached && SetLock(col, row, locked) != 0;
+    return isAttached() && SetLock(col, row, locked) != 0;
 }
 
 bool Kv_Spread::lockCol(int col) {
-    return attached && SetLockRange(col, 1, col, GetMaxRows(), 1) != 0;
+    return isAttached() && SetLockRange(col, 1, col, GetMaxRows(), 1) != 0;
 }
 
 bool Kv_Spread::markChanged() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SetBool(kSSOptChanged, 1);
     return true;
 }

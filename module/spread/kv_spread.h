@@ -6,7 +6,8 @@
 //
 // Rules it keeps:
 // - Columns and rows count from 1; kSSHeader (-32767) addresses the header row or column.
-// - Before attach every operation refuses: false, or -1 for the size getters.
+// - Before attach, and after the dialog's window is destroyed, every operation refuses:
+//   false, or -1 for the size getters.
 // - Failures are results; nothing throws.  An engine call returning 0 is a failure.
 // - It owns its check-box pictures, its menu and its find dialog.
 
@@ -46,7 +47,9 @@ public:
 
     // --- creation and size ---------------------------------------------------------------
     bool attach(CWnd* parent, int controlId, bool keepFrame = false);
-    bool isAttached() const { return attached; }
+    // Attached and its window still there: once the dialog's window is destroyed, every
+    // operation is refused as before attach.
+    bool isAttached() const;
     bool setDefaults(int selectMode);
     int getMaxRows() const;
     int getMaxCols() const;

@@ -29,16 +29,16 @@ bool Kv_Spread::readText(int col, int row, Kv_String& text, CellTextKind kind) c
 }
 
 bool Kv_Spread::getCellText(int col, int row, Kv_String& text, CellTextKind kind) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return readText(col, row, text, kind);
 }
 
 bool Kv_Spread::setCellText(int col, int row, const Kv_String& text) {
-    return attached && SetData(col, row, text.c_str()) != 0;
+    return isAttached() && SetData(col, row, text.c_str()) != 0;
 }
 
 bool Kv_Spread::setCellDouble(int col, int row, double value) {
-    return attached && SetData(col, row, Kv_String(value, 2).c_str()) != 0;
+    return isAttached() && SetData(col, row, Kv_String(value, 2).c_str()) != 0;
 }
 
 bool Kv_Spread::getCellDouble(int col, int row, double& value) const {
@@ -58,18 +58,18 @@ bool Kv_Spread::getCellBool(int col, int row, bool& value) const {
 }
 
 bool Kv_Spread::setCellBool(int col, int row, bool value) {
-    return attached && SetData(col, row, value ? "1" : "0") != 0;
+    return isAttached() && SetData(col, row, value ? "1" : "0") != 0;
 }
 
 bool Kv_Spread::isCheckBoxCell(int col, int row) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     return GetCellType(col, row, &type) && type.Type == kSSTypeCheckBox;
 }
 
 bool Kv_Spread::writeColumn(int col, int count, bool asValue, Kv_String (*textOf)(const void*, int),
                             const void* items) {
-    if (!attached || col > GetMaxCols()) return false;
+    if (!isAttached() || col > GetMaxCols()) return false;
     const int rows = GetMaxRows();
     for (int i = 0; i < count && i + 1 <= rows; ++i) {
         const Kv_String text = textOf(items, i);
@@ -104,7 +104,7 @@ bool Kv_Spread::setColBools(int col, const Kv_Array<bool>& bools) {
 }
 
 bool Kv_Spread::setColIntsAsValues(int col, const Kv_Array<int>& ints) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     // The values are row numbers of this sheet: one that names no row reads as "none".
     Kv_Array<int> clamped;
     const int rows = GetMaxRows();
@@ -115,7 +115,7 @@ bool Kv_Spread::setColIntsAsValues(int col, const Kv_Array<int>& ints) {
 }
 
 bool Kv_Spread::getColStrings(int col, Kv_StringArray& strings, CellTextKind kind) const {
-    if (!attached || col > GetMaxCols()) return false;
+    if (!isAttached() || col > GetMaxCols()) return false;
     strings.removeAll();
     const int rows = GetMaxRows();
     for (int row = 1; row <= rows; ++row) {
@@ -159,7 +159,7 @@ bool Kv_Spread::getColBools(int col, Kv_Array<bool>& bools) const {
 }
 
 bool Kv_Spread::setRowStrings(int row, const Kv_StringArray& strings, bool asValue) {
-    if (!attached || row > GetMaxRows()) return false;
+    if (!isAttached() || row > GetMaxRows()) return false;
     const int cols = GetMaxCols();
     for (int i = 0; i < strings.length() && i + 1 <= cols; ++i) {
         if (asValue) SetValue(i + 1, row, strings[i].c_str());
@@ -169,7 +169,7 @@ bool Kv_Spread::setRowStrings(int row, const Kv_StringArray& strings, bool asVal
 }
 
 bool Kv_Spread::getRowStrings(int row, Kv_StringArray& strings) const {
-    if (!attached || row > GetMaxRows()) return false;
+    if (!isAttached() || row > GetMaxRows()) return false;
     strings.removeAll();
     const int cols = GetMaxCols();
     for (int col = 1; col <= cols; ++col) {
@@ -187,7 +187,7 @@ bool Kv_Spread::getHeaderRowTexts(Kv_StringArray& strings) const { return getRow
 bool Kv_Spread::clearRow(int row) { return clearRows(row, row); }
 
 bool Kv_Spread::clearRows(int row1, int row2) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int cols = GetMaxCols();
     for (int row = row1; row <= row2; ++row)
         for (int col = 1; col <= cols; ++col) SetValue(col, row, "");
@@ -195,7 +195,7 @@ bool Kv_Spread::clearRows(int row1, int row2) {
 }
 
 bool Kv_Spread::getAllRows(Kv_Array<Kv_StringArray>& rows) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     rows.removeAll();
     const int count = GetMaxRows();
     for (int row = 1; row <= count; ++row) {
@@ -209,7 +209,7 @@ bool Kv_Spread::getAllRows(Kv_Array<Kv_StringArray>& rows) const {
 // --- selection ----------------------------------------------------------------------------
 
 bool Kv_Spread::getActiveCellOrFirst(int& col, int& row) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_COORD c = 0, r = 0;
     if (!GetActiveCell(&c, &r) || c < 1 || r < 1) {
         SetActiveCell(1, 1);
@@ -222,23 +222,23 @@ bool Kv_Spread::getActiveCellOrFirst(int& col, int& row) const {
 }
 
 bool Kv_Spread::getEditSel(int& start, int& end) const {
-    if (!attached || !GetEditMode()) return false;
+    if (!isAttached() || !GetEditMode()) return false;
     return GetSel(&start, &end) != 0;
 }
 
 bool Kv_Spread::selectBlock(const SpreadRange& range) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLCOORD upperLeft{range.col1, range.row1}, lowerRight{range.col2, range.row2};
     return SetSelectBlock(&upperLeft, &lowerRight) != 0;
 }
 
 bool Kv_Spread::selectRow(int row) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return selectBlock({kSSHeader, row, GetMaxCols(), row});
 }
 
 bool Kv_Spread::getSelBlockOrActive(SpreadRange& block) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLCOORD upperLeft, lowerRight;
     if (GetSelectBlock(&upperLeft, &lowerRight)) {
         block = {upperLeft.Col, upperLeft.Row, lowerRight.Col, lowerRight.Row};

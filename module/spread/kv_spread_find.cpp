@@ -5,7 +5,7 @@
 #include "spread/kv_spread.h"
 
 bool Kv_Spread::findInRow(const Kv_String& text, int row, int startCol, int& foundCol) const {
-    if (!attached || row < 0 || row > GetMaxRows() || text.isEmpty()) return false;
+    if (!isAttached() || row < 0 || row > GetMaxRows() || text.isEmpty()) return false;
     const int cols = GetMaxCols();
     for (int col = std::max(startCol, 1); col <= cols; ++col) {
         Kv_String value;
@@ -18,7 +18,7 @@ bool Kv_Spread::findInRow(const Kv_String& text, int row, int startCol, int& fou
 }
 
 bool Kv_Spread::findNext(const Kv_String& text, int col, int row, int& foundCol, int& foundRow) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     if (findInRow(text, row, col, foundCol)) {
         foundRow = row;
         return true;
@@ -43,7 +43,7 @@ bool Kv_Spread::findInCell(const Kv_String& text, int col, int row, int& pos, in
 }
 
 bool Kv_Spread::findAndSelect(const Kv_String& text, int col, int row, int start) {
-    if (!attached || text.isEmpty()) return false;
+    if (!isAttached() || text.isEmpty()) return false;
     Kv_String value;
     if (!readText(col, row, value, CellTextKind::Value)) return false;
     const int pos = value.findFirst(text, false, std::max(start, 0));

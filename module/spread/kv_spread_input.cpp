@@ -12,7 +12,7 @@ constexpr int kMenuCaptions[8] = {1154, 1155, 774, 775, 1156, 1157, 1400, 1401};
 }  // namespace
 
 bool Kv_Spread::setPopupMenu(const Kv_Array<int>& codes) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     popupMenu = std::make_unique<CMenu>();
     menuCodes = codes;
     return true;
@@ -60,14 +60,14 @@ BOOL Kv_Spread::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 BOOL Kv_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
-    if (attached && (notification == kSSNotifyChange || notification == kSSNotifyEditChange) && checkCol > 0 &&
+    if (isAttached() && (notification == kSSNotifyChange || notification == kSSNotifyEditChange) && checkCol > 0 &&
         boundCol > 0) {
         SS_COORD col = 0, row = 0;
         if (GetActiveCell(&col, &row) && col == checkCol && row >= 1) {
             syncCheckLock(row);
             SetActiveCell(boundCol, row);
         }
-    } else if (attached && notification == 0) {
+    } else if (isAttached() && notification == 0) {
         // The k-th id stands for the k-th code that is not a separator.
         int ordinal = -1;
         for (int k = 0; k < 10; ++k)
@@ -86,7 +86,7 @@ BOOL Kv_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL Kv_Spread::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_KEYDOWN && attached) {
+    if (msg->message == WM_KEYDOWN && isAttached()) {
         switch (msg->wParam) {
             case VK_F3: openFind(false); return TRUE;
             case VK_F5: openFind(true); return TRUE;
@@ -100,7 +100,7 @@ BOOL Kv_Spread::PreTranslateMessage(MSG* msg) {
 }
 
 bool Kv_Spread::openFind(bool replaceMode) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     if (!findDialog || !findDialog->m_hWnd || !::IsWindow(findDialog->m_hWnd)) {
         findDialog = std::make_unique<FindReplaceDlg>(this);
         if (!findDialog->create()) {
@@ -115,14 +115,14 @@ bool Kv_Spread::openFind(bool replaceMode) {
 }
 
 bool Kv_Spread::showFindDialog() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     if (!findDialog || !findDialog->m_hWnd) return openFind(false);
     findDialog->ShowWindow(SW_SHOW);
     return true;
 }
 
 bool Kv_Spread::hideFindDialog() {
-    if (!findDialog || !findDialog->m_hWnd) return false;
+    if (!isAttached() || !findDialog || !findDialog->m_hWnd) return false;
     findDialog->ShowWindow(SW_HIDE);
     return true;
 }
@@ -147,7 +147,7 @@ bool Kv_Spread::cellUsable(int col, int row) const {
 }
 
 bool Kv_Spread::findFirstUnlocked(int& col, int& row) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int rows = GetMaxRows(), cols = GetMaxCols();
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= cols; ++c)
@@ -160,7 +160,7 @@ bool Kv_Spread::findFirstUnlocked(int& col, int& row) const {
 }
 
 bool Kv_Spread::findLastUnlocked(int& col, int& row) const {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int rows = GetMaxRows(), cols = GetMaxCols();
     for (int r = rows; r >= 1; --r)
         for (int c = cols; c >= 1; --c)
@@ -176,7 +176,7 @@ bool Kv_Spread::findLastUnlocked(int& col, int& row) const {
 
 bool Kv_Spread::handleTab(UINT key, int& result) const {
     result = kTabDefault;
-    if (key != VK_TAB || !attached || !IsWindowVisible() || ::GetFocus() != m_hWnd) return false;
+    if (key != VK_TAB || !isAttached() || !IsWindowVisible() || ::GetFocus() != m_hWnd) return false;
     SS_COORD activeCol = 0, activeRow = 0;
     GetActiveCell(&activeCol, &activeRow);
     int col = 0, row = 0;
@@ -188,7 +188,7 @@ bool Kv_Spread::handleTab(UINT key, int& result) const {
 }
 
 bool Kv_Spread::focusEdge(bool first) {
-    if (!attached || !IsWindowVisible()) return false;
+    if (!isAttached() || !IsWindowVisible()) return false;
     int col = 0, row = 0;
     if (!(first ? findFirstUnlocked(col, row) : findLastUnlocked(col, row))) return false;
     SetFocus();

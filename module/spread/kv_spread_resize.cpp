@@ -15,7 +15,7 @@ int clientWidth(const Kv_Spread& sheet) {
 }  // namespace
 
 bool Kv_Spread::setResizeMode(int mode, int count, int width) {
-    if (!attached || mode < 1 || mode > 4) return false;
+    if (!isAttached() || mode < 1 || mode > 4) return false;
     resizeMode = mode;
     resizeCount = count;
     resizeWidth = width;
@@ -23,7 +23,7 @@ bool Kv_Spread::setResizeMode(int mode, int count, int width) {
 }
 
 bool Kv_Spread::setResizeMode(int mode, const Kv_Array<int>& cols, const Kv_Array<int>& widths) {
-    if (!attached || mode != 5) return false;
+    if (!isAttached() || mode != 5) return false;
     resizeMode = mode;
     fixedCols = cols;
     fixedWidths = widths;
@@ -36,7 +36,7 @@ void Kv_Spread::OnSize(UINT type, int cx, int cy) {
 }
 
 bool Kv_Spread::applyResize() {
-    if (!attached || resizeMode == 0) return false;
+    if (!isAttached() || resizeMode == 0) return false;
     const int width = clientWidth(*this);
     const bool header = GetBool(kSSOptRowHeaderShown) != 0;
     const int n = GetMaxCols() + (header ? 1 : 0);
@@ -100,7 +100,7 @@ void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
 // --- fitting to contents ------------------------------------------------------------------
 
 bool Kv_Spread::autoFitCol(int col, bool skipType8) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     double widest = 0.0;
     for (int row = 0; row <= GetMaxRows(); ++row) {
         const int r = row == 0 ? kSSHeader : row;
@@ -115,7 +115,7 @@ bool Kv_Spread::autoFitCol(int col, bool skipType8) {
 }
 
 bool Kv_Spread::autoFitRow(int row) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     double tallest = 0.0;
     for (int col = 0; col <= GetMaxCols(); ++col) {
         double w = 0.0, h = 0.0;
@@ -125,7 +125,7 @@ bool Kv_Spread::autoFitRow(int row) {
 }
 
 bool Kv_Spread::autoFitAllCols(bool skipType8) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
     SetCellTypeRange(1, kSSHeader, GetMaxCols(), kSSHeader, &type);
@@ -134,7 +134,7 @@ bool Kv_Spread::autoFitAllCols(bool skipType8) {
 }
 
 bool Kv_Spread::autoFitAllRows() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
     SetCellTypeRange(kSSHeader, 1, kSSHeader, GetMaxRows(), &type);
@@ -149,13 +149,13 @@ bool Kv_Spread::autoFitAll() {
 }
 
 int Kv_Spread::getTextWidth(int col, int row) const {
-    if (!attached) return -1;
+    if (!isAttached()) return -1;
     double w = 0.0, h = 0.0;
     return GetMaxTextCellSize(col, row, &w, &h) ? static_cast<int>(w) : -1;
 }
 
 int Kv_Spread::getMaxTextWidthInCol(int col) const {
-    if (!attached) return -1;
+    if (!isAttached()) return -1;
     int widest = 0;
     for (int row = 1; row <= GetMaxRows(); ++row) widest = std::max(widest, getTextWidth(col, row));
     return widest;

@@ -22,7 +22,7 @@ Kv_String askLabel(CWnd* parent, bool row) {
 }  // namespace
 
 bool Kv_Spread::insertRow(int row, bool askName, bool duplicate) {
-    if (!attached || row < 1 || row > GetMaxRows() + 1) return false;
+    if (!isAttached() || row < 1 || row > GetMaxRows() + 1) return false;
     if (!setMaxRows(GetMaxRows() + 1)) return false;
     if (!InsRow(row)) return false;
     setRowFont(row, true);
@@ -33,7 +33,7 @@ bool Kv_Spread::insertRow(int row, bool askName, bool duplicate) {
 }
 
 bool Kv_Spread::insertCol(int col, bool askName, bool duplicate) {
-    if (!attached || col < 1 || col > GetMaxCols() + 1) return false;
+    if (!isAttached() || col < 1 || col > GetMaxCols() + 1) return false;
     if (!setMaxCols(GetMaxCols() + 1, false)) return false;
     if (!InsCol(col)) return false;
     setColFont(col, true);
@@ -44,31 +44,31 @@ bool Kv_Spread::insertCol(int col, bool askName, bool duplicate) {
 }
 
 bool Kv_Spread::insertRowBelowSel(bool duplicate) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return insertRow(getSelRow() + 1, false, duplicate);
 }
 
 bool Kv_Spread::deleteRow(int row) {
-    if (!attached || row < 1 || row > GetMaxRows()) return false;
+    if (!isAttached() || row < 1 || row > GetMaxRows()) return false;
     if (!DelRow(row)) return false;
     SetMaxRows(GetMaxRows() - 1);
     return markChanged();
 }
 
 bool Kv_Spread::deleteSelRow() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     return deleteRow(getSelRow());
 }
 
 bool Kv_Spread::deleteCol(int col) {
-    if (!attached || col < 1 || col > GetMaxCols()) return false;
+    if (!isAttached() || col < 1 || col > GetMaxCols()) return false;
     if (!DelCol(col)) return false;
     SetMaxCols(GetMaxCols() - 1);
     return markChanged();
 }
 
 bool Kv_Spread::swapRows(int fromRow, int toRow, int targetRow) {
-    if (!attached || targetRow < 1 || targetRow > GetMaxRows()) return false;
+    if (!isAttached() || targetRow < 1 || targetRow > GetMaxRows()) return false;
     if (!SwapRange(1, fromRow, GetMaxCols(), toRow, 1, targetRow)) return false;
     const int col = std::max(getSelCol(), 1);
     SetActiveCell(col, targetRow);
@@ -77,13 +77,13 @@ bool Kv_Spread::swapRows(int fromRow, int toRow, int targetRow) {
 }
 
 bool Kv_Spread::moveSelRowUp() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int row = getSelRow();
     return swapRows(row, row, row - 1);
 }
 
 bool Kv_Spread::moveSelRowDown() {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int row = getSelRow();
     return swapRows(row, row, row + 1);
 }
@@ -114,7 +114,7 @@ void Kv_Spread::syncCheckLock(int row) {
 }
 
 bool Kv_Spread::bindCheckLock(int checkColumn, int boundColumn) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     const int cols = GetMaxCols();
     if (checkColumn < 1 || checkColumn > cols || boundColumn < 1 || boundColumn > cols) return false;
     checkCol = checkColumn;

@@ -30,7 +30,7 @@ void applySettingsFonts(Kv_Spread& sheet, const SheetSettings& settings) {
 }  // namespace
 
 bool Kv_Spread::initSheet(const Kv_String& settingsName, bool newSheet) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     for (short option : {12, 25, 7, 21}) SetBool(option, 1);
     if (newSheet) {
         SetMaxCols(kNewSheetCols);
@@ -71,7 +71,7 @@ bool Kv_Spread::applySettingsFile(const Kv_String& settingsName) {
 }
 
 bool Kv_Spread::saveSheet(const Kv_String& path) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     if (!SSSaveToFile(m_hWnd, path.c_str(), FALSE)) return false;
     SetBool(kSSOptChanged, 0);
     SheetSettings settings;
@@ -89,7 +89,7 @@ bool Kv_Spread::saveSheet(const Kv_String& path) {
 }
 
 bool Kv_Spread::setSheetVariables(const Kv_StringArray& names, const Kv_StringArray& values) {
-    if (!attached) return false;
+    if (!isAttached()) return false;
     SheetSettings settings;
     settings.readFromSheet(*this);
     settings.varNames = names;

@@ -1,5 +1,6 @@
 // The window procedure of the engine's class: a person's clicks and keys.
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "view/spread_window.h"
@@ -33,18 +34,6 @@ CellRef step(const SpreadWindow& w, CellRef from, int dCol, int dRow, bool wrap)
     if (stoppable(w, c)) return c;
   }
   return from;
-}
-
-std::vector<std::string> comboItems(const CellTypeRecord& t) {
-  std::vector<std::string> items;
-  size_t start = 0;
-  while (start <= t.text.size()) {
-    size_t tab = t.text.find('\t', start);
-    if (tab == std::string::npos) tab = t.text.size();
-    items.push_back(t.text.substr(start, tab - start));
-    start = tab + 1;
-  }
-  return items;
 }
 
 void toggleCheck(SpreadWindow& w, CellRef c) {
@@ -177,14 +166,47 @@ void sheetKey(SpreadWindow& w, UINT vk) {
   }
 }
 
+// A letter typed on a drop-down list cell selects the next item starting with it (from the
+// highlighted item while the list is open, else from the cell's item), wrapping around.
+void typeAheadInList(SpreadWindow& w, CellRef at, unsigned char ch) {
+  if (w.sheet.option(kOptProtect) && w.sheet.format(at).locked) return;
+  auto items = comboItems(w.sheet.format(at).type);
+  int n = static_cast<int>(items.size());
+  int current = w.comboItem;
+  if (current < 0) {
+    auto it = std::find(items.begin(), items.end(), w.sheet.data(at));
+    current = it == items.end() ? -1 : static_cast<int>(it - items.begin());
+  }
+  auto fold = [](unsigned char c) { return std::tolower(c); };
+  for (int k = 1; k <= n; ++k) {
+    int i = ((current < 0 ? -1 : current) + k) % n;
+    if (items[i].empty() || fold(static_cast<unsigned char>(items[i][0])) != fold(ch)) continue;
+    if (w.comboItem >= 0) {
+      w.comboItem = i;
+    } else if (w.sheet.data(at) != items[i]) {
+      w.sheet.setData(at, items[i]);
+      w.sheet.setOption(kOptChanged, true);
+      notifyParent(w, SSN_CELLCHANGE);
+    }
+    return;
+  }
+  MessageBeep(0);
+}
+
 void onChar(SpreadWindow& w, unsigned char ch) {
   CellRef at = w.sheet.activeCell();
   if (!w.editing) {
-    if (ch == ' ' && w.sheet.format(at).type.kind == CellKind::CheckBox) {
+    const CellTypeRecord& type = w.sheet.format(at).type;
+    if (ch == ' ' && type.kind == CellKind::CheckBox) {
       toggleCheck(w, at);
       return;
     }
-    if (ch < 0x20 || ch == 0x7F || w.comboItem >= 0) return;
+    if (ch < 0x20 || ch == 0x7F) return;
+    if (!takesTypedText(type)) {
+      typeAheadInList(w, at, ch);
+      return;
+    }
+    if (w.comboItem >= 0) return;
     openEditor(w, std::string(1, static_cast<char>(ch)), true);
     return;
   }

@@ -1,7 +1,10 @@
 #include "view/spread_window.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
+#include "sheet/value.h"
 #include "win/constants.h"
 #include "win/messages.h"
 #include "win/winuser.h"
@@ -56,6 +59,7 @@ void openEditor(SpreadWindow& w, const std::string& startText, bool replace) {
     default:
       break;
   }
+  if (!takesTypedText(f.type)) return;
   w.editing = true;
   w.editCell = cell;
   std::string formula = w.sheet.formulaText(cell);
@@ -64,10 +68,68 @@ void openEditor(SpreadWindow& w, const std::string& startText, bool replace) {
   w.selStart = w.selEnd = static_cast<int>(w.editText.size());
 }
 
+namespace {
+
+// The editable style bit of a combo cell.
+constexpr uint32_t kComboEditable = 2;
+
+bool isNumberKind(CellKind k) {
+  return k == CellKind::Integer || k == CellKind::Number || k == CellKind::Float || k == CellKind::Percent;
+}
+
+// What a number cell accepts from a person: nothing (the cell is emptied), a formula, or a
+// number within the limits (none when both are 0); an integer cell a whole number.
+bool acceptableNumberEntry(const Sheet& s, const CellTypeRecord& type, const std::string& text) {
+  if (!isNumberKind(type.kind)) return true;
+  size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos || (text[first] == '=' && s.option(kOptFormulas))) return true;
+  std::optional<double> number = textToNumber(text);
+  if (!number) return false;
+  if (type.kind == CellKind::Integer && std::floor(*number) != *number) return false;
+  bool limited = type.minimum != 0 || type.maximum != 0;
+  return !limited || (*number >= type.minimum && *number <= type.maximum);
+}
+
+}  // namespace
+
+bool takesTypedText(const CellTypeRecord& type) {
+  return type.kind != CellKind::ComboBox || (type.style & kComboEditable) != 0;
+}
+
+std::vector<std::string> comboItems(const CellTypeRecord& t) {
+  std::vector<std::string> items;
+  size_t start = 0;
+  while (start <= t.text.size()) {
+    size_t tab = t.text.find('\t', start);
+    if (tab == std::string::npos) tab = t.text.size();
+    items.push_back(t.text.substr(start, tab - start));
+    start = tab + 1;
+  }
+  return items;
+}
+
+bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text) {
+  const CellTypeRecord& type = s.format(cell).type;
+  if (!takesTypedText(type)) {
+    auto items = comboItems(type);
+    return text.empty() || std::find(items.begin(), items.end(), text) != items.end();
+  }
+  return acceptableNumberEntry(s, type, text);
+}
+
+void endEditBeforeStructureChange(SpreadWindow& w) {
+  w.comboItem = -1;
+  if (w.editing) closeEditor(w, true);
+}
+
 void closeEditor(SpreadWindow& w, bool commit) {
   if (!w.editing) return;
   w.editing = false;
   CellRef cell = w.editCell;
+  if (commit && !personMayEnter(w.sheet, cell, w.editText)) {
+    MessageBeep(0);
+    commit = false;
+  }
   bool changed = commit && w.editText != w.editOriginal;
   if (changed) {
     const CellTypeRecord& type = w.sheet.format(cell).type;

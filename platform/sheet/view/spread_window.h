@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
@@ -35,8 +36,22 @@ void sendCellMessage(SpreadWindow& w, UINT msg, CellRef cell);
 bool moveActiveCell(SpreadWindow& w, CellRef to);
 void openEditor(SpreadWindow& w, const std::string& startText, bool replace);
 // Closes the editor; with commit the text becomes the cell's data.  Sends the end-of-edit
-// message, and when the data changed the change notification and the changed flag.
+// message, and when the data changed the change notification and the changed flag.  A number
+// cell refuses a text that is no number or lies outside its limits: the cell keeps its data,
+// as after Escape.
 void closeEditor(SpreadWindow& w, bool commit);
+// Before rows or columns move (insert, delete, copy, swap, a new size), an open editor is
+// committed into the cell it was opened on, and an open combo list closes, so that what a
+// person typed lands in that cell and then moves with it.
+void endEditBeforeStructureChange(SpreadWindow& w);
+// Whether a person may type a text into a cell of this type: not into a drop-down list
+// (a combo cell without the editable style bit), which keeps to its items.
+bool takesTypedText(const CellTypeRecord& type);
+// The items of a combo cell, in order.
+std::vector<std::string> comboItems(const CellTypeRecord& type);
+// Whether a text a person enters (typing or pasting) may become the cell's data: a drop-down
+// list takes its items only, a number cell numbers within its limits.  Calls are not judged.
+bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text);
 // The cell under a point of the client area (col/row 0 for the headers), false outside.
 bool cellAtPoint(const SpreadWindow& w, POINT p, CellRef& cell);
 

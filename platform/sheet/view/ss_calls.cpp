@@ -134,12 +134,16 @@ BOOL SSGetBool(HWND hWnd, short index) {
 }
 
 BOOL SSSetMaxRows(HWND hWnd, SS_COORD rows) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->setMaxRows(rows);
+  sheet::SpreadWindow* w = sheet::spreadOf(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.setMaxRows(rows);
 }
 BOOL SSSetMaxCols(HWND hWnd, SS_COORD cols) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->setMaxCols(cols);
+  sheet::SpreadWindow* w = sheet::spreadOf(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.setMaxCols(cols);
 }
 SS_COORD SSGetMaxRows(HWND hWnd) {
   Sheet* s = sheetOf(hWnd);

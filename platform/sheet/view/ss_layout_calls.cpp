@@ -1,10 +1,12 @@
 // The engine's calls on sizes, structure, the clipboard, selection, calculation and files,
 // and the registration of the window class.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include "sheet/sheet_file.h"
+#include "view/clipboard_text.h"
 #include "view/spread_window.h"
 #include "win/constants.h"
 #include "win/font.h"
@@ -121,20 +123,28 @@ BOOL SSGetClientRect(HWND hWnd, RECT* rect) {
 }
 
 BOOL SSInsRow(HWND hWnd, SS_COORD row) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->insertRows(row, 1);
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.insertRows(row, 1);
 }
 BOOL SSInsCol(HWND hWnd, SS_COORD col) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->insertCols(col, 1);
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.insertCols(col, 1);
 }
 BOOL SSDelRow(HWND hWnd, SS_COORD row) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->deleteRows(row, 1);
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.deleteRows(row, 1);
 }
 BOOL SSDelCol(HWND hWnd, SS_COORD col) {
-  Sheet* s = sheetOf(hWnd);
-  return s && s->deleteCols(col, 1);
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.deleteCols(col, 1);
 }
 
 namespace {
@@ -149,47 +159,50 @@ bool blockOf(const Sheet& s, SS_COORD c1, SS_COORD r1, SS_COORD c2, SS_COORD r2,
 
 BOOL SSCopyRange(HWND hWnd, SS_COORD c1, SS_COORD r1, SS_COORD c2, SS_COORD r2, SS_COORD destCol,
                  SS_COORD destRow) {
-  Sheet* s = sheetOf(hWnd);
+  SpreadWindow* w = spread(hWnd);
   RangeRef r;
-  return s && blockOf(*s, c1, r1, c2, r2, r) &&
-         s->copyRange(r, {modelCoord(destCol), modelCoord(destRow)});
+  if (!w || !blockOf(w->sheet, c1, r1, c2, r2, r)) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.copyRange(r, {modelCoord(destCol), modelCoord(destRow)});
 }
 
 BOOL SSSwapRange(HWND hWnd, SS_COORD c1, SS_COORD r1, SS_COORD c2, SS_COORD r2, SS_COORD destCol,
                  SS_COORD destRow) {
-  Sheet* s = sheetOf(hWnd);
+  SpreadWindow* w = spread(hWnd);
   RangeRef r;
-  return s && blockOf(*s, c1, r1, c2, r2, r) &&
-         s->swapRange(r, {modelCoord(destCol), modelCoord(destRow)});
+  if (!w || !blockOf(w->sheet, c1, r1, c2, r2, r)) return FALSE;
+  sheet::endEditBeforeStructureChange(*w);
+  return w->sheet.swapRange(r, {modelCoord(destCol), modelCoord(destRow)});
 }
 
 namespace {
+// The selected block clipped to the sheet (the sheet may have shrunk since it was selected),
+// or the active cell.
 RangeRef selectedOrActive(const Sheet& s) {
   if (auto sel = s.selection()) {
     RangeRef r = *sel;
-    if (r.first.col < 1) r.first.col = 1;
-    if (r.first.row < 1) r.first.row = 1;
-    if (r.last.col < 1) r.last.col = s.maxCols();
-    if (r.last.row < 1) r.last.row = s.maxRows();
+    r.first.col = std::max(r.first.col, 1);
+    r.first.row = std::max(r.first.row, 1);
+    if (r.last.col < 1 || r.last.col > s.maxCols()) r.last.col = s.maxCols();
+    if (r.last.row < 1 || r.last.row > s.maxRows()) r.last.row = s.maxRows();
     return r;
   }
   return {s.activeCell(), s.activeCell()};
 }
 }  // namespace
 
-// The selected block (or the active cell) as text: cells separated by tabs, rows by CR LF.
+// The selected block (or the active cell) as tab-separated text.
 BOOL SSClipboardCopy(HWND hWnd) {
   Sheet* s = sheetOf(hWnd);
   if (!s) return FALSE;
   RangeRef r = selectedOrActive(*s);
-  std::string text;
+  if (r.first.col > r.last.col || r.first.row > r.last.row || !s->inSheet(r.first)) return FALSE;
+  sheet::TextTable rows;
   for (int32_t row = r.first.row; row <= r.last.row; ++row) {
-    for (int32_t col = r.first.col; col <= r.last.col; ++col) {
-      if (col > r.first.col) text += '\t';
-      text += s->data({col, row});
-    }
-    text += "\r\n";
+    std::vector<std::string>& cells = rows.emplace_back();
+    for (int32_t col = r.first.col; col <= r.last.col; ++col) cells.push_back(s->data({col, row}));
   }
+  std::string text = sheet::clipboardTextOf(rows);
   HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
   if (!mem) return FALSE;
   if (char* bytes = static_cast<char*>(GlobalLock(mem))) {
@@ -203,7 +216,8 @@ BOOL SSClipboardCopy(HWND hWnd) {
   return ok;
 }
 
-// Clipboard text goes into the cells from the active cell on, as a person would type it.
+// Clipboard text goes into the cells from the active cell on, as a person would type it:
+// cells beyond the sheet, and texts a cell refuses from a person, are left out.
 BOOL SSClipboardPaste(HWND hWnd) {
   SpreadWindow* w = spread(hWnd);
   if (!w || !OpenClipboard(hWnd)) return FALSE;
@@ -217,31 +231,45 @@ BOOL SSClipboardPaste(HWND hWnd) {
   CloseClipboard();
   if (text.empty()) return FALSE;
   Sheet& s = w->sheet;
-  CellRef start = s.activeCell(), c = start;
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find_first_of("\t\r\n", pos);
-    if (end == std::string::npos) end = text.size();
-    if (s.inSheet(c) && !(s.option(sheet::kOptProtect) && s.format(c).locked))
-      s.setData(c, text.substr(pos, end - pos));
-    if (end < text.size() && text[end] == '\t') {
-      ++c.col;
-    } else {
-      if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
-      c = {start.col, c.row + 1};
+  CellRef start = s.activeCell();
+  sheet::TextTable rows = sheet::tableOfClipboardText(text);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    int64_t row = int64_t{start.row} + static_cast<int64_t>(i);
+    if (row > s.maxRows()) break;
+    for (size_t k = 0; k < rows[i].size(); ++k) {
+      int64_t col = int64_t{start.col} + static_cast<int64_t>(k);
+      if (col > s.maxCols()) break;
+      CellRef c{static_cast<int32_t>(col), static_cast<int32_t>(row)};
+      if (s.option(sheet::kOptProtect) && s.format(c).locked) continue;
+      if (sheet::personMayEnter(s, c, rows[i][k])) s.setData(c, rows[i][k]);
     }
-    pos = end + 1;
   }
   s.setOption(sheet::kOptChanged, true);
   sheet::notifyParent(*w, SSN_DATACHANGE);
   return TRUE;
 }
 
+// The block is clipped to the sheet; -1 as the last column or row means the sheet's last.  A
+// block wholly outside the sheet is refused and the selection stays.
 BOOL SSSetSelectBlock(HWND hWnd, const SS_CELLCOORD* first, const SS_CELLCOORD* last) {
   Sheet* s = sheetOf(hWnd);
   if (!s || !first || !last) return FALSE;
-  s->setSelection(RangeRef{{modelCoord(first->Col), modelCoord(first->Row)},
-                           {modelCoord(last->Col), modelCoord(last->Row)}});
+  auto clip = [](SS_COORD c, int32_t max) {
+    if (c == -1) return max;
+    return static_cast<int32_t>(std::clamp<int64_t>(modelCoord(c), 0, max));
+  };
+  int32_t c1 = clip(first->Col, s->maxCols()), c2 = clip(last->Col, s->maxCols());
+  int32_t r1 = clip(first->Row, s->maxRows()), r2 = clip(last->Row, s->maxRows());
+  bool outside = [&] {
+    auto beyond = [](SS_COORD a, SS_COORD b, int32_t max) {
+      int64_t lo = std::min<int64_t>(a == -1 ? max : modelCoord(a), b == -1 ? max : modelCoord(b));
+      int64_t hi = std::max<int64_t>(a == -1 ? max : modelCoord(a), b == -1 ? max : modelCoord(b));
+      return lo > max || hi < 0;
+    };
+    return beyond(first->Col, last->Col, s->maxCols()) || beyond(first->Row, last->Row, s->maxRows());
+  }();
+  if (outside) return FALSE;
+  s->setSelection(RangeRef{{std::min(c1, c2), std::min(r1, r2)}, {std::max(c1, c2), std::max(r1, r2)}});
   return TRUE;
 }
 

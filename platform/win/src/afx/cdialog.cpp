@@ -99,19 +99,21 @@ DWORD CDialog::GetDefID() const { return static_cast<DWORD>(::SendMessage(m_hWnd
 // Data exchange
 
 HWND CDataExchange::PrepareCtrl(int id) {
+    if (m_bSaveAndValidate && m_failed) return nullptr;
     HWND h = m_pDlgWnd ? ::GetDlgItem(m_pDlgWnd->m_hWnd, id) : nullptr;
     if (!h) Fail();
+    m_lastControl = h;
     return h;
 }
 
 namespace {
 
 void reject(CDataExchange* dx, HWND control, const char* message) {
-    ::MessageBox(dx->m_pDlgWnd->m_hWnd, message, AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION);
-    if (control) {
-        ::SendMessage(control, EM_SETSEL, 0, -1);
-        ::SetFocus(control);
-    }
+    HWND dialog = dx->m_pDlgWnd->m_hWnd;
+    ::MessageBox(dialog, message, AfxGetAppName(), MB_OK | MB_ICONEXCLAMATION);
+    // The bad field takes the focus with its text selected, so that what is typed next
+    // replaces it (and Enter does not submit the same value again).
+    if (control && ::IsWindow(control)) ::SendMessage(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     dx->Fail();
 }
 
@@ -238,12 +240,12 @@ void DDX_LBIndex(CDataExchange* dx, int id, int& value) {
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum) {
     if (!dx->m_bSaveAndValidate || dx->failed() || (value >= minimum && value <= maximum)) return;
     std::string message = "Please enter an integer between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ".";
-    reject(dx, ::GetFocus(), message.c_str());
+    reject(dx, dx->lastControl(), message.c_str());
 }
 
 void DDV_MinMaxDouble(CDataExchange* dx, double value, double minimum, double maximum) {
     if (!dx->m_bSaveAndValidate || dx->failed() || (value >= minimum && value <= maximum)) return;
     char message[160];
     std::snprintf(message, sizeof message, "Please enter a number between %g and %g.", minimum, maximum);
-    reject(dx, ::GetFocus(), message);
+    reject(dx, dx->lastControl(), message);
 }

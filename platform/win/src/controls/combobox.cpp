@@ -364,9 +364,14 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         if (d->dropped && GetCapture() != hwnd) closeUp(hwnd, *d, false);
         return 0;
+    case WM_SYSKEYDOWN:
+        // Alt+Down and Alt+Up arrive as system keys (Alt is held).
+        if (wParam != VK_DOWN && wParam != VK_UP) return DefWindowProc(hwnd, msg, wParam, lParam);
+        [[fallthrough]];
     case WM_KEYDOWN: {
         bool alt = GetKeyState(VK_MENU) < 0;
         bool shift = GetKeyState(VK_SHIFT) < 0;
+        bool control = GetKeyState(VK_CONTROL) < 0;
         if (wParam == VK_F4 || (alt && (wParam == VK_DOWN || wParam == VK_UP))) {
             if (kindOf(*w) == CBS_SIMPLE) return 0;
             if (d->dropped) closeUp(hwnd, *d, true); else drop(hwnd, *d);
@@ -388,8 +393,8 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         switch (wParam) {
-        case VK_LEFT: d->edit.moveLeft(shift); break;
-        case VK_RIGHT: d->edit.moveRight(shift); break;
+        case VK_LEFT: if (control) d->edit.moveWordLeft(shift); else d->edit.moveLeft(shift); break;
+        case VK_RIGHT: if (control) d->edit.moveWordRight(shift); else d->edit.moveRight(shift); break;
         case VK_HOME: d->edit.moveHome(shift); break;
         case VK_END: d->edit.moveEnd(shift); break;
         case VK_DELETE:

@@ -23,6 +23,9 @@ struct EditData : ControlData {
     char passwordChar = 0;
     std::string undoText;
     bool canUndo = false;
+    // Characters typed one after another form one undo step; any other edit, a caret move
+    // or a click ends the run.
+    bool typingRun = false;
 };
 
 void changed(HWND hwnd, EditData& d) {
@@ -39,14 +42,16 @@ bool readOnly(HWND hwnd) {
 }
 
 // Replaces the selection as typing does, keeping the text for undo and telling the parent.
-void typeIn(HWND hwnd, EditData& d, const std::string& text) {
+// A typed character continues the current typing run: undo takes back the whole run.
+void typeIn(HWND hwnd, EditData& d, const std::string& text, bool typedCharacter = false) {
     std::string before = d.buffer.text;
     bool truncated = false;
     if (!d.buffer.replaceSelection(text, &truncated)) {
         notifyParent(hwnd, EN_MAXTEXT);
         return;
     }
-    d.undoText = before;
+    if (!(typedCharacter && d.typingRun && d.canUndo)) d.undoText = before;
+    d.typingRun = typedCharacter;
     d.canUndo = true;
     changed(hwnd, d);
     if (truncated) notifyParent(hwnd, EN_MAXTEXT);
@@ -105,7 +110,9 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         auto* m = reinterpret_cast<const MSG*>(lParam);
-        if (b.multiLine && (w->style & ES_WANTRETURN) && m && m->message == WM_KEYDOWN && m->wParam == VK_RETURN)
+        // Enter and the '\r' it types both belong to a multi-line field that wants them.
+        if (b.multiLine && (w->style & ES_WANTRETURN) && m &&
+            ((m->message == WM_KEYDOWN && m->wParam == VK_RETURN) || (m->message == WM_CHAR && m->wParam == '\r')))
             code |= DLGC_WANTMESSAGE;
         return code;
     }
@@ -124,24 +131,25 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (b.backspace()) {
                     d->undoText = before;
                     d->canUndo = true;
+                    d->typingRun = false;
                     changed(hwnd, *d);
                 }
             }
             return 0;
         case '\r':
-            if (b.multiLine && (w->style & ES_WANTRETURN) && !readOnly(hwnd)) typeIn(hwnd, *d, "\r\n");
+            if (b.multiLine && (w->style & ES_WANTRETURN) && !readOnly(hwnd)) typeIn(hwnd, *d, "\r\n", true);
             return 0;
         default:
             if (ch < 32 || readOnly(hwnd)) return 0;
             if ((w->style & ES_NUMBER) && !std::isdigit(ch)) return 0;
-            typeIn(hwnd, *d, filterTyped(hwnd, std::string(1, static_cast<char>(ch))));
+            typeIn(hwnd, *d, filterTyped(hwnd, std::string(1, static_cast<char>(ch))), true);
             return 0;
         }
     }
     case WM_KEYDOWN:
         switch (wParam) {
-        case VK_LEFT: b.moveLeft(shift); break;
-        case VK_RIGHT: b.moveRight(shift); break;
+        case VK_LEFT: if (control) b.moveWordLeft(shift); else b.moveLeft(shift); break;
+        case VK_RIGHT: if (control) b.moveWordRight(shift); else b.moveRight(shift); break;
         case VK_HOME: b.moveHome(shift); break;
         case VK_END: b.moveEnd(shift); break;
         case VK_UP: b.moveLine(-1, shift); break;
@@ -154,6 +162,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (b.deleteForward()) {
                     d->undoText = before;
                     d->canUndo = true;
+                    d->typingRun = false;
                     changed(hwnd, *d);
                 }
             }
@@ -164,6 +173,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         default: return 0;
         }
+        d->typingRun = false;
         invalidateTree(hwnd, false);
         return 0;
     case WM_COPY:
@@ -187,6 +197,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case EM_UNDO:
         if (!d->canUndo || readOnly(hwnd)) return FALSE;
         std::swap(b.text, d->undoText);
+        d->typingRun = false;
         b.select(0, -1);
         changed(hwnd, *d);
         return TRUE;
@@ -198,6 +209,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return MAKELRESULT(static_cast<WORD>(std::min(b.selStart(), 0xFFFF)), static_cast<WORD>(std::min(b.selEnd(), 0xFFFF)));
     }
     case EM_SETSEL:
+        d->typingRun = false;
         b.select(static_cast<int>(static_cast<intptr_t>(wParam)), static_cast<int>(lParam));
         invalidateTree(hwnd, false);
         return 0;
@@ -270,6 +282,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (GetFocus() != hwnd) SetFocus(hwnd);
         if (!window(hwnd)) return 0;
         int pos = b.charFromPoint(windowFont(hwnd), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), kMargin);
+        d->typingRun = false;
         b.caret = pos;
         if (!(wParam & MK_SHIFT)) b.anchor = pos;
         d->tracking = true;

@@ -12,6 +12,12 @@ bool isWordChar(char c) {
     auto u = static_cast<unsigned char>(c);
     return std::isalnum(u) || u >= 0xC0 || c == '_';
 }
+
+// 0 blank or line break, 1 letter or digit, 2 any other mark.
+int charClass(char c) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') return 0;
+    return isWordChar(c) ? 1 : 2;
+}
 }  // namespace
 
 std::string EditBuffer::selectedText() const {
@@ -123,6 +129,31 @@ void EditBuffer::moveLine(int delta, bool extend) {
     int column = caret - lineIndex(l);
     int target = std::clamp(l + delta, 0, lineCount() - 1);
     caret = lineIndex(target) + std::min(column, static_cast<int>(line(target).size()));
+    if (!extend) anchor = caret;
+}
+
+void EditBuffer::moveWordLeft(bool extend) {
+    auto at = [this](int i) { return charClass(text[static_cast<size_t>(i)]); };
+    int p = caret;
+    while (p > 0 && at(p - 1) == 0) --p;
+    if (p > 0) {
+        int cls = at(p - 1);
+        while (p > 0 && at(p - 1) == cls) --p;
+    }
+    caret = p;
+    if (!extend) anchor = caret;
+}
+
+void EditBuffer::moveWordRight(bool extend) {
+    auto at = [this](int i) { return charClass(text[static_cast<size_t>(i)]); };
+    int n = static_cast<int>(text.size());
+    int p = caret;
+    if (p < n && at(p) != 0) {
+        int cls = at(p);
+        while (p < n && at(p) == cls) ++p;
+    }
+    while (p < n && at(p) == 0) ++p;
+    caret = p;
     if (!extend) anchor = caret;
 }
 

@@ -38,6 +38,11 @@ public:
     void moveHome(bool extend);
     void moveEnd(bool extend);
     void moveLine(int delta, bool extend);
+    // Ctrl+Left / Ctrl+Right: to the start of the previous word, to the start of the next one
+    // (a run of letters and digits, or of other marks, is a word; blanks and line breaks
+    // separate words).
+    void moveWordLeft(bool extend);
+    void moveWordRight(bool extend);
     void selectWordAt(int pos);
 
     // Geometry with a font: the character position nearest to a point and the point of a

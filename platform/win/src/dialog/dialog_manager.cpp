@@ -36,6 +36,11 @@ bool returnsDirectly(UINT msg) {
 
 HWND firstTabItem(HWND dlg) { return GetNextDlgTabItem(dlg, nullptr, FALSE); }
 
+bool dialogEnded(HWND dlg) {
+    DialogData* d = dataOf<DialogData>(dlg);
+    return !d || d->ended;
+}
+
 }  // namespace
 
 DialogData* dialogData(HWND hwnd) { return dataOf<DialogData>(hwnd); }
@@ -161,7 +166,8 @@ INT_PTR runModal(HWND hwnd) {
             break;
         }
         MSG msg;
-        if (!waitMessage(msg, hwnd)) {
+        if (!waitMessage(msg, hwnd, dialogEnded)) {
+            if (dialogEnded(hwnd)) continue;
             if (s.source) s.source->abandoned(hwnd);
             if (dialogData(hwnd) && !dialogData(hwnd)->ended) EndDialog(hwnd, -1);
             continue;

@@ -62,6 +62,71 @@ HWND nearestDialog(HWND hwnd) {
     return nullptr;
 }
 
+// The letter a control's label marks with '&' ("&&" is a plain '&'); 0 when none.  Only
+// buttons (group boxes included) and statics carry mnemonics: an edit's text is data.
+unsigned char mnemonicOf(HWND hwnd) {
+    Window* w = window(hwnd);
+    if (!w) return 0;
+    std::string cls = lower(w->className);
+    if (cls != "button" && cls != "static") return 0;
+    if (cls == "static" && (w->style & SS_NOPREFIX)) return 0;
+    const std::string& t = w->text;
+    for (size_t i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != '&') continue;
+        if (t[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<unsigned char>(t[i + 1]);
+    }
+    return 0;
+}
+
+bool sameLetter(unsigned char a, unsigned char b) {
+    return a && b && compareNoCase(std::string(1, static_cast<char>(a)), std::string(1, static_cast<char>(b))) == 0;
+}
+
+// Where a label or group box sends the focus: the next control after it that is not itself a
+// label (for a group box, the checked radio button of the group it heads); nullptr when that
+// control cannot take the focus.
+HWND labelTarget(const std::vector<HWND>& controls, size_t labelIndex) {
+    for (size_t i = labelIndex + 1; i < controls.size(); ++i) {
+        HWND h = controls[i];
+        if (dlgCode(h) & DLGC_STATIC) continue;
+        if (!usable(h)) return nullptr;
+        return (dlgCode(h) & DLGC_RADIOBUTTON) ? checkedRadioOf(h) : h;
+    }
+    return nullptr;
+}
+
+// Carries out the mnemonic `letter`: the search starts behind the focus and wraps; disabled
+// and hidden controls (and labels of such controls) are skipped.  A label or group box moves
+// the focus on (an edit's text selected), a push button is clicked once, a check box or radio
+// button gets the focus and is clicked.  False when no control has the letter.
+bool runMnemonic(HWND dialog, unsigned char letter) {
+    std::vector<HWND> controls;
+    collect(dialog, controls);
+    if (controls.empty()) return false;
+    auto pos = std::find(controls.begin(), controls.end(), GetFocus());
+    size_t n = controls.size();
+    size_t start = pos == controls.end() ? n - 1 : static_cast<size_t>(pos - controls.begin());
+    for (size_t k = 1; k <= n; ++k) {
+        size_t i = (start + k) % n;
+        HWND h = controls[i];
+        if (!usable(h) || !sameLetter(mnemonicOf(h), letter)) continue;
+        if (dlgCode(h) & DLGC_STATIC) {
+            HWND target = labelTarget(controls, i);
+            if (!target) continue;
+            dialogSetFocus(target);
+            return true;
+        }
+        if (!isPushButton(h)) dialogSetFocus(h);
+        SendMessage(h, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // Keeps the default push button where Windows shows it: on the focused push button, else on
@@ -128,6 +193,11 @@ HWND GetNextDlgGroupItem(HWND, HWND control, BOOL previous) {
 
 BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
     if (!msg || !window(dialog) || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd))) return FALSE;
+    if (msg->message == WM_SYSCHAR) {
+        // Alt+letter: a mnemonic, or a beep when no control has it.
+        if (!runMnemonic(dialog, static_cast<unsigned char>(msg->wParam))) MessageBeep(0);
+        return TRUE;
+    }
     if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) {
         UINT code = dlgCode(msg->hwnd, msg);
         if (!(code & DLGC_WANTMESSAGE)) {
@@ -135,6 +205,9 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
             if (msg->message == WM_CHAR) {
                 // The characters of the keys the dialog took are not typed.
                 if ((vk == '\t' && !(code & DLGC_WANTTAB)) || vk == '\r' || vk == 27) return TRUE;
+                // A control that takes no characters (a button) lets a plain letter act as a
+                // mnemonic, as Alt+letter does.
+                if (!(code & DLGC_WANTCHARS) && vk > ' ' && runMnemonic(dialog, static_cast<unsigned char>(vk))) return TRUE;
             } else {
                 switch (vk) {
                 case VK_TAB: {

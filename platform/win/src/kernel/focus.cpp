@@ -27,6 +27,36 @@ HWND SetFocus(HWND hwnd) {
 
 HWND GetFocus() { return sys().focus; }
 
+namespace win::detail {
+
+void raiseTopLevel(HWND top) {
+    auto& list = sys().topLevel;
+    auto ownedBy = [](HWND h, HWND owner) {
+        for (Window* w = window(h); w && w->owner; w = window(w->owner))
+            if (w->owner == owner) return true;
+        return false;
+    };
+    // The raised window and its owned windows keep their order among themselves.
+    std::vector<HWND> family;
+    for (HWND h : list)
+        if (h == top || ownedBy(h, top)) family.push_back(h);
+    if (std::find(family.begin(), family.end(), top) == family.end()) return;
+    family.erase(std::remove(family.begin(), family.end(), top), family.end());
+    family.push_back(top);
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&](HWND h) { return std::find(family.begin(), family.end(), h) != family.end(); }),
+               list.end());
+    list.insert(list.begin(), family.begin(), family.end());
+    // A window owned by a topmost window is topmost too (a message box of a topmost dialog).
+    std::stable_partition(list.begin(), list.end(), [](HWND h) {
+        for (Window* w = window(h); w; w = window(w->owner))
+            if (w->exStyle & WS_EX_TOPMOST) return true;
+        return false;
+    });
+}
+
+}  // namespace win::detail
+
 HWND SetActiveWindow(HWND hwnd) {
     auto& s = sys();
     HWND old = s.active;
@@ -34,11 +64,7 @@ HWND SetActiveWindow(HWND hwnd) {
     if (hwnd && !top) return nullptr;
     if (top == old) return old;
     s.active = top;
-    if (top) {
-        auto& list = s.topLevel;
-        list.erase(std::remove(list.begin(), list.end(), top), list.end());
-        list.insert(list.begin(), top);
-    }
+    if (top) raiseTopLevel(top);
     if (old && window(old)) SendMessage(old, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(top));
     if (top && s.active == top && window(top)) SendMessage(top, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(old));
     // Focus inside a window that is no longer active goes with it.

@@ -51,6 +51,16 @@ POINT clientOriginScreen(HWND hwnd) {
     return p;
 }
 
+POINT clientOriginInParent(HWND hwnd) {
+    POINT p;
+    Window* w = window(hwnd);
+    if (!w) return p;
+    RECT in = nonClientInsets(*w);
+    p.x = w->rect.left + in.left;
+    p.y = w->rect.top + in.top;
+    return p;
+}
+
 void invalidateTree(HWND hwnd, bool erase) {
     Window* w = window(hwnd);
     if (!w) return;
@@ -154,7 +164,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         HWND after = wp.hwndInsertAfter;
         if (after == HWND_TOPMOST) w->exStyle |= WS_EX_TOPMOST;
         if (after == HWND_NOTOPMOST) w->exStyle &= ~WS_EX_TOPMOST;
-        if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
+        if (!w->parent && (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST)) {
+            list.insert(list.begin(), hwnd);
+            raiseTopLevel(hwnd);
+        } else if (after == HWND_TOP || after == HWND_TOPMOST || after == HWND_NOTOPMOST) {
             list.insert(list.begin(), hwnd);
         } else if (after == HWND_BOTTOM) {
             list.push_back(hwnd);

@@ -111,8 +111,14 @@ std::string lower(std::string s);
 // Geometry helpers
 RECT nonClientInsets(const Window& w);  // left/top/right/bottom widths of the frame
 POINT clientOriginScreen(HWND hwnd);
+// What WM_MOVE carries: the client area's origin in the parent's client coordinates for a
+// child, in screen coordinates for a top-level window.
+POINT clientOriginInParent(HWND hwnd);
 SIZE clientSize(const Window& w);
 HWND rootOf(HWND hwnd);
+// Puts a top-level window at the top of the z-order with the windows it owns (directly or not)
+// above it, keeping topmost windows (and the windows they own) above all others.
+void raiseTopLevel(HWND top);
 bool inputAllowed(HWND hwnd);       // the window and every ancestor enabled
 bool shownWithAncestors(HWND hwnd);
 void invalidateTree(HWND hwnd, bool erase);
@@ -129,8 +135,8 @@ bool takeMessage(MSG& msg, HWND filter, UINT min, UINT max, bool remove);
 void processMessage(MSG& msg);
 void setPreTranslateHook(PreTranslateHook hook);
 // Waits for the next message: the queue, pending paints, then the input source.  False when
-// nothing is left and the source has no more actions.
-bool waitMessage(MSG& msg, HWND waiting);
+// nothing is left and the source has no more actions, or when `stop` says the wait is over.
+bool waitMessage(MSG& msg, HWND waiting, bool (*stop)(HWND) = nullptr);
 
 // Focus handling of the dialog manager when focus changes inside a dialog.
 void focusChanged(HWND oldFocus, HWND newFocus);

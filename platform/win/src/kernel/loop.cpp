@@ -18,9 +18,13 @@ void processMessage(MSG& msg) {
     DispatchMessage(&msg);
 }
 
-bool waitMessage(MSG& msg, HWND waiting) {
+bool waitMessage(MSG& msg, HWND waiting, bool (*stop)(HWND)) {
     for (;;) {
         if (takeMessage(msg, nullptr, 0, 0, true)) return true;
+        // A loop whose reason to wait ended while the last action ran (a timer or handler
+        // ended its dialog) must not take the next action: that input belongs to the window
+        // underneath, once this loop has returned.
+        if (stop && stop(waiting)) return false;
         InputSource* source = sys().source;
         if (!source || !source->nextAction(waiting)) return false;
     }

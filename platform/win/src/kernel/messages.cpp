@@ -329,7 +329,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_WINDOWPOSCHANGED: {
         auto* wp = reinterpret_cast<const WINDOWPOS*>(lParam);
-        if (wp && !(wp->flags & SWP_NOMOVE)) SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(w->rect.left, w->rect.top));
+        if (wp && !(wp->flags & SWP_NOMOVE)) {
+            POINT origin = clientOriginInParent(hwnd);
+            SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+        }
         if (wp && !(wp->flags & SWP_NOSIZE) && window(hwnd)) {
             SIZE cs = clientSize(*window(hwnd));
             SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(cs.cx, cs.cy));
@@ -406,6 +409,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (PtInRect(&client, pt)) return HTCLIENT;
         return pt.y < 0 && (w->style & WS_CAPTION) == WS_CAPTION ? HTCAPTION : HTBORDER;
     }
+    case WM_SYSKEYDOWN:
+        // Alt+F4 closes the top-level window, whichever of its windows has the focus.
+        if (wParam == VK_F4 && GetKeyState(VK_MENU) < 0) {
+            if (HWND top = rootOf(hwnd)) SendMessage(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        return 0;
     case WM_CANCELMODE:
         if (GetCapture() == hwnd) ReleaseCapture();
         return 0;

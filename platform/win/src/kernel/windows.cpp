@@ -183,7 +183,8 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     SIZE client = clientSize(*raw);
     SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
     if (!window(hwnd)) return nullptr;
-    SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(raw->rect.left, raw->rect.top));
+    POINT origin = clientOriginInParent(hwnd);
+    SendMessage(hwnd, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
     raw = window(hwnd);
     if (!raw) return nullptr;
     if (raw->parent && !(exStyle & WS_EX_NOPARENTNOTIFY))

@@ -8,6 +8,7 @@
 #define IDD_LISTS 104
 #define IDD_BROKEN 105
 #define IDD_SIZABLE 106
+#define IDD_FIELDS 107
 
 #define IDC_NAME 1001
 #define IDC_VALUE 1002
@@ -30,5 +31,16 @@
 #define IDC_SIMPLE 4004
 
 #define IDC_GRID 6001
+
+#define IDC_WIDTH 7001
+#define IDC_HEIGHT 7002
+#define IDC_ANGLE 7003
+#define IDC_NOTES 7004
+#define IDC_BOLD 7005
+#define IDC_THIN 7006
+#define IDC_THICK 7007
+#define IDC_STYLE 7008
+#define IDC_APPLY 7009
+#define IDC_AGAIN 7010
 
 #define IDB_CHECKED 8134

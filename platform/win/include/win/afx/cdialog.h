@@ -50,12 +50,17 @@ public:
     CWnd* m_pDlgWnd;
     BOOL m_bSaveAndValidate;
     // The control with this id; nullptr (and the exchange failed) when the dialog has none.
+    // Once the exchange has failed, it also returns nullptr: only the first bad field is
+    // reported, as the first failure ends the exchange.
     HWND PrepareCtrl(int id);
     void Fail() { m_failed = true; }
     bool failed() const { return m_failed; }
+    // The control the last DDX_ call exchanged: the field a DDV_ check that follows it judges.
+    HWND lastControl() const { return m_lastControl; }
 
 private:
     bool m_failed = false;
+    HWND m_lastControl = nullptr;
 };
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);

@@ -1,0 +1,21 @@
+// The module library as the package links against it: the exported classes bring their type
+// information and virtual tables, so that a caller can derive from them and catch them.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(ModuleExports, ExportedClassesCarryTheirTypeInformationAndVirtualTable) {
+    void* module = dlopen(KVMODULE_LIBRARY, RTLD_LAZY | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    // "vtable for", "typeinfo for" and "typeinfo name for" of each exported class.
+    for (const std::string name : {"9Kv_Spread", "14TwSSBillOutput", "18Kv_DesignerControl"}) {
+        for (const std::string prefix : {"_ZTV", "_ZTI", "_ZTS"})
+            EXPECT_NE(dlsym(module, (prefix + name).c_str()), nullptr) << prefix + name;
+    }
+    dlclose(module);
+}
+
+}  // namespace
