@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "win/types.h"
 #include "win/input.h"
 
@@ -49,7 +49,7 @@ public:
             return {};
         }
         if (!member->is_string()) refuse(what_ + ": \"" + name + "\" must be a text");
-        return host::utf8ToCp1252(member->get<std::string>());
+        return base::utf8ToCp1252(member->get<std::string>());
     }
     void finish() const {
         for (const auto& item : object_.items())

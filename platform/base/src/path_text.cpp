@@ -30,8 +30,9 @@ fs::path findEntry(const fs::path& folder, std::string_view name) {
 
 std::string nameFromDisk(const fs::path& name) { return utf8ToCp1252(name.string()); }
 
-fs::path mapPath(std::string_view text) {
-    fs::path result;
+fs::path mapPath(std::string_view text, const fs::path& from) {
+    fs::path result = from.lexically_normal();
+    if (!result.has_filename() && result.has_relative_path()) result = result.parent_path();  // "a/b/" is "a/b"
     std::size_t position = 0;
     if (!text.empty() && isPathSeparator(text[0])) {
         result = "/";

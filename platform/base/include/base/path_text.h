@@ -17,8 +17,9 @@
 
 namespace base {
 
-// The host path for a package path (never fails; "" maps to "").
-std::filesystem::path mapPath(std::string_view packagePath);
+// The host path for a package path (never fails; "" maps to "").  A relative path is taken
+// from `from` (an existing host folder, kept as it is) when given, else from the working folder.
+std::filesystem::path mapPath(std::string_view packagePath, const std::filesystem::path& from = {});
 // A name or path read from disk (UTF-8) as a package text.
 std::string nameFromDisk(const std::filesystem::path& name);
 // True for '\' and '/'.

@@ -20,8 +20,4 @@ Image rasterize(const Scene& scene);
 WriteResult writePng(const Scene& scene, const std::string& path);
 WriteResult writeSvg(const Scene& scene, const std::string& path);
 
-// Code page 1252 to UTF-8, for text that leaves for a person.  The five bytes that code page
-// leaves undefined become U+FFFD.
-std::string cp1252ToUtf8(std::string_view cp1252);
-
 }  // namespace render
