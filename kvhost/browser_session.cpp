@@ -9,7 +9,7 @@
 #include "host/command_line.h"
 #include "host/main_window.h"
 #include "host/pick_input.h"
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "render/output.h"
 #include "render/window.h"
 #include "scenario.h"
@@ -45,7 +45,7 @@ void addControls(HWND parent, json& controls) {
         if (info.id != 0 && info.id != -1 && info.id != 0xFFFF)
             controls.push_back(json{{"id", info.id},
                                     {"kind", info.kind},
-                                    {"text", host::cp1252ToUtf8(info.text)},
+                                    {"text", base::cp1252ToUtf8(info.text)},
                                     {"left", info.windowRect.left},
                                     {"top", info.windowRect.top},
                                     {"width", info.windowRect.right - info.windowRect.left},
@@ -290,7 +290,7 @@ void BrowserSession::publish(bool waitingForInput, HWND) {
         windows.push_back(json{{"id", key},
                                {"controls", controls},
                                {"kind", info.kind},
-                               {"title", host::cp1252ToUtf8(info.text)},
+                               {"title", base::cp1252ToUtf8(info.text)},
                                {"dialog", info.dialogResourceId},
                                {"left", info.windowRect.left},
                                {"top", info.windowRect.top},
@@ -299,7 +299,7 @@ void BrowserSession::publish(bool waitingForInput, HWND) {
     }
     json pick = nullptr;
     if (const host::PickRequest* waitingPick = host::waitingPick())
-        pick = json{{"kind", pickKindWord(waitingPick->kind)}, {"prompt", host::cp1252ToUtf8(waitingPick->prompt)}};
+        pick = json{{"kind", pickKindWord(waitingPick->kind)}, {"prompt", base::cp1252ToUtf8(waitingPick->prompt)}};
     std::string commandLine = host::CommandLine::instance().text();
     if (commandLine.size() > kCommandLineShown) commandLine = commandLine.substr(commandLine.size() - kCommandLineShown);
     const bool fileDialog = win::innermostFileDialog() != nullptr;
@@ -309,7 +309,7 @@ void BrowserSession::publish(bool waitingForInput, HWND) {
     pictures_ = std::move(pictures);
     pick_ = std::move(pick);
     fileDialogOpen_ = fileDialog;
-    commandLine_ = host::cp1252ToUtf8(commandLine);
+    commandLine_ = base::cp1252ToUtf8(commandLine);
     waitingForInput_ = waitingForInput;
     ++version_;
 }

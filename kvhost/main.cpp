@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "host/command_line.h"
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "module_loader.h"
 #include "scenario.h"
 #include "scenario_runner.h"
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
 
     // The host echoes its command line to the terminal as it is written.
     host::CommandLine::instance().setSink([](std::string_view text) {
-        std::cout << "  | " << host::cp1252ToUtf8(text);
+        std::cout << "  | " << base::cp1252ToUtf8(text);
         if (!text.empty() && text.back() != '\n') std::cout << "\n";
     });
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "win/types.h"
 #include "win/input.h"
 
@@ -49,7 +49,7 @@ public:
             return {};
         }
         if (!member->is_string()) refuse(what_ + ": \"" + name + "\" must be a text");
-        return host::utf8ToCp1252(member->get<std::string>());
+        return base::utf8ToCp1252(member->get<std::string>());
     }
     bool flag(const char* name) {
         const json* member = find(name);
@@ -142,7 +142,7 @@ StateCheck readCheck(Members& m) {
         std::vector<std::string> texts;
         for (const json& item : *items) {
             if (!item.is_string()) refuse(what + ": \"items\" must be a list of texts");
-            texts.push_back(host::utf8ToCp1252(item.get<std::string>()));
+            texts.push_back(base::utf8ToCp1252(item.get<std::string>()));
         }
         check.items = std::move(texts);
     }

@@ -5,8 +5,8 @@
 #include "dialog_shots.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"
+#include "base/cp1252.h"
 #include "host/pick_input.h"
-#include "host/text_encoding.h"
 #include "render/window.h"
 #include "state_check.h"
 #include "win/readback.h"
@@ -118,7 +118,7 @@ RunReport ScenarioRunner::run(const Scenario& scenario, const RunOptions& option
             return report;
         }
     }
-    if (!scenario.title.empty()) out_ << "# " << host::cp1252ToUtf8(scenario.title) << "\n";
+    if (!scenario.title.empty()) out_ << "# " << base::cp1252ToUtf8(scenario.title) << "\n";
     for (const Step& step : scenario.steps)
         if (!runStep(scenario, step, options, report)) return report;
     report.ok = true;
@@ -213,12 +213,12 @@ void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) 
         case PrintWhat::CommandLine: {
             const std::string& text = host::CommandLine::instance().text();
             if (commandLineShown_ > text.size()) commandLineShown_ = 0;
-            out_ << "command line:\n" << indent(host::cp1252ToUtf8(text.substr(commandLineShown_)));
+            out_ << "command line:\n" << indent(base::cp1252ToUtf8(text.substr(commandLineShown_)));
             commandLineShown_ = text.size();
             break;
         }
         case PrintWhat::DrawingLog:
-            out_ << "drawing log:\n" << indent(host::cp1252ToUtf8(host::DrawingDatabase::instance().logText()));
+            out_ << "drawing log:\n" << indent(base::cp1252ToUtf8(host::DrawingDatabase::instance().logText()));
             break;
         case PrintWhat::Dialog:
             printDialog(out_, item.dialog);

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "win/readback.h"
 #include "win/winuser.h"
 
@@ -28,7 +28,7 @@ void addChecks(HWND root, HWND parent, int dialog, json& checks) {
         const bool named = info.id != 0 && info.id != -1 && info.id != 0xFFFF && findDescendant(root, info.id) == child;
         if (named) {
             json check{{"do", "check"}, {"dialog", dialog}, {"control", info.id}};
-            if (info.kind == "edit" || info.kind == "combo") check["text"] = host::cp1252ToUtf8(info.text);
+            if (info.kind == "edit" || info.kind == "combo") check["text"] = base::cp1252ToUtf8(info.text);
             else if (info.check >= 0) check["checked"] = info.check;
             else if (info.kind == "list") check["selection"] = info.selected;
             if (check.size() > 3) checks.push_back(check);

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
 #include "win/readback.h"
@@ -12,7 +12,7 @@ namespace kvhost {
 
 namespace {
 
-std::string quoted(const std::string& cp1252) { return "\"" + host::cp1252ToUtf8(cp1252) + "\""; }
+std::string quoted(const std::string& cp1252) { return "\"" + base::cp1252ToUtf8(cp1252) + "\""; }
 
 std::string yesNo(bool value) { return value ? "true" : "false"; }
 
@@ -118,7 +118,7 @@ void describeOne(std::ostringstream& out, HWND window, int depth) {
             for (int col = 1; col <= cols; ++col) {
                 std::string text = cellText(window, POINT{col, row});
                 any = any || !text.empty();
-                line += (col > 1 ? " | " : "") + host::cp1252ToUtf8(text);
+                line += (col > 1 ? " | " : "") + base::cp1252ToUtf8(text);
             }
             if (any) out << std::string(static_cast<size_t>(depth + 1) * 2, ' ') << "row " << row << ": " << line << "\n";
         }

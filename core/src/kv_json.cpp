@@ -1,11 +1,11 @@
 #include "core/kv_json.h"
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 
-void to_json(nlohmann::json& out, const Kv_String& text) { out = host::cp1252ToUtf8(text.view()); }
+void to_json(nlohmann::json& out, const Kv_String& text) { out = base::cp1252ToUtf8(text.view()); }
 
 void from_json(const nlohmann::json& in, Kv_String& text) {
-    text = Kv_String(host::utf8ToCp1252(in.get<std::string>()));
+    text = Kv_String(base::utf8ToCp1252(in.get<std::string>()));
 }
 
 void to_json(nlohmann::json& out, const Kv_StringArray& list) {

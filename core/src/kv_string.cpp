@@ -1,5 +1,7 @@
 #include "core/kv_string.h"
 
+#include "base/case_fold.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -43,31 +45,9 @@ std::string formatFixed(double number, int decimals) {
 
 }  // namespace
 
-char kvToLower1252(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-    switch (u) {
-    case 0x8A: return static_cast<char>(0x9A);
-    case 0x8C: return static_cast<char>(0x9C);
-    case 0x8E: return static_cast<char>(0x9E);
-    case 0x9F: return static_cast<char>(0xFF);
-    default: return c;
-    }
-}
+char kvToLower1252(char c) { return base::toLower1252(c); }
 
-char kvToUpper1252(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (u >= 'a' && u <= 'z') return static_cast<char>(u - 32);
-    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 32);
-    switch (u) {
-    case 0x9A: return static_cast<char>(0x8A);
-    case 0x9C: return static_cast<char>(0x8C);
-    case 0x9E: return static_cast<char>(0x8E);
-    case 0xFF: return static_cast<char>(0x9F);
-    default: return c;
-    }
-}
+char kvToUpper1252(char c) { return base::toUpper1252(c); }
 
 Kv_String::Kv_String(const char* text) : text_(text ? text : "") {}
 
@@ -104,14 +84,9 @@ void Kv_String::set(double number, int decimals) { text_ = formatFixed(number, d
 bool Kv_String::equal(const Kv_String& other, bool ignoreCase) const { return compare(other, ignoreCase) == 0; }
 
 int Kv_String::compare(const Kv_String& other, bool ignoreCase) const {
-    std::size_t n = std::min(text_.size(), other.text_.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char a = static_cast<unsigned char>(ignoreCase ? kvToLower1252(text_[i]) : text_[i]);
-        unsigned char b = static_cast<unsigned char>(ignoreCase ? kvToLower1252(other.text_[i]) : other.text_[i]);
-        if (a != b) return a < b ? -1 : 1;
-    }
-    if (text_.size() == other.text_.size()) return 0;
-    return text_.size() < other.text_.size() ? -1 : 1;
+    if (ignoreCase) return base::compareIgnoringCase(text_, other.text_);
+    int order = text_.compare(other.text_);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
 }
 
 bool Kv_String::startsWith(const Kv_String& prefix, bool ignoreCase) const {

@@ -7,17 +7,16 @@
 #include <iterator>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
+#include "base/cp1252.h"
+#include "base/write_whole.h"
 #include "core/path_mapping.h"
-#include "host/text_encoding.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Writes bytes to a temporary file beside target and renames it over the target, so the
-// target is either the old file or the complete new one, never a half-written mix.
+// Whole or not at all; the package's writes create a missing folder as they go.
 bool writeWhole(const fs::path& target, const std::string& bytes) {
     std::error_code ec;
     fs::path folder = target.parent_path();
@@ -25,29 +24,7 @@ bool writeWhole(const fs::path& target, const std::string& bytes) {
         fs::create_directories(folder, ec);
         if (!fs::is_directory(folder, ec)) return false;
     }
-    if (fs::is_directory(target, ec)) return false;
-    std::string pattern = (folder.empty() ? fs::path(".") : folder).string() + "/." +
-                          target.filename().string() + ".XXXXXX";
-    std::string temporary(pattern);
-    int fd = mkstemp(temporary.data());
-    if (fd < 0) return false;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n <= 0) break;
-        written += static_cast<std::size_t>(n);
-    }
-    bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    // mkstemp creates the file private to the user; give it the usual permissions.
-    if (ok) fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                          fs::perms::others_read, ec);
-    if (ok) {
-        fs::rename(temporary, target, ec);
-        ok = !ec;
-    }
-    if (!ok) fs::remove(temporary, ec);
-    return ok;
+    return base::writeFileWhole(target, bytes).ok;
 }
 
 bool readWhole(const fs::path& path, std::string& bytes) {
@@ -226,7 +203,7 @@ bool ObjectExportRenameFile(const Kv_String& from, const Kv_String& to) {
     if (fs::exists(target, ec) && !fs::equivalent(source, target, ec)) return false;
     Kv_String newName;
     if (fs::equivalent(source, target, ec) && getFileName(to, newName))
-        target = source.parent_path() / fs::path(host::cp1252ToUtf8(newName.view()));
+        target = source.parent_path() / fs::path(base::cp1252ToUtf8(newName.view()));
     fs::rename(source, target, ec);
     return !ec;
 }

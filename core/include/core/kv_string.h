@@ -104,7 +104,7 @@ std::ostream& operator<<(std::ostream& out, const Kv_String& text);
 // To join text and number without the blank, use appStrs.
 Kv_String append(const Kv_String& text, int number);
 
-// Byte-wise case folding of code page 1252.
+// Byte-wise case folding of code page 1252 (the platform's one, base/case_fold.h).
 char kvToLower1252(char c);
 char kvToUpper1252(char c);
 

@@ -1,5 +1,5 @@
 #pragma once
-// The one place where a package path text meets the host file system.
+// Core's names for the platform's one path mapping (base::mapPath in base/path_text.h).
 //
 // Package paths are written with '\' (as stored in records and files) or '/'; both separate
 // components.  A leading separator makes the path absolute, otherwise it is relative to the

@@ -3,14 +3,14 @@
 #include <filesystem>
 
 #include "core/path_mapping.h"
-#include "host/text_encoding.h"
 #include "win/afxwin.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Descriptions and the caption are window texts (code page 1252); only paths are host paths.
+// Every text of the file dialog is a window text (code page 1252), paths included: the window
+// system maps them onto the disk.
 std::string fullFilter(const Kv_String& filter, const Kv_String& extension) {
     std::string text = filter.str();
     if (text.find('|') != std::string::npos) {
@@ -32,10 +32,10 @@ bool DlgOpenSave(bool open, const Kv_String& extension, const Kv_String& filter,
         std::error_code ec;
         bool endsInSeparator = kvIsPathSeparator(path.at(path.length() - 1));
         if (endsInSeparator || fs::is_directory(host, ec)) {
-            startFolder = host.string();
+            startFolder = kvNameFromDisk(host).str();
         } else {
-            startFolder = host.parent_path().string();
-            proposal = host.filename().string();
+            startFolder = kvNameFromDisk(host.parent_path()).str();
+            proposal = kvNameFromDisk(host.filename()).str();
         }
     }
     std::string defaultExtension = extension.str();
@@ -49,6 +49,6 @@ bool DlgOpenSave(bool open, const Kv_String& extension, const Kv_String& filter,
     if (dialog.DoModal() != IDOK) return false;
     std::string chosen = dialog.GetPathName();
     if (chosen.empty()) return false;
-    path = Kv_String(host::utf8ToCp1252(chosen));
+    path = Kv_String(chosen);
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 #include <vector>
 
 namespace host {
@@ -61,7 +61,7 @@ CommandLine::Sink CommandLine::setSink(Sink sink) {
 
 void echoCommandLineToStdout() {
     CommandLine::instance().setSink([](std::string_view text) {
-        std::string utf8 = cp1252ToUtf8(text);
+        std::string utf8 = base::cp1252ToUtf8(text);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);
         std::fflush(stdout);
     });

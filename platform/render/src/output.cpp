@@ -1,9 +1,7 @@
 #include <cairo-svg.h>
 #include <cairo.h>
 
-#include <cstdio>
-#include <unistd.h>
-
+#include "base/write_whole.h"
 #include "render/output.h"
 #include "scene_painter.h"
 
@@ -11,20 +9,17 @@ namespace render {
 
 namespace {
 
-// Temp file beside the target, renamed over it only when complete, so that a failed
-// write never leaves half a picture under the target's name.
-std::string tempPathFor(const std::string& path) { return path + ".tmp" + std::to_string(getpid()); }
+cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
 
-WriteResult commit(const std::string& temp, const std::string& path, cairo_status_t status) {
-    if (status != CAIRO_STATUS_SUCCESS) {
-        std::remove(temp.c_str());
-        return {false, std::string("cannot write ") + path + ": " + cairo_status_to_string(status)};
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return {false, "cannot write " + path};
-    }
-    return {true, {}};
+// The picture is made in memory and written whole, so a failed write never leaves half a
+// picture under the target's name.
+WriteResult commit(const std::string& bytes, const std::string& path, cairo_status_t status) {
+    if (status != CAIRO_STATUS_SUCCESS) return {false, std::string("cannot write ") + path + ": " + cairo_status_to_string(status)};
+    base::WriteResult written = base::writeFileWhole(path, bytes);
+    return {written.ok, written.error};
 }
 
 }  // namespace
@@ -60,23 +55,23 @@ WriteResult writePng(const Scene& scene, const std::string& path) {
     cairo_t* cr = cairo_create(surface);
     detail::ScenePainter(cr).paint(scene);
     cairo_destroy(cr);
-    std::string temp = tempPathFor(path);
-    cairo_status_t status = cairo_surface_write_to_png(surface, temp.c_str());
+    std::string bytes;
+    cairo_status_t status = cairo_surface_write_to_png_stream(surface, appendBytes, &bytes);
     cairo_surface_destroy(surface);
-    return commit(temp, path, status);
+    return commit(bytes, path, status);
 }
 
 WriteResult writeSvg(const Scene& scene, const std::string& path) {
     if (scene.width <= 0 || scene.height <= 0) return {false, "empty picture: " + path};
-    std::string temp = tempPathFor(path);
-    cairo_surface_t* surface = cairo_svg_surface_create(temp.c_str(), scene.width, scene.height);
+    std::string bytes;
+    cairo_surface_t* surface = cairo_svg_surface_create_for_stream(appendBytes, &bytes, scene.width, scene.height);
     cairo_t* cr = cairo_create(surface);
     detail::ScenePainter(cr).paint(scene);
     cairo_destroy(cr);
     cairo_surface_finish(surface);
     cairo_status_t status = cairo_surface_status(surface);
     cairo_surface_destroy(surface);
-    return commit(temp, path, status);
+    return commit(bytes, path, status);
 }
 
 std::string encodePng(const Scene& scene) {

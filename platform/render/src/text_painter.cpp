@@ -11,6 +11,7 @@
 #include <mutex>
 #include <sys/stat.h>
 
+#include "base/cp1252.h"
 #include "render/output.h"
 
 namespace render::detail {
@@ -125,7 +126,7 @@ void TextPainter::selectFont(const Font& font, bool condensed) {
 
 double TextPainter::lineWidth(const Font& font, std::string_view cp1252) {
     selectFont(font, false);
-    std::string utf8 = cp1252ToUtf8(cp1252);
+    std::string utf8 = base::cp1252ToUtf8(cp1252);
     cairo_text_extents_t ext;
     cairo_text_extents(cr_, utf8.c_str(), &ext);
     return ext.x_advance;
@@ -183,7 +184,7 @@ TextPainter::Setting TextPainter::fitSetting(const Font& font, const std::vector
 }
 
 Rect TextPainter::draw(const TextBox& box, std::string_view cp1252) {
-    std::string utf8 = cp1252ToUtf8(cp1252);
+    std::string utf8 = base::cp1252ToUtf8(cp1252);
     if (utf8.empty() || box.rect.empty()) return {};
     auto paragraphs = splitParagraphs(utf8);
     Setting setting = fitSetting(box.font, paragraphs, box.rect, box.wrap);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/path_text.h"
 #include "sheet/sheet_file.h"
 #include "view/clipboard_text.h"
 #include "view/spread_window.h"
@@ -357,7 +358,7 @@ BOOL SSSaveToFile(HWND hWnd, LPCSTR path, BOOL) {
   SpreadWindow* w = spread(hWnd);
   if (!w || !path) return FALSE;
   if (w->editing) sheet::closeEditor(*w, true);
-  return sheet::saveSheetFile(w->sheet, sheet::hostPath(path)).ok;
+  return sheet::saveSheetFile(w->sheet, base::mapPath(path).string()).ok;
 }
 
 BOOL SSLoadFromFile(HWND hWnd, LPCSTR path) {
@@ -365,5 +366,5 @@ BOOL SSLoadFromFile(HWND hWnd, LPCSTR path) {
   if (!w || !path) return FALSE;
   if (w->editing) sheet::closeEditor(*w, false);
   w->comboItem = -1;
-  return sheet::loadSheetFile(w->sheet, sheet::hostPath(path)).ok;
+  return sheet::loadSheetFile(w->sheet, base::mapPath(path).string()).ok;
 }

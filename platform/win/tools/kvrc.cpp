@@ -8,6 +8,8 @@
 
 #include "script_parser.h"
 
+#include "base/write_whole.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -123,27 +125,6 @@ std::string depfilePath(const std::string& path)
     return out;
 }
 
-bool writeWhole(const std::string& path, const std::string& text)
-{
-    std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -182,16 +163,16 @@ int main(int argc, char** argv)
         std::remove(output.c_str());
         return 1;
     }
-    if (!writeWhole(output, generate(table, script))) {
-        std::cerr << output << ": cannot write the generated source\n";
+    if (base::WriteResult written = base::writeFileWhole(output, generate(table, script)); !written.ok) {
+        std::cerr << written.error << "\n";
         return 1;
     }
     if (!depfile.empty()) {
         std::string deps = depfilePath(output) + ":";
         deps += " " + depfilePath(script);
         for (const std::string& file : filesRead) deps += " \\\n  " + depfilePath(file);
-        if (!writeWhole(depfile, deps + "\n")) {
-            std::cerr << depfile << ": cannot write the dependency file\n";
+        if (base::WriteResult written = base::writeFileWhole(depfile, deps + "\n"); !written.ok) {
+            std::cerr << written.error << "\n";
             return 1;
         }
     }

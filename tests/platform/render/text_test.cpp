@@ -7,17 +7,6 @@
 using namespace render;
 using render::probe::inkBounds;
 
-TEST(Cp1252ToUtf8, KeepsAsciiAndMapsTheHighHalf) {
-    EXPECT_EQ(cp1252ToUtf8("HEA 200"), "HEA 200");
-    EXPECT_EQ(cp1252ToUtf8("0\xB0"), "0\xC2\xB0");             // degree sign
-    EXPECT_EQ(cp1252ToUtf8("\xE4\xA4"), "\xC3\xA4\xC2\xA4");   // a-umlaut, currency sign
-    EXPECT_EQ(cp1252ToUtf8("\x80"), "\xE2\x82\xAC");           // euro sign
-    EXPECT_EQ(cp1252ToUtf8("\x9F"), "\xC5\xB8");               // Y with diaeresis
-    EXPECT_EQ(cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), std::string(5 * 3, '\0').replace(0, 15,
-              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"));
-    EXPECT_EQ(cp1252ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
-}
-
 namespace {
 
 Rect textInk(const Text& text, int width = 200, int height = 60) {

@@ -22,8 +22,4 @@ WriteResult writeSvg(const Scene& scene, const std::string& path);
 // The PNG file's bytes in memory (a picture sent over the network); empty for an empty scene.
 std::string encodePng(const Scene& scene);
 
-// Code page 1252 to UTF-8, for text that leaves for a person.  The five bytes that code page
-// leaves undefined become U+FFFD.
-std::string cp1252ToUtf8(std::string_view cp1252);
-
 }  // namespace render

@@ -41,13 +41,9 @@ FileResult loadCsvFile(Sheet& sheet, const std::string& path);
 std::string writeCsvText(const Sheet& sheet);
 FileResult saveCsvFile(const Sheet& sheet, const std::string& path);
 
-// Writes the bytes to `path` whole or not at all.
+// Writes the bytes to `path` whole or not at all (base::writeFileWhole).
 FileResult writeFileWhole(const std::string& path, std::string_view bytes);
 // Reads a whole file (refusing ones above kMaxSheetFileBytes).
 FileResult readFileWhole(const std::string& path, std::string& bytes);
-// A host path for a path text that may use backslashes (as the package's paths do): '\' is
-// read as '/', and when the path does not exist as written, each component is matched
-// without regard to case.
-std::string hostPath(std::string_view pathText);
 
 }  // namespace sheet

@@ -1,8 +1,8 @@
 // Helpers shared by the standard controls.
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/case_fold.h"
 #include "controls/controls.h"
 #include "win/wingdi.h"
 
@@ -36,22 +36,6 @@ std::vector<HWND> groupOf(HWND control) {
     return group;
 }
 
-int compareNoCase(const std::string& a, const std::string& b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        int x = std::tolower(static_cast<unsigned char>(a[i]));
-        int y = std::tolower(static_cast<unsigned char>(b[i]));
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-    if (prefix.size() > text.size()) return false;
-    return compareNoCase(text.substr(0, prefix.size()), prefix) == 0;
-}
-
 void paintOwnerDrawn(HWND hwnd, UINT controlType, UINT itemId, UINT state, ULONG_PTR itemData) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
@@ -79,7 +63,7 @@ int findItem(const std::vector<ListItem>& items, int start, const std::string& t
     for (int k = 0; k < n; ++k) {
         int i = (from + k) % n;
         const std::string& t = items[static_cast<size_t>(i)].text;
-        if (exact ? compareNoCase(t, text) == 0 : startsWithNoCase(t, text)) return i;
+        if (exact ? base::compareIgnoringCase(t, text) == 0 : base::startsWithIgnoringCase(t, text)) return i;
     }
     return -1;
 }
@@ -87,7 +71,7 @@ int findItem(const std::vector<ListItem>& items, int start, const std::string& t
 int insertPosition(const std::vector<ListItem>& items, const std::string& text, bool sorted) {
     if (!sorted) return static_cast<int>(items.size());
     auto it = std::upper_bound(items.begin(), items.end(), text,
-                               [](const std::string& t, const ListItem& item) { return compareNoCase(t, item.text) < 0; });
+                               [](const std::string& t, const ListItem& item) { return base::compareIgnoringCase(t, item.text) < 0; });
     return static_cast<int>(it - items.begin());
 }
 

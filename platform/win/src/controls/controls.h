@@ -26,10 +26,6 @@ int itemHeightFor(HWND hwnd);
 // up to the next WS_GROUP, in z-order.
 std::vector<HWND> groupOf(HWND control);
 
-// Case-insensitive comparison of code page 1252 text as list boxes sort and search.
-int compareNoCase(const std::string& a, const std::string& b);
-bool startsWithNoCase(const std::string& text, const std::string& prefix);
-
 // Owner-drawn painting: begins a paint and asks the parent to draw through WM_DRAWITEM.
 void paintOwnerDrawn(HWND hwnd, UINT controlType, UINT itemId, UINT state, ULONG_PTR itemData);
 

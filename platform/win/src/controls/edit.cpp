@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/case_fold.h"
 #include "controls/controls.h"
 #include "controls/edit_buffer.h"
 #include "win/system.h"
@@ -61,8 +62,8 @@ std::string filterTyped(HWND hwnd, std::string text) {
     Window* w = window(hwnd);
     if (!w) return text;
     for (char& c : text) {
-        if (w->style & ES_UPPERCASE) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (w->style & ES_LOWERCASE) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (w->style & ES_UPPERCASE) c = base::toUpper1252(c);
+        if (w->style & ES_LOWERCASE) c = base::toLower1252(c);
     }
     return text;
 }

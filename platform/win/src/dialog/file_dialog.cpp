@@ -1,13 +1,17 @@
 // The common file dialog as a dialog of this system.  It lists the current folder ("[..]" and
 // "[name]" for folders, then the files the selected filter admits), takes a typed name or path,
 // appends the default extension to names without one, and checks must-exist and
-// overwrite-prompt with message boxes before it closes.
+// overwrite-prompt with message boxes before it closes.  Its texts (folder, names, the chosen
+// path) are code page 1252, as for every window; they meet the disk only through the
+// platform's one path mapping, so a name typed in another case finds the file on disk.
 
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <map>
 
+#include "base/case_fold.h"
+#include "base/path_text.h"
 #include "controls/controls.h"
 #include "dialog/dialog.h"
 #include "win/commdlg.h"
@@ -70,7 +74,7 @@ std::vector<Filter> parseFilters(LPCSTR filterText) {
 
 bool globMatch(const std::string& pattern, const std::string& name) {
     size_t p = 0, n = 0, star = std::string::npos, mark = 0;
-    auto eq = [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); };
+    auto eq = [](char a, char b) { return base::toLower1252(a) == base::toLower1252(b); };
     while (n < name.size()) {
         if (p < pattern.size() && (pattern[p] == '?' || eq(pattern[p], name[n]))) {
             ++p;
@@ -96,20 +100,14 @@ std::vector<std::string> activePatterns(const FileDialogState& s) {
     return {"*.*"};
 }
 
-fs::path hostPath(const std::string& typed) {
-    std::string t = typed;
-    std::replace(t.begin(), t.end(), '\\', '/');
-    return fs::path(t);
-}
-
 void fillList(HWND dlg, FileDialogState& s) {
-    SetDlgItemText(dlg, KV_FILEDLG_FOLDER, s.folder.string().c_str());
+    SetDlgItemText(dlg, KV_FILEDLG_FOLDER, base::nameFromDisk(s.folder).c_str());
     HWND list = GetDlgItem(dlg, KV_FILEDLG_LIST);
     SendMessage(list, LB_RESETCONTENT, 0, 0);
     std::vector<std::string> folders, files;
     std::error_code ec;
     for (fs::directory_iterator it(s.folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string name = it->path().filename().string();
+        std::string name = base::nameFromDisk(it->path().filename());
         std::error_code typeError;
         if (it->is_directory(typeError)) {
             folders.push_back(name);
@@ -121,7 +119,7 @@ void fillList(HWND dlg, FileDialogState& s) {
                 }
         }
     }
-    auto byName = [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; };
+    auto byName = [](const std::string& a, const std::string& b) { return base::compareIgnoringCase(a, b) < 0; };
     std::sort(folders.begin(), folders.end(), byName);
     std::sort(files.begin(), files.end(), byName);
     if (s.folder.has_parent_path() && s.folder != s.folder.root_path()) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("[..]"));
@@ -142,7 +140,7 @@ bool isFolderEntry(const std::string& t) { return t.size() >= 2 && t.front() == 
 
 void openFolder(HWND dlg, FileDialogState& s, const std::string& entry) {
     std::string name = entry.substr(1, entry.size() - 2);
-    s.folder = name == ".." ? s.folder.parent_path() : s.folder / name;
+    s.folder = name == ".." ? s.folder.parent_path() : base::mapPath(name, s.folder);
     fillList(dlg, s);
 }
 
@@ -164,9 +162,7 @@ bool accept(HWND dlg, FileDialogState& s) {
         fillList(dlg, s);
         return false;
     }
-    fs::path path = hostPath(typed);
-    if (path.is_relative()) path = s.folder / path;
-    path = path.lexically_normal();
+    fs::path path = base::mapPath(typed, s.folder).lexically_normal();
     std::error_code ec;
     if (fs::is_directory(path, ec)) {
         s.folder = path;
@@ -175,23 +171,23 @@ bool accept(HWND dlg, FileDialogState& s) {
         fillList(dlg, s);
         return false;
     }
-    if (!path.has_extension() && !s.defExt.empty()) path += "." + s.defExt;
+    if (!path.has_extension() && !s.defExt.empty()) path = base::mapPath(typed + "." + s.defExt, s.folder).lexically_normal();
     bool exists = fs::exists(path, ec);
     bool mustExist = !s.save && (s.flags & OFN_FILEMUSTEXIST);
     bool pathMustExist = mustExist || (s.flags & OFN_PATHMUSTEXIST);
     if (pathMustExist && !fs::is_directory(path.parent_path(), ec)) {
-        warn(dlg, s, path.parent_path().string() + "\nPath does not exist.\nCheck the path and try again.", MB_OK | MB_ICONWARNING);
+        warn(dlg, s, base::nameFromDisk(path.parent_path()) + "\nPath does not exist.\nCheck the path and try again.", MB_OK | MB_ICONWARNING);
         return false;
     }
     if (mustExist && !exists) {
-        warn(dlg, s, path.filename().string() + "\nFile not found.\nCheck the file name and try again.", MB_OK | MB_ICONWARNING);
+        warn(dlg, s, base::nameFromDisk(path.filename()) + "\nFile not found.\nCheck the file name and try again.", MB_OK | MB_ICONWARNING);
         return false;
     }
     if (s.save && exists && (s.flags & OFN_OVERWRITEPROMPT)) {
-        std::string q = path.filename().string() + " already exists.\nDo you want to replace it?";
+        std::string q = base::nameFromDisk(path.filename()) + " already exists.\nDo you want to replace it?";
         if (MessageBox(dlg, q.c_str(), s.title.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES) return false;
     }
-    s.chosen = path.string();
+    s.chosen = base::nameFromDisk(path);
     return true;
 }
 
@@ -272,11 +268,16 @@ BOOL run(LPOPENFILENAME ofn, bool save) {
     s.filterIndex = ofn->nFilterIndex > 0 ? static_cast<int>(ofn->nFilterIndex) - 1 : 0;
     if (s.filterIndex >= static_cast<int>(s.filters.size())) s.filterIndex = 0;
     std::error_code ec;
-    fs::path proposed = hostPath(std::string(ofn->lpstrFile, strnlen(ofn->lpstrFile, ofn->nMaxFile)));
-    s.folder = ofn->lpstrInitialDir && *ofn->lpstrInitialDir ? hostPath(ofn->lpstrInitialDir) : fs::current_path(ec);
-    if (proposed.has_parent_path() && fs::is_directory(proposed.parent_path(), ec) && !(ofn->lpstrInitialDir && *ofn->lpstrInitialDir))
-        s.folder = proposed.parent_path();
-    s.initialName = proposed.filename().string();
+    std::string proposed(ofn->lpstrFile, strnlen(ofn->lpstrFile, ofn->nMaxFile));
+    size_t nameStart = proposed.find_last_of("\\/");
+    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
+    bool initialDir = ofn->lpstrInitialDir && *ofn->lpstrInitialDir;
+    s.folder = initialDir ? base::mapPath(ofn->lpstrInitialDir) : fs::current_path(ec);
+    if (nameStart > 0 && !initialDir) {
+        fs::path proposedFolder = base::mapPath(proposed.substr(0, nameStart));
+        if (fs::is_directory(proposedFolder, ec)) s.folder = proposedFolder;
+    }
+    s.initialName = proposed.substr(nameStart);
     s.folder = s.folder.lexically_normal();
 
     win::DialogTemplate tmpl;

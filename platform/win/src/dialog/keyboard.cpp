@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/case_fold.h"
 #include "controls/controls.h"
 #include "dialog/dialog.h"
 
@@ -83,7 +84,7 @@ unsigned char mnemonicOf(HWND hwnd) {
 }
 
 bool sameLetter(unsigned char a, unsigned char b) {
-    return a && b && compareNoCase(std::string(1, static_cast<char>(a)), std::string(1, static_cast<char>(b))) == 0;
+    return a && b && base::toLower1252(static_cast<char>(a)) == base::toLower1252(static_cast<char>(b));
 }
 
 // Where a label or group box sends the focus: the next control after it that is not itself a

@@ -21,6 +21,7 @@
 #include <stb/stb_image_write.h>
 #pragma GCC diagnostic pop
 
+#include "base/write_whole.h"
 #include "image_codecs.h"
 
 #include <climits>
@@ -178,24 +179,7 @@ bool savePng(const Bitmap& bitmap, const std::string& hostPath)
     };
     if (!stbi_write_png_to_func(append, &encoded, bitmap.width, bitmap.height, 4, rgba.data(), bitmap.width * 4))
         return false;
-    // Written beside the target and renamed, so that a failed write never leaves half a file.
-    std::string temp = hostPath + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(encoded.data()), static_cast<std::streamsize>(encoded.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), hostPath.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return base::writeFileWhole(hostPath, std::string_view(reinterpret_cast<const char*>(encoded.data()), encoded.size())).ok;
 }
 
 }  // namespace win

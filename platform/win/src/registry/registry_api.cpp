@@ -7,6 +7,8 @@
 
 #include "registry_store.h"
 
+#include "base/case_fold.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -187,7 +189,7 @@ long RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE*
     if (data && !dataSize) return ERROR_INVALID_PARAMETER;
     Key* k = loadedStore(r).find(path);
     if (!k) return rootName(key) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
-    auto it = k->values.find(win::registry::foldCase(valueName ? valueName : ""));
+    auto it = k->values.find(base::lowerCase1252(valueName ? valueName : ""));
     if (it == k->values.end()) return ERROR_FILE_NOT_FOUND;
     const Value& value = it->second;
     if (type) *type = value.type;
@@ -243,7 +245,7 @@ long RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYT
     return commit(r, [&] {
         Key* k = store.find(path);
         if (!k) store.create(path, k);
-        std::string folded = win::registry::foldCase(value.name);
+        std::string folded = base::lowerCase1252(value.name);
         auto it = k->values.find(folded);
         if (it != k->values.end()) value.name = it->second.name;  // keep the first spelling
         k->values[folded] = std::move(value);
@@ -262,7 +264,7 @@ long RegDeleteValue(HKEY key, const char* valueName)
     Store& store = loadedStore(r);
     Key* k = store.find(path);
     if (!k) return rootName(key) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
-    std::string folded = win::registry::foldCase(valueName ? valueName : "");
+    std::string folded = base::lowerCase1252(valueName ? valueName : "");
     if (!k->values.count(folded)) return ERROR_FILE_NOT_FOUND;
     return commit(r, [&] {
         store.find(path)->values.erase(folded);

@@ -1,11 +1,15 @@
 // The registry file is JSON, which must be UTF-8, while the registry's strings are code page
-// 1252 bytes.  Each byte is stored as the Unicode code point of the same number (Latin-1),
-// and the file is written with every non-ASCII character escaped (\u00XX), so that the bytes
-// come back exactly and the file stays plain ASCII.  Binary values are stored as hex digits.
+// 1252 bytes.  They are stored as their characters (the platform's one converter, under which
+// every byte comes back exactly), and the file is written with every non-ASCII character
+// escaped (\uXXXX), so that it stays plain ASCII.  Binary values are stored as hex digits.
 
 #include "registry_store.h"
 
 #include "win/registry.h"
+
+#include "base/case_fold.h"
+#include "base/cp1252.h"
+#include "base/write_whole.h"
 
 #include <nlohmann/json.hpp>
 
@@ -22,43 +26,6 @@ using nlohmann::json;
 
 constexpr const char* kFormatName = "karvel-registry";
 constexpr int kFormatVersion = 1;
-
-std::string bytesToUtf8(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (char ch : bytes) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-// The parser has already checked that the text is valid UTF-8.  Characters outside
-// Latin-1 (from a hand-edited file) have no byte and become '?'.
-std::string utf8ToBytes(std::string_view text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-        if (length == 1) {
-            out += char(c);
-        } else if (length == 2 && i + 1 < text.size()) {
-            unsigned code = ((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            out += code <= 0xFF ? char(code) : '?';
-        } else {
-            out += '?';
-        }
-        i += length;
-    }
-    return out;
-}
 
 std::string toHex(std::string_view bytes)
 {
@@ -104,12 +71,12 @@ bool readValue(const json& item, Value& value)
     if (!item.is_object() || !item.contains("name") || !item["name"].is_string() || !item.contains("type") ||
         !item["type"].is_string() || !item.contains("data"))
         return false;
-    value.name = utf8ToBytes(item["name"].get<std::string>());
+    value.name = base::utf8ToCp1252(item["name"].get<std::string>());
     const std::string type = item["type"].get<std::string>();
     const json& data = item["data"];
     if (type == "REG_SZ" && data.is_string()) {
         value.type = REG_SZ;
-        value.bytes = utf8ToBytes(data.get<std::string>());
+        value.bytes = base::utf8ToCp1252(data.get<std::string>());
         return true;
     }
     if (type == "REG_DWORD" && data.is_number_unsigned() && data.get<uint64_t>() <= 0xFFFFFFFFull) {
@@ -126,22 +93,9 @@ bool readValue(const json& item, Value& value)
 
 }  // namespace
 
-std::string foldCase(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c += 0x20;
-        else if (c == 0x8A || c == 0x8C || c == 0x8E) c += 0x10;  // S, OE, Z with caron/ligature
-        else if (c == 0x9F) c = 0xFF;                              // Y with diaeresis
-        ch = static_cast<char>(c);
-    }
-    return out;
-}
-
 Key* Store::find(std::string_view path)
 {
-    auto it = keys_.find(foldCase(path));
+    auto it = keys_.find(base::lowerCase1252(path));
     return it == keys_.end() ? nullptr : &it->second;
 }
 
@@ -153,7 +107,7 @@ bool Store::create(std::string_view path, Key*& key)
     for (;;) {
         size_t slash = path.find('\\', pos);
         std::string_view prefix = path.substr(0, slash);
-        auto [it, inserted] = keys_.try_emplace(foldCase(prefix));
+        auto [it, inserted] = keys_.try_emplace(base::lowerCase1252(prefix));
         if (inserted) it->second.path = std::string(prefix);
         if (slash == std::string_view::npos) {
             isNew = inserted;
@@ -181,16 +135,16 @@ bool Store::load(const std::string& file)
     for (const json& item : doc["keys"]) {
         if (!item.is_object() || !item.contains("path") || !item["path"].is_string()) return false;
         Key key;
-        key.path = utf8ToBytes(item["path"].get<std::string>());
+        key.path = base::utf8ToCp1252(item["path"].get<std::string>());
         if (item.contains("values")) {
             if (!item["values"].is_array()) return false;
             for (const json& v : item["values"]) {
                 Value value;
                 if (!readValue(v, value)) return false;
-                key.values[foldCase(value.name)] = std::move(value);
+                key.values[base::lowerCase1252(value.name)] = std::move(value);
             }
         }
-        loaded[foldCase(key.path)] = std::move(key);
+        loaded[base::lowerCase1252(key.path)] = std::move(key);
     }
     keys_ = std::move(loaded);
     // Keys listed without their parents still have them, as a created key would.
@@ -209,13 +163,13 @@ bool Store::save(const std::string& file) const
     for (const auto& [folded, key] : keys_) {
         json values = json::array();
         for (const auto& [foldedName, value] : key.values) {
-            json item = {{"name", bytesToUtf8(value.name)}, {"type", typeName(value.type)}};
-            if (value.type == REG_SZ) item["data"] = bytesToUtf8(value.bytes);
+            json item = {{"name", base::cp1252ToUtf8(value.name)}, {"type", typeName(value.type)}};
+            if (value.type == REG_SZ) item["data"] = base::cp1252ToUtf8(value.bytes);
             else if (value.type == REG_DWORD) item["data"] = value.number;
             else item["data"] = toHex(value.bytes);
             values.push_back(std::move(item));
         }
-        keys.push_back({{"path", bytesToUtf8(key.path)}, {"values", std::move(values)}});
+        keys.push_back({{"path", base::cp1252ToUtf8(key.path)}, {"values", std::move(values)}});
     }
     json doc = {{"format", kFormatName}, {"version", kFormatVersion}, {"keys", std::move(keys)}};
     std::string text = doc.dump(2, ' ', true) + "\n";
@@ -223,23 +177,7 @@ bool Store::save(const std::string& file) const
     std::error_code ec;
     std::filesystem::path target(file);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
-    std::string temp = file + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), file.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    return base::writeFileWhole(target, text).ok;
 }
 
 }  // namespace win::registry

@@ -19,11 +19,8 @@ struct Value {
 
 struct Key {
     std::string path;                        // spelling as created
-    std::map<std::string, Value> values;     // by folded name
+    std::map<std::string, Value> values;     // by name in lower case (base::lowerCase1252)
 };
-
-// Lower-cases the letters of code page 1252, so that names differing only in case meet.
-std::string foldCase(std::string_view text);
 
 class Store {
 public:

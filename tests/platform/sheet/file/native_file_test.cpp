@@ -297,15 +297,4 @@ TEST(NativeFile, FailedSaveLeavesTheOldFileAndNoTemporary) {
   EXPECT_EQ(loaded.data({1, 1}), "first");
 }
 
-TEST(HostPath, ReadsBackslashesAndIgnoresCase) {
-  TempDir dir;
-  fs::create_directories(dir.path() / "Sub Folder");
-  std::ofstream(dir.path() / "Sub Folder" / "Table.KVS") << "x";
-  std::string text = dir.path().string() + "\\sub folder\\table.kvs";
-  EXPECT_EQ(sheet::hostPath(text), (dir.path() / "Sub Folder" / "Table.KVS").string());
-  // A file that does not exist yet keeps the spelling given for its missing part.
-  EXPECT_EQ(sheet::hostPath(dir.path().string() + "\\SUB FOLDER\\New.kvs"),
-            (dir.path() / "Sub Folder" / "New.kvs").string());
-}
-
 }  // namespace

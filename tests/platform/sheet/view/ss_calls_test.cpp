@@ -108,4 +108,18 @@ TEST_F(SpreadTest, SaveAndLoadThroughBackslashPaths) {
   fs::remove_all(dir);
 }
 
+// Paths reach the engine as the package's texts (code page 1252); on disk the names are UTF-8.
+TEST_F(SpreadTest, SaveAndLoadNamesWithAccentedLettersInAnyCase) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("kvsheet_view_accent_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  SSSetData(sheetWnd, 1, 1, "HEA 200");
+  ASSERT_TRUE(SSSaveToFile(sheetWnd, (dir.string() + "\\Tr\xE4ger.ss").c_str(), FALSE));  // Träger.ss
+  EXPECT_TRUE(fs::is_regular_file(dir / "Tr\xC3\xA4ger.ss"));
+  SSSetData(sheetWnd, 1, 1, "changed");
+  ASSERT_TRUE(SSLoadFromFile(sheetWnd, (dir.string() + "\\TR\xC4GER.SS").c_str()));  // TRÄGER.SS
+  EXPECT_EQ(data(1, 1), "HEA 200");
+  fs::remove_all(dir);
+}
+
 }  // namespace

@@ -1,13 +1,12 @@
-#include "host/text_encoding.h"
+#include "base/cp1252.h"
 
 #include <cstdint>
 
-namespace host {
+namespace base {
 namespace {
 
-// Code points of bytes 0x80..0x9F.  The five bytes the code page leaves undefined map to the
-// C1 control of the same value, as Windows does, so that every byte survives a round trip.
-constexpr std::uint16_t kHighBlock[32] = {
+// Code points of bytes 0x80..0x9F, the only block where the code page differs from Latin-1.
+constexpr char16_t kHighBlock[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -26,7 +25,7 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 int byteForCodePoint(std::uint32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    if (cp <= 0xFF) return static_cast<int>(cp);
     for (int i = 0; i < 32; ++i)
         if (kHighBlock[i] == cp) return 0x80 + i;
     return -1;
@@ -34,14 +33,14 @@ int byteForCodePoint(std::uint32_t cp) {
 
 }  // namespace
 
+char32_t codePointOf1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kHighBlock[byte - 0x80] : byte;
+}
+
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        if (c < 0x80) out += static_cast<char>(c);
-        else if (c < 0xA0) appendUtf8(out, kHighBlock[c - 0x80]);
-        else appendUtf8(out, c);
-    }
+    out.reserve(text.size() + text.size() / 4);
+    for (unsigned char c : text) appendUtf8(out, codePointOf1252(c));
     return out;
 }
 
@@ -52,14 +51,25 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
     while (i < text.size()) {
         unsigned char lead = static_cast<unsigned char>(text[i]);
         int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
-        if (extra < 0) { out += replacement; ++i; continue; }
+        if (extra < 0) {
+            out += replacement;
+            ++i;
+            continue;
+        }
         std::uint32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
         bool valid = true;
         for (int k = 1; k <= extra; ++k) {
-            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) { valid = false; break; }
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
             cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         }
-        if (!valid) { out += replacement; ++i; continue; }
+        if (!valid) {
+            out += replacement;
+            ++i;
+            continue;
+        }
         i += static_cast<std::size_t>(extra) + 1;
         int byte = byteForCodePoint(cp);
         out += byte < 0 ? replacement : static_cast<char>(byte);
@@ -67,4 +77,4 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
     return out;
 }
 
-}  // namespace host
+}  // namespace base
