@@ -19,7 +19,8 @@ run    Loads the module (dlopen, attach, initialise message), runs each scenario
 shot   Runs the scenario and writes a picture of the dialog with that resource id as it
        looks when it is first shown.
 list   Prints the module's callable exports.
-The module defaults to $KV_MODULE, else the library this kvhost was built with.
+The module defaults to $KV_MODULE, else lib/libkvmodule.so beside an installed kvhost's
+bin/, else the module of the build tree this kvhost was built in.
 
 Scenario file (JSON, texts in UTF-8):
   {

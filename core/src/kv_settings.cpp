@@ -60,11 +60,14 @@ const std::filesystem::path& bundledRoot() {
     static const std::filesystem::path root = [] {
         std::error_code ec;
         std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+        // A folder that is not there sets the error code of is_directory; it must not end the
+        // walk up, so the checks have their own.
+        std::error_code missing;
         for (; !ec && !dir.empty(); dir = dir.parent_path()) {
-            if (std::filesystem::is_directory(dir / "share/karvel/install/texts", ec))
+            if (std::filesystem::is_directory(dir / "share/karvel/install/texts", missing))
                 return dir / "share/karvel";
-            if (std::filesystem::is_directory(dir / "install/texts", ec) &&
-                std::filesystem::is_directory(dir / "library", ec))
+            if (std::filesystem::is_directory(dir / "install/texts", missing) &&
+                std::filesystem::is_directory(dir / "library", missing))
                 return dir;
             if (dir == dir.root_path()) break;
         }
