@@ -30,6 +30,17 @@ struct CommandLineArgs {
     std::vector<std::string> operands;
 };
 
+// The module this kvhost goes with, found from the program's own place so that a build tree
+// or an installed prefix can be moved: lib/ beside bin/ when installed, else the build
+// tree's module folder (KVHOST_MODULE_FROM_PROGRAM, relative to the program's folder).
+std::string moduleBesideProgram() {
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    std::filesystem::path installed = folder / "../lib/libkvmodule.so";
+    if (std::filesystem::exists(installed, ec)) return installed.lexically_normal().string();
+    return (folder / KVHOST_MODULE_FROM_PROGRAM).lexically_normal().string();
+}
+
 bool parseArgs(int argc, char** argv, CommandLineArgs& args, std::string& error) {
     if (argc < 2) {
         error = "a command is needed";
@@ -59,7 +70,7 @@ bool parseArgs(int argc, char** argv, CommandLineArgs& args, std::string& error)
     }
     if (args.module.empty()) {
         const char* fromEnvironment = std::getenv("KV_MODULE");
-        args.module = fromEnvironment && *fromEnvironment ? fromEnvironment : KVHOST_DEFAULT_MODULE;
+        args.module = fromEnvironment && *fromEnvironment ? fromEnvironment : moduleBesideProgram();
     }
     return true;
 }

@@ -28,7 +28,8 @@ serve  Serves a page on http://127.0.0.1:N/ (a free port by default; the address
        each call returned) that "kvhost run" replays.  --samples DIR: scenarios whose
        arguments prefill the page (default: the sample scenarios shipped with kvhost).
        Stops on Ctrl+C.
-The module defaults to $KV_MODULE, else the library this kvhost was built with.
+The module defaults to $KV_MODULE, else lib/libkvmodule.so beside an installed kvhost's
+bin/, else the module of the build tree this kvhost was built in.
 
 Scenario file (JSON, texts in UTF-8):
   {

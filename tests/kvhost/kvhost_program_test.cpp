@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "kv_build_program.h"
+
 namespace {
 
 struct ProgramRun {
@@ -34,7 +36,7 @@ protected:
         ProgramRun result;
         // Each run has its own registry file, so that nothing of a person's settings is touched.
         std::string command = "KV_REGISTRY_FILE='" + (folder_ / "registry.json").string() + "' '" +
-                              KVHOST_PROGRAM + "' " + arguments + " 2>&1";
+                              kvBuildProgram(KVHOST_PROGRAM) + "' " + arguments + " 2>&1";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return result;
         char buffer[4096];

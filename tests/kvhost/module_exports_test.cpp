@@ -8,7 +8,7 @@
 namespace {
 
 TEST(ModuleExports, ExportedClassesCarryTheirTypeInformationAndVirtualTable) {
-    void* module = dlopen(KVMODULE_LIBRARY, RTLD_LAZY | RTLD_LOCAL);
+    void* module = dlopen(kvBuildProgram(KVMODULE_LIBRARY).c_str(), RTLD_LAZY | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
     // "vtable for", "typeinfo for" and "typeinfo name for" of each exported class.
     for (const std::string name : {"9Kv_Spread", "14TwSSBillOutput", "18Kv_DesignerControl"}) {

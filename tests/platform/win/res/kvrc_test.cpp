@@ -3,6 +3,7 @@
 // file it read in the dependency file.
 
 #include "image_builders.h"
+#include "kv_build_program.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ struct ToolRun {
 ToolRun runKvrc(const std::string& arguments)
 {
     ToolRun run;
-    std::string command = std::string(KVRC_PATH) + " " + arguments + " 2>&1";
+    std::string command = kvBuildProgram(KVRC_PATH) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[512];
