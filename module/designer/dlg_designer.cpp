@@ -20,25 +20,27 @@ constexpr WPARAM kBigIcon = 1;
 struct IconButton {
     int id, icon;
 };
-constexpr IconButton kIconButtons[8] = {
+constexpr IconButton kIconButtons[10] = {
     {IDC_DESIGNER_OPEN, IDI_KV_OPEN},        {IDC_DESIGNER_SAVE, IDI_KV_SAVE},
     {IDC_DESIGNER_PICTURE, IDI_DESIGNER_PICTURE}, {IDC_DESIGNER_ADD, IDI_KV_ADD},
     {IDC_DESIGNER_REMOVE, IDI_KV_REMOVE},    {IDC_DESIGNER_COPY, IDI_DESIGNER_COPY},
     {IDC_DESIGNER_WIDTH, IDI_DESIGNER_WIDTH}, {IDC_DESIGNER_HEIGHT, IDI_DESIGNER_HEIGHT},
+    {IDC_DESIGNER_UNDO, IDI_DESIGNER_UNDO},   {IDC_DESIGNER_REDO, IDI_DESIGNER_REDO},
 };
 
 // The controls below the surface: they keep their place to the bottom left corner.
 constexpr int kBottomLeft[] = {IDC_DESIGNER_OPEN, IDC_DESIGNER_SAVE, IDC_DESIGNER_PICTURE, IDC_DESIGNER_ADD,
                                IDC_DESIGNER_REMOVE, IDC_DESIGNER_COPY, IDC_DESIGNER_WIDTH, IDC_DESIGNER_HEIGHT,
-                               IDC_DESIGNER_BOTTOMS, IDC_DESIGNER_SIDE_BY_SIDE, IDC_DESIGNER_FRAME,
+                               IDC_DESIGNER_BOTTOMS, IDC_DESIGNER_SIDE_BY_SIDE, IDC_DESIGNER_UNDO,
+                               IDC_DESIGNER_REDO, IDC_DESIGNER_FRAME,
                                IDC_DESIGNER_TYPE, IDC_DESIGNER_CONTENTS_CAPTION, IDC_DESIGNER_CONTENTS,
                                IDC_DESIGNER_LIST_CAPTION, IDC_DESIGNER_LIST};
 
 // Everything of the template that an edit can change, to tell whether one did.
-Kv_String layoutText(const Kv_DlgDesignerData& data) {
+Kv_String layoutText(const Kv_Array<Kv_DesignerControl>& controls) {
     Kv_String text;
-    for (int i = 0; i < data.getNrControls(); ++i) {
-        const Kv_DesignerControl* c = data.getControl(i);
+    for (int i = 0; i < controls.length(); ++i) {
+        const Kv_DesignerControl* c = &controls[i];
         text += Kv_String(static_cast<int>(c->type)) + "|" + Kv_String(c->resId) + "|" + Kv_String(c->topLeftX, -1) +
                 "|" + Kv_String(c->topLeftY, -1) + "|" + Kv_String(c->bottomRightX, -1) + "|" +
                 Kv_String(c->bottomRightY, -1) + "|" + c->contents + "|" + c->getMergedExtComboList() + "\n";
@@ -76,6 +78,7 @@ BOOL CDlgDesigner::OnInitDialog() {
     m_data.updatePropsOfCurSel();
     m_modified = false;
     setTitle();
+    updateUndoButtons();
     return TRUE;
 }
 
@@ -141,16 +144,41 @@ void CDlgDesigner::OnClose() {
 
 BOOL CDlgDesigner::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return TRUE;
+    if (msg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 && (msg->wParam == 'Z' || msg->wParam == 'Y')) {
+        undoOrRedo(msg->wParam == 'Y' || GetKeyState(VK_SHIFT) < 0);
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(msg);
 }
 
 // --- commands ----------------------------------------------------------------------------
 
 template <typename Operation>
-void CDlgDesigner::edit(Operation operation) {
-    const Kv_String before = layoutText(m_data);
+bool CDlgDesigner::edit(Operation operation, long long mergeKey) {
+    Kv_DesignerLayout before = m_data.takeLayout();
+    const Kv_String was = layoutText(before.controls);
     operation();
-    if (layoutText(m_data) != before) m_modified = true;
+    if (layoutText(m_data.takeLayout().controls) == was) return false;
+    m_modified = true;
+    m_history.record(std::move(before), mergeKey);
+    updateUndoButtons();
+    return true;
+}
+
+void CDlgDesigner::undoOrRedo(bool redo) {
+    Kv_DesignerLayout restored;
+    const bool done = redo ? m_history.redo(m_data.takeLayout(), restored) : m_history.undo(m_data.takeLayout(), restored);
+    if (!done) return;
+    m_data.restoreLayout(restored);
+    m_data.updatePropsOfCurSel();
+    m_modified = true;
+    updateUndoButtons();
+    Invalidate();
+}
+
+void CDlgDesigner::updateUndoButtons() {
+    EnDisCtrl(this, IDC_DESIGNER_UNDO, m_history.canUndo());
+    EnDisCtrl(this, IDC_DESIGNER_REDO, m_history.canRedo());
 }
 
 BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -162,16 +190,18 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
         case IDC_DESIGNER_SAVE: saveUnderName(); return TRUE;
         case IDC_DESIGNER_PICTURE: onPicture(); return TRUE;
         case IDC_DESIGNER_ADD:
-            m_data.addNewControl(kCtrlVariableEdit);
+            edit([&] { m_data.addNewControl(kCtrlVariableEdit); });
             m_modified = true;
             m_data.updatePropsOfCurSel();
             return TRUE;
         case IDC_DESIGNER_REMOVE:
-            m_data.removeCurControls();
+            edit([&] { m_data.removeCurControls(); });
             Invalidate();
             m_modified = true;
             m_data.updatePropsOfCurSel();
             return TRUE;
+        case IDC_DESIGNER_UNDO: undoOrRedo(false); return TRUE;
+        case IDC_DESIGNER_REDO: undoOrRedo(true); return TRUE;
         case IDC_DESIGNER_WIDTH: edit([&] { m_data.changeCtrlSize(true); }); return TRUE;
         case IDC_DESIGNER_HEIGHT: edit([&] { m_data.changeCtrlSize(false); }); return TRUE;
         case IDC_DESIGNER_COPY: edit([&] { m_data.copyCurCtrls(); }); m_data.updatePropsOfCurSel(); return TRUE;
@@ -188,7 +218,10 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if ((id == IDC_DESIGNER_CONTENTS || id == IDC_DESIGNER_LIST) && code == EN_CHANGE) {
-        if (!m_data.isUpdatingProperties()) edit([&] { m_data.propsOfCurSelUpdated(); });
+        // Typing into one field for one control is one step.
+        const Kv_Array<int> selected = m_data.getSelectedIds();
+        const long long key = selected.length() == 1 ? static_cast<long long>(id) * 100000 + selected[0] : 0;
+        if (!m_data.isUpdatingProperties()) edit([&] { m_data.propsOfCurSelUpdated(); }, key);
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -197,7 +230,9 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
 // --- the design surface ------------------------------------------------------------------
 
 void CDlgDesigner::OnLButtonDown(UINT flags, CPoint point) {
-    m_data.OnLButtonDown(flags, POINT{point.x, point.y});
+    // A drag is one step; a click that moved nothing is none, but ends any typing step.
+    m_history.endMerge();
+    edit([&] { m_data.OnLButtonDown(flags, POINT{point.x, point.y}); });
     m_data.updatePropsOfCurSel();
     m_modified = true;
 }

@@ -9,6 +9,7 @@
 #include "core/cbutton_st.h"
 #include "core/cresizer.h"
 #include "core/kv_string.h"
+#include "designer/kv_designer_history.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "win/afxwin.h"
 
@@ -20,6 +21,7 @@ public:
     Kv_String templateFile;
 
     const Kv_DlgDesignerData& data() const { return m_data; }
+    const Kv_DesignerHistory& history() const { return m_history; }
     bool isModified() const { return m_modified; }
 
     BOOL OnInitDialog() override;
@@ -52,13 +54,17 @@ private:
     void setUpResizer();
     void setTitle();
     void growToShowPicture();
-    // Runs an editing operation and sets the modified flag when the layout changed.
+    // Runs an editing operation; when the layout changed, sets the modified flag and keeps
+    // the layout before as an undo step (merged with the last one of the same key).
     template <typename Operation>
-    void edit(Operation operation);
+    bool edit(Operation operation, long long mergeKey = 0);
+    void undoOrRedo(bool redo);
+    void updateUndoButtons();
 
     Kv_DlgDesignerData m_data;
     bool m_modified = false;
-    std::array<CButtonST, 8> m_iconButtons;
+    Kv_DesignerHistory m_history;
+    std::array<CButtonST, 10> m_iconButtons;
     TwResizer m_resizer;
     int m_minWidth = 0;
     int m_minHeight = 0;

@@ -43,6 +43,8 @@ void CDlgDesigner::onOpen() {
     const bool read = m_data.readFromFile(path, true);
     m_data.redrawAllControls();
     if (read) m_modified = false;
+    m_history.clear();
+    updateUndoButtons();
     growToShowPicture();
     m_data.updatePropsOfCurSel();
     setTitle();

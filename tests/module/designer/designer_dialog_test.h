@@ -49,13 +49,18 @@ protected:
         DesignerTest::TearDown();
     }
 
+public:
+    static HWND dialog() { return win::findOpenDialog(IDD_DLG_DESIGNER); }
+
+protected:
     static Kv_DesignerControl control(Kv_ControlType type, RECT r, const char* contents) {
         return makeControl(type, r.left / 400.0, r.top / 300.0, r.right / 400.0, r.bottom / 300.0, contents);
     }
-    static HWND dialog() { return win::findOpenDialog(IDD_DLG_DESIGNER); }
     static POINT centreOf(RECT r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     static std::string title() { return windowTextOf(dialog()).str(); }
     static RECT windowOf(int id) { return win::describeWindow(GetDlgItem(dialog(), id)).rectInParent; }
+    // The window's rectangle, or -1s when the dialog has no window with that id.
+    static RECT windowOrNone(int id) { return GetDlgItem(dialog(), id) ? windowOf(id) : RECT{-1, -1, -1, -1}; }
 
     // A press, two moves and a release on the design surface.
     void drag(POINT from, POINT to, unsigned modifiers = 0) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the designer dialog's own icons (16 by 16, white drawn transparent) into
 module/designer/icons/: the dialog's icon (148), copy (223), picture (231), width (235) and
-height (236).  Run from anywhere; it writes into the repository."""
+height (236),
+undo (237) and redo (238).  Run from anywhere; it writes into the repository."""
 
 import os
 
@@ -68,8 +69,23 @@ def height():
     return c
 
 
+def turn(mirrored):
+    """A curved arrow: back (undo) or, mirrored, forward (redo)."""
+    c = Canvas(16, 16)
+    for x in range(4, 12):
+        c.fill(x, 4, x + 1, 6, DIM)
+    c.fill(11, 4, 13, 12, DIM)
+    c.fill(5, 10, 13, 12, DIM)
+    for i in range(4):
+        c.fill(4 - i, 5 - i, 5 - i, 5 + i, DIM)
+    if mirrored:
+        for row in c.pixels:
+            row.reverse()
+    return c
+
+
 if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
     for name, draw in (("designer", designer), ("copy", copy), ("picture", picture), ("width", width),
-                       ("height", height)):
+                       ("height", height), ("undo", lambda: turn(False)), ("redo", lambda: turn(True))):
         draw().save_bmp(os.path.join(OUT, name + ".bmp"))
