@@ -31,6 +31,8 @@
 #define IDC_DESIGNER_HEIGHT 1307
 #define IDC_DESIGNER_UNDO 1308
 #define IDC_DESIGNER_REDO 1309
+#define IDC_DESIGNER_SNAP 1310
+#define IDC_DESIGNER_GRID_STEP 1311
 
 // The ids the designer gives the template's controls.
 #define IDC_DESIGNER_FIRST_DYNAMIC 33000

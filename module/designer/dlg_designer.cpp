@@ -32,7 +32,7 @@ constexpr IconButton kIconButtons[10] = {
 constexpr int kBottomLeft[] = {IDC_DESIGNER_OPEN, IDC_DESIGNER_SAVE, IDC_DESIGNER_PICTURE, IDC_DESIGNER_ADD,
                                IDC_DESIGNER_REMOVE, IDC_DESIGNER_COPY, IDC_DESIGNER_WIDTH, IDC_DESIGNER_HEIGHT,
                                IDC_DESIGNER_BOTTOMS, IDC_DESIGNER_SIDE_BY_SIDE, IDC_DESIGNER_UNDO,
-                               IDC_DESIGNER_REDO, IDC_DESIGNER_FRAME,
+                               IDC_DESIGNER_REDO, IDC_DESIGNER_SNAP, IDC_DESIGNER_GRID_STEP, IDC_DESIGNER_FRAME,
                                IDC_DESIGNER_TYPE, IDC_DESIGNER_CONTENTS_CAPTION, IDC_DESIGNER_CONTENTS,
                                IDC_DESIGNER_LIST_CAPTION, IDC_DESIGNER_LIST};
 
@@ -61,6 +61,8 @@ BOOL CDlgDesigner::OnInitDialog() {
     setUpButtons();
     SetDlgItemText(IDC_DESIGNER_FRAME, dialString(836).c_str());
     SetDlgItemText(IDOK, dialString(285).c_str());
+    SetDlgItemText(IDC_DESIGNER_SNAP, dialString(1460).c_str());
+    loadGridSettings();
     ShowOrHideCtrl(this, IDCANCEL, false);
     m_data.initialize(m_hWnd, IDC_DESIGNER_FIRST_DYNAMIC, IDC_DESIGNER_LAST_DYNAMIC, IDC_DESIGNER_TYPE,
                       IDC_DESIGNER_CONTENTS_CAPTION, IDC_DESIGNER_CONTENTS, IDC_DESIGNER_LIST_CAPTION,
@@ -89,6 +91,8 @@ void CDlgDesigner::setUpButtons() {
         button.SetIcon(kIconButtons[i].icon);
         button.SetFlat();
     }
+    m_iconButtons[8].SetTooltipText(1461);
+    m_iconButtons[9].SetTooltipText(1462);
     HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(IDI_DESIGNER));
     if (icon != nullptr) SendMessage(WM_SETICON, kBigIcon, reinterpret_cast<LPARAM>(icon));
 }
@@ -200,6 +204,7 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
             m_modified = true;
             m_data.updatePropsOfCurSel();
             return TRUE;
+        case IDC_DESIGNER_SNAP: onGridChanged(); return TRUE;
         case IDC_DESIGNER_UNDO: undoOrRedo(false); return TRUE;
         case IDC_DESIGNER_REDO: undoOrRedo(true); return TRUE;
         case IDC_DESIGNER_WIDTH: edit([&] { m_data.changeCtrlSize(true); }); return TRUE;
@@ -217,6 +222,10 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
         });
         return TRUE;
     }
+    if (id == IDC_DESIGNER_GRID_STEP && code == EN_CHANGE) {
+        onGridChanged();
+        return TRUE;
+    }
     if ((id == IDC_DESIGNER_CONTENTS || id == IDC_DESIGNER_LIST) && code == EN_CHANGE) {
         // Typing into one field for one control is one step.
         const Kv_Array<int> selected = m_data.getSelectedIds();
@@ -232,13 +241,18 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
 void CDlgDesigner::OnLButtonDown(UINT flags, CPoint point) {
     // A drag is one step; a click that moved nothing is none, but ends any typing step.
     m_history.endMerge();
-    edit([&] { m_data.OnLButtonDown(flags, POINT{point.x, point.y}); });
+    edit([&] {
+        const Kv_DesignerLayout before = m_data.takeLayout();
+        m_data.OnLButtonDown(flags, POINT{point.x, point.y});
+        snapToGrid(before);
+    });
     m_data.updatePropsOfCurSel();
     m_modified = true;
 }
 
 void CDlgDesigner::OnPaint() {
     CPaintDC dc(this);
+    paintGrid(dc.m_hDC);
     m_data.OnPaint(dc.m_hDC);
 }
 

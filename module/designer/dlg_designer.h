@@ -59,6 +59,15 @@ private:
     template <typename Operation>
     bool edit(Operation operation, long long mergeKey = 0);
     void undoOrRedo(bool redo);
+
+    // dlg_designer_grid.cpp
+    void loadGridSettings();
+    void saveGridSettings() const;
+    void onGridChanged();
+    bool gridActive() const;   // snapping on, a usable step, and a picture to count it on
+    // After the mouse changed the layout from before: moves or resizes onto the grid.
+    void snapToGrid(const Kv_DesignerLayout& before);
+    void paintGrid(HDC dc) const;
     void updateUndoButtons();
 
     Kv_DlgDesignerData m_data;
@@ -68,6 +77,9 @@ private:
     TwResizer m_resizer;
     int m_minWidth = 0;
     int m_minHeight = 0;
+    bool m_snap = false;
+    int m_gridStep = 8;
+    bool m_loadingGrid = false;
 };
 
 // Runs the designer on the template file (none, or one that does not exist: an empty
