@@ -48,6 +48,18 @@ TEST_F(DesignerDialogTest, OkWithoutChangesAsksNothingAndReturnsTrue) {
     EXPECT_TRUE(win::messageBoxHistory().empty());
 }
 
+TEST_F(DesignerDialogTest, IconButtonsKeepTheirIconsWhenTheyTakeTheFocus) {
+    script.inspect([] { EXPECT_NE(win::describeWindow(GetDlgItem(dialog(), IDC_DESIGNER_COPY)).style & BS_ICON, 0u); })
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_COPY)
+        .inspect([] {
+            const win::WindowInfo copy = win::describeWindow(GetDlgItem(dialog(), IDC_DESIGNER_COPY));
+            EXPECT_TRUE(copy.focused);
+            EXPECT_NE(copy.style & BS_ICON, 0u);
+        })
+        .click(IDD_DLG_DESIGNER, IDOK);
+    EXPECT_TRUE(StartDlgDesigner(templatePath("Plate.txt")));
+}
+
 TEST_F(DesignerDialogTest, AMissingTemplateOpensEmptyAndYesAsksForAName) {
     const std::string before = readFile(hostPath("Plate.txt"));
     Kv_String leftName;
