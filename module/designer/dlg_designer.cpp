@@ -164,16 +164,21 @@ bool CDlgDesigner::edit(Operation operation, long long mergeKey) {
     operation();
     if (layoutText(m_data.takeLayout().controls) == was) return false;
     m_modified = true;
-    m_history.record(std::move(before), mergeKey);
+    m_history.record(Kv_DesignerStep{std::move(before), std::nullopt}, mergeKey);
     updateUndoButtons();
     return true;
 }
 
 void CDlgDesigner::undoOrRedo(bool redo) {
-    Kv_DesignerLayout restored;
-    const bool done = redo ? m_history.redo(m_data.takeLayout(), restored) : m_history.undo(m_data.takeLayout(), restored);
-    if (!done) return;
-    m_data.restoreLayout(restored);
+    const Kv_DesignerStep* next = redo ? m_history.nextRedo() : m_history.nextUndo();
+    if (next == nullptr) return;
+    Kv_DesignerStep current{m_data.takeLayout(), std::nullopt};
+    if (next->picture) current.picture = currentPicture(next->picture->path);
+    Kv_DesignerStep restored;
+    if (!(redo ? m_history.redo(std::move(current), restored) : m_history.undo(std::move(current), restored))) return;
+    // The picture first: the windows are drawn at its size.
+    if (restored.picture) putPictureBack(*restored.picture);
+    m_data.restoreLayout(restored.layout);
     m_data.updatePropsOfCurSel();
     m_modified = true;
     updateUndoButtons();

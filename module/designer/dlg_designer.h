@@ -59,6 +59,9 @@ private:
     template <typename Operation>
     bool edit(Operation operation, long long mergeKey = 0);
     void undoOrRedo(bool redo);
+    // The picture file of the template's name as it is now (dlg_designer_files.cpp).
+    Kv_DesignerPicture currentPicture(const Kv_String& path) const;
+    void putPictureBack(const Kv_DesignerPicture& picture);
 
     // dlg_designer_grid.cpp
     void loadGridSettings();

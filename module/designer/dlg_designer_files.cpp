@@ -85,12 +85,34 @@ void CDlgDesigner::onPicture() {
     }
     if (m_data.getName().isEmpty() && !saveUnderName()) return;
     const Kv_String target = getDesignerRootFolder() + m_data.getName() + ".bmp";
+    // The windows stay where they are drawn; their fractions are taken against the picture
+    // they were drawn on, before the new one comes.
+    Kv_DesignerStep before{m_data.takeLayout(), currentPicture(target)};
     // Copying the template's own picture onto itself must leave it intact.
     if (!sameFile(chosen, target)) ObjectExportCopyFile(chosen, target);
     m_data.attachBitmap(target);
+    m_history.record(std::move(before));
+    updateUndoButtons();
     growToShowPicture();
     Invalidate();
     m_modified = true;
+}
+
+Kv_DesignerPicture CDlgDesigner::currentPicture(const Kv_String& path) const {
+    Kv_DesignerPicture picture;
+    picture.path = path;
+    picture.exists = ObjectExportFileExists(path) && ObjectExportReadBytes(path, picture.bytes);
+    return picture;
+}
+
+// The former bytes go back whole (or the copy goes when there was none before).
+void CDlgDesigner::putPictureBack(const Kv_DesignerPicture& picture) {
+    if (picture.exists) {
+        if (ObjectExportWriteBytes(picture.path, picture.bytes)) m_data.attachBitmap(picture.path);
+    } else if (deleteFile(picture.path)) {
+        m_data.detachBitmap();
+    }
+    Invalidate();
 }
 
 bool CDlgDesigner::askToSave() {

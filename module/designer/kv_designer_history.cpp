@@ -3,7 +3,7 @@
 
 #include <utility>
 
-void Kv_DesignerHistory::record(Kv_DesignerLayout before, long long mergeKey) {
+void Kv_DesignerHistory::record(Kv_DesignerStep before, long long mergeKey) {
     redo_.clear();
     const bool merges = mergeKey != 0 && mergeKey == lastKey_ && !undo_.empty();
     lastKey_ = mergeKey;
@@ -12,7 +12,7 @@ void Kv_DesignerHistory::record(Kv_DesignerLayout before, long long mergeKey) {
     while (undo_.size() > cap_) undo_.pop_front();
 }
 
-bool Kv_DesignerHistory::undo(Kv_DesignerLayout current, Kv_DesignerLayout& restored) {
+bool Kv_DesignerHistory::undo(Kv_DesignerStep current, Kv_DesignerStep& restored) {
     lastKey_ = 0;
     if (undo_.empty()) return false;
     restored = std::move(undo_.back());
@@ -21,7 +21,7 @@ bool Kv_DesignerHistory::undo(Kv_DesignerLayout current, Kv_DesignerLayout& rest
     return true;
 }
 
-bool Kv_DesignerHistory::redo(Kv_DesignerLayout current, Kv_DesignerLayout& restored) {
+bool Kv_DesignerHistory::redo(Kv_DesignerStep current, Kv_DesignerStep& restored) {
     lastKey_ = 0;
     if (redo_.empty()) return false;
     restored = std::move(redo_.back());

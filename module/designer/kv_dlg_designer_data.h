@@ -70,6 +70,8 @@ public:
     // Loads the picture (white is transparent).  A missing file changes nothing; a file that is
     // no picture leaves the template without one (size 0 by 0).  True when a picture was loaded.
     bool attachBitmap(const Kv_String& path);
+    // The template has no picture afterwards.
+    void detachBitmap() { releasePicture(); }
     // The template name of a path: below the template folder, without extension, with '\'
     // between folders.  False for a path outside the folder or one that climbs out of it.
     static bool getNameFromFile(const Kv_String& path, Kv_String& name);

@@ -112,4 +112,44 @@ TEST_F(DesignerDialogTest, OpeningATemplateClearsTheHistory) {
     EXPECT_TRUE(StartDlgDesigner(templatePath("Plate.txt")));
 }
 
+TEST_F(DesignerDialogTest, UndoingAPictureWritesTheFormerBytesBackAndRedoTheNewOnes) {
+    const std::string own = readFile(hostPath("Plate.bmp"));
+    writePicture("Chosen.bmp", 200, 150);
+    const std::string chosen = readFile(hostPath("Chosen.bmp"));
+    script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_PICTURE)
+        .answerFileDialog(hostFile("Chosen.bmp"))
+        .inspect([this, chosen] {
+            EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
+            EXPECT_EQ(windowOf(kEdit), kEditRect) << "the controls stay where they are drawn";
+        }, "the chosen picture")
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
+        .inspect([this, own] {
+            EXPECT_EQ(readFile(hostPath("Plate.bmp")), own);
+            EXPECT_EQ(windowOf(kEdit), kEditRect);
+        }, "undone")
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_REDO)
+        .inspect([this, chosen] {
+            EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
+            EXPECT_EQ(windowOf(kEdit), kEditRect);
+        }, "redone")
+        .close(IDD_DLG_DESIGNER)
+        .answerMessageBox(IDNO);
+    EXPECT_FALSE(StartDlgDesigner(templatePath("Plate.txt")));
+}
+
+TEST_F(DesignerDialogTest, UndoingTheFirstPictureRemovesTheCopy) {
+    writePicture("Chosen.bmp", 200, 150);
+    script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_ADD)
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_SAVE)
+        .answerFileDialog(hostFile("Fresh.txt"))
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_PICTURE)
+        .answerFileDialog(hostFile("Chosen.bmp"))
+        .inspect([this] { EXPECT_TRUE(std::filesystem::exists(hostPath("Fresh.bmp"))); })
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
+        .inspect([this] { EXPECT_FALSE(std::filesystem::exists(hostPath("Fresh.bmp"))); }, "copy removed")
+        .close(IDD_DLG_DESIGNER)
+        .answerMessageBox(IDNO);
+    EXPECT_FALSE(StartDlgDesigner(""));
+}
+
 }  // namespace
