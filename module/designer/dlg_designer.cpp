@@ -18,14 +18,14 @@ constexpr UINT kCtlColorStatic = WM_CTLCOLORSTATIC - WM_CTLCOLORMSGBOX;
 constexpr WPARAM kBigIcon = 1;
 
 struct IconButton {
-    int id, icon;
+    int id, icon, tooltip;   // tooltip 0: none
 };
 constexpr IconButton kIconButtons[10] = {
-    {IDC_DESIGNER_OPEN, IDI_KV_OPEN},        {IDC_DESIGNER_SAVE, IDI_KV_SAVE},
-    {IDC_DESIGNER_PICTURE, IDI_DESIGNER_PICTURE}, {IDC_DESIGNER_ADD, IDI_KV_ADD},
-    {IDC_DESIGNER_REMOVE, IDI_KV_REMOVE},    {IDC_DESIGNER_COPY, IDI_DESIGNER_COPY},
-    {IDC_DESIGNER_WIDTH, IDI_DESIGNER_WIDTH}, {IDC_DESIGNER_HEIGHT, IDI_DESIGNER_HEIGHT},
-    {IDC_DESIGNER_UNDO, IDI_DESIGNER_UNDO},   {IDC_DESIGNER_REDO, IDI_DESIGNER_REDO},
+    {IDC_DESIGNER_OPEN, IDI_KV_OPEN, 0},         {IDC_DESIGNER_SAVE, IDI_KV_SAVE, 0},
+    {IDC_DESIGNER_PICTURE, IDI_DESIGNER_PICTURE, 0}, {IDC_DESIGNER_ADD, IDI_KV_ADD, 0},
+    {IDC_DESIGNER_REMOVE, IDI_KV_REMOVE, 0},     {IDC_DESIGNER_COPY, IDI_DESIGNER_COPY, 0},
+    {IDC_DESIGNER_WIDTH, IDI_DESIGNER_WIDTH, 0}, {IDC_DESIGNER_HEIGHT, IDI_DESIGNER_HEIGHT, 0},
+    {IDC_DESIGNER_UNDO, IDI_DESIGNER_UNDO, 1461}, {IDC_DESIGNER_REDO, IDI_DESIGNER_REDO, 1462},
 };
 
 // The controls below the surface: they keep their place to the bottom left corner.
@@ -90,9 +90,8 @@ void CDlgDesigner::setUpButtons() {
         if (!button.SubclassDlgItem(kIconButtons[i].id, this)) continue;
         button.SetIcon(kIconButtons[i].icon);
         button.SetFlat();
+        if (kIconButtons[i].tooltip != 0) button.SetTooltipText(kIconButtons[i].tooltip);
     }
-    m_iconButtons[8].SetTooltipText(1461);
-    m_iconButtons[9].SetTooltipText(1462);
     HICON icon = LoadIcon(nullptr, MAKEINTRESOURCE(IDI_DESIGNER));
     if (icon != nullptr) SendMessage(WM_SETICON, kBigIcon, reinterpret_cast<LPARAM>(icon));
 }
