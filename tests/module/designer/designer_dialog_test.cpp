@@ -85,6 +85,19 @@ TEST_F(DesignerDialogTest, AMissingTemplateOpensEmptyAndYesAsksForAName) {
     EXPECT_EQ(readFile(hostPath("Plate.txt")), before);
 }
 
+TEST_F(DesignerDialogTest, ASaveOutsideTheFolderWritesNothingSaysNothingAndKeepsTheFlag) {
+    const std::filesystem::path outside = library_ / "Outside.txt";
+    script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_ADD)
+        .click(IDD_DLG_DESIGNER, IDC_DESIGNER_SAVE)
+        .answerFileDialog(outside.string())
+        .close(IDD_DLG_DESIGNER)
+        .answerMessageBox(IDNO);
+    EXPECT_FALSE(StartDlgDesigner(templatePath("Plate.txt")));
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    ASSERT_EQ(win::messageBoxHistory().size(), 1u) << "only the save question";
+    EXPECT_EQ(win::messageBoxHistory()[0].text, kQuestionPlate);
+}
+
 TEST_F(DesignerDialogTest, AFailedWriteBehindYesKeepsTheDesignerOpen) {
     clickSurface(centreOf(kEditRect));
     script.inspect([this] {
