@@ -265,6 +265,19 @@ TEST_F(DesignerDialogTest, TheSizeIsRememberedAndNeverBelowTheFirst) {
     EXPECT_TRUE(StartDlgDesigner(templatePath("Plate.txt")));
 }
 
+TEST_F(DesignerDialogTest, APictureLargerThanTheSurfaceGrowsTheDialog) {
+    writePicture("Plate.bmp", 900, 500);
+    script.inspect([] {
+        RECT client{};
+        GetClientRect(dialog(), &client);
+        EXPECT_GE(client.right, 900);
+        // The surface ends 8 pixels above the button row.
+        EXPECT_GE(windowOf(IDC_DESIGNER_OPEN).top - 8, 500);
+    });
+    script.click(IDD_DLG_DESIGNER, IDOK);
+    EXPECT_TRUE(StartDlgDesigner(templatePath("Plate.txt")));
+}
+
 TEST_F(DesignerDialogTest, TheCallableExportGivesTheResultAndTheName) {
     int count = 0;
     const KvCallableExport* exports = kvCallableExports(&count);
