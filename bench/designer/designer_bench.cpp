@@ -1,16 +1,20 @@
 // Reading a 100-control template with its picture and drawing it on a dialog: what a macro
-// dialog pays for each template page it opens.
+// dialog pays for each template page it opens.  And the designer's undo and redo on that
+// template, against drawing it once, with the memory a long session keeps.
 #include "kv_source_dir.h"
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include "core/kv_properties_list.h"
+#include "designer/kv_designer_history.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "win/resource.h"
 #include "win/system.h"
@@ -93,5 +97,84 @@ void BM_ReadAndDrawTemplate(benchmark::State& state) {
     std::filesystem::remove_all(benchLibrary(), ignored);
 }
 BENCHMARK(BM_ReadAndDrawTemplate)->Unit(benchmark::kMillisecond);
+
+// The 100-control template drawn in design mode on a dialog of its picture's size.
+struct DesignSurface {
+    DesignSurface() {
+        file = writeTemplate();
+        win::resetWindowSystem();
+        host.id = 9992;
+        host.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
+        host.cx = kPictureWidth;
+        host.cy = kPictureHeight;
+        dialog = CreateDialogIndirectParam(nullptr, &host, nullptr, nullptr, 0);
+        data.initialize(dialog, 33000, 33099, 0, 0, 0, 0, 0, true);
+        ok = data.readFromFile(file, true);
+        data.redrawAllControls();
+    }
+    ~DesignSurface() {
+        data.removeAllDrawnCtrls();
+        DestroyWindow(dialog);
+        std::error_code ignored;
+        std::filesystem::remove_all(benchLibrary(), ignored);
+    }
+    // One edit as the designer records it: the layout before, the change, the step.
+    void edit(Kv_DesignerHistory& history, int i) {
+        Kv_DesignerStep before{data.takeLayout(), std::nullopt};
+        data.selectControls(Kv_Array<int>{33000 + i % kControls});
+        data.changeCurCtrlsSize(true, 10 + i % 50);
+        history.record(std::move(before));
+    }
+    Kv_String file;
+    win::DialogTemplate host;
+    HWND dialog = nullptr;
+    Kv_DlgDesignerData data;
+    bool ok = false;
+};
+
+void BM_RedrawAllControlsDesignMode(benchmark::State& state) {
+    DesignSurface surface;
+    if (!surface.ok) state.SkipWithError("template not read");
+    for (auto _ : state) {
+        surface.data.redrawAllControls();
+        benchmark::DoNotOptimize(surface.data.getNrDrawnControls());
+    }
+}
+BENCHMARK(BM_RedrawAllControlsDesignMode)->Unit(benchmark::kMillisecond);
+
+// Undo and redo in turn: each iteration is one step, as the designer runs it.
+void BM_UndoRedoStep(benchmark::State& state) {
+    DesignSurface surface;
+    if (!surface.ok) state.SkipWithError("template not read");
+    Kv_DesignerHistory history;
+    surface.edit(history, 1);
+    bool undo = true;
+    for (auto _ : state) {
+        Kv_DesignerStep current{surface.data.takeLayout(), std::nullopt};
+        Kv_DesignerStep restored;
+        if (undo ? history.undo(std::move(current), restored) : history.redo(std::move(current), restored))
+            surface.data.restoreLayout(restored.layout);
+        undo = !undo;
+    }
+}
+BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMillisecond);
+
+// A 1,000-edit session: the history keeps at most its cap of steps; the heap growth it holds
+// is reported (bytes in use after the session minus before).
+void BM_ThousandEditSession(benchmark::State& state) {
+    DesignSurface surface;
+    if (!surface.ok) state.SkipWithError("template not read");
+    size_t held = 0, steps = 0;
+    for (auto _ : state) {
+        const size_t before = mallinfo2().uordblks;
+        Kv_DesignerHistory history;
+        for (int i = 0; i < 1000; ++i) surface.edit(history, i);
+        held = std::max(held, mallinfo2().uordblks - before);
+        steps = history.undoSteps();
+    }
+    state.counters["stepsKept"] = static_cast<double>(steps);
+    state.counters["historyBytes"] = static_cast<double>(held);
+}
+BENCHMARK(BM_ThousandEditSession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -186,3 +186,16 @@ bool Kv_DlgDesignerData::stickRightCurCtrls() {
     selectControls(ids);
     return true;
 }
+
+Kv_DesignerLayout Kv_DlgDesignerData::takeLayout() {
+    updateRectsFromWindows();
+    return Kv_DesignerLayout{m_controls, getSelectedIds()};
+}
+
+void Kv_DlgDesignerData::restoreLayout(const Kv_DesignerLayout& layout) {
+    removeAllDrawnCtrls();
+    m_controls = layout.controls;
+    if (!m_initialised) return;
+    redrawAllControls();
+    selectControls(layout.selection);
+}

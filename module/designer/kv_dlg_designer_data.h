@@ -24,6 +24,13 @@
 class Kv_DrawnControl;
 class Kv_DesignerTracker;
 
+// The controls of a template with their ids, and which of them were selected: what undo and
+// redo put back.
+struct Kv_DesignerLayout {
+    Kv_Array<Kv_DesignerControl> controls;
+    Kv_Array<int> selection;
+};
+
 // What the dialog does with a Tab key after handleTabKey.
 enum Kv_TabMsgHandle {
     kTabHandled = 0,        // the focus moved inside the template; the dialog ignores the key
@@ -63,6 +70,8 @@ public:
     // Loads the picture (white is transparent).  A missing file changes nothing; a file that is
     // no picture leaves the template without one (size 0 by 0).  True when a picture was loaded.
     bool attachBitmap(const Kv_String& path);
+    // The template has no picture afterwards.
+    void detachBitmap() { releasePicture(); }
     // The template name of a path: below the template folder, without extension, with '\'
     // between folders.  False for a path outside the folder or one that climbs out of it.
     static bool getNameFromFile(const Kv_String& path, Kv_String& name);
@@ -165,6 +174,12 @@ public:
     void selectControls(const Kv_Array<int>& ids);
     // Of the given ids, the one whose control lies farthest left (first of equals); -1 if none.
     int findMostLeftCtrl(const Kv_Array<int>& ids) const;
+    // The controls as they are drawn now (positions read back from moved windows), ids and
+    // selection included.
+    Kv_DesignerLayout takeLayout();
+    // Puts such a layout back on the initialised template: its controls with their ids, drawn
+    // again, and its selection.  (Assigning a template would un-initialise it.)
+    void restoreLayout(const Kv_DesignerLayout& layout);
 
     // ---- Design surface (designer_surface.cpp) -----------------------------------------------
     BOOL OnEraseBkgnd(HDC dc);

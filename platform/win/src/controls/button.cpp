@@ -87,7 +87,9 @@ LRESULT buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         invalidateTree(hwnd, true);
         return 0;
     case BM_SETSTYLE:
-        w->style = (w->style & 0xFFFF0000u) | static_cast<DWORD>(wParam & 0xFFFF);
+        // Only the button type changes (the dialog makes a button the default one this way);
+        // an icon or bitmap button stays one.
+        w->style = (w->style & ~0xFu) | static_cast<DWORD>(wParam & 0xF);
         invalidateTree(hwnd, true);
         return 0;
     case BM_CLICK:
