@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "kv_build_program.h"
+
 namespace {
 
 TEST(ModuleExports, ExportedClassesCarryTheirTypeInformationAndVirtualTable) {
