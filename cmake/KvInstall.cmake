@@ -10,7 +10,7 @@
 # keep $ORIGIN/../lib true under every prefix.
 
 set(_kv_install_programs kvhost kvsheet-cli)
-set(_kv_install_libraries kvmodule kvcore kvwin kvhostapi kvsheet kvsheetwin kvrender)
+set(_kv_install_libraries kvmodule kvcore kvbase kvwin kvhostapi kvsheet kvsheetwin kvrender)
 
 foreach(target IN LISTS _kv_install_programs _kv_install_libraries)
   if(TARGET ${target})

@@ -6,7 +6,7 @@
 check_layout() {
   local prefix="$1" file runpath
   for file in bin/kvhost lib/libkvmodule.so lib/libkvcore.so lib/libkvwin.so lib/libkvhostapi.so \
-              lib/libkvsheet.so lib/libkvsheetwin.so lib/libkvrender.so \
+              lib/libkvsheet.so lib/libkvsheetwin.so lib/libkvrender.so lib/libkvbase.so \
               share/karvel/install/texts/dialog.en.txt share/karvel/install/icons/Unknown-big.bmp \
               share/karvel/install/sheets/evaluate_test.kvs share/karvel/library/prof \
               share/karvel/scenarios/ask_beam_name.json; do
