@@ -25,7 +25,8 @@ bool askForText(TextEntryRequest& request) {
         [&](CDlgTextEntry& dialog) {
             request.text = dialog.text;
             request.confirmed = dialog.confirmed;
-        });
+        },
+        NothingAfterRun{}, request.parent);
 }
 
 namespace {
