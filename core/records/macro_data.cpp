@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/kv_json.h"
-#include "strict_members.h"
+#include "core/records/strict_members.h"
 
 namespace {
 

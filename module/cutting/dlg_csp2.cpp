@@ -8,6 +8,7 @@
 #include "core/file_name_check.h"
 #include "core/kv_texts.h"
 #include "cutting/cutting_ids.h"
+#include "frame/dialog_launcher.h"
 #include "frame/text_entry_launcher.h"
 
 namespace {
@@ -359,4 +360,10 @@ BOOL CDlgCSP2::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_CSP2_MAIN: onMainButton(); return TRUE;
     default: return CDialog::OnCommand(wParam, lParam);
     }
+}
+
+bool StartDlgCSP2(DlgCSP2Data& data) {
+    return frame::launchModalDialog<CDlgCSP2>(
+        frame::LaunchRules{}, [&](CDlgCSP2& dialog) { dialog.data = data; },
+        [&](CDlgCSP2& dialog) { data = dialog.data; });
 }

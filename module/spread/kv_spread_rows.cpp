@@ -3,21 +3,22 @@
 #include <algorithm>
 
 #include "core/kv_texts.h"
-#include "frame/dlg_text_entry.h"
+#include "frame/text_entry_launcher.h"
 #include "spread/kv_spread.h"
 
 namespace {
 // Asks for the label of a new row or column.  Cancel keeps the proposal: a new row always
 // gets a label, as the callers' lists of names expect one per row.
 Kv_String askLabel(CWnd* parent, bool row) {
-    CDlgTextEntry dialog(parent);
-    dialog.title = dialString(1150);
-    dialog.prompt = dialString(1151) + " " + dialString(row ? 1152 : 1153) + ":";
-    dialog.text = dialString(171);
-    dialog.okText = "Ok";
-    dialog.textRequired = true;
-    dialog.DoModal();
-    return dialog.text;
+    frame::TextEntryRequest request;
+    request.title = dialString(1150);
+    request.prompt = dialString(1151) + " " + dialString(row ? 1152 : 1153) + ":";
+    request.text = dialString(171);
+    request.okText = dialString(1);
+    request.cancelText = dialString(2);
+    request.parent = parent;
+    frame::askForText(request);
+    return request.text;
 }
 }  // namespace
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/kv_texts.h"
-#include "frame/module_resource_scope.h"
+#include "frame/dialog_launcher.h"
 #include "spread/spread_ids.h"
 
 SheetLayoutDlg::SheetLayoutDlg(CWnd* parent) : CDialog(IDD_SHEET_LAYOUT, parent), labelRow(this), labelColumn(this) {}
@@ -123,9 +123,10 @@ void SheetLayoutDlg::OnOK() {
 
 bool editSheetLayout(Kv_Spread* sheet) {
     if (!sheet || !sheet->isAttached()) return false;
-    frame::ModuleResourceScope scope;
-    SheetLayoutDlg dialog(sheet->parentWnd);
-    dialog.readFrom(*sheet);
-    if (dialog.DoModal() != IDOK) return false;
-    return dialog.applyTo(*sheet);
+    bool applied = false;
+    const bool confirmed = frame::launchModalDialog<SheetLayoutDlg>(
+        frame::LaunchRules{}, [&](SheetLayoutDlg& dialog) { dialog.readFrom(*sheet); },
+        [&](SheetLayoutDlg& dialog) { applied = dialog.applyTo(*sheet); }, frame::NothingAfterRun{},
+        sheet->parentWnd);
+    return confirmed && applied;
 }

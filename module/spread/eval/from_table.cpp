@@ -11,6 +11,7 @@
 
 #include "core/kv_settings.h"
 #include "core/path_mapping.h"
+#include "frame/dialog_launcher.h"
 #include "host/command_line.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
@@ -297,15 +298,20 @@ bool fromTableCall(const ::sheet::SSCaller* caller, FromTableValue* result, From
             return true;
         }
     }
-    FormulasDlg window;
-    window.mode = FormulasDlg::kEvaluateFromTable;
-    window.result = result;
-    window.args = args;
-    window.argCount = argCount;
-    window.callerSheet = callerSheet;
-    window.callerCol = callerCol;
-    window.callerRow = callerRow;
-    window.DoModal();
+    // The window writes `result` itself; it runs inside an evaluation, whose caller already
+    // holds the module's resource scope.
+    frame::launchModalDialog<FormulasDlg>(
+        frame::LaunchRules{frame::ResourceScope::CallerProvides, frame::CopyBack::OnOk},
+        [&](FormulasDlg& window) {
+            window.mode = FormulasDlg::kEvaluateFromTable;
+            window.result = result;
+            window.args = args;
+            window.argCount = argCount;
+            window.callerSheet = callerSheet;
+            window.callerCol = callerCol;
+            window.callerRow = callerRow;
+        },
+        [](FormulasDlg&) {});
     return true;
 }
 

@@ -5,13 +5,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <cstring>
 #include <random>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
 #include "dialogs/dialogs_ids.h"
+#include "frame/callable_exports.h"
 #include "frame/module_frame.h"
 #include "frame/module_resource_scope.h"
 #include "win/registry.h"
@@ -60,6 +63,28 @@ protected:
     CDlgOpenSaveFiltered dialog;
     win::testing::TestScript script;
 };
+
+// The callable's int argument, given numbers an int cannot hold: a program driving the module
+// gets a refusal naming the field and the range instead of a wrapped value.
+TEST(OpenSaveFilteredCallable, RefusesAnIntegerArgumentOutsideTheIntRange) {
+    int count = 0;
+    const KvCallableExport* exports = kvCallableExports(&count);
+    const KvCallableExport* found = nullptr;
+    for (int i = 0; i < count; ++i)
+        if (std::strcmp(exports[i].name, "OpenSaveFilteredDialog") == 0) found = &exports[i];
+    ASSERT_NE(found, nullptr);
+    const std::string outOfRange =
+        "OpenSaveFilteredDialog arguments: field \"saveMode\" must be an integer from -2147483648 to 2147483647";
+    std::string outputs, error;
+    EXPECT_FALSE(found->call(R"({"saveMode": 3000000000})", outputs, error));
+    EXPECT_EQ(error, outOfRange);
+    EXPECT_FALSE(found->call(R"({"saveMode": -3000000000})", outputs, error));
+    EXPECT_EQ(error, outOfRange);
+    EXPECT_FALSE(found->call(R"({"saveMode": 18446744073709551615})", outputs, error));
+    EXPECT_EQ(error, outOfRange);
+    EXPECT_FALSE(found->call(R"({"saveMode": 1e12})", outputs, error));
+    EXPECT_EQ(error, "OpenSaveFilteredDialog arguments: field \"saveMode\" must be an integer");
+}
 
 }  // namespace
 

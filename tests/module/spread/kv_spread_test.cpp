@@ -2,6 +2,7 @@
 #include "core/kv_texts.h"
 #include "resources/module_ids.h"
 #include "spread_test_support.h"
+#include "win/readback.h"
 
 namespace {
 
@@ -160,6 +161,21 @@ TEST_F(WrapperTest, InsertWithNamePromptTakesTheTypedLabelOrTheProposalOnCancel)
     script.click(IDD_TEXT_ENTRY, IDCANCEL);
     ASSERT_TRUE(sheet->insertCol(1, true, false));
     EXPECT_EQ(engine().dataAt(1, kSSHeader), dialString(171).str());
+}
+
+TEST_F(WrapperTest, NamePromptLabelsItsButtonsWithTheModuleTexts) {
+    openSheet(1, 1);
+    std::string okLabel, cancelLabel;
+    script.inspect([&] {
+        const HWND dialog = win::findOpenDialog(IDD_TEXT_ENTRY);
+        ASSERT_NE(dialog, nullptr);
+        okLabel = win::describeWindow(GetDlgItem(dialog, IDOK)).text;
+        cancelLabel = win::describeWindow(GetDlgItem(dialog, IDCANCEL)).text;
+    });
+    script.click(IDD_TEXT_ENTRY, IDOK);
+    ASSERT_TRUE(sheet->insertRow(1, true, false));
+    EXPECT_EQ(okLabel, dialString(1).str());
+    EXPECT_EQ(cancelLabel, dialString(2).str());
 }
 
 TEST_F(WrapperTest, SwapMovesTheRowAndSelectsItsCell) {

@@ -1,12 +1,15 @@
 #pragma once
 // Reads the members of one record's JSON object with their JSON types checked before
-// converting, so that 1.5 is not taken for an int or true for 1, and refuses members nobody
-// asked for, so that a misspelt field in a scenario is reported instead of silently ignored.
-// Failures are nlohmann type errors, which the callable adapters turn into refusals.
+// converting, so that 1.5 is not taken for an int, true for 1, or 3000000000 wrapped into an
+// int, and refuses members nobody asked for, so that a misspelt field in a scenario is reported
+// instead of silently ignored.  Members that are absent keep the record's defaults.  Failures
+// are nlohmann type errors, as every from_json throws, which the callable adapters turn into
+// refusals.  Every JSON reader of records, in core and in the module, is built on this one.
 
 #include <climits>
 #include <set>
 #include <string>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -21,12 +24,21 @@ class StrictMembers {
 public:
     using json = nlohmann::json;
 
-    StrictMembers(const json& in, const char* record) : in_(in), record_(record) {
-        if (!in.is_object()) refuse(in, std::string(record) + ": expected an object");
+    StrictMembers(const json& in, std::string record) : in_(in), record_(std::move(record)) {
+        if (!in.is_object()) refuse(in, record_ + ": expected an object");
     }
 
     void read(const char* name, int& value) {
-        readChecked(name, value, "an integer", [](const json& m) { return isInt(m); });
+        if (const json* member = take(name)) {
+            if (!member->is_number_integer()) fail(std::string("field \"") + name + "\" must be an integer");
+            if (!isInt(*member))
+                fail(std::string("field \"") + name + "\" must be an integer from " + std::to_string(INT_MIN) +
+                     " to " + std::to_string(INT_MAX));
+            value = member->get<int>();
+        }
+    }
+    void read(const char* name, double& value) {
+        readChecked(name, value, "a number", [](const json& m) { return m.is_number(); });
     }
     void read(const char* name, bool& value) {
         readChecked(name, value, "true or false", [](const json& m) { return m.is_boolean(); });
@@ -52,7 +64,8 @@ public:
         }
     }
 
-    // The member, marked as read; nullptr when it is missing.
+    // The member, marked as read, for reading by hand (records inside records); nullptr when
+    // it is missing.
     const json* take(const char* name) {
         read_.insert(name);
         auto found = in_.find(name);
@@ -63,9 +76,10 @@ public:
         for (const auto& item : in_.items())
             if (!read_.count(item.key())) fail("unknown field \"" + item.key() + "\"");
     }
-    [[noreturn]] void fail(const std::string& reason) const { refuse(in_, std::string(record_) + ": " + reason); }
+    [[noreturn]] void fail(const std::string& reason) const { refuse(in_, record_ + ": " + reason); }
 
     static bool isInt(const json& m) {
+        if (m.is_number_unsigned()) return m.get<unsigned long long>() <= static_cast<unsigned long long>(INT_MAX);
         return m.is_number_integer() && m.get<long long>() >= INT_MIN && m.get<long long>() <= INT_MAX;
     }
     static bool isTexts(const json& m) { return isArrayOf(m, [](const json& item) { return item.is_string(); }); }
@@ -83,7 +97,7 @@ private:
     }
 
     const json& in_;
-    const char* record_;
+    std::string record_;
     std::set<std::string> read_;
 };
 

@@ -1,19 +1,12 @@
-// StartDlgCSP2, the exported launcher of the cutting-stock dialog, and its callable export for
-// programs that load the module by name.
+// The cutting-stock dialog as a callable of the host program: {data} in, {result, data} out,
+// the record afterwards unchanged unless the person confirmed.
 #include <nlohmann/json.hpp>
 
 #include "core/records/dlg_csp2_data.h"
 #include "cutting/dlg_csp2.h"
 #include "frame/callable_adapter.h"
 #include "frame/callable_exports.h"
-#include "frame/dialog_launcher.h"
 #include "frame/record_json.h"
-
-bool StartDlgCSP2(DlgCSP2Data& data) {
-    return frame::launchModalDialog<CDlgCSP2>(
-        frame::LaunchRules{}, [&](CDlgCSP2& dialog) { dialog.data = data; },
-        [&](CDlgCSP2& dialog) { data = dialog.data; });
-}
 
 namespace {
 
