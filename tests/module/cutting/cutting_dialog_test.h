@@ -1,7 +1,6 @@
 #pragma once
-// The cutting-stock dialog's test fixture: a fresh library folder, the module attached as the
-// loader attaches it, two sets with rows in every table, and a scripted person whose failures
-// fail the test.
+// The cutting-stock dialog's test fixture: the module's fixture (FrameTest) with a fresh
+// library folder, a registry file of its own and two sets with rows in every table.
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,7 @@
 #include "core/records/dlg_csp2_data.h"
 #include "cutting/cutting_ids.h"
 #include "cutting_test_support.h"
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
+#include "frame_test_support.h"
 #include "sheet/ss_api.h"
 #include "win/input.h"
 #include "win/readback.h"
@@ -26,18 +23,14 @@ namespace cutting_test {
 
 constexpr int kSheetIds[3] = {IDC_CSP2_SHEET_0, IDC_CSP2_SHEET_1, IDC_CSP2_SHEET_2};
 
-class CuttingDialogTest : public ::testing::Test {
+class CuttingDialogTest : public FrameTest {
 protected:
-    void SetUp() override {
-        win::resetWindowSystem();
+    void prepareHost() override {
         win::setRegistryFile((lib.path() / "registry.json").string());
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
         ASSERT_TRUE(SSRegisterClass());
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-        script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-        previousSource = win::setInputSource(&script);
-
+    }
+    void SetUp() override {
+        FrameTest::SetUp();
         data.setIds = {1, 2};
         data.setNames = {"Beams", "Tubes"};
         data.tables[0].headers = {"Profile", "Length", "Count"};
@@ -49,13 +42,7 @@ protected:
         data.tables[1].replaceRowsOfSet(2, {{"6000", "5", "RHS 100"}});
         data.tables[2].replaceRowsOfSet(1, {{"12000", "80", "Mill"}});
     }
-    void TearDown() override {
-        EXPECT_EQ(script.stepsLeft(), 0u) << "steps the dialog never asked for";
-        win::setInputSource(previousSource);
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
-        win::setRegistryFile("");
-    }
+    void releaseHost() override { win::setRegistryFile(""); }
 
     static HWND dialog() { return win::findOpenDialog(IDD_CSP2); }
     static HWND sheetOf(int table) { return GetDlgItem(dialog(), kSheetIds[table]); }
@@ -91,8 +78,6 @@ protected:
 
     LibraryFolder lib;
     DlgCSP2Data data;
-    win::ScriptedInput script;
-    win::InputSource* previousSource = nullptr;
 };
 
 }  // namespace cutting_test

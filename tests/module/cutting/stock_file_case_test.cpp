@@ -7,9 +7,7 @@
 #include "cutting/cutting_ids.h"
 #include "cutting/dlg_csp2.h"
 #include "cutting_test_support.h"
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
+#include "frame_test_support.h"
 #include "sheet/ss_api.h"
 #include "win/input.h"
 #include "win/readback.h"
@@ -22,18 +20,14 @@ namespace {
 using cutting_test::LibraryFolder;
 namespace fs = std::filesystem;
 
-class StockFileCaseTest : public ::testing::Test {
+class StockFileCaseTest : public FrameTest {
 protected:
-    void SetUp() override {
-        win::resetWindowSystem();
+    void prepareHost() override {
         win::setRegistryFile((lib.path() / "registry.json").string());
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
         ASSERT_TRUE(SSRegisterClass());
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-        script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-        previousSource = win::setInputSource(&script);
-
+    }
+    void SetUp() override {
+        FrameTest::SetUp();
         data.setIds = {1};
         data.setNames = {"Beams"};
         data.tables[0].headers = {"Profile", "Length", "Count"};
@@ -41,18 +35,10 @@ protected:
         data.tables[2].headers = {"Length", "Price", "Supplier"};
         data.tables[1].replaceRowsOfSet(1, {{"12000", "10", "HEA 200"}});
     }
-    void TearDown() override {
-        EXPECT_EQ(script.stepsLeft(), 0u) << "steps the dialog never asked for";
-        win::setInputSource(previousSource);
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
-        win::setRegistryFile("");
-    }
+    void releaseHost() override { win::setRegistryFile(""); }
 
     LibraryFolder lib;
     DlgCSP2Data data;
-    win::ScriptedInput script;
-    win::InputSource* previousSource = nullptr;
 };
 
 }  // namespace

@@ -1,7 +1,6 @@
 #pragma once
 // The designer dialog's fixture: a fresh library folder with a template "Plate" (a 400 by 300
-// picture, a label and an edit field), the module attached as the loader attaches it, and a
-// scripted person whose failures fail the test.
+// picture, a label and an edit field) and a registry file of its own.
 
 #include <cstring>
 #include <string>
@@ -10,9 +9,6 @@
 #include "designer/dlg_designer.h"
 #include "designer/kv_control_type.h"
 #include "designer_test_support.h"
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
 #include "win/input.h"
 #include "win/readback.h"
 #include "win/registry.h"
@@ -25,28 +21,16 @@ inline constexpr RECT kEditRect{160, 30, 240, 52};
 
 class DesignerDialogTest : public DesignerTest {
 protected:
+    void prepareHost() override { win::setRegistryFile((library_ / "registry.json").string()); }
+    void releaseHost() override { win::setRegistryFile(""); }
     void SetUp() override {
         DesignerTest::SetUp();
-        win::setRegistryFile((library_ / "registry.json").string());
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-        script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-        previousSource = win::setInputSource(&script);
-
         writePicture("Plate.bmp", 400, 300);
         Kv_DlgDesignerData plate;
         plate.attachBitmap(templatePath("Plate.bmp"));
         plate.append(control(kCtrlLabel, kLabelRect, "Width"));
         plate.append(control(kCtrlVariableEdit, kEditRect, "B"));
         ASSERT_TRUE(plate.writeToFile(templatePath("Plate.txt")));
-    }
-    void TearDown() override {
-        EXPECT_EQ(script.stepsLeft(), 0u) << "steps the dialog never asked for";
-        win::setInputSource(previousSource);
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::setRegistryFile("");
-        DesignerTest::TearDown();
     }
 
 public:
@@ -79,9 +63,6 @@ protected:
     }
 
     std::string hostFile(const std::string& relative) const { return hostPath(relative).string(); }
-
-    win::ScriptedInput script;
-    win::InputSource* previousSource = nullptr;
 };
 
 }  // namespace designer_test

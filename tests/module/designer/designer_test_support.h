@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/kv_texts.h"
+#include "frame_test_support.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "win/resource.h"
 #include "win/system.h"
@@ -35,13 +36,39 @@ inline Kv_DlgDesignerData*& forwardedTemplate() {
     return current;
 }
 
+// Forwards what the designer dialog forwards: presses on the surface, painting, and the
+// property panel's changes, so that tests reach the template as a person does.
 inline INT_PTR CALLBACK_hostProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     Kv_DlgDesignerData* data = forwardedTemplate();
     if (data == nullptr) return FALSE;
     switch (message) {
     case WM_LBUTTONDOWN:
         data->OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        data->updatePropsOfCurSel();
         return TRUE;
+    case WM_ERASEBKGND:
+        return data->OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(dialog, &paint);
+        data->OnPaint(dc);
+        EndPaint(dialog, &paint);
+        return TRUE;
+    }
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        if (id == kTypeList && code == CBN_SELCHANGE) {
+            data->propsOfCurSelUpdated();
+            data->updatePropsOfCurSel();
+            return TRUE;
+        }
+        if ((id == kContentsField || id == kListField) && code == EN_CHANGE && !data->isUpdatingProperties()) {
+            data->propsOfCurSelUpdated();
+            return TRUE;
+        }
+        return FALSE;
+    }
     default:
         return FALSE;
     }
@@ -89,8 +116,8 @@ inline std::string readFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// A fresh library folder and window system for each test.
-class DesignerTest : public ::testing::Test {
+// A fresh library folder for each test, on the module's fixture.
+class DesignerTest : public FrameTest {
 protected:
     void SetUp() override {
         std::random_device random;
@@ -100,12 +127,12 @@ protected:
         setenv("KV_LIB_DIR", (library_.string() + "/").c_str(), 1);
         setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         Kv_Texts::reload();
-        win::resetWindowSystem();
+        FrameTest::SetUp();
         forwardedTemplate() = nullptr;
     }
     void TearDown() override {
         forwardedTemplate() = nullptr;
-        win::resetWindowSystem();
+        FrameTest::TearDown();
         std::error_code ec;
         std::filesystem::remove_all(library_, ec);
     }
@@ -128,14 +155,15 @@ protected:
                   }));
     }
 
-    // The host dialog: client area 400 by 300, OK button, and the property panel controls.
-    HWND openHostDialog() {
+    // The host dialog: client area 400 by 300, OK button, and the property panel controls, which
+    // lie below that area unless the dialog is made taller (as for tests that edit the panel).
+    HWND openHostDialog(int height = 300) {
         win::DialogTemplate t;
         t.id = 9990;
         t.caption = "Template host";
         t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
         t.cx = 400;
-        t.cy = 300;
+        t.cy = height;
         t.controls.push_back({IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 320, 270, 70, 24, "OK"});
         t.controls.push_back({kTypeList, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 310, 200, 200, ""});
         t.controls.push_back({kContentsCaption, "STATIC", WS_CHILD | WS_VISIBLE, 0, 0, 340, 80, 16, ""});

@@ -1,5 +1,8 @@
 // Editing a template in design mode: the operations on the selection, the mouse on the design
-// surface, painting, and the property panel.
+// surface, painting, and the property panel.  The selection is made and the panel edited as a
+// person does it, with the mouse and the keyboard; the operations are called as the designer
+// dialog's buttons call them.
+#include "designer/kv_control_type.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "designer_test_support.h"
 #include "win/draw.h"
@@ -7,6 +10,8 @@
 #include "win/afx/tracker.h"
 #include "win/readback.h"
 #include "win/testing.h"
+
+#include <initializer_list>
 
 using namespace designer_test;
 
@@ -17,7 +22,7 @@ protected:
     void SetUp() override {
         DesignerTest::SetUp();
         writePicture("edit.bmp", 200, 100);
-        dialog_ = openHostDialog();
+        dialog_ = openHostDialog(kPanelReachingHeight);
         ASSERT_TRUE(data_.attachBitmap(templatePath("edit.bmp")));
         ASSERT_TRUE(data_.initialize(dialog_, 33000, 33099, kTypeList, kContentsCaption, kContentsField, kListCaption,
                                      kListField, true));
@@ -42,6 +47,20 @@ protected:
         win::pumpMessages();
     }
     void click(POINT at, unsigned modifiers = 0) { drag(at, at, modifiers); }
+    // A click on a free spot of the surface, then on the first control and with Shift held on
+    // each other one.
+    void select(std::initializer_list<int> ids) {
+        click(kFreeSpot);
+        unsigned modifiers = 0;
+        for (int id : ids) {
+            const RECT r = windowOf(id);
+            click(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}, modifiers);
+            modifiers = win::input::Shift;
+        }
+    }
+    static constexpr POINT kFreeSpot{195, 95};
+    static constexpr int kPanelReachingHeight = 380;
+    static constexpr int kHostDialog = 9990;
     Kv_String panel(int id) const { return windowTextOf(GetDlgItem(dialog_, id)); }
 
     HWND dialog_ = nullptr;
@@ -60,7 +79,7 @@ TEST_F(TemplateEditing, CopiesLandTwentyPixelsRightAndDownAndAreSelected) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28, "A");
     addAt(kCtrlLabel, 100, 50, 150, 60, "B");
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33001, 33000});
+    select({33001, 33000});
     ASSERT_TRUE(data_.copyCurCtrls());
     ASSERT_EQ(data_.getNrControls(), 4);
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33002, 33003}));
@@ -86,13 +105,13 @@ TEST_F(TemplateEditing, SideBySideNeedsExactlyTwo) {
     addAt(kCtrlVariableEdit, 10, 80, 20, 90);
     data_.redrawAllControls();
     const RECT before0 = pixelsOf(33000);
-    data_.selectControls(Kv_Array<int>{33000});
+    select({33000});
     EXPECT_FALSE(data_.stickRightCurCtrls());
-    data_.selectControls(Kv_Array<int>{33000, 33001, 33002});
+    select({33000, 33001, 33002});
     EXPECT_FALSE(data_.stickRightCurCtrls());
     EXPECT_EQ(pixelsOf(33000), before0);
 
-    data_.selectControls(Kv_Array<int>{33000, 33001});
+    select({33000, 33001});
     ASSERT_TRUE(data_.stickRightCurCtrls());
     // 33001 is farther left: 33000 keeps its 30 pixel width and sits on its right edge.
     EXPECT_EQ(pixelsOf(33000), (RECT{60, 40, 90, 70}));
@@ -105,7 +124,7 @@ TEST_F(TemplateEditing, BottomAlignmentKeepsHeights) {
     addAt(kCtrlVariableEdit, 10, 40, 40, 70);   // the leftmost: the reference
     addAt(kCtrlVariableEdit, 90, 0, 120, 50);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000, 33001, 33002});
+    select({33000, 33001, 33002});
     ASSERT_TRUE(data_.outlineCurCtrls());
     EXPECT_EQ(pixelsOf(33000), (RECT{50, 60, 80, 70}));
     EXPECT_EQ(pixelsOf(33001), (RECT{10, 40, 40, 70}));
@@ -116,7 +135,7 @@ TEST_F(TemplateEditing, ChangeSizeKeepsTopLeftAndSelection) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     addAt(kCtrlVariableEdit, 50, 40, 60, 50);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000, 33001});
+    select({33000, 33001});
     ASSERT_TRUE(data_.changeCurCtrlsSize(false, 25));
     EXPECT_EQ(pixelsOf(33000), (RECT{10, 10, 40, 35}));
     EXPECT_EQ(pixelsOf(33001), (RECT{50, 40, 60, 65}));
@@ -126,10 +145,7 @@ TEST_F(TemplateEditing, ChangeSizeKeepsTopLeftAndSelection) {
 TEST_F(TemplateEditing, ChangeSizeAsksForThePixelsWithThirtyProposed) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000});
-    win::ScriptedInput script;
-    script.onFailure([](const std::string& failure) { ADD_FAILURE() << failure; });
-    win::setInputSource(&script);
+    select({33000});
     script.inspect([] {
               const win::WindowInfo field = win::describeWindow(GetDlgItem(win::findOpenDialog(8069), 8003));
               EXPECT_EQ(field.text, "30");
@@ -142,15 +158,13 @@ TEST_F(TemplateEditing, ChangeSizeAsksForThePixelsWithThirtyProposed) {
     // Cancel changes nothing.
     EXPECT_FALSE(data_.changeCtrlSize(false));
     EXPECT_EQ(pixelsOf(33000), (RECT{10, 10, 65, 28}));
-    win::setInputSource(nullptr);
-    EXPECT_TRUE(script.finished());
 }
 
 TEST_F(TemplateEditing, RemoveTakesWindowAndControlAndFreesTheId) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28, "A");
     addAt(kCtrlVariableEdit, 50, 10, 80, 28, "B");
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000});
+    select({33000});
     EXPECT_TRUE(data_.removeCurControls());
     ASSERT_EQ(data_.getNrControls(), 1);
     EXPECT_EQ(data_.getControl(0)->contents, "B");
@@ -164,10 +178,12 @@ TEST_F(TemplateEditing, RemoveTakesWindowAndControlAndFreesTheId) {
 TEST_F(TemplateEditing, MovedWindowsAreReadBackBeforeSaving) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
-    MoveWindow(GetDlgItem(dialog_, 33000), 100, 50, 20, 10, TRUE);
+    select({33000});
+    drag({20, 19}, {110, 59});   // the window moves; the template's rectangle is read back on saving
+    ASSERT_EQ(windowOf(33000), (RECT{100, 50, 130, 68}));
     ASSERT_TRUE(data_.writeToFile(templatePath("moved.txt")));
     EXPECT_DOUBLE_EQ(data_.getControl(0)->topLeftX, 0.5);
-    EXPECT_DOUBLE_EQ(data_.getControl(0)->bottomRightY, 0.6);
+    EXPECT_DOUBLE_EQ(data_.getControl(0)->bottomRightY, 0.68);
     Kv_DlgDesignerData back;
     ASSERT_TRUE(back.readFromFile(templatePath("moved.txt"), false));
     EXPECT_DOUBLE_EQ(back.getControl(0)->topLeftY, 0.5);
@@ -218,7 +234,7 @@ TEST_F(TemplateEditing, DraggingMovesTheWholeSelection) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     addAt(kCtrlVariableEdit, 50, 40, 80, 58);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000, 33001});
+    select({33000, 33001});
     drag({20, 20}, {35, 27});
     EXPECT_EQ(windowOf(33000), (RECT{25, 17, 55, 35}));
     EXPECT_EQ(windowOf(33001), (RECT{65, 47, 95, 65}));
@@ -231,7 +247,7 @@ TEST_F(TemplateEditing, DraggingAHandleResizesThatControlAlone) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     addAt(kCtrlVariableEdit, 50, 40, 80, 58);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000, 33001});
+    select({33000, 33001});
     // The bottom right handle lies just outside the corner (80, 58).
     const POINT grip{83, 61};
     const RECT frame = windowOf(33001);
@@ -244,11 +260,8 @@ TEST_F(TemplateEditing, DraggingAHandleResizesThatControlAlone) {
 TEST_F(TemplateEditing, PaintingShowsPictureAndSelection) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000});
-    HDC dc = GetDC(dialog_);
-    EXPECT_TRUE(data_.OnEraseBkgnd(dc));
-    data_.OnPaint(dc);
-    ReleaseDC(dialog_, dc);
+    select({33000});
+    win::pumpMessages();   // the window system paints what the click changed
     const std::vector<win::DrawRecord> records = win::paintRecords(dialog_);
     bool picture = false;
     bool frame = false;
@@ -271,8 +284,7 @@ TEST_F(TemplateEditing, PanelShowsTheSingleSelection) {
     data_.redrawAllControls();
     EXPECT_EQ(win::describeWindow(GetDlgItem(dialog_, kTypeList)).items.size(), 31u);
 
-    data_.selectControls(Kv_Array<int>{33000});
-    data_.updatePropsOfCurSel();
+    select({33000});
     EXPECT_EQ(win::describeWindow(GetDlgItem(dialog_, kTypeList)).selection, 30);
     EXPECT_EQ(panel(kContentsCaption), dialString(1429));
     EXPECT_EQ(panel(kContentsField), "FIX");
@@ -280,14 +292,12 @@ TEST_F(TemplateEditing, PanelShowsTheSingleSelection) {
     EXPECT_EQ(panel(kListCaption), dialString(705) + ";" + dialString(1430) + ";" + dialString(1431));
     EXPECT_FALSE(data_.isUpdatingProperties());
 
-    data_.selectControls(Kv_Array<int>{33001});
-    data_.updatePropsOfCurSel();
+    select({33001});
     EXPECT_EQ(panel(kListField), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog_, kListField)));
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33001}));
 
-    data_.selectControls(Kv_Array<int>{33000, 33001});
-    data_.updatePropsOfCurSel();
+    select({33000, 33001});
     EXPECT_EQ(panel(kContentsField), "");
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog_, kContentsField)));
 }
@@ -295,18 +305,23 @@ TEST_F(TemplateEditing, PanelShowsTheSingleSelection) {
 TEST_F(TemplateEditing, PanelEditsChangeTheSelectedControl) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28, "W");
     data_.redrawAllControls();
-    data_.selectControls(Kv_Array<int>{33000});
-    data_.updatePropsOfCurSel();
+    select({33000});
 
-    SetWindowText(GetDlgItem(dialog_, kContentsField), "HEIGHT");
-    data_.propsOfCurSelUpdated();
-    EXPECT_EQ(data_.getControl(0)->contents, "HEIGHT");
-    EXPECT_EQ(windowTextOf(GetDlgItem(dialog_, 33000)), "HEIGHT");
-
+    script.click(kHostDialog, kContentsField)
+        .key(kHostDialog, VK_END)
+        .key(kHostDialog, VK_BACK)
+        .type(kHostDialog, "HEIGHT")
+        .inspect([this] {
+            EXPECT_EQ(panel(kContentsField), "HEIGHT");
+            EXPECT_EQ(data_.getControl(0)->contents, "HEIGHT");
+            EXPECT_EQ(windowTextOf(GetDlgItem(dialog_, 33000)), "HEIGHT");
+        });
     // A new type redraws the control with its new window class, still selected.
-    SendMessage(GetDlgItem(dialog_, kTypeList), CB_SETCURSEL, kCtrlVariableCombo, 0);
-    SetWindowText(GetDlgItem(dialog_, kListField), "a;b.txt");
-    data_.propsOfCurSelUpdated();
+    script.choose(kHostDialog, kTypeList, controlTypeName(kCtrlVariableCombo).str())
+        .click(kHostDialog, kListField)
+        .type(kHostDialog, "a;b.txt");
+    script.runModeless();
+    EXPECT_TRUE(script.notes().empty()) << script.notes().front();
     EXPECT_EQ(data_.getControl(0)->type, kCtrlVariableCombo);
     EXPECT_EQ(data_.getControl(0)->listText, "a;b.txt");
     EXPECT_EQ(win::describeWindow(GetDlgItem(dialog_, 33000)).className, "COMBOBOX");
@@ -325,10 +340,9 @@ TEST_F(TemplateEditing, AFullIdRangeRefusesAddAndCopyWithAMessage) {
     ASSERT_TRUE(data_.addNewControl(kCtrlVariableEdit));   // takes the last free id
     EXPECT_EQ(data_.getControl(2)->resId, 33002);
 
-    win::testing::TestScript script;
     script.answerMessageBox(IDOK).answerMessageBox(IDOK);
     EXPECT_FALSE(data_.addNewControl(kCtrlVariableEdit));
-    data_.selectControls(Kv_Array<int>{33000});
+    select({33000});
     EXPECT_FALSE(data_.copyCurCtrls());
     ASSERT_EQ(data_.getNrControls(), 3);
     for (int i = 0; i < 3; ++i) EXPECT_NE(data_.getControl(i)->resId, 0);
@@ -336,9 +350,9 @@ TEST_F(TemplateEditing, AFullIdRangeRefusesAddAndCopyWithAMessage) {
     EXPECT_EQ(win::messageBoxHistory()[0].text, string(20141).str());
 
     // Once a control is gone, its id serves the copy.
-    data_.selectControls(Kv_Array<int>{33001});
+    select({33001});
     ASSERT_TRUE(data_.removeCurControls());
-    data_.selectControls(Kv_Array<int>{33000});
+    select({33000});
     ASSERT_TRUE(data_.copyCurCtrls());
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33001}));
 }

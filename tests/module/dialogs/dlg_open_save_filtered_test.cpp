@@ -1,12 +1,9 @@
 // The filtered open and save dialog over a folder of its own.
-#include "kv_source_dir.h"
 #include "dialogs/dlg_open_save_filtered.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <cstring>
-#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,39 +14,22 @@
 #include "frame/callable_exports.h"
 #include "frame/module_frame.h"
 #include "frame/module_resource_scope.h"
-#include "win/registry.h"
-#include "win/testing.h"
+#include "small_dialog_fixture.h"
 
 namespace {
 
 constexpr int kDlg = IDD_OPENSAVE_FILTERED;
 
-class OpenSaveFilteredTest : public ::testing::Test {
+class OpenSaveFilteredTest : public SmallDialogTest {
 protected:
     void SetUp() override {
-        std::random_device random;
-        root_ = std::filesystem::temp_directory_path() / ("kvdialogs-test-" + std::to_string(random()) + std::to_string(random()));
+        SmallDialogTest::SetUp();
         std::filesystem::create_directories(root_ / "props");
-        setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
-        setenv("KV_LANGUAGE", "en", 1);
-        Kv_Texts::reload();
-        win::resetWindowSystem();
-        win::setRegistryFile((root_ / "registry.json").string());
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
         for (const char* file : {"plate.kvp", "stiffener.kvp", "shared.kvp"}) std::ofstream(root_ / "props" / file) << "x";
         dialog.folder = Kv_String(root_.string()) + "/props/";
         dialog.extension = ".kvp";
         dialog.firstList = {"plate", "shared"};
         dialog.secondList = {"stiffener", "shared"};
-    }
-    void TearDown() override {
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
-        win::setRegistryFile("");
-        unsetenv("KV_DIR");
-        unsetenv("KV_LANGUAGE");
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
     }
 
     INT_PTR run() {
@@ -59,9 +39,7 @@ protected:
     static win::WindowInfo control(int id) { return win::describeWindow(GetDlgItem(win::findOpenDialog(kDlg), id)); }
     bool exists(const char* file) const { return std::filesystem::exists(root_ / "props" / file); }
 
-    std::filesystem::path root_;
     CDlgOpenSaveFiltered dialog;
-    win::testing::TestScript script;
 };
 
 // The callable's int argument, given numbers an int cannot hold: a program driving the module

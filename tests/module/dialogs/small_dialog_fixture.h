@@ -1,7 +1,7 @@
 #pragma once
 // What every small dialog test needs: a clean window system and host, the bundled English
-// texts, a registry file of its own (remembered sizes), the module attached as the loader
-// attaches it, and a scripted person whose failures and unused steps fail the test.
+// texts and a registry file of its own (remembered sizes), on the module's fixture (FrameTest:
+// the module attached, a scripted person whose failures and unused steps fail the test).
 
 #include <gtest/gtest.h>
 
@@ -11,16 +11,14 @@
 #include <string>
 
 #include "core/kv_texts.h"
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
+#include "frame_test_support.h"
 #include "kv_source_dir.h"
 #include "win/readback.h"
 #include "win/registry.h"
 #include "win/system.h"
 #include "win/testing.h"
 
-class SmallDialogTest : public ::testing::Test {
+class SmallDialogTest : public FrameTest {
 protected:
     void SetUp() override {
         std::random_device random;
@@ -30,16 +28,12 @@ protected:
         setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         setenv("KV_LANGUAGE", "en", 1);
         Kv_Texts::reload();
-        win::resetWindowSystem();
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        win::setRegistryFile((root_ / "registry.json").string());
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
+        FrameTest::SetUp();
     }
+    void prepareHost() override { win::setRegistryFile((root_ / "registry.json").string()); }
+    void releaseHost() override { win::setRegistryFile(""); }
     void TearDown() override {
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
-        win::setRegistryFile("");
+        FrameTest::TearDown();
         unsetenv("KV_DIR");
         unsetenv("KV_LANGUAGE");
         std::error_code ec;
@@ -53,5 +47,4 @@ protected:
     static std::string caption(int dialogId) { return win::describeWindow(win::findOpenDialog(dialogId)).text; }
 
     std::filesystem::path root_;
-    win::testing::TestScript script;
 };

@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr int kHostDialogId = 9303;
 constexpr int kComboId = 600;
 constexpr int kButtonId = 601;
 
@@ -29,7 +30,7 @@ protected:
     }
     void openHost() {
         win::DialogTemplate tmpl;
-        tmpl.id = 9303;
+        tmpl.id = kHostDialogId;
         tmpl.caption = "Profile";
         tmpl.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
         tmpl.cx = 300;
@@ -123,7 +124,9 @@ TEST_F(SectionPickersTest, TheComboListsTheFamilyAndSelectsTheSection) {
     fillSectionCombo(combo, systemNames, "IPE-IPE80");
     EXPECT_EQ(comboState().selection, -1);
     EXPECT_FALSE(selectedSystemName(combo, systemNames, name));
-    combo.SetCurSel(2);   // the last entry is no section
+    // The last entry is no section.
+    script.choose(kHostDialogId, kComboId, dialString(695).str());
+    script.runModeless();
     EXPECT_FALSE(selectedSystemName(combo, systemNames, name));
     EXPECT_EQ(name, "IPE-IPE120");
 }
@@ -141,7 +144,6 @@ TEST_F(SectionPickersTest, ChoosingASectionFillsTheCombo) {
     openHost();
     Kv_StringArray systemNames;
     fillSectionCombo(combo, systemNames, "IPE-IPE100");
-    win::testing::TestScript script;
     script.inspect([] {
               auto sizes = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
               EXPECT_EQ(sizes.selection, 0);   // the combo's section is where the dialog starts
@@ -157,7 +159,6 @@ TEST_F(SectionPickersTest, ChoosingASectionFillsTheCombo) {
 
 TEST_F(SectionPickersTest, AChosenUserSectionLosesTheLibraryFolder) {
     writeBytes(library() / "User Sections" / "Crane rail.dwg", "drawing");
-    win::testing::TestScript script;
     script.choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_FAMILIES, dialString(20013).str())
         .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "Crane rail")
         .click(IDD_CORE_SECTION_SELECT, IDOK)

@@ -1,7 +1,7 @@
 #pragma once
 // What the section tests share: a library folder of their own (KV_LIB_DIR), an installation
 // folder of their own whose texts are the bundled ones (KV_DIR), the English language, a clean
-// window system with the module attached, and a scripted person whose failures fail the test.
+// window system with the module attached and a scripted person (the module's fixture, FrameTest).
 
 #include "kv_source_dir.h"
 #include <gtest/gtest.h>
@@ -13,15 +13,13 @@
 #include <string>
 
 #include "core/kv_texts.h"
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
+#include "frame_test_support.h"
 #include "win/afxwin.h"
 #include "win/readback.h"
 #include "win/system.h"
 #include "win/testing.h"
 
-class SectionsTest : public ::testing::Test {
+class SectionsTest : public FrameTest {
 protected:
     void SetUp() override {
         std::random_device random;
@@ -33,14 +31,10 @@ protected:
         setenv("KV_DIR", (install().string() + "/").c_str(), 1);
         setenv("KV_LANGUAGE", "en", 1);
         Kv_Texts::reload();
-        win::resetWindowSystem();
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
+        FrameTest::SetUp();
     }
     void TearDown() override {
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
+        FrameTest::TearDown();
         unsetenv("KV_LIB_DIR");
         unsetenv("KV_DIR");
         unsetenv("KV_LANGUAGE");

@@ -9,7 +9,8 @@ namespace {
 
 class FindReplaceTest : public SpreadTest {
 protected:
-    // A 3 x 3 sheet with "beam" at (1, 1) and (2, 3), focused, and its find dialog open.
+    // A 3 x 3 sheet with "beam" at (1, 1) and (2, 3), focused, and its find dialog open.  The
+    // program fills the sheet, as a dialog fills its table; the person clicks and presses F3.
     void openWithFindDialog() {
         openSheet(3, 3);
         sheet->SetData(1, 1, "main beam");
@@ -18,14 +19,7 @@ protected:
         clickCell(1, 1);
         win::input::pressKey(VK_F3);
         win::pumpMessages();
-        HWND dialog = win::findOpenDialog(IDD_FINDREPLACE);
-        ASSERT_NE(dialog, nullptr);
-        // Side by side with the sheet's dialog, as a person would place it: the window system
-        // does not keep topmost windows above the others, and the host dialog comes to the
-        // front whenever its sheet takes the focus.
-        RECT rect;
-        GetWindowRect(dialog, &rect);
-        MoveWindow(dialog, 500, 0, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+        ASSERT_NE(win::findOpenDialog(IDD_FINDREPLACE), nullptr);
     }
     std::pair<int, int> active() { return {engine().activeCol(), engine().activeRow()}; }
     size_t questions() {
@@ -85,7 +79,7 @@ TEST_F(FindReplaceTest, NothingFoundEvenFromTheStartSaysSo) {
 
 TEST_F(FindReplaceTest, ReplaceChangesTheNextHitAndMarksTheSheet) {
     openWithFindDialog();
-    engine().setOption(kSSOptChanged, false);
+    ASSERT_FALSE(engine().option(kSSOptChanged));   // filling the sheet is no change of the person's
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDC_REPLACE_TEXT).type(IDD_FINDREPLACE, "girder");
     script.click(IDD_FINDREPLACE, IDC_FIND_REPLACE_BUTTON);
@@ -121,7 +115,8 @@ TEST_F(FindReplaceTest, ReplaceAllWithoutHitsReportsZero) {
 
 TEST_F(FindReplaceTest, SecondF3InTheSheetSearchesAgain) {
     openWithFindDialog();
-    SetDlgItemText(win::findOpenDialog(IDD_FINDREPLACE), IDC_FIND_TEXT, "column");
+    script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "column");
+    script.runModeless();
     clickCell(1, 1);
     win::input::pressKey(VK_F3);
     win::pumpMessages();

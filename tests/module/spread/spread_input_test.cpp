@@ -116,15 +116,15 @@ TEST_F(SpreadInputTest, ChangeNotificationOfTheCheckColumnMovesTheLockAndTheActi
     sheet->setColStrings(1, {"1", "1"});
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
     EXPECT_FALSE(engine().locked(2, 2));
-    sheet->SetData(1, 2, "0");
-    sheet->SetActiveCell(1, 2);
-    // What the engine sends when a person ticks the cell.
-    sheet->SendMessage(WM_COMMAND, MAKEWPARAM(kPlaceholderId, kSSNotifyChange), 0);
+    clickCell(1, 2);   // the person clears the tick
+    win::pumpMessages();
+    ASSERT_EQ(engine().dataAt(1, 2), "0");
     EXPECT_TRUE(engine().locked(2, 2));
     EXPECT_EQ(engine().activeCol(), 2);
     EXPECT_EQ(engine().activeRow(), 2);
-    sheet->SetActiveCell(2, 1);   // not the check column: nothing moves
-    sheet->SendMessage(WM_COMMAND, MAKEWPARAM(kPlaceholderId, kSSNotifyEditChange), 0);
+    clickCell(2, 1);   // not the check column: typing there moves nothing
+    win::input::typeText("x");
+    win::pumpMessages();
     EXPECT_EQ(engine().activeCol(), 2);
     EXPECT_EQ(engine().activeRow(), 1);
 }

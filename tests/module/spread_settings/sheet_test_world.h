@@ -1,7 +1,7 @@
 #pragma once
-// What the settings and bill tests share: a clean window system with the module attached, an
-// installation folder and a registry of their own (both temporary), and a host dialog whose
-// placeholder becomes a sheet.
+// What the settings and bill tests share: the module's fixture (FrameTest: the module attached,
+// a scripted person), an installation folder and a registry of their own (both temporary), and
+// a host dialog whose placeholder becomes a sheet.
 
 #include <gtest/gtest.h>
 
@@ -13,9 +13,7 @@
 #include <random>
 #include <string>
 
-#include "frame/module_frame.h"
-#include "host/command_line.h"
-#include "host/system_registry.h"
+#include "frame_test_support.h"
 #include "sheet/sheet.h"
 #include "spread/kv_spread.h"
 #include "win/afxwin.h"
@@ -80,22 +78,15 @@ private:
     std::optional<std::string> old_;
 };
 
-class SheetWorld : public ::testing::Test {
+class SheetWorld : public FrameTest {
 protected:
-    void SetUp() override {
-        win::resetWindowSystem();
-        win::setRegistryFile(registryFolder.file("registry.json"));
-        acrxResetSysRegistry();
-        host::CommandLine::instance().clear();
-        ASSERT_EQ(DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr), 1);
-    }
+    void prepareHost() override { win::setRegistryFile(registryFolder.file("registry.json")); }
+    void releaseHost() override { win::setRegistryFile(""); }
     void TearDown() override {
         sheet.reset();
         if (hostDialog) hostDialog->DestroyWindow();
         hostDialog.reset();
-        DllMain(win::instanceHandle(), DLL_PROCESS_DETACH, nullptr);
-        win::resetWindowSystem();
-        win::setRegistryFile("");
+        FrameTest::TearDown();
     }
 
     Kv_Spread& openSheet() {
