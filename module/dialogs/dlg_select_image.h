@@ -25,6 +25,7 @@ public:
 
     // The display name of a picture file: its name without folder and extension, translated.
     static Kv_String displayName(const Kv_String& path);
+    const CImageListCtrl& images() const { return images_; }
 
 private:
     void fillImages();

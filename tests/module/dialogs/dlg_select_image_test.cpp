@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "dialogs/select_image_ids.h"
+#include "frame/module_resource_scope.h"
 #include "small_dialog_fixture.h"
 #include "win/bitmap.h"
 #include "win/draw.h"
@@ -157,19 +158,27 @@ TEST_F(SelectImageDialogTest, BrokenFilesGiveEmptyFramedCellsAndTheOthersStillWo
 }
 
 TEST_F(SelectImageDialogTest, TheWheelScrollsThroughManyPictures) {
-    for (int i = 0; i < 30; ++i) data.imageFiles.append(data.imageFiles[i % 3]);
+    for (int i = 0; i < 30; ++i) data.imageFiles.append(picture("more_" + std::to_string(i) + ".png", 30, 30, 0xFF808080));
+    CDlgSelectImage dialog;
+    dialog.data = data;
     int topBefore = 0;
-    script.inspect([&] { topBefore = drawn(win::DrawRecord::Kind::Bitmap).front().rect.top; })
+    script.inspect([&] {
+              topBefore = drawn(win::DrawRecord::Kind::Bitmap).front().rect.top;
+              EXPECT_EQ(dialog.images().fileReads(), 33);
+          })
         .wheel(kDlg, kList, POINT{50, 50}, -1)
         .inspect([&] {
             const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
             ASSERT_FALSE(pictures.empty());
             EXPECT_LT(pictures.front().rect.top, topBefore);
+            // Scrolling repaints from the pictures kept, never from the files.
+            EXPECT_EQ(dialog.images().fileReads(), 33);
         })
         .wheel(kDlg, kList, POINT{50, 50}, 1)
         .doubleClickAt(kDlg, kList, pictureCentre(1));
-    EXPECT_TRUE(StartDlgSelectImage(data));
-    EXPECT_EQ(data.selection, "Base plate");
+    frame::ModuleResourceScope scope;
+    EXPECT_EQ(dialog.DoModal(), 1);
+    EXPECT_EQ(dialog.data.selection, "Base plate");
 }
 
 TEST_F(SelectImageDialogTest, TheSizeIsRememberedAndTheTemplateStaysTheSmallest) {
