@@ -21,7 +21,7 @@ struct LoadedLabels {
 
 void readLabels(const Kv_String& folder, const Kv_String& language, Labels& out) {
     std::string bytes;
-    if (!ObjectExportReadBytes(folder + "texts/labels." + language + ".txt", bytes)) return;
+    if (!ObjectExportReadBytes(folder + "labels/labels." + language + ".txt", bytes)) return;
     std::string_view rest(bytes);
     while (!rest.empty()) {
         const size_t end = rest.find('\n');
