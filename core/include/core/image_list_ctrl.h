@@ -9,16 +9,11 @@
 // Dialogs place it over a placeholder of their template (any control with the id) with
 // replacePlaceholder, then give it the files, the cell size and the names, and draw.
 
-#include <memory>
 #include <vector>
 
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
 #include "win/afxwin.h"
-
-namespace win {
-struct Bitmap;
-}
 
 struct ImageListData {
     Kv_StringArray files;            // full paths, in display order
