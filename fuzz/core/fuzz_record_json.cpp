@@ -10,6 +10,7 @@
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
+#include "dialogs/tw_select_image_dlg_data.h"
 
 namespace {
 
@@ -34,5 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<TwGridDlgData>(form);
     readWriteRead<TwLookUpDlgData>(form);
     readWriteRead<TwLevelsDlgData>(form);
+    readWriteRead<TwSelectImageDlgData>(form);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "kv_source_dir.h"
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
+#include "core/macro_lang_strings.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -34,6 +35,10 @@ protected:
     }
     void writeTable(const std::string& file, const std::string& text) {
         ASSERT_TRUE(ObjectExportWriteBytes(Kv_String(install_.text()) + "texts/" + file, text));
+    }
+
+    void writeLabels(const std::string& file, const std::string& text) {
+        ASSERT_TRUE(ObjectExportWriteBytes(Kv_String(install_.text()) + "labels/" + file, text));
     }
 
     static constexpr const char* kNames[] = {"KV_LIB_DIR", "KV_DIR", "KV_LANGUAGE", "KV_SETTINGS_FILE"};
@@ -81,6 +86,20 @@ TEST_F(SettingsTest, OtherLanguageFallsBackToEnglishPerNumber) {
     setenv("KV_LANGUAGE", "nl", 1);
     EXPECT_EQ(dialString(2), "Annuleren");
     EXPECT_EQ(dialString(1), "OK");
+}
+
+TEST_F(SettingsTest, LabelsByNameAndGroupFallBackToEnglishThenToTheName) {
+    setenv("KV_DIR", install_.text().c_str(), 1);
+    writeLabels("labels.en.txt", "# labels\nbase_plate\t\tBase plate\nend_plate\t\tEnd plate\r\nH\tProf\tHeight\nbroken line\n");
+    writeLabels("labels.nl.txt", "base_plate\t\tVoetplaat\n");
+    setenv("KV_LANGUAGE", "nl", 1);
+    EXPECT_EQ(MacroLangs::GetString("base_plate", ""), "Voetplaat");
+    EXPECT_EQ(MacroLangs::GetString("end_plate", ""), "End plate");
+    EXPECT_EQ(MacroLangs::GetString("H", "Prof"), "Height");
+    // The group is part of the key, names compare exactly, and without a label the name stays.
+    EXPECT_EQ(MacroLangs::GetString("H", ""), "H");
+    EXPECT_EQ(MacroLangs::GetString("Base_plate", ""), "Base_plate");
+    EXPECT_EQ(MacroLangs::GetString("broken line", ""), "broken line");
 }
 
 TEST_F(SettingsTest, MalformedTableKeepsTextsBeforeTheFault) {
