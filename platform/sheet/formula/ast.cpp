@@ -11,6 +11,7 @@ Formula::Formula(std::vector<Node> nodes, std::vector<std::string> texts)
   std::vector<uint32_t> starts;
   bool hasIf = false;
   for (const Node& n : nodes_) {
+    if (n.kind == NodeKind::Array) hasArrays_ = true;
     if (n.kind != NodeKind::Call) continue;
     const std::string& name = texts_[n.index];
     if (name == "IF") hasIf = true;

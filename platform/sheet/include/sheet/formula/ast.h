@@ -25,6 +25,9 @@ enum class NodeKind : uint8_t {
   Binary,    // op: Add..Ge; two operands
   Paren,     // parentheses as written; no effect on the value
   Call,      // texts()[index] is the upper-case function name; count arguments
+  Array,     // array constant of cell.row rows and cell.col columns; its elements, row by row,
+             // are texts()[index...] each a type letter and the value: n<number> t<text>
+             // b<1|0> e<ErrorKind>
 };
 
 // Range (A1:INDEX(...), A1:A2:A3) and Intersect (a blank between references) work on
@@ -50,7 +53,8 @@ struct Node {
   uint32_t index = 0;   // Text/Call: index into texts(); Error: ErrorKind
   union {
     double number;
-    CellRef cell;       // Cell/Range/RangeEnd: absolute position (relative parts resolved)
+    CellRef cell;       // Cell/Range/RangeEnd: absolute position (relative parts resolved);
+                        // Array: its size
   };
   Op op() const { return static_cast<Op>(flags); }
 };
@@ -70,7 +74,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // what it derives from its nodes is taken over instead of worked out again.
   Formula(std::vector<Node> nodes, const Formula& shape)
       : nodes_(std::move(nodes)), texts_(shape.texts_), maxStack_(shape.maxStack_),
-        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_) {}
+        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_), hasArrays_(shape.hasArrays_) {}
   const std::vector<Node>& nodes() const { return nodes_; }
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
@@ -80,6 +84,8 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // Whether it calls a function whose result may change with nothing it reads changing (RAND,
   // NOW, TODAY) or that reads cells the dependency graph cannot know (OFFSET).
   bool isVolatile() const { return volatile_; }
+  // Whether it holds an array constant.
+  bool hasArrays() const { return hasArrays_; }
 
  private:
   std::vector<Node> nodes_;
@@ -87,6 +93,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   uint32_t maxStack_ = 0;
   std::vector<IfBranch> ifBranches_;
   bool volatile_ = false;
+  bool hasArrays_ = false;
 };
 
 }  // namespace sheet
