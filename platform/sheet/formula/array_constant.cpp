@@ -48,10 +48,51 @@ Value decodeArrayElement(std::string_view stored) {
   return Value();
 }
 
+ArrayAreaContext::ArrayAreaContext(EvalContext& sheet) : sheet_(sheet), nextTop_(kFirstArrayRow) {}
+
+const std::vector<RangeRef>* unionRanges(const Operand& op, const EvalContext& ctx) {
+  if (!op.isRef || !isUnionArea(op.ref)) return nullptr;
+  const auto* areas = dynamic_cast<const ArrayAreaContext*>(&ctx);
+  return areas ? areas->unionAt(op.ref) : nullptr;
+}
+
+const std::vector<RangeRef>* ArrayAreaContext::unionAt(const RangeRef& r) const {
+  for (const Union& u : unions_)
+    if (u.row == r.first.row) return &u.ranges;
+  return nullptr;
+}
+
+Operand ArrayAreaContext::join(std::span<const Operand> args) {
+  Union u;
+  u.row = nextTop_++;
+  for (const Operand& a : args) {
+    if (!a.isRef) {
+      Operand error;
+      error.value = a.value.isError() ? a.value : Value::error(ErrorKind::Value);
+      return error;
+    }
+    if (const auto* ranges = unionAt(a.ref); ranges && isUnionArea(a.ref)) {
+      u.ranges.insert(u.ranges.end(), ranges->begin(), ranges->end());
+    } else if (isArrayArea(a.ref)) {
+      Operand error;
+      error.value = Value::error(ErrorKind::Value);
+      return error;
+    } else {
+      u.ranges.push_back(a.ref);
+    }
+  }
+  Operand joined;
+  joined.ref = {{-1, u.row}, {0, u.row}};
+  joined.isRef = true;
+  unions_.push_back(std::move(u));
+  return joined;
+}
+
 RangeRef ArrayAreaContext::add(const std::vector<std::string>& texts, uint32_t first,
                                int32_t rows, int32_t cols) {
   Area area;
-  area.top = areas_.empty() ? kFirstArrayRow : areas_.back().top + areas_.back().rows;
+  area.top = nextTop_;
+  nextTop_ += rows;
   area.rows = rows;
   area.cols = cols;
   const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(cols);
@@ -73,6 +114,7 @@ const ArrayAreaContext::Area* ArrayAreaContext::areaAt(int32_t row) const {
 
 Value ArrayAreaContext::cellValue(CellRef cell) const {
   if (cell.row >= 1) return sheet_.cellValue(cell);
+  if (cell.col < 1) return Value::error(ErrorKind::Value);
   const Area* a = areaAt(cell.row);
   if (!a || cell.col < 1 || cell.col > a->cols) return Value();
   return a->values[static_cast<size_t>(cell.row - a->top) * a->cols + (cell.col - 1)];
@@ -87,6 +129,21 @@ int32_t ArrayAreaContext::maxCols() const { return std::max(sheet_.maxCols(), wi
 
 void ArrayAreaContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
   if (!isArrayArea(range)) return sheet_.forEachValue(range, visitor);
+  if (isUnionArea(range)) {
+    const std::vector<RangeRef>* ranges = unionAt(range);
+    if (!ranges) return;
+    struct Walk : CellVisitor {
+      CellVisitor& inner;
+      bool stopped = false;
+      explicit Walk(CellVisitor& v) : inner(v) {}
+      bool visit(CellRef c, const Value& v) override { return !(stopped = !inner.visit(c, v)); }
+    } walk(visitor);
+    for (const RangeRef& r : *ranges) {
+      sheet_.forEachValue(r, walk);
+      if (walk.stopped) return;
+    }
+    return;
+  }
   for (const Area& a : areas_) {
     const int32_t top = std::max(range.first.row, a.top);
     const int32_t bottom = std::min(range.last.row, a.top + a.rows - 1);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "array_constant.h"
 #include "function_support.h"
 #include "wildcard.h"
 
@@ -205,6 +206,17 @@ Operand indexFn(Args args, EvalContext& ctx) {
   // Only references are tables; a typed value is not.
   if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Ref));
   RangeRef range = args[0].ref;
+  // The fourth argument picks a range of a union such as (A1:A2,C1:C2).
+  double area = 1;
+  if (args.size() > 3 && !args[3].value.isEmpty() && !integerArg(args[3], area, error))
+    return valueOperand(error);
+  if (const std::vector<RangeRef>* ranges = unionRanges(args[0], ctx)) {
+    if (area < 1 || area > static_cast<double>(ranges->size()))
+      return valueOperand(Value::error(ErrorKind::Ref));
+    range = (*ranges)[static_cast<size_t>(area) - 1];
+  } else if (area != 1) {
+    return valueOperand(Value::error(ErrorKind::Ref));
+  }
   // In a single row, the one index given counts columns.
   if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);
   if (row > range.rows() || col > range.cols()) return valueOperand(Value::error(ErrorKind::Ref));
@@ -221,7 +233,7 @@ void registerLookupFunctions(FunctionRegistry& r) {
   r.add({"MATCH", 2, 3, matchFn});
   r.add({"HLOOKUP", 3, 4, hlookupFn});
   r.add({"LOOKUP", 2, 3, lookupFn});
-  r.add(referenceFunction("INDEX", 2, 3, indexFn));
+  r.add(referenceFunction("INDEX", 2, 4, indexFn));
 }
 
 }  // namespace sheet

@@ -28,6 +28,8 @@ Operand chooseFn(Args a, EvalContext& ctx) {
 template <bool rows>
 Value sizeFn(Args a, EvalContext&) {
   if (!a[0].isRef) return a[0].value.isError() ? a[0].value : Value::number(1);
+  // A union has no one size.
+  if (isUnionArea(a[0].ref)) return Value::error(ErrorKind::Ref);
   return Value::number(rows ? a[0].ref.rows() : a[0].ref.cols());
 }
 

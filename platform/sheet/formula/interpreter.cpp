@@ -210,6 +210,13 @@ Value run(const Formula& formula, EvalContext& ctx, ArrayAreaContext* arrays, in
       case NodeKind::Binary: {
         const size_t arity = n.kind == NodeKind::Unary ? 1 : 2;
         if (stack.size() < arity) return malformed;
+        if (n.op() == Op::Union) {
+          if (!arrays) return malformed;
+          Operand joined = arrays->join(stack.last(2));
+          stack.popTo(stack.size() - 2);
+          pushed = stack.push(std::move(joined));
+          break;
+        }
         if (n.op() == Op::Range || n.op() == Op::Intersect) {
           Operand ref = referenceOperator(n.op(), stack.last(arity), ctx);
           stack.popTo(stack.size() - arity);
@@ -246,7 +253,7 @@ Value run(const Formula& formula, EvalContext& ctx, ArrayAreaContext* arrays, in
 Value evaluate(const Formula& formula, EvalContext& ctx) { return evaluate(formula, ctx, 0, 0); }
 
 Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t dRow) {
-  if (!formula.hasArrays()) return run(formula, ctx, nullptr, dCol, dRow);
+  if (!formula.hasAreaOperands()) return run(formula, ctx, nullptr, dCol, dRow);
   ArrayAreaContext arrays(ctx);
   return run(formula, arrays, &arrays, dCol, dRow);
 }

@@ -84,7 +84,9 @@ Operand referenceOperator(Op op, std::span<const Operand> args, const EvalContex
 Operand implicitIntersection(const Operand& op, const EvalContext& ctx) {
   if (!op.isRange()) return op;
   const RangeRef& r = op.ref;
-  // An array constant where one value is due gives its first element, as in the peers.
+  // A union where one value is due is an error; an array constant gives its first element, as
+  // in the peers.
+  if (isUnionArea(r)) return valueOperand(Value::error(ErrorKind::Value));
   if (isArrayArea(r)) return referenceOperand(ctx, {r.first, r.first});
   const CellRef at = ctx.caller();
   if (r.cols() == 1 && at.row >= r.first.row && at.row <= r.last.row)

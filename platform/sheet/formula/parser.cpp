@@ -192,8 +192,10 @@ class Parser {
     if (nodes_.empty()) return false;
     NodeKind k = nodes_.back().kind;
     return k == NodeKind::Cell || k == NodeKind::RangeEnd || k == NodeKind::Call ||
-           k == NodeKind::Paren || (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
-                                                              nodes_.back().op() == Op::Intersect));
+           k == NodeKind::Paren ||
+           (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
+                                      nodes_.back().op() == Op::Intersect ||
+                                      nodes_.back().op() == Op::Union));
   }
 
   bool parsePrimary() {
@@ -228,6 +230,13 @@ class Parser {
       case TokenKind::LParen: {
         take();
         if (!enter() || !parseComparison()) return false;
+        // A comma inside parentheses joins references: (A1:A2,C1:C2).
+        while (peek().kind == TokenKind::Comma && endsReference()) {
+          take();
+          if (!parseComparison()) return false;
+          if (!endsReference()) return fail("a union joins references only");
+          emitOp(NodeKind::Binary, Op::Union);
+        }
         leave();
         if (peek().kind != TokenKind::RParen) return fail("missing ')'");
         take();

@@ -31,6 +31,7 @@ const char* opText(Op op) {
     case Op::Percent: return "%";
     case Op::Range: return ":";
     case Op::Intersect: return " ";
+    case Op::Union: return ",";
   }
   return "?";
 }

@@ -30,10 +30,10 @@ enum class NodeKind : uint8_t {
              // b<1|0> e<ErrorKind>
 };
 
-// Range (A1:INDEX(...), A1:A2:A3) and Intersect (a blank between references) work on
-// references and give one.
+// Range (A1:INDEX(...), A1:A2:A3), Intersect (a blank between references) and Union (a comma
+// inside parentheses: (A1:A2,C1:C2)) work on references and give one.
 enum class Op : uint8_t { Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
-                          Negate, Plus, Percent, Range, Intersect };
+                          Negate, Plus, Percent, Range, Intersect, Union };
 
 // Reference flags.
 enum : uint8_t {
@@ -74,7 +74,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // what it derives from its nodes is taken over instead of worked out again.
   Formula(std::vector<Node> nodes, const Formula& shape)
       : nodes_(std::move(nodes)), texts_(shape.texts_), maxStack_(shape.maxStack_),
-        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_), hasArrays_(shape.hasArrays_) {}
+        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_), hasAreaOperands_(shape.hasAreaOperands_) {}
   const std::vector<Node>& nodes() const { return nodes_; }
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
@@ -84,8 +84,8 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // Whether it calls a function whose result may change with nothing it reads changing (RAND,
   // NOW, TODAY) or that reads cells the dependency graph cannot know (OFFSET).
   bool isVolatile() const { return volatile_; }
-  // Whether it holds an array constant.
-  bool hasArrays() const { return hasArrays_; }
+  // Whether it holds an array constant or a union of references.
+  bool hasAreaOperands() const { return hasAreaOperands_; }
 
  private:
   std::vector<Node> nodes_;
@@ -93,7 +93,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   uint32_t maxStack_ = 0;
   std::vector<IfBranch> ifBranches_;
   bool volatile_ = false;
-  bool hasArrays_ = false;
+  bool hasAreaOperands_ = false;
 };
 
 }  // namespace sheet
