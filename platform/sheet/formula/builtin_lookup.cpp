@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "function_support.h"
 #include "wildcard.h"
 

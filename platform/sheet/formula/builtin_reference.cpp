@@ -2,7 +2,7 @@
 // OFFSET give references, so SUM(CHOOSE(2,A1:A3,B1:B3)) sums B1:B3.
 #include <cmath>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "function_support.h"
 
 namespace sheet {
@@ -40,7 +40,7 @@ Value positionFn(Args a, EvalContext& ctx) {
     CellRef at = ctx.caller();
     return Value::number(row ? at.row : at.col);
   }
-  if (!a[0].isRef || isArrayArea(a[0].ref))
+  if (!a[0].isRef || isAreaOperand(a[0].ref))
     return a[0].value.isError() ? a[0].value : Value::error(ErrorKind::Value);
   return Value::number(row ? a[0].ref.first.row : a[0].ref.first.col);
 }

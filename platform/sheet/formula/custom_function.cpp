@@ -8,7 +8,7 @@
 #include <limits>
 #include <vector>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "function_support.h"
 
 namespace sheet {
@@ -80,7 +80,7 @@ void setScalar(SSValue& rec, const Value& v) {
 SSValue argumentRecord(const Operand& a, uint32_t flags) {
   SSValue rec;
   // An array constant or a union has no cells a callback could address.
-  if (a.isRef && isArrayArea(a.ref)) {
+  if (a.isRef && isAreaOperand(a.ref)) {
     setScalar(rec, a.isRange() ? Value::error(ErrorKind::Value) : a.value);
     return rec;
   }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <new>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "formula_nodes.h"
 #include "function_support.h"
 #include "sheet/formula/ast.h"
@@ -117,7 +117,7 @@ bool moveCorner(CellRef& c, uint8_t flags, int32_t dCol, int32_t dRow, bool move
 }
 
 // `arrays` is the context itself when the formula holds array constants, else null.
-Value run(const Formula& formula, EvalContext& ctx, ArrayAreaContext* arrays, int32_t dCol,
+Value run(const Formula& formula, EvalContext& ctx, AreaOperandContext* arrays, int32_t dCol,
           int32_t dRow) {
   const bool moved = dCol != 0 || dRow != 0;
   const auto& nodes = formula.nodes();
@@ -210,15 +210,12 @@ Value run(const Formula& formula, EvalContext& ctx, ArrayAreaContext* arrays, in
       case NodeKind::Binary: {
         const size_t arity = n.kind == NodeKind::Unary ? 1 : 2;
         if (stack.size() < arity) return malformed;
-        if (n.op() == Op::Union) {
-          if (!arrays) return malformed;
-          Operand joined = arrays->join(stack.last(2));
-          stack.popTo(stack.size() - 2);
-          pushed = stack.push(std::move(joined));
-          break;
-        }
-        if (n.op() == Op::Range || n.op() == Op::Intersect) {
-          Operand ref = referenceOperator(n.op(), stack.last(arity), ctx);
+        // The reference operators come last in Op: one comparison keeps them off the path of
+        // arithmetic.
+        if (n.op() >= Op::Range) {
+          if (n.op() == Op::Union && !arrays) return malformed;
+          Operand ref = n.op() == Op::Union ? arrays->join(stack.last(arity))
+                                            : referenceOperator(n.op(), stack.last(arity), ctx);
           stack.popTo(stack.size() - arity);
           pushed = stack.push(std::move(ref));
           break;
@@ -254,7 +251,7 @@ Value evaluate(const Formula& formula, EvalContext& ctx) { return evaluate(formu
 
 Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t dRow) {
   if (!formula.hasAreaOperands()) return run(formula, ctx, nullptr, dCol, dRow);
-  ArrayAreaContext arrays(ctx);
+  AreaOperandContext arrays(ctx);
   return run(formula, arrays, &arrays, dCol, dRow);
 }
 

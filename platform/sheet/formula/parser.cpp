@@ -1,10 +1,12 @@
 // Second stage: tokens to the postfix node vector, by recursive descent with the usual
 // spreadsheet precedence (lowest first): comparison, &, + -, * /, ^, postfix %, prefix signs,
 // then operands.  ^ associates to the left and a sign binds tighter than ^ (-2^2 is 4), as
-// users of spreadsheets expect.  Recursion is bounded by kMaxFormulaNesting.
+// users of spreadsheets expect.  An array constant {1,2;3,4} is one operand node; a comma in
+// parentheses after a reference joins references into a union.  Recursion is bounded by
+// kMaxFormulaNesting.
 #include <algorithm>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "formula_nodes.h"
 #include "lexer.h"
 #include "ref_resolver.h"

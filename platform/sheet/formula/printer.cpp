@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "array_constant.h"
+#include "area_operands.h"
 #include "ref_resolver.h"
 #include "sheet/formula/ast.h"
 #include "sheet/formula/formula.h"

@@ -31,7 +31,7 @@ enum class NodeKind : uint8_t {
 };
 
 // Range (A1:INDEX(...), A1:A2:A3), Intersect (a blank between references) and Union (a comma
-// inside parentheses: (A1:A2,C1:C2)) work on references and give one.
+// inside parentheses: (A1:A2,C1:C2)) work on references and give one; they stay last.
 enum class Op : uint8_t { Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
                           Negate, Plus, Percent, Range, Intersect, Union };
 

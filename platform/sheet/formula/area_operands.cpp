@@ -1,4 +1,4 @@
-#include "array_constant.h"
+#include "area_operands.h"
 
 #include <algorithm>
 #include <charconv>
@@ -48,21 +48,21 @@ Value decodeArrayElement(std::string_view stored) {
   return Value();
 }
 
-ArrayAreaContext::ArrayAreaContext(EvalContext& sheet) : sheet_(sheet), nextTop_(kFirstArrayRow) {}
+AreaOperandContext::AreaOperandContext(EvalContext& sheet) : sheet_(sheet), nextTop_(kFirstArrayRow) {}
 
 const std::vector<RangeRef>* unionRanges(const Operand& op, const EvalContext& ctx) {
   if (!op.isRef || !isUnionArea(op.ref)) return nullptr;
-  const auto* areas = dynamic_cast<const ArrayAreaContext*>(&ctx);
+  const auto* areas = dynamic_cast<const AreaOperandContext*>(&ctx);
   return areas ? areas->unionAt(op.ref) : nullptr;
 }
 
-const std::vector<RangeRef>* ArrayAreaContext::unionAt(const RangeRef& r) const {
+const std::vector<RangeRef>* AreaOperandContext::unionAt(const RangeRef& r) const {
   for (const Union& u : unions_)
     if (u.row == r.first.row) return &u.ranges;
   return nullptr;
 }
 
-Operand ArrayAreaContext::join(std::span<const Operand> args) {
+Operand AreaOperandContext::join(std::span<const Operand> args) {
   Union u;
   u.row = nextTop_++;
   for (const Operand& a : args) {
@@ -73,7 +73,7 @@ Operand ArrayAreaContext::join(std::span<const Operand> args) {
     }
     if (const auto* ranges = unionAt(a.ref); ranges && isUnionArea(a.ref)) {
       u.ranges.insert(u.ranges.end(), ranges->begin(), ranges->end());
-    } else if (isArrayArea(a.ref)) {
+    } else if (isAreaOperand(a.ref)) {
       Operand error;
       error.value = Value::error(ErrorKind::Value);
       return error;
@@ -88,7 +88,7 @@ Operand ArrayAreaContext::join(std::span<const Operand> args) {
   return joined;
 }
 
-RangeRef ArrayAreaContext::add(const std::vector<std::string>& texts, uint32_t first,
+RangeRef AreaOperandContext::add(const std::vector<std::string>& texts, uint32_t first,
                                int32_t rows, int32_t cols) {
   Area area;
   area.top = nextTop_;
@@ -106,13 +106,13 @@ RangeRef ArrayAreaContext::add(const std::vector<std::string>& texts, uint32_t f
   return {{1, a.top}, {a.cols, a.top + a.rows - 1}};
 }
 
-const ArrayAreaContext::Area* ArrayAreaContext::areaAt(int32_t row) const {
+const AreaOperandContext::Area* AreaOperandContext::areaAt(int32_t row) const {
   for (const Area& a : areas_)
     if (row >= a.top && row < a.top + a.rows) return &a;
   return nullptr;
 }
 
-Value ArrayAreaContext::cellValue(CellRef cell) const {
+Value AreaOperandContext::cellValue(CellRef cell) const {
   if (cell.row >= 1) return sheet_.cellValue(cell);
   if (cell.col < 1) return Value::error(ErrorKind::Value);
   const Area* a = areaAt(cell.row);
@@ -120,15 +120,15 @@ Value ArrayAreaContext::cellValue(CellRef cell) const {
   return a->values[static_cast<size_t>(cell.row - a->top) * a->cols + (cell.col - 1)];
 }
 
-std::string ArrayAreaContext::cellText(CellRef cell) const {
+std::string AreaOperandContext::cellText(CellRef cell) const {
   return cell.row >= 1 ? sheet_.cellText(cell) : std::string();
 }
 
 // An array wider than the sheet is still read whole.
-int32_t ArrayAreaContext::maxCols() const { return std::max(sheet_.maxCols(), widest_); }
+int32_t AreaOperandContext::maxCols() const { return std::max(sheet_.maxCols(), widest_); }
 
-void ArrayAreaContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
-  if (!isArrayArea(range)) return sheet_.forEachValue(range, visitor);
+void AreaOperandContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
+  if (!isAreaOperand(range)) return sheet_.forEachValue(range, visitor);
   if (isUnionArea(range)) {
     const std::vector<RangeRef>* ranges = unionAt(range);
     if (!ranges) return;
@@ -155,9 +155,9 @@ void ArrayAreaContext::forEachValue(const RangeRef& range, CellVisitor& visitor)
   }
 }
 
-int32_t ArrayAreaContext::findExact(const RangeRef& range, int32_t colInRange,
+int32_t AreaOperandContext::findExact(const RangeRef& range, int32_t colInRange,
                                     const Value& key) const {
-  if (!isArrayArea(range)) return sheet_.findExact(range, colInRange, key);
+  if (!isAreaOperand(range)) return sheet_.findExact(range, colInRange, key);
   return EvalContext::findExact(range, colInRange, key);
 }
 
