@@ -71,6 +71,8 @@ bool FormulaGroups::sameShape(const Formula& a, CellRef originA, const Formula& 
       if (!(normalised(na, i, originA) == normalised(nb, i, originB))) return false;
     } else if (x.kind == NodeKind::Number || x.kind == NodeKind::Boolean) {
       if (std::bit_cast<uint64_t>(x.number) != std::bit_cast<uint64_t>(y.number)) return false;
+    } else if (x.kind == NodeKind::Array) {
+      if (!(x.cell == y.cell)) return false;  // {1,2;3,4} and {1,2,3,4} hold the same texts
     }
   }
   return true;

@@ -11,6 +11,8 @@ Formula::Formula(std::vector<Node> nodes, std::vector<std::string> texts)
   std::vector<uint32_t> starts;
   bool hasIf = false;
   for (const Node& n : nodes_) {
+    if (n.kind == NodeKind::Array || (n.kind == NodeKind::Binary && n.op() == Op::Union))
+      hasAreaOperands_ = true;
     if (n.kind != NodeKind::Call) continue;
     const std::string& name = texts_[n.index];
     if (name == "IF") hasIf = true;

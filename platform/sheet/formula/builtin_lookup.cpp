@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "area_operands.h"
 #include "function_support.h"
 #include "wildcard.h"
 
@@ -13,9 +14,9 @@ namespace {
 
 using Args = std::span<const Operand>;
 
-// A whole-number argument (truncated); false with `error` set otherwise.
-bool integerArg(const Operand& a, double& out, Value& error) {
-  if (!toNumber(scalarOf(a), out, error)) return false;
+// A whole-number argument (truncated; a range or array by implicit intersection); false with `error` set otherwise.
+bool integerArg(const Operand& a, const EvalContext& ctx, double& out, Value& error) {
+  if (!toNumber(scalarOf(a, ctx), out, error)) return false;
   out = std::trunc(out);
   return true;
 }
@@ -86,11 +87,11 @@ Value vlookupFn(Args args, EvalContext& ctx) {
   const RangeRef table = args[1].ref;
   Value error;
   double col = 0;
-  if (!integerArg(args[2], col, error)) return error;
+  if (!integerArg(args[2], ctx, col, error)) return error;
   if (col < 1) return Value::error(ErrorKind::Value);
   if (col > table.cols()) return Value::error(ErrorKind::Ref);
   bool sorted = true;
-  if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
+  if (args.size() > 3 && !toBool(scalarOf(args[3], ctx), sorted, error)) return error;
 
   const int32_t rows = usableRows(table, ctx);
   auto at = [&](int32_t i) { return ctx.cellValue({table.first.col, table.first.row + i}); };
@@ -113,11 +114,11 @@ Value hlookupFn(Args args, EvalContext& ctx) {
   const RangeRef table = args[1].ref;
   Value error;
   double row = 0;
-  if (!integerArg(args[2], row, error)) return error;
+  if (!integerArg(args[2], ctx, row, error)) return error;
   if (row < 1) return Value::error(ErrorKind::Value);
   if (row > table.rows()) return Value::error(ErrorKind::Ref);
   bool sorted = true;
-  if (args.size() > 3 && !toBool(scalarOf(args[3]), sorted, error)) return error;
+  if (args.size() > 3 && !toBool(scalarOf(args[3], ctx), sorted, error)) return error;
   const int32_t cols = usableCols(table, ctx);
   auto at = [&](int32_t i) { return ctx.cellValue({table.first.col + i, table.first.row}); };
   int32_t col = -1;
@@ -170,7 +171,7 @@ Value matchFn(Args args, EvalContext& ctx) {
   if (!vertical && range.rows() != 1) return Value::error(ErrorKind::NA);
   double type = 1;
   Value error;
-  if (args.size() > 2 && !args[2].value.isEmpty() && !integerArg(args[2], type, error))
+  if (args.size() > 2 && !args[2].value.isEmpty() && !integerArg(args[2], ctx, type, error))
     return error;
 
   const int32_t count = vertical ? usableRows(range, ctx) : usableCols(range, ctx);
@@ -199,12 +200,23 @@ Operand indexFn(Args args, EvalContext& ctx) {
   double row = 0, col = 0;
   bool hasCol = args.size() > 2 && !args[2].value.isEmpty();
   if (args[0].value.isError()) return valueOperand(args[0].value);
-  if (!integerArg(args[1], row, error)) return valueOperand(error);
-  if (hasCol && !integerArg(args[2], col, error)) return valueOperand(error);
+  if (!integerArg(args[1], ctx, row, error)) return valueOperand(error);
+  if (hasCol && !integerArg(args[2], ctx, col, error)) return valueOperand(error);
   if (row < 0 || col < 0) return valueOperand(Value::error(ErrorKind::Value));
   // Only references are tables; a typed value is not.
   if (!args[0].isRef) return valueOperand(Value::error(ErrorKind::Ref));
   RangeRef range = args[0].ref;
+  // The fourth argument picks a range of a union such as (A1:A2,C1:C2).
+  double area = 1;
+  if (args.size() > 3 && !args[3].value.isEmpty() && !integerArg(args[3], ctx, area, error))
+    return valueOperand(error);
+  if (const std::vector<RangeRef>* ranges = unionRanges(args[0], ctx)) {
+    if (area < 1 || area > static_cast<double>(ranges->size()))
+      return valueOperand(Value::error(ErrorKind::Ref));
+    range = (*ranges)[static_cast<size_t>(area) - 1];
+  } else if (area != 1) {
+    return valueOperand(Value::error(ErrorKind::Ref));
+  }
   // In a single row, the one index given counts columns.
   if (!hasCol && range.rows() == 1 && range.cols() > 1) std::swap(row, col);
   if (row > range.rows() || col > range.cols()) return valueOperand(Value::error(ErrorKind::Ref));
@@ -221,7 +233,7 @@ void registerLookupFunctions(FunctionRegistry& r) {
   r.add({"MATCH", 2, 3, matchFn});
   r.add({"HLOOKUP", 3, 4, hlookupFn});
   r.add({"LOOKUP", 2, 3, lookupFn});
-  r.add(referenceFunction("INDEX", 2, 3, indexFn));
+  r.add(referenceFunction("INDEX", 2, 4, indexFn));
 }
 
 }  // namespace sheet

@@ -2,6 +2,7 @@
 // OFFSET give references, so SUM(CHOOSE(2,A1:A3,B1:B3)) sums B1:B3.
 #include <cmath>
 
+#include "area_operands.h"
 #include "function_support.h"
 
 namespace sheet {
@@ -27,6 +28,8 @@ Operand chooseFn(Args a, EvalContext& ctx) {
 template <bool rows>
 Value sizeFn(Args a, EvalContext&) {
   if (!a[0].isRef) return a[0].value.isError() ? a[0].value : Value::number(1);
+  // A union has no one size.
+  if (isUnionArea(a[0].ref)) return Value::error(ErrorKind::Ref);
   return Value::number(rows ? a[0].ref.rows() : a[0].ref.cols());
 }
 
@@ -37,7 +40,8 @@ Value positionFn(Args a, EvalContext& ctx) {
     CellRef at = ctx.caller();
     return Value::number(row ? at.row : at.col);
   }
-  if (!a[0].isRef) return a[0].value.isError() ? a[0].value : Value::error(ErrorKind::Value);
+  if (!a[0].isRef || isAreaOperand(a[0].ref))
+    return a[0].value.isError() ? a[0].value : Value::error(ErrorKind::Value);
   return Value::number(row ? a[0].ref.first.row : a[0].ref.first.col);
 }
 

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "area_operands.h"
 #include "function_support.h"
 
 namespace sheet {
@@ -78,6 +79,11 @@ void setScalar(SSValue& rec, const Value& v) {
 
 SSValue argumentRecord(const Operand& a, uint32_t flags) {
   SSValue rec;
+  // An array constant or a union has no cells a callback could address.
+  if (a.isRef && isAreaOperand(a.ref)) {
+    setScalar(rec, a.isRange() ? Value::error(ErrorKind::Value) : a.value);
+    return rec;
+  }
   if (a.isRange()) {
     rec.type = kSSValueRange;
     rec.range = {a.ref.first.col, a.ref.first.row, a.ref.last.col, a.ref.last.row};

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "area_operands.h"
 #include "formula_nodes.h"
 #include "function_support.h"
 #include "sheet/formula/ast.h"
@@ -115,11 +116,9 @@ bool moveCorner(CellRef& c, uint8_t flags, int32_t dCol, int32_t dRow, bool move
   return true;
 }
 
-}  // namespace
-
-Value evaluate(const Formula& formula, EvalContext& ctx) { return evaluate(formula, ctx, 0, 0); }
-
-Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t dRow) {
+// `arrays` is the context itself when the formula holds array constants, else null.
+Value run(const Formula& formula, EvalContext& ctx, AreaOperandContext* arrays, int32_t dCol,
+          int32_t dRow) {
   const bool moved = dCol != 0 || dRow != 0;
   const auto& nodes = formula.nodes();
   OperandStack stack(formula.maxStack());
@@ -200,14 +199,23 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
         pushed = stack.push(std::move(op));
         break;
       }
+      case NodeKind::Array:
+        if (!arrays) return malformed;
+        pushed = stack.push(
+            referenceOperand(ctx, arrays->add(formula.texts(), n.index, n.cell.row, n.cell.col)));
+        break;
       case NodeKind::RangeEnd:
       case NodeKind::Paren: break;
       case NodeKind::Unary:
       case NodeKind::Binary: {
         const size_t arity = n.kind == NodeKind::Unary ? 1 : 2;
         if (stack.size() < arity) return malformed;
-        if (n.op() == Op::Range || n.op() == Op::Intersect) {
-          Operand ref = referenceOperator(n.op(), stack.last(arity), ctx);
+        // The reference operators come last in Op: one comparison keeps them off the path of
+        // arithmetic.
+        if (n.op() >= Op::Range) {
+          if (n.op() == Op::Union && !arrays) return malformed;
+          Operand ref = n.op() == Op::Union ? arrays->join(stack.last(arity))
+                                            : referenceOperator(n.op(), stack.last(arity), ctx);
           stack.popTo(stack.size() - arity);
           pushed = stack.push(std::move(ref));
           break;
@@ -235,6 +243,16 @@ Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t d
   // A formula shows 0 rather than nothing when it reads an empty cell.
   if (result.value.isEmpty()) return Value::number(0);
   return result.value;
+}
+
+}  // namespace
+
+Value evaluate(const Formula& formula, EvalContext& ctx) { return evaluate(formula, ctx, 0, 0); }
+
+Value evaluate(const Formula& formula, EvalContext& ctx, int32_t dCol, int32_t dRow) {
+  if (!formula.hasAreaOperands()) return run(formula, ctx, nullptr, dCol, dRow);
+  AreaOperandContext arrays(ctx);
+  return run(formula, arrays, &arrays, dCol, dRow);
 }
 
 }  // namespace sheet

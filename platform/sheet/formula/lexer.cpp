@@ -66,6 +66,9 @@ class Lexer {
       case ')': token.kind = TokenKind::RParen; return true;
       case ',': token.kind = TokenKind::Comma; return true;
       case ':': token.kind = TokenKind::Colon; return true;
+      case '{': token.kind = TokenKind::LBrace; return true;
+      case '}': token.kind = TokenKind::RBrace; return true;
+      case ';': token.kind = TokenKind::Semicolon; return true;
       case '+': case '-': case '*': case '/': case '^': case '&': case '=': case '%':
         token.kind = TokenKind::Operator;
         return true;

@@ -21,6 +21,9 @@ enum class TokenKind {
   RParen,
   Comma,
   Colon,
+  LBrace,     // { } ; only in array constants: {1,2;3,4}
+  RBrace,
+  Semicolon,
 };
 
 struct Token {

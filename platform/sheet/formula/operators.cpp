@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "area_operands.h"
 #include "function_support.h"
 #include "number_precision.h"
 #include "text_case.h"
@@ -65,6 +66,8 @@ Operand referenceOperator(Op op, std::span<const Operand> args, const EvalContex
   }
   const RangeRef& a = args[0].ref;
   const RangeRef& b = args[1].ref;
+  // An array constant spans no cells of the sheet.
+  if (isAreaOperand(a) || isAreaOperand(b)) return valueOperand(Value::error(ErrorKind::Value));
   RangeRef r;
   if (op == Op::Range) {
     r.first = {std::min(a.first.col, b.first.col), std::min(a.first.row, b.first.row)};
@@ -81,6 +84,10 @@ Operand referenceOperator(Op op, std::span<const Operand> args, const EvalContex
 Operand implicitIntersection(const Operand& op, const EvalContext& ctx) {
   if (!op.isRange()) return op;
   const RangeRef& r = op.ref;
+  // A union where one value is due is an error; an array constant gives its first element, as
+  // in the peers.
+  if (isUnionArea(r)) return valueOperand(Value::error(ErrorKind::Value));
+  if (isAreaOperand(r)) return referenceOperand(ctx, {r.first, r.first});
   const CellRef at = ctx.caller();
   if (r.cols() == 1 && at.row >= r.first.row && at.row <= r.last.row)
     return referenceOperand(ctx, {{r.first.col, at.row}, {r.first.col, at.row}});

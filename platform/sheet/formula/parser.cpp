@@ -1,9 +1,12 @@
 // Second stage: tokens to the postfix node vector, by recursive descent with the usual
 // spreadsheet precedence (lowest first): comparison, &, + -, * /, ^, postfix %, prefix signs,
 // then operands.  ^ associates to the left and a sign binds tighter than ^ (-2^2 is 4), as
-// users of spreadsheets expect.  Recursion is bounded by kMaxFormulaNesting.
+// users of spreadsheets expect.  An array constant {1,2;3,4} is one operand node; a comma in
+// parentheses after a reference joins references into a union.  Recursion is bounded by
+// kMaxFormulaNesting.
 #include <algorithm>
 
+#include "area_operands.h"
 #include "formula_nodes.h"
 #include "lexer.h"
 #include "ref_resolver.h"
@@ -191,8 +194,10 @@ class Parser {
     if (nodes_.empty()) return false;
     NodeKind k = nodes_.back().kind;
     return k == NodeKind::Cell || k == NodeKind::RangeEnd || k == NodeKind::Call ||
-           k == NodeKind::Paren || (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
-                                                              nodes_.back().op() == Op::Intersect));
+           k == NodeKind::Paren ||
+           (k == NodeKind::Binary && (nodes_.back().op() == Op::Range ||
+                                      nodes_.back().op() == Op::Intersect ||
+                                      nodes_.back().op() == Op::Union));
   }
 
   bool parsePrimary() {
@@ -227,6 +232,13 @@ class Parser {
       case TokenKind::LParen: {
         take();
         if (!enter() || !parseComparison()) return false;
+        // A comma inside parentheses joins references: (A1:A2,C1:C2).
+        while (peek().kind == TokenKind::Comma && endsReference()) {
+          take();
+          if (!parseComparison()) return false;
+          if (!endsReference()) return fail("a union joins references only");
+          emitOp(NodeKind::Binary, Op::Union);
+        }
         leave();
         if (peek().kind != TokenKind::RParen) return fail("missing ')'");
         take();
@@ -234,6 +246,7 @@ class Parser {
         return true;
       }
       case TokenKind::Word: return parseWord();
+      case TokenKind::LBrace: return parseArray();
       case TokenKind::End: return fail("formula ends too early");
       default: return fail("unexpected '" + std::string(t.spelling) + "'");
     }
@@ -250,6 +263,60 @@ class Parser {
     n.kind = NodeKind::Error;
     n.index = static_cast<uint32_t>(kind);
     nodes_.push_back(n);
+  }
+
+  // {1,2;3,4}: rows by ';', columns by ','; every row as long as the first.
+  bool parseArray() {
+    const size_t pos = take().pos;
+    const uint32_t first = static_cast<uint32_t>(texts_.size());
+    int32_t rows = 0, cols = 0, inRow = 0;
+    while (true) {
+      std::optional<Value> element = arrayElement();
+      if (!element) return fail("an array constant holds only numbers, texts, TRUE, FALSE or errors");
+      texts_.push_back(encodeArrayElement(*element));
+      ++inRow;
+      if (peek().kind == TokenKind::Comma) {
+        take();
+        continue;
+      }
+      if (rows == 0) cols = inRow;
+      if (inRow != cols) return fail("the rows of an array constant differ in length", pos);
+      ++rows;
+      inRow = 0;
+      if (peek().kind == TokenKind::Semicolon) {
+        take();
+        continue;
+      }
+      if (peek().kind != TokenKind::RBrace) return fail("missing '}'");
+      take();
+      break;
+    }
+    Node n(NodeKind::Array);
+    n.index = first;
+    n.cell = {cols, rows};
+    nodes_.push_back(n);
+    return true;
+  }
+
+  std::optional<Value> arrayElement() {
+    double sign = 1;
+    if (isOperator("-") || isOperator("+")) {
+      sign = take().spelling == "-" ? -1 : 1;
+      if (peek().kind != TokenKind::Number) return std::nullopt;
+    }
+    const Token& t = peek();
+    switch (t.kind) {
+      case TokenKind::Number: take(); return Value::number(sign * t.number);
+      case TokenKind::Text: take(); return Value::text(unquoteText(t.spelling));
+      case TokenKind::Error: take(); return Value::error(t.error);
+      case TokenKind::Word: {
+        std::string upper = upperCase1252(t.spelling);
+        if (upper != "TRUE" && upper != "FALSE") return std::nullopt;
+        take();
+        return Value::boolean(upper == "TRUE");
+      }
+      default: return std::nullopt;
+    }
   }
 
   bool parseWord() {

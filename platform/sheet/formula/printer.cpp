@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "area_operands.h"
 #include "ref_resolver.h"
 #include "sheet/formula/ast.h"
 #include "sheet/formula/formula.h"
@@ -30,6 +31,7 @@ const char* opText(Op op) {
     case Op::Percent: return "%";
     case Op::Range: return ":";
     case Op::Intersect: return " ";
+    case Op::Union: return ",";
   }
   return "?";
 }
@@ -72,6 +74,28 @@ std::string rangeText(const RefResolver& resolver, const Node& a, const Node& b,
   return out;
 }
 
+std::string arrayText(const Formula& formula, const Node& n) {
+  std::string out = "{";
+  const int32_t rows = n.cell.row, cols = n.cell.col;
+  for (int32_t r = 0; r < rows; ++r) {
+    for (int32_t c = 0; c < cols; ++c) {
+      if (c > 0) out += ',';
+      else if (r > 0) out += ';';
+      const size_t k = n.index + static_cast<size_t>(r) * cols + c;
+      if (k >= formula.texts().size()) break;
+      Value v = decodeArrayElement(formula.texts()[k]);
+      switch (v.type()) {
+        case ValueType::Number: out += literalNumber(v.asNumber()); break;
+        case ValueType::Text: out += quoted(v.asText()); break;
+        case ValueType::Boolean: out += v.asNumber() != 0 ? "TRUE" : "FALSE"; break;
+        case ValueType::Error: out += errorText(v.asError()); break;
+        case ValueType::Empty: break;
+      }
+    }
+  }
+  return out + "}";
+}
+
 }  // namespace
 
 std::string printFormula(const Formula& formula, RefStyle style, CellRef origin) {
@@ -99,6 +123,7 @@ std::string printFormula(const Formula& formula, RefStyle style, CellRef origin)
         }
         break;
       case NodeKind::RangeEnd: break;
+      case NodeKind::Array: stack.push_back(arrayText(formula, n)); break;
       case NodeKind::Unary:
         if (!stack.empty()) {
           std::string& top = stack.back();

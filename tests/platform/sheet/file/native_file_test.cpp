@@ -46,6 +46,8 @@ void fillEverything(Sheet& s) {
   s.setData({2, 5}, "=B5");                           // a cycle
   s.setData({2, 6}, "=SUM($A$1:A2)");
   s.setData({2, 7}, "=1+");                           // kept as text
+  s.setData({2, 8}, "=SUM({1,-2.5;\"a;b}\",TRUE})+INDEX({#N/A,4},1,2)");  // array constants
+  s.setData({2, 9}, "=SUM((A1,A5))");                 // a union
   s.setData({0, 1}, "row label \xC4");
   s.setData({3, 0}, "column label");
   s.setTag({0, 0}, "settings\xA4" "2\xA4" "9\xA4");
@@ -125,6 +127,10 @@ TEST(NativeFile, RoundTripKeepsEveryKindOfContent) {
   EXPECT_EQ(loaded.valueText({2, 4}), "#DIV/0!");
   EXPECT_EQ(loaded.valueText({2, 5}), "#CYCLE!");
   EXPECT_EQ(loaded.data({2, 7}), "=1+");
+  EXPECT_EQ(loaded.formulaText({2, 8}), "SUM({1,-2.5;\"a;b}\",TRUE})+INDEX({#N/A,4},1,2)");
+  EXPECT_EQ(loaded.valueText({2, 8}), "2.5");
+  EXPECT_EQ(loaded.formulaText({2, 9}), "SUM((R[-8]C[-1],R[-4]C[-1]))");
+  EXPECT_EQ(loaded.valueText({2, 9}), "42");
   EXPECT_EQ(loaded.tag({0, 0}), "settings\xA4" "2\xA4" "9\xA4");
   EXPECT_EQ(loaded.format({4, 9}).type.text, "one\ttwo\tdrei \xFC");
   EXPECT_EQ(loaded.format({5, 3}).type.kind, sheet::CellKind::CheckBox);

@@ -168,4 +168,15 @@ TEST_F(CustomFunction, NullCallbackIsRefused) {
 }
 
 }  // namespace
+// An array or a union has no cells a callback could address: it gets the array's one value or
+// an error, never a range record of made-up coordinates.
+TEST_F(CustomFunction, ArraysAndUnionsArriveAsValuesOrErrors) {
+  EXPECT_EQ(show(sheet.eval("BYVALUE({1,2},(A1,B1),{7})")), "42");
+  ASSERT_EQ(g_seen.size(), 3u);
+  EXPECT_EQ(g_seen[0].status, kSSValueError);
+  EXPECT_EQ(g_seen[1].status, kSSValueError);
+  EXPECT_EQ(g_seen[2].status, kSSValueOk);
+  EXPECT_EQ(g_seen[2].number, 7);
+}
+
 }  // namespace sheet::test

@@ -46,7 +46,9 @@ TEST(Parser, RefusesMalformedFormulasWithAPosition) {
   const char* bad[] = {"",        "1+",      "(1",      "1)",       "SUM(1",   "SUM(1;2)",
                        "\"abc",   "#OOPS",   "A1:",     "A1:1",     "A:B1",    "@",
                        "1 2",     "A",       "foo",     "2A",       "1..2",    "R[1",
-                       "1:A1",    "SUM(1,2", ")(",     "=1",       "1e",      "1 A1"};
+                       "1:A1",    "SUM(1,2", ")(",     "=1",       "1e",      "1 A1",
+                       "{1,2;3}", "{A1,2}",  "{1+1}",   "{}",       "{1,2",    "{-\"a\"}",
+                       "{1;}",    "{1}:A1",  "(A1,1)",  "(1,A1)",   "(A1,)",   "(A1,B1"};
   for (const char* text : bad) {
     ParseResult r = parseFormula(text, RefStyle::A1, {1, 1}, functions);
     EXPECT_FALSE(r.ok) << text;

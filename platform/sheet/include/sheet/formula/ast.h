@@ -25,12 +25,15 @@ enum class NodeKind : uint8_t {
   Binary,    // op: Add..Ge; two operands
   Paren,     // parentheses as written; no effect on the value
   Call,      // texts()[index] is the upper-case function name; count arguments
+  Array,     // array constant of cell.row rows and cell.col columns; its elements, row by row,
+             // are texts()[index...] each a type letter and the value: n<number> t<text>
+             // b<1|0> e<ErrorKind>
 };
 
-// Range (A1:INDEX(...), A1:A2:A3) and Intersect (a blank between references) work on
-// references and give one.
+// Range (A1:INDEX(...), A1:A2:A3), Intersect (a blank between references) and Union (a comma
+// inside parentheses: (A1:A2,C1:C2)) work on references and give one; they stay last.
 enum class Op : uint8_t { Add, Sub, Mul, Div, Pow, Concat, Eq, Ne, Lt, Gt, Le, Ge,
-                          Negate, Plus, Percent, Range, Intersect };
+                          Negate, Plus, Percent, Range, Intersect, Union };
 
 // Reference flags.
 enum : uint8_t {
@@ -50,7 +53,8 @@ struct Node {
   uint32_t index = 0;   // Text/Call: index into texts(); Error: ErrorKind
   union {
     double number;
-    CellRef cell;       // Cell/Range/RangeEnd: absolute position (relative parts resolved)
+    CellRef cell;       // Cell/Range/RangeEnd: absolute position (relative parts resolved);
+                        // Array: its size
   };
   Op op() const { return static_cast<Op>(flags); }
 };
@@ -70,7 +74,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // what it derives from its nodes is taken over instead of worked out again.
   Formula(std::vector<Node> nodes, const Formula& shape)
       : nodes_(std::move(nodes)), texts_(shape.texts_), maxStack_(shape.maxStack_),
-        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_) {}
+        ifBranches_(shape.ifBranches_), volatile_(shape.volatile_), hasAreaOperands_(shape.hasAreaOperands_) {}
   const std::vector<Node>& nodes() const { return nodes_; }
   const std::vector<std::string>& texts() const { return texts_; }
   // The deepest the operand stack grows while evaluating.
@@ -80,6 +84,8 @@ class Formula : public std::enable_shared_from_this<Formula> {
   // Whether it calls a function whose result may change with nothing it reads changing (RAND,
   // NOW, TODAY) or that reads cells the dependency graph cannot know (OFFSET).
   bool isVolatile() const { return volatile_; }
+  // Whether it holds an array constant or a union of references.
+  bool hasAreaOperands() const { return hasAreaOperands_; }
 
  private:
   std::vector<Node> nodes_;
@@ -87,6 +93,7 @@ class Formula : public std::enable_shared_from_this<Formula> {
   uint32_t maxStack_ = 0;
   std::vector<IfBranch> ifBranches_;
   bool volatile_ = false;
+  bool hasAreaOperands_ = false;
 };
 
 }  // namespace sheet
