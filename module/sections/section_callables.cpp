@@ -7,7 +7,7 @@
 #include "frame/callable_exports.h"
 #include "frame/module_resource_scope.h"
 #include "frame/record_json.h"
-#include "spread/section_pickers.h"
+#include "sections/section_pickers.h"
 
 namespace {
 

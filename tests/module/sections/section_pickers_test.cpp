@@ -1,7 +1,7 @@
 // Section icons, display names and the section combo boxes, over a library and an
 // installation folder of their own.
 #include "kv_source_dir.h"
-#include "spread/section_pickers.h"
+#include "sections/section_pickers.h"
 
 #include <memory>
 

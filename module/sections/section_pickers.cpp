@@ -1,5 +1,5 @@
 // Section pickers and section icons.
-#include "spread/section_pickers.h"
+#include "sections/section_pickers.h"
 
 #include <cstdint>
 #include <unordered_map>
