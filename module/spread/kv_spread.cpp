@@ -64,21 +64,25 @@ bool Kv_Spread::attach(CWnd* parent, int id, bool keepFrame) {
 
 bool Kv_Spread::setDefaults(int selectMode) {
     if (!isAttached()) return false;
-    for (auto [option, value] : {std::pair{8, 0}, {12, 0}, {7, 0}, {21, 1}, {26, 0}, {34, 1}, {32, 1}, {18, 0},
-                                 {21, 1}, {22, 1}, {21, 1}})
+    using namespace sheet;
+    for (auto [option, value] :
+         {std::pair{kOptRedraw, 0}, {kOptFormulas, 0}, {kOptAutoCalc, 0}, {kOptVertScrollBar, 1},
+          {kOptColumnResize, 0}, {kOptEnterInSheet, 1}, {kOptTabInSheet, 1}, {kOptProtect, 0},
+          {kOptVertScrollBar, 1}, {kOptHorzScrollBar, 1}, {kOptVertScrollBar, 1}})
         SetBool(static_cast<short>(option), value);
     SetGrayAreaColor(kButtonFaceColor, kButtonFaceColor);
     SetCursor(1, -1);
     SetSelColor(0x6A240A, 0xFFFFFF);
-    for (auto [option, value] : {std::pair{11, 1}, {3, 1}, {4, 1}, {18, 1}}) SetBool(static_cast<short>(option), value);
+    for (SheetOption option : {kOptSkipLocked, kOptColHeaderShown, kOptRowHeaderShown, kOptProtect})
+        SetBool(static_cast<short>(option), 1);
     SetLockColor(0xE6E6E6, kButtonFaceColor);
     if (selectMode == 1) {
-        SetBool(13, 1);
-        SetBool(10, 0);
+        SetBool(kOptBlockSelect, 1);
+        SetBool(kOptEditOnActivate, 0);
         SetEditEnterAction(0);
     } else {
-        SetBool(13, 0);
-        SetBool(10, 1);
+        SetBool(kOptBlockSelect, 0);
+        SetBool(kOptEditOnActivate, 1);
         SetEditEnterAction(5);
     }
     SetBool(sheet::kOptRedraw, 1);
