@@ -90,7 +90,7 @@ void CDlgCSP2::setUpSheets() {
         Kv_Spread& each = sheet(table);
         if (!each.attach(this, kSheetIds[table])) continue;
         each.setDefaults(1);
-        each.SetBool(kSSOptRowHeaderShown, FALSE);
+        each.SetBool(sheet::kOptRowHeaderShown, FALSE);
         each.setResizeMode(1, 0, 0);
         each.setMaxCols(kColumns);
     }
@@ -196,7 +196,7 @@ void CDlgCSP2::OnDestroy() {
 void CDlgCSP2::showSetRows(Kv_Spread& target, int table, int setId) {
     const DlgCSP2Table* rowsTable = data.table(table);
     if (!rowsTable || !target.isAttached()) return;
-    target.SetBool(kSSOptRedraw, FALSE);
+    target.SetBool(sheet::kOptRedraw, FALSE);
     target.setMaxRows(0);
     target.setHeaderRowTexts(rowsTable->headers);
     const int first = rowsTable->firstRowOfSet(setId);
@@ -208,7 +208,7 @@ void CDlgCSP2::showSetRows(Kv_Spread& target, int table, int setId) {
         if (cells.length() < kColumns) cells.setLogicalLength(kColumns);
         target.setRowStrings(i + 1, cells);
     }
-    target.SetBool(kSSOptRedraw, TRUE);
+    target.SetBool(sheet::kOptRedraw, TRUE);
 }
 
 void CDlgCSP2::storeSetRows(Kv_Spread& source, int table, int setId) {

@@ -12,7 +12,7 @@ bool Kv_ProfValuesTable::getFromSS(const Kv_Spread& sheet) {
     Kv_Array<Kv_StringArray> read;
     read.items().reserve(rowCount);
     if (!sheet.getHeaderRowTexts(names)) return false;
-    sheet.getCellText(kSSHeader, 1, name, CellTextKind::Value);
+    sheet.getCellText(SS_HEADER, 1, name, CellTextKind::Value);
     for (int row = 1; row <= rowCount; ++row) {
         Kv_StringArray cells;
         if (!sheet.getRowStrings(row, cells)) return false;
@@ -25,11 +25,11 @@ bool Kv_ProfValuesTable::getFromSS(const Kv_Spread& sheet) {
 }
 
 bool Kv_ProfValuesTable::setToSS(Kv_Spread& sheet) const {
-    sheet.SetBool(kSSOptRedraw, 0);
+    sheet.SetBool(sheet::kOptRedraw, 0);
     sheet.setMaxRows(0);
     sheet.setMaxCols(0);
     if (rows.isEmpty()) {
-        sheet.SetBool(kSSOptRedraw, 1);
+        sheet.SetBool(sheet::kOptRedraw, 1);
         return false;
     }
     sheet.setMaxRows(rows.length());
@@ -41,7 +41,7 @@ bool Kv_ProfValuesTable::setToSS(Kv_Spread& sheet) const {
     sheet.setHeaderColTexts(labels);
     for (int i = 0; i < rows.length(); ++i) sheet.setRowStrings(i + 1, rows[i], false);
     sheet.autoFitAll();
-    sheet.SetBool(kSSOptChanged, 0);
-    sheet.SetBool(kSSOptRedraw, 1);
+    sheet.SetBool(sheet::kOptChanged, 0);
+    sheet.SetBool(sheet::kOptRedraw, 1);
     return true;
 }

@@ -25,8 +25,8 @@ BOOL FindReplaceDlg::OnInitDialog() {
     SetDlgItemText(IDCANCEL, dialString(285).c_str());
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (sheet_) {
-        savedOption13 = sheet_->GetBool(kSSOptBlockSelect) != 0;
-        sheet_->SetBool(kSSOptBlockSelect, 1);
+        savedOption13 = sheet_->GetBool(sheet::kOptBlockSelect) != 0;
+        sheet_->SetBool(sheet::kOptBlockSelect, 1);
         sheet_->SetBool(20, 0);
     }
     ChangeDlgSize(m_hWnd, kFindDlgName, false);
@@ -162,6 +162,6 @@ BOOL FindReplaceDlg::PreTranslateMessage(MSG* msg) {
 void FindReplaceDlg::OnDestroy() {
     WriteDlgSize(m_hWnd, kFindDlgName);
     if (sheet_ && sheet_->isAttached() && ::IsWindow(sheet_->m_hWnd) && !savedOption13)
-        sheet_->SetBool(kSSOptBlockSelect, 0);
+        sheet_->SetBool(sheet::kOptBlockSelect, 0);
     CDialog::OnDestroy();
 }

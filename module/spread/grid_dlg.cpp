@@ -58,23 +58,23 @@ void GridDlg::setUpSheet() {
     sheet.SetCursor(1, -1);
     sheet.SetGrayAreaColor(0xC0C0C0, 0x8000000B);
     sheet.SetMaxCols(colNames.length());
-    sheet.SetBool(kSSOptRowHeaderShown, rowNames.isEmpty() ? 0 : 1);
+    sheet.SetBool(sheet::kOptRowHeaderShown, rowNames.isEmpty() ? 0 : 1);
     sheet.SetMaxRows(rows.length());
     sheet.fontFace = "Tahoma";
     sheet.textHeight = 15;
-    sheet.setFontRange({1, kSSHeader, colNames.length(), kSSHeader}, true);
+    sheet.setFontRange({1, SS_HEADER, colNames.length(), SS_HEADER}, true);
     if (!rows.isEmpty()) sheet.setFontRange({1, 1, colNames.length(), rows.length()}, false);
     fitColumnsEqual(&sheet, false, -1);
 
-    for (int i = 0; i < colNames.length(); ++i) sheet.SetData(i + 1, kSSHeader, colNames[i].c_str());
-    for (int i = 0; i < rowNames.length(); ++i) sheet.SetData(kSSHeader, i + 1, rowNames[i].c_str());
+    for (int i = 0; i < colNames.length(); ++i) sheet.SetData(i + 1, SS_HEADER, colNames[i].c_str());
+    for (int i = 0; i < rowNames.length(); ++i) sheet.SetData(SS_HEADER, i + 1, rowNames[i].c_str());
     if (!rows.isEmpty()) {
         sheet.setTypeEdit({1, 1, rows[0].length(), rows.length()}, 0x110000, 200);
         for (int i = 0; i < rows.length(); ++i)
             for (int j = 0; j < rows[i].length(); ++j) sheet.SetData(j + 1, i + 1, rows[i][j].c_str());
     }
     // Redraw was off while filling; a sheet left so would never show a person's typing.
-    sheet.SetBool(kSSOptRedraw, 1);
+    sheet.SetBool(sheet::kOptRedraw, 1);
 }
 
 void GridDlg::OnOK() {

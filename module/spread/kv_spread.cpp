@@ -64,24 +64,28 @@ bool Kv_Spread::attach(CWnd* parent, int id, bool keepFrame) {
 
 bool Kv_Spread::setDefaults(int selectMode) {
     if (!isAttached()) return false;
-    for (auto [option, value] : {std::pair{8, 0}, {12, 0}, {7, 0}, {21, 1}, {26, 0}, {34, 1}, {32, 1}, {18, 0},
-                                 {21, 1}, {22, 1}, {21, 1}})
+    using namespace sheet;
+    for (auto [option, value] :
+         {std::pair{kOptRedraw, 0}, {kOptFormulas, 0}, {kOptAutoCalc, 0}, {kOptVertScrollBar, 1},
+          {kOptColumnResize, 0}, {kOptEnterInSheet, 1}, {kOptTabInSheet, 1}, {kOptProtect, 0},
+          {kOptVertScrollBar, 1}, {kOptHorzScrollBar, 1}, {kOptVertScrollBar, 1}})
         SetBool(static_cast<short>(option), value);
     SetGrayAreaColor(kButtonFaceColor, kButtonFaceColor);
     SetCursor(1, -1);
     SetSelColor(0x6A240A, 0xFFFFFF);
-    for (auto [option, value] : {std::pair{11, 1}, {3, 1}, {4, 1}, {18, 1}}) SetBool(static_cast<short>(option), value);
+    for (SheetOption option : {kOptSkipLocked, kOptColHeaderShown, kOptRowHeaderShown, kOptProtect})
+        SetBool(static_cast<short>(option), 1);
     SetLockColor(0xE6E6E6, kButtonFaceColor);
     if (selectMode == 1) {
-        SetBool(13, 1);
-        SetBool(10, 0);
+        SetBool(kOptBlockSelect, 1);
+        SetBool(kOptEditOnActivate, 0);
         SetEditEnterAction(0);
     } else {
-        SetBool(13, 0);
-        SetBool(10, 1);
+        SetBool(kOptBlockSelect, 0);
+        SetBool(kOptEditOnActivate, 1);
         SetEditEnterAction(5);
     }
-    SetBool(kSSOptRedraw, 1);
+    SetBool(sheet::kOptRedraw, 1);
     return true;
 }
 
@@ -97,9 +101,9 @@ bool Kv_Spread::setMaxRows(int rows) {
     // A new row starts as a copy of the last one, label included.  An empty sheet has no last
     // row: copying the column-header row would turn the column labels into data.
     if (old > 0)
-        for (int r = old + 1; r <= rows; ++r) CopyRange(kSSHeader, old, cols, old, kSSHeader, r);
+        for (int r = old + 1; r <= rows; ++r) CopyRange(SS_HEADER, old, cols, old, SS_HEADER, r);
     if (old > 0)
-        setFontRange({kSSHeader, old, kSSHeader, rows}, true, true);
+        setFontRange({SS_HEADER, old, SS_HEADER, rows}, true, true);
     else
         boldHeaders();
     setFontRange({1, std::max(old, 1), cols, rows}, false);
@@ -113,9 +117,9 @@ bool Kv_Spread::setMaxCols(int cols, bool copyColumns) {
     if (cols <= old) return true;
     const int rows = GetMaxRows();
     if (copyColumns && old > 0)
-        for (int c = old + 1; c <= cols; ++c) CopyRange(old, kSSHeader, old, rows, c, kSSHeader);
+        for (int c = old + 1; c <= cols; ++c) CopyRange(old, SS_HEADER, old, rows, c, SS_HEADER);
     if (old > 0)
-        setFontRange({old, kSSHeader, cols, kSSHeader}, true, true);
+        setFontRange({old, SS_HEADER, cols, SS_HEADER}, true, true);
     else
         boldHeaders();
     setFontRange({std::max(old, 1), 1, cols, rows}, false);
@@ -165,8 +169,8 @@ bool Kv_Spread::boldHeaders() {
     if (!isAttached()) return false;
     const int rows = GetMaxRows(), cols = GetMaxCols();
     bool ok = true;
-    if (cols > 0) ok = setFontRange({1, kSSHeader, cols, kSSHeader}, true, true) && ok;
-    if (rows > 0) ok = setFontRange({kSSHeader, 1, kSSHeader, rows}, true, true) && ok;
+    if (cols > 0) ok = setFontRange({1, SS_HEADER, cols, SS_HEADER}, true, true) && ok;
+    if (rows > 0) ok = setFontRange({SS_HEADER, 1, SS_HEADER, rows}, true, true) && ok;
     return ok;
 }
 
@@ -178,13 +182,13 @@ bool Kv_Spread::refreshFonts() {
 
 bool Kv_Spread::setRowFont(int row, bool withHeader) {
     if (!isAttached() || row < 1 || row > GetMaxRows()) return false;
-    if (withHeader) setFontRange({kSSHeader, row, kSSHeader, row}, true);
+    if (withHeader) setFontRange({SS_HEADER, row, SS_HEADER, row}, true);
     return GetMaxCols() < 1 || setFontRange({1, row, GetMaxCols(), row}, false);
 }
 
 bool Kv_Spread::setColFont(int col, bool withHeader) {
     if (!isAttached() || col < 1 || col > GetMaxCols()) return false;
-    if (withHeader) setFontRange({col, kSSHeader, col, kSSHeader}, true);
+    if (withHeader) setFontRange({col, SS_HEADER, col, SS_HEADER}, true);
     return GetMaxRows() < 1 || setFontRange({col, 1, col, GetMaxRows()}, false);
 }
 
@@ -233,8 +237,8 @@ bool Kv_Spread::setColCombo(int col, const Kv_StringArray& items, bool editable)
 bool Kv_Spread::applyCheckType(SS_CELLTYPE& type) {
     if (!checkedBitmap) checkedBitmap = LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(kCheckedBitmapId));
     if (!uncheckedBitmap) uncheckedBitmap = LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(kUncheckedBitmapId));
-    return SetTypeCheckBox(&type, 768, "", uncheckedBitmap, kSSPictHandleBitmap, checkedBitmap, kSSPictHandleBitmap,
-                           uncheckedBitmap, kSSPictHandleBitmap, checkedBitmap, kSSPictHandleBitmap) != nullptr;
+    return SetTypeCheckBox(&type, 768, "", uncheckedBitmap, SS_PICT_HANDLE_BITMAP, checkedBitmap, SS_PICT_HANDLE_BITMAP,
+                           uncheckedBitmap, SS_PICT_HANDLE_BITMAP, checkedBitmap, SS_PICT_HANDLE_BITMAP) != nullptr;
 }
 
 bool Kv_Spread::setColCheckBox(int col, bool border, bool spanHeader) {
@@ -244,7 +248,7 @@ bool Kv_Spread::setColCheckBox(int col, bool border, bool spanHeader) {
     const int rows = GetMaxRows();
     if (!SetCellTypeRange(col, 1, col, rows, &type)) return false;
     if (border) SetBorderRange(col, 1, col, rows, 2, 6, 0);
-    if (spanHeader) AddCellSpan(col, kSSHeader, 2, 1);
+    if (spanHeader) AddCellSpan(col, SS_HEADER, 2, 1);
     return true;
 }
 
@@ -303,6 +307,6 @@ bool Kv_Spread::lockCol(int col) {
 
 bool Kv_Spread::markChanged() {
     if (!isAttached()) return false;
-    SetBool(kSSOptChanged, 1);
+    SetBool(sheet::kOptChanged, 1);
     return true;
 }

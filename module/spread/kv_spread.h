@@ -5,7 +5,7 @@
 // Tab navigation across locked cells, and the column widths kept on every resize.
 //
 // Rules it keeps:
-// - Columns and rows count from 1; kSSHeader (-32767) addresses the header row or column.
+// - Columns and rows count from 1; SS_HEADER (-32767) addresses the header row or column.
 // - Before attach, and after the dialog's window is destroyed, every operation refuses:
 //   false, or -1 for the size getters.
 // - Failures are results; nothing throws.  An engine call returning 0 is a failure.

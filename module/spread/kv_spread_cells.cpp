@@ -64,7 +64,7 @@ bool Kv_Spread::setCellBool(int col, int row, bool value) {
 bool Kv_Spread::isCheckBoxCell(int col, int row) const {
     if (!isAttached()) return false;
     SS_CELLTYPE type;
-    return GetCellType(col, row, &type) && type.Type == kSSTypeCheckBox;
+    return GetCellType(col, row, &type) && type.record.kind == sheet::CellKind::CheckBox;
 }
 
 bool Kv_Spread::writeColumn(int col, int count, bool asValue, Kv_String (*textOf)(const void*, int),
@@ -180,9 +180,9 @@ bool Kv_Spread::getRowStrings(int row, Kv_StringArray& strings) const {
     return true;
 }
 
-bool Kv_Spread::setHeaderColTexts(const Kv_StringArray& strings) { return setColStrings(kSSHeader, strings); }
-bool Kv_Spread::setHeaderRowTexts(const Kv_StringArray& strings) { return setRowStrings(kSSHeader, strings); }
-bool Kv_Spread::getHeaderRowTexts(Kv_StringArray& strings) const { return getRowStrings(kSSHeader, strings); }
+bool Kv_Spread::setHeaderColTexts(const Kv_StringArray& strings) { return setColStrings(SS_HEADER, strings); }
+bool Kv_Spread::setHeaderRowTexts(const Kv_StringArray& strings) { return setRowStrings(SS_HEADER, strings); }
+bool Kv_Spread::getHeaderRowTexts(Kv_StringArray& strings) const { return getRowStrings(SS_HEADER, strings); }
 
 bool Kv_Spread::clearRow(int row) { return clearRows(row, row); }
 
@@ -234,7 +234,7 @@ bool Kv_Spread::selectBlock(const SpreadRange& range) {
 
 bool Kv_Spread::selectRow(int row) {
     if (!isAttached()) return false;
-    return selectBlock({kSSHeader, row, GetMaxCols(), row});
+    return selectBlock({SS_HEADER, row, GetMaxCols(), row});
 }
 
 bool Kv_Spread::getSelBlockOrActive(SpreadRange& block) const {

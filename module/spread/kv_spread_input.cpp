@@ -60,7 +60,7 @@ BOOL Kv_Spread::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 BOOL Kv_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
     const int notification = HIWORD(wParam);
-    if (isAttached() && (notification == kSSNotifyChange || notification == kSSNotifyEditChange) && checkCol > 0 &&
+    if (isAttached() && (notification == SSN_DATACHANGE || notification == SSN_CELLCHANGE) && checkCol > 0 &&
         boundCol > 0) {
         SS_COORD col = 0, row = 0;
         if (GetActiveCell(&col, &row) && col == checkCol && row >= 1) {
@@ -91,7 +91,7 @@ BOOL Kv_Spread::PreTranslateMessage(MSG* msg) {
             case VK_F3: openFind(false); return TRUE;
             case VK_F5: openFind(true); return TRUE;
             case VK_F8:
-                if (f8Enabled) SetBool(kSSOptBlockSelect, !GetBool(kSSOptBlockSelect));
+                if (f8Enabled) SetBool(sheet::kOptBlockSelect, !GetBool(sheet::kOptBlockSelect));
                 break;
             default: break;
         }

@@ -38,7 +38,7 @@ void Kv_Spread::OnSize(UINT type, int cx, int cy) {
 bool Kv_Spread::applyResize() {
     if (!isAttached() || resizeMode == 0) return false;
     const int width = clientWidth(*this);
-    const bool header = GetBool(kSSOptRowHeaderShown) != 0;
+    const bool header = GetBool(sheet::kOptRowHeaderShown) != 0;
     const int n = GetMaxCols() + (header ? 1 : 0);
     switch (resizeMode) {
         case 1: return fitColumnsEqual(this, true, -1);
@@ -61,18 +61,18 @@ void Kv_Spread::applyResizeMode3(int width, int n, bool header) {
         const bool isFixed = resizeCount >= 0 ? col <= count : col > cols - count;
         SetColWidthInPixels(col, isFixed ? fixed : rest);
     }
-    if (header) SetColWidthInPixels(kSSHeader, rest);
+    if (header) SetColWidthInPixels(SS_HEADER, rest);
 }
 
 void Kv_Spread::applyResizeMode4(int width, int n, bool header) {
     if (n - 1 == 0) return;
-    const bool fixesHeader = resizeCount == 0 || resizeCount == kSSHeader;
+    const bool fixesHeader = resizeCount == 0 || resizeCount == SS_HEADER;
     const int rest = (width - resizeWidth) / (n - 1);
     const int cols = GetMaxCols();
-    SetColWidthInPixels(fixesHeader ? kSSHeader : resizeCount, resizeWidth);
+    SetColWidthInPixels(fixesHeader ? SS_HEADER : resizeCount, resizeWidth);
     for (int col = 1; col <= cols; ++col)
         if (fixesHeader || col != resizeCount) SetColWidthInPixels(col, rest);
-    if (!fixesHeader && header) SetColWidthInPixels(kSSHeader, rest);
+    if (!fixesHeader && header) SetColWidthInPixels(SS_HEADER, rest);
 }
 
 void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
@@ -87,13 +87,13 @@ void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
     const int cols = GetMaxCols();
     if (n - pairs > 0) {
         const int rest = (width - sum) / (n - pairs);
-        if (header && !listed(0)) SetColWidthInPixels(kSSHeader, rest);
+        if (header && !listed(0)) SetColWidthInPixels(SS_HEADER, rest);
         for (int col = 1; col <= cols; ++col)
             if (!listed(col)) SetColWidthInPixels(col, rest);
     }
     for (int i = 0; i < pairs; ++i) {
         const int col = fixedCols[i];
-        if (col == 0 ? header : (col >= 1 && col <= cols)) SetColWidthInPixels(col == 0 ? kSSHeader : col, fixedWidths[i]);
+        if (col == 0 ? header : (col >= 1 && col <= cols)) SetColWidthInPixels(col == 0 ? SS_HEADER : col, fixedWidths[i]);
     }
 }
 
@@ -103,10 +103,10 @@ bool Kv_Spread::autoFitCol(int col, bool skipType8) {
     if (!isAttached()) return false;
     double widest = 0.0;
     for (int row = 0; row <= GetMaxRows(); ++row) {
-        const int r = row == 0 ? kSSHeader : row;
+        const int r = row == 0 ? SS_HEADER : row;
         if (skipType8) {
             SS_CELLTYPE type;
-            if (GetCellType(col, r, &type) && type.Type == kSSTypePicture) continue;
+            if (GetCellType(col, r, &type) && type.record.kind == sheet::CellKind::Picture) continue;
         }
         double w = 0.0, h = 0.0;
         if (GetMaxTextCellSize(col, r, &w, &h)) widest = std::max(widest, w);
@@ -119,7 +119,7 @@ bool Kv_Spread::autoFitRow(int row) {
     double tallest = 0.0;
     for (int col = 0; col <= GetMaxCols(); ++col) {
         double w = 0.0, h = 0.0;
-        if (GetMaxTextCellSize(col == 0 ? kSSHeader : col, row, &w, &h)) tallest = std::max(tallest, h);
+        if (GetMaxTextCellSize(col == 0 ? SS_HEADER : col, row, &w, &h)) tallest = std::max(tallest, h);
     }
     return SetRowHeight(row, tallest) != 0;
 }
@@ -128,7 +128,7 @@ bool Kv_Spread::autoFitAllCols(bool skipType8) {
     if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
-    SetCellTypeRange(1, kSSHeader, GetMaxCols(), kSSHeader, &type);
+    SetCellTypeRange(1, SS_HEADER, GetMaxCols(), SS_HEADER, &type);
     for (int col = 1; col <= GetMaxCols(); ++col) autoFitCol(col, skipType8);
     return true;
 }
@@ -137,15 +137,15 @@ bool Kv_Spread::autoFitAllRows() {
     if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
-    SetCellTypeRange(kSSHeader, 1, kSSHeader, GetMaxRows(), &type);
+    SetCellTypeRange(SS_HEADER, 1, SS_HEADER, GetMaxRows(), &type);
     for (int row = 1; row <= GetMaxRows(); ++row) autoFitRow(row);
     return true;
 }
 
 bool Kv_Spread::autoFitAll() {
     if (!autoFitAllCols(false) || !autoFitAllRows()) return false;
-    autoFitRow(kSSHeader);
-    return autoFitCol(kSSHeader, false);
+    autoFitRow(SS_HEADER);
+    return autoFitCol(SS_HEADER, false);
 }
 
 int Kv_Spread::getTextWidth(int col, int row) const {
@@ -166,7 +166,7 @@ int Kv_Spread::getMaxTextWidthInCol(int col) const {
 bool fitColumnsEqual(Kv_Spread* sheet, bool fixFirst, int width) {
     if (!sheet || !sheet->isAttached()) return false;
     const int clientW = clientWidth(*sheet);
-    const bool header = sheet->GetBool(kSSOptRowHeaderShown) != 0;
+    const bool header = sheet->GetBool(sheet::kOptRowHeaderShown) != 0;
     const int cols = sheet->GetMaxCols();
     const int n = cols + (header ? 1 : 0);
     if (n == 0) return false;
@@ -175,12 +175,12 @@ bool fitColumnsEqual(Kv_Spread* sheet, bool fixFirst, int width) {
         const int rest = (clientW - width) / (n - 1);
         const int fixedCol = fixFirst ? 1 : cols;
         for (int col = 1; col <= cols; ++col) sheet->SetColWidthInPixels(col, col == fixedCol ? width : rest);
-        if (header) sheet->SetColWidthInPixels(kSSHeader, rest);
+        if (header) sheet->SetColWidthInPixels(SS_HEADER, rest);
         return true;
     }
     const int each = clientW / n;
     for (int col = 1; col <= cols; ++col) sheet->SetColWidthInPixels(col, each);
-    if (header) sheet->SetColWidthInPixels(kSSHeader, each);
+    if (header) sheet->SetColWidthInPixels(SS_HEADER, each);
     return true;
 }
 

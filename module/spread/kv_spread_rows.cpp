@@ -28,8 +28,8 @@ bool Kv_Spread::insertRow(int row, bool askName, bool duplicate) {
     if (!InsRow(row)) return false;
     setRowFont(row, true);
     markChanged();
-    if (duplicate && row + 1 <= GetMaxRows()) CopyRange(kSSHeader, row + 1, GetMaxCols(), row + 1, kSSHeader, row);
-    if (askName) SetData(kSSHeader, row, askLabel(parentWnd, true).c_str());
+    if (duplicate && row + 1 <= GetMaxRows()) CopyRange(SS_HEADER, row + 1, GetMaxCols(), row + 1, SS_HEADER, row);
+    if (askName) SetData(SS_HEADER, row, askLabel(parentWnd, true).c_str());
     return true;
 }
 
@@ -39,8 +39,8 @@ bool Kv_Spread::insertCol(int col, bool askName, bool duplicate) {
     if (!InsCol(col)) return false;
     setColFont(col, true);
     markChanged();
-    if (duplicate && col + 1 <= GetMaxCols()) CopyRange(col + 1, kSSHeader, col + 1, GetMaxRows(), col, kSSHeader);
-    if (askName) SetData(col, kSSHeader, askLabel(parentWnd, false).c_str());
+    if (duplicate && col + 1 <= GetMaxCols()) CopyRange(col + 1, SS_HEADER, col + 1, GetMaxRows(), col, SS_HEADER);
+    if (askName) SetData(col, SS_HEADER, askLabel(parentWnd, false).c_str());
     return true;
 }
 

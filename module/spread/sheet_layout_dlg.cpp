@@ -12,18 +12,18 @@ SheetLayoutDlg::SheetLayoutDlg(CWnd* parent) : CDialog(IDD_SHEET_LAYOUT, parent)
 void SheetLayoutDlg::readFrom(const Kv_Spread& sheet) {
     colCount = sheet.getMaxCols();
     rowCount = sheet.getMaxRows();
-    sheet.GetRowHeightInPixels(kSSHeader, &headerRowHeight);
-    sheet.GetColWidthInPixels(kSSHeader, &headerColWidth);
+    sheet.GetRowHeightInPixels(SS_HEADER, &headerRowHeight);
+    sheet.GetColWidthInPixels(SS_HEADER, &headerColWidth);
     colLabels.removeAll();
     rowLabels.removeAll();
     for (int col = 1; col <= colCount; ++col) {
         Kv_String text;
-        sheet.getCellText(col, kSSHeader, text, CellTextKind::Value);
+        sheet.getCellText(col, SS_HEADER, text, CellTextKind::Value);
         colLabels.append(text);
     }
     for (int row = 1; row <= rowCount; ++row) {
         Kv_String text;
-        sheet.getCellText(kSSHeader, row, text, CellTextKind::Value);
+        sheet.getCellText(SS_HEADER, row, text, CellTextKind::Value);
         rowLabels.append(text);
     }
 }
@@ -31,10 +31,10 @@ void SheetLayoutDlg::readFrom(const Kv_Spread& sheet) {
 bool SheetLayoutDlg::applyTo(Kv_Spread& sheet) const {
     if (!sheet.isAttached()) return false;
     if (!sheet.SetMaxCols(colCount) || !sheet.SetMaxRows(rowCount)) return false;
-    sheet.SetColWidthInPixels(kSSHeader, headerColWidth);
-    sheet.SetRowHeightInPixels(kSSHeader, headerRowHeight);
-    for (int i = 0; i < colLabels.length() && i < colCount; ++i) sheet.SetData(i + 1, kSSHeader, colLabels[i].c_str());
-    for (int i = 0; i < rowLabels.length() && i < rowCount; ++i) sheet.SetData(kSSHeader, i + 1, rowLabels[i].c_str());
+    sheet.SetColWidthInPixels(SS_HEADER, headerColWidth);
+    sheet.SetRowHeightInPixels(SS_HEADER, headerRowHeight);
+    for (int i = 0; i < colLabels.length() && i < colCount; ++i) sheet.SetData(i + 1, SS_HEADER, colLabels[i].c_str());
+    for (int i = 0; i < rowLabels.length() && i < rowCount; ++i) sheet.SetData(SS_HEADER, i + 1, rowLabels[i].c_str());
     sheet.refreshFonts();
     return sheet.markChanged();
 }

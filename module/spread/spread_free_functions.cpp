@@ -82,7 +82,7 @@ bool resetListSheet(Kv_Spread* sheet, int cols, int rows, int modeFlag) {
     sheet->SetTypeEdit(&type, 4, 100, 0, 1);
     sheet->SetCellTypeRange(1, 1, maxCols, maxRows, &type);
     // The fonts of a plain list are fixed, whatever face the sheet was given.
-    sheet->SetFontRange(0, kSSHeader, maxCols, kSSHeader, tahomaFont(true), FALSE);
+    sheet->SetFontRange(0, SS_HEADER, maxCols, SS_HEADER, tahomaFont(true), FALSE);
     sheet->SetFontRange(1, 1, maxCols, maxRows, tahomaFont(false), FALSE);
     WORD status = 0;
     long delay = 0;
@@ -92,6 +92,6 @@ bool resetListSheet(Kv_Spread* sheet, int cols, int rows, int modeFlag) {
     GetObject(tahomaFont(false), sizeof(LOGFONT), &tipFont);
     sheet->SetTextTip(1, 0, &tipFont, back, fore);
     fitColumnsEqual(sheet, true, -1);
-    sheet->SetBool(kSSOptRedraw, 1);
+    sheet->SetBool(sheet::kOptRedraw, 1);
     return true;
 }

@@ -4,7 +4,7 @@
 // the engine knows is asked of the engine.  Every call fails (0 or nullptr) on a window that
 // is not an engine window, so a caller's ordinary failure handling covers an unattached sheet.
 
-#include "spread/engine_api.h"
+#include "sheet/ss_api.h"
 #include "win/afxwin.h"
 
 class TSpread : public CWnd {

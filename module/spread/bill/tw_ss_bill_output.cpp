@@ -166,7 +166,7 @@ void TwSSBillOutput::growTo(Kv_Spread& sheet, int rows) {
     sheet.setMaxRows(rows);
     if (plainRow > 0 && plainRow != old) {
         const int cols = sheet.getMaxCols();
-        for (int r = old + 1; r <= rows; ++r) sheet.CopyRange(kSSHeader, plainRow, cols, plainRow, kSSHeader, r);
+        for (int r = old + 1; r <= rows; ++r) sheet.CopyRange(SS_HEADER, plainRow, cols, plainRow, SS_HEADER, r);
     }
 }
 
@@ -177,7 +177,7 @@ void TwSSBillOutput::widenTo(Kv_Spread& sheet, int cols) {
     sheet.setMaxCols(cols, true);
     const int rows = sheet.getMaxRows();
     for (int col = old + 1; col <= cols; ++col) {
-        sheet.SetValue(col, kSSHeader, "");
+        sheet.SetValue(col, SS_HEADER, "");
         for (int r = 1; r <= rows; ++r) sheet.SetValue(col, r, "");
     }
 }

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int kWindowRows = 10, kWindowCols = 8;
-constexpr short kOptAutoCalc = 7, kOptFormulas = 12;
 
 }  // namespace
 
@@ -65,8 +64,8 @@ BOOL FormulasDlg::OnInitDialog() {
 
 void FormulasDlg::prepareSheet() {
     HWND h = sheet.m_hWnd;
-    SSSetBool(h, kOptFormulas, TRUE);
-    SSSetBool(h, kOptAutoCalc, FALSE);
+    SSSetBool(h, sheet::kOptFormulas, TRUE);
+    SSSetBool(h, sheet::kOptAutoCalc, FALSE);
     CheckDlgButton(IDC_FORMULAS_AUTOCALC, BST_UNCHECKED);
     CheckRadioButton(IDC_FORMULAS_STYLE_DEFAULT, IDC_FORMULAS_STYLE_R1C1, IDC_FORMULAS_STYLE_DEFAULT);
     registerFromTable(h);
@@ -88,7 +87,7 @@ void FormulasDlg::readFileOut() {
     const int cols = sheet.getMaxCols(), rows = sheet.getMaxRows();
     for (int col = 1; col <= cols; ++col) {
         Kv_String label;
-        sheet.getCellText(col, kSSHeader, label, CellTextKind::Data);
+        sheet.getCellText(col, SS_HEADER, label, CellTextKind::Data);
         outHeaders->append(label);
     }
     for (int row = 1; row <= rows; ++row) {
@@ -163,7 +162,7 @@ void FormulasDlg::loadFromFile() {
 // everything: both may run FROMTABLE, which needs to know which sheet calls it.
 void FormulasDlg::setAutoCalculate(bool on) {
     EvaluationScope scope(sheet.m_hWnd, loadedFile);
-    SSSetBool(sheet.m_hWnd, kOptAutoCalc, on ? TRUE : FALSE);
+    SSSetBool(sheet.m_hWnd, sheet::kOptAutoCalc, on ? TRUE : FALSE);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_FORMULAS_RECALC), on ? FALSE : TRUE);
 }
 

@@ -30,10 +30,6 @@ using ::sheet::kSSValueOk;
 using ::sheet::kSSValueRange;
 using ::sheet::kSSValueString;
 
-// Cell type numbers the engine reports, and how FROMTABLE hands their cells back.
-constexpr short kTypeInteger = 10, kTypeCheckBox = 12;
-constexpr short kTypeNumber = 14, kTypeFloat = 15, kTypePercent = 16;
-
 bool isAbsolute(const Kv_String& path) {
     return (!path.isEmpty() && kvIsPathSeparator(path[0])) || (path.length() > 1 && path[1] == ':');
 }
@@ -160,11 +156,13 @@ void takeTableCell(HWND table, int col, int row, FromTableValue& result) {
     SSGetCellType(table, col, row, &type);
     bool read = false;
     const std::string data = cellData(table, col, row, &read);
-    if (type.Type == kTypeInteger || type.Type == kTypeCheckBox) {
+    using ::sheet::CellKind;
+    const CellKind kind = type.record.kind;
+    if (kind == CellKind::Integer || kind == CellKind::CheckBox) {
         result.type = kSSValueLong;
         result.longValue = std::atoi(data.c_str());
         result.status = read ? kSSValueOk : kSSValueEmpty;
-    } else if (type.Type == kTypeNumber || type.Type == kTypeFloat || type.Type == kTypePercent) {
+    } else if (kind == CellKind::Number || kind == CellKind::Float || kind == CellKind::Percent) {
         double number = 0;
         const bool gotNumber = SSGetFloat(table, col, row, &number) != FALSE;
         result.type = kSSValueDouble;

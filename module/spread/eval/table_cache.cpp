@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr short kOptAutoCalc = 7;
-
 std::string folded(std::string text) {
     for (char& c : text) c = kvToLower1252(c);
     return text;
@@ -32,7 +30,7 @@ HWND loadTable(const Kv_String& file) {
     }
     // A kept table computes only what a call needs (the cell and what it reads), not every
     // formula its file left out of date.
-    SSSetBool(window, kOptAutoCalc, FALSE);
+    SSSetBool(window, sheet::kOptAutoCalc, FALSE);
     // A load drops a sheet's functions; tables may use FROMTABLE themselves.
     registerFromTable(window);
     return window;

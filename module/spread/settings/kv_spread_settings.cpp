@@ -21,8 +21,8 @@ void applySettingsFonts(Kv_Spread& sheet, const SheetSettings& settings) {
     HFONT bold = CreateFont(settings.defaultTextHeight, 0, 0, 0, 700, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                             settings.defaultFont.c_str());
     if (rows > 0 && cols > 0) sheet.SetFontRange(1, 1, cols, rows, regular, TRUE);
-    sheet.SetFontRange(kSSHeader, 0, kSSHeader, rows, bold, TRUE);
-    sheet.SetFontRange(0, kSSHeader, cols, kSSHeader, bold, TRUE);
+    sheet.SetFontRange(SS_HEADER, 0, SS_HEADER, rows, bold, TRUE);
+    sheet.SetFontRange(0, SS_HEADER, cols, SS_HEADER, bold, TRUE);
     DeleteObject(regular);
     DeleteObject(bold);
 }
@@ -73,7 +73,7 @@ bool Kv_Spread::applySettingsFile(const Kv_String& settingsName) {
 bool Kv_Spread::saveSheet(const Kv_String& path) {
     if (!isAttached()) return false;
     if (!SSSaveToFile(m_hWnd, path.c_str(), FALSE)) return false;
-    SetBool(kSSOptChanged, 0);
+    SetBool(sheet::kOptChanged, 0);
     SheetSettings settings;
     settings.readFromSheet(*this);
     const Kv_String sheetFolder = folderOfPath(path);

@@ -9,6 +9,9 @@
 
 namespace {
 
+// The engine refuses a cell tag longer than this.
+bool fitsInOneCell(const Kv_String& text) { return static_cast<size_t>(text.length()) <= sheet::kMaxTextLength; }
+
 void takeString(const PropertyBag& bag, const char* key, Kv_String& field) { bag.getString(key, field); }
 void takeInt(const PropertyBag& bag, const char* key, int& field) { bag.getInt(key, field); }
 void takeBool(const PropertyBag& bag, const char* key, bool& field) { bag.getBool(key, field); }
@@ -86,7 +89,7 @@ bool SheetSettings::readFromSheet(const Kv_Spread& sheet) {
     // An empty tag (the engine reports it as a failed read) leaves the defaults.
     Kv_String tag;
     PropertyBag bag;
-    if (sheet.getCellText(kSSHeader, kSSHeader, tag, CellTextKind::Tag) && bag.parse(tag.view())) takeKeys(bag);
+    if (sheet.getCellText(SS_HEADER, SS_HEADER, tag, CellTextKind::Tag) && bag.parse(tag.view())) takeKeys(bag);
     return true;
 }
 
@@ -95,7 +98,7 @@ bool SheetSettings::writeToSheet(const Kv_Spread& sheet) const {
     Kv_String text;
     // An entry that cannot be stored is left out; the rest of the record still goes in.
     toBag().serialise(text);
-    if (text.length() <= kSSMaxTextLength) return _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str()) != 0;
+    if (fitsInOneCell(text)) return _SSSetCellTag(sheet.m_hWnd, SS_HEADER, SS_HEADER, text.c_str()) != 0;
 
     // The engine refuses a longer tag, which would leave the sheet with an older record or
     // none.  The fixed keys and the first variables, as many as fit, are stored instead, and
@@ -105,9 +108,9 @@ bool SheetSettings::writeToSheet(const Kv_Spread& sheet) const {
     shortened.varNames.setLogicalLength(kept);
     shortened.varValues.setLogicalLength(kept);
     shortened.toBag().serialise(text);
-    acutPrintf("*Error* The sheet settings are longer than the %d bytes a sheet keeps: %d of %d variables stored.\n",
-               kSSMaxTextLength, kept, std::min(varNames.length(), varValues.length()));
-    if (text.length() <= kSSMaxTextLength) _SSSetCellTag(sheet.m_hWnd, kSSHeader, kSSHeader, text.c_str());
+    acutPrintf("*Error* The sheet settings are longer than the %zu bytes a sheet keeps: %d of %d variables stored.\n",
+               sheet::kMaxTextLength, kept, std::min(varNames.length(), varValues.length()));
+    if (fitsInOneCell(text)) _SSSetCellTag(sheet.m_hWnd, SS_HEADER, SS_HEADER, text.c_str());
     return false;
 }
 
@@ -128,7 +131,7 @@ int SheetSettings::variablesThatFit() const {
     int kept = 0;
     for (; kept < count; ++kept) {
         length += entryLength("varNames", kept, varNames[kept]) + entryLength("varValues", kept, varValues[kept]);
-        if (length > kSSMaxTextLength) break;
+        if (length > static_cast<long long>(sheet::kMaxTextLength)) break;
     }
     return kept;
 }

@@ -51,7 +51,7 @@ TEST_F(BillOutputTest, InitNamesAndTypesTheColumnsOfAHiddenSheet) {
     EXPECT_FALSE(IsWindowVisible(GetParent(billSheet())));
     EXPECT_EQ(colsOf(), 5);
     EXPECT_EQ(rowsOf(), 11);
-    EXPECT_EQ(dataAt(3, kSSHeader), "Length");
+    EXPECT_EQ(dataAt(3, SS_HEADER), "Length");
     EXPECT_EQ(formatAt(1, 5).type.kind, sheet::CellKind::Edit);
     EXPECT_EQ(formatAt(1, 5).type.maxLength, 200);
     EXPECT_EQ(formatAt(2, 5).type.kind, sheet::CellKind::Number);
@@ -74,8 +74,8 @@ TEST_F(BillOutputTest, ARowLongerThanTheNamesWidensTheSheetWithColumnsLikeTheLas
     // The copied column's label and the earlier rows' values do not belong to the new ones.
     EXPECT_EQ(dataAt(5, 1), "ok");
     EXPECT_EQ(dataAt(6, 1), "");
-    EXPECT_EQ(dataAt(6, kSSHeader), "");
-    EXPECT_EQ(dataAt(5, kSSHeader), "Note");
+    EXPECT_EQ(dataAt(6, SS_HEADER), "");
+    EXPECT_EQ(dataAt(5, SS_HEADER), "Note");
 }
 
 TEST_F(BillOutputTest, GrowsInStepsOfAHundredAndEndsWithExactlyTheRowsWritten) {

@@ -52,19 +52,19 @@ protected:
 }  // namespace
 
 TEST_F(ProfValuesSheetTest, ATableShowsAndReadsBack) {
-    sheet->SetBool(kSSOptChanged, 1);
+    sheet->SetBool(sheet::kOptChanged, 1);
     ASSERT_TRUE(sampleTable().setToSS(*sheet));
     EXPECT_EQ(sheet->getMaxRows(), 2);
     EXPECT_EQ(sheet->getMaxCols(), 4);
-    EXPECT_EQ(cell(1, kSSHeader), "SysName");
-    EXPECT_EQ(cell(kSSHeader, 2), "RHS");
+    EXPECT_EQ(cell(1, SS_HEADER), "SysName");
+    EXPECT_EQ(cell(SS_HEADER, 2), "RHS");
     EXPECT_EQ(cell(3, 1), "RHS 100x50x4");
     EXPECT_TRUE(sheet->isCheckBoxCell(2, 1));
     bool active = true;
     ASSERT_TRUE(sheet->getCellBool(2, 2, active));
     EXPECT_FALSE(active);
-    EXPECT_FALSE(sheet->GetBool(kSSOptChanged));
-    EXPECT_TRUE(sheet->GetBool(kSSOptRedraw));
+    EXPECT_FALSE(sheet->GetBool(sheet::kOptChanged));
+    EXPECT_TRUE(sheet->GetBool(sheet::kOptRedraw));
 
     sheet->setCellText(4, 2, "125");
     Kv_ProfValuesTable read;
@@ -83,7 +83,7 @@ TEST_F(ProfValuesSheetTest, AnEmptyTableEmptiesTheSheet) {
     EXPECT_FALSE(empty.setToSS(*sheet));
     EXPECT_EQ(sheet->getMaxRows(), 0);
     EXPECT_EQ(sheet->getMaxCols(), 0);
-    EXPECT_TRUE(sheet->GetBool(kSSOptRedraw));
+    EXPECT_TRUE(sheet->GetBool(sheet::kOptRedraw));
 }
 
 TEST_F(ProfValuesSheetTest, AnEmptySheetLeavesTheTable) {

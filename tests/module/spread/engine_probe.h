@@ -6,7 +6,7 @@
 #include <string>
 
 #include "sheet/sheet.h"
-#include "spread/engine_api.h"
+#include "sheet/ss_api.h"
 
 namespace spread_test {
 

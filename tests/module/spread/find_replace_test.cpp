@@ -35,13 +35,13 @@ TEST_F(FindReplaceTest, FirstF3OnlyOpensTheTopmostDialogAndSetsBlockSelect) {
     EXPECT_TRUE(win::describeWindow(dialog).visible);
     EXPECT_TRUE(win::describeWindow(dialog).exStyle & WS_EX_TOPMOST);
     EXPECT_EQ(win::describeWindow(dialog).text, dialString(1136).str());
-    EXPECT_TRUE(engine().option(kSSOptBlockSelect));
+    EXPECT_TRUE(engine().option(sheet::kOptBlockSelect));
     EXPECT_EQ(active(), std::make_pair(1, 1));
     EXPECT_FALSE(engine().editing());
     script.close(IDD_FINDREPLACE);
     script.runModeless();
     EXPECT_EQ(win::findOpenDialog(IDD_FINDREPLACE), nullptr);
-    EXPECT_FALSE(engine().option(kSSOptBlockSelect));   // was off before the dialog opened
+    EXPECT_FALSE(engine().option(sheet::kOptBlockSelect));   // was off before the dialog opened
 }
 
 TEST_F(FindReplaceTest, FindNextWrapsToTheStartOnlyAfterYes) {
@@ -79,14 +79,14 @@ TEST_F(FindReplaceTest, NothingFoundEvenFromTheStartSaysSo) {
 
 TEST_F(FindReplaceTest, ReplaceChangesTheNextHitAndMarksTheSheet) {
     openWithFindDialog();
-    ASSERT_FALSE(engine().option(kSSOptChanged));   // filling the sheet is no change of the person's
+    ASSERT_FALSE(engine().option(sheet::kOptChanged));   // filling the sheet is no change of the person's
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDC_REPLACE_TEXT).type(IDD_FINDREPLACE, "girder");
     script.click(IDD_FINDREPLACE, IDC_FIND_REPLACE_BUTTON);
     script.runModeless();
     EXPECT_EQ(engine().dataAt(1, 1), "main girder");
     EXPECT_EQ(engine().dataAt(2, 3), "beam 2");
-    EXPECT_TRUE(engine().option(kSSOptChanged));
+    EXPECT_TRUE(engine().option(sheet::kOptChanged));
     EXPECT_TRUE(engine().editing());
     EXPECT_EQ(engine().selStart(), 11);
 }

@@ -28,7 +28,7 @@ TEST_F(GridDialogTest, RowsOfTheWrongLengthAreDroppedAndEditsComeBack) {
         ASSERT_TRUE(state.valid());
         EXPECT_EQ(state.maxRows(), 2);
         EXPECT_EQ(state.maxCols(), 3);
-        EXPECT_EQ(state.dataAt(1, kSSHeader), "Name");
+        EXPECT_EQ(state.dataAt(1, SS_HEADER), "Name");
         shown = {state.dataAt(1, 1), state.dataAt(1, 2)};
         EXPECT_FALSE(win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_SS_STRINGARRAY), IDC_GRID_ADD)).visible);
     });

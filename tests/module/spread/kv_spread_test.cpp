@@ -65,7 +65,7 @@ TEST_F(WrapperTest, NewRowsStartAsCopiesOfTheLastRowLabelIncluded) {
     sheet->setRowStrings(2, {"HEA 200", "S235"});
     ASSERT_TRUE(sheet->setMaxRows(4));
     for (int row = 3; row <= 4; ++row) {
-        EXPECT_EQ(engine().dataAt(kSSHeader, row), "last");
+        EXPECT_EQ(engine().dataAt(SS_HEADER, row), "last");
         EXPECT_EQ(engine().dataAt(1, row), "HEA 200");
         EXPECT_EQ(engine().dataAt(2, row), "S235");
         EXPECT_EQ(engine().font(0, row).weight, 700);
@@ -146,7 +146,7 @@ TEST_F(WrapperTest, InsertDuplicatesTheRowItWasInsertedBeforeAndMarksChanged) {
     EXPECT_EQ(sheet->getMaxRows(), 3);
     EXPECT_EQ(engine().dataAt(1, 2), "a2");
     EXPECT_EQ(engine().dataAt(1, 3), "a2");
-    EXPECT_TRUE(engine().option(kSSOptChanged));
+    EXPECT_TRUE(engine().option(sheet::kOptChanged));
     EXPECT_FALSE(sheet->insertRow(5, false, false));
     ASSERT_TRUE(sheet->deleteRow(1));
     EXPECT_EQ(sheet->getMaxRows(), 2);
@@ -157,10 +157,10 @@ TEST_F(WrapperTest, InsertWithNamePromptTakesTheTypedLabelOrTheProposalOnCancel)
     openSheet(1, 1);
     script.type(IDD_TEXT_ENTRY, "Web").click(IDD_TEXT_ENTRY, IDOK);
     ASSERT_TRUE(sheet->insertRow(1, true, false));
-    EXPECT_EQ(engine().dataAt(kSSHeader, 1), "Web");
+    EXPECT_EQ(engine().dataAt(SS_HEADER, 1), "Web");
     script.click(IDD_TEXT_ENTRY, IDCANCEL);
     ASSERT_TRUE(sheet->insertCol(1, true, false));
-    EXPECT_EQ(engine().dataAt(1, kSSHeader), dialString(171).str());
+    EXPECT_EQ(engine().dataAt(1, SS_HEADER), dialString(171).str());
 }
 
 TEST_F(WrapperTest, NamePromptLabelsItsButtonsWithTheModuleTexts) {
@@ -233,12 +233,12 @@ TEST_F(WrapperTest, ResetListSheetGivesAPlainListOfEditCells) {
     EXPECT_EQ(sheet->getMaxCols(), 3);
     EXPECT_EQ(sheet->getMaxRows(), 1);
     EXPECT_EQ(engine().operationMode(), 3);
-    EXPECT_FALSE(engine().option(kSSOptRowHeaderShown));
-    EXPECT_EQ(engine().cellType(3, 1).Type, kSSTypeEdit);
+    EXPECT_FALSE(engine().option(sheet::kOptRowHeaderShown));
+    EXPECT_EQ(engine().cellType(3, 1).Type, static_cast<short>(sheet::CellKind::Edit));
     EXPECT_EQ(engine().cellType(3, 1).record.maxLength, 100);
     EXPECT_EQ(engine().font(0, 0).weight, 700);
     EXPECT_EQ(engine().font(2, 1).face, "Tahoma");
-    EXPECT_TRUE(engine().option(kSSOptRedraw));
+    EXPECT_TRUE(engine().option(sheet::kOptRedraw));
 }
 
 }  // namespace

@@ -39,15 +39,15 @@ TEST_F(SheetLayoutTest, ColumnCountPassesThroughOneOnTheWayToTwelve) {
     ASSERT_TRUE(editSheetLayout(sheet.get()));
     EXPECT_EQ(sheet->getMaxCols(), 12);
     EXPECT_EQ(sheet->getMaxRows(), 2);
-    EXPECT_EQ(engine().dataAt(1, kSSHeader), "A");
-    EXPECT_EQ(engine().dataAt(2, kSSHeader), "");
-    EXPECT_EQ(engine().dataAt(kSSHeader, 2), "r2");
-    EXPECT_TRUE(engine().option(kSSOptChanged));
+    EXPECT_EQ(engine().dataAt(1, SS_HEADER), "A");
+    EXPECT_EQ(engine().dataAt(2, SS_HEADER), "");
+    EXPECT_EQ(engine().dataAt(SS_HEADER, 2), "r2");
+    EXPECT_TRUE(engine().option(sheet::kOptChanged));
 }
 
 TEST_F(SheetLayoutTest, HeaderSizesChangeThePreviewAtOnceAndTheSheetOnOk) {
     openSheet(2, 2);
-    const int typedWidth = engine().colWidth(kSSHeader) * 10 + 5;   // "5" typed after the current width
+    const int typedWidth = engine().colWidth(SS_HEADER) * 10 + 5;   // "5" typed after the current width
     script.click(IDD_SHEET_LAYOUT, IDC_LAYOUT_HEADER_WIDTH)
         .key(IDD_SHEET_LAYOUT, VK_END)
         .type(IDD_SHEET_LAYOUT, "5")
@@ -59,17 +59,17 @@ TEST_F(SheetLayoutTest, HeaderSizesChangeThePreviewAtOnceAndTheSheetOnOk) {
         .click(IDD_SHEET_LAYOUT, IDOK);
     ASSERT_TRUE(editSheetLayout(sheet.get()));
     int width = 0;
-    sheet->GetColWidthInPixels(kSSHeader, &width);
+    sheet->GetColWidthInPixels(SS_HEADER, &width);
     EXPECT_EQ(width, typedWidth);
 }
 
 TEST_F(SheetLayoutTest, CancelChangesNothing) {
     openSheet(2, 2);
-    engine().setOption(kSSOptChanged, false);
+    engine().setOption(sheet::kOptChanged, false);
     script.type(IDD_SHEET_LAYOUT, "7").click(IDD_SHEET_LAYOUT, IDCANCEL);
     EXPECT_FALSE(editSheetLayout(sheet.get()));
     EXPECT_EQ(sheet->getMaxCols(), 2);
-    EXPECT_FALSE(engine().option(kSSOptChanged));
+    EXPECT_FALSE(engine().option(sheet::kOptChanged));
     EXPECT_FALSE(editSheetLayout(nullptr));
 }
 

@@ -100,14 +100,14 @@ TEST_F(SpreadInputTest, SpansAreReachedThroughTheirAnchor) {
 TEST_F(SpreadInputTest, F8TogglesBlockSelectOnlyWhenEnabled) {
     openSheet(1, 1);
     clickCell(1, 1);
-    const bool before = engine().option(kSSOptBlockSelect);
+    const bool before = engine().option(sheet::kOptBlockSelect);
     win::input::pressKey(VK_F8);
     win::pumpMessages();
-    EXPECT_NE(engine().option(kSSOptBlockSelect), before);
+    EXPECT_NE(engine().option(sheet::kOptBlockSelect), before);
     sheet->f8Enabled = false;
     win::input::pressKey(VK_F8);
     win::pumpMessages();
-    EXPECT_NE(engine().option(kSSOptBlockSelect), before);
+    EXPECT_NE(engine().option(sheet::kOptBlockSelect), before);
 }
 
 TEST_F(SpreadInputTest, ChangeNotificationOfTheCheckColumnMovesTheLockAndTheActiveCell) {

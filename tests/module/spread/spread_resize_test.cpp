@@ -23,7 +23,7 @@ TEST_F(ResizeTest, EqualWidthsIncludeTheHeaderColumn) {
     ASSERT_TRUE(sheet->applyResize());
     const int each = clientWidth() / 5;
     for (int col = 1; col <= 4; ++col) EXPECT_EQ(width(col), each);
-    EXPECT_EQ(width(kSSHeader), each);
+    EXPECT_EQ(width(SS_HEADER), each);
 }
 
 TEST_F(ResizeTest, NegativeCountFixesTheLastColumns) {
@@ -37,12 +37,12 @@ TEST_F(ResizeTest, NegativeCountFixesTheLastColumns) {
     EXPECT_EQ(width(2), rest);
     EXPECT_EQ(width(3), fixed);
     EXPECT_EQ(width(4), fixed);
-    EXPECT_EQ(width(kSSHeader), rest);
+    EXPECT_EQ(width(SS_HEADER), rest);
 }
 
 TEST_F(ResizeTest, PositiveCountFixesTheFirstColumnsWithoutHeader) {
     openSheet(3, 1);
-    sheet->SetBool(kSSOptRowHeaderShown, 0);
+    sheet->SetBool(sheet::kOptRowHeaderShown, 0);
     const int w = clientWidth();
     fitColumnsPercent(sheet.get(), 1, 50);
     EXPECT_EQ(width(1), w / 2);
@@ -58,7 +58,7 @@ TEST_F(ResizeTest, OneFixedColumnShareTheRestWithTheHeader) {
     EXPECT_EQ(width(2), 100);
     EXPECT_EQ(width(1), rest);
     EXPECT_EQ(width(3), rest);
-    EXPECT_EQ(width(kSSHeader), rest);
+    EXPECT_EQ(width(SS_HEADER), rest);
 }
 
 TEST_F(ResizeTest, ListedColumnsWithTheHeaderColumnKeepTheirWidths) {
@@ -67,7 +67,7 @@ TEST_F(ResizeTest, ListedColumnsWithTheHeaderColumnKeepTheirWidths) {
     ASSERT_TRUE(sheet->setResizeMode(5, Kv_Array<int>{0, 2, 9}, Kv_Array<int>{30, 100}));
     ASSERT_TRUE(sheet->applyResize());
     const int rest = (w - 130) / 2;
-    EXPECT_EQ(width(kSSHeader), 30);
+    EXPECT_EQ(width(SS_HEADER), 30);
     EXPECT_EQ(width(2), 100);
     EXPECT_EQ(width(1), rest);
     EXPECT_EQ(width(3), rest);
@@ -75,7 +75,7 @@ TEST_F(ResizeTest, ListedColumnsWithTheHeaderColumnKeepTheirWidths) {
 
 TEST_F(ResizeTest, ResizingTheWindowReappliesTheMode) {
     openSheet(2, 1);
-    sheet->SetBool(kSSOptRowHeaderShown, 0);
+    sheet->SetBool(sheet::kOptRowHeaderShown, 0);
     sheet->setResizeMode(1, 0, 0);
     sheet->MoveWindow(0, 0, 301, 100);
     win::pumpMessages();
@@ -85,7 +85,7 @@ TEST_F(ResizeTest, ResizingTheWindowReappliesTheMode) {
 
 TEST_F(ResizeTest, FixedFirstColumnOnlyWhenItFits) {
     openSheet(3, 1);
-    sheet->SetBool(kSSOptRowHeaderShown, 0);
+    sheet->SetBool(sheet::kOptRowHeaderShown, 0);
     const int w = clientWidth();
     ASSERT_TRUE(fitColumnsEqual(sheet.get(), false, 50));
     EXPECT_EQ(width(3), 50);
@@ -102,7 +102,7 @@ TEST_F(ResizeTest, AutoFitTakesTheWidestTextHeaderIncluded) {
     sheet->setColStrings(1, {"IPE", "HEB 1000"});
     ASSERT_TRUE(sheet->autoFitCol(1, false));
     const int withHeader = width(1);
-    sheet->SetData(1, kSSHeader, "");
+    sheet->SetData(1, SS_HEADER, "");
     ASSERT_TRUE(sheet->autoFitCol(1, false));
     const int withLongestRow = width(1);
     EXPECT_LT(withLongestRow, withHeader);

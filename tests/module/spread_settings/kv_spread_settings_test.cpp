@@ -103,7 +103,7 @@ TEST_F(KvSpreadSettingsTest, SavingCopiesAHeaderPictureFromTheInstallationFolder
     const std::string sheetPath = workFolder.file("out/bill.kvs");
     std::filesystem::create_directories(workFolder.path() / "out");
     ASSERT_TRUE(s.saveSheet(sheetPath));
-    EXPECT_FALSE(s.GetBool(kSSOptChanged));
+    EXPECT_FALSE(s.GetBool(sheet::kOptChanged));
     EXPECT_TRUE(std::filesystem::exists(sheetPath));
     EXPECT_EQ(readBytes(workFolder.file("out/logo.twp")), "header picture");
     EXPECT_EQ(readBytes(workFolder.file("out/logo.bmp")), "BM header bitmap");
@@ -122,7 +122,7 @@ TEST_F(KvSpreadSettingsTest, AFailedSaveKeepsTheChangedFlag) {
     s.applySettingsFile("none");
     s.markChanged();
     EXPECT_FALSE(s.saveSheet(workFolder.file("no/such/folder/bill.kvs")));
-    EXPECT_TRUE(s.GetBool(kSSOptChanged));
+    EXPECT_TRUE(s.GetBool(sheet::kOptChanged));
 }
 
 TEST_F(KvSpreadSettingsTest, TheSavedSheetKeepsItsSettingsRecord) {

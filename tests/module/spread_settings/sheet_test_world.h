@@ -121,7 +121,7 @@ protected:
 
     std::string tagOf(const Kv_Spread& s) {
         Kv_String tag;
-        s.getCellText(kSSHeader, kSSHeader, tag, CellTextKind::Tag);
+        s.getCellText(SS_HEADER, SS_HEADER, tag, CellTextKind::Tag);
         return tag.str();
     }
 

@@ -1,14 +1,18 @@
 // The engine's C-style calls on a window of its class "fpSpread70" (library kvsheetwin).
 // Every call takes the sheet's window first and fails (FALSE, 0 or -1) for a window that is
 // not a sheet.  Columns and rows count from 1; SS_HEADER (-32767) and 0 address the header
-// column and row.  docs/sheet-engine.md lists the option numbers, cell type numbers,
-// notification codes and messages.
+// column and row.  The numbers the calls take are defined once, here and in the headers this
+// one includes: option numbers (sheet::SheetOption, options.h), cell type numbers
+// (sheet::CellKind, cell_format.h), size limits (limits.h), notification codes and messages.
+// docs/sheet-engine.md lists them.
 #pragma once
 
 #include <cstdint>
 
 #include "sheet/cell_format.h"
 #include "sheet/formula/custom_function.h"
+#include "sheet/limits.h"
+#include "sheet/options.h"
 #include "win/types.h"
 
 namespace sheet {
@@ -42,6 +46,9 @@ struct SS_EDITMODEOFF {
   SS_COORD Col = 0, Row = 0;
   BOOL fChangeMade = FALSE;
 };
+
+// Picture kinds of the handles given to SSSetTypeCheckBox; the engine keeps them as given.
+constexpr short SS_PICT_HANDLE_BITMAP = 6;   // the handle is a bitmap
 
 // A cell type record: built by the SSSetType... calls, applied by SSSetCellType(Range), read
 // back by SSGetCellType.  Type is the cell type number (12 the check box).
