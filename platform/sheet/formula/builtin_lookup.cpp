@@ -79,61 +79,45 @@ int32_t exactSearch(int32_t count, const Value& key, At&& at, Indexed&& indexed)
   return indexed();
 }
 
-Value vlookupFn(Args args, EvalContext& ctx) {
+// VLOOKUP searches the table's first column and answers from the column asked for; HLOOKUP
+// (`across`) searches its first row and answers from the row asked for.
+Value tableLookup(Args args, EvalContext& ctx, bool across) {
   Value key = scalarOf(args[0], ctx);
   if (key.isError()) return key;
   if (key.isEmpty()) return Value::error(ErrorKind::NA);
   if (!args[1].isRef) return Value::error(ErrorKind::Value);
   const RangeRef table = args[1].ref;
   Value error;
-  double col = 0;
-  if (!integerArg(args[2], ctx, col, error)) return error;
-  if (col < 1) return Value::error(ErrorKind::Value);
-  if (col > table.cols()) return Value::error(ErrorKind::Ref);
+  double offset = 0;
+  if (!integerArg(args[2], ctx, offset, error)) return error;
+  if (offset < 1) return Value::error(ErrorKind::Value);
+  if (offset > (across ? table.rows() : table.cols())) return Value::error(ErrorKind::Ref);
   bool sorted = true;
   if (args.size() > 3 && !toBool(scalarOf(args[3], ctx), sorted, error)) return error;
 
-  const int32_t rows = usableRows(table, ctx);
-  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col, table.first.row + i}); };
-  int32_t row = -1;
+  const int32_t count = across ? usableCols(table, ctx) : usableRows(table, ctx);
+  auto cellAt = [&](int32_t along, int32_t beside) {
+    return across ? CellRef{table.first.col + along, table.first.row + beside}
+                  : CellRef{table.first.col + beside, table.first.row + along};
+  };
+  auto at = [&](int32_t i) { return ctx.cellValue(cellAt(i, 0)); };
+  int32_t found = -1;
   if (!sorted) {
-    row = exactSearch(rows, key, at, [&] { return ctx.findExact(table, 0, key); });
-  } else {
-    row = sortedSearch(rows, key, false, at);
-  }
-  if (row < 0) return Value::error(ErrorKind::NA);
-  return ctx.cellValue({table.first.col + static_cast<int32_t>(col) - 1, table.first.row + row});
-}
-
-// HLOOKUP: VLOOKUP across, searching the table's first row.
-Value hlookupFn(Args args, EvalContext& ctx) {
-  Value key = scalarOf(args[0], ctx);
-  if (key.isError()) return key;
-  if (key.isEmpty()) return Value::error(ErrorKind::NA);
-  if (!args[1].isRef) return Value::error(ErrorKind::Value);
-  const RangeRef table = args[1].ref;
-  Value error;
-  double row = 0;
-  if (!integerArg(args[2], ctx, row, error)) return error;
-  if (row < 1) return Value::error(ErrorKind::Value);
-  if (row > table.rows()) return Value::error(ErrorKind::Ref);
-  bool sorted = true;
-  if (args.size() > 3 && !toBool(scalarOf(args[3], ctx), sorted, error)) return error;
-  const int32_t cols = usableCols(table, ctx);
-  auto at = [&](int32_t i) { return ctx.cellValue({table.first.col + i, table.first.row}); };
-  int32_t col = -1;
-  if (!sorted) {
-    col = exactSearch(cols, key, at, [&] {
-      for (int32_t i = 0; i < cols; ++i)
+    found = exactSearch(count, key, at, [&] {
+      if (!across) return ctx.findExact(table, 0, key);
+      for (int32_t i = 0; i < count; ++i)
         if (lookupEqual(at(i), key)) return i;
-      return -1;
+      return int32_t{-1};
     });
   } else {
-    col = sortedSearch(cols, key, false, at);
+    found = sortedSearch(count, key, false, at);
   }
-  if (col < 0) return Value::error(ErrorKind::NA);
-  return ctx.cellValue({table.first.col + col, table.first.row + static_cast<int32_t>(row) - 1});
+  if (found < 0) return Value::error(ErrorKind::NA);
+  return ctx.cellValue(cellAt(found, static_cast<int32_t>(offset) - 1));
 }
+
+Value vlookupFn(Args args, EvalContext& ctx) { return tableLookup(args, ctx, false); }
+Value hlookupFn(Args args, EvalContext& ctx) { return tableLookup(args, ctx, true); }
 
 // LOOKUP(key, vector [, results]): a sorted search of a row or column, the result from the
 // same position of `results` (or of the vector).  A table without results is searched along
