@@ -36,14 +36,6 @@ bool wholeArg(const Operand& a, const EvalContext& ctx, double& out, Value& erro
 
 bool present(Args a, size_t i) { return a.size() > i && !(a[i].value.isEmpty() && !a[i].isRef); }
 
-char lowerCase1252(char ch) {
-  // The inverse of upperCase1252 on its letters.
-  for (int c = 0; c < 256; ++c)
-    if (c != static_cast<unsigned char>(ch) && upperCase1252(static_cast<char>(c)) == ch)
-      return static_cast<char>(c);
-  return ch;
-}
-
 template <class F>
 FunctionDef mapText(const char* name, F f) {
   return {name, 1, 1, [f](Args a, EvalContext& ctx) {
@@ -55,15 +47,7 @@ FunctionDef mapText(const char* name, F f) {
 }
 
 std::string upper(std::string t) { return upperCase1252(t); }
-std::string lower(std::string t) {
-  static const auto table = [] {
-    std::string m(256, '\0');
-    for (int c = 0; c < 256; ++c) m[c] = lowerCase1252(static_cast<char>(c));
-    return m;
-  }();
-  for (char& c : t) c = table[static_cast<unsigned char>(c)];
-  return t;
-}
+std::string lower(std::string t) { return lowerCase1252(t); }
 // The first letter of every run of letters upper case, the others lower case.
 std::string proper(std::string t) {
   std::string low = lower(t);

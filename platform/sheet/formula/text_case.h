@@ -14,6 +14,7 @@ namespace sheet {
 inline char upperCase1252(char ch) { return base::toUpper1252(ch); }
 
 inline std::string upperCase1252(std::string_view text) { return base::upperCase1252(text); }
+inline std::string lowerCase1252(std::string_view text) { return base::lowerCase1252(text); }
 
 // Letters that may appear in function names: ASCII letters and the code page's letters,
 // upper and lower case (so that folding a name keeps it a name).

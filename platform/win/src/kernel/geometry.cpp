@@ -36,21 +36,6 @@ SIZE clientSize(const Window& w) {
     return s;
 }
 
-POINT clientOriginScreen(HWND hwnd) {
-    POINT p;
-    Window* w = window(hwnd);
-    if (!w) return p;
-    RECT in = nonClientInsets(*w);
-    p.x = w->rect.left + in.left;
-    p.y = w->rect.top + in.top;
-    if (w->parent) {
-        POINT o = clientOriginScreen(w->parent);
-        p.x += o.x;
-        p.y += o.y;
-    }
-    return p;
-}
-
 POINT clientOriginInParent(HWND hwnd) {
     POINT p;
     Window* w = window(hwnd);
@@ -58,6 +43,17 @@ POINT clientOriginInParent(HWND hwnd) {
     RECT in = nonClientInsets(*w);
     p.x = w->rect.left + in.left;
     p.y = w->rect.top + in.top;
+    return p;
+}
+
+POINT clientOriginScreen(HWND hwnd) {
+    POINT p = clientOriginInParent(hwnd);
+    Window* w = window(hwnd);
+    if (w && w->parent) {
+        POINT o = clientOriginScreen(w->parent);
+        p.x += o.x;
+        p.y += o.y;
+    }
     return p;
 }
 
