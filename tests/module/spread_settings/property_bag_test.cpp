@@ -108,7 +108,7 @@ TEST(PropertyBag, RefusesTheFieldEndByteAndKeepsTheRest) {
 }
 
 TEST(PropertyBag, ReadsFilesAsTextAndFailsOnlyForMissingOnes) {
-    sheet_test::ScratchFolder folder;
+    TempFolder folder;
     sheet_test::writeBytes(folder.file("a.twd"), entry("defaultFont", 4, "Arial") + "\r\n" + entry("x", 2, "1"));
     PropertyBag bag;
     ASSERT_TRUE(bag.readFile(folder.file("a.twd")));

@@ -10,10 +10,10 @@
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "frame_test_support.h"
+#include "temp_folder.h"
 #include "sheet/sheet.h"
 #include "spread/kv_spread.h"
 #include "win/afxwin.h"
@@ -22,29 +22,6 @@
 #include "win/system.h"
 
 namespace sheet_test {
-
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() /
-                ("kv-sheet-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    // The folder as a package path text, with a trailing separator.
-    std::string text() const { return path_.string() + "/"; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -125,7 +102,7 @@ protected:
         return tag.str();
     }
 
-    ScratchFolder installFolder, registryFolder, workFolder;
+    TempFolder installFolder, registryFolder, workFolder;
     ScopedEnv installEnv{"KV_DIR", installFolder.text()};
     std::unique_ptr<CDialog> hostDialog;
     std::unique_ptr<Kv_Spread> sheet;

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch_folder.h"
+#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
 TEST(PathText, ResolvesEachComponentIgnoringCaseAndEitherSeparator) {
-    ScratchFolder dir;
+    TempFolder dir;
     fs::create_directories(dir.path() / "Cutting Stock" / "set");
     std::ofstream(dir.path() / "Cutting Stock" / "set" / "Stock1.SHP") << "x";
     std::string text = dir.path().string() + "\\cutting stock/SET\\stock1.shp";
@@ -20,7 +20,7 @@ TEST(PathText, ResolvesEachComponentIgnoringCaseAndEitherSeparator) {
 }
 
 TEST(PathText, NonAsciiNamesAreUtf8OnDiskAndMatchInAnyCase) {
-    ScratchFolder dir;
+    TempFolder dir;
     fs::create_directories(dir.path() / "\xC3\x84pfel");                   // Äpfel
     std::ofstream(dir.path() / "\xC3\x84pfel" / "\xC3\x96se.kvs") << "x";   // Öse.kvs
     std::string text = dir.path().string() + "\\\xE4PFEL\\\xF6SE.KVS";     // äPFEL\öSE.KVS
@@ -30,7 +30,7 @@ TEST(PathText, NonAsciiNamesAreUtf8OnDiskAndMatchInAnyCase) {
 }
 
 TEST(PathText, ExactSpellingWinsWhenNamesDifferOnlyInCase) {
-    ScratchFolder dir;
+    TempFolder dir;
     std::ofstream(dir.path() / "b.txt") << "x";
     std::ofstream(dir.path() / "B.txt") << "x";
     EXPECT_EQ(base::mapPath(dir.path().string() + "/B.txt"), dir.path() / "B.txt");

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scratch_folder.h"
+#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -38,7 +38,7 @@ long long temporarySize(const fs::path& folder, const fs::path& target) {
 }  // namespace
 
 TEST(WriteWhole, WritesNewAndReplacesOldLeavingNothingElse) {
-    ScratchFolder dir;
+    TempFolder dir;
     fs::path target = dir.path() / "stock1.shp";
     ASSERT_TRUE(base::writeFileWhole(target, "first").ok);
     mode_t mask = umask(0);
@@ -53,7 +53,7 @@ TEST(WriteWhole, WritesNewAndReplacesOldLeavingNothingElse) {
 }
 
 TEST(WriteWhole, FailureSaysWhyAndLeavesTheOldFile) {
-    ScratchFolder dir;
+    TempFolder dir;
     base::WriteResult missing = base::writeFileWhole(dir.path() / "no folder" / "a.txt", "x");
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.error.find("no folder"), std::string::npos) << missing.error;
@@ -76,7 +76,7 @@ TEST(WriteWhole, FailureSaysWhyAndLeavesTheOldFile) {
 }
 
 TEST(WriteWhole, ProcessKilledInTheMiddleOfALargeSaveLeavesTheOldFile) {
-    ScratchFolder dir;
+    TempFolder dir;
     fs::path target = dir.path() / "sheet.kvs";
     ASSERT_TRUE(base::writeFileWhole(target, "old contents").ok);
     const std::size_t size = 256u << 20;

@@ -10,7 +10,7 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("kvcore-test-" + std::to_string(random()) + std::to_string(random()));
+        path_ = std::filesystem::temp_directory_path() / ("kv-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
@@ -23,6 +23,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // The folder as a package path text, with a trailing separator.
     std::string text() const { return path_.string() + "/"; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
 
 private:
     std::filesystem::path path_;
