@@ -29,14 +29,6 @@ TranslatedAction done(json action) {
     return t;
 }
 
-HWND findDescendant(HWND parent, int id) {
-    for (HWND child : win::childWindows(parent))
-        if (GetDlgCtrlID(child) == id) return child;
-    for (HWND child : win::childWindows(parent))
-        if (HWND found = findDescendant(child, id)) return found;
-    return nullptr;
-}
-
 // The dialog id a scenario names a top-level window by: its template id, or 0 for the active
 // window (a window made without a template can only be addressed while it is active).
 bool dialogIdOf(HWND root, int& id) {
@@ -50,7 +42,7 @@ bool dialogIdOf(HWND root, int& id) {
 HWND addressableControl(HWND root, HWND hwnd, int& id) {
     for (HWND at = hwnd; at && at != root; at = GetParent(at)) {
         const int candidate = GetDlgCtrlID(at);
-        if (candidate != 0 && candidate != -1 && findDescendant(root, candidate) == at) {
+        if (candidate != 0 && candidate != -1 && win::findControl(root, candidate) == at) {
             id = candidate;
             return at;
         }

@@ -13,19 +13,11 @@ namespace {
 
 using nlohmann::json;
 
-HWND findDescendant(HWND parent, int id) {
-    for (HWND child : win::childWindows(parent))
-        if (GetDlgCtrlID(child) == id) return child;
-    for (HWND child : win::childWindows(parent))
-        if (HWND found = findDescendant(child, id)) return found;
-    return nullptr;
-}
-
 void addChecks(HWND root, HWND parent, int dialog, json& checks) {
     for (HWND child : win::childWindows(parent)) {
         const win::WindowInfo info = win::describeWindow(child);
         if (!info.visible) continue;
-        const bool named = info.id != 0 && info.id != -1 && info.id != 0xFFFF && findDescendant(root, info.id) == child;
+        const bool named = info.id != 0 && info.id != -1 && info.id != 0xFFFF && win::findControl(root, info.id) == child;
         if (named) {
             json check{{"do", "check"}, {"dialog", dialog}, {"control", info.id}};
             if (info.kind == "edit" || info.kind == "combo") check["text"] = base::cp1252ToUtf8(info.text);

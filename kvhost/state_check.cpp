@@ -37,14 +37,6 @@ std::string listOf(const std::vector<int>& indices) {
     return out + "]";
 }
 
-HWND findControl(HWND parent, int id) {
-    for (HWND child : win::childWindows(parent))
-        if (GetDlgCtrlID(child) == id) return child;
-    for (HWND child : win::childWindows(parent))
-        if (HWND found = findControl(child, id)) return found;
-    return nullptr;
-}
-
 bool isSheet(const win::WindowInfo& info) { return info.className == kSpreadClassName; }
 
 std::string cellText(HWND sheetWindow, POINT cell) {
@@ -58,7 +50,7 @@ std::string cellText(HWND sheetWindow, POINT cell) {
 std::string runStateCheck(const StateCheck& check) {
     HWND dialog = win::findOpenDialog(check.dialog);
     if (!dialog) return "dialog " + std::to_string(check.dialog) + " is not open";
-    HWND window = check.control ? findControl(dialog, check.control) : dialog;
+    HWND window = check.control ? win::findControl(dialog, check.control) : dialog;
     const std::string where = "dialog " + std::to_string(check.dialog) +
                               (check.control ? " control " + std::to_string(check.control) : std::string());
     if (!window) return where + ": there is no such control";

@@ -53,6 +53,9 @@ std::string dumpWindowTree(HWND root = nullptr);
 
 std::vector<HWND> topLevelWindows();         // top first
 std::vector<HWND> childWindows(HWND parent); // top first
+// The control with this id inside `root`, as a script names it: a direct child first, else the
+// nearest one deeper down (controls of a page inside a dialog); nullptr when there is none.
+HWND findControl(HWND root, int id);
 // The most recently created open dialog made from the resource template with this id.
 HWND findOpenDialog(int resourceId);
 int dialogResourceId(HWND dialog);

@@ -102,14 +102,6 @@ std::string describeDialog(HWND dialog) {
     return o.str();
 }
 
-HWND findDescendant(HWND parent, int id) {
-    for (HWND child : childWindows(parent))
-        if (GetDlgCtrlID(child) == id) return child;
-    for (HWND child : childWindows(parent))
-        if (HWND found = findDescendant(child, id)) return found;
-    return nullptr;
-}
-
 }  // namespace
 
 ScriptedInput::ScriptedInput() = default;
@@ -227,7 +219,7 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
     if (!dialog) return failStep(s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
     HWND control = dialog;
     if (s.controlId) {
-        control = findDescendant(dialog, s.controlId);
+        control = findControl(dialog, s.controlId);
         if (!control) return failStep(describeDialog(dialog) + " has no control " + std::to_string(s.controlId));
     }
     std::string cls = lower(describeWindow(control).className);

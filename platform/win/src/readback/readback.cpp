@@ -192,6 +192,14 @@ std::vector<HWND> childWindows(HWND parent) {
     return w ? w->children : std::vector<HWND>{};
 }
 
+HWND findControl(HWND root, int id) {
+    for (HWND child : childWindows(root))
+        if (GetDlgCtrlID(child) == id) return child;
+    for (HWND child : childWindows(root))
+        if (HWND found = findControl(child, id)) return found;
+    return nullptr;
+}
+
 HWND findOpenDialog(int resourceId) {
     HWND best = nullptr;
     uint64_t newest = 0;
