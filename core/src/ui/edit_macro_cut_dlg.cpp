@@ -1,0 +1,86 @@
+#include "core/edit_macro_cut_dlg.h"
+
+#include "core/kv_texts.h"
+#include "core/macro_model.h"
+#include "host/drawing_database.h"
+#include "win/afxwin.h"
+#include "win/resource.h"
+
+namespace {
+
+class MacroCutDialog : public CDialog {
+public:
+    explicit MacroCutDialog(macro_model::Constraint& cut) : CDialog(kMacroCutDialogId, nullptr), cut_(cut) {}
+
+    bool escapeClosed = false;
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        SetWindowText(dialString(862).c_str());
+        SetDlgItemText(kMacroCutNameLabelId, dialString(881).c_str());
+        SetDlgItemText(kMacroCutDepthLabelId, dialString(20150).c_str());
+        SetDlgItemText(IDOK, dialString(1).c_str());
+        SetDlgItemText(IDCANCEL, dialString(2).c_str());
+        SetDlgItemText(kMacroCutNameId, cut_.cutName.c_str());
+        SetDlgItemText(kMacroCutDepthId, Kv_String(cut_.cutDepth, -1).c_str());
+        return TRUE;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) escapeClosed = true;
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void OnOK() override {
+        char buffer[512] = {};
+        GetDlgItemText(kMacroCutNameId, buffer, sizeof buffer);
+        const Kv_String name = buffer;
+        GetDlgItemText(kMacroCutDepthId, buffer, sizeof buffer);
+        const double depth = Kv_String(buffer).toDouble();
+        host::DrawingDatabase& db = host::DrawingDatabase::instance();
+        if (name != cut_.cutName) db.setProperty(cut_.id, "cutName", std::string(name.c_str()));
+        if (depth != cut_.cutDepth) db.setProperty(cut_.id, "cutDepth", depth);
+        cut_.cutName = name;
+        cut_.cutDepth = depth;
+        CDialog::OnOK();
+    }
+
+private:
+    macro_model::Constraint& cut_;
+};
+
+// The template lives in the core library's own table; put it first while the dialog runs.
+class CoreResourcesFirst {
+public:
+    CoreResourcesFirst() {
+        if (const win::ResourceTable* core = win::findResourceTable("kvcore")) {
+            previous_ = win::setFirstResourceTable(core);
+            switched_ = true;
+        }
+    }
+    ~CoreResourcesFirst() {
+        if (switched_) win::setFirstResourceTable(previous_);
+    }
+    CoreResourcesFirst(const CoreResourcesFirst&) = delete;
+    CoreResourcesFirst& operator=(const CoreResourcesFirst&) = delete;
+
+private:
+    const win::ResourceTable* previous_ = nullptr;
+    bool switched_ = false;
+};
+
+}  // namespace
+
+bool StartEditMacroCutDlg(AcDbObjectId macroId, const Kv_String& moduleName, int constraintId, bool& escapeClosed) {
+    escapeClosed = false;
+    macro_model::Macro* macro = macro_model::Drawing::instance().find(macroId);
+    macro_model::Module* module = macro ? macro->findModule(moduleName) : nullptr;
+    if (!module) return false;
+    for (macro_model::Constraint& c : module->constraints) {
+        if (c.id.asOldId() != constraintId || c.kind != 1) continue;
+        CoreResourcesFirst scope;
+        MacroCutDialog dialog(c);
+        const bool confirmed = dialog.DoModal() == IDOK;
+        escapeClosed = dialog.escapeClosed && !confirmed;
+        return confirmed;
+    }
+    return false;
+}
