@@ -6,6 +6,10 @@ disks and holes; every shape is written as <base>-big.bmp (48 x 48) and <base>-s
 (16 x 16), 24-bit BMP on a white background (white is the buttons' transparent colour).
 Pixels are sampled 4 x 4 per pixel so that the small icons stay readable.
 
+The constraint editor's palette pictures (Parallel.bmp ... CoordSys.bmp, 40 x 40) and the
+option pictures of the sample drawing (Option*.bmp, 36 x 36) are drawn the same way on a
+magenta background, the colour those buttons leave transparent.
+
 Run from anywhere: python3 make_icons.py  (writes beside this script).
 """
 import os
@@ -54,7 +58,61 @@ SHAPES = {
 }
 
 
-def render(shapes, size):
+MAGENTA = (0xFF, 0x00, 0xFF)
+BLUE = (0x20, 0x50, 0xA0)
+
+
+def circle(cx, cy, r, width, colour=STEEL):
+    return lambda x, y: colour if abs(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 - r) <= width / 2 else None
+
+
+def arc_mark(cx, cy, r, width, colour=MARK):
+    """A quarter arc (the angle mark), upper right of the centre."""
+    def at(x, y):
+        if x < cx or y > cy:
+            return None
+        return colour if abs(((x - cx) ** 2 + (y - cy) ** 2) ** 0.5 - r) <= width / 2 else None
+    return at
+
+
+W = 0.07
+PALETTE = {
+    "Parallel": [line(0.15, 0.70, 0.70, 0.15, W, STEEL), line(0.32, 0.86, 0.86, 0.32, W, STEEL)],
+    "Perpendicular": [line(0.20, 0.82, 0.85, 0.82, W, STEEL), line(0.50, 0.82, 0.50, 0.15, W, STEEL),
+                      rect(0.50, 0.66, 0.64, 0.70, MARK), rect(0.62, 0.68, 0.66, 0.82, MARK)],
+    "Coincident": [line(0.10, 0.85, 0.50, 0.50, W, STEEL), line(0.50, 0.50, 0.90, 0.80, W, STEEL),
+                   disk(0.50, 0.50, 0.09, MARK)],
+    "Symmetric": [line(0.50, 0.08, 0.50, 0.92, 0.04, MARK), disk(0.22, 0.50, 0.09), disk(0.78, 0.50, 0.09)],
+    "Tangent": [circle(0.45, 0.55, 0.28, W), line(0.08, 0.27, 0.92, 0.27, W, MARK)],
+    "Concentric": [circle(0.5, 0.5, 0.36, W), circle(0.5, 0.5, 0.18, W), disk(0.5, 0.5, 0.05, MARK)],
+    "EqualRadius": [circle(0.30, 0.50, 0.20, W), circle(0.72, 0.50, 0.20, W), line(0.30, 0.50, 0.44, 0.36, 0.05, MARK),
+                    line(0.72, 0.50, 0.86, 0.36, 0.05, MARK)],
+    "Distance": [line(0.15, 0.20, 0.15, 0.80, W, STEEL), line(0.85, 0.20, 0.85, 0.80, W, STEEL),
+                 line(0.18, 0.50, 0.82, 0.50, 0.05, MARK), line(0.18, 0.50, 0.30, 0.42, 0.05, MARK),
+                 line(0.18, 0.50, 0.30, 0.58, 0.05, MARK), line(0.82, 0.50, 0.70, 0.42, 0.05, MARK),
+                 line(0.82, 0.50, 0.70, 0.58, 0.05, MARK)],
+    "Angle": [line(0.15, 0.85, 0.90, 0.85, W, STEEL), line(0.15, 0.85, 0.75, 0.20, W, STEEL),
+              arc_mark(0.15, 0.85, 0.45, 0.05)],
+    "Radius": [circle(0.5, 0.5, 0.36, W), line(0.5, 0.5, 0.76, 0.24, 0.05, MARK), disk(0.5, 0.5, 0.05, MARK)],
+    "AddModule": [rect(0.10, 0.30, 0.62, 0.82), rect(0.62, 0.10, 0.70, 0.42, MARK), rect(0.50, 0.22, 0.82, 0.30, MARK)],
+    "BoltPattern": [rect(0.10, 0.10, 0.90, 0.90), disk(0.30, 0.30, 0.09, WHITE), disk(0.70, 0.30, 0.09, WHITE),
+                    disk(0.30, 0.70, 0.09, WHITE), disk(0.70, 0.70, 0.09, WHITE)],
+    "CoordSys": [line(0.20, 0.80, 0.88, 0.80, W, MARK), line(0.20, 0.80, 0.20, 0.12, W, BLUE),
+                 line(0.20, 0.80, 0.55, 0.45, 0.05, STEEL)],
+}
+
+# Option pictures of the sample drawing: where a stiffener stands (group 1) and how its edge
+# is cut (group 2).
+OPTIONS = {
+    "OptionStiffenerLeft": [rect(0.10, 0.75, 0.90, 0.88), rect(0.12, 0.12, 0.26, 0.75, BLUE)],
+    "OptionStiffenerMiddle": [rect(0.10, 0.75, 0.90, 0.88), rect(0.43, 0.12, 0.57, 0.75, BLUE)],
+    "OptionStiffenerRight": [rect(0.10, 0.75, 0.90, 0.88), rect(0.74, 0.12, 0.88, 0.75, BLUE)],
+    "OptionEdgeSquare": [rect(0.20, 0.15, 0.80, 0.85, BLUE)],
+    "OptionEdgeChamfer": [rect(0.20, 0.15, 0.80, 0.85, BLUE), lambda x, y: MAGENTA if x - y > 0.35 else None],
+}
+
+
+def render(shapes, size, background=WHITE):
     rows = []
     samples = 4
     for py in range(size):
@@ -65,7 +123,7 @@ def render(shapes, size):
                 for sx in range(samples):
                     x = (px + (sx + 0.5) / samples) / size
                     y = (py + (sy + 0.5) / samples) / size
-                    colour = WHITE
+                    colour = background
                     for shape in shapes:
                         hit = shape(x, y)
                         if hit is not None:
@@ -99,6 +157,10 @@ def main():
     for base, shapes in SHAPES.items():
         write_bmp(os.path.join(folder, base + "-big.bmp"), render(shapes, 48))
         write_bmp(os.path.join(folder, base + "-small.bmp"), render(shapes, 16))
+    for base, shapes in PALETTE.items():
+        write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 40, MAGENTA))
+    for base, shapes in OPTIONS.items():
+        write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 36, MAGENTA))
 
 
 if __name__ == "__main__":

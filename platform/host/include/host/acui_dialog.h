@@ -17,8 +17,9 @@ class CAcUiDialog : public CDialog {
 public:
     explicit CAcUiDialog(UINT templateId, CWnd* parent = nullptr, HINSTANCE resources = nullptr);
 
-    // False when there is no window or a command is already running.
-    BOOL BeginEditorCommand();
+    // False when there is no window or a command is already running.  With hide false the
+    // dialog stays visible (a zoom, which needs no pick, lets the person watch the drawing).
+    BOOL BeginEditorCommand(bool hide = true);
     // Does nothing when no command is running.
     void CompleteEditorCommand(BOOL restoreDialogs = TRUE);
     // The user cancelled the pick: the dialog comes back as after CompleteEditorCommand.

@@ -18,10 +18,10 @@ CAcUiDialog::CAcUiDialog(UINT templateId, CWnd* parent, HINSTANCE) : CDialog(tem
     if (!parent) host::mainWindow();
 }
 
-BOOL CAcUiDialog::BeginEditorCommand() {
+BOOL CAcUiDialog::BeginEditorCommand(bool hide) {
     if (inEditorCommand_ || !m_hWnd || !::IsWindow(m_hWnd)) return FALSE;
     inEditorCommand_ = true;
-    ShowWindow(SW_HIDE);
+    if (hide) ShowWindow(SW_HIDE);
     // A modal dialog keeps its owner disabled; the drawing can only take the pick when the
     // owner accepts input again.
     HWND owner = ownerOf(m_hWnd);
