@@ -397,10 +397,13 @@ bool ConstrContextMenu(void* record, int row, Kv_StringArray& labels, Kv_Array<i
     actionCodes.removeAll();
     checkedIndices.removeAll();
     int item = 0;
+    bool coded = true;
     for (const macro_model::MenuEntry& entry : menuOf(*c)) {
         labels.append(entry.label);
         if (entry.label.equal("%BREAK%", true)) continue;
-        actionCodes.append(entry.code);
+        // Codes run parallel to the items; the first item without one ends the codes.
+        coded = coded && entry.code >= 0;
+        if (coded) actionCodes.append(entry.code);
         if (entry.code == 2 && c->suppressed) checkedIndices.append(item);
         ++item;
     }

@@ -49,7 +49,7 @@ std::vector<MenuEntry> readMenu(StrictMembers& members) {
     for (const Kv_String& label : labels) {
         MenuEntry entry{label, 0};
         if (!label.equal("%BREAK%", true)) {
-            entry.code = codes.isValidIndex(item) ? codes[item] : 0;
+            entry.code = codes.isValidIndex(item) ? codes[item] : -1;
             ++item;
         }
         entries.push_back(entry);

@@ -4,6 +4,7 @@
 
 #include "constraints/constraints_ids.h"
 #include "constraints/dlg_edit_constraints.h"
+#include "constraints/editor_lifetime.h"
 #include "core/constraint_editor_calls.h"
 #include "core/dialog_helpers.h"
 #include "core/edit_macro_cut_dlg.h"
@@ -50,6 +51,9 @@ BOOL ConstrListPage::OnInitDialog() {
         deleteButton_.SetTooltipText(882);
     }
 
+    // The sheet takes the placeholder's place first, so that the resizer records the sheet.
+    // A page has no frame or caption: the placeholder's place is the sheet's as it stands.
+    sheet_.attach(this, IDC_CL_SHEET, true);
     resizer_.attach(this);
     resizer_.setAnchor(IDC_CL_SHEET, CResizer::All);
     resizer_.setAnchor(IDC_CL_PROPERTIES, CResizer::Left | CResizer::Right | CResizer::Bottom);
@@ -60,7 +64,6 @@ BOOL ConstrListPage::OnInitDialog() {
     resizer_.setAnchor(IDC_CL_EDIT_CUT, CResizer::Right | CResizer::Bottom);
     resizer_.setAnchor(IDC_CL_DELETE, CResizer::Right | CResizer::Bottom);
 
-    sheet_.attach(this, IDC_CL_SHEET);
     refreshConstraintList(true);
     return TRUE;
 }
@@ -292,16 +295,29 @@ bool ConstrListPage::storeConstraintEdits() {
     return true;
 }
 
-void ConstrListPage::validateVariableName() {
-    if (validating_ || !record || currentRow_ < 0 || !rowHasFeature(currentRow_, 1) ||
-        !record->variableNames.isValidIndex(currentRow_))
+void ConstrListPage::noteVariableLeft() {
+    if (!record || currentRow_ < 0 || !rowHasFeature(currentRow_, 1) || !record->variableNames.isValidIndex(currentRow_))
         return;
     const Kv_String name = controlText(IDC_CL_VARIABLE);
     if (name == record->variableNames[currentRow_]) return;
-    validating_ = true;
+    pendingName_ = name;
+    pendingConstraintId_ = record->currentConstraintId;
+    if (!namePending_) PostMessage(kValidateNameMessage, 0, 0);
+    namePending_ = true;
+}
+
+void ConstrListPage::validateVariableName() {
+    if (!namePending_ || !record) return;
+    namePending_ = false;
+    const Kv_String& name = pendingName_;
     bool inUse = false;
+    // The name belongs to the constraint whose field the person left, whatever row is selected now.
+    const int selected = record->currentConstraintId;
+    record->currentConstraintId = pendingConstraintId_;
+    const bool asked = VarNameInUse(record, name, inUse);
+    record->currentConstraintId = selected;
     Kv_String caption, message;
-    if (VarNameInUse(record, name, inUse) && inUse) {
+    if (asked && inUse) {
         caption = dialString(856);
         message = quoted(name) + string(857) + ".\n" + string(858) + ".";
     } else if (endsInOperator(name)) {
@@ -311,8 +327,18 @@ void ConstrListPage::validateVariableName() {
         caption = dialString(884);
         message = quoted(name) + string(885) + ".\n" + string(886) + ".\n" + string(887) + ".\n\n" + string(888) + ".";
     }
-    if (!message.isEmpty()) ::MessageBox(m_hWnd, message.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
-    validating_ = false;
+    // The editor's window owns the box: a page (a child window) would be left disabled.
+    if (!message.isEmpty())
+        ::MessageBox(::GetAncestor(m_hWnd, GA_ROOT), message.c_str(), caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+LRESULT ConstrListPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == kValidateNameMessage) {
+        constraints::HandlerScope handling;
+        validateVariableName();
+        return 0;
+    }
+    return ConstraintPage::WindowProc(msg, wParam, lParam);
 }
 
 void ConstrListPage::onSheetClick(int sheetId, int col, int row) {
@@ -427,7 +453,7 @@ BOOL ConstrListPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id == IDC_CL_VARIABLE && code == EN_KILLFOCUS) {
-        validateVariableName();
+        noteVariableLeft();
         return TRUE;
     }
     if (code == BN_CLICKED) {

@@ -32,6 +32,10 @@ public:
     void refreshConstraintList(bool reset);
     void selectConstraintRow(int row);
     bool storeConstraintEdits();
+    // The variable field lost the focus: when its text differs from the stored name, the
+    // name checks run once the message that moved the focus has been handled (a message box
+    // in the middle of a click would leave the clicked control holding the mouse).
+    void noteVariableLeft();
     void validateVariableName();
 
     int currentRow() const { return currentRow_; }
@@ -46,6 +50,7 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnDestroy() override;
 
@@ -77,7 +82,10 @@ private:
     int runStart_ = 1;          // first button of the run no break closed (buttonsInUse_ + 1: none)
     int groupEnds_[2] = {0, 0}; // last button of group 1 and 2 (0: that group never closed)
     bool rowStorable_ = false;
-    bool validating_ = false;
+    static constexpr UINT kValidateNameMessage = WM_APP + 1;
+    bool namePending_ = false;
+    Kv_String pendingName_;
+    int pendingConstraintId_ = 0;
     int buttonsInUse_ = 0;
     int sortColumn_ = -1;
     bool skipNextEscape_ = false;

@@ -18,11 +18,16 @@ void ConstraintPage::OnTabActivation(BOOL activate) {
 BOOL ConstraintPage::PreTranslateMessage(MSG* msg) {
     constraints::HandlerScope handling;
     if (msg->message != WM_KEYDOWN || msg->wParam != VK_ESCAPE || !m_hWnd) return FALSE;
-    // An open cell editor or drop-down list takes its own Escape.
+    // An open cell editor or drop-down list takes its own Escape.  A sheet asks for every key
+    // (Enter moves its cell), but without an open editor its Escape belongs to the page.
     if (HWND focus = ::GetFocus()) {
-        const LRESULT code = ::SendMessage(focus, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(msg));
-        if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;
-        if (::SendMessage(focus, CB_GETDROPPEDSTATE, 0, 0)) return FALSE;
+        if (SSGetSheet(focus)) {
+            if (SSGetEditMode(focus)) return FALSE;
+        } else {
+            const LRESULT code = ::SendMessage(focus, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(msg));
+            if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;
+            if (::SendMessage(focus, CB_GETDROPPEDSTATE, 0, 0)) return FALSE;
+        }
     }
     if (!takeEscape()) editor_.closeAsOk();
     return TRUE;

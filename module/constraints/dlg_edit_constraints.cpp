@@ -75,9 +75,10 @@ BOOL DlgEditConstraints::OnInitDialog() {
     }
     selectTab(0, true);
 
-    // Typing must never land in a hidden field that a later store would write.
+    // Typing must never land in a hidden field that a later store would write.  (The window
+    // itself is not shown yet: the field's own style says whether the page shows it.)
     CWnd* variable = listPage_.GetDlgItem(IDC_CL_VARIABLE);
-    if (variable && variable->IsWindowVisible()) {
+    if (variable && (variable->GetStyle() & WS_VISIBLE)) {
         variable->SetFocus();
         variable->SendMessage(EM_SETSEL, 0, -1);
     } else if (listPage_.sheet().isAttached()) {

@@ -21,7 +21,7 @@ namespace macro_model {
 
 struct MenuEntry {
     Kv_String label;   // "%BREAK%" is a separator
-    int code = 0;      // action code (separators have none)
+    int code = -1;     // action code; -1: none (separators, items the file gave no code)
 };
 
 struct Constraint {

@@ -10,7 +10,9 @@ namespace {
 
 class MacroCutDialog : public CDialog {
 public:
-    explicit MacroCutDialog(macro_model::Constraint& cut) : CDialog(kMacroCutDialogId, nullptr), cut_(cut) {}
+    // Owned by the window that was active, so that the focus goes back there when it closes.
+    explicit MacroCutDialog(macro_model::Constraint& cut)
+        : CDialog(kMacroCutDialogId, CWnd::FromHandle(::GetActiveWindow())), cut_(cut) {}
 
     bool escapeClosed = false;
 
