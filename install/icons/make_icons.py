@@ -59,6 +59,7 @@ SHAPES = {
 
 
 MAGENTA = (0xFF, 0x00, 0xFF)
+FACE = (0xD4, 0xD0, 0xC8)
 BLUE = (0x20, 0x50, 0xA0)
 
 
@@ -113,24 +114,32 @@ OPTIONS = {
 
 
 def render(shapes, size, background=WHITE):
+    """A transparent background (magenta) is never blended into edges: partly covered pixels
+    are blended with the button face instead, and only pixels no shape touches keep it."""
+    blend = FACE if background == MAGENTA else background
     rows = []
     samples = 4
     for py in range(size):
         row = []
         for px in range(size):
             total = [0, 0, 0]
+            touched = False
             for sy in range(samples):
                 for sx in range(samples):
                     x = (px + (sx + 0.5) / samples) / size
                     y = (py + (sy + 0.5) / samples) / size
-                    colour = background
+                    colour = blend
                     for shape in shapes:
                         hit = shape(x, y)
                         if hit is not None:
                             colour = hit
+                            touched = touched or hit != MAGENTA
                     for i in range(3):
                         total[i] += colour[i]
-            row.append(tuple(round(c / (samples * samples)) for c in total))
+            if not touched and background == MAGENTA:
+                row.append(MAGENTA)
+            else:
+                row.append(tuple(round(c / (samples * samples)) for c in total))
         rows.append(row)
     return rows
 

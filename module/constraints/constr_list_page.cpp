@@ -108,6 +108,7 @@ void ConstrListPage::refreshConstraintList(bool reset) {
             SS_CELLTYPE type;
             sheet_.SetTypeEdit(&type, 4, 100, 0, 1);
             sheet_.SetCellTypeRange(1, oldRows + 1, cols, sheetRows, &type);
+            sheet_.setFontRange({1, oldRows + 1, cols, sheetRows}, false);
         }
     }
     const Kv_String headings[4] = {dialString(87), dialString(883), append(string(2333), 1), append(string(2333), 2)};

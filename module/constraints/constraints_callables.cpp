@@ -44,6 +44,8 @@ EditConstrData readArguments(const json& arguments, const char* function) {
     macro_model::Drawing::instance().clear();
     std::string error;
     if (!macro_model::Drawing::instance().load(drawingPath(drawing), error)) refuse(error);
+    // The log tells what the editor did, not how the drawing was built.
+    host::DrawingDatabase::instance().clearLog();
     const macro_model::Macro& macro = macro_model::Drawing::instance().macros().front();
     EditConstrData filled;
     filled.macroId = macro.id;

@@ -7,6 +7,7 @@
 #include "temp_folder.h"
 
 #include <fstream>
+#include "win/draw.h"
 #include "win/testing.h"
 
 namespace {
@@ -152,6 +153,8 @@ TEST_F(ControlsTest, BitmapFromAFileKeepsItsTransparentColour) {
     EXPECT_NE(button.GetBitmap(), nullptr);
     EXPECT_TRUE(button.hasTransparentColour());
     EXPECT_EQ(button.transparentColour(), RGB(255, 255, 255));
+    // Its one pixel is of the transparent colour: whatever draws the button sees through it.
+    EXPECT_EQ(win::bitmapOf(button.GetBitmap())->at(0, 0) >> 24, 0u);
     button.UnsubclassWindow();
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/kv_texts.h"
 #include "core/path_mapping.h"
+#include "win/bitmap.h"
+#include "win/draw.h"
 
 BOOL CButtonST::SetIcon(int iconResourceId) {
     HICON icon = LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(iconResourceId));
@@ -19,6 +21,16 @@ BOOL CButtonST::SetIcon(HICON icon) {
 BOOL CButtonST::SetBitmaps(HBITMAP bitmap, COLORREF transparentColour) {
     if (!bitmap || !m_hWnd) return FALSE;
     ModifyStyle(BS_ICON, BS_BITMAP);
+    // The pixels of the transparent colour are made see-through once, here, so that whatever
+    // draws the button shows the button's face through them.
+    if (std::shared_ptr<const win::Bitmap> pixels = win::bitmapOf(bitmap)) {
+        win::Bitmap clear = *pixels;
+        const uint32_t key = (uint32_t(GetRValue(transparentColour)) << 16) | (uint32_t(GetGValue(transparentColour)) << 8) |
+                             uint32_t(GetBValue(transparentColour));
+        for (uint32_t& pixel : clear.pixels)
+            if ((pixel & 0xFFFFFF) == key) pixel = key;   // alpha 0
+        if (HBITMAP seeThrough = win::createBitmapHandle(clear)) bitmap = seeThrough;
+    }
     CButton::SetBitmap(bitmap);
     hasTransparent_ = true;
     transparent_ = transparentColour;

@@ -143,6 +143,18 @@ private:
             b.align = h == BS_LEFT ? HAlign::Left : h == BS_RIGHT ? HAlign::Right : HAlign::Center;
             if (style & (BS_ICON | BS_BITMAP)) b.image = imageOfHandles(info);
             scene.add(std::move(b));
+        } else if ((kind == "check" || kind == "3state" || kind == "radio") && (style & BS_PUSHLIKE) &&
+                   (style & (BS_ICON | BS_BITMAP))) {
+            // A push-like check box with a picture looks like a push button, pressed while checked.
+            PushButton b;
+            b.rect = rect;
+            b.text = info.text;
+            b.font = font;
+            b.enabled = enabled;
+            b.pressed = info.pushed || info.check == BST_CHECKED;
+            b.focused = info.focused;
+            b.image = imageOfHandles(info);
+            scene.add(std::move(b));
         } else if (kind == "check" || kind == "3state" || kind == "radio") {
             CheckBox c;
             c.rect = rect;
