@@ -223,3 +223,42 @@ TEST_F(AcUiDialogTest, MainWindowComesBackAfterAReset) {
     EXPECT_TRUE(IsWindow(second));
     EXPECT_EQ(acedGetAcadFrame()->m_hWnd, second);
 }
+
+// A page lies over the tab control: a click on a page's field reaches the field (the tab
+// control, made before the pages, used to take it).
+TEST_F(AcUiDialogTest, AClickOnAPageFieldReachesIt) {
+    TabDialog dialog;
+    win::testing::TestScript script;
+    bool focused = false;
+    script.click(kPageOne, 100)
+        .inspect([&] { focused = ::GetFocus() == dialog.one.GetDlgItem(100)->m_hWnd; })
+        .click(kTabDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(focused);
+}
+
+namespace {
+
+// Zooms through an editor command that keeps the dialog in sight.
+class ZoomDialog : public CAcUiDialog {
+public:
+    ZoomDialog() : CAcUiDialog(kPickDialog) {}
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) != kPickButton) return CAcUiDialog::OnCommand(wParam, lParam);
+        BeginEditorCommand(false);
+        visibleDuringCommand = IsWindowVisible() != FALSE;
+        CompleteEditorCommand();
+        return TRUE;
+    }
+    bool visibleDuringCommand = false;
+};
+
+}  // namespace
+
+TEST_F(AcUiDialogTest, AnEditorCommandMayKeepTheDialogVisible) {
+    ZoomDialog dialog;
+    win::testing::TestScript script;
+    script.click(kPickDialog, kPickButton).click(kPickDialog, IDOK);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.visibleDuringCommand);
+}
