@@ -3,6 +3,9 @@
 // outside an array.
 #include "constraint_editor_test.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 class ConstraintListTest : public ConstraintEditorTest {
@@ -153,6 +156,25 @@ TEST_F(ConstraintListTest, OptionPicturesAndPalettePicturesComeFromTheInstallati
         if (id != 1034) EXPECT_NE(button.bitmap, nullptr) << id;
     }
     EXPECT_EQ(CButtonST::tooltipOf(GetDlgItem(palette, 1031)), Kv_String("Distance"));
+}
+
+TEST_F(ConstraintListTest, AMissingOrUndecodablePaletteOrOptionPictureLeavesItsButtonWithoutOne) {
+    // An installation folder of the test's own: Angle.bmp missing, Radius.bmp not a picture.
+    const std::filesystem::path install = root_ / "install";
+    std::filesystem::copy(kvSourceDir() + "/install", install, std::filesystem::copy_options::recursive);
+    std::filesystem::remove(install / "icons" / "Angle.bmp");
+    std::ofstream(install / "icons" / "Radius.bmp") << "not a picture";
+    setenv("KV_DIR", (install.string() + "/").c_str(), 1);
+    EditConstrData record = openSample("Stiffener 2");
+    record.optionImages[0][1] = (install / "icons" / "Radius.bmp").string().c_str();
+    ASSERT_NE(openModeless(record), nullptr);
+    HWND palette = win::findOpenDialog(IDD_CONSTR_PALETTE_PAGE);
+    EXPECT_NE(win::describeWindow(GetDlgItem(palette, 1031)).bitmap, nullptr);
+    EXPECT_EQ(win::describeWindow(GetDlgItem(palette, 1032)).bitmap, nullptr);
+    EXPECT_EQ(win::describeWindow(GetDlgItem(palette, 1033)).bitmap, nullptr);
+    EXPECT_NE(listControl(IDC_CL_OPTION_1).bitmap, nullptr);
+    EXPECT_EQ(listControl(IDC_CL_OPTION_2).bitmap, nullptr);
+    EXPECT_TRUE(listControl(IDC_CL_OPTION_2).enabled);   // still one of the buttons in use
 }
 
 }  // namespace
