@@ -129,11 +129,14 @@ void ConstrListPage::refreshConstraintList(bool reset) {
 }
 
 void ConstrListPage::showRowCells() {
-    if (!record) return;
+    if (!record || !sheet_.isAttached()) return;
+    // One repaint for the column, not one per cell.
+    sheet_.SetBool(sheet::kOptRedraw, 0);
     for (int row = 0; row < rowCount(); ++row) {
         const Kv_StringArray& cells = record->rowCells[row];
         sheet_.SetData(1, row + 1, cells.isValidIndex(0) ? cells[0].c_str() : "");
     }
+    sheet_.SetBool(sheet::kOptRedraw, 1);
 }
 
 void ConstrListPage::selectConstraintRow(int row) {
