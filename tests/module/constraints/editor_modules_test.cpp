@@ -47,6 +47,8 @@ TEST_F(EditorModulesTest, AddModuleAnsweredByAPickSelectsTheNewLastModule) {
     EditConstrData record = openSample("Plate");
     ASSERT_NE(openModeless(record), nullptr);
     script.click(IDD_EDIT_CONSTRAINTS, IDC_EC_ADD_MODULE);
+    // The pick waits at the drawing; the editor is out of the way meanwhile.
+    script.inspect([] { EXPECT_FALSE(win::describeWindow(win::findOpenDialog(IDD_EDIT_CONSTRAINTS)).visible); });
     host::answerPick(script, {100, 50});
     script.runModeless();
     EXPECT_EQ(mainControl(IDC_EC_MODULES).items.back(), "Module 1");
