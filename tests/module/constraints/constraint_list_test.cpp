@@ -153,7 +153,9 @@ TEST_F(ConstraintListTest, OptionPicturesAndPalettePicturesComeFromTheInstallati
         const win::WindowInfo button = win::describeWindow(GetDlgItem(palette, id));
         const bool hidden = id == 1027 || id == 1034;
         EXPECT_EQ((button.style & WS_VISIBLE) != 0, !hidden) << id;
-        if (id != 1034) EXPECT_NE(button.bitmap, nullptr) << id;
+        if (id != 1034) {
+            EXPECT_NE(button.bitmap, nullptr) << id;
+        }
     }
     EXPECT_EQ(CButtonST::tooltipOf(GetDlgItem(palette, 1031)), Kv_String("Distance"));
 }
