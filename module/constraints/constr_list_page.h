@@ -40,8 +40,6 @@ public:
 
     int currentRow() const { return currentRow_; }
     int groupSplit() const { return groupSplit_; }
-    int optionButtonsInUse() const { return buttonsInUse_; }
-    int sortColumn() const { return sortColumn_; }
     Kv_Spread& sheet() { return sheet_; }
 
     void onSheetClick(int sheetId, int col, int row) override;
@@ -59,7 +57,6 @@ private:
     // The row's entries exist in every array its features need.
     bool rowComplete(int row) const;
     int rowCount() const;
-    void setUpSheet();
     void setUpOptionButtons(int row);
     void clickOption(int number);
     void readOptionStates(Kv_Array<int>& states) const;

@@ -29,7 +29,6 @@ public:
 
     // Tabs in order: 0 constraint list, 1 geometry, 2 variables and equations, 3 palette.
     ConstraintPage* page(int index) const;
-    int currentTab() const { return currentTab_; }
 
     // What pages ask of the main window.
     void storeEditPages();                 // pages 0 and 2
