@@ -1,5 +1,7 @@
 #include "dialogs/dlg_dstv_groups.h"
 
+#include <algorithm>
+
 #include "core/dialog_helpers.h"
 #include "core/file_name_check.h"
 #include "core/kv_texts.h"

@@ -1,5 +1,6 @@
 #include "dialogs/dlg_dstv_point_edit.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/dialog_helpers.h"
