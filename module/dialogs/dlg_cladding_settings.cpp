@@ -67,8 +67,8 @@ void CDlgCladdingSettings::showValues() {
     auto selectType = [&](int id, TwCladConstrainType type) {
         // A type that is not offered, or has no name, selects nothing.
         const Kv_String name = constrainTypeName(type);
-        const int index =
-            name.isEmpty() ? -1 : static_cast<int>(SendDlgItemMessage(id, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name.c_str())));
+        const LPARAM text = reinterpret_cast<LPARAM>(name.c_str());
+        const int index = name.isEmpty() ? -1 : static_cast<int>(SendDlgItemMessage(id, CB_FINDSTRINGEXACT, -1, text));
         SendDlgItemMessage(id, CB_SETCURSEL, static_cast<WPARAM>(index));
     };
     selectType(IDC_CLADDING_START, data.constraintStart);

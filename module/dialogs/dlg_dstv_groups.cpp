@@ -114,7 +114,8 @@ void CDlgDSTVGroups::editGroup() {
 void CDlgDSTVGroups::activateGroup() {
     Kv_String name;
     if (!selectedGroup(name)) return;
-    if (!DlgDstvPoints::setStandardDstvPointsFile(name)) warn(unwritableMessage(DlgDstvPoints::kStandardFileName), dialString(863));
+    if (!DlgDstvPoints::setStandardDstvPointsFile(name))
+        warn(unwritableMessage(DlgDstvPoints::kStandardFileName), dialString(863));
     fillGroupList(groupList_.GetCurSel());
 }
 

@@ -10,7 +10,10 @@ TEST(CladdingRecord, EachPurlinTypeAllowsTheTypesOfItsTable) {
     auto allowed = [](int purlinType, bool includeFree) {
         std::string marks;
         for (int type = -1; type <= kCladConstrainTypeCount; ++type)
-            marks += isValidConstrainType(static_cast<TwPurlinType>(purlinType), static_cast<TwCladConstrainType>(type), includeFree) ? 'x' : '.';
+            marks += isValidConstrainType(static_cast<TwPurlinType>(purlinType), static_cast<TwCladConstrainType>(type),
+                                          includeFree)
+                         ? 'x'
+                         : '.';
         return marks;
     };
     EXPECT_EQ(allowed(kPurlinRoof, true), ".xxxxx.");
