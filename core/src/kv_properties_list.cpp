@@ -1,52 +1,14 @@
 #include "core/kv_properties_list.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <cstring>
 
 #include "core/object_export.h"
 #include "text_escapes.h"
+#include "text_numbers.h"
 
 namespace {
 
 constexpr std::string_view kHeader = "KvPropertiesList 1";
-
-std::string formatDouble(double value) {
-    if (std::isnan(value)) {
-        std::uint64_t bits;
-        std::memcpy(&bits, &value, sizeof bits);
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "nan:%016llx", static_cast<unsigned long long>(bits));
-        return buffer;
-    }
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-bool parseDouble(std::string_view text, double& value) {
-    if (text.substr(0, 4) == "nan:") {
-        std::string_view hex = text.substr(4);
-        std::uint64_t bits = 0;
-        if (hex.size() != 16) return false;
-        auto result = std::from_chars(hex.data(), hex.data() + hex.size(), bits, 16);
-        if (result.ec != std::errc() || result.ptr != hex.data() + hex.size()) return false;
-        std::memcpy(&value, &bits, sizeof value);
-        return std::isnan(value);
-    }
-    if (text == "inf") { value = HUGE_VAL; return true; }
-    if (text == "-inf") { value = -HUGE_VAL; return true; }
-    if (text.empty() || text == "nan" || text == "-nan") return false;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
-}
-
-bool parseInt(std::string_view text, int& value) {
-    if (text.empty()) return false;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
 
 }  // namespace
 
@@ -143,7 +105,7 @@ std::string Kv_PropertiesList::writeToText() const {
     text += "\r\n";
     for (const Entry& entry : entries_) {
         if (const int* i = std::get_if<int>(&entry.value)) text += "int\t" + kvEscapeText(entry.name) + "\t" + std::to_string(*i);
-        else if (const double* d = std::get_if<double>(&entry.value)) text += "double\t" + kvEscapeText(entry.name) + "\t" + formatDouble(*d);
+        else if (const double* d = std::get_if<double>(&entry.value)) text += "double\t" + kvEscapeText(entry.name) + "\t" + kvFormatDouble(*d);
         else text += "string\t" + kvEscapeText(entry.name) + "\t" + kvEscapeText(std::get<std::string>(entry.value));
         text += "\r\n";
     }
@@ -181,11 +143,11 @@ bool Kv_PropertiesList::readFromText(std::string_view text, int* faultLine) {
         std::string_view valueText = line.substr(tab2 + 1);
         if (type == "int") {
             int value;
-            if (!parseInt(valueText, value)) return fail();
+            if (!kvParseInt(valueText, value)) return fail();
             store(Kv_String(name), value);
         } else if (type == "double") {
             double value;
-            if (!parseDouble(valueText, value)) return fail();
+            if (!kvParseDouble(valueText, value)) return fail();
             store(Kv_String(name), value);
         } else if (type == "string") {
             std::string value;

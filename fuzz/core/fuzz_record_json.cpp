@@ -7,6 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/records/dlg_dstv_points.h"
+#include "core/records/dlg_prof_features_data.h"
+#include "core/records/tw_cladding_dlg_data.h"
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
@@ -36,5 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<TwLookUpDlgData>(form);
     readWriteRead<TwLevelsDlgData>(form);
     readWriteRead<TwSelectImageDlgData>(form);
+    readWriteRead<TwCladdingDlgData>(form);
+    readWriteRead<DlgProfFeaturesData>(form);
+    readWriteRead<Kv_DstvPointInfo>(form);
     return 0;
 }

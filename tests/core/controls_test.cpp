@@ -1,4 +1,5 @@
 #include "core/cbutton_st.h"
+#include "core/check_combo_box.h"
 #include "core/cresizer.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,8 @@
 
 namespace {
 
-constexpr int kDialog = 9300, kStretch = 10, kCorner = 11, kBottomLeft = 12, kFixed = 13, kIconButton = 14;
+constexpr int kDialog = 9300, kStretch = 10, kCorner = 11, kBottomLeft = 12, kFixed = 13, kIconButton = 14,
+              kCheckCombo = 15;
 
 win::ResourceTable makeTable() {
     win::ResourceTable table;
@@ -29,6 +31,7 @@ win::ResourceTable makeTable() {
         {kBottomLeft, "BUTTON", WS_CHILD | WS_VISIBLE, 0, 10, 160, 80, 30, "Add"},
         {kFixed, "STATIC", WS_CHILD | WS_VISIBLE, 0, 100, 160, 50, 20, "fixed"},
         {kIconButton, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 150, 160, 24, 24, ""},
+        {kCheckCombo, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 180, 160, 100, 120, ""},
     };
     table.dialogs[kDialog] = tmpl;
     return table;
@@ -170,4 +173,32 @@ TEST_F(ControlsTest, IconCheckButtonTogglesOnClicks) {
     win::pumpMessages();
     EXPECT_EQ(button.GetCheck(), BST_UNCHECKED);
     button.UnsubclassWindow();
+}
+
+TEST_F(ControlsTest, CheckComboMarksAreSetByTheProgramReadBackAndKeptWhileAPersonSelects) {
+    CCheckComboBox combo;
+    ASSERT_TRUE(combo.SubclassDlgItem(kCheckCombo, CWnd::FromHandle(dialog_)));
+    EXPECT_EQ(combo.AddString("Drill", false), 0);
+    EXPECT_EQ(combo.AddString("Weld", true), 1);
+    EXPECT_TRUE(combo.GetCheck(1));
+    EXPECT_FALSE(combo.GetCheck(0));
+    EXPECT_FALSE(combo.SetCheck(2, true));
+    EXPECT_FALSE(combo.GetCheck(2));
+    EXPECT_EQ(win::describeWindow(combo.m_hWnd).checkMarks, (std::vector<int>{0, 1}));
+    EXPECT_NE(win::dumpWindowTree(dialog_).find(R"(items{[ ]"Drill", [x]"Weld"})"), std::string::npos);
+
+    // A person drops the list and picks an entry: the selection changes, the marks do not.
+    // (The combo box is moved where no other control lies over it or its list.)
+    ShowWindow(GetDlgItem(dialog_, kStretch), SW_HIDE);
+    MoveWindow(combo.m_hWnd, 10, 10, 100, 22, TRUE);
+    for (int step = 0; step < 2; ++step) {   // opens the list, then clicks the entry
+        win::input::chooseComboItem(combo.m_hWnd, 0);
+        win::pumpMessages();
+    }
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    EXPECT_EQ(win::describeWindow(combo.m_hWnd).checkMarks, (std::vector<int>{0, 1}));
+    combo.SetCheck(0, true);
+    combo.SetCheck(1, false);
+    EXPECT_EQ(win::describeWindow(combo.m_hWnd).checkMarks, (std::vector<int>{1, 0}));
+    combo.UnsubclassWindow();
 }

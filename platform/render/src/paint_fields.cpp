@@ -133,7 +133,13 @@ void ScenePainter::operator()(const ComboBox& e) {
     int itemHeight = listItemHeight(e.font, e.itemHeight);
     std::vector<ListEntry> entries;
     entries.reserve(e.items.size());
-    for (size_t i = 0; i < e.items.size(); ++i) entries.push_back({e.items[i], int(i) == e.selected, std::nullopt, true});
+    auto checkOf = [&](size_t i) -> std::optional<CheckState> {
+        if (i >= e.checkMarks.size()) return std::nullopt;
+        return e.checkMarks[i] == 1 ? CheckState::Checked
+               : e.checkMarks[i] == 2 ? CheckState::Indeterminate
+                                      : CheckState::Unchecked;
+    };
+    for (size_t i = 0; i < e.items.size(); ++i) entries.push_back({e.items[i], int(i) == e.selected, checkOf(i), true});
 
     Rect inner = bevels_.edge(e.rect, Edge::Sunken);
     bevels_.fill(inner, e.enabled ? window : face);
@@ -146,6 +152,14 @@ void ScenePainter::operator()(const ComboBox& e) {
         textArea.right = button.left;
     }
     Rect field = textArea.inflate(-1);
+    // A check combo box shows the mark of the selected entry in its field too, so that the
+    // closed box tells whether the entry shown is ticked.
+    if (e.selected >= 0 && size_t(e.selected) < e.checkMarks.size()) {
+        Rect box{field.left + 1, field.top + (field.height() - kCheckBoxSize) / 2, field.left + 1 + kCheckBoxSize, 0};
+        box.bottom = box.top + kCheckBoxSize;
+        bevels_.checkBox(box, *checkOf(size_t(e.selected)), e.enabled, true);
+        field.left = box.right + 2;
+    }
     bool highlighted = e.dropDownList && e.focused && e.enabled && !e.dropped;
     if (highlighted) bevels_.fill(field, selection);
     Rgb color = !e.enabled ? grayText : highlighted ? selectionText : windowText;

@@ -306,6 +306,7 @@ private:
         c.simple = type == CBS_SIMPLE;
         c.dropped = info.dropped && !c.simple;
         c.topIndex = info.topIndex;
+        c.checkMarks = info.checkMarks;
         int itemHeight = detail::TextPainter::lineHeight(font) + 3;
         int fieldHeight = std::min(rect.height(), itemHeight + 6);
         c.rect = {rect.left, rect.top, rect.right, rect.top + fieldHeight};

@@ -330,3 +330,24 @@ TEST(Painter, EdgeSidesFollowTheirFlags) {
     EXPECT_EQ(colorAt(image, 30, 49), palette::highlight3d);
     EXPECT_EQ(colorAt(image, 49, 30), palette::face);   // no right side
 }
+
+TEST(Painter, CheckComboShowsTheMarksInItsListAndTheSelectedOneInItsField) {
+    Scene scene = faceScene(160, 120);
+    ComboBox combo;
+    combo.rect = {5, 5, 155, 26};
+    combo.items = {"Drill points", "Weld points"};
+    combo.checkMarks = {0, 1};
+    combo.selected = 1;
+    combo.text = "";   // so that any ink at the field's left comes from the box
+    combo.dropped = true;
+    combo.listRect = {5, 26, 155, 80};
+    scene.add(combo);
+    Image image = rasterize(scene);
+    int itemHeight = combo.font.height + 3;
+    int firstRow = 27, secondRow = 27 + itemHeight;
+    // The field shows a ticked box before the text of the selected entry.
+    EXPECT_TRUE(hasColor(image, {9, 10, 17, 21}, palette::windowText));
+    // In the list, the first entry's box is empty, the second's holds a tick.
+    EXPECT_FALSE(hasColor(image, {9, firstRow + 3, 17, firstRow + itemHeight - 3}, palette::windowText));
+    EXPECT_TRUE(hasColor(image, {9, secondRow + 3, 17, secondRow + itemHeight - 3}, palette::windowText));
+}

@@ -198,6 +198,7 @@ struct ComboBox {
     Rect listRect;               // where the opened list goes (when dropped)
     int itemHeight = 0;          // 0: from the font
     int topIndex = 0;
+    std::vector<int> checkMarks; // per item, for check combo boxes (BST_* values); empty: none
 };
 
 struct ListEntry {

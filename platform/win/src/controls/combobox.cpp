@@ -6,11 +6,15 @@
 // Typing into the edit part keeps the list selection in step with the text: while the list is
 // open the first entry starting with the text is selected, while it is closed the selection is
 // cleared, because the text no longer is an entry.
+//
+// With a check style (CB_SETCHECKSTYLE) every entry carries a check mark that the program sets
+// and reads (CB_SETCHECK, CB_GETCHECK); the renderer draws it in the list and in the field.
 
 #include <algorithm>
 #include <cstring>
 
 #include "controls/controls.h"
+#include "win/combo_checks.h"
 #include "controls/edit_buffer.h"
 #include "win/system.h"
 
@@ -33,6 +37,7 @@ struct ComboData : ControlData {
     int droppedWidth = 0;
     EditBuffer edit;
     bool tracking = false;
+    UINT checkStyle = 0;   // 0: no check marks
 };
 
 UINT kindOf(const Window& w) { return w.style & 3; }
@@ -266,6 +271,18 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case CB_SETITEMHEIGHT:
         if (index >= 0) d->itemHeight = std::max(1, static_cast<int>(lParam));
         return CB_OKAY;
+    case CB_SETCHECKSTYLE:
+        d->checkStyle = static_cast<UINT>(wParam);
+        invalidateTree(hwnd, false);
+        return TRUE;
+    case CB_GETCHECKSTYLE: return d->checkStyle;
+    case CB_SETCHECK:
+        if (!valid(*d, index)) return CB_ERR;
+        d->items[static_cast<size_t>(index)].check = static_cast<int>(lParam);
+        invalidateTree(hwnd, false);
+        return CB_OKAY;
+    case CB_GETCHECK:
+        return valid(*d, index) ? d->items[static_cast<size_t>(index)].check : CB_ERR;
     case CB_GETTOPINDEX: return d->top;
     case CB_SETTOPINDEX:
         if (!valid(*d, index)) return CB_ERR;

@@ -5,6 +5,7 @@
 #include "dialog/dialog.h"
 #include "kernel/kernel.h"
 #include "win/readback.h"
+#include "win/combo_checks.h"
 
 namespace win {
 
@@ -144,7 +145,11 @@ WindowInfo describeWindow(HWND hwnd) {
         i.topIndex = static_cast<int>(SendMessage(hwnd, LB_GETTOPINDEX, 0, 0));
     } else if (cls == "combobox") {
         int n = static_cast<int>(SendMessage(hwnd, CB_GETCOUNT, 0, 0));
-        for (int k = 0; k < n; ++k) i.items.push_back(itemText(hwnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, k));
+        bool checks = SendMessage(hwnd, CB_GETCHECKSTYLE, 0, 0) != 0;
+        for (int k = 0; k < n; ++k) {
+            i.items.push_back(itemText(hwnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, k));
+            if (checks) i.checkMarks.push_back(static_cast<int>(SendMessage(hwnd, CB_GETCHECK, static_cast<WPARAM>(k), 0)));
+        }
         i.selection = static_cast<int>(SendMessage(hwnd, CB_GETCURSEL, 0, 0));
         if (i.selection >= 0) i.selected.push_back(i.selection);
         i.dropped = SendMessage(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
