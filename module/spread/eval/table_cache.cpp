@@ -155,8 +155,15 @@ TableCache::Instance* TableCache::find(HWND window) {
 int TableCache::labelColumn(Instance& table, const std::string& label) {
     if (!table.labelsIndexed) {
         const ::sheet::Sheet* model = SSGetSheet(table.window);
+        // A table kept in a workbook has no column-header row: its first row holds the labels.
+        int labelRow = 0;
+        if (model && model->maxRows() >= 1) {
+            labelRow = 1;
+            for (int col = 1; col <= model->maxCols() && labelRow; ++col)
+                if (!model->data({col, 0}).empty()) labelRow = 0;
+        }
         for (int col = model ? model->maxCols() : 0; col >= 1; --col)
-            table.labelColumns[folded(model->data({col, 0}))] = col;  // backwards: the first wins
+            table.labelColumns[folded(model->data({col, labelRow}))] = col;  // backwards: the first wins
         table.labelsIndexed = true;
     }
     auto it = table.labelColumns.find(folded(label));

@@ -1,7 +1,10 @@
 #include "file/workbook_filler.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+
+#include <orcus/exception.hpp>
 
 #include "base/case_fold.h"
 #include "base/cp1252.h"
@@ -244,6 +247,37 @@ void WorkbookSheet::set_merge_cell_range(const os::range_t& range) {
   filler_->spans_.push_back({first, last.col - first.col + 1, last.row - first.row + 1});
 }
 
+// --- addresses ------------------------------------------------------------------------------
+
+os::src_address_t WorkbookAddresses::resolve_address(std::string_view text) {
+  // A sheet name before the last '.' or '!' is not the engine's business: one sheet is read.
+  size_t cut = text.find_last_of(".!");
+  if (cut != std::string_view::npos) text.remove_prefix(cut + 1);
+  int64_t col = 0, row = 0;
+  size_t i = 0;
+  if (i < text.size() && text[i] == '$') ++i;
+  size_t letters = i;
+  while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])) && col <= kMaxSheetCols)
+    col = col * 26 + (std::toupper(static_cast<unsigned char>(text[i++])) - 'A' + 1);
+  if (i == letters) throw orcus::invalid_arg_error("not a cell address");
+  if (i < text.size() && text[i] == '$') ++i;
+  size_t digits = i;
+  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && row <= kMaxSheetRows)
+    row = row * 10 + (text[i++] - '0');
+  if (i == digits || i != text.size() || row < 1 || col < 1)
+    throw orcus::invalid_arg_error("not a cell address");
+  return {0, static_cast<os::row_t>(row - 1), static_cast<os::col_t>(col - 1)};
+}
+
+os::src_range_t WorkbookAddresses::resolve_range(std::string_view text) {
+  size_t colon = text.find(':');
+  if (colon == std::string_view::npos) {
+    os::src_address_t a = resolve_address(text);
+    return {a, a};
+  }
+  return {resolve_address(text.substr(0, colon)), resolve_address(text.substr(colon + 1))};
+}
+
 // --- the workbook ---------------------------------------------------------------------------
 
 WorkbookFiller::WorkbookFiller(Sheet& fresh, std::string wanted, FormulaDialect dialect)
@@ -311,20 +345,14 @@ void WorkbookFiller::putText(CellRef at, std::string_view cp1252) {
 }
 
 void WorkbookFiller::putLook(CellRef at, size_t xf) {
-  if (run_.row == at.row && run_.last + 1 == at.col && run_.xf == xf) {
-    run_.last = at.col;
-    return;
+  if (!lookRuns_.empty()) {
+    LookRun& run = lookRuns_.back();
+    if (run.row == at.row && run.last + 1 == at.col && run.xf == xf) {
+      run.last = at.col;
+      return;
+    }
   }
-  flushLookRun();
-  run_ = {at.row, at.col, at.col, xf};
-}
-
-void WorkbookFiller::flushLookRun() {
-  if (run_.last < run_.first) return;
-  const CellFormat& look = styles_.look(run_.xf);
-  if (!(look == CellFormat{}))
-    applyLook(sheet_, {{run_.first, run_.row}, {run_.last, run_.row}}, look);
-  run_ = {};
+  lookRuns_.push_back({at.row, at.col, at.col, xf});
 }
 
 void WorkbookFiller::enterFormula(CellRef at, std::string text, const Value& result) {
@@ -347,9 +375,13 @@ void WorkbookFiller::enterFormula(CellRef at, std::string text, const Value& res
     unknown = true;
     notes_.unknownFunctions.insert(std::move(name));
   }
-  // A function the engine does not know would compute #NAME?: the file's result stands.
-  SetResult r = unknown ? sheet_.setFormulaWithResult(at, text, result) : sheet_.setFormula(at, text);
-  if (r != SetResult::Ok) {
+  // A function the engine does not know would compute #NAME?: the file's result stands.  Such
+  // formulas are entered once the sheet has its final size (a size change computes anew).
+  if (unknown) {
+    withResults_.push_back({at, std::move(text), result});
+    return;
+  }
+  if (sheet_.setFormula(at, text) != SetResult::Ok) {
     notes_.unparsedFormulas.push_back(cellName(at));
     putText(at, "=" + text);
   }
@@ -363,10 +395,19 @@ void WorkbookFiller::finish() {
                                         : "the workbook has no sheet named \"" + wanted_ +
                                               "\" (it has " + names + ")");
   }
-  flushLookRun();
   for (const CellSpan& s : spans_) grow(s.range().last);
   sheet_.setMaxCols(usedCols_);
   sheet_.setMaxRows(usedRows_);
+  for (const FormulaWithResult& f : withResults_)
+    if (sheet_.setFormulaWithResult(f.at, f.text, f.result) != SetResult::Ok) {
+      notes_.unparsedFormulas.push_back(cellName(f.at));
+      putText(f.at, "=" + f.text);
+    }
+  // Looks are given once everything is read: a workbook may list its styles after its sheets.
+  for (const LookRun& run : lookRuns_) {
+    const CellFormat& look = styles_.look(run.xf);
+    if (!(look == CellFormat{})) applyLook(sheet_, {{run.first, run.row}, {run.last, run.row}}, look);
+  }
   for (const RangeLook& rl : rangeLooks_) {
     RangeRef r = rl.range;
     r.last.col = std::min(r.last.col, usedCols_);

@@ -141,6 +141,14 @@ class WorkbookSheet : public orcus::spreadsheet::iface::import_sheet,
   WorkbookArrayFormula array_;
 };
 
+// Cell and range addresses in the workbook's own texts ("B3", "$A$1:$C$9", ".A1" of the open
+// document format), for the parts orcus reads by address (merged ranges, shared formulas).
+class WorkbookAddresses : public orcus::spreadsheet::iface::import_reference_resolver {
+ public:
+  orcus::spreadsheet::src_address_t resolve_address(std::string_view address) override;
+  orcus::spreadsheet::src_range_t resolve_range(std::string_view range) override;
+};
+
 class WorkbookFiller : public orcus::spreadsheet::iface::import_factory,
                        public orcus::spreadsheet::iface::import_global_settings {
  public:
@@ -151,6 +159,10 @@ class WorkbookFiller : public orcus::spreadsheet::iface::import_factory,
   orcus::spreadsheet::iface::import_global_settings* get_global_settings() override { return this; }
   orcus::spreadsheet::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
   orcus::spreadsheet::iface::import_styles* get_styles() override { return &styles_; }
+  orcus::spreadsheet::iface::import_reference_resolver* get_reference_resolver(
+      orcus::spreadsheet::formula_ref_context_t) override {
+    return &addresses_;
+  }
   orcus::spreadsheet::iface::import_sheet* append_sheet(orcus::spreadsheet::sheet_t index,
                                                         std::string_view name) override;
   orcus::spreadsheet::iface::import_sheet* get_sheet(std::string_view name) override;
@@ -179,7 +191,6 @@ class WorkbookFiller : public orcus::spreadsheet::iface::import_factory,
   void grow(CellRef at);
   void putText(CellRef at, std::string_view cp1252);
   void putLook(CellRef at, size_t xf);
-  void flushLookRun();
   void enterFormula(CellRef at, std::string text, const Value& result);
   std::string text(std::string_view utf8);
 
@@ -190,20 +201,28 @@ class WorkbookFiller : public orcus::spreadsheet::iface::import_factory,
   WorkbookNotes notes_;
   WorkbookStrings strings_{notes_};
   WorkbookStyles styles_;
+  WorkbookAddresses addresses_;
   std::vector<std::unique_ptr<WorkbookSheet>> sheets_;
   WorkbookSheet* target_ = nullptr;
   int32_t usedCols_ = 0, usedRows_ = 0;
-  // Cells of one row with the same look in a row, entered together.
+  // Cells of one row with the same look side by side, given their look together.
   struct LookRun {
-    int32_t row = 0, first = 0, last = -1;
-    size_t xf = 0;
-  } run_;
+    int32_t row, first, last;
+    size_t xf;
+  };
+  std::vector<LookRun> lookRuns_;
   struct RangeLook {
     RangeRef range;
     size_t xf;
   };
   std::vector<RangeLook> rangeLooks_;
   std::vector<CellSpan> spans_;
+  struct FormulaWithResult {
+    CellRef at;
+    std::string text;
+    Value result;
+  };
+  std::vector<FormulaWithResult> withResults_;
   std::unordered_map<size_t, std::pair<CellRef, std::string>> sharedFormulas_;
 };
 

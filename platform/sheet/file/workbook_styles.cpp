@@ -143,12 +143,6 @@ size_t WorkbookStyles::commit_border() {
   return borders_.size() - 1;
 }
 
-size_t WorkbookStyles::commit_cell_protection() {
-  protections_.push_back(locked_);
-  locked_ = true;
-  return protections_.size() - 1;
-}
-
 size_t WorkbookStyles::commit_number_format() {
   if (numberId_ != SIZE_MAX) numberCodeById_[numberId_] = numberCode_;
   numberCodes_.push_back(std::move(numberCode_));
@@ -173,14 +167,12 @@ size_t WorkbookStyles::commit_cell_xf() {
   CellFormat look;
   if (xf_.font < fonts_.size()) {
     const auto& [font, color] = fonts_[xf_.font];
+    // The font of the first cell format is the workbook's default: the sheet's font.
+    if (looks_.empty()) defaultFont_ = font;
     look.font = font;
-    look.foreColor = color;
-    // The workbook's default font is the sheet's font: only what differs is kept.
-    if (!fonts_.empty()) {
-      if (look.font.face == fonts_[0].first.face) look.font.face.clear();
-      if (look.font.height == fonts_[0].first.height) look.font.height = 0;
-    }
-    if (look.foreColor == 0) look.foreColor = kDefaultColor;   // black is the default text
+    look.foreColor = color == 0 ? kDefaultColor : color;   // black is the default text
+    if (look.font.face == defaultFont_.face) look.font.face.clear();
+    if (look.font.height == defaultFont_.height) look.font.height = 0;
   }
   if (xf_.fill < fills_.size() && fills_[xf_.fill].solid) {
     const Fill& f = fills_[xf_.fill];
@@ -189,11 +181,6 @@ size_t WorkbookStyles::commit_cell_xf() {
   if (xf_.border < borders_.size()) look.border = borders_[xf_.border];
   for (BorderSide& side : look.border)
     if (side.style == 0) side.color = 0;
-  // Workbooks lock every cell unless told otherwise; the engine's cells are unlocked by
-  // default, and locks matter only under protection, so a lock is taken only when the workbook
-  // says so for this format.
-  look.locked = xf_.protection < protections_.size() && xf_.protection > 0 &&
-                protections_[xf_.protection];
   look.type = numberType(xf_.number);
   looks_.push_back(looks_.empty() ? CellFormat{} : look);
   xf_ = {};

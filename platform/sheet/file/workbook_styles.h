@@ -63,10 +63,12 @@ class WorkbookStyles : public orcus::spreadsheet::iface::import_styles {
   size_t commit_border() override;
 
   void set_cell_hidden(bool) override {}
-  void set_cell_locked(bool b) override { locked_ = b; }
+  // Locks are not read: workbooks lock every cell unless told otherwise, the engine none, and
+  // locks matter only under protection, which the file does not switch on in the engine.
+  void set_cell_locked(bool) override {}
   void set_cell_print_content(bool) override {}
   void set_cell_formula_hidden(bool) override {}
-  size_t commit_cell_protection() override;
+  size_t commit_cell_protection() override { return protections_++; }
 
   void set_number_format_count(size_t) override {}
   void set_number_format_identifier(size_t id) override { numberId_ = id; }
@@ -79,7 +81,7 @@ class WorkbookStyles : public orcus::spreadsheet::iface::import_styles {
   void set_xf_font(size_t index) override { xf_.font = index; }
   void set_xf_fill(size_t index) override { xf_.fill = index; }
   void set_xf_border(size_t index) override { xf_.border = index; }
-  void set_xf_protection(size_t index) override { xf_.protection = index; }
+  void set_xf_protection(size_t) override {}
   void set_xf_number_format(size_t index) override { xf_.number = index; }
   void set_xf_style_xf(size_t) override {}
   void set_xf_apply_alignment(bool) override {}
@@ -102,7 +104,7 @@ class WorkbookStyles : public orcus::spreadsheet::iface::import_styles {
     uint32_t fore = kDefaultColor, back = kDefaultColor;
   };
   struct Xf {
-    size_t font = 0, fill = 0, border = 0, protection = 0, number = 0;
+    size_t font = 0, fill = 0, border = 0, number = 0;
   };
   CellTypeRecord numberType(size_t index) const;
 
@@ -113,8 +115,8 @@ class WorkbookStyles : public orcus::spreadsheet::iface::import_styles {
   std::vector<Fill> fills_;
   std::array<BorderSide, 4> border_{};
   std::vector<std::array<BorderSide, 4>> borders_;
-  bool locked_ = true;
-  std::vector<bool> protections_;
+  size_t protections_ = 0;
+  CellFont defaultFont_;
   size_t numberId_ = SIZE_MAX;
   std::string numberCode_;
   std::vector<std::string> numberCodes_;                  // by commit order

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "base/cp1252.h"
-#include "base/path_text.h"
 #include "sheet/workbook_file.h"
 
 namespace sheet {
@@ -189,7 +188,9 @@ class XlsxWriter {
   void insertPicture(CellRef at) {
     const CellTypeRecord& t = sheet_.format(at).type;
     if (t.kind != CellKind::Picture || t.text.empty()) return;
-    std::filesystem::path file = base::mapPath(t.text, folder_.empty() ? "." : folder_);
+    // Picture names are host paths, as the window system takes them.
+    std::filesystem::path file(t.text);
+    if (file.is_relative() && !folder_.empty()) file = folder_ / file;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) return;
     lxw_image_options options{};

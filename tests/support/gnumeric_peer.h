@@ -1,0 +1,31 @@
+#pragma once
+// Gnumeric's ssconvert as a peer that reads what the engine writes.  A test that needs it
+// installs it on first use (Debian's gnumeric, when the test runs as root and the package can
+// be had); when it cannot be had the test is skipped with that reason.
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace gnumeric_peer {
+
+inline bool available() {
+  static const bool found = [] {
+    if (std::system("command -v ssconvert >/dev/null 2>&1") == 0) return true;
+    if (::geteuid() != 0) return false;
+    std::system("DEBIAN_FRONTEND=noninteractive timeout 600 apt-get install -y -qq gnumeric "
+                ">/dev/null 2>&1");
+    return std::system("command -v ssconvert >/dev/null 2>&1") == 0;
+  }();
+  return found;
+}
+
+// Opens `in`, computes every formula and writes `out` (the format by its extension).
+inline bool convertWithRecalc(const std::string& in, const std::string& out) {
+  const std::string command =
+      "ssconvert --recalc '" + in + "' '" + out + "' >/dev/null 2>&1";
+  return std::system(command.c_str()) == 0;
+}
+
+}  // namespace gnumeric_peer
