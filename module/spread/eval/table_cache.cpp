@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/path_mapping.h"
+#include "spread/load_notes.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
 #include "spread/eval/from_table.h"
@@ -28,6 +29,7 @@ HWND loadTable(const Kv_String& file) {
         DestroyWindow(window);
         return nullptr;
     }
+    printLoadNotes(window, file);
     // A kept table computes only what a call needs (the cell and what it reads), not every
     // formula its file left out of date.
     SSSetBool(window, sheet::kOptAutoCalc, FALSE);

@@ -371,7 +371,21 @@ BOOL SSLoadFromFile(HWND hWnd, LPCSTR path) {
   // sheet); any other name is the engine's own format.
   sheet::SheetPath named = sheet::splitSheetPath(path);
   const std::string file = base::mapPath(named.file).string();
-  return (named.sheet.empty() ? sheet::loadFileByName(w->sheet, file)
-                              : sheet::loadWorkbookFile(w->sheet, file, named.sheet))
+  w->loadNotes.clear();
+  return (named.sheet.empty() ? sheet::loadFileByName(w->sheet, file, &w->loadNotes)
+                              : sheet::loadWorkbookFile(w->sheet, file, named.sheet, &w->loadNotes))
       .ok;
+}
+
+int SSGetLoadNotes(HWND hWnd, LPSTR buffer, int bufferSize) {
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return 0;
+  std::string text;
+  for (const std::string& note : w->loadNotes) text += note + "\n";
+  if (buffer && bufferSize > 0) {
+    size_t n = std::min(text.size(), static_cast<size_t>(bufferSize - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+  }
+  return static_cast<int>(text.size());
 }

@@ -303,7 +303,10 @@ std::string sectionRows() {
     };
     return "<table:table-row>" + cell("Name") + cell("Weight") + "</table:table-row>" +
            "<table:table-row>" + cell("IPE 200") + number("22.4") + "</table:table-row>" +
-           "<table:table-row>" + cell("HEA 200") + number("42.3") + "</table:table-row>";
+           "<table:table-row>" + cell("HEA 200") + number("42.3") + "</table:table-row>" +
+           "<table:table-row>" + cell("newer") +
+           "<table:table-cell table:formula=\"of:=FOOBAR([.B2])\" office:value-type=\"float\""
+           " office:value=\"5\"/></table:table-row>";
 }
 
 TEST_F(FromTableTest, AnOpenDocumentWorkbookServesLookUpsByLabelAndByCell) {
@@ -313,6 +316,12 @@ TEST_F(FromTableTest, AnOpenDocumentWorkbookServesLookUpsByLabelAndByCell) {
     ASSERT_FALSE(byKey.isError()) << printed();
     // A workbook cell without a number format is a general cell: its value comes as its text.
     EXPECT_EQ(byKey.asText(), "42.3");
+    // A function the engine does not know keeps the file's result, and the person is told once.
+    const std::string told = printed();
+    const std::string note = ods + ": functions the engine does not know, kept with the file's results: FOOBAR\n";
+    EXPECT_NE(told.find(note), std::string::npos) << told;
+    EXPECT_EQ(told.find(note), told.rfind(note));
+    EXPECT_EQ(evaluate(fromTable(ods, "\"Name\",\"Weight\",\"newer\"")).asText(), "5");
     EXPECT_EQ(evaluate(fromTable(ods, "B2")).asText(), "22.4");
     // Arithmetic reads the text as the number it is.
     EXPECT_DOUBLE_EQ(evaluate("=" + fromTable(ods, "B3").substr(1) + "*2").asNumber(), 84.6);

@@ -2,6 +2,7 @@
 // read back, .ods read, a sheet named in the file name, the notes a read gives, and every bad
 // input refused with the sheet left as it was.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -10,6 +11,7 @@
 
 #include "base/cp1252.h"
 #include "gnumeric_peer.h"
+#include "kv_build_program.h"
 #include "sheet/sheet.h"
 #include "sheet/workbook_file.h"
 #include "temp_folder.h"
@@ -369,6 +371,46 @@ TEST_F(WorkbookTest, GnumericComputesTheSameValuesFromTheEnginesWorkbook) {
       else  // Gnumeric writes its CSV in UTF-8, which the engine's CSV reader keeps as bytes
         EXPECT_EQ(peer.data({col, row}), base::cp1252ToUtf8(s.data({col, row}))) << col << "," << row;
     }
+}
+
+// Runs kvsheet with the arguments; returns its exit status and puts its error output in `err`.
+int kvsheet(const std::string& arguments, std::string& err, const TempFolder& folder) {
+  const std::string errFile = folder.file("kvsheet.err");
+  const std::string command = kvBuildProgram(KVSHEET_PATH) + " " + arguments + " 2>" + errFile;
+  int status = std::system(command.c_str());
+  err = readBytes(errFile);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(WorkbookTest, KvsheetConvertsBetweenEveryPairOfFormatsAndTellsWhatItMet) {
+  writeBytes(folder.file("in.csv"), "Name,Weight,Twice\nHEA 200,42.3,=B2*2\n");
+  std::string err;
+  const char* chain[] = {"in.csv", "a.xlsx", "b.kvs", "c.xlsx", "d.csv"};
+  for (int i = 0; i + 1 < 5; ++i)
+    ASSERT_EQ(kvsheet("convert " + folder.file(chain[i]) + " " + folder.file(chain[i + 1]), err, folder), 0)
+        << chain[i] << ": " << err;
+  EXPECT_EQ(readBytes(folder.file("d.csv")), "Name,Weight,Twice\nHEA 200,42.3,84.6\n");
+  sheet::Sheet native;
+  ASSERT_TRUE(sheet::loadSheetFile(native, folder.file("b.kvs")).ok);
+  EXPECT_EQ(native.formulaText({3, 2}), "B2*2");
+
+  const std::string rows =
+      "<table:table-row><table:table-cell office:value-type=\"float\" office:value=\"2\"/>"
+      "<table:table-cell table:formula=\"of:=FOOBAR([.A1])\" office:value-type=\"float\""
+      " office:value=\"9\"/><table:table-cell table:formula=\"of:=[.B1]+[.A1]\"/>"
+      "</table:table-row>";
+  writeBytes(folder.file("prices.ods"), zip_maker::openDocumentSheet({{"Prices", rows}}));
+  ASSERT_EQ(kvsheet("recalc " + folder.file("prices.ods") + " " + folder.file("out.csv"), err, folder), 0) << err;
+  EXPECT_EQ(readBytes(folder.file("out.csv")), "2,9,11\n");
+  EXPECT_EQ(err, "kvsheet: " + folder.file("prices.ods") +
+                     ": functions the engine does not know, kept with the file's results: FOOBAR\n");
+  // .ods is read, not written; a damaged workbook names the file.
+  EXPECT_EQ(kvsheet("convert " + folder.file("b.kvs") + " " + folder.file("x.ods"), err, folder), 1);
+  EXPECT_NE(err.find("read, not written"), std::string::npos) << err;
+  writeBytes(folder.file("bad.xlsx"), "PK\x03\x04 broken");
+  EXPECT_EQ(kvsheet("convert " + folder.file("bad.xlsx") + " " + folder.file("y.kvs"), err, folder), 1);
+  EXPECT_NE(err.find(folder.file("bad.xlsx") + ": the workbook is damaged"), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists(folder.file("y.kvs")));
 }
 
 }  // namespace
