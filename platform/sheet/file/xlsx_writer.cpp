@@ -5,7 +5,9 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <filesystem>
 #include <unordered_map>
 #include <vector>
@@ -71,6 +73,11 @@ class XlsxWriter {
       if (at.row == 0 && at.col > 0 && !sheet_.data(at).empty()) rowShift_ = 1;
       if (at.col == 0 && at.row > 0 && !sheet_.data(at).empty()) colShift_ = 1;
     }
+    // Cells go out row by row, the order libxlsxwriter keeps them in.  (Its constant-memory
+    // mode would stream the rows, but it writes texts inline, which liborcus does not read.)
+    std::sort(cells.begin(), cells.end(), [](CellRef a, CellRef b) {
+      return a.row != b.row ? a.row < b.row : a.col < b.col;
+    });
     book_ = workbook_new(scratch.c_str());
     if (!book_) return fail("the workbook cannot be made");
     ws_ = workbook_add_worksheet(book_, nullptr);
@@ -83,14 +90,24 @@ class XlsxWriter {
                                           formatOf(first));
       if (e) return fail(lxw_strerror(e));
     }
+    writeColumnWidths();
+    const std::vector<std::pair<int32_t, int32_t>> heights = rowHeights();
+    size_t nextHeight = 0;
+    // A row's height goes out with the row, before its cells.
+    auto heightsUpTo = [&](int32_t row) {
+      for (; nextHeight < heights.size() && heights[nextHeight].first <= row; ++nextHeight)
+        worksheet_set_row_pixels(ws_, this->row({1, heights[nextHeight].first}),
+                                 heights[nextHeight].second, nullptr);
+    };
     for (CellRef at : cells) {
       if ((at.row == 0 && !rowShift_) || (at.col == 0 && !colShift_)) continue;
       if (at.row == 0 && at.col == 0) continue;
       if (!inWorkbook(at)) return tooLarge();
+      heightsUpTo(at.row);
       FileResult r = writeCell(at);
       if (!r.ok) return r;
     }
-    writeSizes();
+    heightsUpTo(INT32_MAX);
     if (rowShift_) worksheet_freeze_panes(ws_, 1, 0);
     lxw_workbook* book = book_;
     book_ = nullptr;
@@ -199,19 +216,24 @@ class XlsxWriter {
     worksheet_insert_image_opt(ws_, row(at), col(at), file.c_str(), &options);
   }
 
-  void writeSizes() {
+  void writeColumnWidths() {
     const int32_t defaultWidth = sheet_.settings().defaultColWidth;
-    const int32_t defaultHeight = sheet_.settings().defaultRowHeight;
     for (int32_t c = 1 - colShift_; c <= sheet_.maxCols(); ++c) {
       int32_t w = sheet_.colWidth(c);
       if (w >= 0 && w != defaultWidth && inWorkbook({c, 1}))
         worksheet_set_column_pixels(ws_, col({c, 1}), col({c, 1}), w, nullptr);
     }
+  }
+
+  // The rows whose height differs from the sheet's default, in order: (row, pixels).
+  std::vector<std::pair<int32_t, int32_t>> rowHeights() const {
+    std::vector<std::pair<int32_t, int32_t>> out;
+    const int32_t defaultHeight = sheet_.settings().defaultRowHeight;
     for (int32_t r = 1 - rowShift_; r <= sheet_.maxRows(); ++r) {
       int32_t h = sheet_.rowHeight(r);
-      if (h >= 0 && h != defaultHeight && inWorkbook({1, r}))
-        worksheet_set_row_pixels(ws_, row({1, r}), h, nullptr);
+      if (h >= 0 && h != defaultHeight && inWorkbook({1, r})) out.emplace_back(r, h);
     }
+    return out;
   }
 
   const Sheet& sheet_;
