@@ -310,12 +310,6 @@ os::iface::import_sheet* WorkbookFiller::get_sheet(os::sheet_t index) {
   return index >= 0 && static_cast<size_t>(index) < sheets_.size() ? sheets_[index].get() : nullptr;
 }
 
-std::vector<std::string> WorkbookFiller::sheetNames() const {
-  std::vector<std::string> names;
-  for (const auto& s : sheets_) names.push_back(s->name());
-  return names;
-}
-
 CellRef WorkbookFiller::cellAt(os::row_t row, os::col_t col) {
   if (row < 0 || col < 0) throw WorkbookError("a cell has a negative position");
   if (col >= kMaxSheetCols || row >= kMaxSheetRows)

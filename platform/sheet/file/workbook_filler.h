@@ -4,7 +4,6 @@
 // passes the engine's limits.
 #pragma once
 
-#include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -180,8 +179,6 @@ class WorkbookFiller : public orcus::spreadsheet::iface::import_factory,
   // sheet was not in the workbook.
   void finish();
   WorkbookNotes& notes() { return notes_; }
-  // The sheet names of the workbook, in order.
-  std::vector<std::string> sheetNames() const;
 
  private:
   friend class WorkbookSheet;

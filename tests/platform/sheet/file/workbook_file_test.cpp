@@ -278,6 +278,16 @@ TEST_F(WorkbookTest, BadWorkbooksAreRefusedWithTheirReasonAndChangeNothing) {
   locked.encryptedFlag = true;
   EXPECT_NE(refused("locked.xlsx", zip_maker::archive({locked})).find("encrypted"), std::string::npos);
 
+  const std::string sealedManifest =
+      "<manifest:manifest><manifest:file-entry manifest:full-path=\"content.xml\">"
+      "<manifest:encryption-data manifest:checksum-type=\"SHA1/1K\"/></manifest:file-entry>"
+      "</manifest:manifest>";
+  EXPECT_NE(refused("sealed.ods", zip_maker::archive({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", false},
+                                                      {"META-INF/manifest.xml", sealedManifest},
+                                                      {"content.xml", "\x93\x11 encrypted bytes"}}))
+                .find("encrypted or password-protected"),
+            std::string::npos);
+
   // A zip bomb: a part that says it unpacks to 2 GiB, and one that lies about its size.
   zip_maker::Part bomb{"xl/worksheets/sheet1.xml", std::string(1000, '0')};
   bomb.declaredSize = int64_t{1} << 31;
