@@ -2,8 +2,8 @@
 // Gnumeric's ssconvert as a peer that reads what the engine writes.  A test that needs it
 // installs it on first use (Debian's gnumeric, when the test runs as root and the package can
 // be had); when it cannot be had the test is skipped with that reason.  A failed attempt
-// leaves a mark in the temporary folder, so that the other test programs of the same run skip
-// at once instead of trying again.
+// leaves a mark in the temporary folder, so that the other test programs (and later runs, until
+// the folder is emptied) skip at once instead of waiting for the package manager again.
 
 #include <unistd.h>
 
