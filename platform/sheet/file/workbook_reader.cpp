@@ -1,5 +1,6 @@
 // Reads one sheet of an .xlsx, .ods or .gnumeric workbook through liborcus into a new sheet,
-// which replaces the caller's sheet only when the whole workbook was read.
+// which replaces the caller's sheet only when the whole workbook was read.  The reading runs
+// in a child process (file/workbook_isolation.h).
 #include <orcus/orcus_gnumeric.hpp>
 #include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
@@ -8,6 +9,8 @@
 
 #include "file/workbook_container.h"
 #include "file/workbook_filler.h"
+#include "file/workbook_isolation.h"
+#include "file/workbook_reader.h"
 #include "sheet/workbook_file.h"
 
 namespace sheet {
@@ -39,8 +42,8 @@ void describe(const WorkbookNotes& n, std::vector<std::string>& out) {
 
 }  // namespace
 
-FileResult readWorkbook(Sheet& sheet, std::string_view bytes, FileFormat format,
-                        std::string_view sheetName, std::vector<std::string>* notes) {
+FileResult readWorkbookInProcess(Sheet& sheet, std::string_view bytes, FileFormat format,
+                                 std::string_view sheetName, std::vector<std::string>* notes) {
   std::string problem;
   switch (format) {
     case FileFormat::Xlsx: problem = zipArchiveProblem(bytes, false); break;
@@ -71,6 +74,16 @@ FileResult readWorkbook(Sheet& sheet, std::string_view bytes, FileFormat format,
   }
   sheet.swap(fresh);
   return FileResult{true, {}, 0};
+}
+
+FileResult readWorkbook(Sheet& sheet, std::string_view bytes, FileFormat format,
+                        std::string_view sheetName, std::vector<std::string>* notes) {
+  return readInChildProcess(
+      sheet,
+      [&](Sheet& fresh, std::vector<std::string>& found) {
+        return readWorkbookInProcess(fresh, bytes, format, sheetName, &found);
+      },
+      notes);
 }
 
 FileResult loadWorkbookFile(Sheet& sheet, const std::string& path, std::string_view sheetName,

@@ -316,6 +316,22 @@ TEST_F(WorkbookTest, BadWorkbooksAreRefusedWithTheirReasonAndChangeNothing) {
             std::string::npos);
 }
 
+TEST_F(WorkbookTest, AWorkbookThatCrashesItsParserIsAnErrorNotACrash) {
+  // liborcus stops the process on a column property inside a style of an unknown family (an
+  // assertion in its open document styles): the reader's child process takes the blow.
+  const std::string content =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content"
+      " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+      " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+      " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\"><office:automatic-styles>"
+      "<style:style style:name=\"C\" style:family=\"tabledcolumn\">"
+      "<style:table-column-properties style:column-width=\"60.75pt\"/></style:style>"
+      "</office:automatic-styles></office:document-content>";
+  std::string error = refused("crash.ods", zip_maker::archive({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet", false},
+                                                               {"content.xml", content}}));
+  EXPECT_NE(error.find("the workbook is damaged (its reader stopped"), std::string::npos) << error;
+}
+
 TEST_F(WorkbookTest, AnXlsxIsWrittenWholeOrNotAtAll) {
   const std::string path = folder.file("kept.xlsx");
   writeBytes(path, "the old file");
