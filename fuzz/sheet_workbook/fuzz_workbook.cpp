@@ -3,10 +3,12 @@
 // taken from the bytes: a zip archive holding content.xml is an open document, another zip an
 // .xlsx, anything else a Gnumeric file.
 //
-// Each input is read first as the engine's callers read it, in a child process: liborcus
-// crashes on some damaged files (a style property in a style of an unknown family, in an .ods),
-// and the child keeps that from the caller, who gets an error.  An input the child survives is
-// read again in process, so that the fuzzer sees the coverage of the parsing and the filling.
+// The engine's callers read a workbook in a child process: liborcus stops the process on some
+// damaged .ods files (a style property in a style of an unknown family), and the child keeps
+// that from the caller, who gets an error.  Here an .ods input is read that way first; one the
+// child survives, and every other input, is read in process, so that the fuzzer sees the
+// coverage of the parsing and the filling (a fork per input of a sanitized fuzzer is slow:
+// about a hundredth of the in-process rate, hence only for .ods).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -26,20 +28,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   isolated.setData({1, 1}, "sentinel");
   const std::string before = sheet::writeSheetText(isolated);
   std::vector<std::string> notes;
-  auto contained = sheet::readWorkbook(isolated, bytes, format, {}, &notes);
-  if (!contained.ok && sheet::writeSheetText(isolated) != before) std::abort();
-  if (!contained.ok && contained.error.find("its reader stopped") != std::string::npos) return 0;
+  const bool throughChild = format == sheet::FileFormat::Ods;
+  sheet::FileResult contained;
+  if (throughChild) {
+    contained = sheet::readWorkbook(isolated, bytes, format, {}, &notes);
+    if (!contained.ok && sheet::writeSheetText(isolated) != before) std::abort();
+    if (!contained.ok && contained.error.find("its reader stopped") != std::string::npos) return 0;
+  }
 
   sheet::Sheet s;
   s.setData({1, 1}, "sentinel");
   auto r = sheet::readWorkbookInProcess(s, bytes, format, {}, &notes);
-  if (r.ok != contained.ok) std::abort();
+  if (throughChild && r.ok != contained.ok) std::abort();
   if (!r.ok && sheet::writeSheetText(s) != before) std::abort();
   if (r.ok) {
     // What was loaded is a sheet like any other: it writes, reads back and computes, and the
     // child's copy is the same sheet.
     const std::string text = sheet::writeSheetText(s);
-    if (text != sheet::writeSheetText(isolated)) std::abort();
+    if (throughChild && text != sheet::writeSheetText(isolated)) std::abort();
     sheet::Sheet again;
     if (!sheet::readSheetText(again, text).ok) std::abort();
     s.recalcAll();
