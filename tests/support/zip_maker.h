@@ -113,4 +113,42 @@ inline std::string openDocumentSheet(const std::vector<std::pair<std::string, st
                   {"content.xml", content}});
 }
 
+// A workbook of the common format whose sheets' <sheetData> bodies are given, named Sheet1,
+// Sheet2, ...; shared strings are not used (cells carry numbers and formulas).
+inline std::string xlsxWorkbook(const std::vector<std::string>& sheetData) {
+  std::string types =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+      "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+      "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+      "<Override PartName=\"/xl/workbook.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
+  std::string sheets, rels;
+  std::vector<Part> parts;
+  for (size_t i = 1; i <= sheetData.size(); ++i) {
+    const std::string n = std::to_string(i);
+    types += "<Override PartName=\"/xl/worksheets/sheet" + n +
+             ".xml\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
+    sheets += "<sheet name=\"Sheet" + n + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+    rels += "<Relationship Id=\"rId" + n +
+            "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" Target=\"worksheets/sheet" +
+            n + ".xml\"/>";
+    parts.push_back({"xl/worksheets/sheet" + n + ".xml",
+                     "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                     "<sheetData>" + sheetData[i - 1] + "</sheetData></worksheet>"});
+  }
+  types += "</Types>";
+  parts.push_back({"[Content_Types].xml", types});
+  parts.push_back({"_rels/.rels",
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                   "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" Target=\"xl/workbook.xml\"/>"
+                   "</Relationships>"});
+  parts.push_back({"xl/workbook.xml",
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\""
+                   " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"><sheets>" + sheets +
+                   "</sheets></workbook>"});
+  parts.push_back({"xl/_rels/workbook.xml.rels",
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">" +
+                       rels + "</Relationships>"});
+  return archive(parts);
+}
+
 }  // namespace zip_maker

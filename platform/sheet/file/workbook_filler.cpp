@@ -132,16 +132,24 @@ void WorkbookFormulaCell::commit() {
 }
 
 void WorkbookArrayFormula::set_result_string(os::row_t row, os::col_t col, std::string_view value) {
-  CellRef at = filler_->cellAt(row, col);
+  if (!filler_) return;
+  CellRef at = cellOf(row, col);
   filler_->putText(at, filler_->text(value));
 }
 
 void WorkbookArrayFormula::set_result_value(os::row_t row, os::col_t col, double value) {
-  filler_->sheet_.setNumber(filler_->cellAt(row, col), value);
+  if (filler_) filler_->sheet_.setNumber(cellOf(row, col), value);
 }
 
 void WorkbookArrayFormula::set_result_bool(os::row_t row, os::col_t col, bool value) {
-  filler_->sheet_.setNumber(filler_->cellAt(row, col), value ? 1 : 0);
+  if (filler_) filler_->sheet_.setNumber(cellOf(row, col), value ? 1 : 0);
+}
+
+// Results are placed relative to the array's first cell.
+CellRef WorkbookArrayFormula::cellOf(os::row_t row, os::col_t col) {
+  const int64_t r = int64_t{range_.first.row} + row, c = int64_t{range_.first.column} + col;
+  return filler_->cellAt(static_cast<os::row_t>(std::clamp<int64_t>(r, -1, kMaxSheetRows)),
+                         static_cast<os::col_t>(std::clamp<int64_t>(c, -1, kMaxSheetCols)));
 }
 
 void WorkbookArrayFormula::commit() {

@@ -97,6 +97,7 @@ class WorkbookArrayFormula : public orcus::spreadsheet::iface::import_array_form
   void commit() override;
 
  private:
+  CellRef cellOf(orcus::spreadsheet::row_t row, orcus::spreadsheet::col_t col);
   WorkbookFiller* filler_;
   orcus::spreadsheet::range_t range_{};
 };

@@ -223,6 +223,33 @@ TEST_F(WorkbookTest, UnknownFunctionsKeepTheFilesResultsAndAreListedOnce) {
   EXPECT_NE(notes[1].find("A4"), std::string::npos);
 }
 
+TEST_F(WorkbookTest, SharedFormulasReachEveryCellAndArrayFormulasKeepTheirValues) {
+  // What a spreadsheet program writes for a formula filled down: the first cell carries the
+  // text, the others only the shared index.  The second sheet's array formula is read past.
+  const std::string first =
+      "<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"B1\"><f t=\"shared\" ref=\"B1:B3\" si=\"0\">A1*10+$A$1</f><v>11</v></c></row>"
+      "<row r=\"2\"><c r=\"A2\"><v>2</v></c><c r=\"B2\"><f t=\"shared\" si=\"0\"/><v>21</v></c></row>"
+      "<row r=\"3\"><c r=\"A3\"><v>3</v></c><c r=\"B3\"><f t=\"shared\" si=\"0\"/><v>31</v></c>"
+      "<c r=\"C3\"><f t=\"array\" ref=\"C3:C3\">SUM(A1:A3*2)</f><v>12</v></c></row>";
+  const std::string second =
+      "<row r=\"1\"><c r=\"A1\"><f t=\"array\" ref=\"A1:A1\">SUM(1)</f><v>1</v></c></row>";
+  const std::string path = folder.file("shared.xlsx");
+  writeBytes(path, zip_maker::xlsxWorkbook({first, second}));
+  sheet::Sheet s;
+  std::vector<std::string> notes;
+  sheet::FileResult r = sheet::loadFileByName(s, path, &notes);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(s.formulaText({2, 2}), "A2*10+$A$1");
+  EXPECT_EQ(s.formulaText({2, 3}), "A3*10+$A$1");
+  EXPECT_EQ(s.valueText({2, 3}), "31");
+  EXPECT_FALSE(s.hasFormula({3, 3}));
+  EXPECT_EQ(s.valueText({3, 3}), "12");
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_EQ(notes[0], "array formulas kept as their values: C3");
+  ASSERT_TRUE(sheet::loadFileByName(s, path + "#Sheet2").ok);
+  EXPECT_EQ(s.valueText({1, 1}), "1");
+}
+
 TEST_F(WorkbookTest, TheFirstSheetIsReadUnlessTheNameNamesAnother) {
   const std::string path = folder.file("two.xlsx");
   lxw_workbook* book = workbook_new(path.c_str());
