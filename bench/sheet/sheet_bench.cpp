@@ -8,6 +8,7 @@
 
 #include "sheet/sheet.h"
 #include "sheet/sheet_file.h"
+#include "sheet/workbook_file.h"
 #include "workloads.h"
 
 namespace {
@@ -138,6 +139,34 @@ BENCHMARK_CAPTURE(W4_Save, native, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(W4_Load, native, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(W4_Save, csv, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(W4_Load, csv, true)->Unit(benchmark::kMillisecond);
+
+// The same sheet as an .xlsx workbook (libxlsxwriter out, liborcus in).
+void W4_XlsxSave(benchmark::State& state) {
+  Sheet s;
+  load(s, bench::mixedCsv(10'000), state);
+  std::string path = benchFile(".xlsx");
+  for (auto _ : state) {
+    auto r = sheet::saveXlsxFile(s, path);
+    if (!r.ok) state.SkipWithError(r.error.c_str());
+  }
+  std::remove(path.c_str());
+}
+
+void W4_XlsxLoad(benchmark::State& state) {
+  Sheet s;
+  load(s, bench::mixedCsv(10'000), state);
+  std::string path = benchFile(".xlsx");
+  if (!sheet::saveXlsxFile(s, path).ok) state.SkipWithError("save failed");
+  for (auto _ : state) {
+    Sheet loaded;
+    auto r = sheet::loadWorkbookFile(loaded, path);
+    if (!r.ok) state.SkipWithError(r.error.c_str());
+  }
+  std::remove(path.c_str());
+}
+
+BENCHMARK(W4_XlsxSave)->Unit(benchmark::kMillisecond);
+BENCHMARK(W4_XlsxLoad)->Unit(benchmark::kMillisecond);
 
 // --- W5: files of a sparse, large sheet and of many spans -----------------------------------
 

@@ -9,6 +9,7 @@
 #include "spread/bill/bill_sheet_window.h"
 #include "spread/kv_spread.h"
 #include "spread/settings/picture_relocation.h"
+#include "spread/settings/sheet_settings.h"
 
 namespace {
 
@@ -144,6 +145,19 @@ Kv_String TwSSBillOutput::keepPicture(const Kv_String& picture) const {
     return Kv_String(kvHostPath(target));
 }
 
+bool TwSSBillOutput::saveWorkbookCopy(Kv_Spread& sheet) const {
+    SheetSettings settings;
+    settings.readFromSheet(sheet);
+    if (!settings.workbookCopy) return true;
+    Kv_String copy = billFile;
+    removeExtension(copy);
+    copy += ".xlsx";
+    // The engine's save call writes the format the name asks for.
+    if (SSSaveToFile(sheet.m_hWnd, copy.c_str(), FALSE)) return true;
+    acutPrintf("*Error* The workbook copy of the bill could not be saved to %s.\n", copy.c_str());
+    return false;
+}
+
 void TwSSBillOutput::onAddSubTotals(const Kv_StringArray& totals, const Kv_StringArray&, bool, int) {
     Kv_Spread* sheet = getSSPointer();
     if (!sheet) return;
@@ -224,6 +238,7 @@ Acad::ErrorStatus TwSSBillOutput::onEndFeed() {
         acutPrintf("*Error* The bill could not be saved to %s.\n", billFile.c_str());
         return Acad::eFilerError;
     }
+    if (!saveWorkbookCopy(*sheet)) return Acad::eFilerError;
     if (!variablesStored) {
         acutPrintf("*Error* The bill %s was saved without all of its variables.\n", billFile.c_str());
         return Acad::eFilerError;

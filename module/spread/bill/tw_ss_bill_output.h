@@ -63,6 +63,8 @@ private:
     void growTo(Kv_Spread& sheet, int rows);
     void widenTo(Kv_Spread& sheet, int cols);
     Kv_String keepPicture(const Kv_String& picture) const;
+    // The .xlsx copy beside the bill when its settings ask for one; false when it failed.
+    bool saveWorkbookCopy(Kv_Spread& sheet) const;
 
     int picParam1 = -1, picParam2 = 0, picParam3 = 0;
     bool picFlag1 = true, picFlag2 = true;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/command_line.h"
+#include "spread/load_notes.h"
 #include "sheet/ss_api.h"
 #include "spread/eval/eval_ids.h"
 
@@ -40,6 +41,7 @@ BOOL FormulasDlg::OnInitDialog() {
 
     if (!path.isEmpty() && SSLoadFromFile(sheet.m_hWnd, path.c_str())) setLoadedFile(path);
     acutPrintf("Loading spreadsheet:%s\n", path.c_str());
+    printLoadNotes(sheet.m_hWnd, path);
     registerFromTable(sheet.m_hWnd);
 
     switch (mode) {
@@ -151,9 +153,10 @@ void FormulasDlg::saveToFile() {
 
 void FormulasDlg::loadFromFile() {
     const Kv_String file = pathText();
-    if (SSLoadFromFile(sheet.m_hWnd, file.c_str()))
+    if (SSLoadFromFile(sheet.m_hWnd, file.c_str())) {
         setLoadedFile(file);
-    else
+        printLoadNotes(sheet.m_hWnd, file);
+    } else
         acutPrintf("Load failed\n");
     registerFromTable(sheet.m_hWnd);
 }

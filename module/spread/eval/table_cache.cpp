@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/path_mapping.h"
+#include "spread/load_notes.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
 #include "spread/eval/from_table.h"
@@ -28,6 +29,7 @@ HWND loadTable(const Kv_String& file) {
         DestroyWindow(window);
         return nullptr;
     }
+    printLoadNotes(window, file);
     // A kept table computes only what a call needs (the cell and what it reads), not every
     // formula its file left out of date.
     SSSetBool(window, sheet::kOptAutoCalc, FALSE);
@@ -155,8 +157,15 @@ TableCache::Instance* TableCache::find(HWND window) {
 int TableCache::labelColumn(Instance& table, const std::string& label) {
     if (!table.labelsIndexed) {
         const ::sheet::Sheet* model = SSGetSheet(table.window);
+        // A table kept in a workbook has no column-header row: its first row holds the labels.
+        int labelRow = 0;
+        if (model && model->maxRows() >= 1) {
+            labelRow = 1;
+            for (int col = 1; col <= model->maxCols() && labelRow; ++col)
+                if (!model->data({col, 0}).empty()) labelRow = 0;
+        }
         for (int col = model ? model->maxCols() : 0; col >= 1; --col)
-            table.labelColumns[folded(model->data({col, 0}))] = col;  // backwards: the first wins
+            table.labelColumns[folded(model->data({col, labelRow}))] = col;  // backwards: the first wins
         table.labelsIndexed = true;
     }
     auto it = table.labelColumns.find(folded(label));

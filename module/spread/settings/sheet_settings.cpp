@@ -58,6 +58,7 @@ void SheetSettings::reset() {
     marginTop = 5;
     marginBottom = 5;
     smartPrint = colors = colHeader = rowHeader = cellSeperators = border = true;
+    workbookCopy = false;
 }
 
 Kv_String SheetSettings::installationFolder() {
@@ -151,6 +152,7 @@ void SheetSettings::takeKeys(const PropertyBag& bag) {
     takeBool(bag, "rowHeader", rowHeader);
     takeBool(bag, "cellSeperators", cellSeperators);
     takeBool(bag, "border", border);
+    takeBool(bag, "workbookCopy", workbookCopy);
     takeList(bag, "varNames", varNames);
     takeList(bag, "varValues", varValues);
     const int common = std::min(varNames.length(), varValues.length());
@@ -174,6 +176,7 @@ PropertyBag SheetSettings::toBag() const {
     bag.setBool("rowHeader", rowHeader);
     bag.setBool("cellSeperators", cellSeperators);
     bag.setBool("border", border);
+    if (workbookCopy) bag.setBool("workbookCopy", true);
     putList(bag, "varNames", varNames);
     putList(bag, "varValues", varValues);
     return bag;

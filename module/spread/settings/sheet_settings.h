@@ -64,6 +64,9 @@ public:
     bool rowHeader = true;
     bool cellSeperators = true;
     bool border = true;
+    // A bill is also saved as an .xlsx workbook beside the sheet (key "workbookCopy", written
+    // only when on, so that records without it read as before).
+    bool workbookCopy = false;
     Kv_StringArray varNames;
     Kv_StringArray varValues;
 

@@ -1,27 +1,24 @@
 // kvsheet: the engine on the command line.
 //   kvsheet recalc IN OUT     load, compute every formula, write the values
-//   kvsheet convert IN OUT    between CSV and the engine's format (formulas kept)
-// Files ending in ".csv" are CSV; every other name is the engine's own format.
-#include <strings.h>
-
+//   kvsheet convert IN OUT    between any two formats (formulas kept where the format has them)
+// The format is chosen by the file name: .csv, .xlsx, .ods, .gnumeric (read only); every
+// other name is the engine's own format.  "book.xlsx#Prices" reads the sheet Prices.
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheet/sheet.h"
-#include "sheet/sheet_file.h"
+#include "sheet/workbook_file.h"
 
 namespace {
-
-bool isCsv(const std::string& path) {
-  return path.size() >= 4 && ::strcasecmp(path.c_str() + path.size() - 4, ".csv") == 0;
-}
 
 int usage() {
   std::fputs(
       "usage: kvsheet recalc IN OUT     compute every formula and write the values\n"
-      "       kvsheet convert IN OUT    convert between CSV and the engine's format\n"
-      "Files ending in .csv are CSV; other names are the engine's own format.\n",
+      "       kvsheet convert IN OUT    convert between formats\n"
+      "Files ending in .csv are CSV, .xlsx, .ods and .gnumeric workbooks (IN only for .ods and\n"
+      ".gnumeric; book.xlsx#Sheet names a sheet); other names are the engine's own format.\n",
       stderr);
   return 2;
 }
@@ -42,15 +39,13 @@ int main(int argc, char** argv) {
   if (command != "recalc" && command != "convert") return usage();
 
   sheet::Sheet sheet;
-  if (!report(isCsv(in) ? sheet::loadCsvFile(sheet, in) : sheet::loadSheetFile(sheet, in), in))
-    return 1;
-  if (command == "recalc") {
-    // A CSV load computes its formulas already; a saved sheet brings its last results along.
-    if (!isCsv(in)) sheet.recalcAll();
-    // A recalculated sheet in the engine's own format keeps its formulas and their results.
-    if (!isCsv(out)) return report(sheet::saveSheetFile(sheet, out), out) ? 0 : 1;
-    return report(sheet::saveCsvFile(sheet, out), out) ? 0 : 1;
-  }
-  auto saved = isCsv(out) ? sheet::saveCsvFile(sheet, out) : sheet::saveSheetFile(sheet, out);
-  return report(saved, out) ? 0 : 1;
+  std::vector<std::string> notes;
+  if (!report(sheet::loadFileByName(sheet, in, &notes), in)) return 1;
+  for (const std::string& note : notes) std::fprintf(stderr, "kvsheet: %s: %s\n", in.c_str(), note.c_str());
+  const sheet::FileFormat inFormat = sheet::fileFormatOf(sheet::splitSheetPath(in).file);
+  // A CSV load computes its formulas already; a saved sheet brings its last results along, and
+  // so does a workbook for the functions the engine does not know (computing those would give
+  // #NAME?), while a workbook's other formulas were computed as it was read.
+  if (command == "recalc" && inFormat == sheet::FileFormat::Native) sheet.recalcAll();
+  return report(sheet::saveFileByName(sheet, out), out) ? 0 : 1;
 }

@@ -151,6 +151,19 @@ SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText) {
   return SetResult::Ok;
 }
 
+SetResult Sheet::setFormulaWithResult(CellRef cell, std::string_view formulaText,
+                                      const Value& result) {
+  if (!inSheet(cell)) return SetResult::OutOfRange;
+  if (formulaText.size() > kMaxTextLength) return SetResult::TooLong;
+  if (!formulaText.empty() && formulaText[0] == '=') formulaText.remove_prefix(1);
+  ParseResult parsed = parseFormula(formulaText, d_->settings.refStyle, cell, d_->functions);
+  if (!parsed.ok) return SetResult::BadFormula;
+  putFormula(*d_, cell, std::move(parsed.formula), &result);
+  d_->markReaders(cell);
+  autoRecalc(*this, *d_);
+  return SetResult::Ok;
+}
+
 bool Sheet::setNumber(CellRef cell, double number) {
   if (!inSheet(cell)) return false;
   putConstant(*d_, cell, Value::number(number));
@@ -184,6 +197,12 @@ Value Sheet::value(CellRef cell) const {
 bool Sheet::hasFormula(CellRef cell) const {
   const Cell* c = inSheet(cell) ? d_->cells.find(cell) : nullptr;
   return c && c->formula;
+}
+
+void Sheet::forEachCell(const std::function<void(CellRef)>& visit) const {
+  d_->cells.forEach([&](CellRef ref, const Cell& cell) {
+    if (cell.hasContent() || cell.format != 0 || cell.tag != 0) visit(ref);
+  });
 }
 
 bool Sheet::clearRange(const RangeRef& range, bool alsoLooks) {

@@ -21,6 +21,8 @@ struct SpreadWindow {
   int selStart = 0, selEnd = 0;
   // The open list of a combo cell: the highlighted item, -1 when closed.
   int comboItem = -1;
+  // What the last load of a workbook had to tell (SSGetLoadNotes).
+  std::vector<std::string> loadNotes;
 };
 
 // The window's state, or null for a window of another class.

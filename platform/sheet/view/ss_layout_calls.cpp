@@ -7,6 +7,7 @@
 
 #include "base/path_text.h"
 #include "sheet/sheet_file.h"
+#include "sheet/workbook_file.h"
 #include "view/clipboard_text.h"
 #include "view/spread_window.h"
 #include "win/constants.h"
@@ -358,7 +359,7 @@ BOOL SSSaveToFile(HWND hWnd, LPCSTR path, BOOL) {
   SpreadWindow* w = spread(hWnd);
   if (!w || !path) return FALSE;
   if (w->editing) sheet::closeEditor(*w, true);
-  return sheet::saveSheetFile(w->sheet, base::mapPath(path).string()).ok;
+  return sheet::saveFileByName(w->sheet, base::mapPath(path).string()).ok;
 }
 
 BOOL SSLoadFromFile(HWND hWnd, LPCSTR path) {
@@ -366,5 +367,25 @@ BOOL SSLoadFromFile(HWND hWnd, LPCSTR path) {
   if (!w || !path) return FALSE;
   if (w->editing) sheet::closeEditor(*w, false);
   w->comboItem = -1;
-  return sheet::loadSheetFile(w->sheet, base::mapPath(path).string()).ok;
+  // The format follows the name (.xlsx, .ods, .gnumeric, .csv; "book.xlsx#Sheet" names a
+  // sheet); any other name is the engine's own format.
+  sheet::SheetPath named = sheet::splitSheetPath(path);
+  const std::string file = base::mapPath(named.file).string();
+  w->loadNotes.clear();
+  return (named.sheet.empty() ? sheet::loadFileByName(w->sheet, file, &w->loadNotes)
+                              : sheet::loadWorkbookFile(w->sheet, file, named.sheet, &w->loadNotes))
+      .ok;
+}
+
+int SSGetLoadNotes(HWND hWnd, LPSTR buffer, int bufferSize) {
+  SpreadWindow* w = spread(hWnd);
+  if (!w) return 0;
+  std::string text;
+  for (const std::string& note : w->loadNotes) text += note + "\n";
+  if (buffer && bufferSize > 0) {
+    size_t n = std::min(text.size(), static_cast<size_t>(bufferSize - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+  }
+  return static_cast<int>(text.size());
 }

@@ -4,6 +4,13 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+#include <vector>
+
+#include "base/cp1252.h"
+#include "gnumeric_peer.h"
+#include "sheet/sheet_file.h"
+
 #include "core/path_mapping.h"
 #include "host/drawing_database.h"
 #include "win/readback.h"
@@ -275,6 +282,62 @@ TEST_F(BillOutputTest, AFiftyThousandRowBillIsSavedAndReadsBackWhole) {
     ASSERT_EQ(rows.length(), kRows);
     EXPECT_EQ(rows[kRows - 1][0], "B50000");
     EXPECT_EQ(rows[kRows - 1].length(), 5);
+}
+
+}  // namespace
+
+namespace {
+
+// A field of Gnumeric's CSV (UTF-8) as the package's text.
+std::vector<std::vector<std::string>> csvRows(const std::string& path) {
+    ::sheet::Sheet csv;
+    EXPECT_TRUE(::sheet::loadCsvFile(csv, path).ok);
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 1; row <= csv.maxRows(); ++row) {
+        rows.emplace_back();
+        for (int col = 1; col <= csv.maxCols(); ++col)
+            rows.back().push_back(base::utf8ToCp1252(csv.data({col, row})));
+    }
+    return rows;
+}
+
+TEST_F(BillOutputTest, NoWorkbookCopyUnlessTheSettingsAskForIt) {
+    TwSSBillOutput bill;
+    ASSERT_EQ(initBill(bill), Acad::eOk);
+    bill.onAddRow(row("B1"));
+    ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
+    EXPECT_FALSE(std::filesystem::exists(workFolder.file("bill.xlsx")));
+}
+
+TEST_F(BillOutputTest, AWorkbookCopyOpensInGnumericWithTheSameValuesTextsAndSubtotals) {
+    if (!gnumeric_peer::available()) GTEST_SKIP() << "ssconvert (Gnumeric) cannot be installed here";
+    writeSettingsFile("copy", entry("workbookCopy", 2, "1"));
+    TwSSBillOutput bill;
+    billPath = workFolder.file("bill.kvs");
+    ASSERT_EQ(bill.init(billPath, {"Mark", "Qty", "Length", "Weight", "Note"}, {}, {3, 1, 2, 2, 0}, "copy",
+                        {"Client"}, {"Harbour Ltd"}),
+              Acad::eOk);
+    bill.onAddRow(row("B1"));
+    bill.onAddRow({"Tr\xE4ger 10\xB0", "3", "2400.25", "90.5", "Stahl \xDC"});
+    bill.onAddSubTotals({"", "5", "", "135.75"}, {}, true, 1);
+    bill.onAddRow(row("B3"));
+    ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
+    const std::string xlsx = workFolder.file("bill.xlsx"), csv = workFolder.file("peer.csv");
+    ASSERT_TRUE(std::filesystem::exists(xlsx));
+    ASSERT_TRUE(gnumeric_peer::convertWithRecalc(xlsx, csv));
+
+    const auto peer = csvRows(csv);
+    ASSERT_EQ(peer.size(), static_cast<size_t>(rowsOf() + 1));   // the column names come first
+    for (int col = 1; col <= colsOf(); ++col) EXPECT_EQ(peer[0][col - 1], dataAt(col, SS_HEADER));
+    for (int row = 1; row <= rowsOf(); ++row)
+        for (int col = 1; col <= colsOf(); ++col) {
+            const std::string mine = dataAt(col, row), theirs = peer[row][col - 1];
+            auto a = ::sheet::textToNumber(mine), b = ::sheet::textToNumber(theirs);
+            if (a && b) EXPECT_DOUBLE_EQ(*a, *b) << col << "," << row;
+            else EXPECT_EQ(theirs, mine) << col << "," << row;
+        }
+    EXPECT_EQ(peer[3][3], "135.75");   // the subtotal row
+    EXPECT_EQ(peer[2][0], "Tr\xE4ger 10\xB0");
 }
 
 }  // namespace

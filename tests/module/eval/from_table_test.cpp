@@ -1,7 +1,10 @@
 // FROMTABLE called from a sheet's formulas, through the real engine and the formulas window.
 #include <chrono>
 
+#include <fstream>
+
 #include "eval_test_support.h"
+#include "zip_maker.h"
 #include "spread/eval/table_cache.h"
 
 namespace {
@@ -284,6 +287,45 @@ TEST_F(FromTableTest, LookUpsIntoAKeptTableFindEveryRow) {
     }
     EXPECT_EQ(evaluate(fromTable(table, "\"Name\",\"Pieces\",\"HEB 200\"")).asNumber(), 3);
     EXPECT_EQ(evaluate(fromTable(table, "\"name\",\"PIECES\",\"IPE 200\"")).asNumber(), 12);
+}
+
+}  // namespace
+
+namespace {
+
+// A section table kept as an open document workbook: its labels are its first row.
+std::string sectionRows() {
+    auto cell = [](const std::string& text) {
+        return "<table:table-cell office:value-type=\"string\"><text:p>" + text + "</text:p></table:table-cell>";
+    };
+    auto number = [](const std::string& n) {
+        return "<table:table-cell office:value-type=\"float\" office:value=\"" + n + "\"/>";
+    };
+    return "<table:table-row>" + cell("Name") + cell("Weight") + "</table:table-row>" +
+           "<table:table-row>" + cell("IPE 200") + number("22.4") + "</table:table-row>" +
+           "<table:table-row>" + cell("HEA 200") + number("42.3") + "</table:table-row>" +
+           "<table:table-row>" + cell("newer") +
+           "<table:table-cell table:formula=\"of:=FOOBAR([.B2])\" office:value-type=\"float\""
+           " office:value=\"5\"/></table:table-row>";
+}
+
+TEST_F(FromTableTest, AnOpenDocumentWorkbookServesLookUpsByLabelAndByCell) {
+    const std::string ods = file("prices.ods");
+    std::ofstream(ods, std::ios::binary) << zip_maker::openDocumentSheet({{"Prices", sectionRows()}});
+    ::sheet::Value byKey = evaluate(fromTable(ods, "\"Name\",\"Weight\",\"hea 200\""));
+    ASSERT_FALSE(byKey.isError()) << printed();
+    // A workbook cell without a number format is a general cell: its value comes as its text.
+    EXPECT_EQ(byKey.asText(), "42.3");
+    // A function the engine does not know keeps the file's result, and the person is told once.
+    const std::string told = printed();
+    const std::string note = ods + ": functions the engine does not know, kept with the file's results: FOOBAR\n";
+    EXPECT_NE(told.find(note), std::string::npos) << told;
+    EXPECT_EQ(told.find(note), told.rfind(note));
+    // FROMTABLE computes the table cell it reads: there the unknown function is an error.
+    EXPECT_TRUE(evaluate(fromTable(ods, "\"Name\",\"Weight\",\"newer\"")).isError());
+    EXPECT_EQ(evaluate(fromTable(ods, "B2")).asText(), "22.4");
+    // Arithmetic reads the text as the number it is.
+    EXPECT_DOUBLE_EQ(evaluate("=" + fromTable(ods, "B3").substr(1) + "*2").asNumber(), 84.6);
 }
 
 }  // namespace

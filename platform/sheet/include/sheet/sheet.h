@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -98,6 +99,9 @@ class Sheet {
   SetResult setFormula(CellRef cell, std::string_view formulaText);
   // A number constant.
   bool setNumber(CellRef cell, double number);
+  // A formula (as setFormula) with the result a file carries for it: the cell is not out of
+  // date, so the result stands until what the formula reads changes or everything is computed.
+  SetResult setFormulaWithResult(CellRef cell, std::string_view formulaText, const Value& result);
   // Data as typed; for a formula cell the text of its current value.
   std::string data(CellRef cell) const;
   // The formula without '=' in the sheet's reference style; empty for constants.
@@ -107,6 +111,9 @@ class Sheet {
   // The value as text: for constants exactly the data, for formulas the result's text.
   std::string valueText(CellRef cell) const;
   bool hasFormula(CellRef cell) const;
+  // Calls visit for every stored cell (content, look or tag), in no particular order; the cost
+  // is the stored cells, not the sheet's area.
+  void forEachCell(const std::function<void(CellRef)>& visit) const;
   // Empties content (and with alsoLooks the looks, tag and spans) of every cell in range.
   bool clearRange(const RangeRef& range, bool alsoLooks);
 

@@ -186,3 +186,7 @@ BOOL SSReCalc(HWND hWnd);
 BOOL SSReset(HWND hWnd);
 BOOL SSSaveToFile(HWND hWnd, LPCSTR path, BOOL dataOnly);
 BOOL SSLoadFromFile(HWND hWnd, LPCSTR path);
+// This engine's extension: the notes of the window's last load of a workbook (characters
+// replaced, unknown functions, formulas kept as texts), each line ended by '\n'; empty after
+// any other load.  Returns the length; with a null buffer only the length is returned.
+int SSGetLoadNotes(HWND hWnd, LPSTR buffer, int bufferSize);
