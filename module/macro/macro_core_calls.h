@@ -1,0 +1,57 @@
+#pragma once
+// The core library's macro operations as the macro dialogs call them, in one place: what
+// changed between two states of a tab or a macro, updating the drawing, the views, the value
+// files, picking other instances and the clash check.  Each forwards to the core library;
+// keeping the dialogs' calls here lets them read as the dialogs' own steps.
+
+#include "core/kv_array.h"
+#include "core/kv_string.h"
+#include "core/kv_string_array.h"
+#include "core/records/macro_data.h"
+#include "host/ac_array.h"
+#include "host/object_id.h"
+
+// What changed: the names of the changed elements and the two index lists the core library's
+// update takes.
+struct MacroChanges {
+    Kv_StringArray names;
+    Kv_Array<int> changedA;
+    Kv_Array<int> changedB;
+    bool empty() const { return changedA.isEmpty() && changedB.isEmpty(); }
+};
+
+namespace macro {
+
+bool findTab(const MacroData& macro, const Kv_String& name, int& index);
+void tabDifferences(const MacroTabData& now, const MacroTabData& before, MacroChanges& changes);
+void macroDifferences(const MacroData& now, const MacroData& before, MacroChanges& changes);
+// Writes the changes of one module into every instance of the macro; false when it failed.
+bool updateModule(const Kv_String& moduleName, MacroData& macro, const MacroChanges& changes);
+bool setAllToMacro(MacroData& macro, const MacroChanges& changes);
+void removeAll(Kv_Array<int>& list, int value);
+void changeView(MacroData& macro, const Kv_String& moduleName, int direction);
+bool reApply(MacroData& macro);
+bool selectOtherMacros(MacroData& macro);
+void updateAllFilterModified(MacroData& macro, bool groupFilter);
+bool swapBlockRefs(MacroData& macro, const Kv_String& moduleName, const Kv_String& drawingPath);
+
+// Value files.
+bool propListAllowed(const MacroData& macro, Kv_String& defaultName);
+void getPropFiles(const MacroData& macro, Kv_String& folder, Kv_String& extension, Kv_StringArray& firstList,
+                  Kv_StringArray& secondList);
+bool readFromFile(MacroData& macro, const Kv_String& name, int& errorCount);
+bool writeToFile(const MacroData& macro, const Kv_String& name);
+
+// Bolts.
+void getAssemblies(Kv_StringArray& compositions);
+void getDiameters(const Kv_String& composition, Kv_StringArray& diameters);
+
+// The clash check, by the dialog's modeless slot (-1 for a modal dialog).
+void clashInitDlgStarted(int dialogId);
+void clashResetInfo(int dialogId, const AcArray<AcDbObjectId>& ids);
+void clashcheck(int dialogId, const AcArray<AcDbObjectId>& ids);
+bool clashGetStatus();
+void clashSetStatus(bool on);
+void clashDlgClosed(int dialogId);
+
+}  // namespace macro
