@@ -1,4 +1,4 @@
-// Any bytes read as the JSON form of the small dialogs' records: never a crash; text that is
+// Any bytes read as the JSON form of the small dialogs' records and the macro records: never a crash; text that is
 // not JSON, or JSON of the wrong shape, is refused with a JSON exception; a form that is read
 // writes back and reads again to the same record.
 #include <cstdint>
@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/records/macro_data.h"
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
@@ -36,5 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<TwLookUpDlgData>(form);
     readWriteRead<TwLevelsDlgData>(form);
     readWriteRead<TwSelectImageDlgData>(form);
+    readWriteRead<MacroData>(form);
+    readWriteRead<DynArrayData>(form);
     return 0;
 }

@@ -2,14 +2,16 @@
 // MacroData: one parametric macro (a steel connection or assembly) as the macro dialogs edit
 // it: the instances being edited, the filters shown above the pages, and one MacroTabData per
 // tab.  A plain record: copying copies every field, so a dialog can work on its own copy and
-// hand it back whole.  Only the fields the dialogs read and write are kept here; the
-// elements of a tab join MacroTabData with the pages that show them.
+// hand it back whole.  The elements of a tab are in core/records/macro_elements.h and
+// core/records/dyn_array_data.h.
 
 #include <nlohmann/json_fwd.hpp>
 
 #include "core/kv_array.h"
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
+#include "core/records/dyn_array_data.h"
+#include "core/records/macro_elements.h"
 #include "host/ac_array.h"
 #include "host/object_id.h"
 
@@ -28,6 +30,20 @@ public:
     Kv_String moduleName;
     Kv_String title;
     Kv_String templateFile;   // empty: the page shows no template
+
+    // The drawing list: a drawing (block) chosen from a folder of the library.
+    bool dwgListEnabled = false;
+    Kv_String dwgListValue;
+    int dwgListLink = 0;
+
+    Kv_Array<MacroCell> cells;
+    Kv_Array<MacroPatternProps> patterns;
+    MacroBoltData bolt;
+    Kv_Array<MacroProfData> profiles;
+    Kv_Array<MacroProfSegmentedData> segmentedProfiles;
+    Kv_Array<DynArrayData> arrays;
+    Kv_Array<MacroCutData> cuts;
+    Kv_Array<MacroFlexFixGroup> flexFixGroups;
 };
 
 class MacroData {
