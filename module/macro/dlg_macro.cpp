@@ -64,7 +64,7 @@ BOOL CDlgMacro::OnInitDialog() {
     currentPage_ = 0;
     buildPages();
     int startIndex = -1;
-    if (!macro.startTab.isEmpty() && macro::findTab(macro, macro.startTab, startIndex) && pageOfTab(startIndex)) {
+    if (!macro.startTab.isEmpty() && kvmacro::findTab(macro, macro.startTab, startIndex) && pageOfTab(startIndex)) {
         selectTab(startIndex);
         // The profile options opened at start belong to the profile page, which this dialog
         // does not make yet; the hint is left for it.
@@ -73,9 +73,9 @@ BOOL CDlgMacro::OnInitDialog() {
     ChangeDlgSize(m_hWnd, sizeStoreName(macro), false);
     fitToPages();
 
-    macro::clashInitDlgStarted(modelessId);
-    macro::clashResetInfo(modelessId, macro.ids);
-    buttons_[5].SetCheck(macro::clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
+    kvmacro::clashInitDlgStarted(modelessId);
+    kvmacro::clashResetInfo(modelessId, macro.ids);
+    buttons_[5].SetCheck(kvmacro::clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
     runClashCheck();
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
     return TRUE;
@@ -114,6 +114,7 @@ void CDlgMacro::destroyPages() {
 }
 
 void CDlgMacro::buildPages() {
+    ++rearranging_;
     const int remembered = currentPage_;
     destroyPages();
     CTabCtrl* tabs = static_cast<CTabCtrl*>(GetDlgItem(IDC_MACRO_TABS));
@@ -138,11 +139,12 @@ void CDlgMacro::buildPages() {
     if (shown < 0 && !tabOfEntry_.empty()) shown = tabOfEntry_.front();
     selectTab(shown);
     enableValueFiles();
+    --rearranging_;
 }
 
 void CDlgMacro::enableValueFiles() {
     Kv_String defaultName;
-    const bool allowed = macro::propListAllowed(macro, defaultName);
+    const bool allowed = kvmacro::propListAllowed(macro, defaultName);
     EnDisCtrl(m_hWnd, IDC_MACRO_LOAD_VALUES, allowed);
     EnDisCtrl(m_hWnd, IDC_MACRO_SAVE_VALUES, allowed);
 }
@@ -162,6 +164,12 @@ void CDlgMacro::rememberFocus() {
 }
 
 void CDlgMacro::showSelectedPage() {
+    ++rearranging_;
+    showSelectedPageNow();
+    --rearranging_;
+}
+
+void CDlgMacro::showSelectedPageNow() {
     rememberFocus();
     for (auto& page : pages_)
         if (page) page->ShowWindow(SW_HIDE);
@@ -187,7 +195,7 @@ void CDlgMacro::refreshAllPages(bool remember) {
         auto remembered = focusMemory_.find(macro.tabs[currentPage_].moduleName);
         if (remembered != focusMemory_.end()) current->restoreFocus(remembered->second);
     }
-    buttons_[5].SetCheck(macro::clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
+    buttons_[5].SetCheck(kvmacro::clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CDlgMacro::fillTitleAndFilters() {
@@ -263,7 +271,7 @@ BOOL CDlgMacro::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result
 
 void CDlgMacro::OnDestroy() {
     WriteDlgSize(m_hWnd, sizeStoreName(macro));
-    macro::clashDlgClosed(modelessId);
+    kvmacro::clashDlgClosed(modelessId);
     destroyPages();
     CAcUiDialog::OnDestroy();
 }

@@ -53,6 +53,9 @@ public:
     CDlgMacroPage* pageOfTab(int tabIndex) const;
     int currentTab() const { return currentPage_; }
     int pageCount() const { return static_cast<int>(pages_.size()); }
+    // True while pages are made, destroyed or switched: focus moving between their controls
+    // then is no edit of the person's.
+    bool rearranging() const { return rearranging_ > 0; }
 
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -70,6 +73,7 @@ private:
     void buildPages();
     void destroyPages();
     void showSelectedPage();
+    void showSelectedPageNow();
     void selectTab(int tabIndex);
     void fillTitleAndFilters();
     void placePages();
@@ -95,6 +99,7 @@ private:
     bool sized_ = false;
     bool pageShown_ = false;
     bool closing_ = false;
+    int rearranging_ = 0;
     int currentPage_ = -1;
     int minWidth_ = 50, minHeight_ = 50;
 };

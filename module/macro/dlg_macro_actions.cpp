@@ -35,7 +35,7 @@ BOOL CDlgMacro::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDC_MACRO_VIEW_SIDE: changeView(kViewSide); return TRUE;
     case IDC_MACRO_VIEW_TOP: changeView(kViewTop); return TRUE;
     case IDC_MACRO_CLASH:
-        macro::clashSetStatus(::IsDlgButtonChecked(m_hWnd, IDC_MACRO_CLASH) == BST_CHECKED);
+        kvmacro::clashSetStatus(::IsDlgButtonChecked(m_hWnd, IDC_MACRO_CLASH) == BST_CHECKED);
         return TRUE;
     case IDC_MACRO_APPLY_AGAIN: applyAgain(); return TRUE;
     case IDC_MACRO_LOAD_VALUES: loadValues(); return TRUE;
@@ -55,7 +55,7 @@ Kv_String CDlgMacro::currentModuleName() const {
 void CDlgMacro::closeDialog() {
     if (closing_) return;
     closing_ = true;
-    if (macro.tabs.isValidIndex(currentPage_)) macro::changeView(macro, currentModuleName(), kViewWhole);
+    if (macro.tabs.isValidIndex(currentPage_)) kvmacro::changeView(macro, currentModuleName(), kViewWhole);
     macro.closedByDialog = true;
     // A modeless dialog is ended by its table, which lands with the modeless dialogs; until
     // then every macro dialog is modal.
@@ -63,7 +63,7 @@ void CDlgMacro::closeDialog() {
     EndDialog(IDOK);
 }
 
-void CDlgMacro::runClashCheck() { macro::clashcheck(modelessId, macro.ids); }
+void CDlgMacro::runClashCheck() { kvmacro::clashcheck(modelessId, macro.ids); }
 
 void CDlgMacro::applyAllPages() {
     for (auto& page : pages_) {
@@ -72,8 +72,8 @@ void CDlgMacro::applyAllPages() {
         const MacroTabData before = macro.tabs[index];
         page->readBack();
         MacroChanges changes;
-        macro::tabDifferences(macro.tabs[index], before, changes);
-        if (!changes.empty()) macro::updateModule(macro.tabs[index].moduleName, macro, changes);
+        kvmacro::tabDifferences(macro.tabs[index], before, changes);
+        if (!changes.empty()) kvmacro::updateModule(macro.tabs[index].moduleName, macro, changes);
     }
     runClashCheck();
 }
@@ -81,7 +81,7 @@ void CDlgMacro::applyAllPages() {
 void CDlgMacro::filterChanged(bool groupFilter) {
     macro.groupIndex = comboSelection(m_hWnd, IDC_MACRO_GROUP_FILTER);
     macro.filterIndex = comboSelection(m_hWnd, IDC_MACRO_SECOND_FILTER);
-    macro::updateAllFilterModified(macro, groupFilter);
+    kvmacro::updateAllFilterModified(macro, groupFilter);
     buildPages();
     fillTitleAndFilters();
     fitToPages();
@@ -91,22 +91,22 @@ void CDlgMacro::selectOtherMacros() {
     // The drawing takes the input while the person picks; the dialog comes back afterwards
     // whatever they did.
     BeginEditorCommand();
-    const bool picked = macro::selectOtherMacros(macro);
+    const bool picked = kvmacro::selectOtherMacros(macro);
     CompleteEditorCommand();
     if (!picked) return;
     buildPages();
     fillTitleAndFilters();
-    macro::clashResetInfo(modelessId, macro.ids);
+    kvmacro::clashResetInfo(modelessId, macro.ids);
     fitToPages();
 }
 
 void CDlgMacro::changeView(int direction) {
     if (!macro.tabs.isValidIndex(currentPage_)) return;
-    macro::changeView(macro, currentModuleName(), direction);
+    kvmacro::changeView(macro, currentModuleName(), direction);
 }
 
 void CDlgMacro::applyAgain() {
-    if (macro::reApply(macro)) closeDialog();
+    if (kvmacro::reApply(macro)) closeDialog();
 }
 
 namespace {
@@ -116,7 +116,7 @@ namespace {
 bool askValuesFile(CWnd* parent, const MacroData& macro, bool save, Kv_String& chosen) {
     CDlgOpenSaveFiltered files(parent);
     files.saveMode = save ? 1 : 0;
-    macro::getPropFiles(macro, files.folder, files.extension, files.firstList, files.secondList);
+    kvmacro::getPropFiles(macro, files.folder, files.extension, files.firstList, files.secondList);
     if (files.DoModal() != 1) return false;
     chosen = files.name;
     return true;
@@ -127,20 +127,20 @@ bool askValuesFile(CWnd* parent, const MacroData& macro, bool save, Kv_String& c
 void CDlgMacro::loadValues() {
     rememberFocus();
     Kv_String defaultName, chosen;
-    if (!macro::propListAllowed(macro, defaultName) || !askValuesFile(this, macro, false, chosen)) return;
+    if (!kvmacro::propListAllowed(macro, defaultName) || !askValuesFile(this, macro, false, chosen)) return;
     const MacroData before = macro;
     int errorCount = 0;
-    macro::readFromFile(macro, chosen, errorCount);
+    kvmacro::readFromFile(macro, chosen, errorCount);
     MacroChanges changes;
-    macro::macroDifferences(macro, before, changes);
+    kvmacro::macroDifferences(macro, before, changes);
     if (errorCount != 0) {
         const Kv_String message = string(1507) + ".\n" + string(1508) + " " + Kv_String(errorCount) + " " +
                                   string(1509) + ".\n\n" + string(1510);
         ::MessageBox(m_hWnd, message.c_str(), macro.caption.c_str(), MB_OK | MB_ICONINFORMATION);
     }
     // Entries that a load drops are no change of the drawing.
-    macro::removeAll(changes.changedA, -12);
-    macro::setAllToMacro(macro, changes);
+    kvmacro::removeAll(changes.changedA, -12);
+    kvmacro::setAllToMacro(macro, changes);
     refreshAllPages(false);
     runClashCheck();
 }
@@ -148,8 +148,8 @@ void CDlgMacro::loadValues() {
 void CDlgMacro::saveValues() {
     applyAllPages();
     Kv_String defaultName, chosen;
-    if (!macro::propListAllowed(macro, defaultName) || !askValuesFile(this, macro, true, chosen)) return;
-    macro::writeToFile(macro, chosen);
+    if (!kvmacro::propListAllowed(macro, defaultName) || !askValuesFile(this, macro, true, chosen)) return;
+    kvmacro::writeToFile(macro, chosen);
 }
 
 bool StartDlgMacro(MacroData& macro) {

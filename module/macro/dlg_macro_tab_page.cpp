@@ -35,7 +35,7 @@ BOOL CDlgMacroTabPage::OnInitDialog() {
     template_.initialize(m_hWnd, 33000, 33099, 0, 0, 0, 0, 0, false);
     sheet_.attach(this, IDC_PAGE_SHEET, true);
     sheet_.setDefaults(0);
-    fillPage();
+    fillPage(true);
     ready_ = true;
     return TRUE;
 }
@@ -43,7 +43,7 @@ BOOL CDlgMacroTabPage::OnInitDialog() {
 void CDlgMacroTabPage::fillControls() {
     const bool wasReady = ready_;
     ready_ = false;
-    fillPage();
+    fillPage(false);
     ready_ = wasReady;
 }
 
@@ -267,7 +267,10 @@ bool CDlgMacroTabPage::handleKey(const MSG& msg) {
     if (msg.message == WM_KEYDOWN && key == VK_F12) {
         // The person redesigns the template; the page shows it again when they saved it.
         if (!StartDlgDesigner(tab().templateFile)) return false;
-        fillControls();
+        const bool wasReady = ready_;
+        ready_ = false;
+        fillPage(true);
+        ready_ = wasReady;
         return true;
     }
     if (!ready_) return false;

@@ -58,7 +58,9 @@ private:
     const MacroTabData& tab() const;
 
     // Filling (macro_page_fill.cpp), in the order the page is built.
-    void fillPage();
+    // With readTemplate the template is read, linked and drawn anew; otherwise its drawn
+    // controls are linked again and keep their windows.
+    void fillPage(bool readTemplate);
     bool loadTemplate();
     bool linkControl(int index);
     void listUnplacedElements();
@@ -69,6 +71,7 @@ private:
     void setFlexButtonStates();
     void layoutControls();
     int fixedRowsHeight() const;
+    bool boltRowShown() const;
 
     // Value exchange (macro_page_values.cpp).
     void valuesToControls();

@@ -3,6 +3,7 @@
 
 #include "core/kv_texts.h"
 #include "frame/text_entry_launcher.h"
+#include "macro/macro_core_calls.h"
 
 namespace {
 
@@ -30,17 +31,19 @@ double shownValue(const MacroCell& cell, const CellShownText& shown) {
 
 }  // namespace
 
+Kv_String calculatorTargetName(const Kv_DesignerControl& control) { return splitSign(control.buttonText2).name; }
+
 CalculatorInput calculatorInputOf(const Kv_DesignerControl& control, MacroTabData& tab, const CellShownText& shown) {
     CalculatorInput input;
     const NamedCell first = splitSign(control.buttonText2);
-    MacroCell* target = tab.findCell(first.name);
+    MacroCell* target = kvmacro::findCell(tab, first.name);
     if (!target || target->readOnly) return input;
     input.targetName = first.name;
     input.targetNegated = first.negated;
     input.first = shownValue(*target, shown) * (first.negated ? -1 : 1);
-    if (const MacroCell* base = tab.findCell(splitSign(control.buttonText1).name)) input.base = base->value.toDouble();
+    if (const MacroCell* base = kvmacro::findCell(tab, splitSign(control.buttonText1).name)) input.base = base->value.toDouble();
     const NamedCell second = splitSign(control.buttonText3);
-    const MacroCell* secondCell = tab.findCell(second.name);
+    const MacroCell* secondCell = kvmacro::findCell(tab, second.name);
     if (control.type == kCtrlCellButton2 || secondCell) {
         if (secondCell) input.second = shownValue(*secondCell, shown) * (second.negated ? -1 : 1);
     } else {

@@ -25,6 +25,8 @@ struct CalculatorInput {
 // cell is shown nowhere; its stored value is used then).
 using CellShownText = std::function<bool(const MacroCell&, Kv_String&)>;
 
+// The name of the cell the calculator writes (without its "-"): the one the page links.
+Kv_String calculatorTargetName(const Kv_DesignerControl& control);
 CalculatorInput calculatorInputOf(const Kv_DesignerControl& control, MacroTabData& tab, const CellShownText& shown);
 double calculatorTotal(const CalculatorInput& input);
 // The text the written cell gets when the person asks for `total`, with 5 decimals.

@@ -17,10 +17,21 @@ struct MacroChanges {
     Kv_StringArray names;
     Kv_Array<int> changedA;
     Kv_Array<int> changedB;
-    bool empty() const { return changedA.isEmpty() && changedB.isEmpty(); }
+    bool empty() const { return names.isEmpty() && changedA.isEmpty() && changedB.isEmpty(); }
 };
 
-namespace macro {
+namespace kvmacro {
+
+// The elements of a tab by name (exact); nullptr when the tab has none.
+MacroCell* findCell(MacroTabData& tab, const Kv_String& name);
+MacroPatternProps* findPattern(MacroTabData& tab, const Kv_String& name);
+DynArrayData* findArray(MacroTabData& tab, const Kv_String& name);
+MacroCutData* findCut(MacroTabData& tab, const Kv_String& name);
+const MacroFlexFixGroup* findFlexFixGroup(const MacroTabData& tab, const Kv_String& name);
+// Every control link of the tab back to 0 (not shown).
+void removeAllDlgReferences(MacroTabData& tab);
+// A flex button of the group clicked into state `on`: true when the tab's members changed.
+bool flexFixBtnClicked(MacroTabData& tab, const Kv_String& group, const Kv_String& name, bool on);
 
 bool findTab(const MacroData& macro, const Kv_String& name, int& index);
 void tabDifferences(const MacroTabData& now, const MacroTabData& before, MacroChanges& changes);
@@ -54,4 +65,4 @@ bool clashGetStatus();
 void clashSetStatus(bool on);
 void clashDlgClosed(int dialogId);
 
-}  // namespace macro
+}  // namespace kvmacro

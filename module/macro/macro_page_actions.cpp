@@ -12,7 +12,7 @@
 #include "sheet/ss_api.h"
 
 void CDlgMacroTabPage::applyPage() {
-    if (!ready_) return;
+    if (!ready_ || owner_->rearranging()) return;
     ready_ = false;
     const MacroTabData before = tab();
     readBack();
@@ -24,11 +24,11 @@ bool CDlgMacroTabPage::applyOptionResult(const MacroTabData& before) {
     const bool wasReady = ready_;
     ready_ = false;
     MacroChanges changes;
-    macro::tabDifferences(tab(), before, changes);
+    kvmacro::tabDifferences(tab(), before, changes);
     bool updated = false;
     if (!changes.empty()) {
         MacroData& macro = owner_->macro;
-        updated = macro::updateModule(tab().moduleName, macro, changes);
+        updated = kvmacro::updateModule(tab().moduleName, macro, changes);
         if (updated) owner_->runClashCheck();
         owner_->refreshAllPages(true);
         acedPostCommandPrompt();
@@ -109,7 +109,7 @@ void CDlgMacroTabPage::flexButtonClicked(int id) {
         return;
     readBack();
     const MacroTabData before = tab();
-    if (!tab().flexFixBtnClicked(group, variable, state == 1)) {
+    if (!kvmacro::flexFixBtnClicked(tab(), group, variable, state == 1)) {
         setFlexButtonStates();
         return;
     }
@@ -135,16 +135,16 @@ void CDlgMacroTabPage::drawingChosen(int id) {
     Kv_String chosen;
     const Kv_DesignerControl* control = template_.getControlFromRes(id);
     if (!control || !template_.getCtrlValue(id, chosen) || chosen == dialString(695)) return;
-    macro::swapBlockRefs(owner_->macro, tab().moduleName, control->listText + "\\" + chosen + ".dwg");
+    kvmacro::swapBlockRefs(owner_->macro, tab().moduleName, control->listText + "\\" + chosen + ".dwg");
 }
 
 void CDlgMacroTabPage::boltCompositionChanged() {
-    Kv_String composition, diameter;
+    std::string composition, diameter;
     GetDlgItemText(IDC_PAGE_BOLT_COMPOSITION, composition);
-    if (composition.isEmpty()) return;
+    if (composition.empty()) return;
     GetDlgItemText(IDC_PAGE_BOLT_DIAMETER, diameter);
     Kv_StringArray diameters;
-    macro::getDiameters(composition, diameters);
+    kvmacro::getDiameters(composition, diameters);
     FillCombo(m_hWnd, IDC_PAGE_BOLT_DIAMETER, diameters, diameters.find(diameter));
 }
 
@@ -152,12 +152,12 @@ void CDlgMacroTabPage::runCalculator(int id) {
     const Kv_DesignerControl* control = template_.getControlFromRes(id);
     if (!control) return;
     CalculatorInput input = calculatorInputOf(*control, tab(), [this](const MacroCell& cell, Kv_String& text) {
-        return readValue(cell.ctrlId, text);
+        return readValue(cell.link, text);
     });
     Kv_String result;
     if (!askCalculatorResult(input, result)) return;
-    MacroCell* target = tab().findCell(input.targetName);
+    MacroCell* target = kvmacro::findCell(tab(), input.targetName);
     if (!target) return;
-    if (target->ctrlId != 0) writeValue(target->ctrlId, result);
+    if (target->link != 0) writeValue(target->link, result);
     else target->value = result;
 }

@@ -14,6 +14,7 @@
 #include "macro/dlg_macro_tab_page.h"
 #include "macro/macro_core_calls.h"
 #include "macro/macro_ids.h"
+#include "macro/macro_calculator.h"
 #include "macro/macro_page_text.h"
 #include "sections/section_pickers.h"
 #include "sheet/ss_api.h"
@@ -34,13 +35,20 @@ bool shownByControl(int link) { return link > 0; }
 
 }  // namespace
 
-void CDlgMacroTabPage::fillPage() {
+void CDlgMacroTabPage::fillPage(bool readTemplate) {
     MacroTabData& data = tab();
     sheet_.SetBool(sheet::kOptRedraw, FALSE);
     kind_ = data.kind;
-    data.removeAllDlgReferences();
+    kvmacro::removeAllDlgReferences(data);
     templateHasBoltButton_ = false;
-    loadTemplate();
+    if (readTemplate) {
+        loadTemplate();
+    } else {
+        // The windows stay: a refresh may run inside a notification of one of them.  Controls
+        // whose element went away are hidden instead of dropped.
+        for (int i = 0; i < template_.getNrControls(); ++i)
+            ShowOrHideCtrl(m_hWnd, template_.getControl(i)->resId, linkControl(i));
+    }
     listUnplacedElements();
     fillBoltRow();
     setFlexButtonStates();
@@ -75,39 +83,39 @@ bool CDlgMacroTabPage::linkControl(int index) {
     case kCtrlLabel:
     case kCtrlGroupBox:
         // A label naming a cell in its list text is blank when the tab has no such cell.
-        if (!control.listText.isEmpty() && !data.findCell(control.listText))
+        if (!control.listText.isEmpty() && !kvmacro::findCell(data, control.listText))
             control.contents.clear();
         else
             control.contents = MacroLangs::GetStringChopSymbols(name);
         return true;
     case kCtrlVariableEdit:
     case kCtrlVariableCombo: {
-        MacroCell* cell = data.findCell(name);
+        MacroCell* cell = kvmacro::findCell(data, name);
         if (!cell) return false;
         control.contents = cell->value;
         control.disabled = cell->readOnly ? 1 : 0;
-        cell->ctrlId = id;
+        cell->link = id;
         return true;
     }
     case kCtrlBoltCount1: {
-        MacroPatternProps* pattern = data.findPattern(name);
+        MacroPatternProps* pattern = kvmacro::findPattern(data, name);
         if (!pattern) return false;
         control.contents = pattern->value;
-        pattern->valueCtrlId = id;
+        pattern->valueLink = id;
         return true;
     }
     case kCtrlBoltCount2: {
-        MacroPatternProps* pattern = data.findPattern(name);
+        MacroPatternProps* pattern = kvmacro::findPattern(data, name);
         if (!pattern || pattern->getCount() == -1) return false;
         control.contents = pattern->count;
-        pattern->countCtrlId = id;
+        pattern->countLink = id;
         return true;
     }
     case kCtrlPatternButton: {
-        MacroPatternProps* pattern = data.findPattern(name);
+        MacroPatternProps* pattern = kvmacro::findPattern(data, name);
         if (!pattern) return false;
         control.contents = "...";
-        pattern->buttonCtrlId = id;
+        pattern->buttonLink = id;
         return true;
     }
     case kCtrlBoltValue1:
@@ -115,14 +123,14 @@ bool CDlgMacroTabPage::linkControl(int index) {
     case kCtrlBoltValue3:
     case kCtrlBoltValue4:
     case kCtrlBoltValue5: {
-        MacroBoltValue& value = data.bolt.values[control.type - kCtrlBoltValue1];
-        control.contents = value.value;
-        value.ctrlId = id;
+        const int which = control.type - kCtrlBoltValue1;
+        control.contents = *data.bolt.value(which);
+        *data.bolt.link(which) = id;
         return true;
     }
     case kCtrlBoltButton:
         control.contents = optionsButtonText(template_, control);
-        data.bolt.buttonCtrlId = id;
+        data.bolt.buttonLink = id;
         templateHasBoltButton_ = true;
         return true;
     case kCtrlProfile:
@@ -130,42 +138,41 @@ bool CDlgMacroTabPage::linkControl(int index) {
     case kCtrlProfileOffset:
     case kCtrlProfileRotation:
     case kCtrlProfileButton:
-        return linkProfileControl(data, control, template_);
+        return linkProfileControl(data, control, optionsButtonText(template_, control));
     case kCtrlArrayValue1:
     case kCtrlArrayValue2:
     case kCtrlArrayValue3:
     case kCtrlArrayValue4:
     case kCtrlArrayValue5: {
-        DynArrayData* array = data.findArray(name);
+        DynArrayData* array = kvmacro::findArray(data, name);
         if (!array) return false;
-        const int which = control.type - kCtrlArrayValue1;
-        if (control.type == kCtrlArrayValue3 && array->kind != 1) return false;
-        control.contents = array->values[which].value;
-        array->values[which].ctrlId = id;
+        const int number = control.type - kCtrlArrayValue1 + 1;
+        if (control.type == kCtrlArrayValue3 && array->arrayType != 1) return false;
+        control.contents = *array->value(number);
+        *array->valueLink(number) = id;
         return true;
     }
     case kCtrlArrayEntry: {
-        DynArrayData* array = data.findArray(name);
+        DynArrayData* array = kvmacro::findArray(data, name);
         if (!array) return false;
         const int entry = control.listText.toInt();
-        if (array->kind == 1 || !array->entries.isValidIndex(entry)) return false;
-        array->entries[entry].ctrlId = id;
+        if (array->arrayType == 1 || !array->entries.isValidIndex(entry)) return false;
+        array->entries[entry].link = id;
         return true;
     }
     case kCtrlArrayButton: {
-        DynArrayData* array = data.findArray(name);
+        DynArrayData* array = kvmacro::findArray(data, name);
         if (!array) return false;
         control.contents = optionsButtonText(template_, control);
-        array->buttonCtrlId = id;
+        array->buttonLink = id;
         return true;
     }
     case kCtrlCellButton:
     case kCtrlCellButton2: {
         // The cell the calculator writes is the one linked: it must be there and editable.
-        MacroCell* cell = data.findCell(calculatorTarget(control));
-        if (!cell || cell->readOnly) return false;
-        cell->ctrlId = id;
-        return true;
+        // The button shows no value of its own: the cell keeps the control that shows it.
+        const MacroCell* cell = kvmacro::findCell(data, calculatorTargetName(control));
+        return cell && !cell->readOnly;
     }
     case kCtrlDrawingList: {
         if (!data.dwgListEnabled) return false;
@@ -173,26 +180,26 @@ bool CDlgMacroTabPage::linkControl(int index) {
         if (!drawingListNames(control.listText, drawings)) return false;
         drawings.append(dialString(695));
         control.items = drawings;
-        data.dwgListCtrlId = id;
+        data.dwgListLink = id;
         return true;
     }
     case kCtrlChoice: {
-        MacroCutData* cut = data.findCut(name);
+        MacroCutData* cut = kvmacro::findCut(data, name);
         if (!cut) return false;
         control.contents = Kv_String(cut->value);
-        cut->ctrlId = id;
+        cut->link = id;
         return true;
     }
     case kCtrlCheckBox: {
-        MacroCell* cell = data.findCell(name);
+        MacroCell* cell = kvmacro::findCell(data, name);
         if (!cell) return false;
         control.contents = MacroLangs::GetStringChopSymbols(name);
         control.listText = cell->value;
         control.disabled = cell->readOnly ? 1 : 0;
-        cell->ctrlId = id;
+        cell->link = id;
         return true;
     }
-    case kCtrlFlexButton: return data.findFlexFixGroup(control.flexText1) != nullptr;
+    case kCtrlFlexButton: return kvmacro::findFlexFixGroup(data, control.flexText1) != nullptr;
     default: return true;
     }
 }
@@ -203,13 +210,13 @@ void CDlgMacroTabPage::listUnplacedElements() {
     sheet_.SetMaxCols(4);
     int row = 0;
     for (MacroCell& cell : data.cells)
-        if (!shownByControl(cell.ctrlId)) writeCellRow(cell, ++row);
+        if (!shownByControl(cell.link)) writeCellRow(cell, ++row);
     if (data.kind == 1)
         for (MacroPatternProps& pattern : data.patterns)
-            if (!shownByControl(pattern.valueCtrlId) || !shownByControl(pattern.buttonCtrlId))
+            if (!pattern.fullyShown())
                 writePatternRow(pattern, ++row);
     for (DynArrayData& array : data.arrays)
-        if (!shownByControl(array.values[0].ctrlId)) writeArrayRow(array, ++row);
+        if (!array.hasValueLink()) writeArrayRow(array, ++row);
     sheetRows_ = row;
     sheetShown_ = row > 0;
     sheet_.ShowWindow(sheetShown_ ? SW_SHOW : SW_HIDE);
@@ -239,7 +246,7 @@ void CDlgMacroTabPage::writeCellRow(MacroCell& cell, int row) {
         sheet_.SetData(3, row, cell.value.c_str());
     }
     sheet_.SetLock(3, row, cell.readOnly ? TRUE : FALSE);
-    cell.ctrlId = -row;
+    cell.link = -row;
 }
 
 void CDlgMacroTabPage::writePatternRow(MacroPatternProps& pattern, int row) {
@@ -252,9 +259,9 @@ void CDlgMacroTabPage::writePatternRow(MacroPatternProps& pattern, int row) {
     sheet_.SetData(3, row, pattern.value.c_str());
     if (pattern.getCount() != -1) sheet_.SetData(4, row, pattern.count.c_str());
     else sheet_.AddCellSpan(3, row, 2, 1);
-    if (pattern.hasOptions) sheet_.setCellButton(2, row, dialString(1324));
+    if (pattern.optionButton) sheet_.setCellButton(2, row, dialString(1324));
     else sheet_.AddCellSpan(1, row, 2, 1);
-    pattern.valueCtrlId = -row;
+    pattern.valueLink = -row;
 }
 
 void CDlgMacroTabPage::writeArrayRow(DynArrayData& array, int row) {
@@ -267,11 +274,13 @@ void CDlgMacroTabPage::writeArrayRow(DynArrayData& array, int row) {
     sheet_.setCellButton(2, row, dialString(1324));
     sheet_.AddCellSpan(3, row, 2, 1);
     sheet_.SetLock(3, row, FALSE);
-    array.values[0].ctrlId = -row;
+    array.value1Link = -row;
 }
 
+bool CDlgMacroTabPage::boltRowShown() const { return kind_ == 1 && !templateHasBoltButton_; }
+
 void CDlgMacroTabPage::fillBoltRow() {
-    const bool shown = kind_ == 1 && !templateHasBoltButton_;
+    const bool shown = boltRowShown();
     for (int id : {IDC_PAGE_BOLT_COMPOSITION_LABEL, IDC_PAGE_BOLT_DIAMETER_LABEL, IDC_PAGE_BOLT_COMPOSITION,
                    IDC_PAGE_BOLT_DIAMETER, IDC_PAGE_BOLT_OPTIONS})
         ShowOrHideCtrl(m_hWnd, id, shown);
@@ -281,13 +290,13 @@ void CDlgMacroTabPage::fillBoltRow() {
     SetDlgItemText(IDC_PAGE_BOLT_DIAMETER_LABEL, MacroLangs::GetStringChopSymbols("Diameter").c_str());
     SetDlgItemText(IDC_PAGE_BOLT_OPTIONS, dialString(968).c_str());
     Kv_StringArray compositions, diameters;
-    macro::getAssemblies(compositions);
-    const Kv_String& composition = bolt.values[0].value;
+    kvmacro::getAssemblies(compositions);
+    const Kv_String& composition = bolt.composition;
     // A composition or diameter the library does not list is still the bolt's: add it.
     if (!composition.isEmpty() && !compositions.contains(composition)) compositions.append(composition);
     FillCombo(m_hWnd, IDC_PAGE_BOLT_COMPOSITION, compositions, compositions.find(composition));
-    macro::getDiameters(composition, diameters);
-    const Kv_String& diameter = bolt.values[1].value;
+    kvmacro::getDiameters(composition, diameters);
+    const Kv_String& diameter = bolt.diameter;
     if (!diameter.isEmpty() && !diameters.contains(diameter)) diameters.append(diameter);
     FillCombo(m_hWnd, IDC_PAGE_BOLT_DIAMETER, diameters, diameters.find(diameter));
 }
@@ -296,9 +305,9 @@ void CDlgMacroTabPage::setFlexButtonStates() {
     Kv_StringArray groups;
     template_.getFlexBtnsGroups(groups);
     for (const Kv_String& groupName : groups) {
-        const MacroFlexFixGroup* group = tab().findFlexFixGroup(groupName);
+        const MacroFlexFixGroup* group = kvmacro::findFlexFixGroup(tab(), groupName);
         if (!group) continue;
         for (const MacroFlexFixMember& member : group->members)
-            template_.setFlexBtnStatus(groupName, member.name, member.flag == 0 ? 1 : 0);
+            template_.setFlexBtnStatus(groupName, member.name, member.fixed == 0 ? 1 : 0);
     }
 }

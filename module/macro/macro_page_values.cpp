@@ -2,6 +2,7 @@
 // show them, and back.  A link above 0 is a template control, below 0 a sheet row (column 3
 // holds the value, column 4 a pattern's count).
 #include "macro/dlg_macro_tab_page.h"
+#include "macro/macro_ids.h"
 
 namespace {
 
@@ -32,53 +33,63 @@ void CDlgMacroTabPage::writeValue(int link, const Kv_String& value) {
 void CDlgMacroTabPage::valuesToControls() {
     MacroTabData& data = tab();
     for (const MacroCell& cell : data.cells) {
-        writeValue(cell.ctrlId, cell.value);
-        if (cell.ctrlId > 0) template_.setCtrlReadOnly(cell.ctrlId, cell.readOnly);
+        writeValue(cell.link, cell.value);
+        if (cell.link > 0) template_.setCtrlReadOnly(cell.link, cell.readOnly);
     }
     for (const MacroPatternProps& pattern : data.patterns) {
-        writeValue(pattern.valueCtrlId, pattern.value);
-        if (pattern.countCtrlId > 0) template_.setCtrlValue(pattern.countCtrlId, pattern.count);
-        if (pattern.valueCtrlId < 0 && pattern.getCount() != -1)
-            sheet_.setCellText(kCountCol, -pattern.valueCtrlId, pattern.count);
+        writeValue(pattern.valueLink, pattern.value);
+        if (pattern.countLink > 0) template_.setCtrlValue(pattern.countLink, pattern.count);
+        if (pattern.valueLink < 0 && pattern.getCount() != -1)
+            sheet_.setCellText(kCountCol, -pattern.valueLink, pattern.count);
     }
-    for (const MacroBoltValue& value : data.bolt.values)
-        if (value.ctrlId > 0) template_.setCtrlValue(value.ctrlId, value.value);
-    for (const DynArrayData& array : data.arrays) {
-        for (const MacroLinkedValue& value : array.values)
-            if (value.ctrlId > 0) template_.setCtrlValue(value.ctrlId, value.value);
-        if (array.values[0].ctrlId < 0) writeValue(array.values[0].ctrlId, array.values[0].value);
-        for (const MacroLinkedValue& entry : array.entries)
-            if (entry.ctrlId > 0) template_.setCtrlValue(entry.ctrlId, entry.value);
+    for (int i = 0; i < MacroBoltData::kValueCount; ++i)
+        if (*data.bolt.link(i) > 0) template_.setCtrlValue(*data.bolt.link(i), *data.bolt.value(i));
+    for (DynArrayData& array : data.arrays) {
+        for (int number = 1; number <= DynArrayData::kValueCount; ++number)
+            if (*array.valueLink(number) > 0) template_.setCtrlValue(*array.valueLink(number), *array.value(number));
+        if (array.value1Link < 0) writeValue(array.value1Link, array.value1);
+        for (const DynArrayEntry& entry : array.entries)
+            if (entry.link > 0) template_.setCtrlValue(entry.link, entry.value);
     }
     for (const MacroCutData& cut : data.cuts)
-        if (cut.ctrlId > 0) template_.setCtrlValue(cut.ctrlId, Kv_String(cut.value));
-    if (data.dwgListCtrlId > 0) template_.setCtrlValue(data.dwgListCtrlId, data.dwgListValue);
+        if (cut.link > 0) template_.setCtrlValue(cut.link, Kv_String(cut.value));
+    if (data.dwgListLink > 0) template_.setCtrlValue(data.dwgListLink, data.dwgListValue);
 }
 
 void CDlgMacroTabPage::valuesFromControls() {
     MacroTabData& data = tab();
     Kv_String text;
     for (MacroCell& cell : data.cells) {
-        if (!readValue(cell.ctrlId, text)) continue;
-        cell.value = cell.ctrlId < 0 && cell.type == 1 ? numericCellText(text) : text;
+        if (!readValue(cell.link, text)) continue;
+        // Only what the person changed is re-written: an untouched "6" stays "6" and is no
+        // difference for the drawing.
+        if (text != cell.value) cell.value = cell.link < 0 && cell.type == MacroCell::kNumber ? numericCellText(text) : text;
     }
     for (MacroPatternProps& pattern : data.patterns) {
-        if (readValue(pattern.valueCtrlId, text)) pattern.value = text;
-        if (pattern.countCtrlId > 0 && template_.getCtrlValue(pattern.countCtrlId, text)) pattern.count = text;
-        if (pattern.valueCtrlId < 0 && pattern.getCount() != -1 &&
-            sheet_.getCellText(kCountCol, -pattern.valueCtrlId, text, CellTextKind::Data))
+        if (readValue(pattern.valueLink, text)) pattern.value = text;
+        if (pattern.countLink > 0 && template_.getCtrlValue(pattern.countLink, text)) pattern.count = text;
+        if (pattern.valueLink < 0 && pattern.getCount() != -1 &&
+            sheet_.getCellText(kCountCol, -pattern.valueLink, text, CellTextKind::Data))
             pattern.count = text;
     }
-    for (MacroBoltValue& value : data.bolt.values)
-        if (value.ctrlId > 0 && template_.getCtrlValue(value.ctrlId, text)) value.value = text;
+    for (int i = 0; i < MacroBoltData::kValueCount; ++i)
+        if (*data.bolt.link(i) > 0 && template_.getCtrlValue(*data.bolt.link(i), text)) *data.bolt.value(i) = text;
+    if (boltRowShown()) {
+        std::string chosen;
+        GetDlgItemText(IDC_PAGE_BOLT_COMPOSITION, chosen);
+        data.bolt.composition = chosen;
+        GetDlgItemText(IDC_PAGE_BOLT_DIAMETER, chosen);
+        data.bolt.diameter = chosen;
+    }
     for (DynArrayData& array : data.arrays) {
-        for (MacroLinkedValue& value : array.values)
-            if (value.ctrlId > 0 && template_.getCtrlValue(value.ctrlId, text)) value.value = text;
-        if (array.values[0].ctrlId < 0 && readValue(array.values[0].ctrlId, text)) array.values[0].value = text;
-        for (MacroLinkedValue& entry : array.entries)
-            if (entry.ctrlId > 0 && template_.getCtrlValue(entry.ctrlId, text)) entry.value = text;
+        for (int number = 1; number <= DynArrayData::kValueCount; ++number)
+            if (*array.valueLink(number) > 0 && template_.getCtrlValue(*array.valueLink(number), text))
+                *array.value(number) = text;
+        if (array.value1Link < 0 && readValue(array.value1Link, text)) array.value1 = text;
+        for (DynArrayEntry& entry : array.entries)
+            if (entry.link > 0 && template_.getCtrlValue(entry.link, text)) entry.value = text;
     }
     for (MacroCutData& cut : data.cuts)
-        if (cut.ctrlId > 0 && template_.getCtrlValue(cut.ctrlId, text)) cut.value = text.toInt();
-    if (data.dwgListCtrlId > 0 && template_.getCtrlValue(data.dwgListCtrlId, text)) data.dwgListValue = text;
+        if (cut.link > 0 && template_.getCtrlValue(cut.link, text)) cut.value = text.toInt();
+    if (data.dwgListLink > 0 && template_.getCtrlValue(data.dwgListLink, text)) data.dwgListValue = text;
 }

@@ -1,0 +1,2 @@
+// The dimension calculator of the cell buttons.
+#include "macro_test_support.h"
