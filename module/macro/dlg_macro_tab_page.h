@@ -13,6 +13,8 @@
 // - Option results (a flex click, an option dialog) are applied from the tab as it was before
 //   they wrote it; the controls are not read back over the result.
 
+#include <vector>
+
 #include "core/kv_string.h"
 #include "core/records/macro_data.h"
 #include "designer/kv_dlg_designer_data.h"
@@ -93,6 +95,9 @@ private:
     void closeOwner();
 
     Kv_DlgDesignerData template_;
+    // The kept controls as the file gave them: linking writes texts into a control, and a
+    // refresh links again from the names.
+    std::vector<Kv_DesignerControl> asRead_;
     Kv_Spread sheet_;
     bool templateHasBoltButton_ = false;
     bool sheetShown_ = false;

@@ -46,8 +46,10 @@ void CDlgMacroTabPage::fillPage(bool readTemplate) {
     } else {
         // The windows stay: a refresh may run inside a notification of one of them.  Controls
         // whose element went away are hidden instead of dropped.
-        for (int i = 0; i < template_.getNrControls(); ++i)
-            ShowOrHideCtrl(m_hWnd, template_.getControl(i)->resId, linkControl(i));
+        for (int i = 0; i < template_.getNrControls() && i < static_cast<int>(asRead_.size()); ++i) {
+            *template_.getControlWrite(i) = asRead_[static_cast<size_t>(i)];
+            ShowOrHideCtrl(m_hWnd, asRead_[static_cast<size_t>(i)].resId, linkControl(i));
+        }
     }
     listUnplacedElements();
     fillBoltRow();
@@ -66,8 +68,12 @@ bool CDlgMacroTabPage::loadTemplate() {
         // The picture may have loaded; the controls did not.
         while (template_.getNrControls() > 0) template_.removeControl(template_.getNrControls() - 1);
     }
-    for (int i = 0; i < template_.getNrControls(); ++i)
-        if (!linkControl(i)) template_.removeControl(i--);
+    asRead_.clear();
+    for (int i = 0; i < template_.getNrControls(); ++i) {
+        const Kv_DesignerControl read = *template_.getControl(i);
+        if (linkControl(i)) asRead_.push_back(read);
+        else template_.removeControl(i--);
+    }
     template_.redrawAllControls();
     return true;
 }
