@@ -1,6 +1,6 @@
-// Any bytes read as the JSON form of the small dialogs' records and the macro records: never a crash; text that is
-// not JSON, or JSON of the wrong shape, is refused with a JSON exception; a form that is read
-// writes back and reads again to the same record.
+// Any bytes read as the JSON form of the small dialogs' records and of the macro records:
+// never a crash; text that is not JSON, or JSON of the wrong shape, is refused with a JSON
+// exception; a form that is read writes back and reads again to the same record.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
