@@ -13,7 +13,9 @@
 
 namespace {
 
-constexpr int kViewWhole = 3, kViewFront = 0, kViewSide = 1, kViewTop = 2;
+// The core library's view directions: 0 from above, 1 front, 2 side, 3 the view the drawing
+// had before the dialog.
+constexpr int kViewTop = 0, kViewFront = 1, kViewSide = 2, kViewBefore = 3;
 
 int comboSelection(HWND dialog, int id) {
     return static_cast<int>(::SendDlgItemMessage(dialog, id, CB_GETCURSEL, 0, 0));
@@ -30,10 +32,10 @@ BOOL CDlgMacro::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (code != BN_CLICKED) return CAcUiDialog::OnCommand(wParam, lParam);
     switch (id) {
     case IDC_MACRO_SELECT_OTHER: selectOtherMacros(); return TRUE;
-    case IDC_MACRO_VIEW_WHOLE: changeView(kViewWhole); return TRUE;
+    case IDC_MACRO_VIEW_BEFORE: changeView(kViewBefore); return TRUE;
+    case IDC_MACRO_VIEW_TOP: changeView(kViewTop); return TRUE;
     case IDC_MACRO_VIEW_FRONT: changeView(kViewFront); return TRUE;
     case IDC_MACRO_VIEW_SIDE: changeView(kViewSide); return TRUE;
-    case IDC_MACRO_VIEW_TOP: changeView(kViewTop); return TRUE;
     case IDC_MACRO_CLASH:
         kvmacro::clashSetStatus(::IsDlgButtonChecked(m_hWnd, IDC_MACRO_CLASH) == BST_CHECKED);
         return TRUE;
@@ -55,7 +57,7 @@ Kv_String CDlgMacro::currentModuleName() const {
 void CDlgMacro::closeDialog() {
     if (closing_) return;
     closing_ = true;
-    if (macro.tabs.isValidIndex(currentPage_)) kvmacro::changeView(macro, currentModuleName(), kViewWhole);
+    if (macro.tabs.isValidIndex(currentPage_)) kvmacro::changeView(macro, currentModuleName(), kViewBefore);
     macro.closedByDialog = true;
     // A modeless dialog is ended by its table, which lands with the modeless dialogs; until
     // then every macro dialog is modal.

@@ -7,22 +7,6 @@
 
 namespace {
 
-struct NamedCell {
-    Kv_String name;
-    bool negated = false;
-};
-
-NamedCell splitSign(const Kv_String& text) {
-    NamedCell named;
-    named.name = text;
-    named.name.trim();
-    if (named.name.startsWith("-")) {
-        named.negated = true;
-        named.name = named.name.getSubStringAt(1);
-    }
-    return named;
-}
-
 double shownValue(const MacroCell& cell, const CellShownText& shown) {
     Kv_String text;
     if (!shown(cell, text)) text = cell.value;
@@ -31,55 +15,54 @@ double shownValue(const MacroCell& cell, const CellShownText& shown) {
 
 }  // namespace
 
-Kv_String calculatorTargetName(const Kv_DesignerControl& control) { return splitSign(control.buttonText2).name; }
+Kv_String calculatorTargetName(const Kv_DesignerControl& control) {
+    Kv_String name;
+    bool negated = false;
+    splitCalcName(control.buttonText2, name, negated);
+    return name;
+}
 
 CalculatorInput calculatorInputOf(const Kv_DesignerControl& control, MacroTabData& tab, const CellShownText& shown) {
     CalculatorInput input;
-    const NamedCell first = splitSign(control.buttonText2);
-    MacroCell* target = kvmacro::findCell(tab, first.name);
-    if (!target || target->readOnly) return input;
-    input.targetName = first.name;
-    input.targetNegated = first.negated;
-    input.first = shownValue(*target, shown) * (first.negated ? -1 : 1);
-    if (const MacroCell* base = kvmacro::findCell(tab, splitSign(control.buttonText1).name)) input.base = base->value.toDouble();
-    const NamedCell second = splitSign(control.buttonText3);
-    const MacroCell* secondCell = kvmacro::findCell(tab, second.name);
-    if (control.type == kCtrlCellButton2 || secondCell) {
-        if (secondCell) input.second = shownValue(*secondCell, shown) * (second.negated ? -1 : 1);
-    } else {
+    MacroCalculation& calc = input.calculation;
+    splitCalcName(control.buttonText2, input.targetName, calc.firstNegated);
+    const MacroCell* first = kvmacro::findCell(tab, input.targetName);
+    if (!first || first->readOnly) return input;
+    calc.first = shownValue(*first, shown);
+    Kv_String baseName;
+    bool baseNegated = false;
+    splitCalcName(control.buttonText1, baseName, baseNegated);
+    if (const MacroCell* base = kvmacro::findCell(tab, baseName)) calc.base = base->value.toDouble();
+    Kv_String secondName;
+    splitCalcName(control.buttonText3, secondName, calc.secondNegated);
+    if (const MacroCell* second = kvmacro::findCell(tab, secondName)) {
+        calc.second = shownValue(*second, shown);
+    } else if (control.type == kCtrlCellButton) {
         Kv_String factor = control.buttonText3;
         factor.trim();
-        // An empty or non-numeric factor is 0: dividing by it is no total at all.
-        if (!factor.isNumber() || factor.toDouble() == 0) return input;
-        input.divides = true;
-        input.factor = factor.toDouble();
+        calc.byFactor = true;
+        calc.secondNegated = false;
+        calc.second = factor.isNumber() ? factor.toDouble() : 0.0;
     }
-    input.usable = true;
+    double total = 0;
+    input.usable = macroCalcTotal(calc, total);
     return input;
 }
 
-double calculatorTotal(const CalculatorInput& input) {
-    return input.divides ? input.base + input.first / input.factor : input.base + input.first + input.second;
-}
-
-Kv_String calculatorTargetText(const CalculatorInput& input, double total) {
-    double value = input.divides ? (total - input.base) * input.factor : (total - input.base) - input.second;
-    if (input.targetNegated) value = -value;
-    return Kv_String(value, 5);
-}
-
 bool askCalculatorResult(const CalculatorInput& input, Kv_String& targetText) {
-    if (!input.usable) return false;
+    double total = 0;
+    if (!input.usable || !macroCalcTotal(input.calculation, total)) return false;
     frame::TextEntryRequest request;
     request.title = dialString(971);
     request.prompt = dialString(1321) + "\n" + dialString(1322);
-    request.text = Kv_String(calculatorTotal(input), 5);
+    request.text = Kv_String(total, 5);
     request.okText = dialString(1);
     request.cancelText = dialString(2);
     if (!frame::askForText(request)) return false;
     Kv_String typed = request.text;
     typed.trim();
-    if (!typed.isNumber()) return false;
-    targetText = calculatorTargetText(input, typed.toDouble());
+    double first = 0;
+    if (!typed.isNumber() || !macroCalcFirstFor(input.calculation, typed.toDouble(), first)) return false;
+    targetText = Kv_String(first, 5);
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The core library's macro operations as the macro dialogs call them, in one place: what
-// changed between two states of a tab or a macro, updating the drawing, the views, the value
-// files, picking other instances and the clash check.  Each forwards to the core library;
-// keeping the dialogs' calls here lets them read as the dialogs' own steps.
+// changed between two states of a tab or a macro (the three lists kept together), updating
+// the drawing, the views, the value files, picking other instances, the bolt table and the
+// clash check; look-ups give the element itself.  Each forwards to the core library.
 
 #include "core/kv_array.h"
 #include "core/kv_string.h"

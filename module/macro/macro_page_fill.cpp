@@ -7,6 +7,7 @@
 #include "core/dialog_helpers.h"
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
+#include "core/macro_instances.h"
 #include "core/macro_lang_strings.h"
 #include "core/object_export.h"
 #include "frame/module_frame.h"
@@ -183,7 +184,7 @@ bool CDlgMacroTabPage::linkControl(int index) {
     case kCtrlDrawingList: {
         if (!data.dwgListEnabled) return false;
         Kv_StringArray drawings;
-        if (!drawingListNames(control.listText, drawings)) return false;
+        if (!getDrawingListNames(control.listText, drawings)) return false;
         drawings.append(dialString(695));
         control.items = drawings;
         data.dwgListLink = id;

@@ -2,10 +2,7 @@
 #include "macro/macro_page_text.h"
 
 #include <algorithm>
-#include <filesystem>
 
-#include "core/path_mapping.h"
-#include "core/kv_settings.h"
 #include "core/kv_texts.h"
 #include "sections/section_pickers.h"
 
@@ -13,28 +10,6 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
     const Kv_String text = dialString(968);
     const RECT r = dialogTemplate.getPixelRect(control);
     return r.right - r.left < 3 * text.length() ? Kv_String("...") : text;
-}
-
-bool drawingListNames(const Kv_String& subfolder, Kv_StringArray& names) {
-    names.removeAll();
-    std::string relative = subfolder.str();
-    std::replace(relative.begin(), relative.end(), '\\', '/');
-    if (relative.empty() || relative.front() == '/' || (relative.size() > 1 && relative[1] == ':')) return false;
-    for (const auto& part : std::filesystem::path(relative))
-        if (part == "..") return false;
-    const std::filesystem::path folder = kvMapPath(Kv_Settings::libDir() + subfolder);
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) return false;
-    std::vector<std::string> found;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const std::filesystem::path& file = entry.path();
-        std::string extension = file.extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-        if (entry.is_regular_file(ec) && extension == ".dwg") found.push_back(kvNameFromDisk(file.stem()).str());
-    }
-    std::sort(found.begin(), found.end());
-    for (const std::string& name : found) names.append(name);
-    return true;
 }
 
 bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText) {

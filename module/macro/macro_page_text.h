@@ -1,6 +1,6 @@
 #pragma once
 // What the template page shows on controls that hold no value of the macro: the options
-// buttons' text, the drawing list's choices and the profile controls of a group.
+// buttons' text and the profile controls of a group.
 
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
@@ -9,10 +9,6 @@
 
 // Text 968, or "..." when the button is narrower than 3 pixels per character of it.
 Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_DesignerControl& control);
-
-// The drawings ("*.dwg") of the library folder's subfolder, without extension, sorted.  False
-// for a folder that climbs out of the library folder ("..", an absolute path) or is missing.
-bool drawingListNames(const Kv_String& subfolder, Kv_StringArray& names);
 
 // Links a profile control (types 13 to 17) to the group its contents names: the control's
 // text and choices, and the link kept on every profile of the group.  False when the tab has

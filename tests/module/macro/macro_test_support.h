@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/kv_texts.h"
+#include "core/macro_instances.h"
 #include "core/records/macro_data.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "frame_test_support.h"
@@ -33,9 +34,9 @@ protected:
         Kv_Texts::reload();
         FrameTest::SetUp();
         host::DrawingDatabase::instance().reset();
-        instance_ = host::DrawingDatabase::instance().addObject(
-            "macro", {{"module", std::string("BasePlate")}, {"PLATE_W", std::string("200")}});
-        stiffenerInstance_ = host::DrawingDatabase::instance().addObject("macro", {{"module", std::string("Stiffener")}});
+        const MacroData macro = sampleMacro();
+        instance_ = addMacroInstance(macro, "BasePlate");
+        otherInstance_ = addMacroInstance(macro, "BasePlate");
         host::DrawingDatabase::instance().clearLog();
     }
     void prepareHost() override { win::setRegistryFile(library_.file("registry.json")); }
@@ -61,7 +62,7 @@ protected:
     MacroData sampleMacro() const {
         MacroData macro;
         macro.caption = "Base plate connection";
-        macro.ids.append(instance_);
+        if (!instance_.isNull()) macro.ids.append(instance_);
         macro.moduleNames = {"BasePlate"};
         macro.groupNames = {"All", "Plates"};
         macro.groupKeys = {"ALL", "PLATES"};
@@ -119,5 +120,5 @@ protected:
     static std::string log() { return host::DrawingDatabase::instance().logText(); }
 
     TempFolder library_;
-    AcDbObjectId instance_, stiffenerInstance_;
+    AcDbObjectId instance_, otherInstance_;
 };

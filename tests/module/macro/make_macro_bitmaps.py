@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the macro dialog's button pictures (16 by 16, white drawn transparent) into
-module/macro/bitmaps/: select other macros (217), the whole view (218), the view from the
-front (220), from above (221) and from the side (222), and the clash check (237).  Run from
+module/macro/bitmaps/: select other macros (217), back to the view before (218), the view
+from above (220), from the side (221) and from the front (222), and the clash check (237).  Run from
 anywhere; it writes into the repository."""
 
 import os
@@ -27,8 +27,8 @@ def select_other():
     return c
 
 
-def whole_view():
-    """A cube seen from a corner."""
+def view_before():
+    """A cube seen from a corner: the drawing's own view."""
     c = Canvas(16, 16)
     c.fill(2, 6, 10, 14, STEEL)
     for i in range(4):
@@ -72,6 +72,6 @@ def clash():
 
 if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
-    for name, draw in (("select_other", select_other), ("whole_view", whole_view), ("front_view", front_view),
+    for name, draw in (("select_other", select_other), ("view_before", view_before), ("front_view", front_view),
                        ("top_view", top_view), ("side_view", side_view), ("clash", clash)):
         draw().save_bmp(os.path.join(OUT, name + ".bmp"))
