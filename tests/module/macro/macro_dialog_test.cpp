@@ -1,4 +1,9 @@
 // The macro input dialog as a person uses it: pages by tab, live edits, keys, buttons, size.
+#include <fstream>
+
+#include "core/path_mapping.h"
+#include "engine_probe.h"
+#include "host/pick_input.h"
 #include "macro_test_support.h"
 
 namespace {
@@ -31,6 +36,136 @@ TEST_F(MacroDialogBasics, TypingAWidthUpdatesTheDrawingOnceAndCloseChangesTheVie
     EXPECT_EQ(macro.tabs[0].cells[0].value, "250");
     // Closing turns the view back first.
     EXPECT_EQ(log(), "1 UpdateModule #1 BasePlate\n2 set #1 cell.PLATE_W = \"250\"\n3 view #1 previous\n");
+}
+
+}  // namespace
+
+namespace {
+
+class MacroDialogTestWithFiles : public MacroDialogTest {
+protected:
+    // A values file of the sample macro with two lines the macro cannot take.
+    void writeValuesFileWithErrors(const char* name) {
+        MacroData values = sampleMacro();
+        values.tabs[0].cells[0].value = "333";
+        Kv_String folder, extension;
+        Kv_StringArray first, second;
+        values.getPropFiles(folder, extension, first, second);
+        std::filesystem::create_directories(kvMapPath(folder));
+        std::ofstream(kvMapPath(folder + name + extension), std::ios::binary)
+            << values.valuesText() << "BasePlate\tcell.NO_SUCH\t1\nthis line is no value\n";
+    }
+};
+
+TEST(MacroDialogSizeName, OneInstanceItsModuleAGroupOrTheCountOfInstances) {
+    MacroData macro;
+    macro.moduleNames = {"BasePlate", "Stiffener"};
+    macro.ids.append(AcDbObjectId::fromOldId(7));
+    EXPECT_EQ(CDlgMacro::sizeStoreName(macro), "DLG_MACRO_EDITVARS_BasePlate");
+    macro.ids.append(AcDbObjectId::fromOldId(8));
+    macro.ids.append(AcDbObjectId::fromOldId(9));
+    macro.groupKeys = {"PLATES"};
+    macro.groupIndex = 0;
+    EXPECT_EQ(CDlgMacro::sizeStoreName(macro), "DLG_MACRO_EDITVARS_GROUP_PLATES");
+    // No valid group: past the end, and below 0 (which would read before the list).
+    for (int index : {1, -1}) {
+        macro.groupIndex = index;
+        EXPECT_EQ(CDlgMacro::sizeStoreName(macro), "DLG_MACRO_EDITVARS_3_MACROS");
+    }
+}
+
+// A tab whose kind makes no page has no entry either: entries, the start tab and the page shown
+// stay in step.
+TEST_F(MacroDialogBasics, TheStartTabAfterATabWithoutPageShowsItsOwnPage) {
+    MacroData macro = sampleMacro();
+    macro.tabs[0].kind = 7;   // no page
+    macro.startTab = "Anchors";
+    script.inspect([] {
+              const win::WindowInfo tabs = dialogControl(IDC_MACRO_TABS);
+              EXPECT_EQ(tabs.items, (std::vector<std::string>{"Stiffener", "Anchors"}));
+              EXPECT_EQ(tabs.selection, 1);
+              HWND page = win::findOpenDialog(IDD_MACRO_TAB_PAGE);
+              spread_test::EngineProbe sheet(win::findControl(page, IDC_PAGE_SHEET));
+              EXPECT_EQ(sheet.dataAt(1, 1), "ANCHOR_L");
+          })
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 0)
+        .inspect([] { EXPECT_EQ(pageControl(33001).text, "10"); })   // STIFF_T of the Stiffener page
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
+
+// Leaving a page remembers where the focus was; coming back puts it there, a count field's
+// selection included.
+TEST_F(MacroDialogBasics, FocusComesBackToTheCellOrCountFieldWithItsSelection) {
+    MacroData macro = sampleMacro();
+    script
+        .inspect([] {
+            HWND sheetWindow = win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), IDC_PAGE_SHEET);
+            win::input::click(sheetWindow, spread_test::cellCenter(sheetWindow, 3, 2));
+        })
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 0)
+        .inspect([] {
+            HWND sheetWindow = win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), IDC_PAGE_SHEET);
+            EXPECT_TRUE(win::describeWindow(sheetWindow).focused);
+            EXPECT_EQ(spread_test::EngineProbe(sheetWindow).activeRow(), 2);
+        })
+        .click(IDD_MACRO_TAB_PAGE, kBoltsX)
+        .key(IDD_MACRO_TAB_PAGE, VK_HOME)
+        .key(IDD_MACRO_TAB_PAGE, VK_RIGHT, win::input::Shift)
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 2)
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 0)
+        .inspect([] {
+            const win::WindowInfo count = pageControl(kBoltsX);
+            EXPECT_TRUE(count.focused);
+            EXPECT_EQ(count.selStart, 0);
+            EXPECT_EQ(count.selEnd, 1);
+        })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
+
+TEST_F(MacroDialogTestWithFiles, ALoadWithErrorsSaysHowManyAndLoadsTheRest) {
+    writeValuesFileWithErrors("BasePlate wide");
+    MacroData macro = sampleMacro();
+    std::string message;
+    script.click(IDD_MACRO, IDC_MACRO_LOAD_VALUES)
+        .choose(231, 1317, "BasePlate wide")
+        .click(231, IDOK)
+        .inspect([&] { message = win::dumpWindowTree(); })
+        .answerMessageBox(IDOK)
+        .inspect([] { EXPECT_EQ(pageControl(kPlateWidth).text, "333"); })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    EXPECT_NE(message.find("There were 2 lines that could not be read"), std::string::npos) << message;
+    EXPECT_EQ(macro.tabs[0].cells[0].value, "333");
+    EXPECT_NE(log().find("set #1 cell.PLATE_W = \"333\""), std::string::npos) << log();
+}
+
+TEST_F(MacroDialogBasics, AFilterChangeAndPickingOtherMacrosBuildThePagesAgain) {
+    MacroData macro = sampleMacro();
+    HWND pageBefore = nullptr;
+    bool shownDuringPick = true;
+    script.inspect([&] { pageBefore = win::findOpenDialog(IDD_MACRO_TAB_PAGE); })
+        .choose(IDD_MACRO, IDC_MACRO_GROUP_FILTER, 1)
+        .inspect([&] {
+            EXPECT_NE(win::findOpenDialog(IDD_MACRO_TAB_PAGE), pageBefore);
+            pageBefore = win::findOpenDialog(IDD_MACRO_TAB_PAGE);
+        })
+        .click(IDD_MACRO, IDC_MACRO_SELECT_OTHER)
+        .inspect([&] { shownDuringPick = win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible; });
+    host::answerPick(script, {static_cast<double>(otherInstance_.asOldId())});
+    host::cancelPick(script);
+    script.inspect([&] {
+              EXPECT_TRUE(win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible);
+              EXPECT_NE(win::findOpenDialog(IDD_MACRO_TAB_PAGE), pageBefore);
+          })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    EXPECT_FALSE(shownDuringPick);
+    EXPECT_EQ(macro.groupIndex, 1);
+    ASSERT_EQ(macro.ids.length(), 1);
+    EXPECT_EQ(macro.ids[0], otherInstance_);
 }
 
 }  // namespace
