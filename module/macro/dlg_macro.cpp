@@ -238,9 +238,9 @@ void CDlgMacro::placePages() {
 
 void CDlgMacro::OnSize(UINT type, int cx, int cy) {
     CAcUiDialog::OnSize(type, cx, cy);
+    sized_ = true;
     if (!resizer_.isAttached()) return;
     resizer_.resize();
-    sized_ = true;
     placePages();
 }
 
