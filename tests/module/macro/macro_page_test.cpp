@@ -163,3 +163,42 @@ TEST_F(MacroPageTest, TabRunsThroughTheThreeRingsBothWays) {
 }
 
 }  // namespace
+
+namespace {
+
+// Links pointing nowhere: a template file that is not there gives a page without template
+// controls and every value listed; a flex button of a group the tab lacks is dropped.
+TEST_F(MacroPageTest, AMissingTemplateListsEverythingAndAnUnknownFlexGroupDropsItsButtons) {
+    MacroData macro = sampleMacro();
+    macro.tabs[0].templateFile = getDesignerRootFolder() + "No Such Template.txt";
+    macro.tabs[1].flexFixGroups.removeAll();
+    script.inspect([] {
+              EXPECT_EQ(probe().maxRows(), 8);   // six variables and two patterns
+              EXPECT_EQ(probe().dataAt(1, 1), "PLATE_W");
+              EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kPlateWidth), nullptr);
+          })
+        .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
+        .inspect([] {
+            EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kBothSides), nullptr);
+            EXPECT_NE(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), 33001), nullptr);
+        })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
+
+// F12 opens the page's template in the designer; Escape on a page closes the whole dialog.
+TEST_F(MacroPageTest, F12OpensTheDesignerAndEscapeClosesTheDialog) {
+    MacroData macro = sampleMacro();
+    std::string designerCaption;
+    script.click(IDD_MACRO_TAB_PAGE, kPlateWidth)
+        .key(IDD_MACRO_TAB_PAGE, VK_F12)
+        .inspect([&] { designerCaption = win::describeWindow(win::findOpenDialog(227)).text; })
+        .close(227)
+        .key(IDD_MACRO_TAB_PAGE, VK_ESCAPE);
+    EXPECT_TRUE(StartDlgMacro(macro));
+    EXPECT_NE(designerCaption.find("Base Plate"), std::string::npos) << designerCaption;
+    EXPECT_TRUE(macro.closedByDialog);
+    EXPECT_NE(log().find("view #1 previous"), std::string::npos);
+}
+
+}  // namespace
