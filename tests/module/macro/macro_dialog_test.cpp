@@ -1,7 +1,10 @@
 // The macro input dialog as a person uses it: pages by tab, live edits, keys, buttons, size.
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
 #include "core/path_mapping.h"
+#include "frame/callable_exports.h"
 #include "engine_probe.h"
 #include "host/pick_input.h"
 #include "macro_test_support.h"
@@ -166,6 +169,37 @@ TEST_F(MacroDialogBasics, AFilterChangeAndPickingOtherMacrosBuildThePagesAgain) 
     EXPECT_EQ(macro.groupIndex, 1);
     ASSERT_EQ(macro.ids.length(), 1);
     EXPECT_EQ(macro.ids[0], otherInstance_);
+}
+
+}  // namespace
+
+namespace {
+
+const KvCallableExport* startDlgMacroExport() {
+    int count = 0;
+    const KvCallableExport* exports = kvCallableExports(&count);
+    for (int i = 0; i < count; ++i)
+        if (std::string(exports[i].name) == "StartDlgMacro") return &exports[i];
+    return nullptr;
+}
+
+// The callable takes a template named below the template folder, gives the record back with
+// the name as given, and refuses a record of the wrong shape naming the member.
+TEST_F(MacroDialogBasics, TheCallableCompletesTemplateNamesAndRefusesWrongShapes) {
+    const KvCallableExport* call = startDlgMacroExport();
+    ASSERT_NE(call, nullptr);
+    std::string outputs, error;
+    script.inspect([] { EXPECT_EQ(pageControl(kPlateWidth).text, "200"); }).click(IDD_MACRO, IDOK);
+    ASSERT_TRUE(call->call(R"({"macro": {"ids": [1], "tabs": [{"kind": 1, "moduleName": "BasePlate",
+        "title": "Plate", "templateFile": "Base Plate", "cells": [{"name": "PLATE_W", "value": "200"}]}]}})",
+                           outputs, error))
+        << error;
+    const nlohmann::json result = nlohmann::json::parse(outputs);
+    EXPECT_EQ(result["result"], true);
+    EXPECT_EQ(result["record"]["tabs"][0]["templateFile"], "Base Plate");
+    EXPECT_EQ(result["record"]["closedByDialog"], true);
+    EXPECT_FALSE(call->call(R"({"macro": {"tabs": [{"kind": "one"}]}})", outputs, error));
+    EXPECT_NE(error.find("kind"), std::string::npos) << error;
 }
 
 }  // namespace
