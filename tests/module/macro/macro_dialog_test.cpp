@@ -203,3 +203,32 @@ TEST_F(MacroDialogBasics, TheCallableCompletesTemplateNamesAndRefusesWrongShapes
 }
 
 }  // namespace
+
+namespace {
+
+// Save applies the pages first, then writes the values file the person names; apply again
+// rebuilds the macros and closes.
+TEST_F(MacroDialogBasics, SaveWritesTheNamedValuesFileAndApplyAgainCloses) {
+    MacroData macro = sampleMacro();
+    script.click(IDD_MACRO_TAB_PAGE, kPlateWidth)
+        .key(IDD_MACRO_TAB_PAGE, VK_END)
+        .type(IDD_MACRO_TAB_PAGE, "5")
+        .click(IDD_MACRO, IDC_MACRO_SAVE_VALUES)
+        .click(231, 1043)
+        .type(231, "BasePlate wider")
+        .click(231, IDOK)
+        .click(IDD_MACRO, IDC_MACRO_APPLY_AGAIN);
+    EXPECT_TRUE(StartDlgMacro(macro));
+    Kv_String folder, extension;
+    Kv_StringArray first, second;
+    macro.getPropFiles(folder, extension, first, second);
+    EXPECT_TRUE(second.contains("BasePlate wider"));
+    MacroData loaded = sampleMacro();
+    int errors = -1;
+    ASSERT_TRUE(loaded.readFromFile("BasePlate wider", errors));
+    EXPECT_EQ(errors, 0);
+    EXPECT_EQ(loaded.tabs[0].cells[0].value, "2005");   // typed before saving: applied first
+    EXPECT_NE(log().find("reApply #1"), std::string::npos) << log();
+}
+
+}  // namespace
