@@ -107,7 +107,6 @@ void CDlgMacro::destroyPages() {
     for (auto& page : pages_)
         if (page && page->m_hWnd) page->DestroyWindow();
     pages_.clear();
-    pageKinds_.removeAll();
     tabOfEntry_.clear();
     CTabCtrl* tabs = static_cast<CTabCtrl*>(GetDlgItem(IDC_MACRO_TABS));
     if (tabs) tabs->DeleteAllItems();
@@ -115,6 +114,7 @@ void CDlgMacro::destroyPages() {
 
 void CDlgMacro::buildPages() {
     ++rearranging_;
+    sectionLists_ = SectionListCache();
     const int remembered = currentPage_;
     destroyPages();
     CTabCtrl* tabs = static_cast<CTabCtrl*>(GetDlgItem(IDC_MACRO_TABS));
@@ -132,7 +132,6 @@ void CDlgMacro::buildPages() {
             page->ShowWindow(SW_HIDE);
         }
         pages_.push_back(std::move(page));
-        pageKinds_.append(tab.kind);
     }
     placePages();
     int shown = pageOfTab(remembered) ? remembered : -1;
@@ -188,6 +187,7 @@ void CDlgMacro::showSelectedPageNow() {
 
 void CDlgMacro::refreshAllPages(bool remember) {
     if (remember) rememberFocus();
+    sectionLists_ = SectionListCache();
     for (auto& page : pages_)
         if (page) page->fillControls();
     CDlgMacroPage* current = pageOfTab(currentPage_);

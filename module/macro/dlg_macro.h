@@ -23,6 +23,7 @@
 #include "core/records/macro_data.h"
 #include "host/acui_dialog.h"
 #include "macro/macro_focus.h"
+#include "macro/macro_page_text.h"
 
 class CDlgMacroPage;
 
@@ -32,7 +33,6 @@ public:
     ~CDlgMacro() override;
 
     int modelessId = -1;          // -1 modal, else the slot of the modeless table
-    Kv_String name = "Macro";
     MacroData macro;              // the dialog's copy; the caller copies it back
 
     // "DLG_MACRO_" and a key of the macro: its module for one instance, its group, or the count.
@@ -49,10 +49,10 @@ public:
     // The clash check over the edited instances.
     void runClashCheck();
 
-    // The page of a tab (nullptr for a tab that has none) and the tab now shown (-1: none).
+    // The section families the pages' profile lists show, read once per building or refresh.
+    SectionListCache& sectionLists() { return sectionLists_; }
+    // The page of a tab (nullptr for a tab that has none).
     CDlgMacroPage* pageOfTab(int tabIndex) const;
-    int currentTab() const { return currentPage_; }
-    int pageCount() const { return static_cast<int>(pages_.size()); }
     // True while pages are made, destroyed or switched: focus moving between their controls
     // then is no edit of the person's.
     bool rearranging() const { return rearranging_ > 0; }
@@ -91,11 +91,11 @@ private:
     Kv_String currentModuleName() const;
 
     std::vector<std::unique_ptr<CDlgMacroPage>> pages_;   // one per tab, null where none
-    Kv_Array<int> pageKinds_;
     std::vector<int> tabOfEntry_;                         // tab control entry -> tab index
     std::map<Kv_String, MacroFocusRecord> focusMemory_;   // by macro module name
     CButtonST buttons_[8];
     TwResizer resizer_;
+    SectionListCache sectionLists_;
     bool sized_ = false;
     bool pageShown_ = false;
     bool closing_ = false;

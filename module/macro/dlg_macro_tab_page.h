@@ -43,10 +43,6 @@ public:
     // differed or the update failed.
     bool applyOptionResult(const MacroTabData& before);
 
-    bool isReady() const { return ready_; }
-    const Kv_DlgDesignerData& dialogTemplate() const { return template_; }
-    const Kv_Spread& sheet() const { return sheet_; }
-
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -103,5 +99,4 @@ private:
     bool sheetShown_ = false;
     bool ready_ = false;
     int kind_ = 0;
-    int sheetRows_ = 0;
 };

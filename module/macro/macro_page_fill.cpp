@@ -1,15 +1,10 @@
 // CDlgMacroTabPage: filling the page.  The template is read and each control linked to the
 // element of the tab it shows (a control that links to nothing is dropped), the elements no
 // control shows are listed in the sheet, then the bolt row, the flex buttons and the values.
-#include <algorithm>
-#include <filesystem>
-
 #include "core/dialog_helpers.h"
-#include "core/kv_settings.h"
 #include "core/kv_texts.h"
 #include "core/macro_instances.h"
 #include "core/macro_lang_strings.h"
-#include "core/object_export.h"
 #include "frame/module_frame.h"
 #include "macro/dlg_macro.h"
 #include "macro/dlg_macro_tab_page.h"
@@ -17,7 +12,6 @@
 #include "macro/macro_ids.h"
 #include "macro/macro_calculator.h"
 #include "macro/macro_page_text.h"
-#include "sections/section_pickers.h"
 #include "sheet/ss_api.h"
 
 namespace {
@@ -145,7 +139,7 @@ bool CDlgMacroTabPage::linkControl(int index) {
     case kCtrlProfileOffset:
     case kCtrlProfileRotation:
     case kCtrlProfileButton:
-        return linkProfileControl(data, control, optionsButtonText(template_, control));
+        return linkProfileControl(data, control, optionsButtonText(template_, control), owner_->sectionLists());
     case kCtrlArrayValue1:
     case kCtrlArrayValue2:
     case kCtrlArrayValue3:
@@ -224,7 +218,6 @@ void CDlgMacroTabPage::listUnplacedElements() {
                 writePatternRow(pattern, ++row);
     for (DynArrayData& array : data.arrays)
         if (!array.hasValueLink()) writeArrayRow(array, ++row);
-    sheetRows_ = row;
     sheetShown_ = row > 0;
     sheet_.ShowWindow(sheetShown_ ? SW_SHOW : SW_HIDE);
     sheet_.SetBool(sheet::kOptRedraw, TRUE);

@@ -12,7 +12,18 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
     return r.right - r.left < 3 * text.length() ? Kv_String("...") : text;
 }
 
-bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText) {
+const Kv_StringArray& SectionListCache::entriesOf(const Kv_String& section) {
+    auto found = displayNames.find(section);
+    if (found == displayNames.end()) {
+        Kv_StringArray names;
+        sectionTableEntries(section, names);
+        found = displayNames.emplace(section, names).first;
+    }
+    return found->second;
+}
+
+bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText,
+                        SectionListCache& sectionLists) {
     const Kv_String group = control.contents;
     auto first = std::find_if(tab.profiles.begin(), tab.profiles.end(),
                               [&](const MacroProfData& p) { return p.group == group; });
@@ -20,9 +31,7 @@ bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv
     int MacroProfData::*link = nullptr;
     switch (control.type) {
     case kCtrlProfile: {
-        Kv_StringArray displayNames;
-        sectionTableEntries(first->profile, displayNames);
-        control.items = displayNames;
+        control.items = sectionLists.entriesOf(first->profile);
         control.contents = sectionDisplayName(first->profile);
         link = &MacroProfData::sectionLink;
         break;

@@ -2,6 +2,8 @@
 // What the template page shows on controls that hold no value of the macro: the options
 // buttons' text and the profile controls of a group.
 
+#include <map>
+
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
 #include "core/records/macro_data.h"
@@ -14,4 +16,12 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
 // text and choices, and the link kept on every profile of the group.  False when the tab has
 // no profile of that group, or for the offset type, whose choices the core library does not
 // offer yet.
-bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText);
+// The choices of the profile lists by section, each family read once per fill of the pages
+// (a refresh links every page's profile lists again; many share a family).
+struct SectionListCache {
+    std::map<Kv_String, Kv_StringArray> displayNames;
+    const Kv_StringArray& entriesOf(const Kv_String& section);
+};
+
+bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText,
+                        SectionListCache& sectionLists);
