@@ -100,7 +100,7 @@ void loadInstanceValues(MacroData& macro) {
 
 bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<int>& changedA,
                   const Kv_Array<int>& changedB) {
-    if (changedA.isEmpty() && changedB.isEmpty()) return true;
+    if (changedA.isEmpty()) return true;   // no kind changed: nothing to write
     const std::optional<std::vector<AcDbObjectId>> instances = instancesOf(macro, moduleName);
     if (!instances) return false;
     macro.busy = true;

@@ -56,7 +56,8 @@ public:
         field.isMixed = [&value] { return value == macroMixedText(); };
         out_.push_back(std::move(field));
     }
-    // mixedBelowZero: a tri-state flag (below 0 mixed); else an integer without a mixed form.
+    // triState: a flag whose values below 0 are mixed (boltFlag: 2 too); else an integer
+    // without a mixed form.
     void integer(std::string name, int code, int& value, bool triState, bool boltFlag = false) {
         Field field = base(std::move(name), code);
         field.get = [&value] { return one(Kv_String(value)); };

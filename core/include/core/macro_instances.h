@@ -3,7 +3,7 @@
 //
 // A macro instance is a drawing object of type "MacroInstance" (host/drawing_database.h)
 // holding the name of its module in the text property "module" and each of its values in a
-// text property named as the value (see docs/macro-dialogs.md, "Macro records and
+// text property named as the value (see docs/core-library.md, "Macro records and
 // operations"): "cell.<name>", "dwgList", "pattern.<name>.value", "bolt.diameter", ...  An
 // instance may also carry its extents, the points "minPoint" and "maxPoint", which the clash
 // check (core/macro_clash.h) compares, and the texts "group" and "filter" that the two filters
@@ -37,7 +37,7 @@ void loadInstanceValues(MacroData& macro);
 // values of the kinds changedA names (MacroChange codes; MacroChange::kDropped names none) of
 // the module's tabs (only the tabs changedB lists by index, all when it is empty) that are not
 // mixed and differ from what the instance holds.  Every instance written gets one "UpdateModule"
-// entry in the drawing log, then its changed properties.  Empty lists: nothing, true.  False,
+// entry in the drawing log, then its changed properties.  An empty changedA: nothing, true.  False,
 // writing nothing, when an id of macro.ids names no live macro instance.  busy is set while
 // the drawing is updated.
 bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<int>& changedA,

@@ -300,6 +300,56 @@ TEST_F(MacroOperations, ValuesFilesLoadWhatTheyCanAndCountEachBadLine) {
     }
 }
 
+TEST_F(MacroOperations, ALoadedFileReachesEveryInstanceOfEveryModule) {
+    // The load of the macro dialog: keep the old values, read, take the differences without
+    // the dropped entries, and set them all to the macro.
+    MacroData macro = plateMacro();
+    MacroTabData end = macro.tabs[0];
+    end.moduleName = "end_plate";
+    macro.tabs.append(end);
+    macro.ids.append(addMacroInstance(macro, "base_plate"));
+    macro.ids.append(addMacroInstance(macro, "end_plate"));
+    MacroData saved = macro;
+    saved.tabs[0].cells[0].value = "180.00";
+    saved.tabs[1].bolt.diameter = "M16";
+    ASSERT_TRUE(saved.writeToFile("both"));
+
+    const MacroData old = macro;
+    int errors = -1;
+    ASSERT_TRUE(macro.readFromFile("both", errors));
+    Kv_StringArray names;
+    Kv_Array<int> changedA, changedB;
+    ASSERT_TRUE(macro.differences(old, names, changedA, changedB));
+    removeAll(changedA, MacroChange::kDropped);
+    EXPECT_EQ(changedB, (Kv_Array<int>{0, 1}));
+    drawing().clearLog();
+    ASSERT_TRUE(setAllToMacro(macro, changedA, changedB));
+    EXPECT_EQ(text(macro.ids[0], "cell.width"), "180.00");
+    EXPECT_EQ(text(macro.ids[1], "bolt.diameter"), "M16");
+    EXPECT_EQ(text(macro.ids[1], "cell.width"), "200.00");
+    EXPECT_EQ(logCount("UpdateModule"), 2);
+}
+
+TEST_F(MacroOperations, OptionButtonsAreFoundByTheirIdsUntilTheLinksAreCleared) {
+    MacroTabData tab = plateMacro().tabs[0];
+    tab.patterns[0].buttonLink = 33012;
+    tab.arrays.append(DynArrayData{});
+    tab.arrays[0].buttonLink = 33013;
+    tab.arrays[0].value1Link = -3;
+    tab.cells[1].link = 33002;
+    tab.bolt.diameterLink = 33005;
+    EXPECT_EQ(tab.findPatternWithBtnId(33012), 0);
+    EXPECT_EQ(tab.findArrayWithBtnId(33013), 0);
+    EXPECT_EQ(tab.findArrayWithBtnId(33012), -1);
+    EXPECT_EQ(tab.findCell("height"), 1);
+    tab.removeAllDlgReferences();
+    EXPECT_EQ(tab.findPatternWithBtnId(33012), -1);
+    EXPECT_EQ(tab.findArrayWithBtnId(33013), -1);
+    EXPECT_EQ(tab.arrays[0].value1Link, 0);
+    EXPECT_EQ(tab.cells[1].link, 0);
+    EXPECT_EQ(tab.bolt.diameterLink, 0);
+}
+
 TEST_F(MacroOperations, PropFilesListEveryFileAndThoseOfThisMacro) {
     MacroData macro = plateMacro();
     ASSERT_TRUE(macro.writeToFile("plate b"));

@@ -177,7 +177,8 @@ public:
     // false when an instance is missing (nothing is written then).
     bool reApply() const;
 
-    // Values files (a person's saved values of a macro), see docs/macro-dialogs.md.
+    // Values files (a person's saved values of a macro), see docs/core-library.md, "Macro
+    // records and operations".
     // True when values may be loaded and saved: the tabs name a module.  defaultName gets the
     // first module's name.
     bool propListAllowed(Kv_String& defaultName) const;
