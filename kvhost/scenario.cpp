@@ -313,6 +313,41 @@ PrintItem printByName(const json& name) {
     return PrintItem{found->second, 0};
 }
 
+// A property value: an integer, a number, a text, or a point {"x", "y"[, "z"]}.
+host::PropertyValue propertyOf(const json& value, const std::string& what) {
+    if (value.is_number_integer()) return static_cast<long long>(value.get<int64_t>());
+    if (value.is_number()) return value.get<double>();
+    if (value.is_string()) return base::utf8ToCp1252(value.get<std::string>());
+    if (value.is_object()) {
+        Members m(value, what);
+        host::Point3d point;
+        for (auto [name, coordinate] : {std::pair{"x", &point.x}, {"y", &point.y}, {"z", &point.z}}) {
+            const json* member = m.find(name);
+            if (!member && std::string(name) == "z") continue;
+            if (!member || !member->is_number()) refuse(what + ": a point needs numbers \"x\", \"y\" (and \"z\")");
+            *coordinate = member->get<double>();
+        }
+        m.finish();
+        return point;
+    }
+    refuse(what + " must be an integer, a number, a text or a point {\"x\", \"y\", \"z\"}");
+}
+
+DrawingObjectSpec readDrawingObject(const json& in, size_t index) {
+    Members m(in, "drawing object " + std::to_string(index + 1));
+    DrawingObjectSpec object;
+    object.type = m.text("type", true);
+    if (object.type.empty()) refuse(m.what() + ": \"type\" must not be empty");
+    if (const json* properties = m.find("properties")) {
+        if (!properties->is_object()) refuse(m.what() + ": \"properties\" must be a JSON object");
+        for (const auto& item : properties->items())
+            object.properties[base::utf8ToCp1252(item.key())] =
+                propertyOf(item.value(), m.what() + ": property \"" + item.key() + "\"");
+    }
+    m.finish();
+    return object;
+}
+
 Step readStep(const json& in, int number) {
     Members m(in, "the step");
     Step step;
@@ -324,6 +359,10 @@ Step readStep(const json& in, int number) {
     if (const json* arguments = m.find("arguments")) {
         if (!arguments->is_object()) refuse("\"arguments\" must be a JSON object");
         step.arguments = *arguments;
+    }
+    if (const json* drawing = m.find("drawing")) {
+        if (!drawing->is_array()) refuse("\"drawing\" must be an array of drawing objects");
+        for (size_t i = 0; i < drawing->size(); ++i) step.drawing.push_back(readDrawingObject((*drawing)[i], i));
     }
     if (const json* user = m.find("user")) {
         if (!user->is_array()) refuse("\"user\" must be an array of user actions");
@@ -343,7 +382,8 @@ Step readStep(const json& in, int number) {
     m.finish();
     if (step.call.empty() && (in.contains("user") || in.contains("expect") || in.contains("arguments")))
         refuse("\"arguments\", \"user\" and \"expect\" belong to a step with \"call\"");
-    if (step.call.empty() && step.print.empty()) refuse("a step needs \"call\" or \"print\"");
+    if (step.call.empty() && step.print.empty() && step.drawing.empty())
+        refuse("a step needs \"call\", \"drawing\" or \"print\"");
     return step;
 }
 

@@ -9,6 +9,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/drawing_database.h"
 #include "state_check.h"
 #include "win/types.h"
 
@@ -41,8 +42,16 @@ struct PrintItem {
     int dialog = 0;              // PrintWhat::Dialog: the dialog's resource id
 };
 
+// An object the step puts into the drawing before its call: what a person drew earlier (a
+// macro instance to edit, a beam to pick).
+struct DrawingObjectSpec {
+    std::string type;            // code page 1252
+    host::PropertyMap properties;
+};
+
 struct Step {
     int number = 0;              // 1-based, as messages name it
+    std::vector<DrawingObjectSpec> drawing;  // added in order before the call; ids follow on
     std::string call;            // exported function; empty for a step that only prints
     nlohmann::json arguments = nlohmann::json::object();
     std::vector<UserAction> user;

@@ -128,6 +128,7 @@ RunReport ScenarioRunner::run(const Scenario& scenario, const RunOptions& option
 bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const RunOptions& options,
                              RunReport& report) {
     const std::string where = scenario.file + ": step " + std::to_string(step.number) + ": ";
+    addDrawingObjects(step);
     if (step.call.empty()) {
         printStep(step, nlohmann::json::object());
         return true;
@@ -195,6 +196,13 @@ bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const R
         }
     }
     return true;
+}
+
+void ScenarioRunner::addDrawingObjects(const Step& step) {
+    for (const DrawingObjectSpec& object : step.drawing) {
+        const AcDbObjectId id = host::DrawingDatabase::instance().addObject(object.type, object.properties);
+        out_ << "drawing: added #" << id.asOldId() << " " << base::cp1252ToUtf8(object.type) << "\n";
+    }
 }
 
 void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) {

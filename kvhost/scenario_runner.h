@@ -38,6 +38,8 @@ public:
 
 private:
     bool runStep(const Scenario& scenario, const Step& step, const RunOptions& options, RunReport& report);
+    // The step's objects join the drawing before its call, each announced with its id.
+    void addDrawingObjects(const Step& step);
     void printStep(const Step& step, const nlohmann::json& outputs);
 
     LoadedModule& module_;

@@ -48,6 +48,15 @@ Scenario file (JSON, texts in UTF-8):
     ]
   }
 
+A step may put objects into the drawing before its call (or on its own), what a person drew
+earlier: macro instances to edit, objects to pick.  Ids are given in order, from 1 at the
+start of the run and counting on over its scenarios; each is printed as "drawing: added #N
+type":
+  { "drawing": [ { "type": "beam", "properties": { "profile": "IPE200", "length": 3000,
+                   "start": {"x": 0, "y": 0, "z": 0} } } ] }
+  property values: integer, number, text, or a point {"x", "y"[, "z"]}; what the core library
+  reads of an object (a macro instance's module name and values) is in docs/macro-dialogs.md.
+
 User actions ("dialog" is a dialog's resource id, 0 the active window; "control" a control
 id, 0 the dialog itself):
   {"do":"click", "dialog":D, "control":C [, "modifiers":["shift","ctrl","alt"]] [, "at":[x, y]]}

@@ -14,17 +14,6 @@ using nlohmann::json;
 
 using core_records::StrictMembers;
 
-// Object ids travel as their old-style integers.
-void readIds(StrictMembers& members, const char* name, AcArray<AcDbObjectId>& value) {
-    const json* member = members.take(name);
-    if (!member) return;
-    if (!StrictMembers::isArrayOf(*member, [](const json& item) { return item.is_number_integer(); }))
-        members.fail(std::string("field \"") + name + "\" must be an array of object ids");
-    AcArray<AcDbObjectId> ids;
-    for (const json& item : *member) ids.append(AcDbObjectId::fromOldId(item.get<std::int64_t>()));
-    value = ids;
-}
-
 json idsToJson(const AcArray<AcDbObjectId>& ids) {
     json out = json::array();
     for (const AcDbObjectId& id : ids) out.push_back(id.asOldId());
@@ -37,7 +26,18 @@ void to_json(json& out, const MacroTabData& tab) {
     out = json{{"kind", tab.kind},
                {"moduleName", tab.moduleName},
                {"title", tab.title},
-               {"templateFile", tab.templateFile}};
+               {"templateFile", tab.templateFile},
+               {"dwgListEnabled", tab.dwgListEnabled},
+               {"dwgListValue", tab.dwgListValue},
+               {"dwgListLink", tab.dwgListLink},
+               {"cells", tab.cells},
+               {"patterns", tab.patterns},
+               {"bolt", tab.bolt},
+               {"profiles", tab.profiles},
+               {"segmentedProfiles", tab.segmentedProfiles},
+               {"arrays", tab.arrays},
+               {"cuts", tab.cuts},
+               {"flexFixGroups", tab.flexFixGroups}};
 }
 
 void from_json(const json& in, MacroTabData& tab) {
@@ -47,6 +47,17 @@ void from_json(const json& in, MacroTabData& tab) {
     members.read("moduleName", read.moduleName);
     members.read("title", read.title);
     members.read("templateFile", read.templateFile);
+    members.read("dwgListEnabled", read.dwgListEnabled);
+    members.read("dwgListValue", read.dwgListValue);
+    members.read("dwgListLink", read.dwgListLink);
+    members.readRecords("cells", read.cells);
+    members.readRecords("patterns", read.patterns);
+    members.readRecord("bolt", read.bolt);
+    members.readRecords("profiles", read.profiles);
+    members.readRecords("segmentedProfiles", read.segmentedProfiles);
+    members.readRecords("arrays", read.arrays);
+    members.readRecords("cuts", read.cuts);
+    members.readRecords("flexFixGroups", read.flexFixGroups);
     members.finish();
     tab = read;
 }
@@ -73,8 +84,8 @@ void to_json(json& out, const MacroData& macro) {
 void from_json(const json& in, MacroData& macro) {
     MacroData read;
     StrictMembers members(in, "MacroData");
-    readIds(members, "tempIds", read.tempIds);
-    readIds(members, "ids", read.ids);
+    members.read("tempIds", read.tempIds);
+    members.read("ids", read.ids);
     members.read("caption", read.caption);
     members.read("groupKeys", read.groupKeys);
     members.read("groupNames", read.groupNames);
@@ -82,7 +93,7 @@ void from_json(const json& in, MacroData& macro) {
     members.read("moduleNames", read.moduleNames);
     members.read("filterNames", read.filterNames);
     members.read("filterIndex", read.filterIndex);
-    members.readChecked("tabs", read.tabs, "an array of tabs", [](const json& m) { return m.is_array(); });
+    members.readRecords("tabs", read.tabs);
     members.read("startTab", read.startTab);
     members.read("openProfileOptions", read.openProfileOptions);
     members.read("openProfileHint", read.openProfileHint);

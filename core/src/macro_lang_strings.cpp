@@ -3,11 +3,11 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "core/kv_settings.h"
 #include "core/object_export.h"
+#include "core/table_file.h"
 
 namespace {
 
@@ -22,19 +22,12 @@ struct LoadedLabels {
 void readLabels(const Kv_String& folder, const Kv_String& language, Labels& out) {
     std::string bytes;
     if (!ObjectExportReadBytes(folder + "labels/labels." + language + ".txt", bytes)) return;
-    std::string_view rest(bytes);
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line.front() == '#') continue;
-        const size_t first = line.find('\t');
-        const size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-        if (second == std::string_view::npos) continue;   // not a label line
+    Kv_TableRows rows;
+    if (!parseTableText(bytes, rows)) return;
+    for (const Kv_StringArray& row : rows) {
+        if (row.length() != 3 || row[0].startsWith("#")) continue;
         // insert keeps an entry already there, so English only fills what the language lacks.
-        out.insert({{std::string(line.substr(0, first)), std::string(line.substr(first + 1, second - first - 1))},
-                    std::string(line.substr(second + 1))});
+        out.insert({{row[0].str(), row[1].str()}, row[2].str()});
     }
 }
 
@@ -51,10 +44,33 @@ const Labels& labels() {
     return loaded->labels;
 }
 
+bool isLetterOrDigit(char c) {
+    const unsigned char byte = static_cast<unsigned char>(c);
+    // Code page 1252 letters above 0x7F: the accented ranges and the caron/ligature pairs.
+    return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7) || byte == 0x8A || byte == 0x8C || byte == 0x8E ||
+           byte == 0x9A || byte == 0x9C || byte == 0x9E || byte == 0x9F || byte == '_';
+}
+
 }  // namespace
 
-Kv_String MacroLangs::GetString(const Kv_String& name, const Kv_String& group) {
+Kv_String MacroLangs::GetString(const Kv_String& key, const Kv_String& subKey) {
     const Labels& table = labels();
-    const auto found = table.find({name.str(), group.str()});
-    return found == table.end() ? name : Kv_String(found->second);
+    const auto found = table.find({key.str(), subKey.str()});
+    if (found != table.end()) return Kv_String(found->second);
+    return subKey.isEmpty() ? key : subKey;
+}
+
+Kv_String MacroLangs::GetStringChopSymbols(const Kv_String& text, const Kv_String& subKey) {
+    const std::string& bytes = text.str();
+    size_t begin = 0;
+    while (begin < bytes.size() && !isLetterOrDigit(bytes[begin])) ++begin;
+    size_t end = bytes.size();
+    while (end > begin && !isLetterOrDigit(bytes[end - 1])) --end;
+    if (begin == end) return text;
+    const Kv_String part(bytes.substr(begin, end - begin));
+    const Labels& table = labels();
+    const auto found = table.find({part.str(), subKey.str()});
+    if (found == table.end()) return text;
+    return Kv_String(bytes.substr(0, begin) + found->second + bytes.substr(end));
 }

@@ -1,6 +1,6 @@
-// Any bytes read as the JSON form of the small dialogs' records: never a crash; text that is
-// not JSON, or JSON of the wrong shape, is refused with a JSON exception; a form that is read
-// writes back and reads again to the same record.
+// Any bytes read as the JSON form of the small dialogs' records and of the macro records:
+// never a crash; text that is not JSON, or JSON of the wrong shape, is refused with a JSON
+// exception; a form that is read writes back and reads again to the same record.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -10,6 +10,7 @@
 #include "core/records/dlg_dstv_points.h"
 #include "core/records/dlg_prof_features_data.h"
 #include "core/records/tw_cladding_dlg_data.h"
+#include "core/records/macro_data.h"
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
@@ -42,5 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<TwCladdingDlgData>(form);
     readWriteRead<DlgProfFeaturesData>(form);
     readWriteRead<Kv_DstvPointInfo>(form);
+    readWriteRead<MacroData>(form);
+    readWriteRead<DynArrayData>(form);
     return 0;
 }

@@ -3,7 +3,7 @@
 
 #include "core/kv_settings.h"
 #include "core/table_file.h"
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 
 namespace {
 

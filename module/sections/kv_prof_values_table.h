@@ -4,7 +4,7 @@
 //
 // Columns: 0 is the size's system name (unique in the table), 1 its active flag ("1" active,
 // "0" inactive), then one display-name column per macro language (named after the language,
-// see sections/macro_language.h) and the property columns.  Tables made by the library editor
+// see core/macro_lang_strings.h) and the property columns.  Tables made by the library editor
 // name column 0 "SysName" and column 1 "I/O".  Rows may be shorter than the column list; a
 // missing cell reads as empty.
 //

@@ -10,7 +10,7 @@
 #include "core/object_export.h"
 #include "core/section_select_dlg.h"
 #include "sections/kv_prof_values_table.h"
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 
 namespace {
 

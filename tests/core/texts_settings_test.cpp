@@ -90,16 +90,30 @@ TEST_F(SettingsTest, OtherLanguageFallsBackToEnglishPerNumber) {
 
 TEST_F(SettingsTest, LabelsByNameAndGroupFallBackToEnglishThenToTheName) {
     setenv("KV_DIR", install_.text().c_str(), 1);
-    writeLabels("labels.en.txt", "# labels\nbase_plate\t\tBase plate\nend_plate\t\tEnd plate\r\nH\tProf\tHeight\nbroken line\n");
+    writeLabels("labels.en.txt", "# labels\nbase_plate\t\tBase plate\nend_plate\t\tEnd plate\r\nProf\tH\tHeight\nbroken line\n");
     writeLabels("labels.nl.txt", "base_plate\t\tVoetplaat\n");
     setenv("KV_LANGUAGE", "nl", 1);
     EXPECT_EQ(MacroLangs::GetString("base_plate", ""), "Voetplaat");
     EXPECT_EQ(MacroLangs::GetString("end_plate", ""), "End plate");
-    EXPECT_EQ(MacroLangs::GetString("H", "Prof"), "Height");
-    // The group is part of the key, names compare exactly, and without a label the name stays.
+    EXPECT_EQ(MacroLangs::GetString("Prof", "H"), "Height");
+    // The sub-key is part of the key, keys compare exactly, and without a label the name
+    // (the sub-key when there is one) stays.
     EXPECT_EQ(MacroLangs::GetString("H", ""), "H");
+    EXPECT_EQ(MacroLangs::GetString("Prof", "B"), "B");
     EXPECT_EQ(MacroLangs::GetString("Base_plate", ""), "Base_plate");
     EXPECT_EQ(MacroLangs::GetString("broken line", ""), "broken line");
+}
+
+TEST_F(SettingsTest, TemplateLabelsKeepTheirSymbolsAroundTheTranslatedName) {
+    setenv("KV_DIR", install_.text().c_str(), 1);
+    writeLabels("labels.en.txt", "Width\t\tWidth\nplate_t\t\tThickness\n");
+    writeLabels("labels.nl.txt", "Width\t\tBreedte\nplate_t\t\tDikte \\\\ t\n");
+    setenv("KV_LANGUAGE", "nl", 1);
+    EXPECT_EQ(MacroLangs::GetStringChopSymbols("Width:"), "Breedte:");
+    EXPECT_EQ(MacroLangs::GetStringChopSymbols("* plate_t (mm) ="), "* plate_t (mm) =");
+    EXPECT_EQ(MacroLangs::GetStringChopSymbols("(plate_t)"), "(Dikte \\ t)");
+    EXPECT_EQ(MacroLangs::GetStringChopSymbols(" -- "), " -- ");
+    EXPECT_EQ(MacroLangs::GetStringChopSymbols("Height:"), "Height:");
 }
 
 TEST_F(SettingsTest, MalformedTableKeepsTextsBeforeTheFault) {

@@ -116,7 +116,7 @@ TEST(ScenarioReader, RefusesBadInputNamingTheFileTheStepAndTheReason) {
          "needs either \"index\" or \"item\""},
         {R"({"steps": [{"call": "F", "print": ["everything"]}]})", "\"print\" takes"},
         {R"({"steps": [{"user": []}]})", "belong to a step with \"call\""},
-        {R"({"steps": [{}]})", "a step needs \"call\" or \"print\""},
+        {R"({"steps": [{}]})", "a step needs \"call\", \"drawing\" or \"print\""},
         {R"({"steps": [{"call": "F", "colour": 1}]})", "step 1: the step: unknown member \"colour\""},
     };
     for (const auto& [text, message] : cases) {
@@ -131,6 +131,43 @@ TEST(ScenarioReader, AnUnreadableFileIsNamed) {
     kvhost::ReadResult result = kvhost::readScenarioFile("/nonexistent/scenario.json", scenario);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.error, "/nonexistent/scenario.json: cannot be read");
+}
+
+}  // namespace
+
+namespace {
+
+// Objects a step puts into the drawing: types, every kind of property value, and the faults
+// named before anything runs.
+TEST(ScenarioReader, ReadsDrawingObjectsAndRefusesBadOnes) {
+    kvhost::Scenario scenario;
+    kvhost::ReadResult result = parse(R"({"steps": [
+        {"drawing": [{"type": "beam", "properties": {"n": 3, "l": 2.5, "name": "Tr\u00e4ger",
+                                                      "at": {"x": 1, "y": 2}}},
+                     {"type": "plate"}]},
+        {"drawing": [{"type": "column"}], "call": "F"}]})",
+                                      &scenario);
+    ASSERT_TRUE(result.ok) << result.error;
+    ASSERT_EQ(scenario.steps[0].drawing.size(), 2u);
+    const host::PropertyMap& beam = scenario.steps[0].drawing[0].properties;
+    EXPECT_EQ(std::get<long long>(beam.at("n")), 3);
+    EXPECT_EQ(std::get<double>(beam.at("l")), 2.5);
+    EXPECT_EQ(std::get<std::string>(beam.at("name")), "Tr\xE4ger");
+    EXPECT_EQ(std::get<host::Point3d>(beam.at("at")), (host::Point3d{1, 2, 0}));
+    EXPECT_TRUE(scenario.steps[0].drawing[1].properties.empty());
+    EXPECT_EQ(scenario.steps[1].drawing[0].type, "column");
+
+    EXPECT_EQ(parse(R"({"steps": [{"drawing": {"type": "x"}}]})").error,
+              "s.json: step 1: \"drawing\" must be an array of drawing objects");
+    EXPECT_EQ(parse(R"({"steps": [{"drawing": [{"type": ""}]}]})").error,
+              "s.json: step 1: drawing object 1: \"type\" must not be empty");
+    EXPECT_EQ(parse(R"({"steps": [{"drawing": [{"type": "b", "properties": {"p": [1]}}]}]})").error,
+              "s.json: step 1: drawing object 1: property \"p\" must be an integer, a number, a text or a point "
+              "{\"x\", \"y\", \"z\"}");
+    EXPECT_EQ(parse(R"({"steps": [{"drawing": [{"type": "b", "colour": 1}]}]})").error,
+              "s.json: step 1: drawing object 1: unknown member \"colour\"");
+    EXPECT_EQ(parse(R"({"steps": [{"drawing": [{"type": "b", "properties": {"p": {"x": 1}}}]}]})").error,
+              "s.json: step 1: drawing object 1: property \"p\": a point needs numbers \"x\", \"y\" (and \"z\")");
 }
 
 }  // namespace

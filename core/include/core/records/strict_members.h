@@ -7,6 +7,7 @@
 // refusals.  Every JSON reader of records, in core and in the module, is built on this one.
 
 #include <climits>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <utility>
@@ -17,6 +18,8 @@
 #include "core/kv_json.h"
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
+#include "host/ac_array.h"
+#include "host/object_id.h"
 
 namespace core_records {
 
@@ -64,6 +67,41 @@ public:
         }
     }
 
+    // An object id travels as its old-style integer.
+    void read(const char* name, AcDbObjectId& value) {
+        if (const json* member = take(name)) {
+            if (!member->is_number_integer()) fail(std::string("field \"") + name + "\" must be an object id");
+            value = AcDbObjectId::fromOldId(member->get<std::int64_t>());
+        }
+    }
+    void read(const char* name, AcArray<AcDbObjectId>& value) {
+        if (const json* member = take(name)) {
+            if (!isArrayOf(*member, [](const json& item) { return item.is_number_integer(); }))
+                fail(std::string("field \"") + name + "\" must be an array of object ids");
+            AcArray<AcDbObjectId> ids;
+            for (const json& item : *member) ids.append(AcDbObjectId::fromOldId(item.get<std::int64_t>()));
+            value = ids;
+        }
+    }
+    // A record inside the record, read by its own from_json; its refusal is passed on with the
+    // member's name in front, so the reason says where the wrong shape sits.
+    template <typename Record>
+    void readRecord(const char* name, Record& value) {
+        if (const json* member = take(name)) value = nested<Record>(*member, std::string("field \"") + name + "\"");
+    }
+    // An array of records; the reason names the member and the index of the refused element.
+    template <typename Record>
+    void readRecords(const char* name, Kv_Array<Record>& value) {
+        if (const json* member = take(name)) {
+            if (!member->is_array()) fail(std::string("field \"") + name + "\" must be an array of records");
+            Kv_Array<Record> records;
+            int index = 0;
+            for (const json& item : *member)
+                records.append(nested<Record>(item, std::string("field \"") + name + "\"[" + std::to_string(index++) + "]"));
+            value = records;
+        }
+    }
+
     // The member, marked as read, for reading by hand (records inside records); nullptr when
     // it is missing.
     const json* take(const char* name) {
@@ -92,6 +130,19 @@ public:
     }
 
 private:
+    template <typename Record>
+    Record nested(const json& item, const std::string& where) const {
+        try {
+            return item.get<Record>();
+        } catch (const json::exception& e) {
+            // what() starts with the library's "[json.exception...] " tag; keep only the reason.
+            std::string reason = e.what();
+            const size_t tag = reason.find("] ");
+            if (tag != std::string::npos) reason.erase(0, tag + 2);
+            fail(where + ": " + reason);
+        }
+    }
+
     [[noreturn]] static void refuse(const json& at, const std::string& reason) {
         throw json::type_error::create(302, reason, &at);
     }

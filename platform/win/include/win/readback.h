@@ -56,7 +56,9 @@ std::vector<HWND> childWindows(HWND parent); // top first
 // The control with this id inside `root`, as a script names it: a direct child first, else the
 // nearest one deeper down (controls of a page inside a dialog); nullptr when there is none.
 HWND findControl(HWND root, int id);
-// The most recently created open dialog made from the resource template with this id.
+// The most recently created open dialog made from the resource template with this id, a shown
+// one (with all its ancestors) before a hidden one: of the pages of a tabbed dialog that share
+// a template, the one in front.
 HWND findOpenDialog(int resourceId);
 int dialogResourceId(HWND dialog);
 bool isModalDialog(HWND dialog);

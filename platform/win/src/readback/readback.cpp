@@ -206,14 +206,19 @@ HWND findControl(HWND root, int id) {
 }
 
 HWND findOpenDialog(int resourceId) {
+    // A shown dialog wins over a hidden one: the pages of a tabbed dialog share one template,
+    // and a person addresses the page in front.
     HWND best = nullptr;
+    bool bestShown = false;
     uint64_t newest = 0;
     for (auto& [key, w] : sys().windows) {
         DialogData* d = dynamic_cast<DialogData*>(w->data.get());
         if (!d || d->resourceId != resourceId || d->ended || w->destroying) continue;
-        if (w->serial > newest) {
+        const bool shown = IsWindowVisible(w->handle) != FALSE;
+        if ((shown && !bestShown) || (shown == bestShown && w->serial > newest)) {
             newest = w->serial;
             best = w->handle;
+            bestShown = shown;
         }
     }
     return best;

@@ -140,3 +140,25 @@ TEST_F(ClassLayer, ClipboardHoldsText) {
     EXPECT_TRUE(CloseClipboard());
     EXPECT_EQ(win::clipboardText(), "");
 }
+
+namespace {
+
+// Two pages from one template, as a tabbed dialog holds them: a script addresses the one in
+// front, and a hidden dialog is still found when it is the only one.
+TEST_F(ClassLayer, AShownDialogIsFoundBeforeAHiddenOneOfTheSameTemplate) {
+    CDialog first, second;
+    ASSERT_TRUE(first.Create(IDD_MORE));
+    ASSERT_TRUE(second.Create(IDD_MORE));
+    first.ShowWindow(SW_SHOW);
+    second.ShowWindow(SW_HIDE);
+    EXPECT_EQ(win::findOpenDialog(IDD_MORE), first.m_hWnd);
+    second.ShowWindow(SW_SHOW);
+    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);   // the newest of the shown ones
+    first.ShowWindow(SW_HIDE);
+    second.ShowWindow(SW_HIDE);
+    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);   // none shown: the newest
+    first.DestroyWindow();
+    second.DestroyWindow();
+}
+
+}  // namespace

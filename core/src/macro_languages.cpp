@@ -1,5 +1,5 @@
 // The macro languages, derived from the language of the text tables.
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 
 #include "core/kv_settings.h"
 
