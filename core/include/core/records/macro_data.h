@@ -19,8 +19,8 @@
 #include "host/object_id.h"
 
 // The codes of the change lists that differences gives and UpdateModule takes (changedA): one
-// code per kind of element that changed, each at most once, in this order.  -12 and -13 are
-// the codes the callers pass themselves.
+// code per kind of element that changed, each at most once, in this order.  The dialogs name
+// two themselves: they remove -12 after a load, and the profile options pass [-13].
 namespace MacroChange {
 constexpr int kCells = -1;              // a variable; names lists which
 constexpr int kDrawingList = -2;
