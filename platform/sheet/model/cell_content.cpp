@@ -1,6 +1,6 @@
 #include "model/cell_content.h"
 
-#include "model/number_text.h"
+#include "formula/number_text.h"
 
 namespace sheet {
 

@@ -7,7 +7,7 @@
 #include "calc/recalculator.h"
 #include "formula/text_case.h"
 #include "model/cell_content.h"
-#include "model/number_text.h"
+#include "formula/number_text.h"
 #include "model/sheet_data.h"
 #include "sheet/formula/ast.h"
 
@@ -151,6 +151,26 @@ SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText) {
   return SetResult::Ok;
 }
 
+SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText, RefStyle style,
+                             const Value* knownResult) {
+  if (!inSheet(cell)) return SetResult::OutOfRange;
+  if (formulaText.size() > kMaxTextLength) return SetResult::TooLong;
+  ParseResult parsed = parseFormula(formulaText, style, cell, d_->functions);
+  if (!parsed.ok) return SetResult::BadFormula;
+  putFormula(*d_, cell, std::move(parsed.formula), knownResult);
+  autoRecalc(*this, *d_);
+  return SetResult::Ok;
+}
+
+bool Sheet::setValue(CellRef cell, Value value, std::string_view typed) {
+  if (!inSheet(cell) || typed.size() > kMaxTextLength ||
+      (value.isText() && value.asText().size() > kMaxTextLength))
+    return false;
+  putConstant(*d_, cell, std::move(value), typed);
+  autoRecalc(*this, *d_);
+  return true;
+}
+
 bool Sheet::setNumber(CellRef cell, double number) {
   if (!inSheet(cell)) return false;
   putConstant(*d_, cell, Value::number(number));
@@ -169,10 +189,14 @@ std::string Sheet::data(CellRef cell) const {
 std::string Sheet::valueText(CellRef cell) const { return data(cell); }
 
 std::string Sheet::formulaText(CellRef cell) const {
+  return formulaText(cell, d_->settings.refStyle);
+}
+
+std::string Sheet::formulaText(CellRef cell, RefStyle style) const {
   const Cell* c = inSheet(cell) ? d_->cells.find(cell) : nullptr;
   if (!c || !c->formula) return {};
   return d_->formulas.withFormula(c->formula, cell, [&](const Formula& f) {
-    return printFormula(f, d_->settings.refStyle, cell);
+    return printFormula(f, style, cell);
   });
 }
 
@@ -256,6 +280,11 @@ void Sheet::recalcCell(CellRef cell) {
 }
 
 size_t Sheet::dirtyCount() const { return d_->dirtyCount; }
+void Sheet::setLoading(bool on) { d_->bulkLoading = on; }
+
+SheetStats Sheet::stats() const {
+  return {d_->formulas.groupCount(), d_->graph.edgeCount(), d_->graph.listenerCount()};
+}
 const FunctionRegistry& Sheet::functions() const { return d_->functions; }
 
 namespace {
