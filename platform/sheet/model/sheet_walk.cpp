@@ -1,4 +1,5 @@
 // The walk over every stored cell, as the file formats write a sheet.
+#include "calc/calculation.h"
 #include "model/sheet_data.h"
 #include "sheet/sheet.h"
 
@@ -19,7 +20,7 @@ void Sheet::forEachCell(const std::function<void(const CellEntry&)>& visit) cons
         if (!c.hasContent() && c.format == 0 && c.tag == 0) continue;
         const CellRef at{col, row};
         visit(CellEntry{at, c.value, d.strings.get(c.text), d.strings.get(c.tag), c.format,
-                        c.formula != 0, c.formula != 0 && d.isDirty(at)});
+                        c.formula != 0, c.formula != 0 && d.calc->isDirty(at)});
       }
     }
     block = blockEnd;
