@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "calc/calculation.h"
+#include "formula/number_text.h"
 #include "formula/text_case.h"
 #include "model/cell_content.h"
-#include "formula/number_text.h"
 #include "model/sheet_data.h"
 #include "sheet/formula/ast.h"
 
