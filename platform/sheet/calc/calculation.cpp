@@ -1,15 +1,12 @@
 #include "calc/calculation.h"
 
 #include "calc/recalculator.h"
-#include "model/cell_store.h"
-#include "model/formula_groups.h"
 
 namespace sheet {
 
-Calculation::Calculation(CellStore& cells, const FormulaGroups& formulas,
-                         const FunctionRegistry& functions, int32_t maxCols, int32_t maxRows)
-    : cells_(cells), formulas_(formulas), functions_(functions), maxCols_(maxCols),
-      maxRows_(maxRows) {}
+Calculation::Calculation(FormulaCells cells, const FunctionRegistry& functions,
+                         int32_t maxCols, int32_t maxRows)
+    : cells_(cells), functions_(functions), maxCols_(maxCols), maxRows_(maxRows) {}
 
 void Calculation::installFunctions(FunctionRegistry& registry) { RunningSums::install(registry); }
 
@@ -38,7 +35,7 @@ bool Calculation::resized(int32_t maxCols, int32_t maxRows) {
   maxCols_ = maxCols;
   maxRows_ = maxRows;
   // References are clipped to the sheet in the graph, so it is recorded again.
-  if (formulas_.groupCount() == 0 && graph_.edgeCount() == 0 && graph_.listenerCount() == 0)
+  if (cells_.formulas().groupCount() == 0 && graph_.edgeCount() == 0 && graph_.listenerCount() == 0)
     return false;
   rebuild();
   return true;
@@ -53,9 +50,7 @@ void Calculation::rebuild() {
   runningSums_.clear();
   marks_.clear();
   std::vector<CellRef> formulaCells;
-  cells_.forEach([&](CellRef ref, Cell& cell) {
-    if (cell.formula) formulaCells.push_back(ref);
-  });
+  cells_.forEachFormula([&](CellRef ref) { formulaCells.push_back(ref); });
   for (CellRef ref : formulaCells) {
     link(ref);
     markDirty(ref);
@@ -78,8 +73,7 @@ void Calculation::markOutOfDate(const std::vector<CellRef>& formulaCells) {
 // --- dependencies and marks --------------------------------------------------------------------
 
 bool Calculation::markDirty(CellRef c) {
-  const Cell* cell = cells_.find(c);
-  if (!cell || !cell->formula) return false;
+  if (!cells_.formulaAt(c)) return false;
   if (dirty_.size() <= static_cast<size_t>(c.col)) dirty_.resize(c.col + 1);
   if (!dirty_[c.col].set(c.row)) return false;
   ++dirtyCount_;
@@ -106,20 +100,20 @@ void Calculation::markVolatile() {
 }
 
 void Calculation::formulaReferences(uint32_t handle, CellRef c, std::vector<RangeRef>& out) const {
-  formulas_.references(handle, c, out, namedCells_ ? &functions_ : nullptr);
+  cells_.formulas().references(handle, c, out, namedCells_ ? &functions_ : nullptr);
 }
 
 void Calculation::link(CellRef c) {
-  const uint32_t handle = cells_.find(c)->formula;
+  const uint32_t handle = cells_.formulaAt(c);
   refScratch_.clear();
   formulaReferences(handle, c, refScratch_);
   for (const RangeRef& r : refScratch_) graph_.add(c, r, maxCols_, maxRows_);
-  if (formulas_.isVolatile(handle)) volatileCells_.insert(key(c));
+  if (cells_.formulas().isVolatile(handle)) volatileCells_.insert(key(c));
 }
 
 void Calculation::unlink(CellRef c) {
   refScratch_.clear();
-  formulaReferences(cells_.find(c)->formula, c, refScratch_);
+  formulaReferences(cells_.formulaAt(c), c, refScratch_);
   graph_.remove(c, refScratch_, maxCols_, maxRows_);
   volatileCells_.erase(key(c));
 }
@@ -137,9 +131,7 @@ void Calculation::recalc() {
 }
 
 void Calculation::recalcAll() {
-  cells_.forEach([&](CellRef ref, Cell& cell) {
-    if (cell.formula) markDirty(ref);
-  });
+  cells_.forEachFormula([&](CellRef ref) { markDirty(ref); });
   recalc();
 }
 

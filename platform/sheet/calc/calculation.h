@@ -1,8 +1,8 @@
 // The calculation of one sheet: which formulas are out of date, who reads whom, the look-up
 // indexes and running sums, and bringing formulas up to date.  The model owns one and tells it
 // of every change (a constant replaced, a formula entered or dropped, the layout moved); the
-// calculation reads the model's cells and formula programs and writes only formula results.
-// It never sees the rest of the model (looks, texts, spans, sizes, the person's state).
+// calculation sees the model only through FormulaCells (values, formulas, and formula results
+// as its one write).
 #pragma once
 
 #include <cstdint>
@@ -14,19 +14,18 @@
 #include "calc/lookup_index.h"
 #include "calc/row_bitset.h"
 #include "calc/running_sum.h"
+#include "model/formula_cells.h"
 #include "sheet/formula/function_registry.h"
 #include "sheet/value.h"
 
 namespace sheet {
 
-class CellStore;
-class FormulaGroups;
 class Sheet;
 
 class Calculation {
  public:
-  Calculation(CellStore& cells, const FormulaGroups& formulas, const FunctionRegistry& functions,
-              int32_t maxCols, int32_t maxRows);
+  Calculation(FormulaCells cells, const FunctionRegistry& functions, int32_t maxCols,
+              int32_t maxRows);
   // The functions every sheet's registry starts with that the calculation answers itself
   // (SUM of one column remembers its running sums).
   static void installFunctions(FunctionRegistry& registry);
@@ -96,8 +95,7 @@ class Calculation {
     return static_cast<uint64_t>(static_cast<uint32_t>(c.col)) << 32 | static_cast<uint32_t>(c.row);
   }
 
-  CellStore& cells_;
-  const FormulaGroups& formulas_;
+  FormulaCells cells_;
   const FunctionRegistry& functions_;
   Sheet* owner_ = nullptr;
   int32_t maxCols_, maxRows_;

@@ -4,8 +4,6 @@
 
 #include "calc/calculation.h"
 #include "calc/sheet_context.h"
-#include "model/cell_store.h"
-#include "model/formula_groups.h"
 #include "sheet/formula/eval_context.h"
 
 namespace sheet {
@@ -134,19 +132,18 @@ void Recalculator::resolveCycle(std::vector<CellRef> cells) {
   constexpr size_t kMaxResolvedGroup = 256;
   std::vector<CellRef> pending;
   for (CellRef cell : cells)
-    if (const Cell* c = c_.cells_.find(cell); c && c->formula) pending.push_back(cell);
+    if (c_.cells_.formulaAt(cell)) pending.push_back(cell);
   bool progress = pending.size() <= kMaxResolvedGroup;
   while (progress) {
     progress = false;
     for (size_t i = 0; i < pending.size();) {
-      const Cell* c = c_.cells_.find(pending[i]);
-      if (!c || !c->formula) {
+      const uint32_t handle = c_.cells_.formulaAt(pending[i]);
+      if (!handle) {
         pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
         continue;
       }
       SheetContext context(c_, pending[i], pending);
-      uint32_t handle = c->formula;
-      Value result = c_.formulas_.withFormula(
+      Value result = c_.cells_.formulas().withFormula(
           handle, pending[i], [&](const Formula& f) { return evaluate(f, context); });
       if (context.readPending()) {
         ++i;
@@ -158,28 +155,22 @@ void Recalculator::resolveCycle(std::vector<CellRef> cells) {
     }
   }
   for (CellRef cell : pending) {
-    Cell* c = c_.cells_.find(cell);
-    if (c && c->formula) store(cell, c->formula, Value::error(ErrorKind::Cycle));
+    if (uint32_t handle = c_.cells_.formulaAt(cell))
+      store(cell, handle, Value::error(ErrorKind::Cycle));
   }
 }
 
 void Recalculator::store(CellRef cell, uint32_t handle, Value result) {
   // A custom function may have written into the sheet meanwhile; store only into the formula
   // that was computed.
-  Cell* after = c_.cells_.find(cell);
-  if (!after || after->formula != handle) return;
-  if (!(after->value == result)) {
-    after->value = std::move(result);
-    c_.lookups_.touch(cell.col);
-  }
+  if (c_.cells_.storeResult(cell, handle, std::move(result))) c_.lookups_.touch(cell.col);
 }
 
 void Recalculator::compute(CellRef cell) {
-  const Cell* c = c_.cells_.find(cell);
-  if (!c || !c->formula) return;
-  uint32_t handle = c->formula;
+  const uint32_t handle = c_.cells_.formulaAt(cell);
+  if (!handle) return;
   SheetContext context(c_, cell);
-  Value result = c_.formulas_.withFormula(
+  Value result = c_.cells_.formulas().withFormula(
       handle, cell, [&](const Formula& f) { return evaluate(f, context); });
   store(cell, handle, std::move(result));
 }

@@ -5,7 +5,6 @@
 
 #include "calc/calculation.h"
 #include "calc/sheet_context.h"
-#include "model/cell_store.h"
 
 namespace sheet {
 
@@ -23,12 +22,12 @@ struct RunningSumAccess {
     }
     if (!m.error.isError()) {
       for (int32_t row = m.lastRow + 1; row <= last; ++row) {
-        const CellStore::Chunk* chunk = calc.cells_.chunk(col, row);
+        const FormulaCells::Chunk* chunk = calc.cells_.chunk(col, row);
         if (!chunk) {
-          row |= CellStore::kChunkRows - 1;   // skip the rest of an unstored chunk
+          row |= FormulaCells::kChunkRows - 1;   // skip the rest of an unstored chunk
           continue;
         }
-        const Value& v = (*chunk)[row & (CellStore::kChunkRows - 1)].value;
+        const Value& v = (*chunk)[row & (FormulaCells::kChunkRows - 1)].value;
         if (v.isError()) {
           m.error = v;
           break;

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "calc/calculation.h"
-#include "model/cell_store.h"
 #include "sheet/sheet.h"
 
 namespace sheet {
@@ -38,11 +37,11 @@ void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) con
   r.last.col = std::min(r.last.col, c_.maxCols_);
   r.last.row = std::min(r.last.row, c_.maxRows_);
   if (r.first.col > r.last.col || r.first.row > r.last.row) return;
-  constexpr int32_t kChunk = CellStore::kChunkRows;
+  constexpr int32_t kChunk = FormulaCells::kChunkRows;
   const int32_t cols = r.last.col - r.first.col + 1;
-  std::array<const CellStore::Chunk*, 16> fixed{};
-  std::vector<const CellStore::Chunk*> wide;
-  const CellStore::Chunk** chunks = fixed.data();
+  std::array<const FormulaCells::Chunk*, 16> fixed{};
+  std::vector<const FormulaCells::Chunk*> wide;
+  const FormulaCells::Chunk** chunks = fixed.data();
   if (cols > static_cast<int32_t>(fixed.size())) {
     wide.resize(cols);
     chunks = wide.data();

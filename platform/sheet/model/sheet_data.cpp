@@ -6,7 +6,8 @@ namespace sheet {
 
 SheetData::SheetData()
     : functions(builtinFunctions()),
-      calc(std::make_unique<Calculation>(cells, formulas, functions, maxCols, maxRows)) {
+      calc(std::make_unique<Calculation>(FormulaCells(cells, formulas), functions, maxCols,
+                                         maxRows)) {
   Calculation::installFunctions(functions);
   resetOptions();
 }

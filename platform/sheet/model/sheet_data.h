@@ -1,7 +1,7 @@
 // Everything a Sheet holds, shared by the model's source files.  A Sheet owns one through a
 // pointer, so that a load can build a complete new one and swap it in only when everything
 // was read.  The calculation (calc/) is owned here and told of every change of content; it
-// sees the cells and formula programs, nothing else of this.
+// sees of this only what model/formula_cells.h gives it.
 #pragma once
 
 #include <bitset>

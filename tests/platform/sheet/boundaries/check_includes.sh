@@ -1,7 +1,7 @@
 #!/bin/sh
 # The sheet engine's parts reach each other only through their narrow interfaces:
 # - the file formats, the window class and the tool use the public headers (sheet/...) only;
-# - the calculation sees of the model the cell store and the formula programs, nothing else;
+# - the calculation sees of the model only model/formula_cells.h;
 # - the model's headers name no part of the calculation (its .cpp files tell it of changes).
 # Prints every include that breaks a rule; fails when there is one.
 root=${1:?usage: check_includes.sh <source root>}/platform/sheet
@@ -15,7 +15,7 @@ report() {
 }
 report "$(grep -rHn '#include "\(model\|calc\)/' file view cli)" \
   "files, view and tool reach into the model or the calculation"
-report "$(grep -rHn '#include "model/' calc | grep -v 'model/cell_store.h\|model/formula_groups.h')" \
-  "the calculation reaches past the cell store and the formula programs"
+report "$(grep -rHn '#include "model/' calc | grep -v 'model/formula_cells.h')" \
+  "the calculation reaches past its view of the model (model/formula_cells.h)"
 report "$(grep -rHn --include='*.h' '#include "calc/' model)" "a model header names the calculation"
 exit $found
