@@ -48,7 +48,7 @@ void Calculation::rebuild() {
   dirtyCount_ = 0;
   lookups_.clear();
   runningSums_.clear();
-  marks_.clear();
+  slots_.clear();
   std::vector<CellRef> formulaCells;
   cells_.forEachFormula([&](CellRef ref) { formulaCells.push_back(ref); });
   for (CellRef ref : formulaCells) {

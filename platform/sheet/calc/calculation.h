@@ -99,7 +99,8 @@ class Calculation {
   const FunctionRegistry& functions_;
   Sheet* owner_ = nullptr;
   int32_t maxCols_, maxRows_;
-  DependencyGraph graph_;
+  CellTable<CellSlot> slots_;   // the graph's list heads and the walk's marks
+  DependencyGraph graph_{slots_};
   LookupIndex lookups_;
   RunningSums runningSums_;
   // Out-of-date formula cells, one row set per column.
@@ -112,8 +113,6 @@ class Calculation {
   bool namedCells_ = false;
   bool recalculating_ = false;
   bool loading_ = false;
-  // The recalculation walk's mark per cell (its node id + 1 while the cell is on the walk).
-  CellTable<uint32_t> marks_;
   // Scratch kept to avoid allocating per edit.
   std::vector<CellRef> queue_;
   std::vector<RangeRef> refScratch_;

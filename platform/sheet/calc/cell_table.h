@@ -13,6 +13,13 @@
 
 namespace sheet {
 
+// What the calculation keeps per cell, side by side so that finding a cell's readers and
+// marking the cell on a walk touch one place.
+struct CellSlot {
+  uint32_t firstEdge = 0;   // DependencyGraph: edge id + 1 of the first reader of the cell
+  uint32_t walkMark = 0;    // Recalculator: node id + 1 while the cell is on the walk
+};
+
 template <typename T>
 class CellTable {
  public:

@@ -43,7 +43,7 @@ void DependencyGraph::remove(CellRef reader, const std::vector<RangeRef>& ranges
 }
 
 void DependencyGraph::addEdge(CellRef from, CellRef reader) {
-  uint32_t& head = firstEdge_.at(from);
+  uint32_t& head = slots_.at(from).firstEdge;
   uint32_t id;
   if (!freeEdges_.empty()) {
     id = freeEdges_.back();
@@ -57,8 +57,9 @@ void DependencyGraph::addEdge(CellRef from, CellRef reader) {
 }
 
 void DependencyGraph::removeEdge(CellRef from, CellRef reader) {
-  uint32_t* link = firstEdge_.find(from);
-  if (!link) return;
+  CellSlot* slot = slots_.find(from);
+  if (!slot) return;
+  uint32_t* link = &slot->firstEdge;
   while (*link) {
     uint32_t id = *link - 1;
     if (edges_[id].reader == reader) {
@@ -116,7 +117,8 @@ void DependencyGraph::compactBuckets() {
 }
 
 void DependencyGraph::readersOf(CellRef cell, std::vector<CellRef>& out) const {
-  for (uint32_t link = firstEdge_.get(cell); link; link = edges_[link - 1].next)
+  const CellSlot* slot = slots_.find(cell);
+  for (uint32_t link = slot ? slot->firstEdge : 0; link; link = edges_[link - 1].next)
     out.push_back(edges_[link - 1].reader);
   auto scan = [&](const std::vector<uint32_t>& ids) {
     for (uint32_t id : ids) {
@@ -129,7 +131,6 @@ void DependencyGraph::readersOf(CellRef cell, std::vector<CellRef>& out) const {
 }
 
 void DependencyGraph::clear() {
-  firstEdge_.clear();
   edges_.clear();
   freeEdges_.clear();
   listeners_.clear();

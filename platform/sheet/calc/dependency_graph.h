@@ -17,6 +17,8 @@ namespace sheet {
 
 class DependencyGraph {
  public:
+  // The heads of the cells' reader lists live in `slots`, which the owner clears with clear().
+  explicit DependencyGraph(CellTable<CellSlot>& slots) : slots_(slots) {}
   // Ranges of more cells than this become listeners.
   static constexpr int64_t kEdgeCellLimit = 32;
 
@@ -27,6 +29,7 @@ class DependencyGraph {
               int32_t maxRows);
   // Appends the readers of `cell` (edges of the cell and listeners covering it).
   void readersOf(CellRef cell, std::vector<CellRef>& out) const;
+  // Forgets every edge and listener; the owner clears the slots' heads with it.
   void clear();
   size_t edgeCount() const { return edges_.size() - freeEdges_.size(); }
   size_t listenerCount() const { return liveListeners_; }
@@ -51,7 +54,7 @@ class DependencyGraph {
   void removeListener(const RangeRef& range, CellRef reader);
   void compactBuckets();
 
-  CellTable<uint32_t> firstEdge_;   // per cell read: edge id + 1 of its first reader
+  CellTable<CellSlot>& slots_;
   std::vector<Edge> edges_;
   std::vector<uint32_t> freeEdges_;
   std::vector<Listener> listeners_;

@@ -34,7 +34,7 @@ uint32_t Recalculator::push(CellRef cell) {
   ++counter_;
   stack_.push_back(id);
   const Cell* c = c_.cells_.find(cell);
-  if (c) c_.marks_.at(cell) = id + 1;
+  if (c) c_.slots_.at(cell).walkMark = id + 1;
   Frame f{id, static_cast<uint32_t>(refs_.size()), 0, 0, -1, 0};
   if (c && c->formula) c_.formulaReferences(c->formula, cell, refs_);
   f.refEnd = static_cast<uint32_t>(refs_.size());
@@ -73,7 +73,7 @@ bool Recalculator::nextPrecedent(Frame& f, CellRef& out) {
 }
 
 void Recalculator::connect(CellRef root) {
-  if (!c_.cells_.find(root) || c_.marks_.get(root)) return;
+  if (!c_.cells_.find(root) || c_.slots_.get(root).walkMark) return;
   push(root);
   while (!frames_.empty()) {
     Frame& f = frames_.back();
@@ -84,7 +84,7 @@ void Recalculator::connect(CellRef root) {
         self.selfLoop = true;
         continue;
       }
-      uint32_t mark = c_.marks_.get(next);
+      uint32_t mark = c_.slots_.get(next).walkMark;
       if (mark == 0) {
         push(next);   // invalidates f
       } else if (nodes_[mark - 1].onStack) {
@@ -113,7 +113,7 @@ void Recalculator::finishComponent(uint32_t rootNode) {
   for (auto it = begin; it != stack_.end(); ++it) {
     NodeInfo& n = nodes_[*it];
     n.onStack = false;
-    if (uint32_t* mark = c_.marks_.find(n.cell)) *mark = 0;
+    if (CellSlot* slot = c_.slots_.find(n.cell)) slot->walkMark = 0;
     c_.clearDirty(n.cell);
   }
   if (cycle) {
