@@ -12,11 +12,6 @@ void Calculation::installFunctions(FunctionRegistry& registry) { RunningSums::in
 
 // --- what the model tells ----------------------------------------------------------------------
 
-void Calculation::valueChanged(CellRef cell) {
-  lookups_.touch(cell.col);
-  markReaders(cell);
-}
-
 void Calculation::formulaEntered(CellRef cell, bool valueChanged, bool knownResult) {
   link(cell);
   if (valueChanged) lookups_.touch(cell.col);

@@ -34,7 +34,10 @@ class Calculation {
 
   // --- what the model tells ------------------------------------------------------------------
   // A constant changed: the formulas that read the cell are out of date, its column's index too.
-  void valueChanged(CellRef cell);
+  void valueChanged(CellRef cell) {
+    lookups_.touch(cell.col);
+    if (!loading_) markReaders(cell);
+  }
   // A formula was put into the cell; `valueChanged` when the cell's value changed with it.
   // Without `knownResult` the cell and its readers are out of date.
   void formulaEntered(CellRef cell, bool valueChanged, bool knownResult);

@@ -155,7 +155,7 @@ SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText) {
 
 SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText, RefStyle style,
                              const Value* knownResult) {
-  if (!inSheet(cell)) return SetResult::OutOfRange;
+  if (!d_->inside(cell)) return SetResult::OutOfRange;
   if (formulaText.size() > kMaxTextLength) return SetResult::TooLong;
   ParseResult parsed = parseFormula(formulaText, style, cell, d_->functions);
   if (!parsed.ok) return SetResult::BadFormula;
@@ -165,7 +165,7 @@ SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText, RefStyle
 }
 
 bool Sheet::setValue(CellRef cell, Value value, std::string_view typed) {
-  if (!inSheet(cell) || typed.size() > kMaxTextLength ||
+  if (!d_->inside(cell) || typed.size() > kMaxTextLength ||
       (value.isText() && value.asText().size() > kMaxTextLength))
     return false;
   putConstant(*d_, cell, std::move(value), typed);

@@ -52,7 +52,7 @@ const CellFormat& Sheet::formatById(uint32_t id) const {
 uint32_t Sheet::addFormat(const CellFormat& format) { return d_->formats.intern(format); }
 
 bool Sheet::setFormatId(CellRef cell, uint32_t id) {
-  if (!inSheet(cell) || id >= d_->formats.size()) return false;
+  if (!d_->inside(cell) || id >= d_->formats.size()) return false;
   Cell* c = d_->cells.find(cell);
   if (!c && id == 0) return true;
   (c ? *c : d_->cells.at(cell)).format = id;
@@ -144,7 +144,8 @@ bool spansOverlap(std::vector<CellSpan>& spans) {
 
 bool Sheet::setSpans(std::vector<CellSpan> spans) {
   for (const CellSpan& s : spans)
-    if (s.cols < 1 || s.rows < 1 || !inSheet(s.anchor) || !inSheet(s.range().last)) return false;
+    if (s.cols < 1 || s.rows < 1 || !d_->inside(s.anchor) || !d_->inside(s.range().last))
+      return false;
   std::erase_if(spans, [](const CellSpan& s) { return s.cols * int64_t{s.rows} <= 1; });
   if (spans.size() > kMaxSpans || spansOverlap(spans)) return false;
   d_->spans = std::move(spans);
