@@ -153,9 +153,7 @@ std::string writeSheetText(const Sheet& sheet) {
     w.field(s.rows);
     w.end();
   }
-  // Cells in reading order, so that the file reads like the sheet.  Room for a short record
-  // per stored cell saves growing the text again and again.
-  w.text.reserve(w.text.size() + sheet.stats().cellPlaces * 16);
+  // Cells in reading order, so that the file reads like the sheet.
   sheet.forEachCell([&](const CellEntry& c) {
     w.begin("cell");
     w.field(c.at.col);

@@ -59,13 +59,6 @@ class CellStore {
   }
 
   int32_t columnCount() const { return static_cast<int32_t>(columns_.size()); }
-  // Cells with storage: the stored chunks times their rows.
-  size_t cellPlaces() const {
-    size_t chunks = 0;
-    for (const auto& column : columns_)
-      for (const auto& chunk : column) chunks += chunk != nullptr;
-    return chunks * kChunkRows;
-  }
   // One past the last row that has a chunk in `col`.
   int32_t rowExtent(int32_t col) const;
 

@@ -262,8 +262,7 @@ size_t Sheet::dirtyCount() const { return d_->calc->dirtyCount(); }
 void Sheet::setLoading(bool on) { d_->calc->setLoading(on); }
 
 SheetStats Sheet::stats() const {
-  return {d_->cells.cellPlaces(), d_->formulas.groupCount(), d_->calc->edgeCount(),
-          d_->calc->listenerCount()};
+  return {d_->formulas.groupCount(), d_->calc->edgeCount(), d_->calc->listenerCount()};
 }
 const FunctionRegistry& Sheet::functions() const { return d_->functions; }
 

@@ -73,10 +73,8 @@ struct CellEntry {
   bool outOfDate = false;    // a formula not computed since something it reads changed
 };
 
-// How the sheet holds its cells and formulas; tests, benchmarks and writers sizing their
-// buffers look at it.
+// How the sheet holds its formulas; tests and benchmarks look at it.
 struct SheetStats {
-  size_t cellPlaces = 0;        // cells with storage: at least as many as forEachCell visits
   size_t formulaPrograms = 0;   // compiled programs, shared by the cells of a filled formula
   size_t dependencyEdges = 0;   // single cells and small ranges read, one edge per cell
   size_t rangeListeners = 0;    // large ranges read, one listener per range
