@@ -17,8 +17,8 @@ int64_t cellCount(const RangeRef& r) {
 }
 }  // namespace
 
-void DependencyGraph::add(CellStore& cells, CellRef reader, const RangeRef& range,
-                          int32_t maxCols, int32_t maxRows) {
+void DependencyGraph::add(CellRef reader, const RangeRef& range, int32_t maxCols,
+                          int32_t maxRows) {
   RangeRef r = range;
   if (!clip(r, maxCols, maxRows)) return;
   if (cellCount(r) > kEdgeCellLimit) {
@@ -26,10 +26,10 @@ void DependencyGraph::add(CellStore& cells, CellRef reader, const RangeRef& rang
     return;
   }
   for (int32_t c = r.first.col; c <= r.last.col; ++c)
-    for (int32_t row = r.first.row; row <= r.last.row; ++row) addEdge(cells, {c, row}, reader);
+    for (int32_t row = r.first.row; row <= r.last.row; ++row) addEdge({c, row}, reader);
 }
 
-void DependencyGraph::remove(CellStore& cells, CellRef reader, const std::vector<RangeRef>& ranges,
+void DependencyGraph::remove(CellRef reader, const std::vector<RangeRef>& ranges,
                              int32_t maxCols, int32_t maxRows) {
   for (RangeRef r : ranges) {
     if (!clip(r, maxCols, maxRows)) continue;
@@ -38,12 +38,12 @@ void DependencyGraph::remove(CellStore& cells, CellRef reader, const std::vector
       continue;
     }
     for (int32_t c = r.first.col; c <= r.last.col; ++c)
-      for (int32_t row = r.first.row; row <= r.last.row; ++row) removeEdge(cells, {c, row}, reader);
+      for (int32_t row = r.first.row; row <= r.last.row; ++row) removeEdge({c, row}, reader);
   }
 }
 
-void DependencyGraph::addEdge(CellStore& cells, CellRef from, CellRef reader) {
-  Cell& cell = cells.at(from);
+void DependencyGraph::addEdge(CellRef from, CellRef reader) {
+  uint32_t& head = slots_.at(from).firstEdge;
   uint32_t id;
   if (!freeEdges_.empty()) {
     id = freeEdges_.back();
@@ -52,14 +52,14 @@ void DependencyGraph::addEdge(CellStore& cells, CellRef from, CellRef reader) {
     id = static_cast<uint32_t>(edges_.size());
     edges_.emplace_back();
   }
-  edges_[id] = Edge{reader, cell.dependents};
-  cell.dependents = id + 1;
+  edges_[id] = Edge{reader, head};
+  head = id + 1;
 }
 
-void DependencyGraph::removeEdge(CellStore& cells, CellRef from, CellRef reader) {
-  Cell* cell = cells.find(from);
-  if (!cell) return;
-  uint32_t* link = &cell->dependents;
+void DependencyGraph::removeEdge(CellRef from, CellRef reader) {
+  CellSlot* slot = slots_.find(from);
+  if (!slot) return;
+  uint32_t* link = &slot->firstEdge;
   while (*link) {
     uint32_t id = *link - 1;
     if (edges_[id].reader == reader) {
@@ -116,12 +116,10 @@ void DependencyGraph::compactBuckets() {
   deadInBuckets_ = 0;
 }
 
-void DependencyGraph::readersOf(const CellStore& cells, CellRef cell,
-                                std::vector<CellRef>& out) const {
-  if (const Cell* c = cells.find(cell)) {
-    for (uint32_t link = c->dependents; link; link = edges_[link - 1].next)
-      out.push_back(edges_[link - 1].reader);
-  }
+void DependencyGraph::readersOf(CellRef cell, std::vector<CellRef>& out) const {
+  const CellSlot* slot = slots_.find(cell);
+  for (uint32_t link = slot ? slot->firstEdge : 0; link; link = edges_[link - 1].next)
+    out.push_back(edges_[link - 1].reader);
   auto scan = [&](const std::vector<uint32_t>& ids) {
     for (uint32_t id : ids) {
       const Listener& l = listeners_[id];

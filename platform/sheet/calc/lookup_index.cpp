@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "model/cell_store.h"
+#include "model/formula_cells.h"
 
 namespace sheet {
 
-int32_t LookupIndex::find(const CellStore& cells, int32_t col, int32_t first, int32_t last,
+int32_t LookupIndex::find(const FormulaCells& cells, int32_t col, int32_t first, int32_t last,
                           const Value& key) {
   if (key.isEmpty()) return -1;
   if (last - first + 1 < kMinIndexedRows) {

@@ -12,7 +12,7 @@
 
 namespace sheet {
 
-class CellStore;
+class FormulaCells;
 
 class LookupIndex {
  public:
@@ -29,7 +29,7 @@ class LookupIndex {
     return static_cast<size_t>(col) < versions_.size() ? versions_[col] : baseVersion_;
   }
   // The first row in first..last of `col` whose value matches `key`, or -1.
-  int32_t find(const CellStore& cells, int32_t col, int32_t first, int32_t last,
+  int32_t find(const FormulaCells& cells, int32_t col, int32_t first, int32_t last,
                const Value& key);
   // Forgets every index (after structural edits); versions move on so that nothing computed
   // against the old layout is taken for current.

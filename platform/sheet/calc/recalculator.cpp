@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "calc/calculation.h"
 #include "calc/sheet_context.h"
-#include "model/sheet_data.h"
 #include "sheet/formula/eval_context.h"
 
 namespace sheet {
@@ -11,21 +11,21 @@ namespace sheet {
 void Recalculator::all() {
   // Roots in column, then row order: a formula filled down usually reads the rows above it,
   // so each root finds its precedents already computed and the walk stays shallow.
-  for (size_t col = 0; col < d_.dirty.size(); ++col) {
+  for (size_t col = 0; col < c_.dirty_.size(); ++col) {
     int32_t row = 0;
-    while (col < d_.dirty.size()) {
-      row = d_.dirty[col].next(row, d_.maxRows);
+    while (col < c_.dirty_.size()) {
+      row = c_.dirty_[col].next(row, c_.maxRows_);
       if (row < 0) break;
       connect({static_cast<int32_t>(col), row});
       // A mark on a cell that holds no formula any more (nothing to compute) must not stop
       // the walk from moving on.
-      d_.clearDirty({static_cast<int32_t>(col), row});
+      c_.clearDirty({static_cast<int32_t>(col), row});
     }
   }
 }
 
 void Recalculator::one(CellRef root) {
-  if (d_.isDirty(root)) connect(root);
+  if (c_.isDirty(root)) connect(root);
 }
 
 uint32_t Recalculator::push(CellRef cell) {
@@ -33,10 +33,10 @@ uint32_t Recalculator::push(CellRef cell) {
   nodes_.push_back({cell, counter_, counter_, true, false});
   ++counter_;
   stack_.push_back(id);
-  if (Cell* c = d_.cells.find(cell)) c->mark = id + 1;
+  const Cell* c = c_.cells_.find(cell);
+  if (c) c_.slots_.at(cell).walkMark = id + 1;
   Frame f{id, static_cast<uint32_t>(refs_.size()), 0, 0, -1, 0};
-  if (const Cell* c = d_.cells.find(cell); c && c->formula)
-    d_.formulaReferences(c->formula, cell, refs_);
+  if (c && c->formula) c_.formulaReferences(c->formula, cell, refs_);
   f.refEnd = static_cast<uint32_t>(refs_.size());
   f.refPos = f.refBegin;
   frames_.push_back(f);
@@ -48,15 +48,15 @@ bool Recalculator::nextPrecedent(Frame& f, CellRef& out) {
     RangeRef r = refs_[f.refPos];
     r.first.col = std::max(r.first.col, 0);
     r.first.row = std::max(r.first.row, 0);
-    r.last.col = std::min(r.last.col, d_.maxCols);
-    r.last.row = std::min(r.last.row, d_.maxRows);
+    r.last.col = std::min(r.last.col, c_.maxCols_);
+    r.last.row = std::min(r.last.row, c_.maxRows_);
     if (f.scanCol < 0) {
       f.scanCol = r.first.col;
       f.scanRow = r.first.row;
     }
     while (f.scanCol <= r.last.col) {
-      if (static_cast<size_t>(f.scanCol) < d_.dirty.size()) {
-        int32_t row = d_.dirty[f.scanCol].next(f.scanRow, r.last.row);
+      if (static_cast<size_t>(f.scanCol) < c_.dirty_.size()) {
+        int32_t row = c_.dirty_[f.scanCol].next(f.scanRow, r.last.row);
         if (row >= 0) {
           f.scanRow = row + 1;
           out = {f.scanCol, row};
@@ -73,7 +73,7 @@ bool Recalculator::nextPrecedent(Frame& f, CellRef& out) {
 }
 
 void Recalculator::connect(CellRef root) {
-  if (const Cell* c = d_.cells.find(root); !c || c->mark) return;
+  if (!c_.cells_.find(root) || c_.slots_.get(root).walkMark) return;
   push(root);
   while (!frames_.empty()) {
     Frame& f = frames_.back();
@@ -84,8 +84,7 @@ void Recalculator::connect(CellRef root) {
         self.selfLoop = true;
         continue;
       }
-      const Cell* c = d_.cells.find(next);
-      uint32_t mark = c ? c->mark : 0;
+      uint32_t mark = c_.slots_.get(next).walkMark;
       if (mark == 0) {
         push(next);   // invalidates f
       } else if (nodes_[mark - 1].onStack) {
@@ -114,8 +113,8 @@ void Recalculator::finishComponent(uint32_t rootNode) {
   for (auto it = begin; it != stack_.end(); ++it) {
     NodeInfo& n = nodes_[*it];
     n.onStack = false;
-    if (Cell* c = d_.cells.find(n.cell)) c->mark = 0;
-    d_.clearDirty(n.cell);
+    if (CellSlot* slot = c_.slots_.find(n.cell)) slot->walkMark = 0;
+    c_.clearDirty(n.cell);
   }
   if (cycle) {
     std::vector<CellRef> cells;
@@ -133,19 +132,18 @@ void Recalculator::resolveCycle(std::vector<CellRef> cells) {
   constexpr size_t kMaxResolvedGroup = 256;
   std::vector<CellRef> pending;
   for (CellRef cell : cells)
-    if (const Cell* c = d_.cells.find(cell); c && c->formula) pending.push_back(cell);
+    if (c_.cells_.formulaAt(cell)) pending.push_back(cell);
   bool progress = pending.size() <= kMaxResolvedGroup;
   while (progress) {
     progress = false;
     for (size_t i = 0; i < pending.size();) {
-      const Cell* c = d_.cells.find(pending[i]);
-      if (!c || !c->formula) {
+      const uint32_t handle = c_.cells_.formulaAt(pending[i]);
+      if (!handle) {
         pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
         continue;
       }
-      SheetContext context(d_, pending[i], pending);
-      uint32_t handle = c->formula;
-      Value result = d_.formulas.withFormula(
+      SheetContext context(c_, pending[i], pending);
+      Value result = c_.cells_.formulas().withFormula(
           handle, pending[i], [&](const Formula& f) { return evaluate(f, context); });
       if (context.readPending()) {
         ++i;
@@ -157,28 +155,22 @@ void Recalculator::resolveCycle(std::vector<CellRef> cells) {
     }
   }
   for (CellRef cell : pending) {
-    Cell* c = d_.cells.find(cell);
-    if (c && c->formula) store(cell, c->formula, Value::error(ErrorKind::Cycle));
+    if (uint32_t handle = c_.cells_.formulaAt(cell))
+      store(cell, handle, Value::error(ErrorKind::Cycle));
   }
 }
 
 void Recalculator::store(CellRef cell, uint32_t handle, Value result) {
   // A custom function may have written into the sheet meanwhile; store only into the formula
   // that was computed.
-  Cell* after = d_.cells.find(cell);
-  if (!after || after->formula != handle) return;
-  if (!(after->value == result)) {
-    after->value = std::move(result);
-    d_.lookups.touch(cell.col);
-  }
+  if (c_.cells_.storeResult(cell, handle, std::move(result))) c_.lookups_.touch(cell.col);
 }
 
 void Recalculator::compute(CellRef cell) {
-  const Cell* c = d_.cells.find(cell);
-  if (!c || !c->formula) return;
-  uint32_t handle = c->formula;
-  SheetContext context(d_, cell);
-  Value result = d_.formulas.withFormula(
+  const uint32_t handle = c_.cells_.formulaAt(cell);
+  if (!handle) return;
+  SheetContext context(c_, cell);
+  Value result = c_.cells_.formulas().withFormula(
       handle, cell, [&](const Formula& f) { return evaluate(f, context); });
   store(cell, handle, std::move(result));
 }

@@ -14,11 +14,11 @@
 
 namespace sheet {
 
-struct SheetData;
+class Calculation;
 
 class Recalculator {
  public:
-  explicit Recalculator(SheetData& data) : d_(data) {}
+  explicit Recalculator(Calculation& calc) : c_(calc) {}
   // Computes every out-of-date cell.
   void all();
   // Computes `root` and what it reads that is out of date.
@@ -43,7 +43,7 @@ class Recalculator {
   void resolveCycle(std::vector<CellRef> cells);
   void store(CellRef cell, uint32_t handle, Value result);
 
-  SheetData& d_;
+  Calculation& c_;
   std::vector<NodeInfo> nodes_;
   std::vector<Frame> frames_;
   std::vector<uint32_t> stack_;    // Tarjan's stack of node ids

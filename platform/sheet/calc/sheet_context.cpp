@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "model/sheet_data.h"
+#include "calc/calculation.h"
+#include "sheet/sheet.h"
 
 namespace sheet {
 
@@ -14,33 +15,33 @@ void SheetContext::notePending(const RangeRef& range) const {
 }
 
 Value SheetContext::cellValue(CellRef cell) const {
-  if (!d_.inside(cell)) return Value();
+  if (!c_.inside(cell)) return Value();
   notePending({cell, cell});
-  const Cell* c = d_.cells.find(cell);
+  const Cell* c = c_.cells_.find(cell);
   return c ? c->value : Value();
 }
 
 std::string SheetContext::cellText(CellRef cell) const {
-  return d_.owner ? d_.owner->data(cell) : std::string();
+  return c_.owner_ ? c_.owner_->data(cell) : std::string();
 }
 
-int32_t SheetContext::maxRows() const { return d_.maxRows; }
-int32_t SheetContext::maxCols() const { return d_.maxCols; }
-const FunctionRegistry& SheetContext::functions() const { return d_.functions; }
+int32_t SheetContext::maxRows() const { return c_.maxRows_; }
+int32_t SheetContext::maxCols() const { return c_.maxCols_; }
+const FunctionRegistry& SheetContext::functions() const { return c_.functions_; }
 
 void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) const {
   notePending(range);
   RangeRef r = range;
   r.first.col = std::max(r.first.col, 0);
   r.first.row = std::max(r.first.row, 0);
-  r.last.col = std::min(r.last.col, d_.maxCols);
-  r.last.row = std::min(r.last.row, d_.maxRows);
+  r.last.col = std::min(r.last.col, c_.maxCols_);
+  r.last.row = std::min(r.last.row, c_.maxRows_);
   if (r.first.col > r.last.col || r.first.row > r.last.row) return;
-  constexpr int32_t kChunk = CellStore::kChunkRows;
+  constexpr int32_t kChunk = FormulaCells::kChunkRows;
   const int32_t cols = r.last.col - r.first.col + 1;
-  std::array<const CellStore::Chunk*, 16> fixed{};
-  std::vector<const CellStore::Chunk*> wide;
-  const CellStore::Chunk** chunks = fixed.data();
+  std::array<const FormulaCells::Chunk*, 16> fixed{};
+  std::vector<const FormulaCells::Chunk*> wide;
+  const FormulaCells::Chunk** chunks = fixed.data();
   if (cols > static_cast<int32_t>(fixed.size())) {
     wide.resize(cols);
     chunks = wide.data();
@@ -51,7 +52,7 @@ void SheetContext::forEachValue(const RangeRef& range, CellVisitor& visitor) con
        blockStart += kChunk) {
     bool any = false;
     for (int32_t i = 0; i < cols; ++i) {
-      chunks[i] = d_.cells.chunk(r.first.col + i, blockStart);
+      chunks[i] = c_.cells_.chunk(r.first.col + i, blockStart);
       any |= chunks[i] != nullptr;
     }
     if (!any) continue;
@@ -72,16 +73,16 @@ int32_t SheetContext::findExact(const RangeRef& range, int32_t colInRange,
                                 const Value& key) const {
   int32_t col = range.first.col + colInRange;
   notePending({{col, range.first.row}, {col, range.last.row}});
-  if (col < 0 || col > d_.maxCols || col > range.last.col) return -1;
+  if (col < 0 || col > c_.maxCols_ || col > range.last.col) return -1;
   int32_t first = std::max(range.first.row, 1);
-  int32_t last = std::min(range.last.row, d_.maxRows);
+  int32_t last = std::min(range.last.row, c_.maxRows_);
   if (first > last) return -1;
-  int32_t row = d_.lookups.find(d_.cells, col, first, last, key);
+  int32_t row = c_.lookups_.find(c_.cells_, col, first, last, key);
   return row < 0 ? -1 : row - range.first.row;
 }
 
 void SheetContext::setCellData(CellRef cell, const std::string& text) {
-  if (d_.owner) d_.owner->setData(cell, text);
+  if (c_.owner_) c_.owner_->setData(cell, text);
 }
 
 }  // namespace sheet

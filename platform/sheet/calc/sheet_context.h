@@ -9,16 +9,16 @@
 
 namespace sheet {
 
-struct SheetData;
+class Calculation;
 
 class SheetContext final : public EvalContext {
  public:
-  SheetContext(SheetData& data, CellRef caller) : d_(data), caller_(caller) {}
+  SheetContext(Calculation& calc, CellRef caller) : c_(calc), caller_(caller) {}
   // A context for computing a cell of a reference cycle: `pending` are the cycle's cells not
   // yet known.  Reading any of them (alone, in a range or a look-up column) is noted, and the
   // result computed then is not to be used.
-  SheetContext(SheetData& data, CellRef caller, const std::vector<CellRef>& pending)
-      : d_(data), caller_(caller), pending_(&pending) {}
+  SheetContext(Calculation& calc, CellRef caller, const std::vector<CellRef>& pending)
+      : c_(calc), caller_(caller), pending_(&pending) {}
   bool readPending() const { return readPending_; }
   // Shortcuts that read cells behind the context's back must not be taken then.
   bool watchesPending() const { return pending_ != nullptr; }
@@ -31,12 +31,12 @@ class SheetContext final : public EvalContext {
   void forEachValue(const RangeRef& range, CellVisitor& visitor) const override;
   int32_t findExact(const RangeRef& range, int32_t colInRange, const Value& key) const override;
   void setCellData(CellRef cell, const std::string& text) override;
-  SheetData& data() const { return d_; }
+  Calculation& calculation() const { return c_; }
 
  private:
   void notePending(const RangeRef& range) const;
 
-  SheetData& d_;
+  Calculation& c_;
   CellRef caller_;
   const std::vector<CellRef>* pending_ = nullptr;
   mutable bool readPending_ = false;

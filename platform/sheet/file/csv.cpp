@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/cell_content.h"
-#include "model/number_text.h"
-#include "model/sheet_data.h"
+#include "formula/number_text.h"
 #include "sheet/sheet_file.h"
 
 namespace sheet {
@@ -101,14 +99,14 @@ FileResult readCsvText(Sheet& sheet, std::string_view text) {
   fresh.setOption(kOptAutoCalc, false);
   if (!fresh.setMaxCols(maxCol) || !fresh.setMaxRows(lastRow))
     return FileResult{false, "the sheet is too large", 0};
-  fresh.internals().bulkLoading = true;
+  fresh.setLoading(true);
   for (const Field& f : fields) {
     SetResult r = f.quoted ? fresh.setData({f.col, f.row}, unquote(f.text))
                            : fresh.setData({f.col, f.row}, f.text);
     if (r != SetResult::Ok && r != SetResult::BadFormula)
       return FileResult{false, "a field could not be entered", f.line};
   }
-  fresh.internals().bulkLoading = false;
+  fresh.setLoading(false);
   fresh.setOption(kOptAutoCalc, true);
   fresh.recalc();
   sheet.swap(fresh);
@@ -122,12 +120,14 @@ FileResult loadCsvFile(Sheet& sheet, const std::string& path) {
   return readCsvText(sheet, bytes);
 }
 
-void appendField(std::string& out, const Sheet& sheet, const Cell& c, CellRef at) {
-  if (c.value.isNumber() && !c.text) {
+namespace {
+
+void appendField(std::string& out, const CellEntry& c) {
+  if (c.value.isNumber() && c.typed.empty()) {
     appendNumberText(out, c.value.asNumber());
     return;
   }
-  std::string text = sheet.valueText(at);
+  std::string text = c.typed.empty() ? cellValueText(c.value) : std::string(c.typed);
   if (!needsQuotes(text)) {
     out += text;
     return;
@@ -140,37 +140,30 @@ void appendField(std::string& out, const Sheet& sheet, const Cell& c, CellRef at
   out += '"';
 }
 
+}  // namespace
+
 std::string writeCsvText(const Sheet& sheet) {
-  const SheetData& d = sheet.internals();
   std::string out;
-  // Rows are walked block by block across the stored chunks only, so the cost is the cells and
-  // the rows written, not the area between them.
-  const auto chunks = d.cells.chunksInReadingOrder();
+  // The walk visits stored cells only, so the cost is the cells and the rows written, not the
+  // area between them.
   int32_t rowsWritten = 0;  // rows 1..rowsWritten are in `out`
-  for (size_t block = 0; block < chunks.size();) {
-    size_t blockEnd = block;
-    while (blockEnd < chunks.size() && chunks[blockEnd].first == chunks[block].first) ++blockEnd;
-    const int32_t blockStart = chunks[block].first;
-    for (int32_t row = std::max(blockStart, 1);
-         row < blockStart + CellStore::kChunkRows && row <= d.maxRows; ++row) {
-      int32_t col = 0;  // the last column written in this row
-      for (size_t k = block; k < blockEnd; ++k) {
-        const int32_t c = chunks[k].second;
-        if (c < 1 || c > d.maxCols) continue;
-        const Cell& cell = (*d.cells.chunk(c, row))[row & (CellStore::kChunkRows - 1)];
-        if (cell.value.isEmpty()) continue;
-        if (col == 0) out.append(static_cast<size_t>(row - rowsWritten - 1), '\n');
-        out.append(static_cast<size_t>(c - std::max(col, 1)), ',');
-        appendField(out, sheet, cell, {c, row});
-        col = c;
-      }
+  int32_t row = 0, col = 0;  // the row being written and its last column written
+  sheet.forEachCell([&](const CellEntry& c) {
+    if (c.at.row < 1 || c.at.col < 1 || c.value.isEmpty()) return;
+    if (c.at.row != row) {
       if (col > 0) {
         out += '\n';
         rowsWritten = row;
       }
+      row = c.at.row;
+      col = 0;
     }
-    block = blockEnd;
-  }
+    if (col == 0) out.append(static_cast<size_t>(row - rowsWritten - 1), '\n');
+    out.append(static_cast<size_t>(c.at.col - std::max(col, 1)), ',');
+    appendField(out, c);
+    col = c.at.col;
+  });
+  if (col > 0) out += '\n';
   return out;
 }
 

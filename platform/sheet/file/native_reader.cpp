@@ -1,14 +1,10 @@
 // Reads the engine's file format into a new sheet; the caller's sheet is replaced only when
 // the whole file was read without fault.
-#include <algorithm>
-#include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "file/text_fields.h"
-#include "model/cell_content.h"
-#include "model/sheet_data.h"
 #include "sheet/sheet_file.h"
 
 namespace sheet {
@@ -17,7 +13,7 @@ namespace {
 
 class Reader {
  public:
-  explicit Reader(Sheet& target) : sheet_(target), d_(target.internals()) {}
+  explicit Reader(Sheet& target) : sheet_(target) {}
 
   FileResult fail(std::string why) { return FileResult{false, std::move(why), line_}; }
 
@@ -76,7 +72,7 @@ class Reader {
     if (keyword == "format") return format(c);
     if (keyword == "options") return options(c);
     if (keyword == "settings") return settings(c);
-    if (keyword == "tipfont") return readFont(c, d_.settings.textTipFont);
+    if (keyword == "tipfont") return readFont(c, sheet_.settings().textTipFont);
     if (keyword == "active") return active(c);
     if (keyword == "width" || keyword == "height") return sizeOf(keyword == "width", c);
     if (keyword == "span") return span(c);
@@ -92,7 +88,7 @@ class Reader {
   }
 
   bool position(FieldCursor& c, CellRef& at) {
-    return c.int32(at.col) && c.int32(at.row) && d_.inside(at);
+    return c.int32(at.col) && c.int32(at.row) && sheet_.inSheet(at);
   }
 
   bool readValue(FieldCursor& c, std::string_view kind, Value& out) {
@@ -128,24 +124,18 @@ class Reader {
     if (!position(c, at) || !c.uint32(fileFormat)) return false;
     auto it = formatIds_.find(fileFormat);
     if (fileFormat != 0 && it == formatIds_.end()) return false;
-    d_.cells.at(at).format = fileFormat ? it->second : 0;
+    if (!sheet_.setFormatId(at, fileFormat ? it->second : 0)) return false;
     std::string_view kind;
     if (c.atEnd()) return true;
     if (!c.word(kind)) return false;
     if (kind == "f" || kind == "F") {
       std::string text;
       if (!c.quoted(text, kMaxFormulaLength)) return false;
-      ParseResult parsed = parseFormula(text, RefStyle::A1, at, d_.functions);
-      if (!parsed.ok) return false;
-      if (kind == "F") {
-        putFormula(d_, at, std::move(parsed.formula));
-        return true;
-      }
+      if (kind == "F") return sheet_.setFormula(at, text, RefStyle::A1) == SetResult::Ok;
       std::string_view valueKind;
       Value v;
       if (!c.word(valueKind) || !readValue(c, valueKind, v)) return false;
-      putFormula(d_, at, std::move(parsed.formula), &v);
-      return true;
+      return sheet_.setFormula(at, text, RefStyle::A1, &v) == SetResult::Ok;
     }
     Value v;
     if (!readValue(c, kind, v)) return false;
@@ -156,8 +146,7 @@ class Reader {
       auto n = textToNumber(typed);
       if (!n || *n != v.asNumber()) return false;
     }
-    putConstant(d_, at, std::move(v), typed);
-    return true;
+    return sheet_.setValue(at, std::move(v), typed);
   }
 
   bool tag(FieldCursor& c) {
@@ -202,21 +191,21 @@ class Reader {
         return false;
       b.style = static_cast<int16_t>(sideStyle);
     }
-    formatIds_[id] = d_.formats.intern(f);
+    formatIds_[id] = sheet_.addFormat(f);
     return true;
   }
 
   bool options(FieldCursor& c) {
     uint64_t bits;
     if (!c.hex64(bits)) return false;
-    d_.options = std::bitset<kOptionCount>(bits);
-    autoCalc_ = d_.options.test(kOptAutoCalc);
-    d_.options.reset(kOptAutoCalc);   // on again once every cell is in
+    for (int o = 0; o < kOptionCount; ++o)
+      if (o != kOptAutoCalc) sheet_.setOption(o, bits >> o & 1);
+    autoCalc_ = bits >> kOptAutoCalc & 1;   // on once every cell is in
     return true;
   }
 
   bool settings(FieldCursor& c) {
-    SheetSettings& s = d_.settings;
+    SheetSettings& s = sheet_.settings();
     int32_t refStyle, note;
     if (!c.int32(refStyle) || refStyle < 0 || refStyle > 2) return false;
     s.refStyle = static_cast<RefStyle>(refStyle);
@@ -266,43 +255,18 @@ class Reader {
     return spans_.size() <= kMaxSpans;
   }
 
-  // Whether any two spans overlap: a sweep down the rows keeping the column intervals of the
-  // spans that reach the current row.
-  bool spansOverlap() {
-    std::sort(spans_.begin(), spans_.end(), [](const CellSpan& a, const CellSpan& b) {
-      return a.anchor.row < b.anchor.row;
-    });
-    std::multimap<int32_t, std::pair<int32_t, int32_t>> byLastRow;  // last row -> (first, last col)
-    std::map<int32_t, int32_t> open;                                // first col -> last col
-    for (const CellSpan& s : spans_) {
-      RangeRef r = s.range();
-      while (!byLastRow.empty() && byLastRow.begin()->first < r.first.row) {
-        open.erase(byLastRow.begin()->second.first);
-        byLastRow.erase(byLastRow.begin());
-      }
-      auto next = open.lower_bound(r.first.col);
-      if (next != open.end() && next->first <= r.last.col) return true;
-      if (next != open.begin() && std::prev(next)->second >= r.first.col) return true;
-      open.emplace(r.first.col, r.last.col);
-      byLastRow.emplace(r.last.row, std::make_pair(r.first.col, r.last.col));
-    }
-    return false;
-  }
-
   FileResult finish() {
     if (!sized_) return fail("the file has no size record");
-    if (spansOverlap()) {
+    if (!sheet_.setSpans(std::move(spans_))) {
       line_ = 0;
       return fail("spans overlap");
     }
-    d_.spans = std::move(spans_);
-    d_.options.set(kOptAutoCalc, autoCalc_);
     if (autoCalc_) sheet_.recalc();
+    sheet_.setOption(kOptAutoCalc, autoCalc_);
     return FileResult{true, {}, 0};
   }
 
   Sheet& sheet_;
-  SheetData& d_;
   int line_ = 0;
   bool sized_ = false;
   bool autoCalc_ = true;
@@ -315,9 +279,9 @@ class Reader {
 FileResult readSheetText(Sheet& sheet, std::string_view text) {
   Sheet fresh;
   fresh.setOption(kOptAutoCalc, false);
-  fresh.internals().bulkLoading = true;
+  fresh.setLoading(true);
   FileResult result = Reader(fresh).run(text);
-  fresh.internals().bulkLoading = false;
+  fresh.setLoading(false);
   if (result.ok) sheet.swap(fresh);
   return result;
 }

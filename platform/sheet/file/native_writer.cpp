@@ -1,10 +1,10 @@
 // Writes a sheet in the engine's file format (version 1; the format is described in
 // docs/sheet-engine.md).  One record per line; the last line counts the records before it, so
 // that a reader can tell a complete file from a cut one.
+#include <charconv>
 #include <string>
 
 #include "file/text_fields.h"
-#include "model/sheet_data.h"
 #include "sheet/sheet_file.h"
 
 namespace sheet {
@@ -106,7 +106,6 @@ void writeFormat(RecordWriter& w, uint32_t id, const CellFormat& f) {
 }  // namespace
 
 std::string writeSheetText(const Sheet& sheet) {
-  const SheetData& d = sheet.internals();
   RecordWriter w;
   w.text.reserve(1024);
   w.text += "KVSHEET ";
@@ -114,38 +113,39 @@ std::string writeSheetText(const Sheet& sheet) {
   w.text += '\n';
 
   w.begin("size");
-  w.field(d.maxCols);
-  w.field(d.maxRows);
+  w.field(sheet.maxCols());
+  w.field(sheet.maxRows());
   w.end();
   w.begin("options");
   w.text += ' ';
   {
+    uint64_t bits = 0;
+    for (int o = 0; o < kOptionCount; ++o)
+      if (sheet.option(o)) bits |= uint64_t{1} << o;
     char buf[20];
-    auto r = std::to_chars(buf, buf + sizeof buf, d.options.to_ullong(), 16);
+    auto r = std::to_chars(buf, buf + sizeof buf, bits, 16);
     w.text.append(buf, r.ptr);
   }
   w.end();
-  writeSettings(w, d.settings);
+  writeSettings(w, sheet.settings());
   w.begin("active");
-  w.field(d.active.col);
-  w.field(d.active.row);
+  w.field(sheet.activeCell().col);
+  w.field(sheet.activeCell().row);
   w.end();
-  for (uint32_t id = 1; id < d.formats.size(); ++id) writeFormat(w, id, d.formats.get(id));
-  for (size_t c = 0; c < d.colWidths.size(); ++c) {
-    if (d.colWidths[c] < 0) continue;
+  for (uint32_t id = 1; id < sheet.formatCount(); ++id) writeFormat(w, id, sheet.formatById(id));
+  for (auto [col, pixels] : sheet.colWidthsSet()) {
     w.begin("width");
-    w.field(static_cast<int64_t>(c));
-    w.field(d.colWidths[c]);
+    w.field(col);
+    w.field(pixels);
     w.end();
   }
-  for (size_t r = 0; r < d.rowHeights.size(); ++r) {
-    if (d.rowHeights[r] < 0) continue;
+  for (auto [row, pixels] : sheet.rowHeightsSet()) {
     w.begin("height");
-    w.field(static_cast<int64_t>(r));
-    w.field(d.rowHeights[r]);
+    w.field(row);
+    w.field(pixels);
     w.end();
   }
-  for (const CellSpan& s : d.spans) {
+  for (const CellSpan& s : sheet.spans()) {
     w.begin("span");
     w.field(s.anchor.col);
     w.field(s.anchor.row);
@@ -154,58 +154,34 @@ std::string writeSheetText(const Sheet& sheet) {
     w.end();
   }
   // Cells in reading order, so that the file reads like the sheet.
-  const CellStore& cells = d.cells;
-  const auto chunks = cells.chunksInReadingOrder();
-  w.text.reserve(w.text.size() + chunks.size() * 4096);
-  for (size_t block = 0; block < chunks.size();) {
-    // The chunks of one block of rows: walk its rows, each across those columns only.
-    size_t blockEnd = block;
-    while (blockEnd < chunks.size() && chunks[blockEnd].first == chunks[block].first) ++blockEnd;
-    const int32_t blockStart = chunks[block].first;
-    for (int32_t row = blockStart; row < blockStart + CellStore::kChunkRows; ++row) {
-      for (size_t k = block; k < blockEnd; ++k) {
-        const int32_t col = chunks[k].second;
-        const CellStore::Chunk* chunk = cells.chunk(col, row);
-        const Cell& c = (*chunk)[row & (CellStore::kChunkRows - 1)];
-        if (!c.hasContent() && c.format == 0 && c.tag == 0) continue;
-        w.begin("cell");
-        w.field(col);
-        w.field(row);
-        w.field(c.format);
-        if (c.formula) {
-          CellRef at{col, row};
-          std::string text = d.formulas.withFormula(
-              c.formula, at, [&](const Formula& f) { return printFormula(f, RefStyle::A1, at); });
-          if (d.isDirty(at)) {
-            w.word("F");
-            w.quoted(text);
-          } else {
-            w.word("f");
-            w.quoted(text);
-            writeValue(w, c.value);
-          }
-        } else if (c.value.isNumber()) {
-          w.word("n");
-          w.number(c.value.asNumber());
-          if (c.text) w.quoted(d.strings.get(c.text));
-        } else if (c.value.isText()) {
-          w.word("s");
-          w.quoted(c.value.asText());
-        } else if (!c.value.isEmpty()) {
-          writeValue(w, c.value);
-        }
-        w.end();
-        if (c.tag) {
-          w.begin("tag");
-          w.field(col);
-          w.field(row);
-          w.quoted(d.strings.get(c.tag));
-          w.end();
-        }
-      }
+  sheet.forEachCell([&](const CellEntry& c) {
+    w.begin("cell");
+    w.field(c.at.col);
+    w.field(c.at.row);
+    w.field(c.formatId);
+    if (c.formula) {
+      w.word(c.outOfDate ? "F" : "f");
+      w.quoted(sheet.formulaText(c.at, RefStyle::A1));
+      if (!c.outOfDate) writeValue(w, c.value);
+    } else if (c.value.isNumber()) {
+      w.word("n");
+      w.number(c.value.asNumber());
+      if (!c.typed.empty()) w.quoted(c.typed);
+    } else if (c.value.isText()) {
+      w.word("s");
+      w.quoted(c.value.asText());
+    } else if (!c.value.isEmpty()) {
+      writeValue(w, c.value);
     }
-    block = blockEnd;
-  }
+    w.end();
+    if (!c.tag.empty()) {
+      w.begin("tag");
+      w.field(c.at.col);
+      w.field(c.at.row);
+      w.quoted(c.tag);
+      w.end();
+    }
+  });
   w.text += "end ";
   appendInt(w.text, static_cast<int64_t>(w.records));
   w.text += '\n';

@@ -401,7 +401,7 @@ void WorkbookFiller::finish() {
   sheet_.setMaxCols(usedCols_);
   sheet_.setMaxRows(usedRows_);
   for (const FormulaWithResult& f : withResults_)
-    if (sheet_.setFormulaWithResult(f.at, f.text, f.result) != SetResult::Ok) {
+    if (sheet_.setFormula(f.at, f.text, RefStyle::A1, &f.result) != SetResult::Ok) {
       notes_.unparsedFormulas.push_back(cellName(f.at));
       putText(f.at, "=" + f.text);
     }

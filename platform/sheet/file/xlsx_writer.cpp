@@ -65,7 +65,7 @@ class XlsxWriter {
 
   FileResult write(const std::string& scratch) {
     std::vector<CellRef> cells;
-    sheet_.forEachCell([&](CellRef at) { cells.push_back(at); });
+    sheet_.forEachCell([&](const CellEntry& c) { cells.push_back(c.at); });
     // The header row and column are written as a first row and column when they hold data,
     // so that a bill's column names reach the workbook; the other cells move one down (right)
     // and their formulas' references with them.

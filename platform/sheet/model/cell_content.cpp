@@ -1,6 +1,7 @@
 #include "model/cell_content.h"
 
-#include "model/number_text.h"
+#include "calc/calculation.h"
+#include "formula/number_text.h"
 
 namespace sheet {
 
@@ -20,10 +21,9 @@ namespace {
 // Drops the old content: formula links, typed text.  Keeps tag and look.
 void dropContent(SheetData& d, CellRef ref, Cell& cell) {
   if (cell.formula) {
-    d.unlinkFormula(ref, cell.formula);
+    d.calc->formulaLeaving(ref);
     d.formulas.release(cell.formula);
     cell.formula = 0;
-    d.clearDirty(ref);
   }
   d.strings.release(cell.text);
   cell.text = 0;
@@ -40,8 +40,7 @@ void putConstant(SheetData& d, CellRef ref, Value value, std::string_view typedT
   if (!typedText.empty()) cell.text = d.strings.add(typedText);
   if (changed) {
     cell.value = std::move(value);
-    d.lookups.touch(ref.col);
-    d.markReaders(ref);
+    d.calc->valueChanged(ref);
   }
 }
 
@@ -50,16 +49,10 @@ void putFormula(SheetData& d, CellRef ref, std::shared_ptr<const Formula> formul
   Cell& cell = d.cells.at(ref);
   dropContent(d, ref, cell);
   cell.formula = d.formulas.add(std::move(formula), ref);
-  d.linkFormula(ref, cell.formula);
   Value start = knownResult ? *knownResult : Value();
-  if (!(cell.value == start)) {
-    cell.value = std::move(start);
-    d.lookups.touch(ref.col);
-  }
-  if (!knownResult) {
-    d.markDirty(ref);
-    d.markReaders(ref);
-  }
+  const bool changed = !(cell.value == start);
+  if (changed) cell.value = std::move(start);
+  d.calc->formulaEntered(ref, changed, knownResult != nullptr);
 }
 
 void releaseCell(SheetData& d, Cell& cell) {

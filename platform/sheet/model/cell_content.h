@@ -1,6 +1,6 @@
-// Changing what a cell holds, with everything that has to follow: the formula's references in
-// the dependency graph, out-of-date marks on the formulas that read the cell, and the look-up
-// index of its column.  Used by the sheet's calls, structural edits and the file loader.
+// Changing what a cell holds, and telling the calculation, which follows up: the formula's
+// references, out-of-date marks on the formulas that read the cell, the look-up index of its
+// column.  Used by the sheet's content calls and structural edits.
 #pragma once
 
 #include <memory>

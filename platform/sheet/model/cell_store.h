@@ -1,8 +1,8 @@
 // Storage of a sheet's cells: one column of fixed-size chunks per sheet column, a chunk
 // allocated when its first cell is written.  A cell packs its value, the id of its formula
-// (shared by every cell whose formula reads the same relative to its position), the ids of
-// its typed text, tag and look, and the head of its list of dependents: 64 bytes, so that a
-// million-cell chain stays far below the memory of one AST per cell.
+// (shared by every cell whose formula reads the same relative to its position) and the ids of
+// its typed text, tag and look: 48 bytes, so that a million-cell chain stays far below the
+// memory of one AST per cell.  Who reads the cell is the calculation's business, kept beside.
 #pragma once
 
 #include <algorithm>
@@ -23,13 +23,10 @@ struct Cell {
                                // value's own text ("1.50" for 1.5)
   uint32_t tag = 0;            // StringPool id + 1
   uint32_t format = 0;         // FormatTable id; 0 is the default look
-  uint32_t dependents = 0;     // DependencyGraph edge id + 1 of the first dependent
-  uint32_t mark = 0;           // scratch of a recalculation pass
 
   bool hasContent() const { return formula != 0 || !value.isEmpty(); }
   bool isBlank() const {
-    return formula == 0 && value.isEmpty() && text == 0 && tag == 0 && format == 0 &&
-           dependents == 0;
+    return formula == 0 && value.isEmpty() && text == 0 && tag == 0 && format == 0;
   }
 };
 

@@ -4,29 +4,33 @@
 
 #include <algorithm>
 
-#include "calc/recalculator.h"
+#include "calc/calculation.h"
+#include "formula/number_text.h"
 #include "formula/text_case.h"
 #include "model/cell_content.h"
-#include "model/number_text.h"
 #include "model/sheet_data.h"
 #include "sheet/formula/ast.h"
 
 namespace sheet {
 
-Sheet::Sheet() : d_(std::make_unique<SheetData>()) { d_->owner = this; }
+Sheet::Sheet() : d_(std::make_unique<SheetData>()) { d_->calc->setOwner(this); }
 Sheet::~Sheet() = default;
 
 void Sheet::swap(Sheet& other) noexcept {
   std::swap(d_, other.d_);
-  d_->owner = this;
-  other.d_->owner = &other;
+  d_->calc->setOwner(this);
+  other.d_->calc->setOwner(&other);
 }
 
 void Sheet::reset() {
   FunctionRegistry functions = std::move(d_->functions);
+  const bool namedCells = d_->calc->usesNamedCells();
   d_ = std::make_unique<SheetData>();
   d_->functions = std::move(functions);
-  d_->owner = this;
+  // The kept functions may name cells: the fresh calculation must know, or a formula naming
+  // its own cell would be a cycle.
+  d_->calc->useNamedCells(namedCells);
+  d_->calc->setOwner(this);
 }
 
 // --- size ----------------------------------------------------------------------------------
@@ -37,13 +41,10 @@ bool Sheet::inSheet(CellRef cell) const { return d_->inside(cell); }
 
 namespace {
 
-// After a size change: references are clipped to the sheet in the graph, so it is rebuilt
-// and every formula computed again.
+// After a size change every formula is computed again (the calculation clips references to
+// the sheet), unless the sheet has none.
 void afterResize(Sheet& sheet, SheetData& d) {
-  if (d.formulas.groupCount() == 0 && d.graph.edgeCount() == 0 && d.graph.listenerCount() == 0)
-    return;
-  d.rebuildGraph();
-  if (d.options.test(kOptAutoCalc)) sheet.recalc();
+  if (d.calc->resized(d.maxCols, d.maxRows) && d.options.test(kOptAutoCalc)) sheet.recalc();
 }
 
 void clipSpans(SheetData& d) {
@@ -99,7 +100,8 @@ bool Sheet::setMaxCols(int32_t cols) {
 
 namespace {
 void autoRecalc(Sheet& sheet, const SheetData& d) {
-  if (d.options.test(kOptAutoCalc) && !d.recalculating && d.dirtyCount > 0) sheet.recalc();
+  if (d.options.test(kOptAutoCalc) && !d.calc->recalculating() && d.calc->dirtyCount() > 0)
+    sheet.recalc();
 }
 }  // namespace
 
@@ -151,17 +153,24 @@ SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText) {
   return SetResult::Ok;
 }
 
-SetResult Sheet::setFormulaWithResult(CellRef cell, std::string_view formulaText,
-                                      const Value& result) {
-  if (!inSheet(cell)) return SetResult::OutOfRange;
+SetResult Sheet::setFormula(CellRef cell, std::string_view formulaText, RefStyle style,
+                             const Value* knownResult) {
+  if (!d_->inside(cell)) return SetResult::OutOfRange;
   if (formulaText.size() > kMaxTextLength) return SetResult::TooLong;
-  if (!formulaText.empty() && formulaText[0] == '=') formulaText.remove_prefix(1);
-  ParseResult parsed = parseFormula(formulaText, d_->settings.refStyle, cell, d_->functions);
+  ParseResult parsed = parseFormula(formulaText, style, cell, d_->functions);
   if (!parsed.ok) return SetResult::BadFormula;
-  putFormula(*d_, cell, std::move(parsed.formula), &result);
-  d_->markReaders(cell);
+  putFormula(*d_, cell, std::move(parsed.formula), knownResult);
   autoRecalc(*this, *d_);
   return SetResult::Ok;
+}
+
+bool Sheet::setValue(CellRef cell, Value value, std::string_view typed) {
+  if (!d_->inside(cell) || typed.size() > kMaxTextLength ||
+      (value.isText() && value.asText().size() > kMaxTextLength))
+    return false;
+  putConstant(*d_, cell, std::move(value), typed);
+  autoRecalc(*this, *d_);
+  return true;
 }
 
 bool Sheet::setNumber(CellRef cell, double number) {
@@ -182,10 +191,14 @@ std::string Sheet::data(CellRef cell) const {
 std::string Sheet::valueText(CellRef cell) const { return data(cell); }
 
 std::string Sheet::formulaText(CellRef cell) const {
+  return formulaText(cell, d_->settings.refStyle);
+}
+
+std::string Sheet::formulaText(CellRef cell, RefStyle style) const {
   const Cell* c = inSheet(cell) ? d_->cells.find(cell) : nullptr;
   if (!c || !c->formula) return {};
   return d_->formulas.withFormula(c->formula, cell, [&](const Formula& f) {
-    return printFormula(f, d_->settings.refStyle, cell);
+    return printFormula(f, style, cell);
   });
 }
 
@@ -197,12 +210,6 @@ Value Sheet::value(CellRef cell) const {
 bool Sheet::hasFormula(CellRef cell) const {
   const Cell* c = inSheet(cell) ? d_->cells.find(cell) : nullptr;
   return c && c->formula;
-}
-
-void Sheet::forEachCell(const std::function<void(CellRef)>& visit) const {
-  d_->cells.forEach([&](CellRef ref, const Cell& cell) {
-    if (cell.hasContent() || cell.format != 0 || cell.tag != 0) visit(ref);
-  });
 }
 
 bool Sheet::clearRange(const RangeRef& range, bool alsoLooks) {
@@ -244,37 +251,19 @@ bool Sheet::setTag(CellRef cell, std::string_view text) {
 
 // --- calculation ---------------------------------------------------------------------------
 
-void Sheet::recalc() {
-  SheetData& d = *d_;
-  if (d.recalculating) return;
-  d.markVolatile();
-  d.recalculating = true;
-  // A custom function may write into the sheet while it is computed; such writes mark cells
-  // again, which a further pass computes.  The pass count bounds functions that keep writing.
-  for (int pass = 0; pass < 16 && d.dirtyCount > 0; ++pass) Recalculator(d).all();
-  d.recalculating = false;
-}
-
-void Sheet::recalcAll() {
-  SheetData& d = *d_;
-  d.cells.forEach([&](CellRef ref, Cell& cell) {
-    if (cell.formula) d.markDirty(ref);
-  });
-  recalc();
-}
+void Sheet::recalc() { d_->calc->recalc(); }
+void Sheet::recalcAll() { d_->calc->recalcAll(); }
 
 void Sheet::recalcCell(CellRef cell) {
-  SheetData& d = *d_;
-  if (!hasFormula(cell) || d.recalculating) return;
-  d.markDirty(cell);
-  d.markReaders(cell);
-  d.recalculating = true;
-  Recalculator(d).one(cell);
-  d.recalculating = false;
-  autoRecalc(*this, d);
+  if (hasFormula(cell) && d_->calc->recalcCell(cell)) autoRecalc(*this, *d_);
 }
 
-size_t Sheet::dirtyCount() const { return d_->dirtyCount; }
+size_t Sheet::dirtyCount() const { return d_->calc->dirtyCount(); }
+void Sheet::setLoading(bool on) { d_->calc->setLoading(on); }
+
+SheetStats Sheet::stats() const {
+  return {d_->formulas.groupCount(), d_->calc->edgeCount(), d_->calc->listenerCount()};
+}
 const FunctionRegistry& Sheet::functions() const { return d_->functions; }
 
 namespace {
@@ -305,36 +294,34 @@ bool Sheet::addFunction(FunctionDef def) {
   const bool relink = def.namedCells || (before && before->namedCells);
   const bool naming = def.namedCells != nullptr;
   std::vector<CellRef> callers = cellsCalling(d, name);
-  if (relink)
-    for (CellRef ref : callers) d.unlinkFormula(ref, d.cells.find(ref)->formula);
+  if (relink) d.calc->forget(callers);
   const bool added = d.functions.add(std::move(def));
   if (relink) {
-    d.namedCellFunctions = d.namedCellFunctions || (added && naming);
-    for (CellRef ref : callers) d.linkFormula(ref, d.cells.find(ref)->formula);
+    if (added && naming) d.calc->useNamedCells(true);
+    d.calc->record(callers);
   }
   if (!added) return false;
   // Formulas that call the name were computed without it (#NAME?); they are out of date now,
   // and computed with the next recalculation.
-  for (CellRef ref : callers)
-    if (d.markDirty(ref)) d.markReaders(ref);
+  d.calc->markOutOfDate(callers);
   return true;
 }
 
 void Sheet::removeCustomFunctions() {
   SheetData& d = *d_;
-  if (!d.namedCellFunctions) {
+  if (!d.calc->usesNamedCells()) {
     d.functions.removeCustom();
     return;
   }
   // Cells named by the removed functions' arguments become dependencies again.
-  std::vector<std::pair<CellRef, uint32_t>> formulas;
+  std::vector<CellRef> formulas;
   d.cells.forEach([&](CellRef ref, Cell& cell) {
-    if (cell.formula) formulas.emplace_back(ref, cell.formula);
+    if (cell.formula) formulas.push_back(ref);
   });
-  for (const auto& [ref, handle] : formulas) d.unlinkFormula(ref, handle);
+  d.calc->forget(formulas);
   d.functions.removeCustom();
-  d.namedCellFunctions = false;
-  for (const auto& [ref, handle] : formulas) d.linkFormula(ref, handle);
+  d.calc->useNamedCells(false);
+  d.calc->record(formulas);
 }
 
 // --- state of a person's work --------------------------------------------------------------

@@ -1,6 +1,7 @@
 // The sheet's looks: cell types, locks, fonts, colours, borders, spans and sizes.
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "model/sheet_data.h"
 #include "sheet/sheet.h"
@@ -40,6 +41,22 @@ bool changeFormats(SheetData& d, const RangeRef& range,
 const CellFormat& Sheet::format(CellRef cell) const {
   const Cell* c = inSheet(cell) ? d_->cells.find(cell) : nullptr;
   return d_->formats.get(c ? c->format : 0);
+}
+
+size_t Sheet::formatCount() const { return d_->formats.size(); }
+
+const CellFormat& Sheet::formatById(uint32_t id) const {
+  return d_->formats.get(id < d_->formats.size() ? id : 0);
+}
+
+uint32_t Sheet::addFormat(const CellFormat& format) { return d_->formats.intern(format); }
+
+bool Sheet::setFormatId(CellRef cell, uint32_t id) {
+  if (!d_->inside(cell) || id >= d_->formats.size()) return false;
+  Cell* c = d_->cells.find(cell);
+  if (!c && id == 0) return true;
+  (c ? *c : d_->cells.at(cell)).format = id;
+  return true;
 }
 
 bool Sheet::setCellType(const RangeRef& range, const CellTypeRecord& type) {
@@ -99,6 +116,42 @@ bool Sheet::removeSpan(CellRef anchor) {
   return true;
 }
 
+namespace {
+
+// Whether any two spans overlap: a sweep down the rows keeping the column intervals of the
+// spans that reach the current row.  Sorts `spans` by first row.
+bool spansOverlap(std::vector<CellSpan>& spans) {
+  std::sort(spans.begin(), spans.end(),
+            [](const CellSpan& a, const CellSpan& b) { return a.anchor.row < b.anchor.row; });
+  std::multimap<int32_t, std::pair<int32_t, int32_t>> byLastRow;  // last row -> (first, last col)
+  std::map<int32_t, int32_t> open;                                // first col -> last col
+  for (const CellSpan& s : spans) {
+    RangeRef r = s.range();
+    while (!byLastRow.empty() && byLastRow.begin()->first < r.first.row) {
+      open.erase(byLastRow.begin()->second.first);
+      byLastRow.erase(byLastRow.begin());
+    }
+    auto next = open.lower_bound(r.first.col);
+    if (next != open.end() && next->first <= r.last.col) return true;
+    if (next != open.begin() && std::prev(next)->second >= r.first.col) return true;
+    open.emplace(r.first.col, r.last.col);
+    byLastRow.emplace(r.last.row, std::make_pair(r.first.col, r.last.col));
+  }
+  return false;
+}
+
+}  // namespace
+
+bool Sheet::setSpans(std::vector<CellSpan> spans) {
+  for (const CellSpan& s : spans)
+    if (s.cols < 1 || s.rows < 1 || !d_->inside(s.anchor) || !d_->inside(s.range().last))
+      return false;
+  std::erase_if(spans, [](const CellSpan& s) { return s.cols * int64_t{s.rows} <= 1; });
+  if (spans.size() > kMaxSpans || spansOverlap(spans)) return false;
+  d_->spans = std::move(spans);
+  return true;
+}
+
 std::optional<CellSpan> Sheet::spanAt(CellRef cell) const {
   for (const CellSpan& s : d_->spans)
     if (s.range().contains(cell)) return s;
@@ -135,6 +188,23 @@ bool Sheet::setRowHeight(int32_t row, int32_t pixels) {
   if (h.size() <= static_cast<size_t>(row)) h.resize(row + 1, -1);
   h[row] = pixels < 0 ? -1 : pixels;
   return true;
+}
+
+namespace {
+std::vector<std::pair<int32_t, int32_t>> sizesSet(const std::vector<int32_t>& sizes) {
+  std::vector<std::pair<int32_t, int32_t>> out;
+  for (size_t i = 0; i < sizes.size(); ++i)
+    if (sizes[i] >= 0) out.emplace_back(static_cast<int32_t>(i), sizes[i]);
+  return out;
+}
+}  // namespace
+
+std::vector<std::pair<int32_t, int32_t>> Sheet::colWidthsSet() const {
+  return sizesSet(d_->colWidths);
+}
+
+std::vector<std::pair<int32_t, int32_t>> Sheet::rowHeightsSet() const {
+  return sizesSet(d_->rowHeights);
 }
 
 }  // namespace sheet

@@ -1,10 +1,11 @@
 // Structural edits: inserting and deleting rows and columns, copying and swapping blocks.
-// Formulas are rewritten by the formula language's shift rules; the dependency graph is
-// rebuilt afterwards (structural edits are rare next to cell edits).
+// Formulas are rewritten by the formula language's shift rules; the calculation records every
+// dependency again afterwards (structural edits are rare next to cell edits).
 #include <algorithm>
 #include <memory>
 #include <string>
 
+#include "calc/calculation.h"
 #include "model/cell_content.h"
 #include "model/sheet_data.h"
 #include "sheet/sheet.h"
@@ -65,8 +66,7 @@ void shiftSpans(SheetData& d, bool rows, int32_t at, int32_t count, bool insert)
 }
 
 void afterStructure(Sheet& sheet, SheetData& d) {
-  d.lookups.clear();
-  d.rebuildGraph();
+  d.calc->rebuild();
   // Spans pushed off the sheet go; the rest are clipped.
   std::erase_if(d.spans, [&](const CellSpan& s) {
     return s.anchor.col > d.maxCols || s.anchor.row > d.maxRows;

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sheet/cell_format.h"
@@ -61,6 +62,24 @@ struct CellSpan {
   friend bool operator==(const CellSpan&, const CellSpan&) = default;
 };
 
+// One stored cell as a walk over the whole sheet sees it (Sheet::forEachCell).
+struct CellEntry {
+  CellRef at;
+  const Value& value;        // the constant, or the formula's last result
+  std::string_view typed;    // the text as typed when it differs from the value's own ("1.50")
+  std::string_view tag;
+  uint32_t formatId = 0;     // the cell's look by number (Sheet::formatById); 0 the default
+  bool formula = false;
+  bool outOfDate = false;    // a formula not computed since something it reads changed
+};
+
+// How the sheet holds its formulas; tests and benchmarks look at it.
+struct SheetStats {
+  size_t formulaPrograms = 0;   // compiled programs, shared by the cells of a filled formula
+  size_t dependencyEdges = 0;   // single cells and small ranges read, one edge per cell
+  size_t rangeListeners = 0;    // large ranges read, one listener per range
+};
+
 // Why a data text was not entered as the caller meant; the cell keeps what it could.
 enum class SetResult {
   Ok,
@@ -99,9 +118,6 @@ class Sheet {
   SetResult setFormula(CellRef cell, std::string_view formulaText);
   // A number constant.
   bool setNumber(CellRef cell, double number);
-  // A formula (as setFormula) with the result a file carries for it: the cell is not out of
-  // date, so the result stands until what the formula reads changes or everything is computed.
-  SetResult setFormulaWithResult(CellRef cell, std::string_view formulaText, const Value& result);
   // Data as typed; for a formula cell the text of its current value.
   std::string data(CellRef cell) const;
   // The formula without '=' in the sheet's reference style; empty for constants.
@@ -111,9 +127,15 @@ class Sheet {
   // The value as text: for constants exactly the data, for formulas the result's text.
   std::string valueText(CellRef cell) const;
   bool hasFormula(CellRef cell) const;
-  // Calls visit for every stored cell (content, look or tag), in no particular order; the cost
-  // is the stored cells, not the sheet's area.
-  void forEachCell(const std::function<void(CellRef)>& visit) const;
+  // A constant as it stands, of any value type; `typed` is kept as the cell's data when it
+  // differs from the value's own text ("1.50" for 1.5).  An empty value empties the content.
+  bool setValue(CellRef cell, Value value, std::string_view typed = {});
+  // A formula (without '=') in the given reference style.  With `knownResult` (a file that
+  // saved it) the cell starts up to date with that result instead of out of date.
+  SetResult setFormula(CellRef cell, std::string_view formulaText, RefStyle style,
+                       const Value* knownResult = nullptr);
+  // The formula without '=' in the given reference style; empty for constants.
+  std::string formulaText(CellRef cell, RefStyle style) const;
   // Empties content (and with alsoLooks the looks, tag and spans) of every cell in range.
   bool clearRange(const RangeRef& range, bool alsoLooks);
 
@@ -122,6 +144,14 @@ class Sheet {
 
   // --- looks ------------------------------------------------------------------------------
   const CellFormat& format(CellRef cell) const;
+  // Looks are interned and numbered: equal looks share one number, 0 is the default look.
+  // The numbers are the sheet's own; a file writes them and a load maps them anew.
+  size_t formatCount() const;
+  const CellFormat& formatById(uint32_t id) const;
+  // The number of a look equal to `format`, added when the sheet has none yet.
+  uint32_t addFormat(const CellFormat& format);
+  // Gives the cell the look numbered `id` (from addFormat); false for an unknown number.
+  bool setFormatId(CellRef cell, uint32_t id);
   bool setCellType(const RangeRef& range, const CellTypeRecord& type);
   bool setLocked(const RangeRef& range, bool locked);
   bool setFont(const RangeRef& range, const CellFont& font);
@@ -134,12 +164,19 @@ class Sheet {
   bool removeSpan(CellRef anchor);
   std::optional<CellSpan> spanAt(CellRef cell) const;
   const std::vector<CellSpan>& spans() const;
+  // Replaces every span at once (a load): refused, changing nothing, when a span leaves the
+  // sheet, there are more than kMaxSpans or two overlap.  1 x 1 spans are dropped.  Checking
+  // costs n log n, where adding them one by one would compare each with all before it.
+  bool setSpans(std::vector<CellSpan> spans);
 
   // Pixel sizes; col/row 0 is the header.  A negative size means the default.
   int32_t colWidth(int32_t col) const;
   int32_t rowHeight(int32_t row) const;
   bool setColWidth(int32_t col, int32_t pixels);
   bool setRowHeight(int32_t row, int32_t pixels);
+  // The sizes set explicitly, as (column or row, pixels) in ascending order.
+  std::vector<std::pair<int32_t, int32_t>> colWidthsSet() const;
+  std::vector<std::pair<int32_t, int32_t>> rowHeightsSet() const;
 
   bool option(int number) const;
   bool setOption(int number, bool on);
@@ -174,6 +211,17 @@ class Sheet {
   // Adds or replaces a custom function; formulas that call it are computed again.
   bool addFunction(FunctionDef def);
   void removeCustomFunctions();
+  // While a sheet is filled from a file, entries do not mark the formulas that read them: a
+  // file's formulas are out of date or hold their saved results already, and looking for
+  // readers of every cell entered would only cost time.
+  void setLoading(bool on);
+  SheetStats stats() const;
+
+  // --- whole-sheet walks --------------------------------------------------------------------
+  // Calls visit(entry) for every cell that holds content, a look or a tag, in reading order
+  // (rows ascending, each left to right; headers included).  Costs the cells stored, not the
+  // area they span.  The sheet must not change during the walk.
+  void forEachCell(const std::function<void(const CellEntry&)>& visit) const;
 
   // --- state of a person's work -----------------------------------------------------------
   CellRef activeCell() const;
@@ -182,10 +230,6 @@ class Sheet {
   // whole rows (col) or whole columns (row).
   std::optional<RangeRef> selection() const;
   void setSelection(std::optional<RangeRef> block);
-
-  // Internal storage (for the recalculation, file and view layers of this library).
-  SheetData& internals() { return *d_; }
-  const SheetData& internals() const { return *d_; }
 
  private:
   std::unique_ptr<SheetData> d_;

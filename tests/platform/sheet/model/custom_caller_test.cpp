@@ -105,6 +105,13 @@ TEST_F(CustomCaller, RegisteringTheFunctionLaterRecordsTheDependenciesAgain) {
   EXPECT_EQ(s.valueText({2, 2}), "#CYCLE!");
 }
 
+TEST_F(CustomCaller, AResetSheetKeepsTheFunctionsThatNameCells) {
+  ASSERT_TRUE(s.addFunction(addressFunction(true)));
+  s.reset();   // keeps its custom functions, and so the rule of what they name
+  s.setData({2, 2}, "=ADDRESSOF(B2)");
+  EXPECT_EQ(s.valueText({2, 2}), "202");
+}
+
 TEST_F(CustomCaller, ThePlainCallbackShapeStillWorks) {
   ASSERT_TRUE(s.addFunction(sheet::makeCustomFunction(
       "SEVEN", 0, 0,

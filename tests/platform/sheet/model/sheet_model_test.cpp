@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "model/sheet_data.h"
 #include "sheet/formula/eval_context.h"
 #include "sheet/sheet.h"
 
@@ -71,7 +70,7 @@ TEST(SheetModel, CellLooksAreSharedNotCopiedPerCell) {
   edit.maxLength = 100;
   ASSERT_TRUE(s.setCellType({{1, 1}, {3, 10000}}, edit));
   ASSERT_TRUE(s.setLocked({{2, 1}, {2, 10000}}, true));
-  EXPECT_EQ(s.internals().formats.size(), 3u);   // default, edit, edit+locked
+  EXPECT_EQ(s.formatCount(), 3u);   // default, edit, edit+locked
   EXPECT_EQ(s.format({1, 9999}).type.kind, sheet::CellKind::Edit);
   EXPECT_TRUE(s.format({2, 5}).locked);
   EXPECT_FALSE(s.format({3, 5}).locked);
@@ -112,7 +111,7 @@ TEST(SheetModel, FilledDownFormulasShareOneProgram) {
   s.setData({1, 1}, "1");
   for (int32_t r = 2; r <= 2000; ++r)
     s.setData({1, r}, "=A" + std::to_string(r - 1) + "+1");
-  EXPECT_EQ(s.internals().formulas.groupCount(), 1u);
+  EXPECT_EQ(s.stats().formulaPrograms, 1u);
   s.recalc();
   EXPECT_EQ(s.valueText({1, 2000}), "2000");
   EXPECT_EQ(s.formulaText({1, 1500}), "A1499+1");
@@ -128,7 +127,7 @@ TEST_P(SharedFormulaForms, ReadAsIfParsedInEachCell) {
   s.settings().refStyle = sheet::RefStyle::R1C1;
   std::vector<CellRef> cells = {{5, 10}, {6, 20}, {9, 12}, {5, 40}};
   for (CellRef c : cells) ASSERT_EQ(s.setData(c, std::string("=") + GetParam()), SetResult::Ok);
-  EXPECT_EQ(s.internals().formulas.groupCount(), 1u);
+  EXPECT_EQ(s.stats().formulaPrograms, 1u);
   s.settings().refStyle = sheet::RefStyle::A1;
   for (CellRef c : cells) {
     auto direct = sheet::parseFormula(GetParam(), sheet::RefStyle::R1C1, c, s.functions());

@@ -1,4 +1,4 @@
-#include "calc/formula_groups.h"
+#include "model/formula_groups.h"
 
 #include <algorithm>
 #include <bit>
