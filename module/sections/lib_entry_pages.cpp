@@ -26,12 +26,14 @@ BOOL CLibEntriesPage::OnInitDialog() {
     // The languages that have a name slot, in the order the package lists its languages.
     for (const Kv_String& language : MacroLangs::GetAllLanguages())
         if (sectionNameSlot(language) >= 0) languages_.append(language);
-    if (names_.attach(this, IDC_LIB_NAMES_SHEET)) {
+    // A page has no frame or caption: the placeholder's place is the sheet's as it is.
+    if (names_.attach(this, IDC_LIB_NAMES_SHEET, true)) {
         names_.setDefaults(1);
         names_.SetBool(sheet::kOptColHeaderShown, FALSE);
         names_.setMaxCols(1);
         names_.setMaxRows(languages_.length());
         names_.setHeaderColTexts(languages_);
+        names_.SetColWidthInPixels(SS_HEADER, 120);
         names_.setResizeMode(1, 0, 0);
     }
     resizer_.attach(this);

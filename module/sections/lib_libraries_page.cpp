@@ -46,7 +46,8 @@ BOOL CLibLibrariesPage::OnInitDialog() {
                                           {IDC_LIB_RENAME, 782}, {IDC_LIB_SECTION_TYPE_FRAME, 783}};
     for (auto [id, text] : labels) SetDlgItemText(id, dialString(text).c_str());
     setUpButtons();
-    if (sheet_.attach(this, IDC_LIB_SHEET)) sheet_.setDefaults(1);
+    // A page has no frame or caption: the placeholder's place is the sheet's as it is.
+    if (sheet_.attach(this, IDC_LIB_SHEET, true)) sheet_.setDefaults(1);
     resizer_.attach(this);
     resizer_.setAnchor(IDC_LIB_LIBRARY_LIST, CResizer::Left | CResizer::Top | CResizer::Bottom);
     for (int id : {IDC_LIB_NEW, IDC_LIB_REMOVE, IDC_LIB_LAYOUT, IDC_LIB_RENAME})

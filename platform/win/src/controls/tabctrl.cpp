@@ -179,17 +179,6 @@ LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
-    case WM_NCHITTEST: {
-        // Only the tabs are the control's own: its display area lets clicks through to the
-        // pages that lie under it, as the system's tab control does.
-        POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        ScreenToClient(hwnd, &pt);
-        for (int i = 0; i < count(*d); ++i) {
-            RECT r = itemRect(hwnd, *d, i);
-            if (PtInRect(&r, pt)) return HTCLIENT;
-        }
-        return HTTRANSPARENT;
-    }
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_LBUTTONDOWN: {
         POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
