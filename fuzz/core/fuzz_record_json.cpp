@@ -7,10 +7,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/records/dlg_edit_lib_data.h"
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
 #include "dialogs/tw_select_image_dlg_data.h"
+#include "sections/prof_values_table_json.h"
 
 namespace {
 
@@ -36,5 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<TwLookUpDlgData>(form);
     readWriteRead<TwLevelsDlgData>(form);
     readWriteRead<TwSelectImageDlgData>(form);
+    readWriteRead<DlgEditLibData>(form);
+    readWriteRead<Kv_ProfValuesTable>(form);
     return 0;
 }
