@@ -50,8 +50,10 @@ BOOL CDlgEditLibSections::OnInitDialog() {
 
 void CDlgEditLibSections::OnOK() {
     if (!libraries_.askToSave()) return;
-    groups_.storeShown();
-    types_.storeShown();
+    // The pages store their fields when they are left; the one on show is stored here.  A page
+    // left earlier is not read again: its controls may name groups removed since.
+    if (GetTabPage(GetActiveTab()) == &groups_) groups_.storeShown();
+    if (GetTabPage(GetActiveTab()) == &types_) types_.storeShown();
     data.availableFiles = libraries_.libraryNames();
     CAcUiTabMainDialog::OnOK();
 }

@@ -181,6 +181,17 @@ BOOL CLibEntriesPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CAcUiTabChildDialog::OnCommand(wParam, lParam);
 }
 
+void CLibEntriesPage::OnTabActivation(BOOL activate) {
+    CAcUiTabChildDialog::OnTabActivation(activate);
+    if (!m_hWnd) return;
+    if (!activate) {
+        storeShown();
+        return;
+    }
+    fillList(shown_);
+    show(shown_);
+}
+
 void CLibEntriesPage::OnSize(UINT type, int cx, int cy) {
     CAcUiTabChildDialog::OnSize(type, cx, cy);
     if (resizer_.isAttached()) resizer_.resize();

@@ -3,7 +3,8 @@
 // (page 8139) of the editor's record.  Both show a check-marked list of their entries (the
 // mark is the entry's enabled flag) and the fields of one entry, with its names in a small
 // sheet whose rows are the macro languages.  The fields are stored into the entry shown before
-// another is shown, and by storeShown() when the dialog is confirmed.
+// another is shown, when the page is left, and by storeShown() when the dialog is confirmed on
+// the page.
 
 #include "core/records/dlg_edit_lib_data.h"
 #include "host/acui_dialog.h"
@@ -18,6 +19,9 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT type, int cx, int cy) override;
+    // Leaving the page stores its fields; coming back shows the entry again, since the other
+    // page may have changed what it refers to (a type's group list).
+    void OnTabActivation(BOOL activate) override;
 
     // Stores the page's fields into the entry shown (nothing without one).
     void storeShown();

@@ -77,10 +77,9 @@ void CLibLibrariesPage::fillTypeList() {
 
 void CLibLibrariesPage::fillLibraryList() {
     filling_ = true;
-    Kv_StringArray entries = names_;
     HWND list = ::GetDlgItem(m_hWnd, IDC_LIB_LIBRARY_LIST);
     ::SendMessage(list, LB_RESETCONTENT, 0, 0);
-    for (const Kv_String& name : entries) ::SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const Kv_String& name : names_) ::SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     ::SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(shown_), 0);
     filling_ = false;
 }
@@ -118,6 +117,8 @@ void CLibLibrariesPage::loadLibrary(int index) {
     // A file that cannot be read shows as an empty sheet.
     if (!table.readFromFile(libraryFileName(names_[index]))) table = Kv_ProfValuesTable();
     table.setToSS(sheet_);
+    // An empty table leaves the sheet as setToSS found it; nothing of it is a change.
+    sheet_.SetBool(sheet::kOptChanged, FALSE);
     selectTypeEntry(sectionTypeEntryOf(table.description));
     enableEditing(true);
 }

@@ -90,6 +90,23 @@ TEST_F(LibSectionsTest, NewGroupsGetFreshIdentifiersAndNewTypesTheirWordsInOrder
     EXPECT_EQ(data.types[1].names, (Kv_StringArray{"Nieuw type", "New type", "Nouveau type", "Neuer Typ"}));
 }
 
+TEST_F(LibSectionsTest, ATypeKeepsItsGroupWhenAnotherGroupIsRemoved) {
+    SectionGroup beams;
+    beams.id = 7;
+    beams.names = {"Balken", "Beams", "Poutres", "Tr\xE4ger"};
+    data.groups.append(beams);
+    data.types[0].groupId = 7;
+    script.chooseTab(kMain, IDC_LIB_TABS, 1)
+        .inspect([] { EXPECT_EQ(controlOf(kTypes, IDC_LIB_TYPE_GROUP).selection, 1); })
+        .chooseTab(kMain, IDC_LIB_TABS, 0)
+        .choose(kGroups, IDC_LIB_GROUP_LIST, "Tubes")
+        .click(kGroups, IDC_LIB_REMOVE)
+        .click(kMain, IDOK);
+    ASSERT_TRUE(StartDlgEditLibSections(data, ""));
+    ASSERT_EQ(data.groups.length(), 1);
+    EXPECT_EQ(data.types[0].groupId, 7);
+}
+
 TEST_F(LibSectionsTest, TheCallersProfileOpensItsLibraryOnItsRow) {
     writeTable(table("SHS-EU", "10", tubeColumns(), squareTubeRows()));
     script.inspect([] {
