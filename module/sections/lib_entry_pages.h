@@ -6,9 +6,9 @@
 // another is shown, when the page is left, and by storeShown() when the dialog is confirmed on
 // the page.
 
+#include "core/cresizer.h"
 #include "core/records/dlg_edit_lib_data.h"
 #include "host/acui_dialog.h"
-#include "core/cresizer.h"
 #include "spread/kv_spread.h"
 #include "win/afxwin.h"
 

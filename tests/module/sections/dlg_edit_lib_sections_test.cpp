@@ -4,6 +4,7 @@
 #include "lib_editor_test_support.h"
 #include "resources/module_ids.h"
 #include "sections/dlg_edit_lib_sections.h"
+#include "spread/spread_ids.h"
 
 namespace {
 
@@ -316,6 +317,25 @@ TEST_F(LibSectionsTest, ATypeWidensTheSheetAndAsksBeforeRemovingColumns) {
     ASSERT_TRUE(StartDlgEditLibSections(data, ""));
     EXPECT_EQ(readTable("WIDE").columnNames.length(), 7);
     EXPECT_EQ(readTable("FLAT").description, "");   // the changes of FLAT were discarded
+}
+
+TEST_F(LibSectionsTest, TheLayoutButtonNeverRemovesColumns) {
+    writeTable(table("BARS", "9", {"SysName", "I/O", "English", "Nederlands", "Deutsch", "Fran\xE7" "ais", "Diameter", "Note"},
+                     {{"R10", "1", "R 10", "R 10", "R 10", "R 10", "10", "kept"}}));
+    openLibraries();
+    script.choose(kLibraries, IDC_LIB_LIBRARY_LIST, "BARS")
+        .click(kLibraries, IDC_LIB_LAYOUT)
+        .click(IDD_SHEET_LAYOUT, IDOK)
+        .inspect([] {
+            EXPECT_EQ(SSGetMaxCols(librarySheet()), 8);
+            EXPECT_EQ(libraryCell(8, 1), "kept");
+            EXPECT_EQ(cellOf(librarySheet(), 7, SS_HEADER), dialString(747).str());
+            EXPECT_EQ(cellOf(librarySheet(), SS_HEADER, 1), "BARS");
+        })
+        .click(kMain, IDOK)
+        .answerMessageBox(IDYES);
+    ASSERT_TRUE(StartDlgEditLibSections(data, ""));
+    EXPECT_EQ(readTable("BARS").rows[0][7], "kept");
 }
 
 TEST_F(LibSectionsTest, RowButtonsMarkTheLibraryChanged) {
