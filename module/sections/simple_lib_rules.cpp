@@ -1,5 +1,9 @@
 #include "sections/simple_lib_rules.h"
 
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
 #include "core/records/dlg_edit_lib_data.h"
 
 namespace {
@@ -8,6 +12,11 @@ constexpr int kMaxPatternRows = 9999;
 constexpr int kMaxRetakes = 99999;
 
 Kv_String cellOf(const Kv_StringArray& row, int index) { return row.isValidIndex(index) ? row[index] : Kv_String(); }
+
+const Kv_String& sysNameOf(const Kv_StringArray& row) {
+    static const Kv_String none;
+    return row.isEmpty() ? none : row[0];
+}
 
 // The first value at or after start that the part names: by number for a number part, by
 // equal text otherwise.
@@ -31,7 +40,16 @@ Kv_StringArray prefixesOf(const Kv_StringArray& row) {
     return prefixes;
 }
 
-bool isSquare(const Kv_StringArray& parts) { return parts.length() >= 2 && parts[0].equal(parts[1], false); }
+// "100x100x10": at least two parts at "x" and the first two equal.
+bool isSquareName(std::string_view name) {
+    const size_t first = name.find('x');
+    if (first == std::string_view::npos) return false;
+    const size_t second = name.find('x', first + 1);
+    const std::string_view a = name.substr(0, first);
+    const std::string_view b = name.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
+                                                                                       : second - first - 1);
+    return a == b;
+}
 
 }  // namespace
 
@@ -96,27 +114,31 @@ bool makeNewSizeRow(const Kv_StringArray& modelRow, const Kv_String& sysName, bo
 }
 
 int newSizePosition(const Kv_ProfValuesTable& table, const Kv_String& sysName) {
-    Kv_StringArray allNames;
-    Kv_StringArray squares;
+    // Binary searches over the rows themselves, as ObjectExportAddToSorted searches its list (the
+    // place after any equal name), without copying 20,000 names for one insert.
+    auto sortsAfter = [&](int row) { return kvNaturalCompare(sysName, sysNameOf(table.rows[row])) < 0; };
+    auto placeAmong = [&](const Kv_Array<int>& rows) {
+        const auto at = std::partition_point(rows.begin(), rows.end(), [&](int row) { return !sortsAfter(row); });
+        return static_cast<int>(at - rows.begin());
+    };
     Kv_Array<int> squareRows;
-    for (int i = 0; i < table.rows.length(); ++i) {
-        const Kv_String name = cellOf(table.rows[i], 0);
-        allNames.append(name);
-        if (isSquare(strToArr(name, 'x'))) {
-            squares.append(name);
-            squareRows.append(i);
-        }
+    if (isSquareName(sysName.view())) {
+        for (int i = 0; i < table.rows.length(); ++i)
+            if (isSquareName(sysNameOf(table.rows[i]).view())) squareRows.append(i);
     }
-    if (isSquare(strToArr(sysName, 'x')) && !squares.isEmpty()) {
-        const int place = ObjectExportAddToSorted(squares, sysName);
+    if (!squareRows.isEmpty()) {
+        const int place = placeAmong(squareRows);
         // Sorting before every listed square, it goes directly before the first of them.
         if (place == 0) return squareRows[0];
-        int before = -1;
-        for (int i = 0; i < table.rows.length() && before < 0; ++i)
-            if (cellOf(table.rows[i], 0).equal(squares[place - 1], true)) before = i;
-        return before < 0 ? 1 : before + 1;
+        const Kv_String& before = sysNameOf(table.rows[squareRows[place - 1]]);
+        for (int i = 0; i < table.rows.length(); ++i)
+            if (sysNameOf(table.rows[i]).equal(before, true)) return i + 1;
+        return 1;
     }
-    return ObjectExportAddToSorted(allNames, sysName);
+    Kv_Array<int> allRows;
+    allRows.items().resize(static_cast<size_t>(table.rows.length()));
+    std::iota(allRows.begin(), allRows.end(), 0);
+    return placeAmong(allRows);
 }
 
 bool passesTubeRadiusCheck(const Kv_String& description, const Kv_StringArray& row) {
