@@ -20,8 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (pattern.prefixes.length() != kLanguageCells && table.rows.isValidIndex(model)) std::abort();
         Kv_StringArray values;
         for (int i = kFirstValueCell; i < table.rows[model].length(); ++i) values.append(table.rows[model][i]);
-        for (int index : pattern.valueIndices)
-            if (pattern.found && !values.isValidIndex(index)) std::abort();
+        // A row's own pattern names only values of that row; the one found may come from a later
+        // row, whose indices the build skips when the model has fewer values.
+        const NamePattern own = patternOfRow(table.rows[model]);
+        for (int index : own.valueIndices)
+            if ((own.found && !values.isValidIndex(index)) || index < -1) std::abort();
         const Kv_String name = buildSystemName(values, pattern.valueIndices);
         const int position = newSizePosition(table, name);
         if (position < 0 || position > table.rows.length()) std::abort();
