@@ -11,10 +11,12 @@
 #include "core/records/dlg_prof_features_data.h"
 #include "core/records/tw_cladding_dlg_data.h"
 #include "core/records/macro_data.h"
+#include "core/records/dlg_edit_lib_data.h"
 #include "core/records/tw_levels_dlg_data.h"
 #include "dialogs/tw_grid_dlg_data.h"
 #include "dialogs/tw_look_up_dlg_data.h"
 #include "dialogs/tw_select_image_dlg_data.h"
+#include "sections/prof_values_table_json.h"
 
 namespace {
 
@@ -45,5 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<Kv_DstvPointInfo>(form);
     readWriteRead<MacroData>(form);
     readWriteRead<DynArrayData>(form);
+    readWriteRead<DlgEditLibData>(form);
+    readWriteRead<Kv_ProfValuesTable>(form);
     return 0;
 }

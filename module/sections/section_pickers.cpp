@@ -8,6 +8,7 @@
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
 #include "core/object_export.h"
+#include "core/records/dlg_edit_lib_data.h"
 #include "core/section_select_dlg.h"
 #include "sections/kv_prof_values_table.h"
 #include "core/macro_lang_strings.h"
@@ -175,4 +176,11 @@ bool selectedSystemName(const CComboBox& combo, const Kv_StringArray& systemName
     if (!systemNames.isValidIndex(selected)) return false;
     name = systemNames[selected];
     return true;
+}
+
+Kv_String sectionTypePicture(const Kv_String& description) {
+    const Kv_String base = sectionTypeIconBase(sectionTypeNumberOf(description));
+    if (base.isEmpty()) return {};
+    const Kv_String file = base + "-big.bmp";
+    return ObjectExportFileExists(iconsFolder() + file) ? file : Kv_String();
 }

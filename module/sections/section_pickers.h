@@ -60,3 +60,7 @@ bool chooseSectionAndFill(CComboBox& combo, Kv_StringArray& systemNames);
 // The name of the combo's selected entry; false when nothing or the last (text 695) entry is
 // selected.
 bool selectedSystemName(const CComboBox& combo, const Kv_StringArray& systemNames, Kv_String& name);
+
+// The picture of a table's section type: the big icon of the type its description names when
+// that icon file exists (its name relative to the icons folder), else empty.
+Kv_String sectionTypePicture(const Kv_String& description);

@@ -2,7 +2,7 @@
 """Draws the designer dialog's own icons (16 by 16, white drawn transparent) into
 module/designer/icons/: the dialog's icon (148), copy (223), picture (231), width (235) and
 height (236),
-undo (237) and redo (238).  Run from anywhere; it writes into the repository."""
+undo (237) and redo (230).  Run from anywhere; it writes into the repository."""
 
 import os
 

@@ -205,7 +205,7 @@ TEST_F(ProfValuesTableTest, RemoveInactiveEntriesKeepsShortRows) {
 
 TEST_F(ProfValuesTableTest, TheBundledTablesRead) {
     setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
-    for (const char* file : {"IPE.pr", "RHS.pr", "CHS.pr"}) {
+    for (const char* file : {"IPE.pr", "RHS.pr", "CHS.pr", "SHS.pr"}) {
         Kv_ProfValuesTable table;
         ASSERT_TRUE(table.readFromFile(file)) << file;
         EXPECT_TRUE(table.description.isNumber()) << file;

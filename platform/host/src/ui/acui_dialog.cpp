@@ -84,7 +84,8 @@ BOOL CAcUiTabMainDialog::AddTab(int index, LPCSTR label, UINT pageTemplateId, CA
     }
     // Tab moves through a page's controls as part of the main dialog.
     page->ModifyStyleEx(0, WS_EX_CONTROLPARENT);
-    // The page lies over the tab control, so that clicks reach its controls.
+    // The page lies over the tab control's display area: above it, so that it is drawn over
+    // the control and takes the clicks aimed at it.
     ::SetWindowPos(page->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     page->ShowWindow(SW_HIDE);
     tab_->InsertItem(index, label ? label : "");
