@@ -146,6 +146,15 @@ void ScenePainter::operator()(const ComboBox& e) {
         textArea.right = button.left;
     }
     Rect field = textArea.inflate(-1);
+    if (e.ownerDrawn) {
+        // The owner draws the field and the entries; only the frame, the button and the
+        // opened list's box are the combo box's own.
+        if (e.dropped && !e.listRect.empty()) {
+            bevels_.frame(e.listRect, frame);
+            bevels_.fill(e.listRect.inflate(-1), window);
+        }
+        return;
+    }
     bool highlighted = e.dropDownList && e.focused && e.enabled && !e.dropped;
     if (highlighted) bevels_.fill(field, selection);
     Rgb color = !e.enabled ? grayText : highlighted ? selectionText : windowText;

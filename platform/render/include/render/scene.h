@@ -198,6 +198,7 @@ struct ComboBox {
     Rect listRect;               // where the opened list goes (when dropped)
     int itemHeight = 0;          // 0: from the font
     int topIndex = 0;
+    bool ownerDrawn = false;     // entries drawn by the owner (replayed records), not as text
 };
 
 struct ListEntry {
