@@ -5,11 +5,13 @@
 #include <filesystem>
 
 #include "core/dialog_reg_values.h"
+#include "core/macro_previews.h"
 #include "engine_probe.h"
 #include "kv_source_dir.h"
 #include "macro/select_macro_ids.h"
 #include "small_dialog_fixture.h"
 #include "win/bitmap.h"
+#include "win/draw.h"
 #include "win/registry.h"
 
 namespace {
