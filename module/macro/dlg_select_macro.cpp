@@ -67,9 +67,9 @@ BOOL CDlgSelectMacro::OnInitDialog() {
     ChangeDlgSize(this, kSizeName, false);
     // Previews are made before the pictures are read, so that a new macro shows at once.
     CreatePreviewBMPs(kPreviewWidth, kPreviewHeight, filter.getFilteredMacros(), Kv_String());
+    CheckDlgButton(IDC_SELECT_MACRO_PREVIEWS, BST_CHECKED);
     buildFilterTable();
     buildPictures();
-    CheckDlgButton(IDC_SELECT_MACRO_PREVIEWS, BST_CHECKED);
     showFilterArea();
     return TRUE;
 }
@@ -127,7 +127,15 @@ void CDlgSelectMacro::buildFilterTable() {
             filterTable_.setCellBool(col, row, states[macro][index] != 0);
         }
     }
-    for (int col = 1; col <= columns; ++col) filterTable_.autoFitCol(col, false);
+    // Boxes read by their names: each column is as wide as its widest title or name.
+    CDC* dc = filterTable_.GetDC();
+    for (int col = 1; col <= columns; ++col) {
+        int widest = dc ? dc->GetTextExtent(titles[col - 1].str()).cx : 0;
+        for (const Kv_StringArray& row : names)
+            if (dc && col - 1 < row.length()) widest = std::max<int>(widest, dc->GetTextExtent(row[col - 1].str()).cx + 20);
+        filterTable_.SetColWidthInPixels(col, widest + 12);
+    }
+    if (dc) filterTable_.ReleaseDC(dc);
     filterReady_ = merged;
 }
 
@@ -170,6 +178,7 @@ void CDlgSelectMacro::filterClicked() {
 }
 
 void CDlgSelectMacro::showFilterArea() {
+    toggle_.SetIcon(largeDialog ? IDI_SELECT_MACRO_FILTER_SHOWN : IDI_SELECT_MACRO_FILTER_HIDDEN);
     if (largeDialog == areaShown_) return;
     areaShown_ = largeDialog;
     for (int id : {IDC_SELECT_MACRO_FILTER_LABEL, IDC_SELECT_MACRO_FILTER}) ShowOrHideCtrl(this, id, areaShown_);
@@ -181,7 +190,6 @@ void CDlgSelectMacro::showFilterArea() {
     }
     resizer_.attach(this);   // the moved controls keep their new places from now on
     resizer_.setMinimumSize(minimum_.cx, areaShown_ ? minimum_.cy : minimum_.cy - filterHeight_);
-    toggle_.SetIcon(areaShown_ ? IDI_SELECT_MACRO_FILTER_SHOWN : IDI_SELECT_MACRO_FILTER_HIDDEN);
 }
 
 BOOL CDlgSelectMacro::OnCommand(WPARAM wParam, LPARAM lParam) {
