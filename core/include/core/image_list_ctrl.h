@@ -1,8 +1,10 @@
 #pragma once
 // CImageListCtrl: a list of pictures shown as thumbnails with a name below each, in rows that
 // reflow with the control's width, scrolled vertically with the wheel.  A click selects a
-// thumbnail; a double click selects it and tells the parent (WM_COMMAND with
-// ImageListDoubleClicked).  Each file is read once, when the thumbnails are drawn, and kept
+// thumbnail and tells the parent (WM_COMMAND with ImageListSelChanged) when the selection
+// changed; a double click selects it and tells the parent (ImageListDoubleClicked).  When the
+// list of files changes, the selection stays with its file, or is cleared when the file left
+// the list.  Each file is read once, when the thumbnails are drawn, and kept
 // scaled to the cell, so painting and scrolling never read a file.  A file that cannot be read
 // or decoded shows an empty framed cell.
 //
@@ -25,6 +27,8 @@ class CImageListCtrl : public CWnd {
 public:
     // Notification code of the WM_COMMAND sent to the parent on a double click.
     static constexpr WORD ImageListDoubleClicked = 1;
+    // Notification code of the WM_COMMAND sent to the parent when a click changed the selection.
+    static constexpr WORD ImageListSelChanged = 2;
     static constexpr int NameHeight = 18;   // below each picture
     static constexpr int Margin = 6;        // around each cell
 
@@ -72,6 +76,7 @@ private:
     void clampScroll();
     int indexAt(CPoint point) const;
     void freeThumbnails();
+    void notifyParent(WORD code);
 
     ImageListData data_;
     std::vector<Thumbnail> thumbnails_;

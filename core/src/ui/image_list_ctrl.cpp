@@ -75,6 +75,8 @@ void CImageListCtrl::freeThumbnails() {
 
 void CImageListCtrl::DrawThumbnails() {
     const SIZE size = data_.thumbnailSize;
+    const Kv_String selectedFile =
+        selected_ >= 0 && selected_ < static_cast<int>(thumbnails_.size()) ? thumbnails_[selected_].file : Kv_String();
     // Pictures already scaled for this size are kept; a file is read only when new to the list
     // or when the cell size changed.
     std::vector<Thumbnail> kept;
@@ -110,7 +112,9 @@ void CImageListCtrl::DrawThumbnails() {
     freeThumbnails();
     thumbnails_ = std::move(kept);
     scaledFor_ = size;
-    if (selected_ >= static_cast<int>(thumbnails_.size())) selected_ = -1;
+    // A list rebuilt by a filter must not leave another picture selected in the place of one
+    // that left the list.
+    selected_ = selectedFile.isEmpty() ? -1 : data_.files.find(selectedFile);
     clampScroll();
     if (m_hWnd) Invalidate();
 }
@@ -201,14 +205,19 @@ void CImageListCtrl::OnLButtonDown(UINT, CPoint point) {
     if (index == selected_) return;
     selected_ = index;
     Invalidate();
+    notifyParent(ImageListSelChanged);
+}
+
+void CImageListCtrl::notifyParent(WORD code) {
+    if (HWND parent = ::GetParent(m_hWnd))
+        ::SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), code),
+                      reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void CImageListCtrl::OnLButtonDblClk(UINT flags, CPoint point) {
     OnLButtonDown(flags, point);
     if (selected_ < 0) return;
-    if (HWND parent = ::GetParent(m_hWnd))
-        ::SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID()), ImageListDoubleClicked),
-                      reinterpret_cast<LPARAM>(m_hWnd));
+    notifyParent(ImageListDoubleClicked);
 }
 
 BOOL CImageListCtrl::OnMouseWheel(UINT, short delta, CPoint) {

@@ -218,7 +218,13 @@ private:
             scene_.add(std::move(b));
             break;
         }
-        case GridCellKind::CheckBox: drawCheck(cell, inner); break;
+        case GridCellKind::CheckBox:
+            drawCheck(cell, inner);
+            if (!cell.label.empty()) {
+                Rect labelRect{inner.left + kCellMargin + 16, inner.top, inner.right - kCellMargin, inner.bottom};
+                scene_.add(Text{labelRect, cell.label, font, fore, std::nullopt, HAlign::Left, cell.valign, false, true});
+            }
+            break;
         case GridCellKind::Picture:
             if (cell.picture) placePicture(*cell.picture, inner, cell.align, cell.stretchPicture);
             break;

@@ -152,6 +152,15 @@ void ScenePainter::operator()(const ComboBox& e) {
         textArea.right = button.left;
     }
     Rect field = textArea.inflate(-1);
+    if (e.ownerDrawn) {
+        // The owner draws the field and the entries; only the frame, the button and the
+        // opened list's box are the combo box's own.
+        if (e.dropped && !e.listRect.empty()) {
+            bevels_.frame(e.listRect, frame);
+            bevels_.fill(e.listRect.inflate(-1), window);
+        }
+        return;
+    }
     // A check combo box shows the mark of the selected entry in its field too, so that the
     // closed box tells whether the entry shown is ticked.
     if (e.selected >= 0 && size_t(e.selected) < e.checkMarks.size()) {

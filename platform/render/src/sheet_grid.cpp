@@ -75,7 +75,9 @@ GridCell cellOf(const sheet::Sheet& sheet, int32_t col, int32_t row, const Font&
     switch (type.kind) {
     case sheet::CellKind::CheckBox:
         cell.kind = GridCellKind::CheckBox;
-        cell.align = HAlign::Center;
+        // A box with a text of its own stands at the left with the text beside it.
+        cell.label = type.text;
+        cell.align = type.text.empty() ? HAlign::Center : HAlign::Left;
         cell.uncheckedPicture = pictureOf(type.pictures[0]);
         cell.checkedPicture = pictureOf(type.pictures[1]);
         break;

@@ -42,6 +42,8 @@ WindowPainter painterFor(const std::string& className) {
     return it == painters().end() ? nullptr : it->second;
 }
 
+bool comboOwnerDrawn(DWORD style) { return (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0; }
+
 CheckState checkState(int check) {
     if (check == 1) return CheckState::Checked;
     if (check == 2) return CheckState::Indeterminate;
@@ -307,7 +309,9 @@ private:
         c.dropped = info.dropped && !c.simple;
         c.topIndex = info.topIndex;
         c.checkMarks = info.checkMarks;
+        c.ownerDrawn = comboOwnerDrawn(info.style);
         int itemHeight = detail::TextPainter::lineHeight(font) + 3;
+        if (c.ownerDrawn && info.itemHeight > 0) itemHeight = c.itemHeight = info.itemHeight;
         int fieldHeight = std::min(rect.height(), itemHeight + 6);
         c.rect = {rect.left, rect.top, rect.right, rect.top + fieldHeight};
         // A combo box's window may be as tall as its opened list, the way templates size it.
@@ -321,7 +325,20 @@ private:
             closed.dropped = false;
             scene.add(closed);
             c.dropped = true;
+            const Rect list = c.listRect;
             overlays_.emplace_back(std::move(c));
+            if (closed.ownerDrawn) {
+                // The owner drew the field and the opened list's entries (below the field,
+                // outside the window's client area); both go above everything with the list.
+                const Rect client = toPicture(info.clientRectScreen);
+                for (const Rect& area : {client, list.inflate(-1)}) {
+                    Scene entries;
+                    detail::replayRecords(entries, win::paintRecords(info.hwnd), client.left, client.top);
+                    overlays_.emplace_back(PushClip{area});
+                    for (Element& element : entries.elements) overlays_.push_back(std::move(element));
+                    overlays_.emplace_back(PopClip{});
+                }
+            }
         } else {
             scene.add(std::move(c));
         }

@@ -217,6 +217,31 @@ TEST_F(WindowPicture, OwnerDrawnButtonShowsWhatItsOwnerDrew) {
     EXPECT_EQ(countColor(image, own, rgb(0, 255, 0)), own.width() * own.height());
 }
 
+TEST_F(WindowPicture, OwnerDrawnComboShowsWhatItsOwnerDrewInTheFieldAndTheOpenedList) {
+    win::DialogTemplate t = entryDialog();
+    t.cy = 300;
+    t.controls.push_back(control(kOwnerDrawn, "COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 170,
+                                 180, 120, 150, ""));
+    HWND dialog = open(t, ownerDrawDialog);
+    HWND combo = GetDlgItem(dialog, kOwnerDrawn);
+    for (const char* s : {"Plate", "Profile"}) SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
+    SendMessage(combo, CB_SETITEMHEIGHT, 0, 30);
+    SendMessage(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 30);
+    SendMessage(combo, CB_SETCURSEL, 0, 0);
+    Rect field = placeOf(dialog, combo);
+    EXPECT_EQ(field.height(), 36);
+    Image image = renderWindow(dialog);
+    EXPECT_TRUE(hasColor(image, field, rgb(0, 255, 0)));
+    // The entry's text is the owner's to draw, not the combo box's (the arrow is on the right).
+    EXPECT_FALSE(hasColor(image, {field.left + 3, field.top + 3, field.right - 20, field.bottom - 3}, palette::windowText));
+
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Image dropped = renderWindow(dialog);
+    Rect list{field.left + 2, field.bottom + 2, field.right - 2, field.bottom + 2 * 30};
+    EXPECT_EQ(countColor(dropped, list, rgb(0, 255, 0)), list.width() * list.height());
+    EXPECT_TRUE(hasColor(dropped, field, rgb(0, 255, 0)));
+}
+
 TEST_F(WindowPicture, StaticPictureShowsItsBitmap) {
     win::DialogTemplate t = entryDialog();
     t.controls.push_back(control(kPicture, "STATIC", SS_BITMAP, 250, 10, 40, 40, ""));

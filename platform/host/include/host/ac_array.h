@@ -80,10 +80,12 @@ public:
     }
     bool contains(const T& value, int start = 0) const { return find(value, start) >= 0; }
 
-    T& at(int index) { assert(index >= 0 && index < length()); return items_[index]; }
-    const T& at(int index) const { assert(index >= 0 && index < length()); return items_[index]; }
-    T& operator[](int index) { return at(index); }
-    const T& operator[](int index) const { return at(index); }
+    // decltype(auto): an array of bool is a packed vector, whose elements are proxies and
+    // values, never references.
+    decltype(auto) at(int index) { assert(index >= 0 && index < length()); return items_[index]; }
+    decltype(auto) at(int index) const { assert(index >= 0 && index < length()); return items_[index]; }
+    decltype(auto) operator[](int index) { return at(index); }
+    decltype(auto) operator[](int index) const { return at(index); }
     T& first() { return at(0); }
     const T& first() const { return at(0); }
     T& last() { return at(length() - 1); }

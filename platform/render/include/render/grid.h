@@ -25,6 +25,7 @@ struct GridBorder {
 struct GridCell {
     int col = 1, row = 1;
     std::string text;                   // for a check cell: "1" ticked; for a button: its caption
+    std::string label;                  // a check cell's own text, beside its box
     GridCellKind kind = GridCellKind::Text;
     HAlign align = HAlign::Left;
     VAlign valign = VAlign::Middle;

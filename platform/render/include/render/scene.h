@@ -199,6 +199,7 @@ struct ComboBox {
     int itemHeight = 0;          // 0: from the font
     int topIndex = 0;
     std::vector<int> checkMarks; // per item, for check combo boxes (BST_* values); empty: none
+    bool ownerDrawn = false;     // entries drawn by the owner (replayed records), not as text
 };
 
 struct ListEntry {

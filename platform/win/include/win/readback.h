@@ -38,6 +38,7 @@ struct WindowInfo {
     bool readOnly = false;
     int limit = 0;                    // edit text limit
     int topIndex = 0;
+    int itemHeight = 0;               // list and combo entries (combo: of its list)
     FontSpec font;
     HICON icon = nullptr;             // static or button image
     HBITMAP bitmap = nullptr;

@@ -9,6 +9,11 @@
 //
 // With a check style (CB_SETCHECKSTYLE) every entry carries a check mark that the program sets
 // and reads (CB_SETCHECK, CB_GETCHECK); the renderer draws it in the list and in the field.
+//
+// An owner-drawn combo box (CBS_OWNERDRAWFIXED / CBS_OWNERDRAWVARIABLE) keeps its entries'
+// texts for look-up, but its parent draws them through WM_DRAWITEM: the closed field as an
+// item with ODS_COMBOBOXEDIT, and, while the list is open, every visible entry in the list's
+// place below the field (client coordinates, outside the window's own rectangle).
 
 #include <algorithm>
 #include <cstring>
@@ -42,6 +47,7 @@ struct ComboData : ControlData {
 
 UINT kindOf(const Window& w) { return w.style & 3; }
 bool hasEdit(const Window& w) { return kindOf(w) == CBS_SIMPLE || kindOf(w) == CBS_DROPDOWN; }
+bool ownerDrawn(const Window& w) { return (w.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0; }
 int count(const ComboData& d) { return static_cast<int>(d.items.size()); }
 bool valid(const ComboData& d, int i) { return i >= 0 && i < count(d); }
 
@@ -142,6 +148,51 @@ void editChanged(HWND hwnd, ComboData& d) {
     invalidateTree(hwnd, false);
     notifyParent(hwnd, CBN_EDITUPDATE);
     notifyParent(hwnd, CBN_EDITCHANGE);
+}
+
+void sendDrawItem(HWND hwnd, HDC dc, int item, const RECT& place, UINT state, LPARAM data) {
+    Window* w = window(hwnd);
+    if (!w || !w->parent) return;
+    DRAWITEMSTRUCT dis;
+    dis.CtlType = ODT_COMBOBOX;
+    dis.CtlID = static_cast<UINT>(w->id);
+    dis.itemID = static_cast<UINT>(item);
+    dis.itemAction = ODA_DRAWENTIRE;
+    dis.itemState = state | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
+    dis.hwndItem = hwnd;
+    dis.hDC = dc;
+    dis.rcItem = place;
+    dis.itemData = static_cast<ULONG_PTR>(data);
+    SendMessage(w->parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
+}
+
+void paintOwnerDrawnCombo(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    auto* d = dataOf<ComboData>(hwnd);
+    if (d) {
+        const bool focused = GetFocus() == hwnd;
+        const int current = d->current;
+        const LPARAM currentData = valid(*d, current) ? d->items[static_cast<size_t>(current)].data : 0;
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const RECT field{kMargin, kMargin, std::max<int>(kMargin, client.right - kArrowWidth - kMargin),
+                         d->closedHeight - kMargin};
+        sendDrawItem(hwnd, dc, current, field,
+                     ODS_COMBOBOXEDIT | (focused && !d->dropped ? ODS_SELECTED | ODS_FOCUS : 0), currentData);
+        d = dataOf<ComboData>(hwnd);
+        if (d && d->dropped) {
+            const RECT list = listRect(hwnd, *d);
+            const int rows = visibleRows(hwnd, *d);
+            for (int i = d->top; d && i < count(*d) && i < d->top + rows; ++i) {
+                const int top = list.top + 1 + (i - d->top) * d->itemHeight;
+                const RECT place{list.left + 1, top, list.right - 1, top + d->itemHeight};
+                sendDrawItem(hwnd, dc, i, place, i == d->hot ? ODS_SELECTED : 0, d->items[static_cast<size_t>(i)].data);
+                d = dataOf<ComboData>(hwnd);
+            }
+        }
+    }
+    EndPaint(hwnd, &ps);
 }
 
 int insertItem(HWND hwnd, ComboData& d, int index, const char* text, bool sorted) {
@@ -267,9 +318,18 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         r->top = o.y;
         return CB_OKAY;
     }
-    case CB_GETITEMHEIGHT: return d->itemHeight;
+    case CB_GETITEMHEIGHT: return index == -1 ? d->closedHeight - 6 : d->itemHeight;
     case CB_SETITEMHEIGHT:
-        if (index >= 0) d->itemHeight = std::max(1, static_cast<int>(lParam));
+        if (lParam <= 0 || lParam > 255) return CB_ERR;
+        if (index >= 0) {
+            d->itemHeight = static_cast<int>(lParam);
+        } else if (index == -1 && kindOf(*w) != CBS_SIMPLE) {
+            // The closed field: the window is as high as the field.
+            d->closedHeight = static_cast<int>(lParam) + 6;
+            SetWindowPos(hwnd, nullptr, 0, 0, w->rect.right - w->rect.left, d->closedHeight,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        invalidateTree(hwnd, false);
         return CB_OKAY;
     case CB_SETCHECKSTYLE:
         d->checkStyle = static_cast<UINT>(wParam);
@@ -452,6 +512,10 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         if (d->dropped) closeUp(hwnd, *d, false);
         notifyParent(hwnd, CBN_KILLFOCUS);
+        return 0;
+    case WM_PAINT:
+        if (!ownerDrawn(*w)) return DefWindowProc(hwnd, msg, wParam, lParam);
+        paintOwnerDrawnCombo(hwnd);
         return 0;
     case WM_ERASEBKGND:
         return 1;

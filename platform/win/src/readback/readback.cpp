@@ -154,6 +154,7 @@ WindowInfo describeWindow(HWND hwnd) {
         if (i.selection >= 0) i.selected.push_back(i.selection);
         i.dropped = SendMessage(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
         i.topIndex = static_cast<int>(SendMessage(hwnd, CB_GETTOPINDEX, 0, 0));
+        i.itemHeight = static_cast<int>(SendMessage(hwnd, CB_GETITEMHEIGHT, 0, 0));
         DWORD a = 0, b = 0;
         if (SendMessage(hwnd, CB_GETEDITSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b)) != CB_ERR) {
             i.selStart = static_cast<int>(a);
