@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 """Draws the icons of the cut and macro selection dialogs, 24 x 24 PNG with transparency.
 
-pick_profile.png   an I profile with a picking arrow (the profile cuts dialog's "other
-                   profile" button)
 filter_shown.png   a funnel with an arrow up: the filter area is shown, a click hides it
 filter_hidden.png  a funnel with an arrow down: the filter area is hidden, a click shows it
 
@@ -52,14 +50,8 @@ def write_png(path, rows):
     os.replace(path + ".tmp", path)
 
 
-def box(x0, y0, x1, y1):
-    return [(x0, y0), (x1, y0), (x1, y1), (x0, y1)]
-
-
 FUNNEL = [(3, 3), (21, 3), (14, 11), (14, 19), (10, 21), (10, 11)]
 ICONS = {
-    "pick_profile.png": [(box(2, 2, 14, 5), STEEL), (box(2, 17, 14, 20), STEEL), (box(6.5, 5, 9.5, 17), STEEL),
-                         ([(12, 10), (22, 17), (17.5, 17.5), (20, 22), (18, 23), (15.5, 18.5), (12, 21)], MARK)],
     "filter_shown.png": [(FUNNEL, STEEL), ([(16, 20), (20, 15), (24, 20)], MARK)],
     "filter_hidden.png": [(FUNNEL, STEEL), ([(16, 15), (20, 20), (24, 15)], MARK)],
 }
