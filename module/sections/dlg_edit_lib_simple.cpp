@@ -6,7 +6,7 @@
 #include "core/macro_lang_strings.h"
 #include "core/records/dlg_edit_lib_data.h"
 #include "frame/dialog_launcher.h"
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 #include "sections/section_lib_ids.h"
 #include "sections/section_pickers.h"
 #include "sections/section_type_properties.h"
@@ -75,7 +75,7 @@ Kv_StringArray CDlgEditLibSimple::propertyNames() const {
     if (type > 0) return sectionTypePropertyNames(type);
     Kv_StringArray names;
     for (int i = kFirstValueCell; i < table.columnNames.length(); ++i)
-        names.append(MacroLangs::GetString(table.columnNames[i], "Prof"));
+        names.append(MacroLangs::GetString("Prof", table.columnNames[i]));
     return names;
 }
 
