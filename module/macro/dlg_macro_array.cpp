@@ -14,7 +14,8 @@
 namespace {
 
 // The entry sheet: the three entry lists, then the action and the template control of each
-// entry, both kept in the row so that new and deleted rows carry them along.
+// entry, both kept in the row so that new and deleted rows carry them along.  The template
+// control means nothing to a person: its column has no width.
 constexpr int kNumberColumn = 1, kOnColumn = 2, kValueColumn = 3, kActionColumn = 4, kLinkColumn = 5, kColumns = 5;
 
 constexpr int kTypeCount = 4;   // types 0 to 3; combo entry 4 is the mixed type
@@ -119,6 +120,9 @@ void CDlgMacroArray::setUpSheet() {
     Kv_StringArray headers = stringArr(dialString(1067), dialString(1069), dialString(1070), dialString(1068));
     headers.append(Kv_String());
     sheet_.setHeaderRowTexts(headers);
+    const std::pair<int, int> widths[] = {{kNumberColumn, 70}, {kOnColumn, 50}, {kValueColumn, 250},
+                                          {kActionColumn, 70}, {kLinkColumn, 0}};
+    for (const auto& [col, pixels] : widths) setColWidths(&sheet_, col, col, pixels);
 }
 
 // Rows added later take the column types again.
@@ -164,7 +168,6 @@ void CDlgMacroArray::showEntries() {
     sheet_.setColStrings(kValueColumn, values);
     sheet_.setColInts(kActionColumn, actions);
     sheet_.setColInts(kLinkColumn, links);
-    sheet_.autoFitAllCols(false);
 }
 
 void CDlgMacroArray::applyTypeLayout() {
