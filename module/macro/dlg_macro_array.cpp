@@ -140,7 +140,8 @@ void CDlgMacroArray::showRecord() {
     const int type = data.arrayType;
     SendDlgItemMessage(IDC_ARRAY_TYPE, CB_SETCURSEL,
                        type == DynArrayData::kMixedType ? kTypeCount : validType(type) ? type : -1);
-    if (type == 1) SetDlgItemText(IDC_ARRAY_VALUE0, data.value0.c_str());
+    // Filled for every type, though shown only for type 1: a switch to type 1 finds it there.
+    SetDlgItemText(IDC_ARRAY_VALUE0, data.value0.c_str());
     for (int i = 0; i < 4; ++i) SetDlgItemText(kDimensions[i].first, dimension(data, i)->c_str());
     for (int i = 0; i < DynArrayData::kValueCount; ++i) SetDlgItemText(kValues[i].first, data.value(i + 1)->c_str());
     SetDlgItemText(IDC_ARRAY_SKIP_COUNT, data.skipCount.c_str());

@@ -192,3 +192,13 @@ TEST_F(MacroArrayDialogTest, ATypeOutsideTheListShowsNoneAndStaysUnlessOneIsChos
     EXPECT_TRUE(run());
     EXPECT_EQ(data.arrayType, 2);
 }
+
+TEST_F(MacroArrayDialogTest, SwitchingToRectangularFindsTheRecordsOwnValue0) {
+    data.value0 = "Rib.bmp";
+    script.choose(kDlg, IDC_ARRAY_TYPE, 1)
+        .inspect([] { EXPECT_EQ(control(kDlg, IDC_ARRAY_VALUE0).text, "Rib.bmp"); })
+        .click(kDlg, IDOK);
+    EXPECT_TRUE(run());
+    EXPECT_EQ(data.arrayType, 1);
+    EXPECT_EQ(data.value0, Kv_String("Rib.bmp"));
+}
