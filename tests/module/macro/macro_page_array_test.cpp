@@ -1,5 +1,8 @@
 // The template page opens the array dialog from a listed array's button cell, and what the
 // dialog confirms updates the drawing.
+#include <fstream>
+#include <sstream>
+
 #include "engine_probe.h"
 #include "macro/array_ids.h"
 #include "macro_test_support.h"
@@ -17,6 +20,20 @@ protected:
         array.value2 = "4";
         macro.tabs[0].arrays.append(array);
         return macro;
+    }
+    // The plate template (in the scratch library) gets the array's option button, the ninth
+    // control: id 33008.
+    void addArrayButtonToTemplate() const {
+        const std::filesystem::path file = library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
+        std::stringstream text;
+        text << std::ifstream(file).rdbuf();
+        std::string contents = text.str();
+        const std::string count = "int\tnrOfControls\t8";
+        contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
+        if (contents.back() != '\n') contents += '\n';
+        contents += "int\ttype8\t24\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
+                    "double\tbottomRightY8\t0.26\nstring\tcontents8\tRIBS\nstring\tcomboList8\t\n";
+        std::ofstream(file) << contents;
     }
     static HWND pageSheet() { return win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), IDC_PAGE_SHEET); }
     // Where the array's button cell lies: learnt from a look at the dialog, as a person first
@@ -56,4 +73,19 @@ TEST_F(MacroPageArrayTest, TheButtonCellOpensTheArrayDialogAndItsResultUpdatesTh
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
     EXPECT_EQ(macro.tabs[0].arrays[0].value2, Kv_String("42"));
+}
+
+TEST_F(MacroPageArrayTest, TheTemplatesArrayButtonOpensTheDialogOfItsArray) {
+    constexpr int kArrayButton = 33008;
+    addArrayButtonToTemplate();
+    MacroData macro = macroWithArray();
+    script.click(IDD_MACRO_TAB_PAGE, kArrayButton)
+        .inspect([] { EXPECT_EQ(win::describeWindow(win::findOpenDialog(IDD_MACRO_ARRAY)).text, "Array (RIBS)"); })
+        .choose(IDD_MACRO_ARRAY, IDC_ARRAY_TYPE, 2)
+        .click(IDD_MACRO_ARRAY, IDOK)
+        .inspect([this] { EXPECT_NE(log().find("UpdateModule #1 BasePlate"), std::string::npos) << log(); })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    EXPECT_EQ(macro.tabs[0].arrays[0].arrayType, 2);
+    EXPECT_EQ(macro.tabs[0].arrays[0].buttonLink, kArrayButton);
 }
