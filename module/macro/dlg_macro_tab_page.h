@@ -80,6 +80,7 @@ private:
     // Actions (macro_page_actions.cpp).
     bool commandOfTemplate(int id, int code);
     void flexButtonClicked(int id);
+    void openArrayDialog(int index);
     void sheetCellPressed();
     void drawingChosen(int id);
     void boltCompositionChanged();

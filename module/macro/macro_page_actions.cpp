@@ -5,6 +5,7 @@
 #include "core/kv_texts.h"
 #include "host/command_line.h"
 #include "macro/dlg_macro.h"
+#include "macro/dlg_macro_array.h"
 #include "macro/dlg_macro_tab_page.h"
 #include "macro/macro_calculator.h"
 #include "macro/macro_core_calls.h"
@@ -80,10 +81,10 @@ bool CDlgMacroTabPage::commandOfTemplate(int id, int code) {
             applyPage();
             return true;
         case kCtrlFlexButton: flexButtonClicked(id); return true;
-        // The pattern and array dialogs land with their options; until then their buttons
-        // only read the page back, as every option does before it acts.
-        case kCtrlPatternButton:
-        case kCtrlArrayButton: readBack(); return true;
+        case kCtrlArrayButton: openArrayDialog(tab().findArrayWithBtnId(id)); return true;
+        // The pattern dialog lands with its options; until then its button only reads the
+        // page back, as every option does before it acts.
+        case kCtrlPatternButton: readBack(); return true;
         default: return false;
         }
     }
@@ -116,6 +117,18 @@ void CDlgMacroTabPage::flexButtonClicked(int id) {
     if (!applyOptionResult(before)) setFlexButtonStates();
 }
 
+// The array dialog of the tab's array `index` (none: nothing happens).  The page is read back
+// first so that the dialog and the comparison after it see what the person typed.
+void CDlgMacroTabPage::openArrayDialog(int index) {
+    if (!tab().arrays.isValidIndex(index)) return;
+    readBack();
+    const MacroTabData before = tab();
+    DynArrayData array = tab().arrays[index];
+    if (!StartArrayDlg(array, owner_->macro.ids, tab().moduleName)) return;
+    tab().arrays[index] = array;
+    applyOptionResult(before);
+}
+
 // Code 60 of the sheet: a button cell pressed opens the option of the row's element; a check
 // box ticked or a list entry chosen is a finished edit.
 void CDlgMacroTabPage::sheetCellPressed() {
@@ -123,8 +136,16 @@ void CDlgMacroTabPage::sheetCellPressed() {
     if (!sheet_.GetActiveCell(&col, &row)) return;
     SS_CELLTYPE type;
     if (sheet_.GetCellType(col, row, &type) && type.record.kind == sheet::CellKind::Button) {
-        // The array or pattern dialog of row `row` opens here once those dialogs land; the
-        // page is read back first, as before every option.
+        // A listed array keeps minus its row in value1Link.
+        const Kv_Array<DynArrayData>& arrays = tab().arrays;
+        for (int index = 0; index < arrays.length(); ++index) {
+            if (!arrays[index].hasValueLink() && arrays[index].value1Link == -row) {
+                openArrayDialog(index);
+                return;
+            }
+        }
+        // The pattern dialog of the row opens here once it lands; the page is read back
+        // first, as before every option.
         readBack();
         return;
     }
