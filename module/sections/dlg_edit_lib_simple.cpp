@@ -6,7 +6,6 @@
 #include "core/macro_lang_strings.h"
 #include "core/records/dlg_edit_lib_data.h"
 #include "frame/dialog_launcher.h"
-#include "sections/macro_language.h"
 #include "sections/section_lib_ids.h"
 #include "sections/section_pickers.h"
 #include "sections/section_type_properties.h"

@@ -4,7 +4,7 @@
 #include "core/dialog_helpers.h"
 #include "core/kv_settings.h"
 #include "core/path_mapping.h"
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 #include "sections/section_lib_ids.h"
 
 namespace {

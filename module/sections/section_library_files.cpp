@@ -1,7 +1,7 @@
 #include "sections/section_library_files.h"
 
 #include "core/kv_texts.h"
-#include "sections/macro_language.h"
+#include "core/macro_lang_strings.h"
 #include "sections/section_type_properties.h"
 
 Kv_String libraryFileName(const Kv_String& libraryName) { return libraryName + ".pr"; }
