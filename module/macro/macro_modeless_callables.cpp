@@ -2,11 +2,14 @@
 //   "StartDlgMacroModeless" {"keepFocus": bool, "macro": MacroData} -> result, number, record
 //   "GetDlgMacroData" {"number": int} -> result, number, record (the record only with result)
 //   "EndDlgMacroModeless" {"number": int} -> result, number
+//   "SetMacroBusyHold" {"milliseconds": int}: scenarios hold a record busy after each drawing
+//   update for that long, to show the delayed close
 // Template names may be given below the template folder, as for "StartDlgMacro"; the records
 // given back hold the names the dialog was given (the completed ones for GetDlgMacroData).
 #include <nlohmann/json.hpp>
 
 #include "core/kv_json.h"
+#include "core/macro_instances.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "frame/callable_adapter.h"
 #include "frame/callable_exports.h"
@@ -68,6 +71,16 @@ void endAdapter(const nlohmann::json& arguments, nlohmann::json& outputs) {
     outputs["number"] = number;
 }
 
+void busyHoldAdapter(const nlohmann::json& arguments, nlohmann::json& outputs) {
+    int milliseconds = 0;
+    frame::RecordReader reader(arguments, "SetMacroBusyHold arguments");
+    reader.read("milliseconds", milliseconds);
+    reader.finish();
+    if (milliseconds < 0) reader.fail("field \"milliseconds\" must not be negative");
+    setMacroBusyHold(static_cast<unsigned>(milliseconds));
+    outputs["result"] = true;
+}
+
 const KvCallableRegistration registerStart(
     "StartDlgMacroModeless",
     "opens the macro input dialog (resource 8131) without waiting for it, in a numbered slot: {\"keepFocus\": "
@@ -80,5 +93,9 @@ const KvCallableRegistration registerEnd(
     "EndDlgMacroModeless",
     "ends a modeless macro dialog, later while its drawing is busy: {\"number\": int}",
     frame::jsonAdapter<endAdapter>);
+const KvCallableRegistration registerBusyHold(
+    "SetMacroBusyHold",
+    "for scenarios: keeps a macro record busy this long after each drawing update: {\"milliseconds\": int}",
+    frame::jsonAdapter<busyHoldAdapter>);
 
 }  // namespace
