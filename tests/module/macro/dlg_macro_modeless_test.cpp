@@ -1,5 +1,8 @@
 // The modeless macro dialogs as the package and a person use them: numbered slots, reading the
 // record, the delayed close while the drawing is busy, closing from the dialog, unload.
+#include <nlohmann/json.hpp>
+
+#include "frame/callable_exports.h"
 #include "frame/modeless_tables.h"
 #include "frame/module_frame.h"
 #include "host/command_line.h"
@@ -200,6 +203,33 @@ TEST_F(ModelessMacroDialogs, FocusGoesBackToTheMainWindowUnlessTheDialogKeepsIt)
     open(true);
     const HWND dialog = win::findOpenDialog(IDD_MACRO);
     EXPECT_TRUE(GetFocus() == dialog || IsChild(dialog, GetFocus()));
+}
+
+// The callables: the number comes out, the record named as given, a free number reads false.
+TEST_F(ModelessMacroDialogs, TheCallablesOpenReadAndEndByNumber) {
+    auto call = [](const char* name, const std::string& arguments) {
+        int count = 0;
+        const KvCallableExport* exports = kvCallableExports(&count);
+        for (int i = 0; i < count; ++i) {
+            if (std::string(exports[i].name) != name) continue;
+            std::string outputs, error;
+            EXPECT_TRUE(exports[i].call(arguments.c_str(), outputs, error)) << error;
+            return outputs.empty() ? nlohmann::json() : nlohmann::json::parse(outputs);
+        }
+        ADD_FAILURE() << name << " is not a callable";
+        return nlohmann::json();
+    };
+    const nlohmann::json started = call("StartDlgMacroModeless", R"({"keepFocus": true, "macro": {"ids": [1],
+        "tabs": [{"kind": 0, "moduleName": "BasePlate", "title": "Plate", "templateFile": "Base Plate",
+        "cells": [{"name": "PLATE_W", "value": "200"}]}]}})");
+    EXPECT_EQ(started["result"], true);
+    EXPECT_EQ(started["number"], 0);
+    EXPECT_EQ(started["record"]["tabs"][0]["templateFile"], "Base Plate");
+    EXPECT_EQ(call("GetDlgMacroData", R"({"number": 0})")["record"]["tabs"][0]["cells"][0]["value"], "200");
+    EXPECT_EQ(call("EndDlgMacroModeless", R"({"number": 0})")["result"], true);
+    const nlohmann::json gone = call("GetDlgMacroData", R"({"number": 0})");
+    EXPECT_EQ(gone["result"], false);
+    EXPECT_FALSE(gone.contains("record"));
 }
 
 }  // namespace
