@@ -12,10 +12,24 @@
 #include "host/drawing_database.h"
 #include "host/picks.h"
 #include "macro_value_fields.h"
+#if KV_CORE_HAS_WINDOWS
+#include "win/winuser.h"
+#endif
 
 namespace {
 
 host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
+
+unsigned busyHold = 0;   // setMacroBusyHold
+
+// The window system's clock; without windows there is no clock and no hold.
+unsigned long clockNow() {
+#if KV_CORE_HAS_WINDOWS
+    return GetTickCount();
+#else
+    return 0;
+#endif
+}
 
 std::optional<std::string> textProperty(AcDbObjectId id, const std::string& name) {
     host::PropertyValue value;
@@ -118,8 +132,19 @@ bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<
         for (const auto& [name, value] : values)
             if (textProperty(id, name) != value) drawing().setProperty(id, name, value);
     }
-    macro.busy = false;
+    if (busyHold == 0) macro.busy = false;
+    else macro.busyUntil = clockNow() + busyHold;
     return true;
+}
+
+void setMacroBusyHold(unsigned milliseconds) { busyHold = milliseconds; }
+
+bool macroBusy(MacroData& macro) {
+    if (macro.busy && macro.busyUntil != 0 && clockNow() >= macro.busyUntil) {
+        macro.busy = false;
+        macro.busyUntil = 0;
+    }
+    return macro.busy;
 }
 
 bool setAllToMacro(MacroData& macro, const Kv_Array<int>& changedA, const Kv_Array<int>& changedB) {

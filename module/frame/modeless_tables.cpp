@@ -42,6 +42,13 @@ void DestroyAllMacroDlgs() {
         if (frame::ModelessDialog* dialog = table.at(slot)) dialog->endModeless();
 }
 
+void DestroyAllMacroDlgsAtUnload() {
+    frame::ModelessMacroTable& table = frame::ModelessMacroTable::instance();
+    const int length = table.length();
+    for (int slot = length - 1; slot >= 0; --slot)
+        if (frame::ModelessDialog* dialog = table.at(slot)) dialog->endWithoutWaiting();
+}
+
 void EndDlgEditConstraints() {
     if (frame::ModelessDialog* editor = frame::modelessConstraintEditor()) editor->endModeless();
 }

@@ -15,6 +15,9 @@ public:
     // Ends the dialog as its own end function does (removing it from its table, possibly
     // later).  False when the dialog could not be ended.
     virtual bool endModeless() = 0;
+    // Ends the dialog at once, whatever it would otherwise wait for: the module is about to be
+    // unloaded, and nothing of it (a window, a timer calling back into it) may outlive it.
+    virtual bool endWithoutWaiting() { return endModeless(); }
 };
 
 // Slot n holds the dialog numbered n or nullptr (a free slot).  The table does not own the
@@ -45,5 +48,7 @@ void setModelessConstraintEditor(ModelessDialog* editor);
 // Closes every modeless macro dialog, from the last slot down to slot 0 (the table's length
 // is taken once, before the first close).
 void DestroyAllMacroDlgs();
+// The unload's walk: the same order, every dialog ended without waiting.
+void DestroyAllMacroDlgsAtUnload();
 // Closes the modeless constraint editor when one is open.
 void EndDlgEditConstraints();

@@ -50,7 +50,8 @@ void unloadApplication() {
     // The module registers no command itself; the group holds what the package registered
     // under the module's name, which must not outlive it.
     if (AcEdCommandStack* commands = acedRegCmds) commands->removeGroup(kModuleCommandGroup);
-    DestroyAllMacroDlgs();
+    // A busy dialog would otherwise arm a delayed close whose timer calls into unloaded code.
+    DestroyAllMacroDlgsAtUnload();
     EndDlgEditConstraints();
 }
 

@@ -7,6 +7,7 @@
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
 #include "host/command_line.h"
+#include "macro/dlg_macro_modeless.h"
 #include "macro/dlg_macro_tab_page.h"
 #include "macro/macro_core_calls.h"
 #include "macro/macro_ids.h"
@@ -264,6 +265,12 @@ BOOL CDlgMacro::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result
     // Asked by the package to learn whether a window is one of its macro dialogs.
     if (msg == kQueryMacroDialog) {
         if (result) *result = 1;
+        return TRUE;
+    }
+    if (msg == kEndModelessMessage && modelessId >= 0) {
+        // This object may be deleted here: nothing of it is touched afterwards.
+        if (result) *result = 0;
+        EndDlgMacroModeless(modelessId);
         return TRUE;
     }
     return CAcUiDialog::OnWndMsg(msg, wParam, lParam, result);

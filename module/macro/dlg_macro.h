@@ -33,6 +33,8 @@ public:
     ~CDlgMacro() override;
 
     int modelessId = -1;          // -1 modal, else the slot of the modeless table
+    // Posted to a modeless dialog that closes itself: ends it through its table.
+    static constexpr UINT kEndModelessMessage = 0x7102;
     MacroData macro;              // the dialog's copy; the caller copies it back
 
     // "DLG_MACRO_" and a key of the macro: its module for one instance, its group, or the count.

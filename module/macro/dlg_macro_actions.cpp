@@ -59,8 +59,12 @@ void CDlgMacro::closeDialog() {
     closing_ = true;
     if (macro.tabs.isValidIndex(currentPage_)) kvmacro::changeView(macro, currentModuleName(), kViewBefore);
     macro.closedByDialog = true;
-    // A modeless dialog is ended by its table, which lands with the modeless dialogs; until
-    // then every macro dialog is modal.
+    if (modelessId >= 0) {
+        // The handler that asked (and the page's, around it) still runs on this object: the
+        // end comes once they have returned, and the number stays taken until then.
+        PostMessage(kEndModelessMessage);
+        return;
+    }
     acedPostCommandPrompt();
     EndDialog(IDOK);
 }

@@ -42,6 +42,11 @@ void loadInstanceValues(MacroData& macro);
 // the drawing is updated.
 bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<int>& changedA,
                   const Kv_Array<int>& changedB);
+// How long (ms of the window system's clock) busy stays set after UpdateModule returned, standing
+// for a drawing update that runs on; 0 (the default) clears it when the update returns.
+void setMacroBusyHold(unsigned milliseconds);
+// macro.busy, cleared first when its hold has run out.
+bool macroBusy(MacroData& macro);
 // UpdateModule for every module of the tabs (of the tabs changedB lists, all when empty);
 // false when one of them fails (the others are still written).
 bool setAllToMacro(MacroData& macro, const Kv_Array<int>& changedA, const Kv_Array<int>& changedB);

@@ -147,6 +147,9 @@ public:
     bool tempObjects = false;
     bool closedByDialog = false;
     bool busy = false;   // set by the core library while it updates the drawing
+    // While busy is held after an update (setMacroBusyHold): the tick it is cleared at.  Not
+    // part of the record's stored form.
+    unsigned long busyUntil = 0;
 
     // The values files' extension, with its dot.
     static constexpr const char* kValuesExtension = ".mvl";
