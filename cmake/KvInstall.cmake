@@ -28,8 +28,9 @@ foreach(target IN LISTS _kv_install_libraries)
   endif()
 endforeach()
 
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/library/ DESTINATION share/karvel/library)
-# The generators of the bundled pictures and sheets stay in the source tree.
+# The generators of the bundled pictures, previews and sheets stay in the source tree.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/library/ DESTINATION share/karvel/library
+        PATTERN "*.py" EXCLUDE)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/install/ DESTINATION share/karvel/install
         PATTERN "*.py" EXCLUDE)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/scenarios/ DESTINATION share/karvel/scenarios)
