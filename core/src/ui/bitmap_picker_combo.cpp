@@ -10,20 +10,6 @@ namespace {
 
 constexpr int kGap = 4;   // around the picture and between picture and text
 
-// Nearest-neighbour scaling: the pictures are small icons, drawn as they are.
-win::Bitmap scaled(const win::Bitmap& source, int width, int height) {
-    win::Bitmap out;
-    out.width = width;
-    out.height = height;
-    out.pixels.resize(static_cast<size_t>(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            out.pixels[static_cast<size_t>(y) * width + x] =
-                source.at(static_cast<int>(static_cast<long long>(x) * source.width / width),
-                          static_cast<int>(static_cast<long long>(y) * source.height / height));
-    return out;
-}
-
 }  // namespace
 
 CBitmapPickerCombo::~CBitmapPickerCombo() {
@@ -51,7 +37,7 @@ int CBitmapPickerCombo::AddBitmap(const Kv_String& file, const Kv_String& text) 
                                             static_cast<double>(MaxPictureSize.cy) / decoded.bitmap.height});
             picture.width = std::max(1, static_cast<int>(decoded.bitmap.width * scale));
             picture.height = std::max(1, static_cast<int>(decoded.bitmap.height * scale));
-            const win::Bitmap fitted = scaled(decoded.bitmap, picture.width, picture.height);
+            const win::Bitmap fitted = decoded.bitmap.scaled(picture.width, picture.height);
             picture.bitmap = ::CreateBitmap(fitted.width, fitted.height, 1, 32, fitted.pixels.data());
         }
     }

@@ -5,6 +5,7 @@
 #include "host/drawing_database.h"
 #include "win/afxwin.h"
 #include "win/resource.h"
+#include "core_resources_first.h"
 
 namespace {
 
@@ -49,26 +50,6 @@ private:
     macro_model::Constraint& cut_;
 };
 
-// The template lives in the core library's own table; put it first while the dialog runs.
-class CoreResourcesFirst {
-public:
-    CoreResourcesFirst() {
-        if (const win::ResourceTable* core = win::findResourceTable("kvcore")) {
-            previous_ = win::setFirstResourceTable(core);
-            switched_ = true;
-        }
-    }
-    ~CoreResourcesFirst() {
-        if (switched_) win::setFirstResourceTable(previous_);
-    }
-    CoreResourcesFirst(const CoreResourcesFirst&) = delete;
-    CoreResourcesFirst& operator=(const CoreResourcesFirst&) = delete;
-
-private:
-    const win::ResourceTable* previous_ = nullptr;
-    bool switched_ = false;
-};
-
 }  // namespace
 
 bool StartEditMacroCutDlg(AcDbObjectId macroId, const Kv_String& moduleName, int constraintId, bool& escapeClosed) {
@@ -78,7 +59,7 @@ bool StartEditMacroCutDlg(AcDbObjectId macroId, const Kv_String& moduleName, int
     if (!module) return false;
     for (macro_model::Constraint& c : module->constraints) {
         if (c.id.asOldId() != constraintId || c.kind != 1) continue;
-        CoreResourcesFirst scope;
+        core_ui::CoreResourcesFirst scope;
         MacroCutDialog dialog(c);
         const bool confirmed = dialog.DoModal() == IDOK;
         escapeClosed = dialog.escapeClosed && !confirmed;

@@ -5,6 +5,7 @@
 #include "core/kv_texts.h"
 #include "win/afxwin.h"
 #include "win/resource.h"
+#include "core_resources_first.h"
 
 namespace {
 
@@ -45,31 +46,10 @@ private:
     TwResizer resizer_;
 };
 
-// The template lives in the core library's own table; put it first while the dialog is made
-// so that a caller's table with a dialog of the same number cannot stand in for it.
-class CoreResourcesFirst {
-public:
-    CoreResourcesFirst() {
-        if (const win::ResourceTable* core = win::findResourceTable("kvcore")) {
-            previous_ = win::setFirstResourceTable(core);
-            switched_ = true;
-        }
-    }
-    ~CoreResourcesFirst() {
-        if (switched_) win::setFirstResourceTable(previous_);
-    }
-    CoreResourcesFirst(const CoreResourcesFirst&) = delete;
-    CoreResourcesFirst& operator=(const CoreResourcesFirst&) = delete;
-
-private:
-    const win::ResourceTable* previous_ = nullptr;
-    bool switched_ = false;
-};
-
 }  // namespace
 
 bool ExportStartDlgInfo(const DlgInfoData& data) {
-    CoreResourcesFirst scope;
+    core_ui::CoreResourcesFirst scope;
     InfoDialog dialog(data);
     return dialog.DoModal() == IDOK;
 }

@@ -25,20 +25,6 @@ bool registerClass() {
     return ::RegisterClass(&wc) != 0;
 }
 
-// Nearest-neighbour scaling into width x height: thumbnails are small and drawn as they are.
-win::Bitmap scaled(const win::Bitmap& source, int width, int height) {
-    win::Bitmap out;
-    out.width = width;
-    out.height = height;
-    out.pixels.resize(static_cast<size_t>(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            out.pixels[static_cast<size_t>(y) * width + x] =
-                source.at(static_cast<int>(static_cast<long long>(x) * source.width / width),
-                          static_cast<int>(static_cast<long long>(y) * source.height / height));
-    return out;
-}
-
 }  // namespace
 
 CImageListCtrl::~CImageListCtrl() { freeThumbnails(); }
@@ -103,7 +89,7 @@ void CImageListCtrl::DrawThumbnails() {
                                               static_cast<double>(size.cy) / decoded.bitmap.height);
                 thumbnail.width = std::max(1, static_cast<int>(decoded.bitmap.width * scale));
                 thumbnail.height = std::max(1, static_cast<int>(decoded.bitmap.height * scale));
-                const win::Bitmap small = scaled(decoded.bitmap, thumbnail.width, thumbnail.height);
+                const win::Bitmap small = decoded.bitmap.scaled(thumbnail.width, thumbnail.height);
                 thumbnail.bitmap = ::CreateBitmap(small.width, small.height, 1, 32, small.pixels.data());
             }
         }

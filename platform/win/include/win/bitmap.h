@@ -14,6 +14,9 @@ struct Bitmap {
     std::vector<uint32_t> pixels;                       // 0xAARRGGBB, top-down rows
     // Pixel at (x, y); 0 outside the image.
     uint32_t at(int x, int y) const;
+    // A copy scaled to width x height by the nearest pixel: icons and thumbnails are small and
+    // drawn as they are, without smoothing.
+    Bitmap scaled(int width, int height) const;
 };
 
 struct LoadResult {

@@ -88,6 +88,20 @@ uint32_t Bitmap::at(int x, int y) const
     return index < pixels.size() ? pixels[index] : 0;
 }
 
+Bitmap Bitmap::scaled(int newWidth, int newHeight) const
+{
+    Bitmap out;
+    out.width = newWidth;
+    out.height = newHeight;
+    out.pixels.resize(static_cast<size_t>(newWidth) * static_cast<size_t>(newHeight));
+    for (int y = 0; y < newHeight; ++y)
+        for (int x = 0; x < newWidth; ++x)
+            out.pixels[static_cast<size_t>(y) * static_cast<size_t>(newWidth) + static_cast<size_t>(x)] =
+                at(static_cast<int>(static_cast<long long>(x) * width / newWidth),
+                   static_cast<int>(static_cast<long long>(y) * height / newHeight));
+    return out;
+}
+
 namespace gdi {
 
 bool hasPngSignature(const uint8_t* data, size_t size)
