@@ -5,12 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "core/macro_instances.h"
 #include "core/records/macro_data.h"
 #include "host/drawing_database.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -18,21 +18,10 @@ constexpr int kTabs = 10;
 constexpr int kValuesPerTab = 50;
 
 // A library folder of its own for the whole run, removed at exit.
-class BenchLibrary {
-public:
+struct BenchLibrary : TempFolder {
     BenchLibrary() {
-        std::random_device random;
-        root_ = std::filesystem::temp_directory_path() / ("kvmacro-bench-" + std::to_string(random()));
-        std::filesystem::create_directories(root_);
-        setenv("KV_LIB_DIR", (root_.string() + "/").c_str(), 1);
+        setenv("KV_LIB_DIR", text().c_str(), 1);
     }
-    ~BenchLibrary() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-
-private:
-    std::filesystem::path root_;
 };
 
 const BenchLibrary& library() {

@@ -4,31 +4,21 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "sections/kv_prof_values_table.h"
+#include "temp_folder.h"
 
 namespace {
 
 constexpr int kRows = 20000;
 
 // A library folder of its own for the whole run, removed at exit.
-class BenchLibrary {
-public:
+struct BenchLibrary : TempFolder {
     BenchLibrary() {
-        std::random_device random;
-        root_ = std::filesystem::temp_directory_path() / ("kvsections-bench-" + std::to_string(random()));
-        std::filesystem::create_directories(root_ / "prof");
-        setenv("KV_LIB_DIR", (root_.string() + "/").c_str(), 1);
+        std::filesystem::create_directories(path() / "prof");
+        setenv("KV_LIB_DIR", text().c_str(), 1);
     }
-    ~BenchLibrary() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
-    }
-
-private:
-    std::filesystem::path root_;
 };
 
 const BenchLibrary& library() {
