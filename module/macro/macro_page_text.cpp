@@ -12,12 +12,12 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
     return r.right - r.left < 3 * text.length() ? Kv_String("...") : text;
 }
 
-const Kv_StringArray& SectionListCache::entriesOf(const Kv_String& section) {
-    auto found = displayNames.find(section);
-    if (found == displayNames.end()) {
-        Kv_StringArray names;
-        sectionTableEntries(section, names);
-        found = displayNames.emplace(section, names).first;
+const SectionListCache::Family& SectionListCache::familyOf(const Kv_String& section) {
+    auto found = families.find(section);
+    if (found == families.end()) {
+        Family family;
+        family.systemNames = sectionTableEntries(section, family.displayNames);
+        found = families.emplace(section, std::move(family)).first;
     }
     return found->second;
 }
@@ -31,8 +31,11 @@ bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv
     int MacroProfData::*link = nullptr;
     switch (control.type) {
     case kCtrlProfile: {
-        control.items = sectionLists.entriesOf(first->profile);
-        control.contents = sectionDisplayName(first->profile);
+        const SectionListCache::Family& family = sectionLists.familyOf(first->profile);
+        control.items = family.displayNames;
+        // A size the list leaves out (filtered, or of no family) is named as the table names it.
+        const int listed = family.systemNames.find(first->profile);
+        control.contents = listed >= 0 ? family.displayNames[listed] : sectionDisplayName(first->profile);
         link = &MacroProfData::sectionLink;
         break;
     }

@@ -17,10 +17,15 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
 // no profile of that group, or for the offset type, whose choices the core library does not
 // offer yet.
 // The choices of the profile lists by section, each family read once per fill of the pages
-// (a refresh links every page's profile lists again; many share a family).
+// (a refresh links every page's profile lists again; many share a family).  The selected
+// size's shown name comes from the same read.
 struct SectionListCache {
-    std::map<Kv_String, Kv_StringArray> displayNames;
-    const Kv_StringArray& entriesOf(const Kv_String& section);
+    struct Family {
+        Kv_StringArray systemNames;
+        Kv_StringArray displayNames;   // one per system name, then the "no section" entry
+    };
+    std::map<Kv_String, Family> families;
+    const Family& familyOf(const Kv_String& section);
 };
 
 bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv_String& optionsText,
