@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 
 CDlgTextEntry::CDlgTextEntry(CWnd* parent) : CDialog(IDD_TEXT_ENTRY, parent) {}
 

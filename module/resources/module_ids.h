@@ -6,8 +6,3 @@
 // (Kv_Spread and the macro dialogs' property sheets load them by these numbers).
 #define IDB_CHECK_ON 8134
 #define IDB_CHECK_OFF 8136
-
-// Text entry dialog: one line of text, or a confirmation when the edit field is hidden.
-#define IDD_TEXT_ENTRY 8069
-#define IDC_TEXT_ENTRY_PROMPT 8600
-#define IDC_TEXT_ENTRY_EDIT 8003

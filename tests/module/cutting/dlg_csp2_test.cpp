@@ -12,7 +12,7 @@
 #include "frame/module_frame.h"
 #include "host/command_line.h"
 #include "host/system_registry.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "sheet/ss_api.h"
 #include "win/input.h"
 #include "win/readback.h"

@@ -5,7 +5,7 @@
 #include "core/kv_texts.h"
 #include "designer_dialog_test.h"
 #include "frame/callable_exports.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 
 using namespace designer_test;
 

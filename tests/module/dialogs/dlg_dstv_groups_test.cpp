@@ -5,7 +5,7 @@
 #include "core/records/dlg_dstv_points.h"
 #include "dialogs/dstv_points_ids.h"
 #include "library_dialog_fixture.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 
 namespace {
 

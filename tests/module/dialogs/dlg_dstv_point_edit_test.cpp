@@ -2,7 +2,7 @@
 #include "dialogs/dlg_dstv_point_edit.h"
 
 #include "dialogs/dstv_points_ids.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "small_dialog_fixture.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "dialogs/dlg_levels.h"
 
 #include "dialogs/grid_ids.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "small_dialog_fixture.h"
 
 namespace {

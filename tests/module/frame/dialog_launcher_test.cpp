@@ -6,7 +6,7 @@
 #include "frame/dialog_launcher.h"
 #include "frame/dlg_text_entry.h"
 #include "frame_test_support.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "win/resource.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "frame/module_resource_scope.h"
 #include "frame/text_entry_launcher.h"
 #include "frame_test_support.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "win/readback.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The dimension calculator of the cell buttons, run by a person from a template page.
 #include <fstream>
 
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "macro_test_support.h"
 
 namespace {

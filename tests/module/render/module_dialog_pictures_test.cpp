@@ -14,7 +14,7 @@
 #include "frame_test_support.h"
 #include "render/palette.h"
 #include "render/window.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "scene_probe.h"
 #include "win/draw.h"
 #include "win/readback.h"

@@ -2,7 +2,7 @@
 // it hands back and the library files it leaves on disk.
 #include "core/records/dlg_edit_lib_data.h"
 #include "lib_editor_test_support.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "sections/dlg_edit_lib_sections.h"
 #include "spread/spread_ids.h"
 

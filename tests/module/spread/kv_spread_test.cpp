@@ -1,6 +1,6 @@
 // Kv_Spread: attaching, sizes with row copying and fonts, cell texts, columns and rows.
 #include "core/kv_texts.h"
-#include "resources/module_ids.h"
+#include "frame/text_entry_ids.h"
 #include "spread_test_support.h"
 #include "win/readback.h"
 
