@@ -2,15 +2,12 @@
 // on one family) and 50 listed cells per page.  One finished edit of a field (typed, then Tab)
 // applies the page and refreshes every page; measured with a family of 2,000 sizes and of 20.
 // Counter "updates": drawing updates per edit (1 expected; the edit alternates two values).
-#include "kv_source_dir.h"
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "core/kv_texts.h"
 #include "core/macro_instances.h"
@@ -20,9 +17,11 @@
 #include "host/command_line.h"
 #include "host/drawing_database.h"
 #include "host/system_registry.h"
+#include "kv_source_dir.h"
 #include "macro/dlg_macro_modeless.h"
 #include "macro/macro_ids.h"
 #include "sections/kv_prof_values_table.h"
+#include "temp_folder.h"
 #include "win/input.h"
 #include "win/registry.h"
 #include "win/system.h"
@@ -39,18 +38,13 @@ constexpr int kFirstField = 33001;   // template control ids run from 33000 in f
 class ScratchLibrary {
 public:
     ScratchLibrary() {
-        root_ = std::filesystem::temp_directory_path() / ("kv-bench-macro-apply-" + std::to_string(getpid()));
-        std::filesystem::create_directories(root_);
+        root_ = scratch_.path();
         std::filesystem::copy(kvSourceDir() + "/library", root_ / "library", std::filesystem::copy_options::recursive);
         setenv("KV_LIB_DIR", (root_.string() + "/library/").c_str(), 1);
         setenv("KV_DIR", (kvSourceDir() + "/install/").c_str(), 1);
         setenv("KV_LANGUAGE", "en", 1);
         Kv_Texts::reload();
         for (int page = 0; page < kPages; ++page) writeTemplate(page);
-    }
-    ~ScratchLibrary() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
     }
     std::filesystem::path root() const { return root_; }
 
@@ -82,6 +76,7 @@ private:
         }
     }
 
+    TempFolder scratch_;
     std::filesystem::path root_;
 
 public:

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "frame/module_frame.h"
@@ -16,6 +15,7 @@
 #include "sections/simple_lib_rules.h"
 #include "sheet/ss_api.h"
 #include "spread/kv_spread.h"
+#include "temp_folder.h"
 #include "win/afxwin.h"
 #include "win/resource.h"
 #include "win/system.h"
@@ -24,15 +24,13 @@ namespace {
 
 // A library folder of its own and a host dialog with one sheet, for the whole run.
 struct Fixture {
-    std::filesystem::path root;
+    TempFolder library;
     CDialog host;
     std::unique_ptr<Kv_Spread> sheet;
 
     Fixture() {
-        std::random_device random;
-        root = std::filesystem::temp_directory_path() / ("kvlibeditor-bench-" + std::to_string(random()));
-        std::filesystem::create_directories(root / "prof");
-        setenv("KV_LIB_DIR", (root.string() + "/").c_str(), 1);
+        std::filesystem::create_directories(library.path() / "prof");
+        setenv("KV_LIB_DIR", library.text().c_str(), 1);
         win::resetWindowSystem();
         DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr);
         win::DialogTemplate tmpl;
@@ -49,8 +47,6 @@ struct Fixture {
     ~Fixture() {
         sheet.reset();
         host.DestroyWindow();
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
     }
 };
 
