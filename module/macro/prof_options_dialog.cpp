@@ -235,6 +235,8 @@ void CDlgMacroProfOptions::showPlane() {
     else if (prof_.plane.isEmpty() && prof_.planeId.isNull()) radio = IDC_PO_PLANE_MACRO;
     else if (!createdCoordSys.isNull() && prof_.planeId == createdCoordSys) radio = IDC_PO_PLANE_CREATED;
     else if (isObjectOfType(prof_.planeId, "CoordSys")) radio = IDC_PO_PLANE_COORD_SYS;
+    // A choice that waits for its pick or its coordinate system stays chosen meanwhile.
+    if (pendingPlaneRadio_ != 0) radio = pendingPlaneRadio_;
     for (int id : kPlaneRadios) CheckDlgButton(id, id == radio ? BST_CHECKED : BST_UNCHECKED);
     const int index = coordSysIds_.find(prof_.planeId);
     if (index >= 0 || radio == IDC_PO_PLANE_COORD_SYS)
@@ -283,6 +285,7 @@ void CDlgMacroProfOptions::readRotation() {
 }
 
 void CDlgMacroProfOptions::readPlane() {
+    pendingPlaneRadio_ = 0;
     if (checked(this, IDC_PO_PLANE_MIXED)) {
         prof_.plane = macroMixedText();
     } else if (checked(this, IDC_PO_PLANE_MACRO)) {
@@ -296,10 +299,16 @@ void CDlgMacroProfOptions::readPlane() {
         if (index >= 0 && index < coordSysIds_.length()) {
             prof_.planeId = coordSysIds_[index];
             prof_.plane = coordSysPlaneMarker();
+        } else {
+            pendingPlaneRadio_ = IDC_PO_PLANE_COORD_SYS;
         }
-    } else if (checked(this, IDC_PO_PLANE_PICKED) && !pickedPlane_.isNull()) {
-        prof_.planeId = pickedPlane_;
-        prof_.plane = pickedPlaneName_;
+    } else if (checked(this, IDC_PO_PLANE_PICKED)) {
+        if (pickedPlane_.isNull()) {
+            pendingPlaneRadio_ = IDC_PO_PLANE_PICKED;
+        } else {
+            prof_.planeId = pickedPlane_;
+            prof_.plane = pickedPlaneName_;
+        }
     }
 }
 
@@ -352,6 +361,7 @@ void CDlgMacroProfOptions::pickPlane() {
     Kv_String name;
     const bool picked = hiddenFor([&] { return plane ? UserSelectPlane(id, name) : selectCoordSys(id); });
     if (!picked) return;
+    pendingPlaneRadio_ = 0;
     if (plane) {
         pickedPlane_ = id;
         pickedPlaneName_ = name;

@@ -72,6 +72,7 @@ private:
     Kv_StringArray profileNames_;
     Kv_StringArray endProfileNames_;
     AcArray<AcDbObjectId> coordSysIds_;
+    int pendingPlaneRadio_ = 0;     // a plane radio chosen whose plane is not known yet
     AcDbObjectId pickedPlane_;
     Kv_String pickedPlaneName_;
     CButtonST zoomButton_;
