@@ -347,8 +347,9 @@ void CDlgMacroProfOptions::pickSectionPoint() {
     host::Point3d vector;
     const Kv_String profile = prof_.profile;
     if (!hiddenFor([&] { return UserChooseSectionPoint(profile, angle, vector); })) return;
-    prof_.offsetX = vector.x;
-    prof_.offsetY = vector.y;
+    // A pick is no finer than a hundredth of a unit; more digits would only be noise.
+    prof_.offsetX = std::round(vector.x * 100.0) / 100.0;
+    prof_.offsetY = std::round(vector.y * 100.0) / 100.0;
     call(kMACallBackApply);
     showData();
 }
@@ -455,6 +456,11 @@ BOOL CDlgMacroProfOptions::OnCommand(WPARAM wParam, LPARAM lParam) {
             apply();
             return TRUE;
         }
+    }
+    if (id == IDC_PO_ANGLE && code == EN_CHANGE) {
+        // Typing an angle chooses it; Enter or the next change applies it.
+        for (int radio : kRotationRadios) CheckDlgButton(radio, radio == IDC_PO_ROTATION_ANGLE ? BST_CHECKED : BST_UNCHECKED);
+        return TRUE;
     }
     if (code == CBN_SELCHANGE &&
         (id == IDC_PO_PROFILE || id == IDC_PO_END_PROFILE || id == IDC_PO_POINT_CHOICE || id == IDC_PO_OFFSET_TYPE ||

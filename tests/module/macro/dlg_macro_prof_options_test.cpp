@@ -168,7 +168,7 @@ TEST_F(ProfOptionsTest, TheSectionPointPickGetsTheAngleInRadiansBetweenKindsTwoA
     host::answerPick(script, {0, 20});
     script.inspect([] {
             EXPECT_TRUE(control(kDlg, IDOK).visible);
-            EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_X).text.substr(0, 4), "14.1");
+            EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_X).text, "14.14");
         })
         .click(kDlg, IDOK);
     runIds();
@@ -178,7 +178,7 @@ TEST_F(ProfOptionsTest, TheSectionPointPickGetsTheAngleInRadiansBetweenKindsTwoA
     EXPECT_EQ(logged->name, "IPE-IPE200");
     // Read, hidden, shown, the pick's apply, OK's apply.
     EXPECT_EQ(kinds(), (std::vector<int>{0, 2, 3, 1, 1}));
-    EXPECT_NEAR(calls[3].prof.offsetX, 20 * std::sin(std::acos(-1.0) / 4), 1e-9);
+    EXPECT_DOUBLE_EQ(calls[3].prof.offsetX, 14.14);
     EXPECT_EQ(calls[3].ids, 2u);
 }
 
