@@ -335,8 +335,12 @@ TEST_F(ProfOptionsTest, TheRecordFormErasesOnlyASingleTemporaryObjectAndAlwaysIt
     MacroData macro = profileMacro();
     macro.tempObjects = true;
     // No temporary id: the created coordinate system goes, nothing else.
+    // Chosen twice: one coordinate system all the same.
     script.inspect([] { EXPECT_TRUE(control(kDlg, IDC_PO_PLANE_CREATED).enabled); })
         .click(kDlg, IDC_PO_PLANE_CREATED)
+        .click(kDlg, IDC_PO_PLANE_MACRO)
+        .click(kDlg, IDC_PO_PLANE_CREATED)
+        .inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_COORD_SYS).items.size(), 1u); })
         .click(kDlg, IDOK);
     const size_t objectsBefore = drawing().objectIds().size();
     StartDlgMacroProfAdv(macro, "Frame", "Column", false);
@@ -383,4 +387,15 @@ TEST_F(ProfOptionsTest, ThePagesRunTakesAStartHintAndGivesTheGroupBack) {
     EXPECT_EQ(run.data.groupName, Kv_String("Columns"));
     EXPECT_EQ(kinds(), (std::vector<int>{0, 2, 3, 1}));
     EXPECT_NE(lastLogged("zoom"), nullptr);
+}
+
+TEST_F(ProfOptionsTest, WithoutACallbackTheDialogShowsAndAppliesNothing) {
+    drawing().clearLog();
+    script.inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_PROFILE).selection, -1); })
+        .click(kDlg, IDC_PO_ROTATION_90)
+        .click(kDlg, IDC_PO_PICK_POINT)
+        .click(kDlg, IDC_PO_ZOOM)
+        .click(kDlg, IDOK);
+    StartDlgMacroProfAdv(&ids, flag, nullptr);
+    EXPECT_TRUE(drawing().log().empty());
 }
