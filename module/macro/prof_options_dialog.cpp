@@ -49,6 +49,7 @@ constexpr int kTopControls[] = {IDC_PO_FLAG,          IDC_PO_GROUP_LABEL, IDC_PO
 
 // Combo 1228: where along its line the profile is placed (texts 1022 to 1024).
 constexpr int kPointChoiceTexts[] = {1022, 1023, 1024};
+constexpr int kPointChoiceCount = static_cast<int>(sizeof(kPointChoiceTexts) / sizeof(kPointChoiceTexts[0]));
 constexpr int kPointChoiceDefault = 2;
 
 struct Label {
@@ -189,7 +190,7 @@ void CDlgMacroProfOptions::showData() {
     showSectionPicture();
     // A point choice outside the combo's entries (mixed) shows none.
     SendDlgItemMessage(IDC_PO_POINT_CHOICE, CB_SETCURSEL,
-                       static_cast<WPARAM>(prof_.pointChoice >= 0 && prof_.pointChoice < 3 ? prof_.pointChoice : -1));
+                       static_cast<WPARAM>(prof_.pointChoice >= 0 && prof_.pointChoice < kPointChoiceCount ? prof_.pointChoice : -1));
     const int offsetEntry = getDlgOffsetType(prof_.offsetType, prof_.offsetMixed);
     SendDlgItemMessage(IDC_PO_OFFSET_TYPE, CB_SETCURSEL, static_cast<WPARAM>(offsetEntry));
     for (int i = 0; i < kReferenceCount; ++i)

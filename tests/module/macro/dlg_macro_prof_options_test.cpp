@@ -12,6 +12,7 @@
 #include "core/kv_texts.h"
 #include "core/macro_instances.h"
 #include "core/macro_profile_calls.h"
+#include "core/section_select_dlg.h"
 #include "host/drawing_database.h"
 #include "host/pick_input.h"
 #include "kv_source_dir.h"
@@ -398,4 +399,26 @@ TEST_F(ProfOptionsTest, WithoutACallbackTheDialogShowsAndAppliesNothing) {
         .click(kDlg, IDOK);
     StartDlgMacroProfAdv(&ids, flag, nullptr);
     EXPECT_TRUE(drawing().log().empty());
+}
+
+TEST_F(ProfOptionsTest, TheSectionButtonsChooseTheProfileAndTheEndProfileWithoutTheLibraryFolder) {
+    answerAtRead.morphed = 1;
+    answerAtRead.endProfile = "IPE-IPE300";
+    script.click(kDlg, IDC_PO_PROFILE_BROWSE)
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_FAMILIES, "RHS")
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "RHS120x80x6")
+        .click(IDD_CORE_SECTION_SELECT, IDOK)
+        .inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_PROFILE).text, "RHS 120x80x6"); })
+        .click(kDlg, IDC_PO_END_PROFILE_BROWSE)
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "IPE120")
+        .click(IDD_CORE_SECTION_SELECT, IDOK)
+        // A cancelled chooser changes nothing and applies nothing.
+        .click(kDlg, IDC_PO_END_PROFILE_BROWSE)
+        .click(IDD_CORE_SECTION_SELECT, IDCANCEL)
+        .click(kDlg, IDOK);
+    runIds();
+    ASSERT_EQ(kinds(), (std::vector<int>{0, 1, 1, 1}));
+    EXPECT_EQ(calls[1].prof.profile, Kv_String("RHS-RHS120x80x6"));
+    EXPECT_EQ(calls[2].prof.endProfile, Kv_String("IPE-IPE120"));
+    EXPECT_EQ(calls[3].prof.profile, Kv_String("RHS-RHS120x80x6"));
 }
