@@ -143,11 +143,12 @@ void CDlgMacroProfOptions::showData() {
     }
     showSectionPicture();
     // A point choice outside the combo's entries (mixed) shows none.
-    SendDlgItemMessage(IDC_PO_POINT_CHOICE, CB_SETCURSEL,
-                       static_cast<WPARAM>(prof_.pointChoice >= 0 && prof_.pointChoice < kPointChoiceCount ? prof_.pointChoice : -1));
+    const bool listedChoice = prof_.pointChoice >= 0 && prof_.pointChoice < kPointChoiceCount;
+    SendDlgItemMessage(IDC_PO_POINT_CHOICE, CB_SETCURSEL, static_cast<WPARAM>(listedChoice ? prof_.pointChoice : -1));
     const int offsetEntry = getDlgOffsetType(prof_.offsetType, prof_.offsetMixed);
     SendDlgItemMessage(IDC_PO_OFFSET_TYPE, CB_SETCURSEL, static_cast<WPARAM>(offsetEntry));
-    checkOnly(this, kReferenceRadios, offsetEntry >= 0 && offsetEntry < kReferenceCount ? kReferenceRadios[offsetEntry] : 0);
+    const bool reference = offsetEntry >= 0 && offsetEntry < kReferenceCount;
+    checkOnly(this, kReferenceRadios, reference ? kReferenceRadios[offsetEntry] : 0);
     SetDlgItemText(IDC_PO_OFFSET_X, Kv_String(prof_.offsetX, -1).c_str());
     SetDlgItemText(IDC_PO_OFFSET_Y, Kv_String(prof_.offsetY, -1).c_str());
     showRotation();
