@@ -44,11 +44,15 @@ uint8_t borderOf(int16_t style) {
 }
 
 std::string numberFormatOf(const CellTypeRecord& t) {
-  std::string decimals = t.decimals > 0 ? "." + std::string(std::min(t.decimals, 30), '0') : "";
+  std::string format = t.kind == CellKind::Number && t.flag ? "#,##0" : "0";
+  if (t.kind != CellKind::Integer && t.decimals > 0) {
+    format += '.';
+    format.append(static_cast<size_t>(std::min(t.decimals, 30)), '0');
+  }
   switch (t.kind) {
-    case CellKind::Integer: return "0";
-    case CellKind::Number: return (t.flag ? "#,##0" : "0") + decimals;
-    case CellKind::Percent: return "0" + decimals + "%";
+    case CellKind::Integer:
+    case CellKind::Number: return format;
+    case CellKind::Percent: return format + '%';
     default: return {};
   }
 }
