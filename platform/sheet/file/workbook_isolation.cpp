@@ -57,7 +57,7 @@ FileResult readInChildProcess(
   std::string answer;
   char buffer[1 << 16];
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kWorkbookReadSeconds);
-  bool timedOut = false;
+  bool timedOut = false, tooMuch = false;
   while (true) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
@@ -72,14 +72,20 @@ FileResult readInChildProcess(
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     answer.append(buffer, static_cast<size_t>(n));
+    // No sheet the engine can hold needs more: a child that keeps sending is stopped.
+    if (answer.size() > kMaxSheetFileBytes) {
+      tooMuch = true;
+      break;
+    }
   }
   ::close(fds[0]);
-  if (timedOut) ::kill(child, SIGKILL);
+  if (timedOut || tooMuch) ::kill(child, SIGKILL);
   int status = 0;
   while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   if (timedOut) return failure("reading the workbook took longer than " +
                                std::to_string(kWorkbookReadSeconds) + " seconds");
+  if (tooMuch) return failure("the workbook reader's answer is larger than a sheet can be");
   if (WIFSIGNALED(status))
     return failure("the workbook is damaged (its reader stopped with signal " +
                    std::to_string(WTERMSIG(status)) + ")");
