@@ -8,12 +8,14 @@
 // that from the caller, who gets an error.  Here an .ods input is read that way first; one the
 // child survives, and every other input, is read in process, so that the fuzzer sees the
 // coverage of the parsing and the filling (a fork per input of a sanitized fuzzer is slow:
-// about a hundredth of the in-process rate, hence only for .ods).
+// about a hundredth of the in-process rate, hence only for .ods).  Every sheet read in process
+// also crosses the child's answer, which must give it back unchanged.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "file/workbook_answer.h"
 #include "file/workbook_reader.h"
 #include "sheet/sheet.h"
 #include "sheet/workbook_file.h"
@@ -48,6 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (throughChild && text != sheet::writeSheetText(isolated)) std::abort();
     sheet::Sheet again;
     if (!sheet::readSheetText(again, text).ok) std::abort();
+    // The child's answer carries every sheet a read can give, unchanged.
+    sheet::Sheet handed;
+    if (!sheet::readWorkbookAnswer(handed, sheet::writeWorkbookAnswer(r, s, notes), nullptr).ok ||
+        sheet::writeSheetText(handed) != text)
+      std::abort();
     s.recalcAll();
   }
   return 0;

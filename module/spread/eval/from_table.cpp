@@ -15,6 +15,7 @@
 #include "host/command_line.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
+#include "sheet/workbook_file.h"
 #include "spread/eval/formulas_dlg.h"
 #include "spread/eval/table_cache.h"
 #include "win/global_memory.h"
@@ -48,7 +49,7 @@ bool fileExists(const Kv_String& path) {
 
 // A table named without a folder belongs with the sheet that names it; the installation
 // folder holds the tables the package ships.
-Kv_String resolveTablePath(const Kv_String& given, const Kv_String& callerFile) {
+Kv_String resolveTableFile(const Kv_String& given, const Kv_String& callerFile) {
     if (isAbsolute(given)) return given;
     if (!callerFile.isEmpty()) {
         Kv_String beside = folderOf(callerFile) + given;
@@ -56,6 +57,13 @@ Kv_String resolveTablePath(const Kv_String& given, const Kv_String& callerFile) 
     }
     Kv_String installed = Kv_Settings::kvDir() + given;
     return fileExists(installed) ? installed : given;
+}
+
+// "book.xlsx#Prices" names a sheet of a workbook: the file is looked for, the sheet kept.
+Kv_String resolveTablePath(const Kv_String& given, const Kv_String& callerFile) {
+    const ::sheet::SheetPath named = ::sheet::splitSheetPath(given.str());
+    const Kv_String file = resolveTableFile(Kv_String(named.file), callerFile);
+    return named.sheet.empty() ? file : file + "#" + Kv_String(named.sheet);
 }
 
 // The file a calling sheet came from: a cached table's own file, else what the evaluation

@@ -19,7 +19,9 @@
 // needs its own value ends with an error value.
 //
 // A table path that is not absolute is looked for beside the file of the calling sheet, then
-// in the installation folder.
+// in the installation folder.  A workbook table is its first sheet; "book.xlsx#Prices" names
+// another (names compare ignoring case), and each sheet is a table of its own.  A sheet the
+// workbook does not have is an error value, as a missing table is.
 #include <cstdint>
 
 #include "core/kv_string.h"

@@ -11,6 +11,7 @@
 #include "spread/load_notes.h"
 #include "sheet/sheet.h"
 #include "sheet/ss_api.h"
+#include "sheet/workbook_file.h"
 #include "spread/eval/from_table.h"
 #include "win/styles.h"
 #include "win/winuser.h"
@@ -50,21 +51,25 @@ std::string TableCache::keyOf(const Kv_String& file) {
     static std::unordered_map<std::string, std::string> known;
     auto it = known.find(file.str());
     if (it != known.end()) return it->second;
+    // Each sheet of a workbook is a table of its own: the key is the file's, then "#Sheet".
+    const ::sheet::SheetPath named = ::sheet::splitSheetPath(file.str());
     std::error_code ignored;
-    std::filesystem::path mapped = kvMapPath(file);
+    std::filesystem::path mapped = kvMapPath(Kv_String(named.file));
     std::filesystem::path canonical = std::filesystem::weakly_canonical(mapped, ignored);
-    std::string key = (canonical.empty() ? mapped.lexically_normal() : canonical).string();
+    const std::filesystem::path path = canonical.empty() ? mapped.lexically_normal() : canonical;
+    const std::string key = named.sheet.empty() ? path.string() : path.string() + "#" + named.sheet;
     // A name that finds no file yet may find another one later (names match without regard
     // to case): only names of existing files are remembered.
-    if (!std::filesystem::exists(key, ignored)) return key;
+    if (!std::filesystem::exists(path, ignored)) return key;
     if (known.size() > 4096) known.clear();
-    return known.emplace(file.str(), std::move(key)).first->second;
+    return known.emplace(file.str(), key).first->second;
 }
 
 // One look at the file per call: this runs for every call of a kept table.
 bool TableCache::stampOf(const std::string& key, Stamp& stamp) {
     struct stat status;
-    if (::stat(key.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    const std::string file = ::sheet::splitSheetPath(key).file;
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
     stamp.size = static_cast<int64_t>(status.st_size);
     stamp.modifiedNs = static_cast<int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     return true;

@@ -63,7 +63,8 @@ public:
 
     // The instance whose window this is, or null.
     Instance* find(HWND window);
-    // The comparable form of a path: two names of one file give the same key.
+    // The comparable form of a path: two names of one file give the same key.  A sheet of a
+    // workbook ("book.xlsx#Prices") has the file's key followed by "#Prices".
     static std::string keyOf(const Kv_String& file);
     static bool stampOf(const std::string& key, Stamp& stamp);
 

@@ -1,7 +1,6 @@
 #include "file/workbook_filler.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include <orcus/exception.hpp>
@@ -65,8 +64,7 @@ void applyLook(Sheet& sheet, const RangeRef& r, const CellFormat& f) {
 // --- strings --------------------------------------------------------------------------------
 
 size_t WorkbookStrings::append(std::string_view s) {
-  notes_.replacedCharacters += charactersWithoutCp1252Form(s);
-  strings_.push_back(base::utf8ToCp1252(s));
+  strings_.push_back(cp1252Counting(s, notes_.replacedCharacters));
   return strings_.size() - 1;
 }
 
@@ -259,18 +257,26 @@ void WorkbookSheet::set_merge_cell_range(const os::range_t& range) {
 
 os::src_address_t WorkbookAddresses::resolve_address(std::string_view text) {
   // A sheet name before the last '.' or '!' is not the engine's business: one sheet is read.
-  size_t cut = text.find_last_of(".!");
-  if (cut != std::string_view::npos) text.remove_prefix(cut + 1);
+  // Every cell of an .xlsx comes by its address: plain ASCII tests, no locale.
+  for (size_t cut = text.size(); cut > 0; --cut)
+    if (text[cut - 1] == '.' || text[cut - 1] == '!') {
+      text.remove_prefix(cut);
+      break;
+    }
   int64_t col = 0, row = 0;
   size_t i = 0;
   if (i < text.size() && text[i] == '$') ++i;
   size_t letters = i;
-  while (i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])) && col <= kMaxSheetCols)
-    col = col * 26 + (std::toupper(static_cast<unsigned char>(text[i++])) - 'A' + 1);
+  for (; i < text.size() && col <= kMaxSheetCols; ++i) {
+    const char c = text[i];
+    if (c >= 'A' && c <= 'Z') col = col * 26 + (c - 'A' + 1);
+    else if (c >= 'a' && c <= 'z') col = col * 26 + (c - 'a' + 1);
+    else break;
+  }
   if (i == letters) throw orcus::invalid_arg_error("not a cell address");
   if (i < text.size() && text[i] == '$') ++i;
   size_t digits = i;
-  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])) && row <= kMaxSheetRows)
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9' && row <= kMaxSheetRows)
     row = row * 10 + (text[i++] - '0');
   if (i == digits || i != text.size() || row < 1 || col < 1)
     throw orcus::invalid_arg_error("not a cell address");
@@ -335,8 +341,7 @@ void WorkbookFiller::grow(CellRef at) {
 }
 
 std::string WorkbookFiller::text(std::string_view utf8) {
-  notes_.replacedCharacters += charactersWithoutCp1252Form(utf8);
-  return base::utf8ToCp1252(utf8);
+  return cp1252Counting(utf8, notes_.replacedCharacters);
 }
 
 void WorkbookFiller::putText(CellRef at, std::string_view cp1252) {

@@ -92,6 +92,16 @@ std::string withoutFunctionPrefixes(std::string_view text) {
 
 }  // namespace
 
+std::string cp1252Counting(std::string_view utf8, size_t& replaced) {
+  // Most texts of a workbook are plain ASCII, which both forms share.
+  for (char c : utf8)
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      replaced += charactersWithoutCp1252Form(utf8);
+      return base::utf8ToCp1252(utf8);
+    }
+  return std::string(utf8);
+}
+
 size_t charactersWithoutCp1252Form(std::string_view utf8) {
   size_t count = 0;
   for (size_t i = 0; i < utf8.size();) {

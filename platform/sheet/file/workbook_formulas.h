@@ -22,5 +22,7 @@ std::vector<std::string> calledFunctionNames(std::string_view formula);
 
 // Characters of UTF-8 text that code page 1252 has no form for.
 size_t charactersWithoutCp1252Form(std::string_view utf8);
+// The text in code page 1252; adds the characters replaced to `replaced`.
+std::string cp1252Counting(std::string_view utf8, size_t& replaced);
 
 }  // namespace sheet

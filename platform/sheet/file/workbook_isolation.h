@@ -1,8 +1,9 @@
 // A workbook is parsed in a child process: liborcus can crash on a damaged file (the fuzz
 // target found such files), and a crash must not take the program that opened the file with
-// it.  The child fills a new sheet and sends it back in the engine's own format, with the
-// read's notes; the parent reads that text into the caller's sheet.  A child that dies, stops
-// answering or sends something incomplete gives an error, and the caller's sheet is unchanged.
+// it.  The child fills a new sheet and sends it back with the read's notes in a compact binary
+// answer (file/workbook_answer.h), which the parent checks as untrusted input while it fills
+// the caller's sheet.  A child that dies, stops answering or sends something incomplete or
+// malformed gives an error, and the caller's sheet is unchanged.
 #pragma once
 
 #include <functional>

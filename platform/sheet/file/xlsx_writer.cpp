@@ -44,11 +44,15 @@ uint8_t borderOf(int16_t style) {
 }
 
 std::string numberFormatOf(const CellTypeRecord& t) {
-  std::string decimals = t.decimals > 0 ? "." + std::string(std::min(t.decimals, 30), '0') : "";
+  std::string format = t.kind == CellKind::Number && t.flag ? "#,##0" : "0";
+  if (t.kind != CellKind::Integer && t.decimals > 0) {
+    format += '.';
+    format.append(static_cast<size_t>(std::min(t.decimals, 30)), '0');
+  }
   switch (t.kind) {
-    case CellKind::Integer: return "0";
-    case CellKind::Number: return (t.flag ? "#,##0" : "0") + decimals;
-    case CellKind::Percent: return "0" + decimals + "%";
+    case CellKind::Integer:
+    case CellKind::Number: return format;
+    case CellKind::Percent: return format + '%';
     default: return {};
   }
 }
@@ -64,19 +68,13 @@ class XlsxWriter {
   }
 
   FileResult write(const std::string& scratch) {
-    std::vector<CellRef> cells;
-    sheet_.forEachCell([&](const CellEntry& c) { cells.push_back(c.at); });
     // The header row and column are written as a first row and column when they hold data,
     // so that a bill's column names reach the workbook; the other cells move one down (right)
     // and their formulas' references with them.
-    for (CellRef at : cells) {
-      if (at.row == 0 && at.col > 0 && !sheet_.data(at).empty()) rowShift_ = 1;
-      if (at.col == 0 && at.row > 0 && !sheet_.data(at).empty()) colShift_ = 1;
-    }
-    // Cells go out row by row, the order libxlsxwriter keeps them in.  (Its constant-memory
-    // mode would stream the rows, but it writes texts inline, which liborcus does not read.)
-    std::sort(cells.begin(), cells.end(), [](CellRef a, CellRef b) {
-      return a.row != b.row ? a.row < b.row : a.col < b.col;
+    sheet_.forEachCell([&](const CellEntry& c) {
+      if ((c.at.row == 0) == (c.at.col == 0) || sheet_.data(c.at).empty()) return;
+      if (c.at.row == 0) rowShift_ = 1;
+      else colShift_ = 1;
     });
     book_ = workbook_new(scratch.c_str());
     if (!book_) return fail("the workbook cannot be made");
@@ -87,7 +85,7 @@ class XlsxWriter {
       CellRef first = s.anchor, last = s.range().last;
       if (!inWorkbook(first) || !inWorkbook(last)) return tooLarge();
       lxw_error e = worksheet_merge_range(ws_, row(first), col(first), row(last), col(last), "",
-                                          formatOf(first));
+                                          formatFor(sheet_.format(first)));
       if (e) return fail(lxw_strerror(e));
     }
     writeColumnWidths();
@@ -99,14 +97,23 @@ class XlsxWriter {
         worksheet_set_row_pixels(ws_, this->row({1, heights[nextHeight].first}),
                                  heights[nextHeight].second, nullptr);
     };
-    for (CellRef at : cells) {
-      if ((at.row == 0 && !rowShift_) || (at.col == 0 && !colShift_)) continue;
-      if (at.row == 0 && at.col == 0) continue;
-      if (!inWorkbook(at)) return tooLarge();
+    // Cells go out row by row, the order libxlsxwriter keeps them in and the walk's own.  (Its
+    // constant-memory mode would stream the rows, but it writes texts inline, which liborcus
+    // does not read.)
+    FileResult written{true, {}, 0};
+    sheet_.forEachCell([&](const CellEntry& c) {
+      const CellRef at = c.at;
+      if (!written.ok) return;
+      if ((at.row == 0 && !rowShift_) || (at.col == 0 && !colShift_)) return;
+      if (at.row == 0 && at.col == 0) return;
+      if (!inWorkbook(at)) {
+        written = tooLarge();
+        return;
+      }
       heightsUpTo(at.row);
-      FileResult r = writeCell(at);
-      if (!r.ok) return r;
-    }
+      written = writeCell(c);
+    });
+    if (!written.ok) return written;
     heightsUpTo(INT32_MAX);
     if (rowShift_) worksheet_freeze_panes(ws_, 1, 0);
     lxw_workbook* book = book_;
@@ -128,8 +135,16 @@ class XlsxWriter {
   lxw_row_t row(CellRef at) const { return static_cast<lxw_row_t>(at.row - 1 + rowShift_); }
   lxw_col_t col(CellRef at) const { return static_cast<lxw_col_t>(at.col - 1 + colShift_); }
 
-  lxw_format* formatOf(CellRef at) {
-    const CellFormat& look = sheet_.format(at);
+  // Looks by the sheet's format number: one libxlsxwriter format per number, made once.
+  lxw_format* formatOf(uint32_t id) {
+    if (id == 0) return nullptr;
+    if (id >= byId_.size()) byId_.resize(id + 1);
+    if (!byId_[id].made) byId_[id] = {true, formatFor(sheet_.formatById(id))};
+    return byId_[id].format;
+  }
+
+  // Null for a look that is the default.
+  lxw_format* formatFor(const CellFormat& look) {
     if (look == CellFormat{}) return nullptr;
     auto it = formats_.find(look);
     if (it != formats_.end()) return it->second;
@@ -171,11 +186,12 @@ class XlsxWriter {
     return printFormula(*f, RefStyle::A1, {at.col + colShift_, at.row + rowShift_});
   }
 
-  FileResult writeCell(CellRef at) {
-    lxw_format* fmt = formatOf(at);
-    const Value v = sheet_.value(at);
+  FileResult writeCell(const CellEntry& c) {
+    const CellRef at = c.at;
+    lxw_format* fmt = formatOf(c.formatId);
+    const Value& v = c.value;
     lxw_error e = LXW_NO_ERROR;
-    if (sheet_.hasFormula(at)) {
+    if (c.formula) {
       std::string formula = base::cp1252ToUtf8(workbookFormula(at));
       if (v.isText()) {
         std::string result = base::cp1252ToUtf8(v.asText());
@@ -188,7 +204,10 @@ class XlsxWriter {
     } else if (v.isBool()) {
       e = worksheet_write_boolean(ws_, row(at), col(at), v.asBool(), fmt);
     } else if (v.isText() || v.isError()) {
-      std::string text = base::cp1252ToUtf8(sheet_.data(at));
+      // The text as the cell holds it: as typed, else the value's own.
+      std::string text = base::cp1252ToUtf8(!c.typed.empty() ? std::string(c.typed)
+                                            : v.isText()      ? v.asText()
+                                                              : sheet_.data(at));
       if (text.size() > kXlsxMaxText && lxw_utf8_strlen(text.c_str()) > kXlsxMaxText)
         return fail("cell " + cellName(at) + " holds a text longer than the " +
                     std::to_string(kXlsxMaxText) + " characters a workbook cell takes");
@@ -197,13 +216,12 @@ class XlsxWriter {
       e = worksheet_write_blank(ws_, row(at), col(at), fmt);
     }
     if (e) return fail("cell " + cellName(at) + ": " + lxw_strerror(e));
-    insertPicture(at);
+    if (c.formatId) insertPicture(at, sheet_.formatById(c.formatId).type);
     return FileResult{true, {}, 0};
   }
 
   // A picture the file cannot give is left out: the cell is written, the sheet saved.
-  void insertPicture(CellRef at) {
-    const CellTypeRecord& t = sheet_.format(at).type;
+  void insertPicture(CellRef at, const CellTypeRecord& t) {
     if (t.kind != CellKind::Picture || t.text.empty()) return;
     // Picture names are host paths, as the window system takes them.
     std::filesystem::path file(t.text);
@@ -242,6 +260,11 @@ class XlsxWriter {
   lxw_worksheet* ws_ = nullptr;
   int32_t rowShift_ = 0, colShift_ = 0;
   std::unordered_map<CellFormat, lxw_format*, FormatHash> formats_;
+  struct MadeFormat {
+    bool made = false;
+    lxw_format* format = nullptr;
+  };
+  std::vector<MadeFormat> byId_;
 };
 
 std::string scratchName() {

@@ -328,4 +328,27 @@ TEST_F(FromTableTest, AnOpenDocumentWorkbookServesLookUpsByLabelAndByCell) {
     EXPECT_DOUBLE_EQ(evaluate("=" + fromTable(ods, "B3").substr(1) + "*2").asNumber(), 84.6);
 }
 
+TEST_F(FromTableTest, AWorkbookSheetIsNamedAfterTheFileAndAMissingSheetIsAnError) {
+    const std::string ods = file("book.ods");
+    const std::string notes = "<table:table-row><table:table-cell office:value-type=\"float\" office:value=\"7\"/>"
+                              "<table:table-cell office:value-type=\"float\" office:value=\"8\"/></table:table-row>";
+    std::ofstream(ods, std::ios::binary) << zip_maker::openDocumentSheet({{"Notes", notes}, {"Prices", sectionRows()}});
+    // The first sheet unless one is named; names compare ignoring case.
+    EXPECT_EQ(evaluate(fromTable(ods, "B1")).asText(), "8");
+    EXPECT_EQ(evaluate(fromTable(ods + "#Prices", "B2")).asText(), "22.4");
+    EXPECT_EQ(evaluate(fromTable(ods + "#prices", "\"Name\",\"Weight\",\"HEA 200\"")).asText(), "42.3");
+    // Each sheet is a table of its own, also once both are kept.
+    EXPECT_EQ(evaluate(fromTable(ods + "#Notes", "B1")).asText(), "8");
+    EXPECT_EQ(evaluate(fromTable(ods + "#Prices", "B1")).asText(), "Weight");
+    // A sheet the workbook does not have is a table that is not there.
+    EXPECT_TRUE(evaluate(fromTable(ods + "#Costs", "B2")).isError());
+    EXPECT_TRUE(evaluate(fromTable(file("absent.ods") + "#Prices", "B2")).isError());
+    // Beside the calling sheet, like any table named without a folder.
+    {
+        EvaluationScope scope(caller->h(), file("caller.kvs").c_str());
+        caller->set(6, 10, fromTable("book.ods#Prices", "B3"));
+        EXPECT_EQ(caller->value(6, 10).asText(), "42.3") << printed();
+    }
+}
+
 }  // namespace
