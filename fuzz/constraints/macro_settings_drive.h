@@ -15,6 +15,7 @@
 #include "constraints/dlg_macro_settings.h"
 #include "constraints/macro_settings_ids.h"
 #include "frame/dialog_launcher.h"
+#include "sheet/ss_api.h"
 
 namespace settings_fuzz {
 
@@ -75,7 +76,7 @@ inline MacroSettingsData settingsFrom(Bytes& in) {
 }
 
 // The person: each time the dialog waits, one action chosen by the bytes; OK or Cancel when
-// they run out.
+// they run out (Enter only commits sheet typing, so that most runs go on to many actions).
 class ByteInput : public win::InputSource {
 public:
     explicit ByteInput(Bytes& in) : in_(in) {}
@@ -100,7 +101,7 @@ public:
                                       IDC_MS_USE_DISTANCE, IDC_MS_PATH_ENABLE, IDC_MS_SIZE_ENABLE, 1088, 1089,
                                       IDC_MS_AXIS_VALUE_1, IDC_MS_SIZE_VALUE_4, IDC_MS_LIST_SHEET, 1001};
         HWND page = win::findOpenDialog(pages[in_.next(5)]);
-        switch (in_.next(6)) {
+        switch (in_.next(7)) {
         case 0: win::input::clickTab(::GetDlgItem(dialog, IDC_MS_TABS), in_.next(5)); break;
         case 1: {
             HWND list = page ? ::GetDlgItem(page, lists[in_.next(5)]) : nullptr;
@@ -114,11 +115,14 @@ public:
         }
         case 3: if (page) click(page, buttons[in_.next(16)]); break;
         case 4: {
+            // Typing into a sheet is committed with Enter; elsewhere Enter would be the OK button.
             static const char* const typed[] = {"abc", "5", "0", "2x", "-1e9", ""};
             win::input::typeText(typed[in_.next(6)]);
+            if (HWND focus = ::GetFocus(); focus && SSGetSheet(focus)) win::input::pressKey(VK_RETURN);
             break;
         }
-        default: win::input::pressKey(in_.next(2) ? VK_RETURN : VK_TAB); break;
+        case 5: win::input::pressKey(VK_TAB); break;
+        default: win::input::pressKey(in_.next(2) ? VK_UP : VK_DOWN); break;
         }
         return true;
     }

