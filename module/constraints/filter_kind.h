@@ -13,6 +13,7 @@
 // still the one shown keeps the stored value (the two decimals shown are not the value).
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "core/kv_array.h"

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "constraints/filter_kind.h"
 #include "core/cbutton_st.h"
