@@ -125,6 +125,7 @@ Macro readMacro(const json& in) {
     m.read("dimensionNames", macro.dimensionNames);
     m.read("dimensionValues", macro.dimensionValues);
     m.read("equations", macro.equations);
+    m.readRecord("settings", macro.settings);
     m.finish();
     if (macro.modules.empty()) m.fail("macro \"" + std::string(macro.name.c_str()) + "\" has no module");
     for (size_t i = 0; i < macro.modules.size(); ++i)

@@ -8,7 +8,8 @@ Pixels are sampled 4 x 4 per pixel so that the small icons stay readable.
 
 The constraint editor's palette pictures (Parallel.bmp ... CoordSys.bmp, 40 x 40) and the
 option pictures of the sample drawing (Option*.bmp, 36 x 36) are drawn the same way on a
-magenta background, the colour those buttons leave transparent.
+magenta background, the colour those buttons leave transparent.  The macro settings
+dialog's filter pictures (MacroFilter*.bmp, 128 x 128) are drawn on white.
 
 Run from anywhere: python3 make_icons.py  (writes beside this script).
 """
@@ -112,6 +113,28 @@ OPTIONS = {
     "OptionEdgeChamfer": [rect(0.20, 0.15, 0.80, 0.85, BLUE), lambda x, y: MAGENTA if x - y > 0.35 else None],
 }
 
+# Pictures of the macro settings dialog's filters (128 x 128, white): the angle of a member's
+# axis (against the horizontal, and over a half turn), the angle of its section, the distance
+# along its path, and the size of its section.
+FILTERS = {
+    "MacroFilterAngle90": [line(0.10, 0.85, 0.90, 0.85, 0.04, STEEL), rect(0.26, 0.12, 0.36, 0.85),
+                           arc_mark(0.36, 0.85, 0.30, 0.03), line(0.66, 0.85, 0.66, 0.78, 0.03, MARK)],
+    "MacroFilterAngle180": [line(0.08, 0.60, 0.92, 0.60, 0.04, STEEL), rect(0.12, 0.52, 0.88, 0.60),
+                            circle(0.50, 0.60, 0.30, 0.03, MARK), rect(0.10, 0.61, 0.90, 0.98, WHITE),
+                            disk(0.50, 0.60, 0.03, MARK)],
+    "MacroFilterSectionAngle": [rect(0.30, 0.22, 0.70, 0.30), rect(0.30, 0.70, 0.70, 0.78), rect(0.46, 0.30, 0.54, 0.70),
+                                arc_mark(0.50, 0.50, 0.38, 0.03), line(0.50, 0.50, 0.88, 0.50, 0.02, MARK),
+                                line(0.50, 0.50, 0.77, 0.23, 0.02, MARK)],
+    "MacroFilterPathDistance": [rect(0.08, 0.40, 0.92, 0.52), line(0.20, 0.30, 0.20, 0.62, 0.03, MARK),
+                                line(0.70, 0.30, 0.70, 0.62, 0.03, MARK), line(0.20, 0.72, 0.70, 0.72, 0.03, MARK),
+                                line(0.20, 0.72, 0.28, 0.67, 0.03, MARK), line(0.20, 0.72, 0.28, 0.77, 0.03, MARK),
+                                line(0.70, 0.72, 0.62, 0.67, 0.03, MARK), line(0.70, 0.72, 0.62, 0.77, 0.03, MARK)],
+    "MacroFilterSectionSize": [rect(0.18, 0.12, 0.68, 0.22), rect(0.18, 0.68, 0.68, 0.78), rect(0.38, 0.22, 0.48, 0.68),
+                               line(0.82, 0.12, 0.82, 0.78, 0.03, MARK), line(0.18, 0.90, 0.68, 0.90, 0.03, MARK),
+                               line(0.76, 0.12, 0.88, 0.12, 0.02, MARK), line(0.76, 0.78, 0.88, 0.78, 0.02, MARK),
+                               line(0.18, 0.84, 0.18, 0.96, 0.02, MARK), line(0.68, 0.84, 0.68, 0.96, 0.02, MARK)],
+}
+
 
 def render(shapes, size, background=WHITE):
     """A transparent background (magenta) is never blended into edges: partly covered pixels
@@ -170,6 +193,8 @@ def main():
         write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 40, MAGENTA))
     for base, shapes in OPTIONS.items():
         write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 36, MAGENTA))
+    for base, shapes in FILTERS.items():
+        write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 128))
 
 
 if __name__ == "__main__":

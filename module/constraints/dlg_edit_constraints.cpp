@@ -2,6 +2,7 @@
 
 #include "constraints/constraints_ids.h"
 #include "constraints/editor_lifetime.h"
+#include "constraints/macro_settings_launcher.h"
 #include "core/constraint_editor_calls.h"
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
@@ -100,8 +101,6 @@ void DlgEditConstraints::setUpControls() {
     SetDlgItemText(IDC_EC_RENAME_MODULE, dialString(871).c_str());
     SetDlgItemText(IDC_EC_SETTINGS, dialString(872).c_str());
     SetDlgItemText(IDOK, dialString(285).c_str());
-    // The settings dialog comes with the macro settings; until then the button stays disabled.
-    EnDisCtrl(m_hWnd, IDC_EC_SETTINGS, false);
 }
 
 void DlgEditConstraints::fillModuleList() {
@@ -236,6 +235,7 @@ BOOL DlgEditConstraints::OnCommand(WPARAM wParam, LPARAM lParam) {
         case IDC_EC_RENAME_MODULE: onRenameModule(); return TRUE;
         case IDC_EC_REMOVE_MODULE: onRemoveModule(); return TRUE;
         case IDC_EC_ZOOM: onZoom(); return TRUE;
+        case IDC_EC_SETTINGS: constraints::editMacroSettings(record.macroId, this); return TRUE;
         default: break;
         }
     }

@@ -15,6 +15,7 @@
 #include "core/kv_array.h"
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
+#include "core/records/macro_settings_data.h"
 #include "host/object_id.h"
 
 namespace macro_model {
@@ -73,6 +74,8 @@ struct Macro {
     Kv_StringArray dimensionNames;
     Kv_StringArray dimensionValues;
     Kv_StringArray equations;
+    // Read and written with GetMacroSettings / SetMacroSettings (core/macro_settings_calls.h).
+    MacroSettingsData settings;
 
     Module* findModule(const Kv_String& moduleName);
     Kv_StringArray moduleNames() const;
