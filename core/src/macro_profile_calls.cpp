@@ -12,9 +12,10 @@ namespace {
 
 host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
 
-// The offset types the core library places a profile by, in the order of their numbers.
-constexpr const char* kOffsetTypes[] = {"Centre line", "Top edge", "Bottom edge", "Centre of gravity",
-                                        "Point of the section"};
+// The offset types: the reference point of the section the profile is placed by, row by row
+// over the section's bounding box, in the order of their numbers.
+constexpr const char* kOffsetTypes[] = {"Top left",    "Top centre", "Top right",     "Middle left", "Centre",
+                                        "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
 constexpr int kOffsetTypeCount = static_cast<int>(sizeof(kOffsetTypes) / sizeof(kOffsetTypes[0]));
 
 std::string nameOf(const host::DrawingObject& object, const char* fallback) {

@@ -44,6 +44,17 @@ Kv_String controlText(HWND dialog, int id) {
     return Kv_String(text);
 }
 
+// The entry chosen in a list (its edit field may still show the entry before).
+Kv_String chosenEntry(HWND dialog, int id) {
+    const int chosen = selection(dialog, id);
+    if (chosen < 0) return {};
+    const int length = static_cast<int>(::SendDlgItemMessage(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0));
+    if (length < 0) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ::SendDlgItemMessage(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(text.data()));
+    return Kv_String(text.c_str());
+}
+
 // The placement fields of one profile from props; group, drawing id and links stay.
 void copyPlacement(MacroProfData& profile, const MacroProfData& props) {
     const MacroProfData kept = profile;
@@ -102,19 +113,24 @@ void CDlgMacroProfPage::placeFixedRows(const CRect&, int top) {
         int id, x, y, cx, cy;
     };
     if (fixedBlockShown()) {
-        for (const Place& p : {Place{IDC_PROF_GROUP_LABEL, 6, 8, 90, 16}, Place{IDC_PROF_GROUP, 100, 4, 150, 200},
+        for (const Place& p : {Place{IDC_PROF_GROUP_LABEL, 6, 8, 90, 16}, Place{IDC_PROF_GROUP, 100, 4, 150, 0},
                                Place{IDC_PROF_OPTIONS, 256, 3, 110, 24},
-                               Place{IDC_PROF_PROFILE_LABEL, 6, 38, 90, 16}, Place{IDC_PROF_PROFILE, 100, 34, 150, 200},
-                               Place{IDC_PROF_SECTION, 256, 34, 120, 200},
+                               Place{IDC_PROF_PROFILE_LABEL, 6, 38, 90, 16}, Place{IDC_PROF_PROFILE, 100, 34, 150, 0},
+                               Place{IDC_PROF_SECTION, 256, 34, 120, 0},
                                Place{IDC_PROF_SECTION_BUTTON, 382, 33, 72, 24},
-                               Place{IDC_PROF_OFFSET_LABEL, 6, 68, 90, 16}, Place{IDC_PROF_OFFSET, 100, 64, 150, 200},
+                               Place{IDC_PROF_OFFSET_LABEL, 6, 68, 90, 16}, Place{IDC_PROF_OFFSET, 100, 64, 150, 0},
                                Place{IDC_PROF_ROTATION_LABEL, 256, 68, 80, 16},
-                               Place{IDC_PROF_ROTATION, 340, 64, 114, 200},
-                               Place{IDC_PROF_PLANE_LABEL, 6, 98, 90, 16}, Place{IDC_PROF_PLANE, 100, 94, 150, 200},
+                               Place{IDC_PROF_ROTATION, 340, 64, 114, 0},
+                               Place{IDC_PROF_PLANE_LABEL, 6, 98, 90, 16}, Place{IDC_PROF_PLANE, 100, 94, 150, 0},
                                Place{IDC_PROF_PICK_PLANE, 256, 93, 110, 24},
                                Place{IDC_PROF_SEGMENTED, 6, 128, 160, 26}})
-            if (HWND control = ::GetDlgItem(m_hWnd, p.id))
-                ::SetWindowPos(control, nullptr, p.x, top + p.y, p.cx, p.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (HWND control = ::GetDlgItem(m_hWnd, p.id)) {
+                // A list keeps its height: a list's window is its closed field.
+                RECT now;
+                ::GetWindowRect(control, &now);
+                ::SetWindowPos(control, nullptr, p.x, top + p.y, p.cx, p.cy ? p.cy : now.bottom - now.top,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+            }
         return;
     }
     // Only the segmented profiles button: one short row.
@@ -128,6 +144,7 @@ void CDlgMacroProfPage::fillFixedRows() {
     const bool shown = fixedBlockShown();
     for (int id : kFixedBlock) ShowOrHideCtrl(m_hWnd, id, shown);
     ShowOrHideCtrl(m_hWnd, IDC_PROF_SEGMENTED, tab().hasSegmentedProfs());
+    templateProfilesToControls();
     fillGroupCombos();
 }
 
@@ -140,7 +157,7 @@ Kv_String CDlgMacroProfPage::shownGroup() const {
 // The group whose name the combo shows stays chosen (else the first); in the profile combo the
 // profile shown before stays chosen (else the whole group).
 void CDlgMacroProfPage::fillGroupCombos() {
-    const Kv_String before = controlText(m_hWnd, IDC_PROF_GROUP);
+    const Kv_String before = chosenEntry(m_hWnd, IDC_PROF_GROUP);
     const int profileBefore = selection(m_hWnd, IDC_PROF_PROFILE);
     const AcDbObjectId idBefore =
         profileBefore >= 1 && profileBefore <= profileIds_.length() ? profileIds_[profileBefore - 1] : AcDbObjectId();
@@ -227,6 +244,7 @@ void CDlgMacroProfPage::fillSectionCombo(const Kv_String& section) {
 
 void CDlgMacroProfPage::readBack() {
     CDlgMacroTabPage::readBack();
+    templateProfilesFromControls();
     if (fixedBlockShown()) readFixedBlock();
 }
 
@@ -251,7 +269,7 @@ void CDlgMacroProfPage::readFixedBlock() {
         props.rotation = rotation;
         changed = true;
     }
-    if (controlText(m_hWnd, IDC_PROF_PLANE) == dialString(697) && !shown_.plane.isEmpty()) {
+    if (chosenEntry(m_hWnd, IDC_PROF_PLANE) == dialString(697) && !shown_.plane.isEmpty()) {
         props.plane.clear();
         changed = true;
     }

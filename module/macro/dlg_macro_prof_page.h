@@ -60,6 +60,11 @@ private:
     void storeSelectionProps(const MacroProfData& props);
     void readFixedBlock();
 
+    // The template's profile controls (dlg_macro_prof_page_template.cpp).
+    Kv_String sectionShownName(const Kv_String& section);
+    void templateProfilesToControls();
+    void templateProfilesFromControls();
+
     // Actions (dlg_macro_prof_page_actions.cpp).
     bool commandOfFixedBlock(int id, int code);
     bool commandOfProfileButton(int id, int code);

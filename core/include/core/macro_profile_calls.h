@@ -16,8 +16,9 @@
 #include "host/geometry.h"
 #include "host/object_id.h"
 
-// The offset types, in the order of their numbers (MacroProfData::offsetType); withMixed adds
-// the mixed text (dialog text 695) as a last entry.
+// The offset types, in the order of their numbers (MacroProfData::offsetType): the nine
+// reference points of the section, top left to bottom right, row by row.  withMixed adds the
+// mixed text (dialog text 695) as a last entry.
 Kv_StringArray getOffsetTypeStrings(bool withMixed);
 // The combo entry that shows an offset type: -1 (no entry) when mixed or unknown.
 int getDlgOffsetType(int offsetType, bool offsetMixed);

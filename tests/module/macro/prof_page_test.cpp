@@ -6,6 +6,7 @@
 #include "core/section_select_dlg.h"
 #include "host/pick_input.h"
 #include "macro/dlg_macro_prof_page.h"
+#include "macro/prof_options_ids.h"
 #include "macro/prof_page_ids.h"
 #include "macro/prof_segmented_ids.h"
 #include "macro_test_support.h"
@@ -194,7 +195,7 @@ TEST_F(ProfPageTest, BasePlanePicksHideTheDialogAndACancelledPickChangesNothing)
         .choose(kPage, IDC_PROF_PLANE, 1)
         .inspect([] {
             EXPECT_EQ(count(log(), "UpdateModule"), 3);
-            EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"\""), 1) << log();
+            EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"\\e\""), 1) << log();   // empty
         })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
@@ -297,8 +298,9 @@ TEST_F(ProfPageTest, BadRecordsAreShownAsFarAsTheyGoWithoutHarm) {
         // The rest still works: the offset applies and the odd values stay as they were.
         .choose(kPage, IDC_PROF_OFFSET, 3)
         .inspect([] {
+            EXPECT_EQ(count(log(), "UpdateModule"), 1);
             EXPECT_EQ(count(log(), "profile.Beam.1.offsetType = \"3\""), 1) << log();
-            EXPECT_EQ(count(log(), "profile.Beam.1.rotation"), 0) << log();
+            EXPECT_EQ(page(IDC_PROF_ROTATION).text, "steep");
         })
         .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
         .inspect([] {
@@ -311,4 +313,88 @@ TEST_F(ProfPageTest, BadRecordsAreShownAsFarAsTheyGoWithoutHarm) {
     StartDlgMacro(macro);
     EXPECT_EQ(macro.tabs[0].profiles[0].profile, "NOSUCH-SIZE");
     EXPECT_EQ(macro.tabs[0].profiles[0].rotation, "steep");
+}
+
+// The options of a group from the template's options button or the fixed block's: every change
+// reaches the drawing at once and the page shows it after the dialog.
+TEST_F(ProfPageTest, TheOptionsOfAGroupApplyEachChangeAndThePageShowsThem) {
+    MacroData macro = profileMacro();
+    script.click(kPage, kRafterOptions)
+        .click(IDD_MACRO_PROF_OPTIONS, IDC_PO_ROTATION_90)
+        .inspect([] {
+            EXPECT_EQ(count(log(), "UpdateModule"), 1);
+            EXPECT_EQ(count(log(), "profile.Rafter.1.rotation = \"90\xB0\""), 1) << log();
+        })
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .inspect([] {
+            EXPECT_EQ(page(IDC_PROF_ROTATION).text, "90\xB0");
+            EXPECT_EQ(count(log(), "profile.Purlins"), 0) << log();
+        })
+        .choose(kPage, IDC_PROF_GROUP, "Purlins")
+        .click(kPage, IDC_PROF_OPTIONS)
+        .inspect([] { EXPECT_EQ(win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_MACRO_PROF_OPTIONS), IDC_PO_GROUP)).text, "Purlins"); })
+        .click(IDD_MACRO_PROF_OPTIONS, IDC_PO_ROTATION_180)
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .inspect([] {
+            EXPECT_EQ(count(log(), "profile.Purlins.1.rotation = \"180\xB0\""), 1) << log();
+            EXPECT_EQ(count(log(), "profile.Purlins.2.rotation = \"180\xB0\""), 1) << log();
+            EXPECT_EQ(page(IDC_PROF_ROTATION).text, "180\xB0");
+        })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    EXPECT_EQ(macro.tabs[0].profiles[0].rotation, "90\xB0");
+    EXPECT_EQ(macro.tabs[0].profiles[2].rotation, "180\xB0");
+}
+
+// Asked to, the dialog opens the options of its start tab's profile page at once with the
+// caller's hint, which is used once; the caller's single temporary object is erased after it.
+TEST_F(ProfPageTest, StartUpOptionsTakeTheHintOnceAndEraseTheTemporaryObject) {
+    MacroData macro = profileMacro();
+    const AcDbObjectId temporary = host::DrawingDatabase::instance().addObject("Profile");
+    host::DrawingDatabase::instance().clearLog();
+    macro.tempIds.append(temporary);
+    macro.tempObjects = true;
+    macro.startTab = "Profiles";
+    macro.openProfileOptions = true;
+    macro.openProfileHint = "zoom";
+    script.inspect([] { EXPECT_EQ(count(log(), "zoom"), 1) << log(); })
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .inspect([&] {
+            EXPECT_EQ(count(log(), "erase #" + std::to_string(temporary.asOldId())), 1) << log();
+            EXPECT_TRUE(win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible);
+        })
+        // Once erased, the page has no temporary object any more.
+        .click(kPage, kRafterOptions)
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .inspect([] { EXPECT_EQ(count(log(), "zoom"), 1) << log(); EXPECT_EQ(count(log(), "erase"), 1) << log(); })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    EXPECT_TRUE(macro.openProfileHint.isEmpty());
+}
+
+// Two temporary objects: none of them is the profile's, nothing is erased.
+TEST_F(ProfPageTest, WithTwoTemporaryObjectsNothingIsErased) {
+    MacroData macro = profileMacro();
+    macro.tempIds.append(host::DrawingDatabase::instance().addObject("Profile"));
+    macro.tempIds.append(host::DrawingDatabase::instance().addObject("Profile"));
+    macro.tempObjects = true;
+    host::DrawingDatabase::instance().clearLog();
+    script.click(kPage, kRafterOptions)
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .inspect([] { EXPECT_EQ(count(log(), "erase"), 0) << log(); })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
+
+// A section chosen in the template's own section list is stored for the group.
+TEST_F(ProfPageTest, TheTemplatesSectionListAppliesForTheGroup) {
+    MacroData macro = profileMacro();
+    script.choose(kPage, kRafterSection, "IPE 400")
+        .inspect([] {
+            EXPECT_EQ(count(log(), "UpdateModule"), 1);
+            EXPECT_EQ(count(log(), "profile.Rafter.1.profile = \"IPE-IPE400\""), 1) << log();
+            EXPECT_EQ(page(IDC_PROF_SECTION).text, "IPE 400");
+        })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
 }
