@@ -253,26 +253,37 @@ TEST_F(ProfPageTest, TheSegmentedDialogAppliesOnOkAndCancelLeavesTheTab) {
 }
 
 // Every group with its options button on the template: no fixed block, only the segmented
-// button's short row; without segmented profiles not even that.
+// button's short row; without segmented profiles not even that.  The fixed rows below the sheet
+// are 162 high with the block, 20 with the button alone, else 0.
 TEST_F(ProfPageTest, TheFixedBlockIsHiddenWhenEveryGroupHasItsButton) {
+    // The space between the sheet's bottom and the page's, less the sheet's margin of 4.
+    auto fixedRows = [] {
+        const win::WindowInfo sheet = page(IDC_PAGE_SHEET);
+        const win::WindowInfo whole = win::describeWindow(win::findOpenDialog(kPage));
+        return static_cast<int>(whole.clientRectScreen.bottom - sheet.windowRect.bottom) - 4;
+    };
     MacroData macro = profileMacro();
+    script.inspect([&] { EXPECT_EQ(fixedRows(), 162); }).click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
     MacroTabData& tab = macro.tabs[0];
     tab.profiles.removeAt(2);
     tab.profiles.removeAt(1);
-    SIZE withSegmented{}, withNone{};
     script.inspect([&] {
               EXPECT_FALSE(page(IDC_PROF_GROUP).visible);
               EXPECT_FALSE(page(IDC_PROF_OPTIONS).visible);
               EXPECT_TRUE(page(IDC_PROF_SEGMENTED).visible);
               EXPECT_TRUE(page(kRafterOptions).visible);
+              EXPECT_EQ(fixedRows(), 20);
           })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
     tab.segmentedProfiles.removeAll();
-    script.inspect([&] { EXPECT_FALSE(page(IDC_PROF_SEGMENTED).visible); }).click(IDD_MACRO, IDOK);
+    script.inspect([&] {
+              EXPECT_FALSE(page(IDC_PROF_SEGMENTED).visible);
+              EXPECT_EQ(fixedRows(), 0);
+          })
+        .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
-    (void)withSegmented;
-    (void)withNone;
 }
 
 // Records the page cannot fully show: a template control of a group the tab lacks, a section
