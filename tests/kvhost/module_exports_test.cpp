@@ -21,3 +21,18 @@ TEST(ModuleExports, ExportedClassesCarryTheirTypeInformationAndVirtualTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// The profile options' launchers, by the exact signatures other modules link against.
+TEST(ModuleExports, BothProfileOptionLaunchersAreExported) {
+    void* module = dlopen(kvBuildProgram(KVMODULE_LIBRARY).c_str(), RTLD_LAZY | RTLD_LOCAL);
+    ASSERT_NE(module, nullptr) << dlerror();
+    for (const char* symbol : {"_Z20StartDlgMacroProfAdvR9MacroDataRK9Kv_StringS3_b",
+                               "_Z20StartDlgMacroProfAdvP7AcArrayI12AcDbObjectIdERb"
+                               "PFb16TwMACallBackTypeRK16TwMACallBackDataR13MacroProfDataE"})
+        EXPECT_NE(dlsym(module, symbol), nullptr) << symbol;
+    dlclose(module);
+}
+
+}  // namespace

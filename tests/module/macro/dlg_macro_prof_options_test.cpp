@@ -12,6 +12,7 @@
 #include "core/kv_texts.h"
 #include "core/macro_instances.h"
 #include "core/macro_profile_calls.h"
+#include "core/section_select_dlg.h"
 #include "host/drawing_database.h"
 #include "host/pick_input.h"
 #include "kv_source_dir.h"
@@ -168,7 +169,7 @@ TEST_F(ProfOptionsTest, TheSectionPointPickGetsTheAngleInRadiansBetweenKindsTwoA
     host::answerPick(script, {0, 20});
     script.inspect([] {
             EXPECT_TRUE(control(kDlg, IDOK).visible);
-            EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_X).text.substr(0, 4), "14.1");
+            EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_X).text, "14.14");
         })
         .click(kDlg, IDOK);
     runIds();
@@ -178,7 +179,7 @@ TEST_F(ProfOptionsTest, TheSectionPointPickGetsTheAngleInRadiansBetweenKindsTwoA
     EXPECT_EQ(logged->name, "IPE-IPE200");
     // Read, hidden, shown, the pick's apply, OK's apply.
     EXPECT_EQ(kinds(), (std::vector<int>{0, 2, 3, 1, 1}));
-    EXPECT_NEAR(calls[3].prof.offsetX, 20 * std::sin(std::acos(-1.0) / 4), 1e-9);
+    EXPECT_DOUBLE_EQ(calls[3].prof.offsetX, 14.14);
     EXPECT_EQ(calls[3].ids, 2u);
 }
 
@@ -335,8 +336,12 @@ TEST_F(ProfOptionsTest, TheRecordFormErasesOnlyASingleTemporaryObjectAndAlwaysIt
     MacroData macro = profileMacro();
     macro.tempObjects = true;
     // No temporary id: the created coordinate system goes, nothing else.
+    // Chosen twice: one coordinate system all the same.
     script.inspect([] { EXPECT_TRUE(control(kDlg, IDC_PO_PLANE_CREATED).enabled); })
         .click(kDlg, IDC_PO_PLANE_CREATED)
+        .click(kDlg, IDC_PO_PLANE_MACRO)
+        .click(kDlg, IDC_PO_PLANE_CREATED)
+        .inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_COORD_SYS).items.size(), 1u); })
         .click(kDlg, IDOK);
     const size_t objectsBefore = drawing().objectIds().size();
     StartDlgMacroProfAdv(macro, "Frame", "Column", false);
@@ -383,4 +388,37 @@ TEST_F(ProfOptionsTest, ThePagesRunTakesAStartHintAndGivesTheGroupBack) {
     EXPECT_EQ(run.data.groupName, Kv_String("Columns"));
     EXPECT_EQ(kinds(), (std::vector<int>{0, 2, 3, 1}));
     EXPECT_NE(lastLogged("zoom"), nullptr);
+}
+
+TEST_F(ProfOptionsTest, WithoutACallbackTheDialogShowsAndAppliesNothing) {
+    drawing().clearLog();
+    script.inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_PROFILE).selection, -1); })
+        .click(kDlg, IDC_PO_ROTATION_90)
+        .click(kDlg, IDC_PO_PICK_POINT)
+        .click(kDlg, IDC_PO_ZOOM)
+        .click(kDlg, IDOK);
+    StartDlgMacroProfAdv(&ids, flag, nullptr);
+    EXPECT_TRUE(drawing().log().empty());
+}
+
+TEST_F(ProfOptionsTest, TheSectionButtonsChooseTheProfileAndTheEndProfileWithoutTheLibraryFolder) {
+    answerAtRead.morphed = 1;
+    answerAtRead.endProfile = "IPE-IPE300";
+    script.click(kDlg, IDC_PO_PROFILE_BROWSE)
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_FAMILIES, "RHS")
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "RHS120x80x6")
+        .click(IDD_CORE_SECTION_SELECT, IDOK)
+        .inspect([] { EXPECT_EQ(control(kDlg, IDC_PO_PROFILE).text, "RHS 120x80x6"); })
+        .click(kDlg, IDC_PO_END_PROFILE_BROWSE)
+        .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "IPE120")
+        .click(IDD_CORE_SECTION_SELECT, IDOK)
+        // A cancelled chooser changes nothing and applies nothing.
+        .click(kDlg, IDC_PO_END_PROFILE_BROWSE)
+        .click(IDD_CORE_SECTION_SELECT, IDCANCEL)
+        .click(kDlg, IDOK);
+    runIds();
+    ASSERT_EQ(kinds(), (std::vector<int>{0, 1, 1, 1}));
+    EXPECT_EQ(calls[1].prof.profile, Kv_String("RHS-RHS120x80x6"));
+    EXPECT_EQ(calls[2].prof.endProfile, Kv_String("IPE-IPE120"));
+    EXPECT_EQ(calls[3].prof.profile, Kv_String("RHS-RHS120x80x6"));
 }
