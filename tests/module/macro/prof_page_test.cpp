@@ -409,3 +409,24 @@ TEST_F(ProfPageTest, TheTemplatesSectionListAppliesForTheGroup) {
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
 }
+
+// The fixed block is the page's third focus ring: Tab runs through it in its order and past its
+// end to the next ring that takes the focus; Shift+Tab goes back.
+TEST_F(ProfPageTest, TabRunsThroughTheFixedBlockAndOnToTheTemplate) {
+    MacroData macro = profileMacro();
+    script.click(kPage, IDC_PROF_OPTIONS)
+        .click(IDD_MACRO_PROF_OPTIONS, IDOK)
+        .key(kPage, VK_TAB)
+        .inspect([] { EXPECT_TRUE(page(IDC_PROF_PROFILE).focused); })
+        .key(kPage, VK_TAB, win::input::Shift)
+        .inspect([] { EXPECT_TRUE(page(IDC_PROF_OPTIONS).focused); })
+        // Back from the template's first control: the fixed block's last one.
+        .click(kPage, kSpan)
+        .key(kPage, VK_TAB, win::input::Shift)
+        .inspect([] { EXPECT_TRUE(page(IDC_PROF_SEGMENTED).focused); })
+        // Rafter's controls have no tab order: Tab passes their ring over, to the sheet.
+        .key(kPage, VK_TAB)
+        .inspect([] { EXPECT_TRUE(page(IDC_PAGE_SHEET).focused); })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
