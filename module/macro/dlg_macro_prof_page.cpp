@@ -20,10 +20,6 @@ constexpr int kSegmentedRowHeight = 20;
 // The fixed block needs this width to show its rows side by side.
 constexpr int kFixedBlockWidth = 460;
 
-// The base plane entries (getBasePlaneStrings): a chosen plane, the macro's own plane, a
-// coordinate system, and the mixed text.
-constexpr int kChosenPlane = 0, kMacroPlane = 1, kMixedPlane = 3;
-
 constexpr int kFixedBlock[] = {IDC_PROF_GROUP_LABEL, IDC_PROF_PROFILE_LABEL, IDC_PROF_OFFSET_LABEL,
                                IDC_PROF_ROTATION_LABEL, IDC_PROF_PLANE_LABEL, IDC_PROF_GROUP,
                                IDC_PROF_PROFILE,        IDC_PROF_SECTION,     IDC_PROF_OFFSET,

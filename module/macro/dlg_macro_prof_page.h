@@ -46,6 +46,10 @@ protected:
     std::vector<int> ordinaryControls() const override;
 
 private:
+    // The base plane entries (the core's getBasePlaneStrings order): a chosen plane, the
+    // macro's own plane, a coordinate system, the mixed text.
+    static constexpr int kChosenPlane = 0, kMacroPlane = 1, kCoordinateSystem = 2, kMixedPlane = 3;
+
     // Filling (dlg_macro_prof_page.cpp).
     void setTexts();
     bool fixedBlockShown() const;

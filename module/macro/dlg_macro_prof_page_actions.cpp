@@ -2,6 +2,9 @@
 // profile buttons do.  Choosing a group or profile only shows it; the other actions end by
 // applying the page (the tab compared with its state before, the drawing updated with the
 // differences).
+#include <algorithm>
+#include <string>
+
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
 #include "core/macro_profile_calls.h"
@@ -10,12 +13,6 @@
 #include "macro/dlg_macro_prof_segmented.h"
 #include "macro/prof_page_ids.h"
 #include "sections/section_pickers.h"
-
-namespace {
-
-constexpr int kChosenPlane = 0, kCoordinateSystem = 2;
-
-}  // namespace
 
 template <typename Change>
 void CDlgMacroProfPage::applyChange(Change change) {
@@ -104,7 +101,7 @@ void CDlgMacroProfPage::rotationChosen() {
 // pick (or the mixed entry) shows the properties again as they were.
 void CDlgMacroProfPage::pickBasePlane() {
     const int entry = static_cast<int>(::SendDlgItemMessage(m_hWnd, IDC_PROF_PLANE, CB_GETCURSEL, 0, 0));
-    if (entry == 1) {
+    if (entry == kMacroPlane) {
         applyChange([this](MacroTabData&) {
             MacroProfData props;
             if (!selectionProps(props)) return;
