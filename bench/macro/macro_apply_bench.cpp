@@ -1,6 +1,8 @@
 // The macro input dialog on a big macro: 10 pages of 50 controls each (8 of them section lists
-// on one family) and 50 listed cells per page.  One finished edit of a field (typed, then Tab)
-// applies the page and refreshes every page; measured with a family of 2,000 sizes and of 20.
+// on one family) and 50 listed cells per page, and a profile page of 8 groups on the same
+// family (its fixed block shows one group's section list).  One finished edit applies its page
+// and refreshes every page; measured with a family of 2,000 sizes and of 20.  The edit is a
+// field typed on the first page (then Tab), or an offset type chosen on the profile page.
 // Counter "updates": drawing updates per edit (1 expected; the edit alternates two values).
 #include <benchmark/benchmark.h>
 
@@ -20,6 +22,7 @@
 #include "kv_source_dir.h"
 #include "macro/dlg_macro_modeless.h"
 #include "macro/macro_ids.h"
+#include "macro/prof_page_ids.h"
 #include "sections/kv_prof_values_table.h"
 #include "temp_folder.h"
 #include "win/input.h"
@@ -33,6 +36,7 @@ constexpr int kSectionLists = 8;
 constexpr int kFields = 41;          // with the title and the section lists: 50 controls
 constexpr int kListedCells = 50;     // per page: 500 in all
 constexpr int kFirstField = 33001;   // template control ids run from 33000 in file order
+constexpr int kProfileGroups = 8;
 
 // A scratch copy of the library for the whole run, removed at exit.
 class ScratchLibrary {
@@ -137,10 +141,38 @@ MacroData bigMacro(const Kv_String& section) {
         }
         macro.tabs.append(tab);
     }
+    MacroTabData profiles;
+    profiles.kind = 2;
+    profiles.moduleName = "BasePlate";
+    profiles.title = "Profiles";
+    for (int g = 0; g < kProfileGroups; ++g)
+        for (int member = 0; member < 2; ++member) {
+            MacroProfData profile;
+            profile.group = Kv_String("P") + Kv_String(g);
+            profile.profile = section;
+            profile.rotation = "0\xB0";
+            profiles.profiles.append(profile);
+        }
+    macro.tabs.append(profiles);
     return macro;
 }
 
-void BM_ApplyWithRefresh(benchmark::State& state) {
+// What a person does for one edit, given the number of edits before.
+using Edit = void (*)(win::ScriptedInput& person, int edits);
+
+void typeField(win::ScriptedInput& person, int edits) {
+    person.click(IDD_MACRO_TAB_PAGE, kFirstField);
+    person.key(IDD_MACRO_TAB_PAGE, VK_END);
+    for (int i = 0; i < 3; ++i) person.key(IDD_MACRO_TAB_PAGE, VK_BACK);
+    person.type(IDD_MACRO_TAB_PAGE, edits % 2 ? "100" : "250");
+    person.key(IDD_MACRO_TAB_PAGE, VK_TAB);
+}
+
+void chooseOffsetType(win::ScriptedInput& person, int edits) {
+    person.choose(IDD_MACRO_PROF_PAGE, IDC_PROF_OFFSET, edits % 2 ? 0 : 1);
+}
+
+void runEdits(benchmark::State& state, const Kv_String& startTab, Edit edit) {
     library();
     const Kv_String section = writeFamily(static_cast<int>(state.range(0)));
     win::resetWindowSystem();
@@ -150,6 +182,7 @@ void BM_ApplyWithRefresh(benchmark::State& state) {
     DllMain(win::instanceHandle(), DLL_PROCESS_ATTACH, nullptr);
     host::DrawingDatabase::instance().reset();
     MacroData macro = bigMacro(section);
+    macro.startTab = startTab;
     macro.ids.append(addMacroInstance(macro, "BasePlate"));
     int id = -1;
     if (!StartDlgMacroModeless(true, macro, id)) {
@@ -160,11 +193,7 @@ void BM_ApplyWithRefresh(benchmark::State& state) {
         for (auto _ : state) {
             win::ScriptedInput person;
             win::setInputSource(&person);
-            person.click(IDD_MACRO_TAB_PAGE, kFirstField);
-            person.key(IDD_MACRO_TAB_PAGE, VK_END);
-            for (int i = 0; i < 3; ++i) person.key(IDD_MACRO_TAB_PAGE, VK_BACK);
-            person.type(IDD_MACRO_TAB_PAGE, edits % 2 ? "100" : "250");
-            person.key(IDD_MACRO_TAB_PAGE, VK_TAB);
+            edit(person, edits);
             person.runModeless();
             win::setInputSource(nullptr);
             if (person.failed()) {
@@ -185,6 +214,10 @@ void BM_ApplyWithRefresh(benchmark::State& state) {
     win::setRegistryFile("");
 }
 
+void BM_ApplyWithRefresh(benchmark::State& state) { runEdits(state, "", typeField); }
+void BM_ProfilePageApply(benchmark::State& state) { runEdits(state, "Profiles", chooseOffsetType); }
+
 }  // namespace
 
 BENCHMARK(BM_ApplyWithRefresh)->Arg(2000)->Arg(20)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ProfilePageApply)->Arg(2000)->Arg(20)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

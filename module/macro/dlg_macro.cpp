@@ -8,9 +8,11 @@
 #include "core/kv_texts.h"
 #include "host/command_line.h"
 #include "macro/dlg_macro_modeless.h"
+#include "macro/dlg_macro_prof_page.h"
 #include "macro/dlg_macro_tab_page.h"
 #include "macro/macro_core_calls.h"
 #include "macro/macro_ids.h"
+#include "macro/prof_page_ids.h"
 
 namespace {
 
@@ -67,8 +69,8 @@ BOOL CDlgMacro::OnInitDialog() {
     int startIndex = -1;
     if (!macro.startTab.isEmpty() && kvmacro::findTab(macro, macro.startTab, startIndex) && pageOfTab(startIndex)) {
         selectTab(startIndex);
-        // The profile options opened at start belong to the profile page, which this dialog
-        // does not make yet; the hint is left for it.
+        if (macro.openProfileOptions && macro.tabs[startIndex].kind == 2)
+            static_cast<CDlgMacroProfPage*>(pageOfTab(startIndex))->openOptionsOfShownGroup();
     }
     fillTitleAndFilters();
     ChangeDlgSize(m_hWnd, sizeStoreName(macro), false);
@@ -125,8 +127,13 @@ void CDlgMacro::buildPages() {
         if (tab.kind == 0 || tab.kind == 1 || tab.kind == 3) {
             auto templatePage = std::make_unique<CDlgMacroTabPage>(this, i);
             if (templatePage->Create(IDD_MACRO_TAB_PAGE, tabs)) page = std::move(templatePage);
+        } else if (tab.kind == 2) {
+            auto profilePage = std::make_unique<CDlgMacroProfPage>(this, i);
+            // The one temporary object the caller drew is the page's to erase after its options.
+            if (macro.tempObjects && macro.tempIds.length() == 1) profilePage->setTemporaryObject(macro.tempIds[0]);
+            if (profilePage->Create(IDD_MACRO_PROF_PAGE, tabs)) page = std::move(profilePage);
         }
-        // Kind 2 (profiles) gets its page with the profile page; other kinds get none.
+        // Other kinds get no page.
         if (page) {
             tabs->InsertItem(static_cast<int>(tabOfEntry_.size()), tab.title.c_str());
             tabOfEntry_.push_back(i);

@@ -15,15 +15,15 @@ constexpr int kSheetHeight = 130;
 // The three focus rings of a page, in Tab order.
 enum Ring { kTemplateRing = 0, kSheetRing = 1, kOrdinaryRing = 2, kRingCount = 3 };
 
-// The page's own controls that take the focus, in Tab order (the bolt row).
-constexpr int kOrdinaryControls[] = {IDC_PAGE_BOLT_COMPOSITION, IDC_PAGE_BOLT_DIAMETER, IDC_PAGE_BOLT_OPTIONS};
-
 bool focusable(HWND window) { return window && ::IsWindowVisible(window) && ::IsWindowEnabled(window); }
 
 }  // namespace
 
 CDlgMacroTabPage::CDlgMacroTabPage(CDlgMacro* owner, int tabIndex)
-    : CDlgMacroPage(IDD_MACRO_TAB_PAGE, owner, tabIndex), sheet_(this) {}
+    : CDlgMacroTabPage(IDD_MACRO_TAB_PAGE, owner, tabIndex) {}
+
+CDlgMacroTabPage::CDlgMacroTabPage(UINT templateId, CDlgMacro* owner, int tabIndex)
+    : CDlgMacroPage(templateId, owner, tabIndex), sheet_(this) {}
 
 CDlgMacroTabPage::~CDlgMacroTabPage() = default;
 
@@ -75,9 +75,16 @@ void CDlgMacroTabPage::layoutControls() {
     if (sheet_.isAttached())
         sheet_.SetWindowPos(nullptr, 3, imageHeight + 2, std::max(0, client.Width() - 6),
                             std::max(0, client.bottom - 4 - fixed - (imageHeight + 2)), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (fixed == 0) return;
+    if (fixed > 0) placeFixedRows(client, client.bottom - fixed);
+}
+
+// The page's own controls that take the focus, in Tab order (the bolt row).
+std::vector<int> CDlgMacroTabPage::ordinaryControls() const {
+    return {IDC_PAGE_BOLT_COMPOSITION, IDC_PAGE_BOLT_DIAMETER, IDC_PAGE_BOLT_OPTIONS};
+}
+
+void CDlgMacroTabPage::placeFixedRows(const CRect&, int top) {
     // The bolt row sits in the fixed rows below the sheet: labels above their lists.
-    const int top = client.bottom - fixed;
     struct Place {
         int id, x, y, cx, cy;
     };
@@ -185,7 +192,7 @@ int CDlgMacroTabPage::focusedRing() const {
     HWND focus = ::GetFocus();
     if (!focus) return -1;
     if (sheet_.isAttached() && (focus == sheet_.m_hWnd || ::IsChild(sheet_.m_hWnd, focus))) return kSheetRing;
-    for (int controlId : kOrdinaryControls) {
+    for (int controlId : ordinaryControls()) {
         HWND control = ::GetDlgItem(m_hWnd, controlId);
         if (control && (focus == control || ::IsChild(control, focus))) return kOrdinaryRing;
     }
@@ -201,9 +208,10 @@ bool CDlgMacroTabPage::focusRing(int ring, bool first) {
     }
     case kSheetRing: return sheet_.isAttached() && sheet_.IsWindowVisible() && sheet_.focusEdge(first);
     case kOrdinaryRing: {
-        const int count = static_cast<int>(std::size(kOrdinaryControls));
+        const std::vector<int> controls = ordinaryControls();
+        const int count = static_cast<int>(controls.size());
         for (int i = 0; i < count; ++i) {
-            HWND control = ::GetDlgItem(m_hWnd, kOrdinaryControls[first ? i : count - 1 - i]);
+            HWND control = ::GetDlgItem(m_hWnd, controls[static_cast<size_t>(first ? i : count - 1 - i)]);
             if (focusable(control)) {
                 ::SetFocus(control);
                 return true;
@@ -223,14 +231,15 @@ bool CDlgMacroTabPage::moveFocusRing(bool forward) {
     if (ring == kOrdinaryRing) {
         // Inside the page's own controls the order is the list's.
         HWND focus = ::GetFocus();
-        const int count = static_cast<int>(std::size(kOrdinaryControls));
+        const std::vector<int> controls = ordinaryControls();
+        const int count = static_cast<int>(controls.size());
         int at = -1;
         for (int i = 0; i < count; ++i) {
-            HWND control = ::GetDlgItem(m_hWnd, kOrdinaryControls[i]);
+            HWND control = ::GetDlgItem(m_hWnd, controls[static_cast<size_t>(i)]);
             if (control && (focus == control || ::IsChild(control, focus))) at = i;
         }
         for (int i = at + (forward ? 1 : -1); i >= 0 && i < count; i += forward ? 1 : -1)
-            if (HWND control = ::GetDlgItem(m_hWnd, kOrdinaryControls[i]); focusable(control)) {
+            if (HWND control = ::GetDlgItem(m_hWnd, controls[static_cast<size_t>(i)]); focusable(control)) {
                 ::SetFocus(control);
                 return true;
             }

@@ -2,7 +2,9 @@
 // CDlgMacroTabPage: one template page of the macro input dialog (resource 8137).  It shows the
 // user-designed template of one tab of the owner's macro, links the template's controls to the
 // tab's elements, lists the elements no control shows in its sheet, and applies every finished
-// edit to the drawing at once.
+// edit to the drawing at once.  The profile page (CDlgMacroProfPage) is a template page with a
+// fixed block of its own below the sheet: it shares all of this and replaces the fixed rows
+// (the bolt row here) through the protected hooks.
 //
 // Rules it keeps:
 // - A control whose element is missing is dropped from the template (never shown unlinked).
@@ -51,9 +53,26 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
-private:
+protected:
+    // A page of another resource that shares the template page's machinery.
+    CDlgMacroTabPage(UINT templateId, CDlgMacro* owner, int tabIndex);
+
     MacroTabData& tab();
     const MacroTabData& tab() const;
+
+    // The fixed rows below the sheet: their height, filling them, placing them (top is their
+    // first pixel row in the client area) and the page's own controls that take the focus, in
+    // Tab order.  Here: the bolt row of a kind 1 tab.
+    virtual int fixedRowsHeight() const;
+    virtual void fillFixedRows();
+    virtual void placeFixedRows(const CRect& client, int top);
+    virtual std::vector<int> ordinaryControls() const;
+
+    Kv_DlgDesignerData template_;
+    Kv_Spread sheet_;
+    bool ready_ = false;
+
+private:
 
     // Filling (macro_page_fill.cpp), in the order the page is built.
     // With readTemplate the template is read, linked and drawn anew; otherwise its drawn
@@ -68,7 +87,6 @@ private:
     void fillBoltRow();
     void setFlexButtonStates();
     void layoutControls();
-    int fixedRowsHeight() const;
     bool boltRowShown() const;
 
     // Value exchange (macro_page_values.cpp).
@@ -91,13 +109,10 @@ private:
     bool focusRing(int ring, bool first);
     void closeOwner();
 
-    Kv_DlgDesignerData template_;
     // The kept controls as the file gave them: linking writes texts into a control, and a
     // refresh links again from the names.
     std::vector<Kv_DesignerControl> asRead_;
-    Kv_Spread sheet_;
     bool templateHasBoltButton_ = false;
     bool sheetShown_ = false;
-    bool ready_ = false;
     int kind_ = 0;
 };

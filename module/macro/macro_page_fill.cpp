@@ -47,7 +47,7 @@ void CDlgMacroTabPage::fillPage(bool readTemplate) {
         }
     }
     listUnplacedElements();
-    fillBoltRow();
+    fillFixedRows();
     setFlexButtonStates();
     valuesToControls();
     layoutControls();
@@ -276,6 +276,8 @@ void CDlgMacroTabPage::writeArrayRow(DynArrayData& array, int row) {
     sheet_.SetLock(3, row, FALSE);
     array.value1Link = -row;
 }
+
+void CDlgMacroTabPage::fillFixedRows() { fillBoltRow(); }
 
 bool CDlgMacroTabPage::boltRowShown() const { return kind_ == 1 && !templateHasBoltButton_; }
 

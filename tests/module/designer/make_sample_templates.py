@@ -157,6 +157,24 @@ def end_plate():
     ])
 
 
+def rafter():
+    """The profile tab of the samples: a rafter on two columns, its purlins on top."""
+    c = Canvas(360, 220)
+    c.block(40, 90, 56, 210)     # left column
+    c.block(304, 90, 320, 210)   # right column
+    c.block(40, 70, 320, 90)     # rafter
+    for x in (80, 150, 220, 290):
+        c.fill(x - 6, 58, x + 6, 70, WELD)   # purlins
+    c.hdim(40, 320, 100)
+    write_template("Rafter", c, [
+        (0, (10, 5, 120, 22), "Rafter", ""),
+        (2, (150, 104, 210, 122), "SPAN", ""),
+        (13, (10, 140, 150, 158), "Rafter", ""),
+        (14, (156, 140, 230, 160), "Rafter", ""),
+        (17, (236, 140, 350, 160), "Rafter", ""),
+    ])
+
+
 def flex_button_icon():
     """The module's icon of flex buttons (icon resource 239): a fixing pin over a plate."""
     c = Canvas(16, 16)
@@ -172,3 +190,4 @@ if __name__ == "__main__":
     base_plate()
     stiffener()
     end_plate()
+    rafter()
