@@ -212,7 +212,7 @@ TEST_F(MacroSettingsDialogTest, TemplateListsShowAndStoreTheChosenTemplateOnOkOn
     script.chooseTab(IDD_MACRO_SETTINGS, IDC_MS_TABS, 2);
     script.inspect([] {
         EXPECT_EQ(control(IDD_MS_TEMPLATE_PAGE, IDC_MS_TEMPLATES).items,
-                  (std::vector<std::string>{"Base Plate", "Connections\\End Plate", "Stiffener"}));
+                  (std::vector<std::string>{"Base Plate", "Connections\\End Plate", "Rafter", "Stiffener"}));
         EXPECT_EQ(cell(IDD_MS_TEMPLATE_PAGE, IDC_MS_TEMPLATE_SHEET, 1, 2), "b");
         EXPECT_EQ(control(IDD_MS_TEMPLATE_PAGE, IDC_MS_TEMPLATE_CHOICE).selection, 1);
     });

@@ -310,7 +310,7 @@ TEST_F(TemplateFile, BundledSamplesReadWithTheirPictures) {
     setenv("KV_LIB_DIR", (kvSourceDir() + "/library/").c_str(), 1);
     Kv_StringArray names;
     getModuleImages(names);
-    EXPECT_EQ(names.join("|"), "Base Plate|Connections\\End Plate|Stiffener");
+    EXPECT_EQ(names.join("|"), "Base Plate|Connections\\End Plate|Rafter|Stiffener");
     for (const Kv_String& name : names) {
         Kv_DlgDesignerData data;
         data.setDynamicIdRange(33000, 33099);
