@@ -48,6 +48,9 @@ constexpr int kSlotControls[] = {IDC_BOLT_SLOT_RADIUS,       IDC_BOLT_SLOT_RADIU
                                  IDC_BOLT_SLOT_OFFSET,       IDC_BOLT_SLOT_OFFSET_LABEL, IDC_BOLT_SLOT_KIND,
                                  IDC_BOLT_SLOT_KIND_LABEL};
 constexpr int kSlotKinds = 2;   // texts 994 and 995
+bool isSlotControl(int id) {
+    return std::find(std::begin(kSlotControls), std::end(kSlotControls), id) != std::end(kSlotControls);
+}
 
 constexpr int kEdits[] = {IDC_BOLT_PENETRATION, IDC_BOLT_ADDED_LENGTH, IDC_BOLT_TOLERANCE, IDC_BOLT_SLOT_RADIUS,
                           IDC_BOLT_SLOT_LENGTH, IDC_BOLT_SLOT_ANGLE,  IDC_BOLT_SLOT_OFFSET};
@@ -136,7 +139,7 @@ void CDlgMacroBoltOptions::setUpSheet() {
     Kv_StringArray headers;
     for (int col = 1; col <= kBandWidth; ++col) headers.append(Kv_String(col));
     sheet_.setHeaderRowTexts(headers);
-    setColWidths(&sheet_, 1, kBandWidth, 52);
+    setColWidths(&sheet_, 1, kBandWidth, 40);
 }
 
 void CDlgMacroBoltOptions::showData() {
@@ -274,6 +277,7 @@ bool CDlgMacroBoltOptions::apply() {
     if (!ready_ || applying_) return false;
     applying_ = true;
     applyPosted_ = false;
+    editChanged_ = false;
     readBack();
     const int bad = firstInvalidSlot(data);
     if (bad >= 0) {
@@ -364,11 +368,17 @@ BOOL CDlgMacroBoltOptions::OnCommand(WPARAM wParam, LPARAM lParam) {
         apply();
         return TRUE;
     }
-    // An edit left: applied once the click or key that moved the focus has been handled, so
-    // that OK (which applies itself) does not check the same values twice.
-    if (code == EN_KILLFOCUS && std::find(std::begin(kEdits), std::end(kEdits), id) != std::end(kEdits)) {
-        if (!applyPosted_) {
+    const bool edit = std::find(std::begin(kEdits), std::end(kEdits), id) != std::end(kEdits);
+    if (edit && code == EN_CHANGE) {
+        editChanged_ = true;
+        return TRUE;
+    }
+    // A changed edit left: applied once the click or key that moved the focus has been
+    // handled, so that OK (which applies itself) does not check the same values twice.
+    if (edit && code == EN_KILLFOCUS) {
+        if (editChanged_ && !applyPosted_) {
             applyPosted_ = true;
+            leftSlotEdit_ = isSlotControl(id);
             PostMessage(kPostedApply);
         }
         return TRUE;
@@ -378,6 +388,11 @@ BOOL CDlgMacroBoltOptions::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 BOOL CDlgMacroBoltOptions::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (msg == kPostedApply) {
+        // Moving on within the shown slot's controls is no finished edit: the slot is checked
+        // when the focus leaves it.
+        HWND focus = ::GetFocus();
+        const bool stillInSlot = leftSlotEdit_ && focus && ::IsChild(m_hWnd, focus) && isSlotControl(::GetDlgCtrlID(focus));
+        if (applyPosted_ && stillInSlot) applyPosted_ = false;
         if (applyPosted_) apply();
         if (result) *result = 0;
         return TRUE;

@@ -75,6 +75,8 @@ private:
     bool ready_ = false;
     bool applying_ = false;
     bool applyPosted_ = false;
+    bool editChanged_ = false;     // a person typed in an edit since the last apply
+    bool leftSlotEdit_ = false;    // the posted apply comes from an edit of the shown slot
 };
 
 // Opens the bolt options on `bolt` for the page `owner` (nullptr: nothing is applied); the

@@ -34,8 +34,8 @@ int* flagOf(MacroPatternProps& pattern, int index) {
 
 constexpr int kKinds = 4;          // texts 1041 to 1044; kind 3 is the distance list
 constexpr int kDistanceKind = 3;
-// A distance sheet holds four distances a row, in reading order, with a free row below the
-// last one for more.
+// A distance sheet holds four distances a row, in reading order, with at least one free cell
+// after the last one for more.
 constexpr int kSheetColumns = 4;
 
 Kv_String text(CWnd* dialog, int id) {
@@ -99,7 +99,7 @@ void CDlgMacroPattern::setUpSheet(Kv_Spread& sheet, int id) {
     Kv_StringArray headers;
     for (int col = 1; col <= kSheetColumns; ++col) headers.append(Kv_String(col));
     sheet.setHeaderRowTexts(headers);
-    setColWidths(&sheet, 1, kSheetColumns, 60);
+    setColWidths(&sheet, 1, kSheetColumns, 48);
 }
 
 void CDlgMacroPattern::showDirection(const Block& block, const MacroPatternDirection& direction) {

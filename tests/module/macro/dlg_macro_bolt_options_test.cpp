@@ -247,3 +247,28 @@ TEST_F(BoltOptionsTest, ABrokenBoltPictureLeavesItsAreaEmptyAndPartsWithoutPictu
     StartDlgMacro(macro);
     EXPECT_EQ(macro.tabs[0].bolt.nut1, 0);
 }
+
+TEST_F(BoltOptionsTest, ASlotIsCheckedWhenTheFocusLeavesItNotBetweenItsFields) {
+    MacroData macro = boltMacro();
+    openFromPage();
+    script.choose(kDlg, IDC_BOLT_SLOTS, 1)
+        .click(kDlg, IDC_BOLT_SLOT_ACTIVE)   // active without radius and length: refused at once
+        .answerMessageBox(IDOK)
+        .click(kDlg, IDC_BOLT_SLOT_RADIUS)
+        .type(kDlg, "14")
+        .click(kDlg, IDC_BOLT_SLOT_LENGTH)   // still within the slot: no warning yet
+        .inspect([] { EXPECT_EQ(win::messageBoxHistory().size(), 1u); })
+        .type(kDlg, "40")
+        .click(kDlg, IDC_BOLT_PENETRATION)   // the slot is left: checked and applied
+        .inspect([] {
+            EXPECT_EQ(win::messageBoxHistory().size(), 1u);
+            EXPECT_NE(log().find("UpdateModule"), std::string::npos) << log();
+        })
+        .click(kDlg, IDOK)
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+    const MacroBoltSlot& slot = macro.tabs[0].bolt.slots[1];
+    EXPECT_EQ(slot.active, 1);
+    EXPECT_EQ(slot.radius, Kv_String("14"));
+    EXPECT_EQ(slot.length, Kv_String("40"));
+}
