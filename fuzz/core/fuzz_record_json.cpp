@@ -49,5 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readWriteRead<DynArrayData>(form);
     readWriteRead<DlgEditLibData>(form);
     readWriteRead<Kv_ProfValuesTable>(form);
+    // The bolt and pattern records the option dialogs edit (seeds: unequal hole-column lists, no slots).
+    readWriteRead<MacroBoltData>(form);
+    readWriteRead<MacroPatternProps>(form);
     return 0;
 }

@@ -9,7 +9,8 @@ Pixels are sampled 4 x 4 per pixel so that the small icons stay readable.
 The constraint editor's palette pictures (Parallel.bmp ... CoordSys.bmp, 40 x 40) and the
 option pictures of the sample drawing (Option*.bmp, 36 x 36) are drawn the same way on a
 magenta background, the colour those buttons leave transparent.  The macro settings
-dialog's filter pictures (MacroFilter*.bmp, 128 x 128) are drawn on white.
+dialog's filter pictures (MacroFilter*.bmp, 128 x 128) are drawn on white, and so are the bolt
+options' bolt picture and its part pictures (DrawBolt2.bmp, Bolt*-on.bmp, Bolt*-off.bmp).
 
 Run from anywhere: python3 make_icons.py  (writes beside this script).
 """
@@ -135,6 +136,35 @@ FILTERS = {
                                line(0.18, 0.84, 0.18, 0.96, 0.02, MARK), line(0.68, 0.84, 0.68, 0.96, 0.02, MARK)],
 }
 
+# The bolt options: the bolt through two plates (DrawBolt2.bmp, 160 x 160, white background),
+# and a picture per state of each part check box (24 x 24): the part drawn in steel when it
+# is used, pale when it is not.
+PLATE = (0xB8, 0xC0, 0xCC)
+PALE = (0xC8, 0xCC, 0xD4)
+BOLT = [rect(0.10, 0.36, 0.90, 0.50, PLATE), rect(0.10, 0.50, 0.90, 0.62, PLATE),
+        rect(0.30, 0.16, 0.70, 0.26), rect(0.24, 0.27, 0.76, 0.31, BLUE), rect(0.44, 0.26, 0.56, 0.90),
+        rect(0.24, 0.67, 0.76, 0.71, BLUE), rect(0.30, 0.72, 0.70, 0.82), line(0.08, 0.95, 0.92, 0.95, 0.01, MARK)]
+
+
+def washer(colour):
+    return [rect(0.12, 0.42, 0.88, 0.58, colour), hole(rect(0.40, 0.42, 0.60, 0.58))]
+
+
+def washers(colour):
+    return [rect(0.12, 0.26, 0.88, 0.40, colour), rect(0.12, 0.60, 0.88, 0.74, colour)]
+
+
+def nut(colour):
+    return [rect(0.14, 0.28, 0.86, 0.72, colour), hole(rect(0.14, 0.28, 0.22, 0.36)), hole(rect(0.78, 0.28, 0.86, 0.36)),
+            hole(rect(0.14, 0.64, 0.22, 0.72)), hole(rect(0.78, 0.64, 0.86, 0.72))]
+
+
+BOLT_PARTS = {
+    "BoltWasher-on": washer(BLUE), "BoltWasher-off": washer(PALE),
+    "BoltWashers-on": washers(BLUE), "BoltWashers-off": washers(PALE),
+    "BoltNut-on": nut(STEEL), "BoltNut-off": nut(PALE),
+}
+
 
 def render(shapes, size, background=WHITE):
     """A transparent background (magenta) is never blended into edges: partly covered pixels
@@ -195,6 +225,9 @@ def main():
         write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 36, MAGENTA))
     for base, shapes in FILTERS.items():
         write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 128))
+    write_bmp(os.path.join(folder, "DrawBolt2.bmp"), render(BOLT, 160))
+    for base, shapes in BOLT_PARTS.items():
+        write_bmp(os.path.join(folder, base + ".bmp"), render(shapes, 24))
 
 
 if __name__ == "__main__":

@@ -44,6 +44,10 @@ public:
     // their differences, runs the clash check and refreshes every page.  False when nothing
     // differed or the update failed.
     bool applyOptionResult(const MacroTabData& before);
+    // The bolt and pattern dialogs apply through these (macro_page_options.cpp): the element
+    // is stored in the tab and applied; `bolt` gets the tab's bolt back.
+    void applyBoltOptions(MacroBoltData& bolt);
+    void applyPatternOptions(int index, const MacroPatternProps& pattern);
 
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -99,6 +103,8 @@ private:
     bool commandOfTemplate(int id, int code);
     void flexButtonClicked(int id);
     void openArrayDialog(int index);
+    void openBoltDialog();
+    void openPatternDialog(int index);
     void sheetCellPressed();
     void drawingChosen(int id);
     void boltCompositionChanged();

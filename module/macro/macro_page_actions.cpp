@@ -60,9 +60,7 @@ BOOL CDlgMacroTabPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     case IDC_PAGE_BOLT_OPTIONS:
-        // The bolt dialog lands with the bolt and pattern options; the page is read back so
-        // that it will see what the person typed.
-        if (code == BN_CLICKED) readBack();
+        if (code == BN_CLICKED) openBoltDialog();
         return TRUE;
     default: break;
     }
@@ -82,9 +80,8 @@ bool CDlgMacroTabPage::commandOfTemplate(int id, int code) {
             return true;
         case kCtrlFlexButton: flexButtonClicked(id); return true;
         case kCtrlArrayButton: openArrayDialog(tab().findArrayWithBtnId(id)); return true;
-        // The pattern dialog lands with its options; until then its button only reads the
-        // page back, as every option does before it acts.
-        case kCtrlPatternButton: readBack(); return true;
+        case kCtrlPatternButton: openPatternDialog(tab().findPatternWithBtnId(id)); return true;
+        case kCtrlBoltButton: openBoltDialog(); return true;
         default: return false;
         }
     }
@@ -144,9 +141,14 @@ void CDlgMacroTabPage::sheetCellPressed() {
                 return;
             }
         }
-        // The pattern dialog of the row opens here once it lands; the page is read back
-        // first, as before every option.
-        readBack();
+        // A listed pattern keeps minus its row in valueLink.
+        const Kv_Array<MacroPatternProps>& patterns = tab().patterns;
+        for (int index = 0; index < patterns.length(); ++index) {
+            if (patterns[index].valueLink == -row) {
+                openPatternDialog(index);
+                return;
+            }
+        }
         return;
     }
     applyPage();

@@ -37,7 +37,13 @@ win::ResourceTable makeTable() {
     return table;
 }
 
-INT_PTR plainProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+// The check combo box's notifications, as its parent hears them.
+int checkChanges = 0;
+
+INT_PTR plainProc(HWND, UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_COMMAND && LOWORD(wParam) == kCheckCombo && HIWORD(wParam) == CBN_CHECKCHANGE) ++checkChanges;
+    return FALSE;
+}
 
 class ControlsTest : public win::testing::WindowSystemTest {
 protected:
@@ -200,5 +206,83 @@ TEST_F(ControlsTest, CheckComboMarksAreSetByTheProgramReadBackAndKeptWhileAPerso
     combo.SetCheck(0, true);
     combo.SetCheck(1, false);
     EXPECT_EQ(win::describeWindow(combo.m_hWnd).checkMarks, (std::vector<int>{1, 0}));
+    combo.UnsubclassWindow();
+}
+
+namespace {
+
+// A 1 x 1 pixel 24-bit bitmap of one colour (blue, green, red bytes).
+void writePixel(const std::filesystem::path& file, unsigned char b, unsigned char g, unsigned char r) {
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                 b, g, r, 0};
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
+}
+
+uint32_t shownPixel(HWND button) {
+    auto bitmap = win::bitmapOf(win::describeWindow(button).bitmap);
+    return bitmap ? bitmap->at(0, 0) & 0xFFFFFF : 0;
+}
+
+}  // namespace
+
+TEST_F(ControlsTest, PictureCheckBoxShowsThePictureOfItsStateAsAPersonClicksIt) {
+    TempFolder folder;
+    writePixel(folder.path() / "off.bmp", 0, 0, 200);
+    writePixel(folder.path() / "on.bmp", 0, 200, 0);
+    HWND box = GetDlgItem(dialog_, kIconButton);
+    SetWindowLongPtr(box, GWL_STYLE, (GetWindowLongPtr(box, GWL_STYLE) & ~BS_TYPEMASK) | BS_AUTOCHECKBOX);
+    CButtonST button;
+    ASSERT_TRUE(button.SubclassDlgItem(kIconButton, CWnd::FromHandle(dialog_)));
+    const Kv_String dir(folder.text());
+    EXPECT_FALSE(button.SetStateBitmapFiles(dir + "off.bmp", dir + "missing.bmp", RGB(255, 0, 255)));
+    EXPECT_EQ(button.GetBitmap(), nullptr);
+    ASSERT_TRUE(button.SetStateBitmapFiles(dir + "off.bmp", dir + "on.bmp", RGB(255, 0, 255)));
+    EXPECT_EQ(shownPixel(box), 0xC80000u);
+    win::input::clickCenter(box);
+    win::pumpMessages();
+    EXPECT_EQ(button.GetCheck(), BST_CHECKED);
+    EXPECT_EQ(shownPixel(box), 0x00C800u);
+    win::input::pressKey(VK_SPACE);
+    win::pumpMessages();
+    EXPECT_EQ(button.GetCheck(), BST_UNCHECKED);
+    EXPECT_EQ(shownPixel(box), 0xC80000u);
+    // An undetermined part shows the unchecked picture.
+    button.SetButtonStyle((button.GetStyle() & ~BS_TYPEMASK) | BS_AUTO3STATE);
+    button.SetCheck(BST_INDETERMINATE);
+    EXPECT_EQ(shownPixel(box), 0xC80000u);
+    button.UnsubclassWindow();
+}
+
+TEST_F(ControlsTest, CheckComboThatAPersonTicksChangesMarksByClickAndSpaceNotTheSelection) {
+    CCheckComboBox combo(CCheckComboBox::PersonTicks);
+    ASSERT_TRUE(combo.SubclassDlgItem(kCheckCombo, CWnd::FromHandle(dialog_)));
+    ShowWindow(GetDlgItem(dialog_, kStretch), SW_HIDE);
+    MoveWindow(combo.m_hWnd, 10, 10, 120, 22, TRUE);
+    combo.AddString("Slot nr: 1", false);
+    combo.AddString("Slot nr: 2", true);
+    combo.SetCurSel(0);
+    checkChanges = 0;
+    win::input::clickComboCheck(combo.m_hWnd, 1);   // opens the list
+    win::pumpMessages();
+    win::input::clickComboCheck(combo.m_hWnd, 1);   // the mark of the second entry
+    win::pumpMessages();
+    EXPECT_TRUE(combo.GetDroppedState());
+    EXPECT_FALSE(combo.GetCheck(1));
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    // Space ticks the entry under the highlight of the opened list, or the selected one.
+    win::input::pressKey(VK_DOWN);
+    win::input::pressKey(VK_SPACE);
+    win::pumpMessages();
+    EXPECT_TRUE(combo.GetCheck(1));
+    win::input::pressKey(VK_ESCAPE);
+    win::pumpMessages();
+    EXPECT_FALSE(combo.GetDroppedState());
+    win::input::pressKey(VK_UP);
+    win::input::pressKey(VK_SPACE);
+    win::pumpMessages();
+    EXPECT_EQ(combo.GetCurSel(), 0);
+    EXPECT_EQ(win::describeWindow(combo.m_hWnd).checkMarks, (std::vector<int>{1, 1}));
+    EXPECT_EQ(checkChanges, 3);
     combo.UnsubclassWindow();
 }

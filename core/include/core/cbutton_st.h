@@ -29,6 +29,10 @@ public:
     void DrawDisabledColoured(BOOL coloured = TRUE) { disabledColoured_ = coloured != FALSE; }
     // Turns the button into a push-like check box (an icon check button).
     void SetCheckButton();
+    // A picture check box: the box shows `unchecked` or `checked` (files, package paths) as
+    // its state is, in place of a mark; an indeterminate box shows the unchecked picture.
+    // False, and the box left as it was, when either picture cannot be read.
+    BOOL SetStateBitmapFiles(const Kv_String& unchecked, const Kv_String& checked, COLORREF transparentColour);
 
     const Kv_String& tooltipText() const { return tooltip_; }
     bool isFlat() const { return flat_; }

@@ -15,6 +15,6 @@ bool CCheckComboBox::GetCheck(int index) const {
 }
 
 void CCheckComboBox::PreSubclassWindow() {
-    // Marks are set by the program only, so two states are enough.
-    if (!SendMessage(CB_GETCHECKSTYLE)) SendMessage(CB_SETCHECKSTYLE, BS_CHECKBOX);
+    // Two states are enough: a mark says whether the entry is in use.
+    if (!SendMessage(CB_GETCHECKSTYLE)) SendMessage(CB_SETCHECKSTYLE, ticking_ == PersonTicks ? BS_AUTOCHECKBOX : BS_CHECKBOX);
 }

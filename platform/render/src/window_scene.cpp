@@ -157,6 +157,10 @@ private:
             b.focused = info.focused;
             b.image = imageOfHandles(info);
             scene.add(std::move(b));
+        } else if ((kind == "check" || kind == "3state") && (style & BS_BITMAP) && info.bitmap) {
+            // A picture check box shows the picture of its state (win/button_state_images.h)
+            // in place of a mark.
+            addPicture(scene, info, rect);
         } else if (kind == "check" || kind == "3state" || kind == "radio") {
             CheckBox c;
             c.rect = rect;

@@ -1,5 +1,6 @@
 // The template page: filling, linking, sheet rows, values both ways, live edits and keys.
 #include "engine_probe.h"
+#include "macro/bolt_options_ids.h"
 #include "macro_test_support.h"
 
 namespace {
@@ -150,6 +151,7 @@ TEST_F(MacroPageTest, TabRunsThroughTheThreeRingsBothWays) {
             EXPECT_EQ(probe().activeRow(), 3);
         })
         .click(IDD_MACRO_TAB_PAGE, IDC_PAGE_BOLT_OPTIONS)
+        .key(IDD_MACRO_BOLT_OPTIONS, VK_ESCAPE)
         .key(IDD_MACRO_TAB_PAGE, VK_TAB)     // past the page's own controls: the template's first
         .inspect([] {
             int id = 0;

@@ -61,6 +61,8 @@ void doubleClickListItem(HWND listBox, int index);
 void clickListCheck(HWND listBox, int index);
 // Opens a combo box's list with its arrow and clicks the entry (keys when it is scrolled away).
 void chooseComboItem(HWND comboBox, int index);
+// Opens a check combo box's list with its arrow, or clicks the mark of the entry when it is open.
+void clickComboCheck(HWND comboBox, int index);
 void clickTab(HWND tabControl, int index);
 void closeWindow(HWND window);                    // the close box of the caption
 void resizeWindow(HWND window, int cx, int cy);   // dragging the frame to a new window size
@@ -138,6 +140,7 @@ private:
     ScriptedInput& add(Step step);
     Outcome perform(Step& step);
     Outcome performMenuStep(Step& step);
+    Outcome toggleComboCheck(Step& step, HWND combo);
     void collectDropped();
     void fail(const std::string& message);
     std::string describe(size_t index) const;

@@ -3,6 +3,7 @@
 // button; the release changes an automatic button's state and tells the parent BN_CLICKED.
 
 #include "controls/controls.h"
+#include "win/button_state_images.h"
 
 namespace win::detail {
 
@@ -15,6 +16,7 @@ struct ButtonData : ControlData {
     bool spaceDown = false;
     HANDLE image = nullptr;
     UINT imageType = IMAGE_BITMAP;
+    HANDLE stateImages[3] = {};   // per BST_* state; see win/button_state_images.h
 };
 
 UINT typeOf(const Window& w) { return w.style & BS_TYPEMASK; }
@@ -104,8 +106,19 @@ LRESULT buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         invalidateTree(hwnd, true);
         return reinterpret_cast<LRESULT>(old);
     }
-    case BM_GETIMAGE:
+    case BM_SETSTATEIMAGE: {
+        if (wParam > static_cast<WPARAM>(BST_INDETERMINATE)) return 0;
+        HANDLE old = d->stateImages[wParam];
+        d->stateImages[wParam] = reinterpret_cast<HANDLE>(lParam);
+        invalidateTree(hwnd, true);
+        return reinterpret_cast<LRESULT>(old);
+    }
+    case BM_GETIMAGE: {
+        const int state = isCheckType(type) ? d->check : BST_UNCHECKED;
+        if (static_cast<UINT>(wParam) == IMAGE_BITMAP && d->stateImages[state])
+            return reinterpret_cast<LRESULT>(d->stateImages[state]);
         return static_cast<UINT>(wParam) == d->imageType ? reinterpret_cast<LRESULT>(d->image) : 0;
+    }
     case WM_LBUTTONDBLCLK:
         if (type == BS_GROUPBOX) return 0;
         if (isRadio(type) || type == BS_OWNERDRAW || (w->style & BS_NOTIFY)) {

@@ -9,6 +9,7 @@
 //
 // With a check style (CB_SETCHECKSTYLE) every entry carries a check mark that the program sets
 // and reads (CB_SETCHECK, CB_GETCHECK); the renderer draws it in the list and in the field.
+// An automatic check style lets a person change the marks too (win/combo_checks.h).
 //
 // An owner-drawn combo box (CBS_OWNERDRAWFIXED / CBS_OWNERDRAWVARIABLE) keeps its entries'
 // texts for look-up, but its parent draws them through WM_DRAWITEM: the closed field as an
@@ -19,6 +20,7 @@
 #include <cstring>
 
 #include "controls/controls.h"
+#include "controls/item_list.h"
 #include "win/combo_checks.h"
 #include "controls/edit_buffer.h"
 #include "win/system.h"
@@ -30,8 +32,8 @@ namespace {
 constexpr int kArrowWidth = 17;
 constexpr int kMargin = 3;
 
-struct ComboData : ControlData {
-    std::vector<ListItem> items;
+struct ComboData : ControlData, ItemListEvents {
+    ItemList list;
     int current = -1;
     int hot = -1;
     int top = 0;
@@ -42,14 +44,30 @@ struct ComboData : ControlData {
     int droppedWidth = 0;
     EditBuffer edit;
     bool tracking = false;
-    UINT checkStyle = 0;   // 0: no check marks
+
+    void inserted(HWND, int index) override {
+        if (current >= index) ++current;
+        if (hot >= index) ++hot;
+    }
+    void erased(HWND, int index) override {
+        if (current == index) current = -1;
+        else if (current > index) --current;
+        hot = current;
+        if (top >= list.count()) top = std::max(0, list.count() - 1);
+    }
+    void cleared(HWND hwnd) override {
+        current = hot = -1;
+        top = 0;
+        edit.setText("");
+        if (Window* w = window(hwnd)) w->text.clear();
+    }
 };
 
 UINT kindOf(const Window& w) { return w.style & 3; }
 bool hasEdit(const Window& w) { return kindOf(w) == CBS_SIMPLE || kindOf(w) == CBS_DROPDOWN; }
 bool ownerDrawn(const Window& w) { return (w.style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0; }
-int count(const ComboData& d) { return static_cast<int>(d.items.size()); }
-bool valid(const ComboData& d, int i) { return i >= 0 && i < count(d); }
+int count(const ComboData& d) { return d.list.count(); }
+bool valid(const ComboData& d, int i) { return d.list.valid(i); }
 
 // The list rectangle in the combo's client coordinates.
 RECT listRect(HWND hwnd, const ComboData& d) {
@@ -85,7 +103,7 @@ int itemAt(HWND hwnd, const ComboData& d, POINT pt) {
 void syncText(HWND hwnd, ComboData& d) {
     Window* w = window(hwnd);
     if (!w) return;
-    std::string text = valid(d, d.current) ? d.items[static_cast<size_t>(d.current)].text : std::string();
+    std::string text = valid(d, d.current) ? d.list.at(d.current).text : std::string();
     if (hasEdit(*w)) {
         d.edit.setText(text);
         d.edit.selectAll();
@@ -131,6 +149,15 @@ void closeUp(HWND hwnd, ComboData& d, bool accept) {
     }
 }
 
+// A person's tick: the next mark of the style, the selection untouched.
+void toggleCheck(HWND hwnd, ComboData& d, int i) {
+    if (!d.list.autoChecks() || !valid(d, i)) return;
+    int& check = d.list.at(i).check;
+    check = d.list.nextCheck(check);
+    invalidateTree(hwnd, false);
+    notifyParent(hwnd, CBN_CHECKCHANGE);
+}
+
 void selectByUser(HWND hwnd, ComboData& d, int i) {
     if (!valid(d, i) || i == d.current) return;
     setSelection(hwnd, d, i);
@@ -141,7 +168,7 @@ void selectByUser(HWND hwnd, ComboData& d, int i) {
 void editChanged(HWND hwnd, ComboData& d) {
     Window* w = window(hwnd);
     w->text = d.edit.text;
-    int match = d.dropped && !d.edit.text.empty() ? findItem(d.items, -1, d.edit.text, false) : -1;
+    int match = d.dropped && !d.edit.text.empty() ? d.list.find(-1, d.edit.text, false) : -1;
     d.current = match;
     d.hot = match;
     if (match >= 0) ensureVisible(hwnd, d, match);
@@ -173,7 +200,7 @@ void paintOwnerDrawnCombo(HWND hwnd) {
     if (d) {
         const bool focused = GetFocus() == hwnd;
         const int current = d->current;
-        const LPARAM currentData = valid(*d, current) ? d->items[static_cast<size_t>(current)].data : 0;
+        const LPARAM currentData = valid(*d, current) ? d->list.at(current).data : 0;
         RECT client;
         GetClientRect(hwnd, &client);
         const RECT field{kMargin, kMargin, std::max<int>(kMargin, client.right - kArrowWidth - kMargin),
@@ -187,26 +214,12 @@ void paintOwnerDrawnCombo(HWND hwnd) {
             for (int i = d->top; d && i < count(*d) && i < d->top + rows; ++i) {
                 const int top = list.top + 1 + (i - d->top) * d->itemHeight;
                 const RECT place{list.left + 1, top, list.right - 1, top + d->itemHeight};
-                sendDrawItem(hwnd, dc, i, place, i == d->hot ? ODS_SELECTED : 0, d->items[static_cast<size_t>(i)].data);
+                sendDrawItem(hwnd, dc, i, place, i == d->hot ? ODS_SELECTED : 0, d->list.at(i).data);
                 d = dataOf<ComboData>(hwnd);
             }
         }
     }
     EndPaint(hwnd, &ps);
-}
-
-int insertItem(HWND hwnd, ComboData& d, int index, const char* text, bool sorted) {
-    ListItem item;
-    item.text = text ? text : "";
-    if (sorted)
-        index = insertPosition(d.items, item.text, true);
-    else if (index < 0 || index > count(d))
-        index = count(d);
-    d.items.insert(d.items.begin() + index, item);
-    if (d.current >= index) ++d.current;
-    if (d.hot >= index) ++d.hot;
-    invalidateTree(hwnd, false);
-    return index;
 }
 
 }  // namespace
@@ -228,6 +241,9 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     auto* d = dataOf<ComboData>(hwnd);
     if (!d) return DefWindowProc(hwnd, msg, wParam, lParam);
+    // Owner-drawn combo boxes keep their entries' texts too, for look-up.
+    if (std::optional<ItemOp> op = comboBoxItemOp(msg))
+        return d->list.handle(hwnd, *op, wParam, lParam, (w->style & CBS_SORT) != 0, true, *d);
     int index = static_cast<int>(static_cast<intptr_t>(wParam));
     bool edit = hasEdit(*w);
     switch (msg) {
@@ -238,7 +254,7 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT: {
         std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if (!edit) {
-            int found = findItem(d->items, -1, text, true);
+            int found = d->list.find(-1, text, true);
             if (found < 0) return CB_ERR;
             setSelection(hwnd, *d, found);
             return TRUE;
@@ -253,56 +269,15 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return copyText(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
-    case CB_ADDSTRING:
-        return insertItem(hwnd, *d, -1, reinterpret_cast<const char*>(lParam), (w->style & CBS_SORT) != 0);
-    case CB_INSERTSTRING:
-        if (index > count(*d)) return CB_ERR;
-        return insertItem(hwnd, *d, index, reinterpret_cast<const char*>(lParam), false);
-    case CB_DELETESTRING:
-        if (!valid(*d, index)) return CB_ERR;
-        d->items.erase(d->items.begin() + index);
-        if (d->current == index) d->current = -1;
-        else if (d->current > index) --d->current;
-        d->hot = d->current;
-        if (d->top >= count(*d)) d->top = std::max(0, count(*d) - 1);
-        invalidateTree(hwnd, false);
-        return count(*d);
-    case CB_RESETCONTENT:
-        d->items.clear();
-        d->current = d->hot = -1;
-        d->top = 0;
-        d->edit.setText("");
-        w->text.clear();
-        invalidateTree(hwnd, false);
-        return CB_OKAY;
-    case CB_GETCOUNT: return count(*d);
     case CB_GETCURSEL: return d->current;
     case CB_SETCURSEL:
         setSelection(hwnd, *d, index);
         return valid(*d, index) ? index : CB_ERR;
-    case CB_GETLBTEXT:
-        if (!valid(*d, index)) return CB_ERR;
-        if (lParam) {
-            const std::string& t = d->items[static_cast<size_t>(index)].text;
-            std::memcpy(reinterpret_cast<char*>(lParam), t.c_str(), t.size() + 1);
-        }
-        return static_cast<LRESULT>(d->items[static_cast<size_t>(index)].text.size());
-    case CB_GETLBTEXTLEN:
-        return valid(*d, index) ? static_cast<LRESULT>(d->items[static_cast<size_t>(index)].text.size()) : CB_ERR;
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-        return findItem(d->items, index, lParam ? reinterpret_cast<const char*>(lParam) : "", msg == CB_FINDSTRINGEXACT);
     case CB_SELECTSTRING: {
-        int found = findItem(d->items, index, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
+        int found = d->list.find(index, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
         if (found >= 0) setSelection(hwnd, *d, found);
         return found;
     }
-    case CB_GETITEMDATA:
-        return valid(*d, index) ? d->items[static_cast<size_t>(index)].data : CB_ERR;
-    case CB_SETITEMDATA:
-        if (!valid(*d, index)) return CB_ERR;
-        d->items[static_cast<size_t>(index)].data = lParam;
-        return CB_OKAY;
     case CB_SHOWDROPDOWN:
         if (kindOf(*w) == CBS_SIMPLE) return TRUE;
         if (wParam) drop(hwnd, *d); else closeUp(hwnd, *d, false);
@@ -331,18 +306,6 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         invalidateTree(hwnd, false);
         return CB_OKAY;
-    case CB_SETCHECKSTYLE:
-        d->checkStyle = static_cast<UINT>(wParam);
-        invalidateTree(hwnd, false);
-        return TRUE;
-    case CB_GETCHECKSTYLE: return d->checkStyle;
-    case CB_SETCHECK:
-        if (!valid(*d, index)) return CB_ERR;
-        d->items[static_cast<size_t>(index)].check = static_cast<int>(lParam);
-        invalidateTree(hwnd, false);
-        return CB_OKAY;
-    case CB_GETCHECK:
-        return valid(*d, index) ? d->items[static_cast<size_t>(index)].check : CB_ERR;
     case CB_GETTOPINDEX: return d->top;
     case CB_SETTOPINDEX:
         if (!valid(*d, index)) return CB_ERR;
@@ -378,6 +341,11 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         GetClientRect(hwnd, &client);
         if (d->dropped || kindOf(*w) == CBS_SIMPLE) {
             int i = itemAt(hwnd, *d, pt);
+            if (i >= 0 && d->list.autoChecks() && msg == WM_LBUTTONDOWN && pt.x < listRect(hwnd, *d).left + kComboCheckWidth) {
+                d->hot = i;
+                toggleCheck(hwnd, *d, i);
+                return 0;
+            }
             if (i >= 0) {
                 d->hot = i;
                 d->tracking = true;
@@ -485,8 +453,12 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR: {
         auto ch = static_cast<unsigned char>(wParam);
         if (!edit) {
+            if (ch == ' ' && d->list.autoChecks()) {
+                toggleCheck(hwnd, *d, d->dropped ? d->hot : d->current);
+                return 0;
+            }
             if (ch < 32) return 0;
-            int found = findItem(d->items, d->current, std::string(1, static_cast<char>(ch)), false);
+            int found = d->list.find(d->current, std::string(1, static_cast<char>(ch)), false);
             if (found >= 0) selectByUser(hwnd, *d, found);
             return 0;
         }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "controls/controls.h"
+#include "controls/item_list.h"
 
 namespace win::detail {
 
@@ -13,14 +14,29 @@ namespace {
 
 constexpr int kCheckWidth = 16;   // the check box column at the left of a check list
 
-struct ListData : ControlData {
-    std::vector<ListItem> items;
+struct ListData : ControlData, ItemListEvents {
+    ItemList list;
     int current = -1;     // single selection
     int caret = -1;       // focus entry
     int anchor = -1;
     int top = 0;
     int itemHeight = 16;
-    UINT checkStyle = 0;  // 0: no check marks
+
+    void inserted(HWND, int index) override {
+        if (current >= index) ++current;
+        if (caret >= index) ++caret;
+    }
+    void erased(HWND, int index) override {
+        if (current == index) current = -1;
+        else if (current > index) --current;
+        if (caret >= list.count()) caret = list.count() - 1;
+        if (anchor >= list.count()) anchor = -1;
+        if (top > 0 && top >= list.count()) top = std::max(0, list.count() - 1);
+    }
+    void cleared(HWND) override {
+        current = caret = anchor = -1;
+        top = 0;
+    }
 };
 
 bool multiple(const Window& w) { return (w.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
@@ -28,8 +44,8 @@ bool stringsKept(const Window& w) {
     return !(w.style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) || (w.style & LBS_HASSTRINGS);
 }
 
-int count(const ListData& d) { return static_cast<int>(d.items.size()); }
-bool valid(const ListData& d, int i) { return i >= 0 && i < count(d); }
+int count(const ListData& d) { return d.list.count(); }
+bool valid(const ListData& d, int i) { return d.list.valid(i); }
 
 int visibleRows(HWND hwnd, const ListData& d) {
     RECT r;
@@ -49,15 +65,10 @@ void notify(HWND hwnd, UINT code) {
     if (w && (w->style & LBS_NOTIFY)) notifyParent(hwnd, code);
 }
 
-int nextCheck(UINT style, int check) {
-    if (style == BS_AUTO3STATE || style == BS_3STATE) return (check + 1) % 3;
-    return check ? 0 : 1;
-}
-
 void toggleCheck(HWND hwnd, ListData& d, int i) {
-    if (!d.checkStyle || !valid(d, i)) return;
-    auto& item = d.items[static_cast<size_t>(i)];
-    item.check = nextCheck(d.checkStyle, item.check);
+    if (!d.list.checkStyle || !valid(d, i)) return;
+    auto& item = d.list.at(i);
+    item.check = d.list.nextCheck(item.check);
     invalidateTree(hwnd, false);
     // Check lists report their marks whatever the notify style, as the class layer's does.
     notifyParent(hwnd, CLBN_CHKCHANGE);
@@ -72,24 +83,24 @@ bool selectByUser(HWND hwnd, ListData& d, int i, bool shift, bool control) {
         if (shift && valid(d, d.anchor)) {
             int a = std::min(d.anchor, i), b = std::max(d.anchor, i);
             for (int k = 0; k < count(d); ++k) {
-                bool want = (k >= a && k <= b) || (control && d.items[static_cast<size_t>(k)].selected);
-                changed |= d.items[static_cast<size_t>(k)].selected != want;
-                d.items[static_cast<size_t>(k)].selected = want;
+                bool want = (k >= a && k <= b) || (control && d.list.at(k).selected);
+                changed |= d.list.at(k).selected != want;
+                d.list.at(k).selected = want;
             }
         } else if (control) {
-            d.items[static_cast<size_t>(i)].selected = !d.items[static_cast<size_t>(i)].selected;
+            d.list.at(i).selected = !d.list.at(i).selected;
             d.anchor = i;
             changed = true;
         } else {
             for (int k = 0; k < count(d); ++k) {
                 bool want = k == i;
-                changed |= d.items[static_cast<size_t>(k)].selected != want;
-                d.items[static_cast<size_t>(k)].selected = want;
+                changed |= d.list.at(k).selected != want;
+                d.list.at(k).selected = want;
             }
             d.anchor = i;
         }
     } else if (w->style & LBS_MULTIPLESEL) {
-        d.items[static_cast<size_t>(i)].selected = !d.items[static_cast<size_t>(i)].selected;
+        d.list.at(i).selected = !d.list.at(i).selected;
         changed = true;
     } else {
         changed = d.current != i;
@@ -99,32 +110,6 @@ bool selectByUser(HWND hwnd, ListData& d, int i, bool shift, bool control) {
     ensureVisible(hwnd, d, i);
     invalidateTree(hwnd, false);
     return changed;
-}
-
-void adjustAfterDelete(ListData& d, int i) {
-    if (d.current == i) d.current = -1;
-    else if (d.current > i) --d.current;
-    if (d.caret >= count(d)) d.caret = count(d) - 1;
-    if (d.anchor >= count(d)) d.anchor = -1;
-    if (d.top > 0 && d.top >= count(d)) d.top = std::max(0, count(d) - 1);
-}
-
-int insertAt(HWND hwnd, ListData& d, int index, LPARAM lParam, bool sorted) {
-    Window* w = window(hwnd);
-    ListItem item;
-    if (stringsKept(*w))
-        item.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-    else
-        item.data = lParam;
-    if (sorted)
-        index = insertPosition(d.items, item.text, true);
-    else if (index < 0 || index > count(d))
-        index = count(d);
-    d.items.insert(d.items.begin() + index, item);
-    if (d.current >= index) ++d.current;
-    if (d.caret >= index) ++d.caret;
-    invalidateTree(hwnd, false);
-    return index;
 }
 
 }  // namespace
@@ -140,6 +125,8 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     auto* d = dataOf<ListData>(hwnd);
     if (!d) return DefWindowProc(hwnd, msg, wParam, lParam);
+    if (std::optional<ItemOp> op = listBoxItemOp(msg))
+        return d->list.handle(hwnd, *op, wParam, lParam, (w->style & LBS_SORT) != 0, stringsKept(*w), *d);
     int index = static_cast<int>(static_cast<intptr_t>(wParam));
     bool multi = multiple(*w);
     switch (msg) {
@@ -147,37 +134,6 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         DefWindowProc(hwnd, msg, wParam, lParam);
         d->itemHeight = itemHeightFor(hwnd);
         return 0;
-    case LB_ADDSTRING:
-        return insertAt(hwnd, *d, -1, lParam, (w->style & LBS_SORT) != 0);
-    case LB_INSERTSTRING:
-        if (index > count(*d)) return LB_ERR;
-        return insertAt(hwnd, *d, index < 0 ? count(*d) : index, lParam, false);
-    case LB_DELETESTRING:
-        if (!valid(*d, index)) return LB_ERR;
-        d->items.erase(d->items.begin() + index);
-        adjustAfterDelete(*d, index);
-        invalidateTree(hwnd, false);
-        return count(*d);
-    case LB_RESETCONTENT:
-        d->items.clear();
-        d->current = d->caret = d->anchor = -1;
-        d->top = 0;
-        invalidateTree(hwnd, false);
-        return 0;
-    case LB_GETCOUNT: return count(*d);
-    case LB_GETTEXT:
-        if (!valid(*d, index)) return LB_ERR;
-        if (!stringsKept(*w)) {
-            if (lParam) std::memcpy(reinterpret_cast<void*>(lParam), &d->items[static_cast<size_t>(index)].data, sizeof(LPARAM));
-            return sizeof(LPARAM);
-        }
-        if (lParam) {
-            const std::string& t = d->items[static_cast<size_t>(index)].text;
-            std::memcpy(reinterpret_cast<char*>(lParam), t.c_str(), t.size() + 1);
-        }
-        return static_cast<LRESULT>(d->items[static_cast<size_t>(index)].text.size());
-    case LB_GETTEXTLEN:
-        return valid(*d, index) ? static_cast<LRESULT>(d->items[static_cast<size_t>(index)].text.size()) : LB_ERR;
     case LB_SETCURSEL:
         if (multi) return LB_ERR;
         if (!valid(*d, index)) {
@@ -195,10 +151,10 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!multi) return LB_ERR;
         int i = static_cast<int>(lParam);
         if (i == -1) {
-            for (auto& item : d->items) item.selected = wParam != 0;
+            for (auto& item : d->list.items) item.selected = wParam != 0;
         } else {
             if (!valid(*d, i)) return LB_ERR;
-            d->items[static_cast<size_t>(i)].selected = wParam != 0;
+            d->list.at(i).selected = wParam != 0;
             d->caret = i;
         }
         invalidateTree(hwnd, false);
@@ -206,17 +162,17 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case LB_GETSEL:
         if (!valid(*d, index)) return LB_ERR;
-        return multi ? (d->items[static_cast<size_t>(index)].selected ? 1 : 0) : (d->current == index ? 1 : 0);
+        return multi ? (d->list.at(index).selected ? 1 : 0) : (d->current == index ? 1 : 0);
     case LB_GETSELCOUNT: {
         if (!multi) return LB_ERR;
-        return std::count_if(d->items.begin(), d->items.end(), [](const ListItem& i) { return i.selected; });
+        return std::count_if(d->list.items.begin(), d->list.items.end(), [](const ListItem& i) { return i.selected; });
     }
     case LB_GETSELITEMS: {
         if (!multi) return LB_ERR;
         auto* out = reinterpret_cast<int*>(lParam);
         int n = 0;
         for (int i = 0; i < count(*d) && n < index; ++i)
-            if (d->items[static_cast<size_t>(i)].selected) {
+            if (d->list.at(i).selected) {
                 if (out) out[n] = i;
                 ++n;
             }
@@ -229,16 +185,13 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         int last = msg == LB_SELITEMRANGE ? HIWORD(static_cast<uintptr_t>(lParam)) : static_cast<int>(lParam);
         bool select = msg == LB_SELITEMRANGE ? wParam != 0 : first <= last;
         if (first > last) std::swap(first, last);
-        for (int i = std::max(0, first); i <= last && i < count(*d); ++i) d->items[static_cast<size_t>(i)].selected = select;
+        for (int i = std::max(0, first); i <= last && i < count(*d); ++i) d->list.at(i).selected = select;
         invalidateTree(hwnd, false);
         return 0;
     }
-    case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT:
-        return findItem(d->items, index, lParam ? reinterpret_cast<const char*>(lParam) : "", msg == LB_FINDSTRINGEXACT);
     case LB_SELECTSTRING: {
         if (multi) return LB_ERR;
-        int found = findItem(d->items, index, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
+        int found = d->list.find(index, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
         if (found >= 0) {
             d->current = d->caret = found;
             ensureVisible(hwnd, *d, found);
@@ -246,12 +199,6 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return found;
     }
-    case LB_GETITEMDATA:
-        return valid(*d, index) ? d->items[static_cast<size_t>(index)].data : LB_ERR;
-    case LB_SETITEMDATA:
-        if (!valid(*d, index)) return LB_ERR;
-        d->items[static_cast<size_t>(index)].data = lParam;
-        return 0;
     case LB_GETTOPINDEX: return d->top;
     case LB_SETTOPINDEX:
         if (index < 0 || (index >= count(*d) && count(*d) > 0)) return LB_ERR;
@@ -291,18 +238,6 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (outside) i = std::clamp(i, 0, std::max(0, count(*d) - 1));
         return MAKELRESULT(static_cast<WORD>(i), outside ? 1 : 0);
     }
-    case LB_SETCHECKSTYLE:
-        d->checkStyle = static_cast<UINT>(wParam);
-        invalidateTree(hwnd, false);
-        return TRUE;
-    case LB_GETCHECKSTYLE: return d->checkStyle;
-    case LB_SETCHECK:
-        if (!valid(*d, index)) return LB_ERR;
-        d->items[static_cast<size_t>(index)].check = static_cast<int>(lParam);
-        invalidateTree(hwnd, false);
-        return 0;
-    case LB_GETCHECK:
-        return valid(*d, index) ? d->items[static_cast<size_t>(index)].check : LB_ERR;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
@@ -312,7 +247,7 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!d) return 0;
         int i = d->top + GET_Y_LPARAM(lParam) / std::max(1, d->itemHeight);
         if (!valid(*d, i)) return 0;
-        if (d->checkStyle && GET_X_LPARAM(lParam) < kCheckWidth && msg == WM_LBUTTONDOWN) toggleCheck(hwnd, *d, i);
+        if (d->list.checkStyle && GET_X_LPARAM(lParam) < kCheckWidth && msg == WM_LBUTTONDOWN) toggleCheck(hwnd, *d, i);
         d = dataOf<ListData>(hwnd);
         if (!d) return 0;
         bool changed = selectByUser(hwnd, *d, i, (wParam & MK_SHIFT) != 0, (wParam & MK_CONTROL) != 0);
@@ -340,7 +275,7 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case VK_PRIOR: to = from - rows; break;
         case VK_NEXT: to = from + rows; break;
         case VK_SPACE:
-            if (d->checkStyle && valid(*d, from)) toggleCheck(hwnd, *d, from);
+            if (d->list.checkStyle && valid(*d, from)) toggleCheck(hwnd, *d, from);
             else if ((w->style & LBS_MULTIPLESEL) && valid(*d, from) && selectByUser(hwnd, *d, from, false, false))
                 notify(hwnd, LBN_SELCHANGE);
             return 0;
@@ -358,7 +293,7 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR: {
         if (wParam < 32 || multi) return 0;
-        int found = findItem(d->items, d->current, std::string(1, static_cast<char>(wParam)), false);
+        int found = d->list.find(d->current, std::string(1, static_cast<char>(wParam)), false);
         if (found >= 0 && selectByUser(hwnd, *d, found, false, false)) notify(hwnd, LBN_SELCHANGE);
         return 0;
     }
@@ -375,12 +310,12 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 dis.CtlID = static_cast<UINT>(w->id);
                 dis.itemID = static_cast<UINT>(i);
                 dis.itemAction = ODA_DRAWENTIRE;
-                bool sel = multi ? d->items[static_cast<size_t>(i)].selected : d->current == i;
+                bool sel = multi ? d->list.at(i).selected : d->current == i;
                 dis.itemState = (sel ? ODS_SELECTED : 0) | (GetFocus() == hwnd && d->caret == i ? ODS_FOCUS : 0);
                 dis.hwndItem = hwnd;
                 dis.hDC = dc;
                 SendMessage(hwnd, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&dis.rcItem));
-                dis.itemData = static_cast<ULONG_PTR>(d->items[static_cast<size_t>(i)].data);
+                dis.itemData = static_cast<ULONG_PTR>(d->list.at(i).data);
                 if (w->parent) SendMessage(w->parent, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
                 d = dataOf<ListData>(hwnd);
                 if (!d) break;

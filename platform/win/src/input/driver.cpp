@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kernel/kernel.h"
+#include "win/combo_checks.h"
 #include "win/input.h"
 
 namespace win::input {
@@ -183,7 +184,11 @@ void clickListCheck(HWND list, int index) {
     click(list, POINT{6, (index - top) * g.height + g.height / 2});
 }
 
-void chooseComboItem(HWND combo, int index) {
+namespace {
+
+// Clicks entry `index` of a combo box's list at `x`, opening the list first (that click is
+// the whole step then) when it is closed.
+void clickComboEntry(HWND combo, int index, int x) {
     int count = static_cast<int>(SendMessage(combo, CB_GETCOUNT, 0, 0));
     if (index < 0 || index >= count) return;
     RECT client;
@@ -203,9 +208,19 @@ void chooseComboItem(HWND combo, int index) {
     int top = static_cast<int>(SendMessage(combo, CB_GETTOPINDEX, 0, 0));
     int rows = simple ? std::max(1, (static_cast<int>(client.bottom) - listTop - 2) / height)
                       : std::max(1, (static_cast<int>(list.bottom - origin.y) - listTop - 2) / height);
-    top = scrollIntoView(combo, POINT{10, listTop + 4}, index, count, rows, top);
-    click(combo, POINT{10, listTop + 1 + (index - top) * height + height / 2});
+    top = scrollIntoView(combo, POINT{x, listTop + 4}, index, count, rows, top);
+    click(combo, POINT{x, listTop + 1 + (index - top) * height + height / 2});
 }
+
+}  // namespace
+
+void chooseComboItem(HWND combo, int index) {
+    // Entries of a check combo box are chosen on their text, beside the mark.
+    const bool marks = SendMessage(combo, CB_GETCHECKSTYLE, 0, 0) != 0;
+    clickComboEntry(combo, index, marks ? kComboCheckWidth + 8 : 10);
+}
+
+void clickComboCheck(HWND combo, int index) { clickComboEntry(combo, index, kComboCheckWidth / 2); }
 
 void clickTab(HWND tab, int index) {
     RECT r;

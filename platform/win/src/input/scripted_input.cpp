@@ -6,6 +6,7 @@
 #include "dialog/dialog.h"
 #include "kernel/kernel.h"
 #include "win/commdlg.h"
+#include "win/combo_checks.h"
 #include "win/input.h"
 #include "win/readback.h"
 #include "win/system.h"
@@ -283,6 +284,11 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
         return Outcome::Done;
     }
     case Kind::ToggleCheck:
+        if (cls == "combobox" && SendMessage(control, CB_GETCHECKSTYLE, 0, 0)) {
+            if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, CB_GETCOUNT, 0, 0)))
+                return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+            return toggleComboCheck(s, control);
+        }
         if (cls != "listbox" || !SendMessage(control, LB_GETCHECKSTYLE, 0, 0))
             return failStep("control " + std::to_string(s.controlId) + " is not a check list");
         if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, LB_GETCOUNT, 0, 0)))
@@ -298,6 +304,33 @@ ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
     case Kind::Close: input::closeWindow(dialog); return Outcome::Done;
     case Kind::Resize: input::resizeWindow(dialog, s.cx, s.cy); return Outcome::Done;
     default: return Outcome::Done;
+    }
+}
+
+// A mark of a check combo box is ticked as a person does: the list is opened with its arrow,
+// the mark clicked, and the list, when it is still open, closed again with Escape (the
+// selection stays as it was).  Each is a phase of its own, so that what the tick brings up (a
+// message box) is there before the next.
+ScriptedInput::Outcome ScriptedInput::toggleComboCheck(Step& s, HWND combo) {
+    const bool simple = (describeWindow(combo).style & 3) == CBS_SIMPLE;
+    const bool dropped = describeWindow(combo).dropped;
+    switch (s.phase) {
+    case 0:
+        ++s.phase;
+        if (simple || dropped) return toggleComboCheck(s, combo);
+        input::clickComboCheck(combo, s.index);
+        return Outcome::Again;
+    case 1:
+        if (!simple && !dropped) {
+            notes_.push_back(describe(next_) + ": the list did not open");
+            return Outcome::Done;
+        }
+        ++s.phase;
+        input::clickComboCheck(combo, s.index);
+        return simple ? Outcome::Done : Outcome::Again;
+    default:
+        if (dropped) input::pressKey(VK_ESCAPE);
+        return Outcome::Done;
     }
 }
 
