@@ -108,6 +108,29 @@ std::vector<std::string> comboItems(const CellTypeRecord& t) {
   return items;
 }
 
+int comboIndex(const Sheet& s, CellRef cell) {
+  if (!s.inSheet(cell)) return -1;
+  const auto items = comboItems(s.format(cell).type);
+  const std::string data = s.data(cell);
+  const Value value = s.value(cell);
+  if (value.isNumber() && !s.hasFormula(cell)) {
+    const double n = value.asNumber();
+    if (n >= 0 && n < static_cast<double>(items.size()) && n == std::floor(n) &&
+        items[static_cast<size_t>(n)] == data)
+      return static_cast<int>(n);
+  }
+  auto it = std::find(items.begin(), items.end(), data);
+  return it == items.end() || data.empty() ? -1 : static_cast<int>(it - items.begin());
+}
+
+bool setComboIndex(Sheet& s, CellRef cell, int index) {
+  if (!s.inSheet(cell)) return false;
+  if (index == -1) return s.setData(cell, "") == SetResult::Ok;
+  const auto items = comboItems(s.format(cell).type);
+  if (index < 0 || index >= static_cast<int>(items.size())) return false;
+  return s.setValue(cell, Value::number(index), items[static_cast<size_t>(index)]);
+}
+
 bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text) {
   const CellTypeRecord& type = s.format(cell).type;
   if (!takesTypedText(type)) {

@@ -51,6 +51,13 @@ void endEditBeforeStructureChange(SpreadWindow& w);
 bool takesTypedText(const CellTypeRecord& type);
 // The items of a combo cell, in order.
 std::vector<std::string> comboItems(const CellTypeRecord& type);
+// The chosen entry of a combo cell: the engine keeps its number with the item's text (the
+// cell's data is the text, its value the number), so that two entries of the same text stay
+// apart.  A cell whose data was set as text reads as the first entry of that text; -1 when the
+// data is no entry.
+int comboIndex(const Sheet& s, CellRef cell);
+// Chooses entry `index` (-1 empties the cell); false for an index that names no entry.
+bool setComboIndex(Sheet& s, CellRef cell, int index);
 // Whether a text a person enters (typing or pasting) may become the cell's data: a drop-down
 // list takes its items only, a number cell numbers within its limits.  Calls are not judged.
 bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "view/spread_window.h"
+#include "win/messages.h"
 #include "win/wingdi.h"
 #include "win/winuser.h"
 
@@ -334,6 +335,21 @@ BOOL SSGetCellType(HWND hWnd, SS_COORD col, SS_COORD row, SS_CELLTYPE* ct) {
   ct->Style = static_cast<long>(r.style);
   ct->record = r;
   return TRUE;
+}
+
+LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM) {
+  Sheet* s = sheetOf(hWnd);
+  const CellRef cell = at(col, row);
+  if (!s || !s->inSheet(cell) || s->format(cell).type.kind != CellKind::ComboBox) return CB_ERR;
+  switch (msg) {
+    case CB_GETCURSEL: return sheet::comboIndex(*s, cell);
+    case CB_SETCURSEL: {
+      const int index = static_cast<int>(static_cast<intptr_t>(wParam));
+      return sheet::setComboIndex(*s, cell, index) ? index : CB_ERR;
+    }
+    case CB_GETCOUNT: return static_cast<LRESULT>(sheet::comboItems(s->format(cell).type).size());
+    default: return CB_ERR;
+  }
 }
 
 // --- looks --------------------------------------------------------------------------------
