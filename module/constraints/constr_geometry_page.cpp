@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "constraints/constr_geom_vars_ids.h"
+#include "constraints/page_sheet_fit.h"
 #include "core/geometry_variables_calls.h"
 #include "core/kv_texts.h"
 #include "core/records/edit_constr_data.h"
@@ -81,7 +82,7 @@ void ConstrGeometryPage::buildList(bool reset) {
     if (highlightedRow_ >= rows) highlightedRow_ = -1;
     if (highlightedRow_ >= 0) sheet_.SetActiveCell(1, highlightedRow_ + 1);
     filling_ = false;
-    fitColumnsEqual(&sheet_, false, -1);
+    fitPageSheetColumns(sheet_);
 }
 
 void ConstrGeometryPage::followRow(int element) {
@@ -151,7 +152,7 @@ void ConstrGeometryPage::OnSize(UINT type, int cx, int cy) {
     if (!sheet_.isAttached()) return;
     // The sheet fills the page; its columns share its width.
     sheet_.MoveWindow(4, 4, std::max(cx - 8, 0), std::max(cy - 8, 0));
-    fitColumnsEqual(&sheet_, false, -1);
+    fitPageSheetColumns(sheet_);
 }
 
 void ConstrGeometryPage::OnDestroy() {

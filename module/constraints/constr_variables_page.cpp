@@ -5,6 +5,7 @@
 #include <string>
 
 #include "constraints/constr_geom_vars_ids.h"
+#include "constraints/page_sheet_fit.h"
 #include "core/geometry_variables_calls.h"
 #include "core/kv_texts.h"
 #include "core/records/edit_constr_data.h"
@@ -100,7 +101,7 @@ void ConstrVariablesPage::fillVariables(bool reset) {
         else variables_.SetData(kTypeCol, row, "");
     }
     variables_.SetBool(sheet::kOptRedraw, 1);
-    fitColumnsEqual(&variables_, false, -1);
+    fitPageSheetColumns(variables_);
 }
 
 void ConstrVariablesPage::fillDimensions(bool reset) {
@@ -120,7 +121,7 @@ void ConstrVariablesPage::fillDimensions(bool reset) {
         dimensions_.SetData(2, i + 1, i < count && r.dimensionValues.isValidIndex(i) ? r.dimensionValues[i].c_str() : "");
     }
     dimensions_.SetBool(sheet::kOptRedraw, 1);
-    fitColumnsEqual(&dimensions_, false, -1);
+    fitPageSheetColumns(dimensions_);
 }
 
 void ConstrVariablesPage::fillEquations() {
@@ -213,6 +214,6 @@ BOOL ConstrVariablesPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 void ConstrVariablesPage::OnSize(UINT type, int cx, int cy) {
     ConstraintPage::OnSize(type, cx, cy);
     layout_.apply();
-    if (variables_.isAttached()) fitColumnsEqual(&variables_, false, -1);
-    if (dimensions_.isAttached()) fitColumnsEqual(&dimensions_, false, -1);
+    if (variables_.isAttached()) fitPageSheetColumns(variables_);
+    if (dimensions_.isAttached()) fitPageSheetColumns(dimensions_);
 }
