@@ -8,6 +8,7 @@
 // as a person would; finally the editor is ended.  Used by the fuzzer and, over a fixed set
 // of inputs, by the module's tests.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
