@@ -338,7 +338,8 @@ BOOL SSGetCellType(HWND hWnd, SS_COORD col, SS_COORD row, SS_CELLTYPE* ct) {
 }
 
 LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM) {
-  Sheet* s = sheetOf(hWnd);
+  sheet::SpreadWindow* w = sheet::spreadOf(hWnd);
+  Sheet* s = w ? &w->sheet : nullptr;
   const CellRef cell = at(col, row);
   if (!s || !s->inSheet(cell) || s->format(cell).type.kind != CellKind::ComboBox) return CB_ERR;
   switch (msg) {
@@ -348,6 +349,8 @@ LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, W
       return sheet::setComboIndex(*s, cell, index) ? index : CB_ERR;
     }
     case CB_GETCOUNT: return static_cast<LRESULT>(sheet::comboItems(s->format(cell).type).size());
+    // The list a person opened hangs below the active cell.
+    case CB_GETDROPPEDSTATE: return w->comboItem >= 0 && s->activeCell() == cell ? TRUE : FALSE;
     default: return CB_ERR;
   }
 }

@@ -82,6 +82,24 @@ TEST_F(GeometryPageTest, TheSecondFreedomEntryPassesTwoAndTheListIsRebuilt) {
     EXPECT_EQ(freedomIndex(1), 1);
 }
 
+TEST_F(GeometryPageTest, EscapeClosesAnOpenFreedomListNotTheEditor) {
+    EditConstrData record = openSample("Plate");
+    DlgEditConstraints* editor = openGeometry(record);
+    ASSERT_NE(editor, nullptr);
+    script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(3, 1));
+    script.key(IDD_CONSTR_GEOMETRY_PAGE, VK_DOWN);
+    script.key(IDD_CONSTR_GEOMETRY_PAGE, VK_ESCAPE);
+    script.runModeless();
+    ASSERT_EQ(frame::modelessConstraintEditor(), editor);
+    EXPECT_EQ(SSComboBoxSendMessage(sheet(), 3, 1, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(freedomIndex(1), 0);
+    EXPECT_EQ(drawingLog().find("flexibility"), std::string::npos) << drawingLog();
+    // With the list closed, Escape closes the editor as before.
+    script.key(IDD_CONSTR_GEOMETRY_PAGE, VK_ESCAPE);
+    script.runModeless();
+    EXPECT_EQ(frame::modelessConstraintEditor(), nullptr);
+}
+
 TEST_F(GeometryPageTest, ATickSwitchesTheFlagThroughTheCore) {
     EditConstrData record = openSample("Plate");
     DlgEditConstraints* editor = openGeometry(record);

@@ -31,7 +31,9 @@ TEST_F(ComboIndexTest, APersonsChoiceOfARepeatedTextKeepsItsOwnNumber) {
   EXPECT_EQ(count(WM_COMMAND, SSN_CELLCHANGE), 1);
 
   // Opening the list again starts on the chosen entry: Up goes to "Fixed", not past the top.
+  EXPECT_EQ(SSComboBoxSendMessage(sheetWnd, 2, 1, CB_GETDROPPEDSTATE, 0, 0), FALSE);
   click(2, 1);
+  EXPECT_EQ(SSComboBoxSendMessage(sheetWnd, 2, 1, CB_GETDROPPEDSTATE, 0, 0), TRUE);
   key(VK_UP);
   key(VK_RETURN);
   EXPECT_EQ(index(), 1);
