@@ -112,15 +112,18 @@ int comboIndex(const Sheet& s, CellRef cell) {
   if (!s.inSheet(cell)) return -1;
   const auto items = comboItems(s.format(cell).type);
   const std::string data = s.data(cell);
+  auto first = std::find(items.begin(), items.end(), data);
+  if (data.empty() || first == items.end()) return -1;
+  const int firstIndex = static_cast<int>(first - items.begin());
+  // A later entry of the same text is kept as its number with the text as typed.
   const Value value = s.value(cell);
-  if (value.isNumber() && !s.hasFormula(cell)) {
+  if (value.isNumber() && !s.hasFormula(cell) && numberToText(value.asNumber()) != data) {
     const double n = value.asNumber();
-    if (n >= 0 && n < static_cast<double>(items.size()) && n == std::floor(n) &&
+    if (n > firstIndex && n < static_cast<double>(items.size()) && n == std::floor(n) &&
         items[static_cast<size_t>(n)] == data)
       return static_cast<int>(n);
   }
-  auto it = std::find(items.begin(), items.end(), data);
-  return it == items.end() || data.empty() ? -1 : static_cast<int>(it - items.begin());
+  return firstIndex;
 }
 
 bool setComboIndex(Sheet& s, CellRef cell, int index) {
@@ -128,7 +131,13 @@ bool setComboIndex(Sheet& s, CellRef cell, int index) {
   if (index == -1) return s.setData(cell, "") == SetResult::Ok;
   const auto items = comboItems(s.format(cell).type);
   if (index < 0 || index >= static_cast<int>(items.size())) return false;
-  return s.setValue(cell, Value::number(index), items[static_cast<size_t>(index)]);
+  const std::string& text = items[static_cast<size_t>(index)];
+  // The first entry of a text is stored as the text, as typing it would: formulas read it as
+  // before.  A later entry of the same text keeps its number as the cell's value (unless its
+  // text is that very number, which would read as typed; it then reads as the first entry).
+  const bool repeated = std::find(items.begin(), items.begin() + index, text) != items.begin() + index;
+  if (!repeated || text.empty() || numberToText(index) == text) return s.setData(cell, text) == SetResult::Ok;
+  return s.setValue(cell, Value::number(index), text);
 }
 
 bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text) {

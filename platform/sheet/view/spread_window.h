@@ -51,10 +51,10 @@ void endEditBeforeStructureChange(SpreadWindow& w);
 bool takesTypedText(const CellTypeRecord& type);
 // The items of a combo cell, in order.
 std::vector<std::string> comboItems(const CellTypeRecord& type);
-// The chosen entry of a combo cell: the engine keeps its number with the item's text (the
-// cell's data is the text, its value the number), so that two entries of the same text stay
-// apart.  A cell whose data was set as text reads as the first entry of that text; -1 when the
-// data is no entry.
+// The chosen entry of a combo cell.  The first entry of a text is stored as that text (as typed);
+// a later entry of the same text keeps its number as the cell's value with the text as its
+// data, so that two entries of the same text stay apart.  Data set as text reads as the first
+// entry of that text; -1 when the data is no entry.
 int comboIndex(const Sheet& s, CellRef cell);
 // Chooses entry `index` (-1 empties the cell); false for an index that names no entry.
 bool setComboIndex(Sheet& s, CellRef cell, int index);

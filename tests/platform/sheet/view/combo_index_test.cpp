@@ -79,4 +79,19 @@ TEST_F(ComboIndexTest, ALetterStepsFromTheChosenEntryOfARepeatedText) {
   EXPECT_EQ(count(WM_COMMAND, SSN_CELLCHANGE), 1);
 }
 
+TEST_F(ComboIndexTest, NumberEntriesStillReadAsNumbersInFormulas) {
+  SS_CELLTYPE ct;
+  SSSetTypeComboBox(sheetWnd, &ct, 0, "10\t20\t10");
+  SSSetCellType(sheetWnd, 3, 1, &ct);
+  SSSetData(sheetWnd, 4, 1, "=C1*2");
+  SSComboBoxSendMessage(sheetWnd, 3, 1, CB_SETCURSEL, 1, 0);
+  EXPECT_EQ(data(4, 1), "40");
+  SSComboBoxSendMessage(sheetWnd, 3, 1, CB_SETCURSEL, 0, 0);
+  EXPECT_EQ(data(4, 1), "20");
+  // The later "10" is told apart from the first.
+  SSComboBoxSendMessage(sheetWnd, 3, 1, CB_SETCURSEL, 2, 0);
+  EXPECT_EQ(data(3, 1), "10");
+  EXPECT_EQ(SSComboBoxSendMessage(sheetWnd, 3, 1, CB_GETCURSEL, 0, 0), 2);
+}
+
 }  // namespace
