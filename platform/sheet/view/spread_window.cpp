@@ -110,20 +110,29 @@ std::vector<std::string> comboItems(const CellTypeRecord& t) {
 
 int comboIndex(const Sheet& s, CellRef cell) {
   if (!s.inSheet(cell)) return -1;
-  const auto items = comboItems(s.format(cell).type);
   const std::string data = s.data(cell);
-  auto first = std::find(items.begin(), items.end(), data);
-  if (data.empty() || first == items.end()) return -1;
-  const int firstIndex = static_cast<int>(first - items.begin());
+  if (data.empty()) return -1;
   // A later entry of the same text is kept as its number with the text as typed.
+  int candidate = -1;
   const Value value = s.value(cell);
-  if (value.isNumber() && !s.hasFormula(cell) && numberToText(value.asNumber()) != data) {
-    const double n = value.asNumber();
-    if (n > firstIndex && n < static_cast<double>(items.size()) && n == std::floor(n) &&
-        items[static_cast<size_t>(n)] == data)
-      return static_cast<int>(n);
+  if (value.isNumber() && !s.hasFormula(cell) && value.asNumber() >= 0 && value.asNumber() < 65536 &&
+      value.asNumber() == std::floor(value.asNumber()) && numberToText(value.asNumber()) != data)
+    candidate = static_cast<int>(value.asNumber());
+  // The entries are read in place (a list read per cell would cost a copy of every entry).
+  const std::string& joined = s.format(cell).type.text;
+  int first = -1;
+  size_t start = 0;
+  for (int i = 0; start <= joined.size(); ++i) {
+    size_t tab = joined.find('\t', start);
+    if (tab == std::string::npos) tab = joined.size();
+    if (std::string_view(joined).substr(start, tab - start) == data) {
+      if (first < 0) first = i;
+      if (i == candidate && i > first) return i;
+    }
+    if (first >= 0 && (candidate <= first || i >= candidate)) break;
+    start = tab + 1;
   }
-  return firstIndex;
+  return first;
 }
 
 bool setComboIndex(Sheet& s, CellRef cell, int index) {

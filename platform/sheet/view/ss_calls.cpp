@@ -1,4 +1,5 @@
 // The engine's calls on content, options, cell types and looks.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -348,7 +349,10 @@ LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, W
       const int index = static_cast<int>(static_cast<intptr_t>(wParam));
       return sheet::setComboIndex(*s, cell, index) ? index : CB_ERR;
     }
-    case CB_GETCOUNT: return static_cast<LRESULT>(sheet::comboItems(s->format(cell).type).size());
+    case CB_GETCOUNT: {
+      const std::string& joined = s->format(cell).type.text;
+      return static_cast<LRESULT>(std::count(joined.begin(), joined.end(), '\t') + 1);
+    }
     // The list a person opened hangs below the active cell.
     case CB_GETDROPPEDSTATE: return w->comboItem >= 0 && s->activeCell() == cell ? TRUE : FALSE;
     default: return CB_ERR;
