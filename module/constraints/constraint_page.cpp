@@ -23,6 +23,9 @@ BOOL ConstraintPage::PreTranslateMessage(MSG* msg) {
     if (HWND focus = ::GetFocus()) {
         if (SSGetSheet(focus)) {
             if (SSGetEditMode(focus)) return FALSE;
+            SS_COORD col = 0, row = 0;
+            SSGetActiveCell(focus, &col, &row);
+            if (SSComboBoxSendMessage(focus, col, row, CB_GETDROPPEDSTATE, 0, 0) == TRUE) return FALSE;
         } else {
             const LRESULT code = ::SendMessage(focus, WM_GETDLGCODE, VK_ESCAPE, reinterpret_cast<LPARAM>(msg));
             if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;

@@ -56,10 +56,3 @@ public:
 protected:
     DlgEditConstraints& editor_;
 };
-
-// A page whose content a later change brings (geometry, variables and equations): it shows
-// nothing and has nothing to store.
-class EmptyConstraintPage : public ConstraintPage {
-public:
-    using ConstraintPage::ConstraintPage;
-};

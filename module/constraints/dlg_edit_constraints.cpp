@@ -27,8 +27,8 @@ constexpr IconButton kIconButtons[4] = {{IDC_EC_SELECT_MACRO, IDI_KV_SELECT_MACR
 DlgEditConstraints::DlgEditConstraints(CWnd* parent)
     : CAcUiTabMainDialog(IDD_EDIT_CONSTRAINTS, parent),
       listPage_(*this),
-      geometryPage_(IDD_CONSTR_GEOMETRY_PAGE, *this),
-      variablesPage_(IDD_CONSTR_VARIABLES_PAGE, *this),
+      geometryPage_(*this),
+      variablesPage_(*this),
       palettePage_(*this) {
     SetDialogName("DLG_EDIT_MACRO");
 }
@@ -40,8 +40,8 @@ DlgEditConstraints::~DlgEditConstraints() {
 ConstraintPage* DlgEditConstraints::page(int index) const {
     switch (index) {
     case 0: return const_cast<ConstrListPage*>(&listPage_);
-    case 1: return const_cast<EmptyConstraintPage*>(&geometryPage_);
-    case 2: return const_cast<EmptyConstraintPage*>(&variablesPage_);
+    case 1: return const_cast<ConstrGeometryPage*>(&geometryPage_);
+    case 2: return const_cast<ConstrVariablesPage*>(&variablesPage_);
     case 3: return const_cast<ConstrPalettePage*>(&palettePage_);
     default: return nullptr;
     }

@@ -13,8 +13,10 @@
 #include "core/cbutton_st.h"
 #include "core/cresizer.h"
 #include "core/records/edit_constr_data.h"
+#include "constraints/constr_geometry_page.h"
 #include "constraints/constr_list_page.h"
 #include "constraints/constr_palette_page.h"
+#include "constraints/constr_variables_page.h"
 #include "constraints/constraint_page.h"
 #include "frame/modeless_tables.h"
 #include "host/acui_dialog.h"
@@ -71,8 +73,8 @@ private:
     void selectModule(int index);
 
     ConstrListPage listPage_;
-    EmptyConstraintPage geometryPage_;
-    EmptyConstraintPage variablesPage_;
+    ConstrGeometryPage geometryPage_;
+    ConstrVariablesPage variablesPage_;
     ConstrPalettePage palettePage_;
     std::array<CButtonST, 4> iconButtons_;
     TwResizer resizer_;

@@ -80,6 +80,11 @@ public:
     bool setTypeNumber(const SpreadRange& range, int decimals, bool styleFlag);
     bool setColTypeNumber(int col, int decimals, bool styleFlag);
     bool setColCombo(int col, const Kv_StringArray& items, bool editable);
+    // A drop-down cell by entry number (0 the first entry), so that entries of the same text
+    // stay apart.  Setting -1 empties the cell; an index that names no entry, or a cell that
+    // is no drop-down cell, fails.  Reading gives -1 when the cell shows no entry.
+    bool setComboIndex(int col, int row, int index);
+    bool getComboIndex(int col, int row, int& index) const;
     bool setColCheckBox(int col, bool border, bool spanHeader);
     bool setCellCheckBox(int col, int row, bool border);
     bool setCellButton(int col, int row, const Kv_String& text);
@@ -91,14 +96,16 @@ public:
     // --- reading and writing -------------------------------------------------------------
     bool getCellText(int col, int row, Kv_String& text, CellTextKind kind = CellTextKind::Value) const;
     bool setCellText(int col, int row, const Kv_String& text);
-    bool setCellDouble(int col, int row, double value);
+    // Numbers are written with `decimals` decimals; -1 writes them in full (every digit that
+    // reads back as the same number).
+    bool setCellDouble(int col, int row, double value, int decimals = 2);
     bool getCellDouble(int col, int row, double& value) const;
     bool getCellBool(int col, int row, bool& value) const;
     bool setCellBool(int col, int row, bool value);
     bool isCheckBoxCell(int col, int row) const;
     bool setColStrings(int col, const Kv_StringArray& strings, bool asValue = false);
     bool setColInts(int col, const Kv_Array<int>& ints);
-    bool setColDoubles(int col, const Kv_Array<double>& doubles);
+    bool setColDoubles(int col, const Kv_Array<double>& doubles, int decimals = 2);
     bool setColBools(int col, const Kv_Array<bool>& bools);
     bool setColIntsAsValues(int col, const Kv_Array<int>& ints);
     bool getColStrings(int col, Kv_StringArray& strings, CellTextKind kind) const;

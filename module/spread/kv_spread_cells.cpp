@@ -37,8 +37,22 @@ bool Kv_Spread::setCellText(int col, int row, const Kv_String& text) {
     return isAttached() && SetData(col, row, text.c_str()) != 0;
 }
 
-bool Kv_Spread::setCellDouble(int col, int row, double value) {
-    return isAttached() && SetData(col, row, Kv_String(value, 2).c_str()) != 0;
+bool Kv_Spread::setCellDouble(int col, int row, double value, int decimals) {
+    return isAttached() && SetData(col, row, Kv_String(value, decimals).c_str()) != 0;
+}
+
+bool Kv_Spread::setComboIndex(int col, int row, int index) {
+    if (!isAttached() || ComboBoxSendMessage(col, row, CB_GETCOUNT, 0, 0) == CB_ERR) return false;
+    // Emptying answers CB_ERR as a combo box does: the cell is a drop-down, so it worked.
+    const LRESULT chosen = ComboBoxSendMessage(col, row, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return index == -1 || chosen != CB_ERR;
+}
+
+bool Kv_Spread::getComboIndex(int col, int row, int& index) const {
+    index = -1;
+    if (!isAttached() || ComboBoxSendMessage(col, row, CB_GETCOUNT, 0, 0) == CB_ERR) return false;
+    index = static_cast<int>(ComboBoxSendMessage(col, row, CB_GETCURSEL, 0, 0));
+    return true;
 }
 
 bool Kv_Spread::getCellDouble(int col, int row, double& value) const {
@@ -90,10 +104,10 @@ bool Kv_Spread::setColInts(int col, const Kv_Array<int>& ints) {
                        &ints);
 }
 
-bool Kv_Spread::setColDoubles(int col, const Kv_Array<double>& doubles) {
-    return writeColumn(
-        col, doubles.length(), false,
-        [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<double>*>(p))[i], 2); }, &doubles);
+bool Kv_Spread::setColDoubles(int col, const Kv_Array<double>& doubles, int decimals) {
+    Kv_StringArray texts;
+    for (double value : doubles) texts.append(Kv_String(value, decimals));
+    return setColStrings(col, texts, false);
 }
 
 bool Kv_Spread::setColBools(int col, const Kv_Array<bool>& bools) {

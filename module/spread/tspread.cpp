@@ -186,6 +186,10 @@ BOOL TSpread::GetCellType(SS_COORD col, SS_COORD row, SS_CELLTYPE* type) const {
     return SSGetCellType(m_hWnd, col, row, type);
 }
 
+LRESULT TSpread::ComboBoxSendMessage(SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return SSComboBoxSendMessage(m_hWnd, col, row, msg, wParam, lParam);
+}
+
 BOOL TSpread::SetColWidth(SS_COORD col, double width) const {
     return SSSetColWidth(m_hWnd, col, width);
 }

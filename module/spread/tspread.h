@@ -57,6 +57,7 @@ public:
     BOOL SetCellType(SS_COORD col, SS_COORD row, const SS_CELLTYPE* type) const;
     BOOL SetCellTypeRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const SS_CELLTYPE* type) const;
     BOOL GetCellType(SS_COORD col, SS_COORD row, SS_CELLTYPE* type) const;
+    LRESULT ComboBoxSendMessage(SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM lParam) const;
     BOOL SetColWidth(SS_COORD col, double width) const;
     BOOL SetColWidthInPixels(SS_COORD col, int pixels) const;
     BOOL GetColWidthInPixels(SS_COORD col, int* pixels) const;

@@ -21,6 +21,20 @@ namespace render {
 
 namespace {
 
+// A rich edit ends its lines at LF CR as well; the painter knows CR LF, CR and LF.
+std::string crLfBreaks(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && i + 1 < text.size() && text[i + 1] == '\r') {
+            out += "\r\n";
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::string lowered(std::string_view s) {
     std::string out;
     for (char c : s) out += char(std::tolower(static_cast<unsigned char>(c)));
@@ -185,7 +199,7 @@ private:
         } else if (kind == "edit") {
             EditField e;
             e.rect = rect;
-            e.text = info.text;
+            e.text = lowered(info.className) == "richedit20a" ? crLfBreaks(info.text) : info.text;
             e.font = font;
             e.enabled = enabled;
             e.readOnly = info.readOnly || (style & ES_READONLY);

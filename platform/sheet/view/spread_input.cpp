@@ -49,8 +49,8 @@ void chooseComboItem(SpreadWindow& w) {
   int chosen = w.comboItem;
   w.comboItem = -1;
   if (chosen < 0 || chosen >= static_cast<int>(items.size())) return;
-  if (w.sheet.data(c) == items[chosen]) return;
-  w.sheet.setData(c, items[chosen]);
+  if (comboIndex(w.sheet, c) == chosen) return;
+  setComboIndex(w.sheet, c, chosen);
   w.sheet.setOption(kOptChanged, true);
   notifyParent(w, SSN_CELLCHANGE);
 }
@@ -89,12 +89,9 @@ void onClick(SpreadWindow& w, POINT p, bool twice) {
   switch (type.kind) {
     case CellKind::CheckBox: toggleCheck(w, c); return;
     case CellKind::Button: notifyParent(w, SSN_CELLCHANGE); return;
-    case CellKind::ComboBox: {
-      auto items = comboItems(type);
-      auto it = std::find(items.begin(), items.end(), w.sheet.data(c));
-      w.comboItem = it == items.end() ? 0 : static_cast<int>(it - items.begin());
+    case CellKind::ComboBox:
+      w.comboItem = std::max(comboIndex(w.sheet, c), 0);
       return;
-    }
     default: break;
   }
   if (twice || (w.sheet.option(kOptEditOnActivate) && !w.sheet.option(kOptBlockSelect)))
@@ -173,18 +170,15 @@ void typeAheadInList(SpreadWindow& w, CellRef at, unsigned char ch) {
   auto items = comboItems(w.sheet.format(at).type);
   int n = static_cast<int>(items.size());
   int current = w.comboItem;
-  if (current < 0) {
-    auto it = std::find(items.begin(), items.end(), w.sheet.data(at));
-    current = it == items.end() ? -1 : static_cast<int>(it - items.begin());
-  }
+  if (current < 0) current = comboIndex(w.sheet, at);
   auto fold = [](unsigned char c) { return std::tolower(c); };
   for (int k = 1; k <= n; ++k) {
     int i = ((current < 0 ? -1 : current) + k) % n;
     if (items[i].empty() || fold(static_cast<unsigned char>(items[i][0])) != fold(ch)) continue;
     if (w.comboItem >= 0) {
       w.comboItem = i;
-    } else if (w.sheet.data(at) != items[i]) {
-      w.sheet.setData(at, items[i]);
+    } else if (comboIndex(w.sheet, at) != i) {
+      setComboIndex(w.sheet, at, i);
       w.sheet.setOption(kOptChanged, true);
       notifyParent(w, SSN_CELLCHANGE);
     }

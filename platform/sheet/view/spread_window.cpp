@@ -108,6 +108,47 @@ std::vector<std::string> comboItems(const CellTypeRecord& t) {
   return items;
 }
 
+int comboIndex(const Sheet& s, CellRef cell) {
+  if (!s.inSheet(cell)) return -1;
+  const std::string data = s.data(cell);
+  if (data.empty()) return -1;
+  // A later entry of the same text is kept as its number with the text as typed.
+  int candidate = -1;
+  const Value value = s.value(cell);
+  if (value.isNumber() && !s.hasFormula(cell) && value.asNumber() >= 0 && value.asNumber() < 65536 &&
+      value.asNumber() == std::floor(value.asNumber()) && numberToText(value.asNumber()) != data)
+    candidate = static_cast<int>(value.asNumber());
+  // The entries are read in place (a list read per cell would cost a copy of every entry).
+  const std::string& joined = s.format(cell).type.text;
+  int first = -1;
+  size_t start = 0;
+  for (int i = 0; start <= joined.size(); ++i) {
+    size_t tab = joined.find('\t', start);
+    if (tab == std::string::npos) tab = joined.size();
+    if (std::string_view(joined).substr(start, tab - start) == data) {
+      if (first < 0) first = i;
+      if (i == candidate && i > first) return i;
+    }
+    if (first >= 0 && (candidate <= first || i >= candidate)) break;
+    start = tab + 1;
+  }
+  return first;
+}
+
+bool setComboIndex(Sheet& s, CellRef cell, int index) {
+  if (!s.inSheet(cell)) return false;
+  if (index == -1) return s.setData(cell, "") == SetResult::Ok;
+  const auto items = comboItems(s.format(cell).type);
+  if (index < 0 || index >= static_cast<int>(items.size())) return false;
+  const std::string& text = items[static_cast<size_t>(index)];
+  // The first entry of a text is stored as the text, as typing it would: formulas read it as
+  // before.  A later entry of the same text keeps its number as the cell's value (unless its
+  // text is that very number, which would read as typed; it then reads as the first entry).
+  const bool repeated = std::find(items.begin(), items.begin() + index, text) != items.begin() + index;
+  if (!repeated || text.empty() || numberToText(index) == text) return s.setData(cell, text) == SetResult::Ok;
+  return s.setValue(cell, Value::number(index), text);
+}
+
 bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text) {
   const CellTypeRecord& type = s.format(cell).type;
   if (!takesTypedText(type)) {

@@ -51,6 +51,13 @@ void endEditBeforeStructureChange(SpreadWindow& w);
 bool takesTypedText(const CellTypeRecord& type);
 // The items of a combo cell, in order.
 std::vector<std::string> comboItems(const CellTypeRecord& type);
+// The chosen entry of a combo cell.  The first entry of a text is stored as that text (as typed);
+// a later entry of the same text keeps its number as the cell's value with the text as its
+// data, so that two entries of the same text stay apart.  Data set as text reads as the first
+// entry of that text; -1 when the data is no entry.
+int comboIndex(const Sheet& s, CellRef cell);
+// Chooses entry `index` (-1 empties the cell); false for an index that names no entry.
+bool setComboIndex(Sheet& s, CellRef cell, int index);
 // Whether a text a person enters (typing or pasting) may become the cell's data: a drop-down
 // list takes its items only, a number cell numbers within its limits.  Calls are not judged.
 bool personMayEnter(const Sheet& s, CellRef cell, const std::string& text);

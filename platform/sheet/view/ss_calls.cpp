@@ -1,8 +1,10 @@
 // The engine's calls on content, options, cell types and looks.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "view/spread_window.h"
+#include "win/messages.h"
 #include "win/wingdi.h"
 #include "win/winuser.h"
 
@@ -334,6 +336,27 @@ BOOL SSGetCellType(HWND hWnd, SS_COORD col, SS_COORD row, SS_CELLTYPE* ct) {
   ct->Style = static_cast<long>(r.style);
   ct->record = r;
   return TRUE;
+}
+
+LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM) {
+  sheet::SpreadWindow* w = sheet::spreadOf(hWnd);
+  Sheet* s = w ? &w->sheet : nullptr;
+  const CellRef cell = at(col, row);
+  if (!s || !s->inSheet(cell) || s->format(cell).type.kind != CellKind::ComboBox) return CB_ERR;
+  switch (msg) {
+    case CB_GETCURSEL: return sheet::comboIndex(*s, cell);
+    case CB_SETCURSEL: {
+      const int index = static_cast<int>(static_cast<intptr_t>(wParam));
+      return sheet::setComboIndex(*s, cell, index) ? index : CB_ERR;
+    }
+    case CB_GETCOUNT: {
+      const std::string& joined = s->format(cell).type.text;
+      return static_cast<LRESULT>(std::count(joined.begin(), joined.end(), '\t') + 1);
+    }
+    // The list a person opened hangs below the active cell.
+    case CB_GETDROPPEDSTATE: return w->comboItem >= 0 && s->activeCell() == cell ? TRUE : FALSE;
+    default: return CB_ERR;
+  }
 }
 
 // --- looks --------------------------------------------------------------------------------

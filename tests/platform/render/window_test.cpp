@@ -327,3 +327,22 @@ TEST_F(WindowPicture, OpenPopupMenuShowsInItsOwnersPicture) {
     EXPECT_TRUE(hasColor(highlighted, inside, palette::selection));  // Copy highlighted
     DestroyMenu(menu);
 }
+
+// A rich edit ends its lines at LF CR as well: drawn, it shows the same three lines as an edit
+// whose lines end at CR LF, with no empty line between them.
+TEST_F(WindowPicture, RichEditDrawsLineFeedCarriageReturnAsOneLineBreak) {
+    win::DialogTemplate t = entryDialog();
+    constexpr int kRich = 110, kPlain = 111;
+    t.cy = 300;
+    t.controls.push_back(control(kRich, "RichEdit20A", WS_BORDER | ES_MULTILINE, 10, 180, 140, 100, "x\n\ry\n\rz"));
+    t.controls.push_back(control(kPlain, "EDIT", WS_BORDER | ES_MULTILINE, 160, 180, 140, 100, "x\r\ny\r\nz"));
+    HWND dialog = open(t);
+    Image image = renderWindow(dialog);
+    const Rect rich = placeOf(dialog, GetDlgItem(dialog, kRich)), plain = placeOf(dialog, GetDlgItem(dialog, kPlain));
+    auto inner = [](Rect r) { return Rect{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3}; };
+    const Rect richInk = render::probe::inkBounds(image, inner(rich), palette::window);
+    const Rect plainInk = render::probe::inkBounds(image, inner(plain), palette::window);
+    ASSERT_FALSE(richInk.empty());
+    EXPECT_EQ(richInk.top - rich.top, plainInk.top - plain.top);
+    EXPECT_EQ(richInk.bottom - rich.top, plainInk.bottom - plain.top);
+}

@@ -124,6 +124,13 @@ BOOL SSSetCellType(HWND hWnd, SS_COORD col, SS_COORD row, const SS_CELLTYPE* ct)
 BOOL SSSetCellTypeRange(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
                         const SS_CELLTYPE* ct);
 BOOL SSGetCellType(HWND hWnd, SS_COORD col, SS_COORD row, SS_CELLTYPE* ct);
+// A combo cell's list by entry number, as a combo box's messages: CB_GETCURSEL gives the
+// chosen entry (CB_ERR when the data is no entry), CB_SETCURSEL chooses entry wParam (-1
+// empties the cell; CB_ERR for a number that names no entry), CB_GETCOUNT the entries,
+// CB_GETDROPPEDSTATE whether a person has the cell's list open.  A
+// repeated entry text keeps its own number.  CB_ERR for a cell outside the sheet or that is
+// no combo cell.
+LRESULT SSComboBoxSendMessage(HWND hWnd, SS_COORD col, SS_COORD row, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Looks
 BOOL _SSAddCellSpan(HWND hWnd, SS_COORD col, SS_COORD row, SS_COORD numCols, SS_COORD numRows);

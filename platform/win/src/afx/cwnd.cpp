@@ -63,7 +63,7 @@ Installer installer;
 CWnd* makeTemporary(HWND hwnd) {
     std::string cls = detail::lower(detail::window(hwnd)->className);
     if (cls == "button") return new CButton;
-    if (cls == "edit") return new CEdit;
+    if (cls == "edit" || cls == "richedit20a") return new CEdit;
     if (cls == "combobox") return new CComboBox;
     if (cls == "listbox") return new CListBox;
     if (cls == "static") return new CStatic;

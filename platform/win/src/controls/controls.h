@@ -12,6 +12,7 @@ namespace win::detail {
 LRESULT buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT staticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT richEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

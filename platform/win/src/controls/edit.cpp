@@ -1,6 +1,7 @@
 // The EDIT class: single and multi-line text fields with selection, caret, limit, read-only
 // state, the clipboard keys and the notifications EN_CHANGE, EN_SETFOCUS, EN_KILLFOCUS and
-// EN_MAXTEXT.
+// EN_MAXTEXT.  The rich edit class ("RichEdit20A") is the same field whose lines end at CR LF,
+// LF CR, CR or LF alike.
 
 #include <cctype>
 #include <cstdio>
@@ -329,6 +330,13 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProc(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT richEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = editProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCCREATE)
+        if (auto* d = dataOf<EditData>(hwnd)) d->buffer.anyLineBreak = true;
+    return result;
 }
 
 }  // namespace win::detail

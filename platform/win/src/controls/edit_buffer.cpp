@@ -72,7 +72,10 @@ bool EditBuffer::backspace() {
     if (hasSelection()) return replaceSelection("");
     if (caret == 0) return false;
     int from = caret - 1;
-    if (multiLine && from > 0 && text[static_cast<size_t>(from)] == '\n' && text[static_cast<size_t>(from - 1)] == '\r') --from;
+    if (multiLine && from > 0 && breakLength(static_cast<size_t>(from - 1)) == 2) --from;
+    else if (multiLine && !anyLineBreak && from > 0 && text[static_cast<size_t>(from)] == '\n' &&
+             text[static_cast<size_t>(from - 1)] == '\r')
+        --from;
     text.erase(static_cast<size_t>(from), static_cast<size_t>(caret - from));
     caret = anchor = from;
     return true;
@@ -82,8 +85,9 @@ bool EditBuffer::deleteForward() {
     if (hasSelection()) return replaceSelection("");
     if (caret >= static_cast<int>(text.size())) return false;
     int count = 1;
-    if (multiLine && text[static_cast<size_t>(caret)] == '\r' && caret + 1 < static_cast<int>(text.size()) &&
-        text[static_cast<size_t>(caret + 1)] == '\n')
+    if (multiLine && anyLineBreak) count = std::max(1, breakLength(static_cast<size_t>(caret)));
+    else if (multiLine && text[static_cast<size_t>(caret)] == '\r' && caret + 1 < static_cast<int>(text.size()) &&
+             text[static_cast<size_t>(caret + 1)] == '\n')
         count = 2;
     text.erase(static_cast<size_t>(caret), static_cast<size_t>(count));
     anchor = caret;
@@ -167,32 +171,55 @@ void EditBuffer::selectWordAt(int pos) {
     caret = b;
 }
 
+int EditBuffer::breakLength(size_t pos) const {
+    if (pos >= text.size()) return 0;
+    const char c = text[pos];
+    if (!anyLineBreak) return c == '\n' ? 1 : 0;
+    if (c != '\r' && c != '\n') return 0;
+    const char next = pos + 1 < text.size() ? text[pos + 1] : '\0';
+    return (next == '\r' || next == '\n') && next != c ? 2 : 1;
+}
+
+size_t EditBuffer::nextBreak(size_t pos) const {
+    while (pos < text.size() && breakLength(pos) == 0) ++pos;
+    return std::min(pos, text.size());
+}
+
 int EditBuffer::lineCount() const {
     if (!multiLine) return 1;
-    return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    int lines = 1;
+    for (size_t i = nextBreak(0); i < text.size(); i = nextBreak(i + static_cast<size_t>(breakLength(i)))) ++lines;
+    return lines;
 }
 
 int EditBuffer::lineIndex(int n) const {
     if (n < 0) return -1;
-    int l = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        if (l == n) return static_cast<int>(i);
-        if (i < text.size() && text[i] == '\n') ++l;
+    size_t start = 0;
+    for (int l = 0; l < n; ++l) {
+        const size_t end = nextBreak(start);
+        if (end >= text.size()) return -1;
+        start = end + static_cast<size_t>(breakLength(end));
     }
-    return -1;
+    return static_cast<int>(start);
 }
 
 int EditBuffer::lineFromChar(int pos) const {
     pos = std::clamp(pos, 0, static_cast<int>(text.size()));
-    return static_cast<int>(std::count(text.begin(), text.begin() + pos, '\n'));
+    // A line break counts once the whole of it lies before pos.
+    int line = 0;
+    for (size_t i = nextBreak(0); i < text.size(); i = nextBreak(i + static_cast<size_t>(breakLength(i)))) {
+        if (static_cast<int>(i) + breakLength(i) > pos) break;
+        ++line;
+    }
+    return line;
 }
 
 std::string EditBuffer::line(int n) const {
     int start = lineIndex(n);
     if (start < 0) return {};
-    size_t end = text.find('\n', static_cast<size_t>(start));
-    std::string l = text.substr(static_cast<size_t>(start), end == std::string::npos ? std::string::npos : end - static_cast<size_t>(start));
-    if (!l.empty() && l.back() == '\r') l.pop_back();
+    const size_t end = nextBreak(static_cast<size_t>(start));
+    std::string l = text.substr(static_cast<size_t>(start), end - static_cast<size_t>(start));
+    if (!anyLineBreak && !l.empty() && l.back() == '\r') l.pop_back();
     return l;
 }
 

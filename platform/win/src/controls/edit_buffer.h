@@ -16,6 +16,9 @@ public:
     int caret = 0;
     int limit = 0x7FFFFFFE;
     bool multiLine = false;
+    // A rich edit's lines: CR LF, LF CR, a lone CR and a lone LF each end a line.  Otherwise
+    // only LF does, and a CR before it is dropped from the line.
+    bool anyLineBreak = false;
 
     int selStart() const { return anchor < caret ? anchor : caret; }
     int selEnd() const { return anchor < caret ? caret : anchor; }
@@ -56,6 +59,10 @@ public:
 
 private:
     void clamp();
+    // Length of the line break that begins at pos (0: none there).
+    int breakLength(size_t pos) const;
+    // Start of the first line break at or after pos; the text's length when there is none.
+    size_t nextBreak(size_t pos) const;
 };
 
 }  // namespace win::detail

@@ -30,6 +30,7 @@ void ensureSystemClasses() {
     registerSystem("BUTTON", buttonProc, CS_DBLCLKS, nullptr);
     registerSystem("STATIC", staticProc, CS_DBLCLKS, nullptr);
     registerSystem("EDIT", editProc, CS_DBLCLKS, nullptr);
+    registerSystem("RichEdit20A", richEditProc, CS_DBLCLKS, nullptr);
     registerSystem("COMBOBOX", comboProc, CS_DBLCLKS, nullptr);
     registerSystem("LISTBOX", listProc, CS_DBLCLKS, nullptr);
     registerSystem("SysTabControl32", tabProc, CS_DBLCLKS, nullptr);

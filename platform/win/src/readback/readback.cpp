@@ -42,7 +42,7 @@ std::string kindOf(const Window& w) {
         if ((t >= SS_BLACKRECT && t <= SS_WHITEFRAME) || (t >= SS_ETCHEDHORZ && t <= SS_ETCHEDFRAME)) return "frame";
         return "static";
     }
-    if (cls == "edit") return "edit";
+    if (cls == "edit" || cls == "richedit20a") return "edit";
     if (cls == "combobox") return "combo";
     if (cls == "listbox") return "list";
     if (cls == "systabcontrol32") return "tab";
@@ -126,7 +126,7 @@ WindowInfo describeWindow(HWND hwnd) {
     } else if (cls == "static") {
         i.icon = reinterpret_cast<HICON>(SendMessage(hwnd, STM_GETIMAGE, IMAGE_ICON, 0));
         i.bitmap = reinterpret_cast<HBITMAP>(SendMessage(hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    } else if (cls == "edit") {
+    } else if (cls == "edit" || cls == "richedit20a") {
         DWORD a = 0, b = 0;
         SendMessage(hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&a), reinterpret_cast<LPARAM>(&b));
         i.selStart = static_cast<int>(a);
