@@ -214,6 +214,11 @@ BOOL TSpread::GetMaxTextCellSize(SS_COORD col, SS_COORD row, double* width, doub
     return SSGetMaxTextCellSize(m_hWnd, col, row, width, height);
 }
 
+BOOL TSpread::GetMaxTextSizes(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, double* colWidths,
+                              double* rowHeights) const {
+    return SSGetMaxTextSizes(m_hWnd, col1, row1, col2, row2, colWidths, rowHeights);
+}
+
 BOOL TSpread::GetClientRect(RECT* rect) const {
     return SSGetClientRect(m_hWnd, rect);
 }

@@ -64,6 +64,8 @@ public:
     BOOL SetRowHeightInPixels(SS_COORD row, int pixels) const;
     BOOL GetRowHeightInPixels(SS_COORD row, int* pixels) const;
     BOOL GetMaxTextCellSize(SS_COORD col, SS_COORD row, double* width, double* height) const;
+    BOOL GetMaxTextSizes(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, double* colWidths,
+                         double* rowHeights) const;
     BOOL GetClientRect(RECT* rect) const;
     BOOL InsRow(SS_COORD row) const;
     BOOL InsCol(SS_COORD col) const;

@@ -150,6 +150,13 @@ BOOL SSGetRowHeightInPixels(HWND hWnd, SS_COORD row, int* pixels);
 BOOL SSSetRowHeightInPixels(HWND hWnd, SS_COORD row, int pixels);
 BOOL SSGetMaxTextCellSize(HWND hWnd, SS_COORD col, SS_COORD row, double* width, double* height);
 BOOL SSGetMaxTextColWidth(HWND hWnd, SS_COORD col, double* width);
+// This engine's extension: each cell of the block measured once, giving the widest text of
+// every column (in characters, as SSGetMaxTextCellSize) and the tallest of every row (pixels).
+// The block may begin at the header (SS_HEADER or 0); colWidths holds col2 - col1 + 1 entries
+// and rowHeights row2 - row1 + 1 (in model coordinates), either may be null.  Picture cells
+// measure nothing.  FALSE, writing nothing, for a block not inside the sheet.
+BOOL SSGetMaxTextSizes(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                       double* colWidths, double* rowHeights);
 BOOL SSGetClientRect(HWND hWnd, RECT* rect);
 
 // Structure, clipboard, selection

@@ -67,23 +67,48 @@ int weightPerMille(const FontSpec& font)
     return 1000 + std::max(0, weight - 400) / 4;
 }
 
-int lineWidth(const FontSpec& font, std::string_view line, bool monospace)
-{
-    int64_t units = 0;
-    for (char ch : line) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '\t') units += int64_t(kTabSpaces) * (monospace ? kMonospaceAdvance : proportionalAdvance(' '));
-        else if (c >= 0x20 && c != 0x7F) units += monospace ? kMonospaceAdvance : proportionalAdvance(c);
+// The advances of the code page, indexed by byte.
+struct AdvanceTable {
+    int16_t units[256];
+    AdvanceTable()
+    {
+        for (int c = 0; c < 256; ++c) units[c] = static_cast<int16_t>(proportionalAdvance(static_cast<unsigned char>(c)));
+        units[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * proportionalAdvance(' '));
     }
-    int64_t scaled = units * pixelHeight(font) * weightPerMille(font);
-    return static_cast<int>((scaled + 500000) / 1000000);
+};
+
+const AdvanceTable& advances()
+{
+    static const AdvanceTable table;
+    return table;
 }
 
 }  // namespace
 
-TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
+TextMeasure::TextMeasure(const FontSpec& font)
+    : height_(pixelHeight(font)), scale_(int64_t(pixelHeight(font)) * weightPerMille(font)),
+      monospace_(isMonospaceFace(font.face))
 {
-    bool monospace = isMonospaceFace(font.face);
+}
+
+int TextMeasure::lineWidth(std::string_view line) const
+{
+    int64_t units = 0;
+    if (monospace_) {
+        for (char ch : line) {
+            unsigned char c = static_cast<unsigned char>(ch);
+            if (c == '\t') units += int64_t(kTabSpaces) * kMonospaceAdvance;
+            else if (c >= 0x20 && c != 0x7F) units += kMonospaceAdvance;
+        }
+    } else {
+        const int16_t* table = advances().units;
+        for (char ch : line) units += table[static_cast<unsigned char>(ch)];
+    }
+    return static_cast<int>((units * scale_ + 500000) / 1000000);
+}
+
+TextSize TextMeasure::operator()(std::string_view cp1252Text) const
+{
     TextSize size;
     int lines = 0;
     size_t start = 0;
@@ -91,13 +116,18 @@ TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
         size_t end = cp1252Text.find('\n', start);
         std::string_view line = cp1252Text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        size.cx = std::max(size.cx, lineWidth(font, line, monospace));
+        size.cx = std::max(size.cx, lineWidth(line));
         ++lines;
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
-    size.cy = lines * pixelHeight(font);
+    size.cy = lines * height_;
     return size;
+}
+
+TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
+{
+    return TextMeasure(font)(cp1252Text);
 }
 
 int averageCharWidth(const FontSpec& font)
