@@ -9,6 +9,10 @@ BOOL TSpread::SetData(SS_COORD col, SS_COORD row, LPCSTR data) const {
     return SSSetData(m_hWnd, col, row, data);
 }
 
+BOOL TSpread::SetDataBlock(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const LPCSTR* texts) const {
+    return SSSetDataBlock(m_hWnd, col1, row1, col2, row2, texts);
+}
+
 int TSpread::GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const {
     return SSGetData(m_hWnd, col, row, buffer);
 }

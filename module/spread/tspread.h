@@ -13,6 +13,7 @@ public:
     BOOL createSheet(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     BOOL SetData(SS_COORD col, SS_COORD row, LPCSTR data) const;
+    BOOL SetDataBlock(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const LPCSTR* texts) const;
     int GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const;
     int GetDataLen(SS_COORD col, SS_COORD row) const;
     BOOL SetValue(SS_COORD col, SS_COORD row, LPCSTR value) const;

@@ -30,10 +30,11 @@ const win::TextMeasure& CellTextMeasurer::measureOf(const CellFormat& format) {
   return looks_.emplace_back(&format, win::TextMeasure(cellFont(format))).second;
 }
 
-win::TextSize CellTextMeasurer::size(CellRef cell) {
-  const CellFormat& format = sheet_.format(cell);
-  if (format.type.kind == CellKind::Picture) return {};
-  return measureOf(format)(sheet_.data(cell));
+win::TextSize CellTextMeasurer::size(std::string_view data, const CellFormat& look) {
+  if (look.type.kind == CellKind::Picture) return {};
+  return measureOf(look)(data);
 }
+
+win::TextSize CellTextMeasurer::size(CellRef cell) { return size(sheet_.data(cell), sheet_.format(cell)); }
 
 }  // namespace sheet

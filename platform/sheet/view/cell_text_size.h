@@ -2,6 +2,7 @@
 // characters count the average character of the sheet's default font.
 #pragma once
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,8 @@ class CellTextMeasurer {
  public:
   explicit CellTextMeasurer(const Sheet& sheet) : sheet_(sheet) {}
   win::TextSize size(CellRef cell);
+  // A text as it would measure in a cell of that look.
+  win::TextSize size(std::string_view data, const CellFormat& look);
 
  private:
   const win::TextMeasure& measureOf(const CellFormat& format);

@@ -112,21 +112,20 @@ BOOL SSGetMaxTextSizes(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, S
   if (!s) return FALSE;
   const CellRef first{modelCoord(col1), modelCoord(row1)}, last{modelCoord(col2), modelCoord(row2)};
   if (first.col > last.col || first.row > last.row || !s->inSheet(first) || !s->inSheet(last)) return FALSE;
-  const size_t cols = static_cast<size_t>(last.col - first.col) + 1;
-  std::vector<int> widest(cols, 0);
+  std::vector<int> widest(static_cast<size_t>(last.col - first.col) + 1, 0);
+  std::vector<int> tallest(static_cast<size_t>(last.row - first.row) + 1, 0);
   sheet::CellTextMeasurer measurer(*s);
-  for (int32_t row = first.row; row <= last.row; ++row) {
-    int tallest = 0;
-    for (int32_t col = first.col; col <= last.col; ++col) {
-      const win::TextSize size = measurer.size({col, row});
-      int& w = widest[static_cast<size_t>(col - first.col)];
-      w = std::max(w, size.cx);
-      tallest = std::max(tallest, size.cy);
-    }
-    if (rowHeights) rowHeights[row - first.row] = tallest;
-  }
+  s->forEachInRange({first, last}, [&](CellRef c, std::string_view data, const sheet::CellFormat& look) {
+    const win::TextSize size = measurer.size(data, look);
+    int& w = widest[static_cast<size_t>(c.col - first.col)];
+    int& h = tallest[static_cast<size_t>(c.row - first.row)];
+    w = std::max(w, size.cx);
+    h = std::max(h, size.cy);
+  });
   if (colWidths)
-    for (size_t i = 0; i < cols; ++i) colWidths[i] = static_cast<double>(widest[i]) / charWidth();
+    for (size_t i = 0; i < widest.size(); ++i) colWidths[i] = static_cast<double>(widest[i]) / charWidth();
+  if (rowHeights)
+    for (size_t i = 0; i < tallest.size(); ++i) rowHeights[i] = tallest[i];
   return TRUE;
 }
 

@@ -65,6 +65,12 @@ sheet::Sheet* SSGetSheet(HWND hWnd);
 
 // Content
 BOOL SSSetData(HWND hWnd, SS_COORD col, SS_COORD row, LPCSTR data);
+// This engine's extension: the texts of a block at once, row by row (col2 - col1 + 1 texts
+// per row, in model coordinates), each entered as SSSetData enters it; a null text empties its
+// cell.  FALSE, writing nothing, for a block not inside the sheet; FALSE too when a cell
+// refused its text (the others are written).
+BOOL SSSetDataBlock(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                    const LPCSTR* texts);
 int SSGetData(HWND hWnd, SS_COORD col, SS_COORD row, LPSTR buffer);   // length; 0 on failure
 int SSGetDataLen(HWND hWnd, SS_COORD col, SS_COORD row);
 BOOL SSSetValue(HWND hWnd, SS_COORD col, SS_COORD row, LPCSTR value);

@@ -32,10 +32,9 @@ public:
     TextSize operator()(std::string_view cp1252Text) const;
 
 private:
-    int lineWidth(std::string_view line) const;
     int height_ = 0;
-    int64_t scale_ = 0;   // height times weight factor per mille
-    bool monospace_ = false;
+    int64_t scale_ = 0;                  // height times weight factor per mille
+    const int16_t* advances_ = nullptr;  // per byte, in thousandths of the height
 };
 
 }  // namespace win

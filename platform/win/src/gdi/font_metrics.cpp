@@ -67,62 +67,54 @@ int weightPerMille(const FontSpec& font)
     return 1000 + std::max(0, weight - 400) / 4;
 }
 
-// The advances of the code page, indexed by byte.
-struct AdvanceTable {
-    int16_t units[256];
-    AdvanceTable()
+// The advances of the code page for proportional and for monospace faces, indexed by byte.
+// Control characters (a line's closing '\r' among them) advance nothing; a tab is four spaces.
+struct AdvanceTables {
+    int16_t proportional[256];
+    int16_t monospace[256];
+    AdvanceTables()
     {
-        for (int c = 0; c < 256; ++c) units[c] = static_cast<int16_t>(proportionalAdvance(static_cast<unsigned char>(c)));
-        units[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * proportionalAdvance(' '));
+        for (int c = 0; c < 256; ++c) {
+            const unsigned char byte = static_cast<unsigned char>(c);
+            proportional[c] = static_cast<int16_t>(proportionalAdvance(byte));
+            monospace[c] = static_cast<int16_t>(byte < 0x20 || byte == 0x7F ? 0 : kMonospaceAdvance);
+        }
+        proportional[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * proportionalAdvance(' '));
+        monospace[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * kMonospaceAdvance);
     }
 };
 
-const AdvanceTable& advances()
+const AdvanceTables& advanceTables()
 {
-    static const AdvanceTable table;
-    return table;
+    static const AdvanceTables tables;
+    return tables;
 }
 
 }  // namespace
 
 TextMeasure::TextMeasure(const FontSpec& font)
     : height_(pixelHeight(font)), scale_(int64_t(pixelHeight(font)) * weightPerMille(font)),
-      monospace_(isMonospaceFace(font.face))
+      advances_(isMonospaceFace(font.face) ? advanceTables().monospace : advanceTables().proportional)
 {
 }
 
-int TextMeasure::lineWidth(std::string_view line) const
-{
-    int64_t units = 0;
-    if (monospace_) {
-        for (char ch : line) {
-            unsigned char c = static_cast<unsigned char>(ch);
-            if (c == '\t') units += int64_t(kTabSpaces) * kMonospaceAdvance;
-            else if (c >= 0x20 && c != 0x7F) units += kMonospaceAdvance;
-        }
-    } else {
-        const int16_t* table = advances().units;
-        for (char ch : line) units += table[static_cast<unsigned char>(ch)];
-    }
-    return static_cast<int>((units * scale_ + 500000) / 1000000);
-}
-
+// One pass over the text: the widest line's advances, and the number of lines.  Rounding is
+// monotonic, so the widest line in units is the widest in pixels.
 TextSize TextMeasure::operator()(std::string_view cp1252Text) const
 {
-    TextSize size;
-    int lines = 0;
-    size_t start = 0;
-    for (;;) {
-        size_t end = cp1252Text.find('\n', start);
-        std::string_view line = cp1252Text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        size.cx = std::max(size.cx, lineWidth(line));
-        ++lines;
-        if (end == std::string_view::npos) break;
-        start = end + 1;
+    int64_t widest = 0, units = 0;
+    int lines = 1;
+    for (char ch : cp1252Text) {
+        if (ch == '\n') {
+            widest = std::max(widest, units);
+            units = 0;
+            ++lines;
+        } else {
+            units += advances_[static_cast<unsigned char>(ch)];
+        }
     }
-    size.cy = lines * height_;
-    return size;
+    widest = std::max(widest, units);
+    return {static_cast<int>((widest * scale_ + 500000) / 1000000), lines * height_};
 }
 
 TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
