@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kEnglishSlot = 1;
+// A header cell draws its text inside a raised frame and a margin on each side.
+constexpr int kLabelMargin = 8;
 
 // The controls of one entry; the list and New stay usable without entries.
 constexpr int kEntryControls[] = {IDC_LIB_PICTURE_LABEL, IDC_LIB_PICTURE_FILE, IDC_LIB_NAMES_LABEL,
@@ -33,8 +35,13 @@ BOOL CLibEntriesPage::OnInitDialog() {
         names_.setMaxCols(1);
         names_.setMaxRows(languages_.length());
         names_.setHeaderColTexts(languages_);
-        names_.SetColWidthInPixels(SS_HEADER, 120);
-        names_.setResizeMode(1, 0, 0);
+        // The languages column is as wide as its widest label and keeps that width on every
+        // resize; the names take the rest.
+        names_.autoFitCol(SS_HEADER, false);
+        int labelWidth = 0;
+        names_.GetColWidthInPixels(SS_HEADER, &labelWidth);
+        names_.setResizeMode(4, SS_HEADER, labelWidth + kLabelMargin);
+        names_.applyResize();
     }
     resizer_.attach(this);
     resizer_.setAnchor(listId_, CResizer::Left | CResizer::Top | CResizer::Bottom);

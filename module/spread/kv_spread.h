@@ -205,6 +205,8 @@ private:
     void applyResizeMode3(int clientWidth, int n, bool header);
     void applyResizeMode4(int clientWidth, int n, bool header);
     void applyResizeMode5(int clientWidth, int n, bool header);
+    // Fits the block's columns and/or rows (model coordinates, 0 the header) to their texts.
+    bool fitToText(int col1, int row1, int col2, int row2, bool widths, bool heights);
 
     bool attached = false;
     int resizeMode = 0;

@@ -1,4 +1,5 @@
 // Kv_Spread: reading and writing cells, columns and rows, and the selection.
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -84,12 +85,19 @@ bool Kv_Spread::isCheckBoxCell(int col, int row) const {
 bool Kv_Spread::writeColumn(int col, int count, bool asValue, Kv_String (*textOf)(const void*, int),
                             const void* items) {
     if (!isAttached() || col > GetMaxCols()) return false;
-    const int rows = GetMaxRows();
-    for (int i = 0; i < count && i + 1 <= rows; ++i) {
-        const Kv_String text = textOf(items, i);
-        if (asValue) SetValue(col, i + 1, text.c_str());
-        else SetData(col, i + 1, text.c_str());
+    const int n = std::min(count, GetMaxRows());
+    if (asValue) {
+        for (int i = 0; i < n; ++i) SetValue(col, i + 1, textOf(items, i).c_str());
+        return true;
     }
+    // Data goes in as one block: one engine call for the column, not one per cell.
+    std::vector<Kv_String> texts;
+    texts.reserve(static_cast<size_t>(std::max(n, 0)));
+    for (int i = 0; i < n; ++i) texts.push_back(textOf(items, i));
+    std::vector<LPCSTR> pointers;
+    pointers.reserve(texts.size());
+    for (const Kv_String& text : texts) pointers.push_back(text.c_str());
+    if (n > 0) SetDataBlock(col, 1, col, n, pointers.data());
     return true;
 }
 
@@ -174,11 +182,16 @@ bool Kv_Spread::getColBools(int col, Kv_Array<bool>& bools) const {
 
 bool Kv_Spread::setRowStrings(int row, const Kv_StringArray& strings, bool asValue) {
     if (!isAttached() || row > GetMaxRows()) return false;
-    const int cols = GetMaxCols();
-    for (int i = 0; i < strings.length() && i + 1 <= cols; ++i) {
-        if (asValue) SetValue(i + 1, row, strings[i].c_str());
-        else SetData(i + 1, row, strings[i].c_str());
+    const int n = std::min(strings.length(), GetMaxCols());
+    if (asValue) {
+        for (int i = 0; i < n; ++i) SetValue(i + 1, row, strings[i].c_str());
+        return true;
     }
+    // Data goes in as one block: one engine call for the row, not one per cell.
+    std::vector<LPCSTR> texts;
+    texts.reserve(static_cast<size_t>(std::max(n, 0)));
+    for (int i = 0; i < n; ++i) texts.push_back(strings[i].c_str());
+    if (n > 0) SetDataBlock(1, row, n, row, texts.data());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "spread/kv_spread.h"
 
@@ -98,38 +99,49 @@ void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
 }
 
 // --- fitting to contents ------------------------------------------------------------------
+// Each fit measures its cells in one engine call, every cell once for its column's width and
+// its row's height together.  Picture cells (type 8) never count: the engine measures no text
+// in them, so skipping them when asked changes nothing.
 
-bool Kv_Spread::autoFitCol(int col, bool skipType8) {
+namespace {
+int engineCoord(int coord) { return coord == 0 ? SS_HEADER : coord; }
+}  // namespace
+
+bool Kv_Spread::fitToText(int col1, int row1, int col2, int row2, bool widths, bool heights) {
+    if (col1 > col2 || row1 > row2) return true;
+    std::vector<double> colWidths(static_cast<size_t>(col2 - col1) + 1);
+    std::vector<double> rowHeights(static_cast<size_t>(row2 - row1) + 1);
+    if (!GetMaxTextSizes(engineCoord(col1), engineCoord(row1), engineCoord(col2), engineCoord(row2),
+                         colWidths.data(), rowHeights.data()))
+        return false;
+    bool ok = true;
+    if (heights)
+        for (int row = row1; row <= row2; ++row)
+            ok = SetRowHeight(engineCoord(row), rowHeights[static_cast<size_t>(row - row1)]) != 0 && ok;
+    if (widths)
+        for (int col = col1; col <= col2; ++col)
+            ok = SetColWidth(engineCoord(col), colWidths[static_cast<size_t>(col - col1)]) != 0 && ok;
+    return ok;
+}
+
+bool Kv_Spread::autoFitCol(int col, bool /*skipType8*/) {
     if (!isAttached()) return false;
-    double widest = 0.0;
-    for (int row = 0; row <= GetMaxRows(); ++row) {
-        const int r = row == 0 ? SS_HEADER : row;
-        if (skipType8) {
-            SS_CELLTYPE type;
-            if (GetCellType(col, r, &type) && type.record.kind == sheet::CellKind::Picture) continue;
-        }
-        double w = 0.0, h = 0.0;
-        if (GetMaxTextCellSize(col, r, &w, &h)) widest = std::max(widest, w);
-    }
-    return SetColWidth(col, widest) != 0;
+    const int c = col == SS_HEADER ? 0 : col;
+    return fitToText(c, 0, c, GetMaxRows(), true, false);
 }
 
 bool Kv_Spread::autoFitRow(int row) {
     if (!isAttached()) return false;
-    double tallest = 0.0;
-    for (int col = 0; col <= GetMaxCols(); ++col) {
-        double w = 0.0, h = 0.0;
-        if (GetMaxTextCellSize(col == 0 ? SS_HEADER : col, row, &w, &h)) tallest = std::max(tallest, h);
-    }
-    return SetRowHeight(row, tallest) != 0;
+    const int r = row == SS_HEADER ? 0 : row;
+    return fitToText(0, r, GetMaxCols(), r, false, true);
 }
 
-bool Kv_Spread::autoFitAllCols(bool skipType8) {
+bool Kv_Spread::autoFitAllCols(bool /*skipType8*/) {
     if (!isAttached()) return false;
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
     SetCellTypeRange(1, SS_HEADER, GetMaxCols(), SS_HEADER, &type);
-    for (int col = 1; col <= GetMaxCols(); ++col) autoFitCol(col, skipType8);
+    fitToText(1, 0, GetMaxCols(), GetMaxRows(), true, false);
     return true;
 }
 
@@ -138,14 +150,20 @@ bool Kv_Spread::autoFitAllRows() {
     SS_CELLTYPE type;
     SetTypeStaticText(&type, 140);
     SetCellTypeRange(SS_HEADER, 1, SS_HEADER, GetMaxRows(), &type);
-    for (int row = 1; row <= GetMaxRows(); ++row) autoFitRow(row);
+    fitToText(0, 1, GetMaxCols(), GetMaxRows(), false, true);
     return true;
 }
 
+// The header row's and column's types are set before anything is measured: neither touches a
+// cell the other's fit reads, so this measures what fitting columns, rows, then the headers
+// one after another would.
 bool Kv_Spread::autoFitAll() {
-    if (!autoFitAllCols(false) || !autoFitAllRows()) return false;
-    autoFitRow(SS_HEADER);
-    return autoFitCol(SS_HEADER, false);
+    if (!isAttached()) return false;
+    SS_CELLTYPE type;
+    SetTypeStaticText(&type, 140);
+    SetCellTypeRange(1, SS_HEADER, GetMaxCols(), SS_HEADER, &type);
+    SetCellTypeRange(SS_HEADER, 1, SS_HEADER, GetMaxRows(), &type);
+    return fitToText(0, 0, GetMaxCols(), GetMaxRows(), true, true);
 }
 
 int Kv_Spread::getTextWidth(int col, int row) const {

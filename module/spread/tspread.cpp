@@ -9,6 +9,10 @@ BOOL TSpread::SetData(SS_COORD col, SS_COORD row, LPCSTR data) const {
     return SSSetData(m_hWnd, col, row, data);
 }
 
+BOOL TSpread::SetDataBlock(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const LPCSTR* texts) const {
+    return SSSetDataBlock(m_hWnd, col1, row1, col2, row2, texts);
+}
+
 int TSpread::GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const {
     return SSGetData(m_hWnd, col, row, buffer);
 }
@@ -216,6 +220,11 @@ BOOL TSpread::GetRowHeightInPixels(SS_COORD row, int* pixels) const {
 
 BOOL TSpread::GetMaxTextCellSize(SS_COORD col, SS_COORD row, double* width, double* height) const {
     return SSGetMaxTextCellSize(m_hWnd, col, row, width, height);
+}
+
+BOOL TSpread::GetMaxTextSizes(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, double* colWidths,
+                              double* rowHeights) const {
+    return SSGetMaxTextSizes(m_hWnd, col1, row1, col2, row2, colWidths, rowHeights);
 }
 
 BOOL TSpread::GetClientRect(RECT* rect) const {

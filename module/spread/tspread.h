@@ -13,6 +13,7 @@ public:
     BOOL createSheet(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     BOOL SetData(SS_COORD col, SS_COORD row, LPCSTR data) const;
+    BOOL SetDataBlock(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, const LPCSTR* texts) const;
     int GetData(SS_COORD col, SS_COORD row, LPSTR buffer) const;
     int GetDataLen(SS_COORD col, SS_COORD row) const;
     BOOL SetValue(SS_COORD col, SS_COORD row, LPCSTR value) const;
@@ -65,6 +66,8 @@ public:
     BOOL SetRowHeightInPixels(SS_COORD row, int pixels) const;
     BOOL GetRowHeightInPixels(SS_COORD row, int* pixels) const;
     BOOL GetMaxTextCellSize(SS_COORD col, SS_COORD row, double* width, double* height) const;
+    BOOL GetMaxTextSizes(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, double* colWidths,
+                         double* rowHeights) const;
     BOOL GetClientRect(RECT* rect) const;
     BOOL InsRow(SS_COORD row) const;
     BOOL InsCol(SS_COORD col) const;

@@ -55,6 +55,16 @@ void putFormula(SheetData& d, CellRef ref, std::shared_ptr<const Formula> formul
   d.calc->formulaEntered(ref, changed, knownResult != nullptr);
 }
 
+std::string_view cellDataText(const SheetData& d, const Cell& cell, std::string& scratch) {
+  if (cell.text) return d.strings.get(cell.text);
+  if (cell.value.isEmpty()) return {};
+  if (cell.value.isText()) return cell.value.asText();
+  scratch.clear();
+  if (cell.value.isNumber()) appendNumberText(scratch, cell.value.asNumber());
+  else scratch = cellValueText(cell.value);
+  return scratch;
+}
+
 void releaseCell(SheetData& d, Cell& cell) {
   if (cell.formula) d.formulas.release(cell.formula);
   d.strings.release(cell.text);

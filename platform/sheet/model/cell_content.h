@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "model/sheet_data.h"
@@ -20,6 +21,10 @@ void putConstant(SheetData& d, CellRef cell, Value value, std::string_view typed
 // starts up to date with it; otherwise it is marked out of date.
 void putFormula(SheetData& d, CellRef cell, std::shared_ptr<const Formula> formula,
                 const Value* knownResult = nullptr);
+// The cell's data as Sheet::data gives it: the typed text, else the value's text.  A number's
+// text is made in `scratch`, so that a walk over many cells makes no string per cell.
+std::string_view cellDataText(const SheetData& d, const Cell& cell, std::string& scratch);
+
 // Releases everything the cell holds (content, texts, tag) without touching the graph; for
 // cells that are about to be discarded wholesale.
 void releaseCell(SheetData& d, Cell& cell);

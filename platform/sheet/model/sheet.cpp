@@ -184,8 +184,8 @@ std::string Sheet::data(CellRef cell) const {
   if (!inSheet(cell)) return {};
   const Cell* c = d_->cells.find(cell);
   if (!c) return {};
-  if (c->text) return d_->strings.get(c->text);
-  return c->value.isEmpty() ? std::string() : cellValueText(c->value);
+  std::string scratch;
+  return std::string(cellDataText(*d_, *c, scratch));
 }
 
 std::string Sheet::valueText(CellRef cell) const { return data(cell); }

@@ -58,6 +58,22 @@ BOOL SSSetData(HWND hWnd, SS_COORD col, SS_COORD row, LPCSTR data) {
   return r == sheet::SetResult::Ok || r == sheet::SetResult::BadFormula;
 }
 
+BOOL SSSetDataBlock(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                    const LPCSTR* texts) {
+  Sheet* s = sheetOf(hWnd);
+  const CellRef first = at(col1, row1), last = at(col2, row2);
+  if (!s || !texts || first.col > last.col || first.row > last.row || !s->inSheet(first) || !s->inSheet(last))
+    return FALSE;
+  bool ok = true;
+  for (int32_t row = first.row; row <= last.row; ++row) {
+    for (int32_t col = first.col; col <= last.col; ++col, ++texts) {
+      auto r = s->setData({col, row}, *texts ? *texts : "");
+      ok = (r == sheet::SetResult::Ok || r == sheet::SetResult::BadFormula) && ok;
+    }
+  }
+  return ok;
+}
+
 int SSGetDataLen(HWND hWnd, SS_COORD col, SS_COORD row) {
   Sheet* s = sheetOf(hWnd);
   return s ? static_cast<int>(s->data(at(col, row)).size()) : 0;

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/path_text.h"
 #include "sheet/sheet_file.h"
 #include "sheet/workbook_file.h"
+#include "view/cell_text_size.h"
 #include "view/clipboard_text.h"
 #include "view/spread_window.h"
 #include "win/constants.h"
@@ -28,26 +30,7 @@ Sheet* sheetOf(HWND hWnd) {
   return w ? &w->sheet : nullptr;
 }
 
-// Widths in characters are measured with the sheet's default font.
-win::FontSpec defaultFont() { return win::FontSpec{"Tahoma", 13, 400}; }
-int charWidth() { return std::max(win::averageCharWidth(defaultFont()), 1); }
-
-win::FontSpec fontOf(const Sheet& s, CellRef c) {
-  const sheet::CellFont& f = s.format(c).font;
-  win::FontSpec font = defaultFont();
-  if (!f.face.empty()) font.face = f.face;
-  if (f.height) font.height = std::abs(f.height);
-  font.weight = f.weight;
-  font.italic = f.italic;
-  font.underline = f.underline;
-  return font;
-}
-
-// Text extent of a cell in pixels; picture cells (type 8) have none worth measuring.
-win::TextSize cellTextSize(const Sheet& s, CellRef c) {
-  if (s.format(c).type.kind == sheet::CellKind::Picture) return {};
-  return win::measureText(fontOf(s, c), s.data(c));
-}
+int charWidth() { return sheet::defaultCharWidth(); }
 
 const UINT kRegistered = [] { return SSRegisterClass() ? 1u : 0u; }();
 
@@ -104,7 +87,7 @@ BOOL SSGetMaxTextCellSize(HWND hWnd, SS_COORD col, SS_COORD row, double* width, 
   Sheet* s = sheetOf(hWnd);
   CellRef c{modelCoord(col), modelCoord(row)};
   if (!s || !s->inSheet(c)) return FALSE;
-  win::TextSize size = cellTextSize(*s, c);
+  win::TextSize size = sheet::CellTextMeasurer(*s).size(c);
   if (width) *width = static_cast<double>(size.cx) / charWidth();
   if (height) *height = size.cy;
   return TRUE;
@@ -114,9 +97,35 @@ BOOL SSGetMaxTextColWidth(HWND hWnd, SS_COORD col, double* width) {
   Sheet* s = sheetOf(hWnd);
   int32_t c = modelCoord(col);
   if (!s || c < 0 || c > s->maxCols() || !width) return FALSE;
+  sheet::CellTextMeasurer measurer(*s);
   int widest = 0;
-  for (int32_t row = 0; row <= s->maxRows(); ++row) widest = std::max(widest, cellTextSize(*s, {c, row}).cx);
+  for (int32_t row = 0; row <= s->maxRows(); ++row) widest = std::max(widest, measurer.size({c, row}).cx);
   *width = static_cast<double>(widest) / charWidth();
+  return TRUE;
+}
+
+// One pass over the block: each cell is measured once, for its column's width and its row's
+// height together.
+BOOL SSGetMaxTextSizes(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                       double* colWidths, double* rowHeights) {
+  Sheet* s = sheetOf(hWnd);
+  if (!s) return FALSE;
+  const CellRef first{modelCoord(col1), modelCoord(row1)}, last{modelCoord(col2), modelCoord(row2)};
+  if (first.col > last.col || first.row > last.row || !s->inSheet(first) || !s->inSheet(last)) return FALSE;
+  std::vector<int> widest(static_cast<size_t>(last.col - first.col) + 1, 0);
+  std::vector<int> tallest(static_cast<size_t>(last.row - first.row) + 1, 0);
+  sheet::CellTextMeasurer measurer(*s);
+  s->forEachInRange({first, last}, [&](CellRef c, std::string_view data, const sheet::CellFormat& look) {
+    const win::TextSize size = measurer.size(data, look);
+    int& w = widest[static_cast<size_t>(c.col - first.col)];
+    int& h = tallest[static_cast<size_t>(c.row - first.row)];
+    w = std::max(w, size.cx);
+    h = std::max(h, size.cy);
+  });
+  if (colWidths)
+    for (size_t i = 0; i < widest.size(); ++i) colWidths[i] = static_cast<double>(widest[i]) / charWidth();
+  if (rowHeights)
+    for (size_t i = 0; i < tallest.size(); ++i) rowHeights[i] = tallest[i];
   return TRUE;
 }
 

@@ -1,10 +1,14 @@
 // The section library editor through StartDlgEditLibSections, as a person uses it: the record
 // it hands back and the library files it leaves on disk.
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/records/dlg_edit_lib_data.h"
 #include "lib_editor_test_support.h"
 #include "frame/text_entry_ids.h"
 #include "sections/dlg_edit_lib_sections.h"
 #include "spread/spread_ids.h"
+#include "win/font.h"
 
 namespace {
 
@@ -350,4 +354,34 @@ TEST_F(LibSectionsTest, RowButtonsMarkTheLibraryChanged) {
         .answerMessageBox(IDYES);
     ASSERT_TRUE(StartDlgEditLibSections(data, ""));
     EXPECT_EQ(readTable("RHS").rows.length(), 3);
+}
+
+// The names sheet's language column is as wide as its widest label, in the label's own font,
+// with room for the header cell's frame; the names take the rest, also after a resize.
+TEST_F(LibSectionsTest, TheLanguageColumnFitsItsLabels) {
+    auto labelsFitted = [](int page) {
+        HWND names = sheetOf(page, IDC_LIB_NAMES_SHEET);
+        const spread_test::EngineProbe probe(names);
+        int widest = 0;
+        for (int row = 1; row <= probe.maxRows(); ++row) {
+            const sheet::CellFont& font = probe.font(0, row);   // the model counts the header as 0
+            widest = std::max(widest, win::measureText({font.face, std::abs(font.height), font.weight},
+                                                       cellOf(names, SS_HEADER, row)).cx);
+        }
+        RECT client{};
+        GetClientRect(names, &client);
+        EXPECT_EQ(probe.maxRows(), 4);
+        EXPECT_GT(widest, 40);
+        EXPECT_EQ(probe.colWidth(SS_HEADER), widest + 8);
+        EXPECT_EQ(probe.colWidth(1), client.right - client.left - probe.colWidth(SS_HEADER));
+        return probe.colWidth(1);
+    };
+    int namesWidth = 0;
+    script.inspect([&] { namesWidth = labelsFitted(kGroups); })
+        .resize(kMain, 900, 600)
+        .inspect([&] { EXPECT_GT(labelsFitted(kGroups), namesWidth); })
+        .chooseTab(kMain, IDC_LIB_TABS, 1)
+        .inspect([&] { labelsFitted(kTypes); })
+        .click(kMain, IDCANCEL);
+    EXPECT_FALSE(StartDlgEditLibSections(data, ""));
 }

@@ -222,6 +222,12 @@ class Sheet {
   // (rows ascending, each left to right; headers included).  Costs the cells stored, not the
   // area they span.  The sheet must not change during the walk.
   void forEachCell(const std::function<void(const CellEntry&)>& visit) const;
+  // Calls visit(cell, data, look) for every cell of the range (clipped to the sheet), stored or
+  // not, in reading order (rows ascending, each left to right): the data as data() gives it, the look as
+  // format() does, for one look-up of the cell where those two cost one each and a string.
+  // The text lasts until visit returns.  The sheet must not change during the walk.
+  void forEachInRange(const RangeRef& range,
+                      const std::function<void(CellRef, std::string_view, const CellFormat&)>& visit) const;
 
   // --- state of a person's work -----------------------------------------------------------
   CellRef activeCell() const;

@@ -65,6 +65,12 @@ sheet::Sheet* SSGetSheet(HWND hWnd);
 
 // Content
 BOOL SSSetData(HWND hWnd, SS_COORD col, SS_COORD row, LPCSTR data);
+// This engine's extension: the texts of a block at once, row by row (col2 - col1 + 1 texts
+// per row, in model coordinates), each entered as SSSetData enters it; a null text empties its
+// cell.  FALSE, writing nothing, for a block not inside the sheet; FALSE too when a cell
+// refused its text (the others are written).
+BOOL SSSetDataBlock(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                    const LPCSTR* texts);
 int SSGetData(HWND hWnd, SS_COORD col, SS_COORD row, LPSTR buffer);   // length; 0 on failure
 int SSGetDataLen(HWND hWnd, SS_COORD col, SS_COORD row);
 BOOL SSSetValue(HWND hWnd, SS_COORD col, SS_COORD row, LPCSTR value);
@@ -157,6 +163,13 @@ BOOL SSGetRowHeightInPixels(HWND hWnd, SS_COORD row, int* pixels);
 BOOL SSSetRowHeightInPixels(HWND hWnd, SS_COORD row, int pixels);
 BOOL SSGetMaxTextCellSize(HWND hWnd, SS_COORD col, SS_COORD row, double* width, double* height);
 BOOL SSGetMaxTextColWidth(HWND hWnd, SS_COORD col, double* width);
+// This engine's extension: each cell of the block measured once, giving the widest text of
+// every column (in characters, as SSGetMaxTextCellSize) and the tallest of every row (pixels).
+// The block may begin at the header (SS_HEADER or 0); colWidths holds col2 - col1 + 1 entries
+// and rowHeights row2 - row1 + 1 (in model coordinates), either may be null.  Picture cells
+// measure nothing.  FALSE, writing nothing, for a block not inside the sheet.
+BOOL SSGetMaxTextSizes(HWND hWnd, SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2,
+                       double* colWidths, double* rowHeights);
 BOOL SSGetClientRect(HWND hWnd, RECT* rect);
 
 // Structure, clipboard, selection

@@ -67,37 +67,59 @@ int weightPerMille(const FontSpec& font)
     return 1000 + std::max(0, weight - 400) / 4;
 }
 
-int lineWidth(const FontSpec& font, std::string_view line, bool monospace)
-{
-    int64_t units = 0;
-    for (char ch : line) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '\t') units += int64_t(kTabSpaces) * (monospace ? kMonospaceAdvance : proportionalAdvance(' '));
-        else if (c >= 0x20 && c != 0x7F) units += monospace ? kMonospaceAdvance : proportionalAdvance(c);
+// The advances of the code page for proportional and for monospace faces, indexed by byte.
+// Control characters (a line's closing '\r' among them) advance nothing; a tab is four spaces.
+struct AdvanceTables {
+    int16_t proportional[256];
+    int16_t monospace[256];
+    AdvanceTables()
+    {
+        for (int c = 0; c < 256; ++c) {
+            const unsigned char byte = static_cast<unsigned char>(c);
+            proportional[c] = static_cast<int16_t>(proportionalAdvance(byte));
+            monospace[c] = static_cast<int16_t>(byte < 0x20 || byte == 0x7F ? 0 : kMonospaceAdvance);
+        }
+        proportional[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * proportionalAdvance(' '));
+        monospace[static_cast<unsigned char>('\t')] = static_cast<int16_t>(kTabSpaces * kMonospaceAdvance);
     }
-    int64_t scaled = units * pixelHeight(font) * weightPerMille(font);
-    return static_cast<int>((scaled + 500000) / 1000000);
+};
+
+const AdvanceTables& advanceTables()
+{
+    static const AdvanceTables tables;
+    return tables;
 }
 
 }  // namespace
 
+TextMeasure::TextMeasure(const FontSpec& font)
+    : height_(pixelHeight(font)), scale_(int64_t(pixelHeight(font)) * weightPerMille(font)),
+      advances_(isMonospaceFace(font.face) ? advanceTables().monospace : advanceTables().proportional)
+{
+}
+
+// One pass over the text: the widest line's advances, and the number of lines.  Rounding is
+// monotonic, so the widest line in units is the widest in pixels.
+TextSize TextMeasure::operator()(std::string_view cp1252Text) const
+{
+    int64_t widest = 0, units = 0;
+    int lines = 1;
+    for (char ch : cp1252Text) {
+        if (ch == '\n') {
+            widest = std::max(widest, units);
+            units = 0;
+            ++lines;
+        } else {
+            units += advances_[static_cast<unsigned char>(ch)];
+        }
+    }
+    widest = std::max(widest, units);
+    return {static_cast<int>((widest * scale_ + 500000) / 1000000), lines * height_};
+}
+
 TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
 {
-    bool monospace = isMonospaceFace(font.face);
-    TextSize size;
-    int lines = 0;
-    size_t start = 0;
-    for (;;) {
-        size_t end = cp1252Text.find('\n', start);
-        std::string_view line = cp1252Text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        size.cx = std::max(size.cx, lineWidth(font, line, monospace));
-        ++lines;
-        if (end == std::string_view::npos) break;
-        start = end + 1;
-    }
-    size.cy = lines * pixelHeight(font);
-    return size;
+    return TextMeasure(font)(cp1252Text);
 }
 
 int averageCharWidth(const FontSpec& font)

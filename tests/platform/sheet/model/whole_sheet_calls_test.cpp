@@ -96,3 +96,44 @@ TEST(WholeSheetCalls, OnlySizesSetExplicitlyAreListed) {
 }
 
 }  // namespace
+
+namespace {
+
+// A range walk gives what data() and format() give, cell by cell, stored or not, in reading
+// order, across the chunks a long column is kept in, and clipped to the sheet.
+TEST(WholeSheetCalls, ARangeWalkGivesEveryCellsDataAndLook) {
+  Sheet s;
+  ASSERT_TRUE(s.setMaxCols(4));
+  ASSERT_TRUE(s.setMaxRows(600));
+  sheet::CellFont bold;
+  bold.weight = 700;
+  ASSERT_TRUE(s.setFont({{2, 0}, {3, 2}}, bold));
+  s.setData({0, 1}, "label");
+  s.setData({1, 1}, "1.50");
+  s.setData({2, 1}, "=A1*2");
+  s.setData({3, 2}, "text");
+  s.setData({1, 2}, "40");
+  ASSERT_TRUE(s.setValue({1, 3}, Value::boolean(true)));
+  s.setData({4, 599}, "low");
+  s.setData({4, 300}, "1e3");
+  std::vector<CellRef> seen;
+  int differing = 0;
+  s.forEachInRange({{0, 0}, {9, 9999}}, [&](CellRef c, std::string_view data, const sheet::CellFormat& look) {
+    seen.push_back(c);
+    differing += data != s.data(c) || !(look == s.format(c));
+  });
+  EXPECT_EQ(differing, 0);
+  ASSERT_EQ(seen.size(), 5u * 601u);
+  EXPECT_EQ(seen[1], (CellRef{1, 0}));
+  EXPECT_EQ(seen[5], (CellRef{0, 1}));
+  EXPECT_EQ(seen.back(), (CellRef{4, 600}));
+  int visited = 0;
+  s.forEachInRange({{2, 1}, {3, 2}}, [&](CellRef c, std::string_view data, const sheet::CellFormat& look) {
+    ++visited;
+    if (c == CellRef{2, 1}) EXPECT_EQ(data, "3");
+    EXPECT_EQ(look.font.weight, 700);
+  });
+  EXPECT_EQ(visited, 4);
+}
+
+}  // namespace

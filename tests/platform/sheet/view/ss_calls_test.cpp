@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -120,6 +121,63 @@ TEST_F(SpreadTest, SaveAndLoadNamesWithAccentedLettersInAnyCase) {
   ASSERT_TRUE(SSLoadFromFile(sheetWnd, (dir.string() + "\\TR\xC4GER.SS").c_str()));  // TRÄGER.SS
   EXPECT_EQ(data(1, 1), "HEA 200");
   fs::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SpreadTest, ABlockOfTextsGoesInRowByRowAsSetDataEntersEach) {
+  const LPCSTR texts[] = {"a", "1.50", nullptr, "=A1", "b", "c"};
+  ASSERT_TRUE(SSSetDataBlock(sheetWnd, SS_HEADER, 2, 2, 3, texts));
+  EXPECT_EQ(data(SS_HEADER, 2), "a");
+  EXPECT_EQ(data(1, 2), "1.50");
+  EXPECT_EQ(data(2, 2), "");
+  SSSetData(sheetWnd, 5, 8, "=A1");
+  EXPECT_EQ(data(SS_HEADER, 3), data(5, 8));
+  EXPECT_EQ(data(2, 3), "c");
+  // A block reaching past the sheet writes nothing.
+  const LPCSTR wide[] = {"x", "y"};
+  EXPECT_FALSE(SSSetDataBlock(sheetWnd, 5, 1, 6, 1, wide));
+  EXPECT_EQ(data(5, 1), "");
+  EXPECT_FALSE(SSSetDataBlock(sheetWnd, 2, 1, 1, 1, wide));
+  EXPECT_FALSE(SSSetDataBlock(parent, 1, 1, 2, 1, wide));
+}
+
+TEST_F(SpreadTest, MeasuringABlockGivesWhatMeasuringEachCellGives) {
+  SSSetData(sheetWnd, SS_HEADER, 1, "a row label");
+  SSSetData(sheetWnd, 2, SS_HEADER, "B");
+  SSSetData(sheetWnd, 2, 3, "two\nlines");
+  SSSetData(sheetWnd, 4, 8, "the widest text of the sheet");
+  SS_CELLTYPE picture;
+  SSSetTypePicture(sheetWnd, &picture, 0, "p.bmp");
+  SSSetData(sheetWnd, 3, 2, "a picture's name, wider than anything");
+  SSSetCellType(sheetWnd, 3, 2, &picture);
+  double widths[6] = {}, heights[9] = {};
+  ASSERT_TRUE(SSGetMaxTextSizes(sheetWnd, SS_HEADER, SS_HEADER, 5, 8, widths, heights));
+  for (int col = 0; col <= 5; ++col) {
+    double widest = 0;
+    ASSERT_TRUE(SSGetMaxTextColWidth(sheetWnd, col == 0 ? SS_HEADER : col, &widest));
+    EXPECT_DOUBLE_EQ(widths[col], widest) << col;
+  }
+  for (int row = 0; row <= 8; ++row) {
+    double tallest = 0;
+    for (int col = 0; col <= 5; ++col) {
+      double w = 0, h = 0;
+      ASSERT_TRUE(SSGetMaxTextCellSize(sheetWnd, col == 0 ? SS_HEADER : col, row == 0 ? SS_HEADER : row, &w, &h));
+      tallest = std::max(tallest, h);
+    }
+    EXPECT_DOUBLE_EQ(heights[row], tallest) << row;
+  }
+  EXPECT_GT(widths[4], widths[3]);
+  EXPECT_EQ(heights[3], 2 * heights[1]);
+  // Part of the sheet, and only widths.
+  double two[2] = {};
+  ASSERT_TRUE(SSGetMaxTextSizes(sheetWnd, 2, 1, 3, 8, two, nullptr));
+  EXPECT_DOUBLE_EQ(two[0], widths[2]);   // "lines" is wider than the header's "B"
+  EXPECT_EQ(two[1], 0.0);                 // a picture alone
+  EXPECT_FALSE(SSGetMaxTextSizes(sheetWnd, 1, 1, 6, 8, two, nullptr));
+  EXPECT_FALSE(SSGetMaxTextSizes(sheetWnd, 3, 1, 2, 1, two, nullptr));
 }
 
 }  // namespace
