@@ -135,9 +135,9 @@ public:
 
 private:
     enum class Outcome { Done, Again, Failed };
+    struct StepPerformers;
     ScriptedInput& add(Step step);
     Outcome perform(Step& step);
-    Outcome performMenuStep(Step& step);
     void collectDropped();
     void fail(const std::string& message);
     std::string describe(size_t index) const;
