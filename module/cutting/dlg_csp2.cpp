@@ -1,5 +1,5 @@
 // CDlgCSP2: set-up, layout, the set list and the rows of the sheets.  The file buttons, the
-// batch save and the overview are in dlg_csp2_files.cpp.
+// batch save and the overview are in dlg_csp2_file_buttons.cpp.
 #include "cutting/dlg_csp2.h"
 
 #include <algorithm>
