@@ -1,7 +1,7 @@
 // The DSTV point groups in the library folder: their names, the standard group and each
 // group's file.
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/dlg_dstv_points.h"
 
 namespace {

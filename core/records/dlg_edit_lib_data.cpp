@@ -7,7 +7,7 @@
 
 #include "core/kv_json.h"
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/strict_members.h"
 
 namespace {

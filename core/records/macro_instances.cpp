@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"
 #include "host/picks.h"

@@ -12,7 +12,7 @@
 #include "base/write_whole.h"
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/path_mapping.h"
 #include "core/records/macro_data.h"
 #include "core/table_file.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/path_mapping.h"
 #include "host/drawing_database.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "text_escapes.h"
 #include "text_numbers.h"
 

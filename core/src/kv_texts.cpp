@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "text_escapes.h"
 
 namespace {

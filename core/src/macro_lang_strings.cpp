@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/table_file.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/kv_json.h"
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/edit_constr_data.h"
 #include "core/records/strict_members.h"
 #include "host/drawing_database.h"

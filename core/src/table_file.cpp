@@ -1,7 +1,7 @@
 // Table files: rows of tab-separated, escaped cells (format in core/table_file.h).
 #include "core/table_file.h"
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "text_escapes.h"
 
 namespace {

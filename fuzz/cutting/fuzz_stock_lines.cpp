@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "cutting/csp2_files.h"
+#include "cutting/stock_files.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "core/cbutton_st.h"
 #include "constraints/constraint_page.h"
-#include "spread/child_layout.h"
+#include "core/child_layout.h"
 #include "spread/kv_spread.h"
 
 class ConstrVariablesPage : public ConstraintPage {

@@ -1,8 +1,8 @@
 #include "cutting/csp2_overview.h"
 
 #include "core/kv_texts.h"
-#include "core/object_export.h"
-#include "cutting/csp2_files.h"
+#include "core/file_layer.h"
+#include "cutting/stock_files.h"
 
 namespace cutting {
 

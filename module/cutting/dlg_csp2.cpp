@@ -1,5 +1,5 @@
 // CDlgCSP2: set-up, layout, the set list and the rows of the sheets.  The file buttons, the
-// batch save and the overview are in dlg_csp2_files.cpp.
+// batch save and the overview are in dlg_csp2_file_buttons.cpp.
 #include "cutting/dlg_csp2.h"
 
 #include <algorithm>
@@ -216,16 +216,7 @@ void CDlgCSP2::storeSetRows(Kv_Spread& source, int table, int setId) {
     // A sheet that never came up holds nothing of the set; storing it would wipe the rows.
     if (!rowsTable || !source.isAttached()) return;
     Kv_Array<Kv_StringArray> rows;
-    const int count = source.getMaxRows();
-    for (int row = 1; row <= count; ++row) {
-        Kv_StringArray cells;
-        for (int col = 1; col <= kColumns; ++col) {
-            Kv_String text;
-            source.getCellText(col, row, text, CellTextKind::Value);
-            cells.append(text);
-        }
-        rows.append(cells);
-    }
+    source.getAllRows(rows);
     rowsTable->replaceRowsOfSet(setId, rows);
 }
 

@@ -4,7 +4,7 @@
 
 #include "core/kv_properties_list.h"
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "designer/kv_designer_tracker.h"
 #include "designer/kv_dlg_designer_data.h"
 #include "designer/kv_drawn_control.h"

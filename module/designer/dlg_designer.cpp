@@ -6,7 +6,7 @@
 
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "designer/designer_ids.h"
 #include "frame/dialog_launcher.h"
 #include "win/wingdi.h"

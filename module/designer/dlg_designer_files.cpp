@@ -5,7 +5,7 @@
 
 #include "core/dlg_open_save.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/path_mapping.h"
 #include "designer/dlg_designer.h"
 

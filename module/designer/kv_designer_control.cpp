@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "win/winuser.h"
 
 namespace {

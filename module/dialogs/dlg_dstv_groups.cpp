@@ -5,7 +5,7 @@
 #include "core/dialog_helpers.h"
 #include "core/file_name_check.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/dlg_dstv_points.h"
 #include "dialogs/dlg_dstv_point_edit.h"
 #include "dialogs/dstv_points_ids.h"

@@ -6,7 +6,7 @@
 #include "core/dialog_helpers.h"
 #include "core/file_name_check.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "dialogs/dialogs_ids.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "core/dialog_helpers.h"
 #include "core/kv_texts.h"
 #include "core/macro_lang_strings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "dialogs/select_image_ids.h"
 #include "frame/dialog_launcher.h"
 #include "win/bitmap.h"

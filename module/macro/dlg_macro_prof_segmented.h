@@ -16,7 +16,7 @@
 #include "core/kv_string.h"
 #include "core/records/macro_elements.h"
 #include "host/acui_dialog.h"
-#include "spread/child_layout.h"
+#include "core/child_layout.h"
 #include "spread/kv_spread.h"
 
 class CDlgMacroProfSegmented : public CAcUiDialog {

@@ -12,14 +12,9 @@ bool Kv_ProfValuesTable::getFromSS(const Kv_Spread& sheet) {
     Kv_StringArray names;
     Kv_String name;
     Kv_Array<Kv_StringArray> read;
-    read.items().reserve(rowCount);
     if (!sheet.getHeaderRowTexts(names)) return false;
     sheet.getCellText(SS_HEADER, 1, name, CellTextKind::Value);
-    for (int row = 1; row <= rowCount; ++row) {
-        Kv_StringArray cells;
-        if (!sheet.getRowStrings(row, cells)) return false;
-        read.append(std::move(cells));
-    }
+    if (!sheet.getAllRows(read)) return false;
     // Columns past the named ones (rows longer than the column list) come back with empty
     // labels; they are no names of the table.
     while (!names.isEmpty() && names[names.length() - 1].isEmpty()) names.removeAt(names.length() - 1);

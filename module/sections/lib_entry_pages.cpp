@@ -122,11 +122,10 @@ void CLibEntriesPage::storeShown() {
     storeExtra(shown_);
     Kv_StringArray& names = namesOf(shown_);
     if (names.length() < kSectionNameSlots) names.setLogicalLength(kSectionNameSlots);
-    for (int row = 0; row < languages_.length(); ++row) {
-        Kv_String name;
-        names_.getCellText(1, row + 1, name, CellTextKind::Value);
-        names[sectionNameSlot(languages_[row])] = name;
-    }
+    Kv_StringArray typed;   // one row per language
+    names_.getColValues(1, typed);
+    for (int row = 0; row < languages_.length() && row < typed.length(); ++row)
+        names[sectionNameSlot(languages_[row])] = typed[row];
 }
 
 void CLibEntriesPage::onSelect() {

@@ -4,7 +4,7 @@
 #include "core/dialog_helpers.h"
 #include "core/file_name_check.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "frame/text_entry_launcher.h"
 #include "sections/section_lib_ids.h"
 #include "sections/section_library_files.h"

@@ -7,7 +7,7 @@
 #include "core/dialog_helpers.h"
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/dlg_edit_lib_data.h"
 #include "core/section_select_dlg.h"
 #include "sections/kv_prof_values_table.h"

@@ -78,17 +78,7 @@ void GridDlg::setUpSheet() {
 }
 
 void GridDlg::OnOK() {
-    rows.removeAll();
-    const int count = sheet.getMaxRows(), cols = sheet.getMaxCols();
-    for (int row = 1; row <= count; ++row) {
-        Kv_StringArray texts;
-        for (int col = 1; col <= cols; ++col) {
-            Kv_String text;
-            sheet.getCellText(col, row, text, CellTextKind::Data);
-            texts.append(text);
-        }
-        rows.append(texts);
-    }
+    sheet.getAllRows(rows, CellTextKind::Data);
     CDialog::OnOK();
 }
 

@@ -6,7 +6,7 @@
 #include "core/kv_array.h"
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
-#include "spread/child_layout.h"
+#include "core/child_layout.h"
 #include "spread/kv_spread.h"
 #include "win/afxwin.h"
 

@@ -115,13 +115,15 @@ public:
     bool getColDoubles(int col, Kv_Array<double>& doubles) const;
     bool getColBools(int col, Kv_Array<bool>& bools) const;
     bool setRowStrings(int row, const Kv_StringArray& strings, bool asValue = false);
-    bool getRowStrings(int row, Kv_StringArray& strings) const;
+    // Columns 1..maxCols of the row, read as kind (the values unless said otherwise).
+    bool getRowStrings(int row, Kv_StringArray& strings, CellTextKind kind = CellTextKind::Value) const;
     bool setHeaderColTexts(const Kv_StringArray& strings);
     bool setHeaderRowTexts(const Kv_StringArray& strings);
     bool getHeaderRowTexts(Kv_StringArray& strings) const;
     bool clearRow(int row);
     bool clearRows(int row1, int row2);
-    bool getAllRows(Kv_Array<Kv_StringArray>& rows) const;
+    // Every row 1..maxRows as getRowStrings reads it: how dialogs take a sheet's rows back.
+    bool getAllRows(Kv_Array<Kv_StringArray>& rows, CellTextKind kind = CellTextKind::Value) const;
 
     // --- selection -----------------------------------------------------------------------
     bool getActiveCellOrFirst(int& col, int& row) const;

@@ -195,13 +195,13 @@ bool Kv_Spread::setRowStrings(int row, const Kv_StringArray& strings, bool asVal
     return true;
 }
 
-bool Kv_Spread::getRowStrings(int row, Kv_StringArray& strings) const {
+bool Kv_Spread::getRowStrings(int row, Kv_StringArray& strings, CellTextKind kind) const {
     if (!isAttached() || row > GetMaxRows()) return false;
     strings.removeAll();
     const int cols = GetMaxCols();
     for (int col = 1; col <= cols; ++col) {
         Kv_String text;
-        readText(col, row, text, CellTextKind::Value);
+        readText(col, row, text, kind);
         strings.append(text);
     }
     return true;
@@ -221,14 +221,14 @@ bool Kv_Spread::clearRows(int row1, int row2) {
     return true;
 }
 
-bool Kv_Spread::getAllRows(Kv_Array<Kv_StringArray>& rows) const {
+bool Kv_Spread::getAllRows(Kv_Array<Kv_StringArray>& rows, CellTextKind kind) const {
     if (!isAttached()) return false;
     rows.removeAll();
     const int count = GetMaxRows();
     for (int row = 1; row <= count; ++row) {
         Kv_StringArray texts;
-        getRowStrings(row, texts);
-        rows.append(texts);
+        getRowStrings(row, texts, kind);
+        rows.append(std::move(texts));
     }
     return true;
 }

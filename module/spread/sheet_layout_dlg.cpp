@@ -16,16 +16,8 @@ void SheetLayoutDlg::readFrom(const Kv_Spread& sheet) {
     sheet.GetColWidthInPixels(SS_HEADER, &headerColWidth);
     colLabels.removeAll();
     rowLabels.removeAll();
-    for (int col = 1; col <= colCount; ++col) {
-        Kv_String text;
-        sheet.getCellText(col, SS_HEADER, text, CellTextKind::Value);
-        colLabels.append(text);
-    }
-    for (int row = 1; row <= rowCount; ++row) {
-        Kv_String text;
-        sheet.getCellText(SS_HEADER, row, text, CellTextKind::Value);
-        rowLabels.append(text);
-    }
+    sheet.getHeaderRowTexts(colLabels);
+    sheet.getColValues(SS_HEADER, rowLabels);
 }
 
 bool SheetLayoutDlg::applyTo(Kv_Spread& sheet) const {

@@ -1,5 +1,5 @@
 #include "core/file_name_check.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/path_mapping.h"
 
 #include <csignal>

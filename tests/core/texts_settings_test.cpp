@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/kv_properties_list.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "temp_folder.h"
 
 namespace {

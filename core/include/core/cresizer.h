@@ -1,16 +1,18 @@
 #pragma once
-// CResizer: keeps a resizable dialog's controls in place relative to the dialog's edges.
+// CResizer: keeps a resizable dialog's controls in place relative to the dialog's edges.  It is
+// the child layout engine (child_layout.h) under the core library's name, with anchors given
+// as the edges a control follows.
 //
-// attach records the dialog's client size and every child's rectangle as they are now (call it
-// once the controls exist and before any remembered size is applied).  Each control then gets
-// the edges it follows: a control following Left and Right stretches with the width, one
-// following only Right keeps its width and moves with the right edge; unset, a control keeps
-// its place (Left and Top).  resize, called from the dialog's size handler, lays the controls
-// out again from the recorded rectangles, so repeated resizing never accumulates rounding.
-// Controls that were not recorded are left alone.
+// attach records the dialog's size and every child's rectangle as they are now (call it once
+// the controls exist and before any remembered size is applied).  Each control then gets the
+// edges it follows: a control following Left and Right stretches with the width, one following
+// only Right keeps its width and moves with the right edge; unset, a control keeps its place
+// (Left and Top).  Unlike the child layout's own default, a control without anchors never
+// scales: the dialogs written for this resizer rely on labels and fields they do not name
+// staying where they are.  resize, called from the dialog's size handler, lays the controls
+// out again from the recorded rectangles.  Controls that were not recorded are left alone.
 
-#include <vector>
-
+#include "core/child_layout.h"
 #include "win/afxwin.h"
 
 class CResizer {
@@ -26,20 +28,12 @@ public:
     // False when the control was not recorded.  Edges with neither Left nor Right follow Left;
     // with neither Top nor Bottom, Top.
     bool setAnchor(int controlId, unsigned edges);
-    // Lays the controls out for the dialog's current client size.
-    void resize();
-    bool isAttached() const { return dialog_ != nullptr; }
+    // Lays the controls out for the dialog's current size.
+    void resize() { layout_.apply(); }
+    bool isAttached() const { return layout_.isRecorded(); }
 
-protected:
-    struct Item {
-        HWND control = nullptr;
-        int id = 0;
-        RECT rect{};           // in the dialog's client coordinates when recorded
-        unsigned edges = Left | Top;
-    };
-    HWND dialog_ = nullptr;
-    SIZE recordedClient_{};
-    std::vector<Item> items_;
+private:
+    ChildLayout layout_;
 };
 
 // TwResizer: a CResizer that also keeps the dialog from being made smaller than a minimum size

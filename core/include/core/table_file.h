@@ -24,7 +24,7 @@
 
 using Kv_TableRows = Kv_Array<Kv_StringArray>;
 
-// Reads the table file at path (a package path, see object_export.h).  On success rows holds
+// Reads the table file at path (a package path, see file_layer.h).  On success rows holds
 // one entry per line and name the file's name without folder and extension ("prof\IPE.pr"
 // gives "IPE").  On failure (missing file, bad line) name and rows are left as they were.
 bool readFile(const Kv_String& path, Kv_String& name, Kv_TableRows& rows);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "win/bitmap.h"
 
 namespace {

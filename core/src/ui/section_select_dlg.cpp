@@ -3,7 +3,7 @@
 
 #include "core/kv_settings.h"
 #include "core/kv_texts.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/table_file.h"
 
 namespace {

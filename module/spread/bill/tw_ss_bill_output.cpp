@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/path_mapping.h"
 #include "host/command_line.h"
 #include "spread/bill/bill_ids.h"

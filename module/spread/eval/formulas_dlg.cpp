@@ -86,21 +86,8 @@ void FormulasDlg::readFileOut() {
     outHeaders->removeAll();
     outRows->removeAll();
     sheet.getCellText(1, 1, outFirstCell, CellTextKind::Data);
-    const int cols = sheet.getMaxCols(), rows = sheet.getMaxRows();
-    for (int col = 1; col <= cols; ++col) {
-        Kv_String label;
-        sheet.getCellText(col, SS_HEADER, label, CellTextKind::Data);
-        outHeaders->append(label);
-    }
-    for (int row = 1; row <= rows; ++row) {
-        Kv_StringArray texts;
-        for (int col = 1; col <= cols; ++col) {
-            Kv_String text;
-            sheet.getCellText(col, row, text, CellTextKind::Data);
-            texts.append(text);
-        }
-        outRows->append(texts);
-    }
+    sheet.getRowStrings(SS_HEADER, *outHeaders, CellTextKind::Data);
+    sheet.getAllRows(*outRows, CellTextKind::Data);
 }
 
 void FormulasDlg::evaluateCell() {

@@ -2,7 +2,7 @@
 // and replacing the variables of its settings record.
 #include <cstdint>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "spread/kv_spread.h"
 #include "spread/settings/picture_relocation.h"
 #include "spread/settings/sheet_settings.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 
 namespace {
 

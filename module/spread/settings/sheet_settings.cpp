@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "host/command_line.h"
 #include "spread/kv_spread.h"
 

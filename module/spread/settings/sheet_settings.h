@@ -13,7 +13,7 @@
 
 #include "core/kv_string.h"
 #include "core/kv_string_array.h"
-#include "spread/settings/property_bag.h"
+#include "core/property_bag.h"
 #include "win/types.h"
 
 class Kv_Spread;

@@ -1,7 +1,7 @@
 // Helpers over the node vector shared by the parser and the structural edits.
 #pragma once
 
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 
 namespace sheet {
 

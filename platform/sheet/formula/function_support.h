@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "number_precision.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/eval_context.h"
 #include "sheet/formula/formula.h"
 #include "sheet/formula/function_registry.h"

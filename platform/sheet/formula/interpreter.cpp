@@ -7,7 +7,7 @@
 #include "area_operands.h"
 #include "formula_nodes.h"
 #include "function_support.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/eval_context.h"
 #include "sheet/formula/formula.h"
 

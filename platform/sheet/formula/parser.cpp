@@ -10,7 +10,7 @@
 #include "formula_nodes.h"
 #include "lexer.h"
 #include "ref_resolver.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/formula.h"
 #include "sheet/formula/function_registry.h"
 #include "text_case.h"

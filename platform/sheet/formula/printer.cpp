@@ -5,7 +5,7 @@
 
 #include "area_operands.h"
 #include "ref_resolver.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/formula.h"
 
 namespace sheet {

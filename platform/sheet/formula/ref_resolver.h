@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/formula.h"
 #include "sheet/value.h"
 

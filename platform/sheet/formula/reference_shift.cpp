@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "formula_nodes.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/formula.h"
 
 namespace sheet {

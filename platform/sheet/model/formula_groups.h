@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/formula.h"
 #include "sheet/formula/function_registry.h"
 

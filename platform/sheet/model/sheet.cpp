@@ -9,7 +9,7 @@
 #include "formula/text_case.h"
 #include "model/cell_content.h"
 #include "model/sheet_data.h"
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 
 namespace sheet {
 

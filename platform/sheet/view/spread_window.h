@@ -27,6 +27,11 @@ struct SpreadWindow {
 
 // The window's state, or null for a window of another class.
 SpreadWindow* spreadOf(HWND hwnd);
+// The sheet the window shows, or null for a window of another class.
+inline Sheet* sheetOf(HWND hwnd) {
+  SpreadWindow* w = spreadOf(hwnd);
+  return w ? &w->sheet : nullptr;
+}
 LRESULT spreadWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Engine coordinates (-32767 for the header) to the model's (0 for the header).

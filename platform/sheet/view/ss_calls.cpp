@@ -13,13 +13,9 @@ using sheet::CellRef;
 using sheet::RangeRef;
 using sheet::Sheet;
 using sheet::modelCoord;
+using sheet::sheetOf;
 
 namespace {
-
-Sheet* sheetOf(HWND hWnd) {
-  sheet::SpreadWindow* w = sheet::spreadOf(hWnd);
-  return w ? &w->sheet : nullptr;
-}
 
 CellRef at(SS_COORD col, SS_COORD row) { return {modelCoord(col), modelCoord(row)}; }
 

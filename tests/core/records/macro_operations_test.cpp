@@ -15,7 +15,7 @@
 #include "core/macro_calculator.h"
 #include "core/macro_clash.h"
 #include "core/macro_instances.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "core/records/macro_data.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 #include "temp_folder.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // PropertyBag: the text form shared by settings files and sheet tags, typed access, and what
 // it does with damaged or unstorable input.
-#include "spread/settings/property_bag.h"
+#include "core/property_bag.h"
 
 #include <gtest/gtest.h>
 

@@ -137,10 +137,9 @@ public:
 
 private:
     enum class Outcome { Done, Again, Failed };
+    struct StepPerformers;
     ScriptedInput& add(Step step);
     Outcome perform(Step& step);
-    Outcome performMenuStep(Step& step);
-    Outcome toggleComboCheck(Step& step, HWND combo);
     void collectDropped();
     void fail(const std::string& message);
     std::string describe(size_t index) const;

@@ -179,183 +179,320 @@ void ScriptedInput::collectDropped() {
         notes_.push_back("after " + describe(next_ == 0 ? 0 : next_ - 1) + ": " + dropped[droppedSeen_] + " was ignored");
 }
 
-ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
-    auto failStep = [&](const std::string& why) {
-        fail(describe(next_) + ": " + why);
-        return Outcome::Failed;
+// One function per kind of step.  Each returns Done, Again (the step is carried out over more
+// than one turn of the loop, as a combo box whose list must open first) or Failed, after
+// recording why.
+struct ScriptedInput::StepPerformers {
+    // The dialog a step addresses and its control (the dialog itself for control id 0).
+    struct Target {
+        HWND dialog = nullptr;
+        HWND control = nullptr;
+        std::string className;   // the control's, lower case
     };
-    switch (s.kind) {
-    case Kind::Wait: advanceClock(s.ms); return Outcome::Done;
-    case Kind::Inspect: if (s.check) s.check(); return Outcome::Done;
-    case Kind::AnswerMessageBox: {
+
+    static Outcome failed(ScriptedInput& script, const std::string& why) {
+        script.fail(script.describe(script.next_) + ": " + why);
+        return Outcome::Failed;
+    }
+
+    static Outcome wait(ScriptedInput&, Step& s) {
+        advanceClock(s.ms);
+        return Outcome::Done;
+    }
+
+    static Outcome inspect(ScriptedInput&, Step& s) {
+        if (s.check) s.check();
+        return Outcome::Done;
+    }
+
+    static Outcome answerMessageBox(ScriptedInput& script, Step& s) {
         HWND box = innermostMessageBox();
-        if (!box) return failStep("no message box is open");
+        if (!box) return failed(script, "no message box is open");
         HWND button = GetDlgItem(box, static_cast<int>(s.id));
-        if (!button) return failStep(describeDialog(box) + " has no button " + std::to_string(s.id));
+        if (!button) return failed(script, describeDialog(box) + " has no button " + std::to_string(s.id));
         input::clickCenter(button);
         return Outcome::Done;
     }
-    case Kind::AnswerFile:
-    case Kind::CancelFile: {
+
+    static Outcome answerFileDialog(ScriptedInput& script, Step& s) {
         HWND dlg = innermostFileDialog();
-        if (!dlg) return failStep("no file dialog is open");
-        if (s.kind == Kind::CancelFile) {
-            input::clickCenter(GetDlgItem(dlg, IDCANCEL));
-            return Outcome::Done;
-        }
-        HWND name = GetDlgItem(dlg, KV_FILEDLG_NAME);
-        input::clickCenter(name);
+        if (!dlg) return failed(script, "no file dialog is open");
+        input::clickCenter(GetDlgItem(dlg, KV_FILEDLG_NAME));
         input::pressKey(VK_HOME);
         input::pressKey(VK_END, input::Shift);
         input::typeText(s.text);
         input::clickCenter(GetDlgItem(dlg, IDOK));
         return Outcome::Done;
     }
-    case Kind::MenuChoose:
-    case Kind::MenuDismiss: return performMenuStep(s);
-    default: break;
+
+    static Outcome cancelFileDialog(ScriptedInput& script, Step&) {
+        HWND dlg = innermostFileDialog();
+        if (!dlg) return failed(script, "no file dialog is open");
+        input::clickCenter(GetDlgItem(dlg, IDCANCEL));
+        return Outcome::Done;
     }
 
-    HWND dialog = s.dialogId ? findOpenDialog(s.dialogId) : GetActiveWindow();
-    if (!dialog) return failStep(s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
-    HWND control = dialog;
-    if (s.controlId) {
-        control = findControl(dialog, s.controlId);
-        if (!control) return failStep(describeDialog(dialog) + " has no control " + std::to_string(s.controlId));
+    // A menu is chosen from as a person does: a click on the item, or Escape to close it.
+    static Outcome chooseMenuItem(ScriptedInput& script, Step& s) {
+        HWND menu = openPopupMenu();
+        if (!menu) return failed(script, "no popup menu is open");
+        PopupMenuState state;
+        describePopupMenu(menu, state);
+        for (size_t i = 0; i < state.items.size(); ++i) {
+            const MenuItemRecord& item = state.items[i];
+            if (item.separator || item.popup || item.id != s.id) continue;
+            const RECT& r = state.itemRects[i];
+            input::click(menu, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+            return Outcome::Done;
+        }
+        return failed(script, "the popup menu has no item " + std::to_string(s.id));
     }
-    std::string cls = lower(describeWindow(control).className);
-    auto keyboardHere = [&]() {
+
+    static Outcome dismissMenu(ScriptedInput& script, Step&) {
+        if (!openPopupMenu()) return failed(script, "no popup menu is open");
+        input::pressKey(VK_ESCAPE);
+        return Outcome::Done;
+    }
+
+    static bool findTarget(ScriptedInput& script, const Step& s, Target& target) {
+        target.dialog = s.dialogId ? findOpenDialog(s.dialogId) : GetActiveWindow();
+        if (!target.dialog) {
+            failed(script, s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
+            return false;
+        }
+        target.control = target.dialog;
+        if (s.controlId) {
+            target.control = findControl(target.dialog, s.controlId);
+            if (!target.control) {
+                failed(script, describeDialog(target.dialog) + " has no control " + std::to_string(s.controlId));
+                return false;
+            }
+        }
+        target.className = lower(describeWindow(target.control).className);
+        return true;
+    }
+
+    static Outcome click(ScriptedInput&, Step& s, const Target& t) {
+        input::clickCenter(t.control, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome doubleClick(ScriptedInput&, Step&, const Target& t) {
+        RECT r;
+        GetClientRect(t.control, &r);
+        input::doubleClick(t.control, POINT{r.right / 2, r.bottom / 2});
+        return Outcome::Done;
+    }
+
+    static Outcome clickAt(ScriptedInput&, Step& s, const Target& t) {
+        input::click(t.control, s.at, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome doubleClickAt(ScriptedInput&, Step& s, const Target& t) {
+        input::doubleClick(t.control, s.at);
+        return Outcome::Done;
+    }
+
+    static Outcome rightClick(ScriptedInput&, Step& s, const Target& t) {
+        input::rightClick(t.control, s.at);
+        return Outcome::Done;
+    }
+
+    static Outcome mouseDown(ScriptedInput&, Step& s, const Target& t) {
+        input::mouseDown(t.control, s.at, input::Button::Left, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome mouseMove(ScriptedInput&, Step& s, const Target& t) {
+        input::mouseMove(t.control, s.at, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome mouseUp(ScriptedInput&, Step& s, const Target& t) {
+        input::mouseUp(t.control, s.at, input::Button::Left, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome wheel(ScriptedInput&, Step& s, const Target& t) {
+        input::mouseWheel(t.control, s.at, s.index);
+        return Outcome::Done;
+    }
+
+    // Keys go to the focused window; a step meant for one dialog must not type into another.
+    static bool keyboardIsIn(HWND dialog) {
         HWND focus = GetFocus();
         HWND owner = focus ? GetAncestor(focus, GA_ROOT) : GetActiveWindow();
         return owner == GetAncestor(dialog, GA_ROOT);
-    };
-    switch (s.kind) {
-    case Kind::Click: input::clickCenter(control, s.modifiers); return Outcome::Done;
-    case Kind::DoubleClick: {
-        RECT r;
-        GetClientRect(control, &r);
-        input::doubleClick(control, POINT{r.right / 2, r.bottom / 2});
+    }
+
+    static Outcome keyboardElsewhere(ScriptedInput& script, const Target& t) {
+        return failed(script, "the keyboard is not in " + describeDialog(t.dialog));
+    }
+
+    static Outcome type(ScriptedInput& script, Step& s, const Target& t) {
+        if (!keyboardIsIn(t.dialog)) return keyboardElsewhere(script, t);
+        input::typeText(s.text);
         return Outcome::Done;
     }
-    case Kind::ClickAt: input::click(control, s.at, s.modifiers); return Outcome::Done;
-    case Kind::DoubleClickAt: input::doubleClick(control, s.at); return Outcome::Done;
-    case Kind::RightClick: input::rightClick(control, s.at); return Outcome::Done;
-    case Kind::MouseDown: input::mouseDown(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
-    case Kind::MouseMove: input::mouseMove(control, s.at, s.modifiers); return Outcome::Done;
-    case Kind::MouseUp: input::mouseUp(control, s.at, input::Button::Left, s.modifiers); return Outcome::Done;
-    case Kind::Wheel: input::mouseWheel(control, s.at, s.index); return Outcome::Done;
-    case Kind::Type:
-    case Kind::Key:
-    case Kind::KeyDown:
-    case Kind::KeyUp:
-        if (!keyboardHere()) return failStep("the keyboard is not in " + describeDialog(dialog));
-        if (s.kind == Kind::Type) input::typeText(s.text);
-        if (s.kind == Kind::Key) input::pressKey(s.vk, s.modifiers);
-        if (s.kind == Kind::KeyDown) input::keyDown(s.vk, s.modifiers);
-        if (s.kind == Kind::KeyUp) input::keyUp(s.vk, s.modifiers);
+
+    static Outcome key(ScriptedInput& script, Step& s, const Target& t) {
+        if (!keyboardIsIn(t.dialog)) return keyboardElsewhere(script, t);
+        input::pressKey(s.vk, s.modifiers);
         return Outcome::Done;
-    case Kind::ChooseText:
-    case Kind::ChooseIndex: {
-        WindowInfo info = describeWindow(control);
-        if (cls != "listbox" && cls != "combobox") return failStep("control " + std::to_string(s.controlId) + " is not a list");
-        if (s.kind == Kind::ChooseText) {
-            auto it = std::find(info.items.begin(), info.items.end(), s.text);
-            if (it == info.items.end()) return failStep("control " + std::to_string(s.controlId) + " has no entry \"" + s.text + "\"");
-            s.index = static_cast<int>(it - info.items.begin());
-        }
+    }
+
+    static Outcome keyDown(ScriptedInput& script, Step& s, const Target& t) {
+        if (!keyboardIsIn(t.dialog)) return keyboardElsewhere(script, t);
+        input::keyDown(s.vk, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static Outcome keyUp(ScriptedInput& script, Step& s, const Target& t) {
+        if (!keyboardIsIn(t.dialog)) return keyboardElsewhere(script, t);
+        input::keyUp(s.vk, s.modifiers);
+        return Outcome::Done;
+    }
+
+    static bool isList(const Target& t) { return t.className == "listbox" || t.className == "combobox"; }
+
+    static Outcome notAList(ScriptedInput& script, const Step& s) {
+        return failed(script, "control " + std::to_string(s.controlId) + " is not a list");
+    }
+
+    // A combo box that drops its list is opened first (one turn) and chosen from once open.
+    static Outcome chooseIndex(ScriptedInput& script, Step& s, const Target& t) {
+        if (!isList(t)) return notAList(script, s);
+        WindowInfo info = describeWindow(t.control);
         if (s.index < 0 || s.index >= static_cast<int>(info.items.size()))
-            return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index) + " (it has " +
-                            std::to_string(info.items.size()) + ")");
-        if (cls == "listbox") {
-            input::clickListItem(control, s.index, s.modifiers);
+            return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index) +
+                                      " (it has " + std::to_string(info.items.size()) + ")");
+        if (t.className == "listbox") {
+            input::clickListItem(t.control, s.index, s.modifiers);
             return Outcome::Done;
         }
         bool simple = (info.style & 3) == CBS_SIMPLE;
         if (!simple && !info.dropped) {
             if (s.phase > 0) {
-                notes_.push_back(describe(next_) + ": the list did not open");
+                script.notes_.push_back(script.describe(script.next_) + ": the list did not open");
                 return Outcome::Done;
             }
             ++s.phase;
-            input::chooseComboItem(control, s.index);
+            input::chooseComboItem(t.control, s.index);
             return Outcome::Again;
         }
-        input::chooseComboItem(control, s.index);
+        input::chooseComboItem(t.control, s.index);
         return Outcome::Done;
     }
-    case Kind::ToggleCheck:
-        if (cls == "combobox" && SendMessage(control, CB_GETCHECKSTYLE, 0, 0)) {
-            if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, CB_GETCOUNT, 0, 0)))
-                return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
-            return toggleComboCheck(s, control);
-        }
-        if (cls != "listbox" || !SendMessage(control, LB_GETCHECKSTYLE, 0, 0))
-            return failStep("control " + std::to_string(s.controlId) + " is not a check list");
-        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, LB_GETCOUNT, 0, 0)))
-            return failStep("control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
-        input::clickListCheck(control, s.index);
-        return Outcome::Done;
-    case Kind::ChooseTab:
-        if (cls != "systabcontrol32") return failStep("control " + std::to_string(s.controlId) + " is not a tab control");
-        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(control, TCM_GETITEMCOUNT, 0, 0)))
-            return failStep("control " + std::to_string(s.controlId) + " has no tab " + std::to_string(s.index));
-        input::clickTab(control, s.index);
-        return Outcome::Done;
-    case Kind::Close: input::closeWindow(dialog); return Outcome::Done;
-    case Kind::Resize: input::resizeWindow(dialog, s.cx, s.cy); return Outcome::Done;
-    default: return Outcome::Done;
-    }
-}
 
-// A mark of a check combo box is ticked as a person does: the list is opened with its arrow,
-// the mark clicked, and the list, when it is still open, closed again with Escape (the
-// selection stays as it was).  Each is a phase of its own, so that what the tick brings up (a
-// message box) is there before the next.
-ScriptedInput::Outcome ScriptedInput::toggleComboCheck(Step& s, HWND combo) {
-    const bool simple = (describeWindow(combo).style & 3) == CBS_SIMPLE;
-    const bool dropped = describeWindow(combo).dropped;
-    switch (s.phase) {
-    case 0:
-        ++s.phase;
-        if (simple || dropped) return toggleComboCheck(s, combo);
-        input::clickComboCheck(combo, s.index);
-        return Outcome::Again;
-    case 1:
-        if (!simple && !dropped) {
-            notes_.push_back(describe(next_) + ": the list did not open");
+    static Outcome chooseText(ScriptedInput& script, Step& s, const Target& t) {
+        if (!isList(t)) return notAList(script, s);
+        WindowInfo info = describeWindow(t.control);
+        auto it = std::find(info.items.begin(), info.items.end(), s.text);
+        if (it == info.items.end())
+            return failed(script, "control " + std::to_string(s.controlId) + " has no entry \"" + s.text + "\"");
+        s.index = static_cast<int>(it - info.items.begin());
+        return chooseIndex(script, s, t);
+    }
+
+    static Outcome toggleCheck(ScriptedInput& script, Step& s, const Target& t) {
+        if (t.className == "combobox" && SendMessage(t.control, CB_GETCHECKSTYLE, 0, 0)) {
+            if (s.index < 0 || s.index >= static_cast<int>(SendMessage(t.control, CB_GETCOUNT, 0, 0)))
+                return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+            return toggleComboCheck(script, s, t.control);
+        }
+        if (t.className != "listbox" || !SendMessage(t.control, LB_GETCHECKSTYLE, 0, 0))
+            return failed(script, "control " + std::to_string(s.controlId) + " is not a check list");
+        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(t.control, LB_GETCOUNT, 0, 0)))
+            return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+        input::clickListCheck(t.control, s.index);
+        return Outcome::Done;
+    }
+
+    // A mark of a check combo box is ticked as a person does: the list is opened with its arrow,
+    // the mark clicked, and the list, when it is still open, closed again with Escape (the
+    // selection stays as it was).  Each is a phase of its own, so that what the tick brings up (a
+    // message box) is there before the next.
+    static Outcome toggleComboCheck(ScriptedInput& script, Step& s, HWND combo) {
+        const bool simple = (describeWindow(combo).style & 3) == CBS_SIMPLE;
+        const bool dropped = describeWindow(combo).dropped;
+        switch (s.phase) {
+        case 0:
+            ++s.phase;
+            if (simple || dropped) return toggleComboCheck(script, s, combo);
+            input::clickComboCheck(combo, s.index);
+            return Outcome::Again;
+        case 1:
+            if (!simple && !dropped) {
+                script.notes_.push_back(script.describe(script.next_) + ": the list did not open");
+                return Outcome::Done;
+            }
+            ++s.phase;
+            input::clickComboCheck(combo, s.index);
+            return simple ? Outcome::Done : Outcome::Again;
+        default:
+            if (dropped) input::pressKey(VK_ESCAPE);
             return Outcome::Done;
         }
-        ++s.phase;
-        input::clickComboCheck(combo, s.index);
-        return simple ? Outcome::Done : Outcome::Again;
-    default:
-        if (dropped) input::pressKey(VK_ESCAPE);
-        return Outcome::Done;
     }
-}
 
-// A menu is chosen from as a person does: a click on the item, or Escape to close it.
-ScriptedInput::Outcome ScriptedInput::performMenuStep(Step& s) {
-    HWND menu = openPopupMenu();
-    if (!menu) {
-        fail(describe(next_) + ": no popup menu is open");
-        return Outcome::Failed;
-    }
-    if (s.kind == Kind::MenuDismiss) {
-        input::pressKey(VK_ESCAPE);
+    static Outcome chooseTab(ScriptedInput& script, Step& s, const Target& t) {
+        if (t.className != "systabcontrol32")
+            return failed(script, "control " + std::to_string(s.controlId) + " is not a tab control");
+        if (s.index < 0 || s.index >= static_cast<int>(SendMessage(t.control, TCM_GETITEMCOUNT, 0, 0)))
+            return failed(script, "control " + std::to_string(s.controlId) + " has no tab " + std::to_string(s.index));
+        input::clickTab(t.control, s.index);
         return Outcome::Done;
     }
-    PopupMenuState state;
-    describePopupMenu(menu, state);
-    for (size_t i = 0; i < state.items.size(); ++i) {
-        const MenuItemRecord& item = state.items[i];
-        if (item.separator || item.popup || item.id != s.id) continue;
-        const RECT& r = state.itemRects[i];
-        input::click(menu, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+
+    static Outcome close(ScriptedInput&, Step&, const Target& t) {
+        input::closeWindow(t.dialog);
         return Outcome::Done;
     }
-    fail(describe(next_) + ": the popup menu has no item " + std::to_string(s.id));
-    return Outcome::Failed;
+
+    static Outcome resize(ScriptedInput&, Step& s, const Target& t) {
+        input::resizeWindow(t.dialog, s.cx, s.cy);
+        return Outcome::Done;
+    }
+};
+
+ScriptedInput::Outcome ScriptedInput::perform(Step& s) {
+    using P = StepPerformers;
+    // Steps that address no dialog of their own.
+    switch (s.kind) {
+    case Kind::Wait: return P::wait(*this, s);
+    case Kind::Inspect: return P::inspect(*this, s);
+    case Kind::AnswerMessageBox: return P::answerMessageBox(*this, s);
+    case Kind::AnswerFile: return P::answerFileDialog(*this, s);
+    case Kind::CancelFile: return P::cancelFileDialog(*this, s);
+    case Kind::MenuChoose: return P::chooseMenuItem(*this, s);
+    case Kind::MenuDismiss: return P::dismissMenu(*this, s);
+    default: break;
+    }
+    P::Target t;
+    if (!P::findTarget(*this, s, t)) return Outcome::Failed;
+    switch (s.kind) {
+    case Kind::Click: return P::click(*this, s, t);
+    case Kind::DoubleClick: return P::doubleClick(*this, s, t);
+    case Kind::ClickAt: return P::clickAt(*this, s, t);
+    case Kind::DoubleClickAt: return P::doubleClickAt(*this, s, t);
+    case Kind::RightClick: return P::rightClick(*this, s, t);
+    case Kind::MouseDown: return P::mouseDown(*this, s, t);
+    case Kind::MouseMove: return P::mouseMove(*this, s, t);
+    case Kind::MouseUp: return P::mouseUp(*this, s, t);
+    case Kind::Wheel: return P::wheel(*this, s, t);
+    case Kind::Type: return P::type(*this, s, t);
+    case Kind::Key: return P::key(*this, s, t);
+    case Kind::KeyDown: return P::keyDown(*this, s, t);
+    case Kind::KeyUp: return P::keyUp(*this, s, t);
+    case Kind::ChooseIndex: return P::chooseIndex(*this, s, t);
+    case Kind::ChooseText: return P::chooseText(*this, s, t);
+    case Kind::ToggleCheck: return P::toggleCheck(*this, s, t);
+    case Kind::ChooseTab: return P::chooseTab(*this, s, t);
+    case Kind::Close: return P::close(*this, s, t);
+    case Kind::Resize: return P::resize(*this, s, t);
+    default: return Outcome::Done;
+    }
 }
 
 bool ScriptedInput::nextAction(HWND) {

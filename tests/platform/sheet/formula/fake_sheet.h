@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 #include "sheet/formula/eval_context.h"
 #include "sheet/formula/formula.h"
 #include "sheet/formula/function_registry.h"

@@ -1,4 +1,4 @@
-#include "sheet/formula/ast.h"
+#include "sheet/formula/postfix_formula.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/object_export.h"
+#include "core/file_layer.h"
 
 #include <algorithm>
 #include <chrono>

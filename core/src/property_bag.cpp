@@ -1,10 +1,10 @@
-#include "spread/settings/property_bag.h"
+#include "core/property_bag.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "core/object_export.h"
+#include "core/file_layer.h"
 
 namespace {
 

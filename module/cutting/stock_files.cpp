@@ -1,10 +1,10 @@
-#include "cutting/csp2_files.h"
+#include "cutting/stock_files.h"
 
 #include <ctime>
 
 #include "core/file_name_check.h"
 #include "core/kv_settings.h"
-#include "core/object_export.h"
+#include "core/file_layer.h"
 
 namespace cutting {
 

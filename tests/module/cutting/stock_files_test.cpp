@@ -8,7 +8,7 @@
 
 #include "core/kv_texts.h"
 #include "core/records/dlg_csp2_data.h"
-#include "cutting/csp2_files.h"
+#include "cutting/stock_files.h"
 #include "cutting/csp2_overview.h"
 #include "cutting_test_support.h"
 

@@ -1,14 +1,15 @@
 // ChildLayout: recording a dialog's children and laying them out on resize.
-#include "spread/child_layout.h"
+#include "core/child_layout.h"
 
 #include <cmath>
-#include <cstring>
+
+#include "base/case_fold.h"
 
 namespace {
 bool isToolbar(HWND window) {
     char name[64] = {0};
     ::GetClassName(window, name, sizeof(name));
-    return strcasecmp(name, "ToolbarWindow32") == 0;
+    return base::equalIgnoringCase(name, "ToolbarWindow32");
 }
 }  // namespace
 
@@ -38,6 +39,13 @@ bool ChildLayout::setAnchors(int controlId, int horizontal, int vertical) {
     return false;
 }
 
+void ChildLayout::setAllAnchors(int horizontal, int vertical) {
+    for (Child& child : children_) {
+        child.horizontal = horizontal;
+        child.vertical = vertical;
+    }
+}
+
 void ChildLayout::layoutSpan(int nearEdge, int farEdge, int flags, double scale, int delta, int& newNear,
                              int& newFar) {
     if (flags & kKeepNear) newNear = nearEdge;
@@ -47,6 +55,7 @@ void ChildLayout::layoutSpan(int nearEdge, int farEdge, int flags, double scale,
     if (flags & kFollowFar) newFar = farEdge + delta;
     else if (flags & kKeepSize) newFar = newNear + (farEdge - nearEdge);
     else newFar = static_cast<int>(std::trunc(farEdge * scale));
+    if (newFar < newNear) newFar = newNear;
 }
 
 void ChildLayout::apply() const {
