@@ -76,7 +76,8 @@ TranslatedAction menuAction(HWND menu, const std::string& type, POINT screen) {
 }
 
 TranslatedAction mouseAction(const json& event, const std::string& type) {
-    if (!event.contains("x") || !event.contains("y") || !event["x"].is_number_integer() || !event["y"].is_number_integer())
+    if (!event.contains("x") || !event.contains("y") || !event["x"].is_number_integer() ||
+        !event["y"].is_number_integer())
         return refused("a mouse action needs x and y");
     const POINT screen{event["x"].get<int>(), event["y"].get<int>()};
     if (HWND menu = win::openPopupMenu()) return menuAction(menu, type, screen);
@@ -108,12 +109,18 @@ TranslatedAction mouseAction(const json& event, const std::string& type) {
     json at = json::array({screen.x - origin.x, screen.y - origin.y});
     json action{{"dialog", dialog}, {"control", control}, {"at", at}};
     json modifiers = modifiersOf(event);
-    if (type == "click") action["do"] = "click";
-    else if (type == "doubleClick") action["do"] = "doubleClick";
-    else if (type == "rightClick") action["do"] = "rightClick";
-    else if (type == "down") action["do"] = "mouseDown";
-    else if (type == "move") action["do"] = "mouseMove";
-    else if (type == "up") action["do"] = "mouseUp";
+    if (type == "click")
+        action["do"] = "click";
+    else if (type == "doubleClick")
+        action["do"] = "doubleClick";
+    else if (type == "rightClick")
+        action["do"] = "rightClick";
+    else if (type == "down")
+        action["do"] = "mouseDown";
+    else if (type == "move")
+        action["do"] = "mouseMove";
+    else if (type == "up")
+        action["do"] = "mouseUp";
     else if (type == "wheel") {
         action["do"] = "wheel";
         action["notches"] = event.value("notches", 0);
@@ -152,7 +159,8 @@ TranslatedAction translateBrowserAction(const json& event) {
             if (!event.contains("text") || !event["text"].is_string()) return refused("typing needs a text");
             return done(json{{"do", "type"}, {"dialog", dialog}, {"text", event["text"]}});
         }
-        if (!event.contains("key") || !event["key"].is_number_unsigned()) return refused("a key needs a virtual key number");
+        if (!event.contains("key") || !event["key"].is_number_unsigned())
+            return refused("a key needs a virtual key number");
         json action{{"do", "key"}, {"dialog", dialog}, {"key", event["key"]}};
         json modifiers = modifiersOf(event);
         if (!modifiers.empty()) action["modifiers"] = modifiers;

@@ -12,9 +12,9 @@ namespace kvhost {
 
 struct TranslatedAction {
     bool ok = false;
-    bool ignored = false;        // nothing to do (a hover, a click on a message box's text)
-    nlohmann::json action;       // the user action, when ok
-    std::string error;           // why it cannot be done, when neither ok nor ignored
+    bool ignored = false;   // nothing to do (a hover, a click on a message box's text)
+    nlohmann::json action;  // the user action, when ok
+    std::string error;      // why it cannot be done, when neither ok nor ignored
 };
 
 // Reads the open windows; runs on the thread of the window system.

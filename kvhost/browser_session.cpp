@@ -35,7 +35,7 @@ const char* pickKindWord(host::PickKind kind) {
     return "point";
 }
 
-constexpr size_t kCommandLineShown = 8000;   // the end of the command line, enough for a page
+constexpr size_t kCommandLineShown = 8000;  // the end of the command line, enough for a page
 
 // The visible controls of a window with their screen rectangles (the page's tooltips, tests).
 void addControls(HWND parent, json& controls) {
@@ -185,8 +185,10 @@ void BrowserSession::serve() {
     publish(false, nullptr);
     Request request;
     while (take(request)) {
-        if (request.isRun) runCall(request);
-        else perform(request, nullptr);
+        if (request.isRun)
+            runCall(request);
+        else
+            perform(request, nullptr);
     }
     win::setInputSource(previous);
 }
@@ -301,7 +303,8 @@ void BrowserSession::publish(bool waitingForInput, HWND) {
     if (const host::PickRequest* waitingPick = host::waitingPick())
         pick = json{{"kind", pickKindWord(waitingPick->kind)}, {"prompt", base::cp1252ToUtf8(waitingPick->prompt)}};
     std::string commandLine = host::CommandLine::instance().text();
-    if (commandLine.size() > kCommandLineShown) commandLine = commandLine.substr(commandLine.size() - kCommandLineShown);
+    if (commandLine.size() > kCommandLineShown)
+        commandLine = commandLine.substr(commandLine.size() - kCommandLineShown);
     const bool fileDialog = win::innermostFileDialog() != nullptr;
 
     std::lock_guard lock(mutex_);

@@ -26,7 +26,7 @@
 namespace kvhost {
 
 struct SessionReply {
-    int status = 200;            // HTTP status: 200, 400 bad request, 404 unknown, 409 busy or read-only
+    int status = 200;  // HTTP status: 200, 400 bad request, 404 unknown, 409 busy or read-only
     nlohmann::json body;
 };
 
@@ -77,7 +77,7 @@ private:
     std::condition_variable wake_;
     std::deque<Request> requests_;
     std::atomic<bool> stopping_{false};
-    std::string controller_;     // the client that uses the session; others only watch
+    std::string controller_;  // the client that uses the session; others only watch
 
     // Published by the session's thread.
     uint64_t version_ = 0;

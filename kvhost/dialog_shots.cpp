@@ -24,8 +24,10 @@ void DialogShots::write(const render::Scene& scene, const std::string& name, con
     std::snprintf(number, sizeof number, "%03d", ++counter_);
     const std::string path = folder_ + "/" + number + "-" + name + "-" + moment + (svg_ ? ".svg" : ".png");
     render::WriteResult result = svg_ ? render::writeSvg(scene, path) : render::writePng(scene, path);
-    if (result.ok) written_.push_back(path);
-    else errors_.push_back(path + ": " + result.error);
+    if (result.ok)
+        written_.push_back(path);
+    else
+        errors_.push_back(path + ": " + result.error);
 }
 
 void DialogShots::look() {

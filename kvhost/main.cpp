@@ -49,10 +49,10 @@ bool parseArgs(int argc, char** argv, CommandLineArgs& args, std::string& error)
     args.command = argv[1];
     for (int i = 2; i < argc; ++i) {
         std::string word = argv[i];
-        std::string* value = word == "--module" ? &args.module
-                             : word == "--shots" ? &args.shots
-                             : word == "--port" ? &args.port
-                             : word == "--record" ? &args.record
+        std::string* value = word == "--module"    ? &args.module
+                             : word == "--shots"   ? &args.shots
+                             : word == "--port"    ? &args.port
+                             : word == "--record"  ? &args.record
                              : word == "--samples" ? &args.samples
                                                    : nullptr;
         if (value) {
@@ -188,7 +188,10 @@ int main(int argc, char** argv) {
         // to find it.
         std::string first;
         for (const std::string& picture : pictures)
-            if (picture.find("-shown.") != std::string::npos) { first = picture; break; }
+            if (picture.find("-shown.") != std::string::npos) {
+                first = picture;
+                break;
+            }
         std::error_code ec;
         if (first.empty()) {
             std::filesystem::remove_all(shotFolder, ec);

@@ -72,11 +72,10 @@ unsigned keyByName(const json& key) {
     if (key.is_number_unsigned()) return key.get<unsigned>();
     if (!key.is_string()) refuse("\"key\" must be a key name or a virtual key number");
     static const std::map<std::string, unsigned> names = {
-        {"ENTER", VK_RETURN}, {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"TAB", VK_TAB},
-        {"SPACE", VK_SPACE},  {"BACK", VK_BACK},     {"DELETE", VK_DELETE}, {"HOME", VK_HOME},
-        {"END", VK_END},      {"LEFT", VK_LEFT},     {"RIGHT", VK_RIGHT},   {"UP", VK_UP},
-        {"DOWN", VK_DOWN},    {"PRIOR", VK_PRIOR},   {"NEXT", VK_NEXT},     {"INSERT", VK_INSERT},
-        {"F1", VK_F1},        {"F2", VK_F2},
+        {"ENTER", VK_RETURN},  {"RETURN", VK_RETURN}, {"ESCAPE", VK_ESCAPE}, {"TAB", VK_TAB},     {"SPACE", VK_SPACE},
+        {"BACK", VK_BACK},     {"DELETE", VK_DELETE}, {"HOME", VK_HOME},     {"END", VK_END},     {"LEFT", VK_LEFT},
+        {"RIGHT", VK_RIGHT},   {"UP", VK_UP},         {"DOWN", VK_DOWN},     {"PRIOR", VK_PRIOR}, {"NEXT", VK_NEXT},
+        {"INSERT", VK_INSERT}, {"F1", VK_F1},         {"F2", VK_F2},
     };
     std::string name = key.get<std::string>();
     for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -92,10 +91,14 @@ unsigned modifiersOf(const json* list) {
     unsigned bits = 0;
     for (const json& item : *list) {
         std::string name = item.is_string() ? item.get<std::string>() : std::string();
-        if (name == "shift") bits |= win::input::Shift;
-        else if (name == "ctrl") bits |= win::input::Control;
-        else if (name == "alt") bits |= win::input::Alt;
-        else refuse("\"modifiers\" must be an array of \"shift\", \"ctrl\", \"alt\"");
+        if (name == "shift")
+            bits |= win::input::Shift;
+        else if (name == "ctrl")
+            bits |= win::input::Control;
+        else if (name == "alt")
+            bits |= win::input::Alt;
+        else
+            refuse("\"modifiers\" must be an array of \"shift\", \"ctrl\", \"alt\"");
     }
     return bits;
 }
@@ -132,10 +135,12 @@ StateCheck readCheck(Members& m) {
     if (m.find("visible")) check.visible = m.flag("visible");
     if (m.find("focused")) check.focused = m.flag("focused");
     if (const json* checked = m.find("checked")) {
-        if (checked->is_boolean()) check.checked = checked->get<bool>() ? 1 : 0;
+        if (checked->is_boolean())
+            check.checked = checked->get<bool>() ? 1 : 0;
         else if (checked->is_number_integer() && checked->get<int>() >= 0 && checked->get<int>() <= 2)
             check.checked = checked->get<int>();
-        else refuse(what + ": \"checked\" must be true, false, 0, 1 or 2 (indeterminate)");
+        else
+            refuse(what + ": \"checked\" must be true, false, 0, 1 or 2 (indeterminate)");
     }
     if (const json* items = m.find("items")) {
         if (!items->is_array()) refuse(what + ": \"items\" must be a list of texts");
@@ -148,8 +153,8 @@ StateCheck readCheck(Members& m) {
     }
     if (const json* selection = m.find("selection")) check.selection = indicesOf(*selection, what);
     if (const json* cell = m.find("cell")) {
-        if (!cell->is_array() || cell->size() != 2 || !(*cell)[0].is_number_integer() || !(*cell)[1].is_number_integer() ||
-            (*cell)[0].get<int>() < 1 || (*cell)[1].get<int>() < 1)
+        if (!cell->is_array() || cell->size() != 2 || !(*cell)[0].is_number_integer() ||
+            !(*cell)[1].is_number_integer() || (*cell)[0].get<int>() < 1 || (*cell)[1].get<int>() < 1)
             refuse(what + ": \"cell\" must be [column, row], counted from 1");
         check.cell = POINT{(*cell)[0].get<int>(), (*cell)[1].get<int>()};
         if (!m.find("cellText")) refuse(what + ": \"cell\" needs \"cellText\"");
@@ -159,8 +164,9 @@ StateCheck readCheck(Members& m) {
     }
     if (!check.text && !check.caption && !check.enabled && !check.visible && !check.focused && !check.checked &&
         !check.items && !check.selection && !check.cell)
-        refuse(what + ": \"check\" names nothing to check (text, caption, enabled, visible, focused, checked, "
-                      "items, selection, cell)");
+        refuse(what +
+               ": \"check\" names nothing to check (text, caption, enabled, visible, focused, checked, "
+               "items, selection, cell)");
     return check;
 }
 
@@ -204,7 +210,8 @@ void readPick(Members& m, UserAction& action) {
             refuse(what + ": \"plane\" must be origin and normal (6 numbers) or origin and two axes (9)");
     }
     if (object) {
-        if (!object->is_number_integer() || object->get<int64_t>() <= 0) refuse(what + ": \"object\" must be an object id");
+        if (!object->is_number_integer() || object->get<int64_t>() <= 0)
+            refuse(what + ": \"object\" must be an object id");
         action.numbers = {static_cast<double>(object->get<int64_t>())};
         if (const json* at = m.find("pickedAt")) {
             std::vector<double> where = numbersOf(*at, what, "pickedAt", 3, 3);
@@ -294,9 +301,8 @@ UserAction readAction(const json& in, size_t index) {
 
 PrintItem printByName(const json& name) {
     static const std::map<std::string, PrintWhat> names = {
-        {"result", PrintWhat::Result},           {"outputs", PrintWhat::Outputs},
-        {"record", PrintWhat::Record},           {"commandLine", PrintWhat::CommandLine},
-        {"drawingLog", PrintWhat::DrawingLog},
+        {"result", PrintWhat::Result},           {"outputs", PrintWhat::Outputs},       {"record", PrintWhat::Record},
+        {"commandLine", PrintWhat::CommandLine}, {"drawingLog", PrintWhat::DrawingLog},
     };
     const std::string text = name.is_string() ? name.get<std::string>() : std::string();
     if (text.rfind("dialog:", 0) == 0) {
@@ -308,8 +314,9 @@ PrintItem printByName(const json& name) {
     }
     auto found = names.find(text);
     if (found == names.end())
-        refuse("\"print\" takes \"result\", \"outputs\", \"record\", \"commandLine\", \"drawingLog\" and "
-               "\"dialog:ID\"");
+        refuse(
+            "\"print\" takes \"result\", \"outputs\", \"record\", \"commandLine\", \"drawingLog\" and "
+            "\"dialog:ID\"");
     return PrintItem{found->second, 0};
 }
 

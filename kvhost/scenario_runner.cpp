@@ -32,38 +32,64 @@ void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& scri
                 std::vector<std::string>& pictures, std::ostream& out) {
     for (size_t i = 0; i < actions.size(); ++i) {
         const UserAction& a = actions[i];
-        if (a.verb == "click" && a.at) script.clickAt(a.dialog, a.control, *a.at, a.modifiers);
-        else if (a.verb == "click") script.click(a.dialog, a.control, a.modifiers);
-        else if (a.verb == "doubleClick" && a.at) script.doubleClickAt(a.dialog, a.control, *a.at);
-        else if (a.verb == "doubleClick") script.doubleClick(a.dialog, a.control);
-        else if (a.verb == "type") script.type(a.dialog, a.text);
-        else if (a.verb == "key") script.key(a.dialog, a.key, a.modifiers);
-        else if (a.verb == "choose" && a.index >= 0) script.choose(a.dialog, a.control, a.index);
-        else if (a.verb == "choose") script.choose(a.dialog, a.control, a.text);
-        else if (a.verb == "toggleCheck") script.toggleCheck(a.dialog, a.control, a.index);
-        else if (a.verb == "chooseTab") script.chooseTab(a.dialog, a.control, a.index);
-        else if (a.verb == "close") script.close(a.dialog);
-        else if (a.verb == "answerMessageBox") script.answerMessageBox(a.number);
-        else if (a.verb == "answerFileDialog") script.answerFileDialog(a.text);
-        else if (a.verb == "cancelFileDialog") script.cancelFileDialog();
-        else if (a.verb == "chooseMenuItem") script.chooseMenuItem(static_cast<UINT>(a.number));
-        else if (a.verb == "dismissMenu") script.dismissMenu();
-        else if (a.verb == "wait") script.wait(static_cast<unsigned>(a.number));
-        else if (a.verb == "rightClick") script.rightClick(a.dialog, a.control, *a.at);
-        else if (a.verb == "wheel") script.wheel(a.dialog, a.control, *a.at, a.number);
-        else if (a.verb == "mouseDown") script.mouseDown(a.dialog, a.control, *a.at, a.modifiers);
-        else if (a.verb == "mouseMove") script.mouseMove(a.dialog, a.control, *a.at, a.modifiers);
-        else if (a.verb == "mouseUp") script.mouseUp(a.dialog, a.control, *a.at, a.modifiers);
-        else if (a.verb == "resize") script.resize(a.dialog, a.size.cx, a.size.cy);
-        else if (a.verb == "pick" && a.numbers.empty()) host::cancelPick(script);
-        else if (a.verb == "pick") host::answerPick(script, a.numbers);
+        if (a.verb == "click" && a.at)
+            script.clickAt(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "click")
+            script.click(a.dialog, a.control, a.modifiers);
+        else if (a.verb == "doubleClick" && a.at)
+            script.doubleClickAt(a.dialog, a.control, *a.at);
+        else if (a.verb == "doubleClick")
+            script.doubleClick(a.dialog, a.control);
+        else if (a.verb == "type")
+            script.type(a.dialog, a.text);
+        else if (a.verb == "key")
+            script.key(a.dialog, a.key, a.modifiers);
+        else if (a.verb == "choose" && a.index >= 0)
+            script.choose(a.dialog, a.control, a.index);
+        else if (a.verb == "choose")
+            script.choose(a.dialog, a.control, a.text);
+        else if (a.verb == "toggleCheck")
+            script.toggleCheck(a.dialog, a.control, a.index);
+        else if (a.verb == "chooseTab")
+            script.chooseTab(a.dialog, a.control, a.index);
+        else if (a.verb == "close")
+            script.close(a.dialog);
+        else if (a.verb == "answerMessageBox")
+            script.answerMessageBox(a.number);
+        else if (a.verb == "answerFileDialog")
+            script.answerFileDialog(a.text);
+        else if (a.verb == "cancelFileDialog")
+            script.cancelFileDialog();
+        else if (a.verb == "chooseMenuItem")
+            script.chooseMenuItem(static_cast<UINT>(a.number));
+        else if (a.verb == "dismissMenu")
+            script.dismissMenu();
+        else if (a.verb == "wait")
+            script.wait(static_cast<unsigned>(a.number));
+        else if (a.verb == "rightClick")
+            script.rightClick(a.dialog, a.control, *a.at);
+        else if (a.verb == "wheel")
+            script.wheel(a.dialog, a.control, *a.at, a.number);
+        else if (a.verb == "mouseDown")
+            script.mouseDown(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "mouseMove")
+            script.mouseMove(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "mouseUp")
+            script.mouseUp(a.dialog, a.control, *a.at, a.modifiers);
+        else if (a.verb == "resize")
+            script.resize(a.dialog, a.size.cx, a.size.cy);
+        else if (a.verb == "pick" && a.numbers.empty())
+            host::cancelPick(script);
+        else if (a.verb == "pick")
+            host::answerPick(script, a.numbers);
         else if (a.verb == "check") {
             const StateCheck check = a.check;
             const size_t number = i + 1;
             script.inspect(
                 [check, number, &faults] {
                     std::string difference = runStateCheck(check);
-                    if (!difference.empty()) faults.push_back("user action " + std::to_string(number) + ": " + difference);
+                    if (!difference.empty())
+                        faults.push_back("user action " + std::to_string(number) + ": " + difference);
                 },
                 "check");
         } else if (a.verb == "print") {
@@ -84,8 +110,10 @@ void addActions(const std::vector<UserAction>& actions, win::ScriptedInput& scri
                     const bool svg = file.size() > 4 && file.compare(file.size() - 4, 4, ".svg") == 0;
                     render::WriteResult written =
                         svg ? render::renderWindowToSvg(window, file) : render::renderWindowToPng(window, file);
-                    if (written.ok) pictures.push_back(file);
-                    else faults.push_back("user action " + std::to_string(number) + ": " + written.error);
+                    if (written.ok)
+                        pictures.push_back(file);
+                    else
+                        faults.push_back("user action " + std::to_string(number) + ": " + written.error);
                 },
                 "shot");
         }
@@ -125,8 +153,7 @@ RunReport ScenarioRunner::run(const Scenario& scenario, const RunOptions& option
     return report;
 }
 
-bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const RunOptions& options,
-                             RunReport& report) {
+bool ScenarioRunner::runStep(const Scenario& scenario, const Step& step, const RunOptions& options, RunReport& report) {
     const std::string where = scenario.file + ": step " + std::to_string(step.number) + ": ";
     addDrawingObjects(step);
     if (step.call.empty()) {
@@ -211,12 +238,12 @@ void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) 
         case PrintWhat::Result:
             out_ << "result: " << (outputs.contains("result") ? outputs["result"].dump() : "none") << "\n";
             break;
-        case PrintWhat::Outputs:
-            out_ << "outputs:\n" << indent(outputs.dump(2));
-            break;
+        case PrintWhat::Outputs: out_ << "outputs:\n" << indent(outputs.dump(2)); break;
         case PrintWhat::Record:
-            if (outputs.contains("record")) out_ << "record:\n" << indent(outputs["record"].dump(2));
-            else out_ << "record: none\n";
+            if (outputs.contains("record"))
+                out_ << "record:\n" << indent(outputs["record"].dump(2));
+            else
+                out_ << "record: none\n";
             break;
         case PrintWhat::CommandLine: {
             const std::string& text = host::CommandLine::instance().text();
@@ -228,9 +255,7 @@ void ScenarioRunner::printStep(const Step& step, const nlohmann::json& outputs) 
         case PrintWhat::DrawingLog:
             out_ << "drawing log:\n" << indent(base::cp1252ToUtf8(host::DrawingDatabase::instance().logText()));
             break;
-        case PrintWhat::Dialog:
-            printDialog(out_, item.dialog);
-            break;
+        case PrintWhat::Dialog: printDialog(out_, item.dialog); break;
         }
     }
 }

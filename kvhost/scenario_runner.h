@@ -13,14 +13,14 @@
 namespace kvhost {
 
 struct RunOptions {
-    std::string shotsFolder;     // empty: no pictures
-    int shotsOnlyDialog = 0;     // with shotsFolder: only this dialog (kvhost shot)
+    std::string shotsFolder;  // empty: no pictures
+    int shotsOnlyDialog = 0;  // with shotsFolder: only this dialog (kvhost shot)
     bool shotsAsSvg = false;
 };
 
 struct RunReport {
     bool ok = false;
-    std::string error;           // "file: step N: reason" when not ok
+    std::string error;  // "file: step N: reason" when not ok
     std::vector<std::string> pictures;
 };
 
@@ -45,7 +45,7 @@ private:
     LoadedModule& module_;
     std::ostream& out_;
     size_t commandLineShown_ = 0;
-    int picturesTaken_ = 0;      // numbers pictures across every step of the run
+    int picturesTaken_ = 0;  // numbers pictures across every step of the run
 };
 
 }  // namespace kvhost

@@ -78,8 +78,8 @@ int serve(LoadedModule& module, const ServeOptions& options, std::ostream& out) 
     const int port = options.port > 0 ? (server.bind_to_port("127.0.0.1", options.port) ? options.port : -1)
                                       : server.bind_to_any_port("127.0.0.1");
     if (port <= 0) {
-        std::cerr << "kvhost: cannot listen on 127.0.0.1" << (options.port > 0 ? ":" + std::to_string(options.port) : "")
-                  << "\n";
+        std::cerr << "kvhost: cannot listen on 127.0.0.1"
+                  << (options.port > 0 ? ":" + std::to_string(options.port) : "") << "\n";
         return 2;
     }
     out << "kvhost: serving on http://127.0.0.1:" << port << "/" << std::endl;
@@ -88,7 +88,7 @@ int serve(LoadedModule& module, const ServeOptions& options, std::ostream& out) 
     running = &session;
     std::signal(SIGINT, stopOnSignal);
     std::signal(SIGTERM, stopOnSignal);
-    session.serve();   // until a signal
+    session.serve();  // until a signal
     running = nullptr;
     server.stop();
     listener.join();

@@ -9,9 +9,9 @@
 namespace kvhost {
 
 struct ServeOptions {
-    int port = 0;                // 0: a free port
-    std::string recordPath;      // empty: nothing recorded
-    std::string samplesFolder;   // scenarios whose arguments prefill the page's editor
+    int port = 0;               // 0: a free port
+    std::string recordPath;     // empty: nothing recorded
+    std::string samplesFolder;  // scenarios whose arguments prefill the page's editor
 };
 
 // Serves on 127.0.0.1 until interrupted (SIGINT, SIGTERM); prints the address first.

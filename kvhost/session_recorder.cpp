@@ -17,12 +17,16 @@ void addChecks(HWND root, HWND parent, int dialog, json& checks) {
     for (HWND child : win::childWindows(parent)) {
         const win::WindowInfo info = win::describeWindow(child);
         if (!info.visible) continue;
-        const bool named = info.id != 0 && info.id != -1 && info.id != 0xFFFF && win::findControl(root, info.id) == child;
+        const bool named =
+            info.id != 0 && info.id != -1 && info.id != 0xFFFF && win::findControl(root, info.id) == child;
         if (named) {
             json check{{"do", "check"}, {"dialog", dialog}, {"control", info.id}};
-            if (info.kind == "edit" || info.kind == "combo") check["text"] = base::cp1252ToUtf8(info.text);
-            else if (info.check >= 0) check["checked"] = info.check;
-            else if (info.kind == "list") check["selection"] = info.selected;
+            if (info.kind == "edit" || info.kind == "combo")
+                check["text"] = base::cp1252ToUtf8(info.text);
+            else if (info.check >= 0)
+                check["checked"] = info.check;
+            else if (info.kind == "list")
+                check["selection"] = info.selected;
             if (check.size() > 3) checks.push_back(check);
         }
         addChecks(root, child, dialog, checks);

@@ -30,7 +30,7 @@ private:
     std::string path_;
     nlohmann::json steps_ = nlohmann::json::array();
     nlohmann::json lastChecks_ = nlohmann::json::array();
-    size_t checksBefore_ = 0;    // the number of actions when the last look was taken
+    size_t checksBefore_ = 0;  // the number of actions when the last look was taken
     bool inCall_ = false;
 };
 

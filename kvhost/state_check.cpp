@@ -112,7 +112,8 @@ void describeOne(std::ostringstream& out, HWND window, int depth) {
                 any = any || !text.empty();
                 line += (col > 1 ? " | " : "") + base::cp1252ToUtf8(text);
             }
-            if (any) out << std::string(static_cast<size_t>(depth + 1) * 2, ' ') << "row " << row << ": " << line << "\n";
+            if (any)
+                out << std::string(static_cast<size_t>(depth + 1) * 2, ' ') << "row " << row << ": " << line << "\n";
         }
     }
     for (HWND child : i.children) describeOne(out, child, depth + 1);

@@ -14,14 +14,14 @@ namespace kvhost {
 
 struct StateCheck {
     int dialog = 0;
-    int control = 0;                      // 0: the dialog itself
-    std::optional<std::string> text;      // code page 1252, as the window holds it
-    std::optional<std::string> caption;   // the dialog's caption (control 0)
+    int control = 0;                     // 0: the dialog itself
+    std::optional<std::string> text;     // code page 1252, as the window holds it
+    std::optional<std::string> caption;  // the dialog's caption (control 0)
     std::optional<bool> enabled, visible, focused;
-    std::optional<int> checked;           // BST_UNCHECKED 0, BST_CHECKED 1, BST_INDETERMINATE 2
+    std::optional<int> checked;  // BST_UNCHECKED 0, BST_CHECKED 1, BST_INDETERMINATE 2
     std::optional<std::vector<std::string>> items;
-    std::optional<std::vector<int>> selection;   // one index, several, or none ([] or -1)
-    std::optional<POINT> cell;            // a sheet control's cell (column, row from 1)
+    std::optional<std::vector<int>> selection;  // one index, several, or none ([] or -1)
+    std::optional<POINT> cell;                  // a sheet control's cell (column, row from 1)
     std::optional<std::string> cellText;
 };
 

@@ -25,15 +25,16 @@ std::string drawingOf(int count) {
     std::string variables, equations;
     for (int i = 0; i < count; ++i) {
         if (i) variables += ",";
-        variables += "{\"name\": \"v" + std::to_string(i) + "\", \"value\": " + std::to_string(i) + ".125, \"type\": " +
-                     std::to_string(i % 8) + "}";
+        variables += "{\"name\": \"v" + std::to_string(i) + "\", \"value\": " + std::to_string(i) +
+                     ".125, \"type\": " + std::to_string(i % 8) + "}";
     }
     for (int i = 0; i < 1000; ++i) {
         if (i) equations += ",";
         equations += "\"v" + std::to_string(i % count) + " = v" + std::to_string((i + 1) % count) + " * 2 + 1\"";
     }
     return "{\"macros\": [{\"name\": \"M\", \"variables\": [" + variables + "], \"equations\": [" + equations +
-           "], \"dimensionNames\": [\"a\", \"b\"], \"dimensionValues\": [\"1\", \"2\"], \"modules\": [{\"name\": \"Main\"}]}]}";
+           "], \"dimensionNames\": [\"a\", \"b\"], \"dimensionValues\": [\"1\", \"2\"], \"modules\": [{\"name\": "
+           "\"Main\"}]}]}";
 }
 
 ConstrVariablesPage& openVariables(int count) {

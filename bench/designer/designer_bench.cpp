@@ -43,7 +43,8 @@ std::string makePicture() {
     put32(22, kPictureHeight);
     bmp[26] = 1;
     bmp[28] = 24;
-    for (int y = 200; y < 400; ++y) std::fill_n(bmp.begin() + 54 + static_cast<size_t>(y) * rowBytes, kPictureWidth * 3, '\x80');
+    for (int y = 200; y < 400; ++y)
+        std::fill_n(bmp.begin() + 54 + static_cast<size_t>(y) * rowBytes, kPictureWidth * 3, '\x80');
     return bmp;
 }
 

@@ -59,11 +59,13 @@ void BM_OpenAndScrollToTheEnd(benchmark::State& state) {
         dialog.data.imageFiles = files;
         person.inspect([&] { readsOpening = dialog.images().fileReads(); });
         // Far enough for 400 pictures: the list stops at its end.
-        for (int notch = 0; notch < 8; ++notch) person.wheel(IDD_SELECT_IMAGE, IDC_SELECT_IMAGE_LIST, POINT{50, 50}, -count / 8);
-        person.inspect([&] {
-                  win::updateAllWindows();
-                  readsAfterScrolling = dialog.images().fileReads() - readsOpening;
-              })
+        for (int notch = 0; notch < 8; ++notch)
+            person.wheel(IDD_SELECT_IMAGE, IDC_SELECT_IMAGE_LIST, POINT{50, 50}, -count / 8);
+        person
+            .inspect([&] {
+                win::updateAllWindows();
+                readsAfterScrolling = dialog.images().fileReads() - readsOpening;
+            })
             .click(IDD_SELECT_IMAGE, IDCANCEL);
         frame::ModuleResourceScope scope;
         benchmark::DoNotOptimize(dialog.DoModal());

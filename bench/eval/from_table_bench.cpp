@@ -75,7 +75,8 @@ struct Fixture {
             SSSetData(h, 2, row, std::to_string(row * 0.25).c_str());
             SSSetData(h, 3, row, std::to_string(1000 + row).c_str());
         }
-        table = (std::filesystem::temp_directory_path() / ("kv-eval-bench-" + std::to_string(getpid()) + ".kvs")).string();
+        table =
+            (std::filesystem::temp_directory_path() / ("kv-eval-bench-" + std::to_string(getpid()) + ".kvs")).string();
         SSSaveToFile(h, table.c_str(), FALSE);
         std::mt19937 random(7);
         std::uniform_int_distribution<int> pick(1, kTableRows);
@@ -104,9 +105,8 @@ void runCalls(benchmark::State& state, bool byKey) {
     registerFromTable(h);
     for (int i = 0; i < kCalls; ++i) {
         const int row = f.rows[i];
-        const std::string formula =
-            byKey ? "=FROMTABLE(\"" + f.table + "\",\"Name\",\"Weight\",\"" + keyOf(row) + "\")"
-                  : "=FROMTABLE(\"" + f.table + "\",B" + std::to_string(row) + ")";
+        const std::string formula = byKey ? "=FROMTABLE(\"" + f.table + "\",\"Name\",\"Weight\",\"" + keyOf(row) + "\")"
+                                          : "=FROMTABLE(\"" + f.table + "\",B" + std::to_string(row) + ")";
         SSSetData(h, 1, i + 1, formula.c_str());
     }
     for (auto _ : state) {

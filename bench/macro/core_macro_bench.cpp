@@ -19,9 +19,7 @@ constexpr int kValuesPerTab = 50;
 
 // A library folder of its own for the whole run, removed at exit.
 struct BenchLibrary : TempFolder {
-    BenchLibrary() {
-        setenv("KV_LIB_DIR", text().c_str(), 1);
-    }
+    BenchLibrary() { setenv("KV_LIB_DIR", text().c_str(), 1); }
 };
 
 const BenchLibrary& library() {

@@ -33,9 +33,9 @@ namespace {
 
 constexpr int kPages = 10;
 constexpr int kSectionLists = 8;
-constexpr int kFields = 41;          // with the title and the section lists: 50 controls
-constexpr int kListedCells = 50;     // per page: 500 in all
-constexpr int kFirstField = 33001;   // template control ids run from 33000 in file order
+constexpr int kFields = 41;         // with the title and the section lists: 50 controls
+constexpr int kListedCells = 50;    // per page: 500 in all
+constexpr int kFirstField = 33001;  // template control ids run from 33000 in file order
 constexpr int kProfileGroups = 8;
 
 // A scratch copy of the library for the whole run, removed at exit.
@@ -74,8 +74,8 @@ private:
             const double x = (c % 5) * 0.2 + 0.01, y = (c / 5) * 0.1 + 0.01;
             out << "int\ttype" << c << "\t" << type << "\n"
                 << "double\ttopLeftX" << c << "\t" << x << "\ndouble\ttopLeftY" << c << "\t" << y << "\n"
-                << "double\tbottomRightX" << c << "\t" << x + 0.18 << "\ndouble\tbottomRightY" << c << "\t"
-                << y + 0.07 << "\n"
+                << "double\tbottomRightX" << c << "\t" << x + 0.18 << "\ndouble\tbottomRightY" << c << "\t" << y + 0.07
+                << "\n"
                 << "string\tcontents" << c << "\t" << contents << "\nstring\tcomboList" << c << "\t\n";
         }
     }
@@ -98,8 +98,8 @@ Kv_String writeFamily(int sizes) {
     const Kv_String name = Kv_String("FAM") + Kv_String(sizes);
     table.tableName = name;
     table.description = "1";
-    table.columnNames = {"SysName", "I/O", "English", "Nederlands", "Height", "Width", "Web thickness",
-                         "Flange thickness", "Radius"};
+    table.columnNames = {"SysName", "I/O",           "English",          "Nederlands", "Height",
+                         "Width",   "Web thickness", "Flange thickness", "Radius"};
     for (int i = 0; i < sizes; ++i) {
         const Kv_String size(i + 80);
         table.rows.append({name + size, i % 7 == 3 ? "0" : "1", Kv_String("FAM ") + size, Kv_String("FAM ") + size,
@@ -219,5 +219,15 @@ void BM_ProfilePageApply(benchmark::State& state) { runEdits(state, "Profiles", 
 
 }  // namespace
 
-BENCHMARK(BM_ApplyWithRefresh)->Arg(2000)->Arg(20)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ProfilePageApply)->Arg(2000)->Arg(20)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ApplyWithRefresh)
+    ->Arg(2000)
+    ->Arg(20)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ProfilePageApply)
+    ->Arg(2000)
+    ->Arg(20)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);

@@ -88,7 +88,8 @@ void BM_Open(benchmark::State& state) {
     const Kv_StringArray files = writeMacros(static_cast<int>(state.range(0)));
     prepare();
     std::vector<std::filesystem::file_time_type> written;
-    for (const Kv_String& file : files) written.push_back(std::filesystem::last_write_time(previewFileOf(file, "").str()));
+    for (const Kv_String& file : files)
+        written.push_back(std::filesystem::last_write_time(previewFileOf(file, "").str()));
     for (auto _ : state) {
         win::ScriptedInput person;
         win::setInputSource(&person);

@@ -61,15 +61,24 @@ Kv_ProfValuesTable bigTable(int rows) {
     Kv_ProfValuesTable table;
     table.tableName = "BIG";
     table.description = "10";
-    table.columnNames = {"SysName", "I/O", "English", "Nederlands", "Deutsch", "Fran\xE7" "ais", "Height", "Width",
-                         "Thickness", "Radius"};
+    table.columnNames = {"SysName",
+                         "I/O",
+                         "English",
+                         "Nederlands",
+                         "Deutsch",
+                         "Fran\xE7"
+                         "ais",
+                         "Height",
+                         "Width",
+                         "Thickness",
+                         "Radius"};
     for (int i = 0; i < rows; ++i) {
         const Kv_String h(40 + i);
         const Kv_String w(i % 3 == 0 ? 40 + i : 20 + i / 2);
         const Kv_String t(3 + i % 9);
         const Kv_String name = h + "x" + w + "x" + t;
-        table.rows.append({name, i % 11 == 0 ? "0" : "1", "SHS " + name, "Koker " + name, "SHS " + name,
-                           "SHS " + name, h, w, t, Kv_String(2 * (3 + i % 9))});
+        table.rows.append({name, i % 11 == 0 ? "0" : "1", "SHS " + name, "Koker " + name, "SHS " + name, "SHS " + name,
+                           h, w, t, Kv_String(2 * (3 + i % 9))});
     }
     return table;
 }
@@ -129,7 +138,7 @@ void BM_CopyTable(benchmark::State& state) {
 
 void BM_SimpleEditorOk(benchmark::State& state) {
     const Kv_ProfValuesTable table = bigTable(static_cast<int>(state.range(0)));
-    const int model = table.rows.length() / 2 / 3 * 3;   // a square
+    const int model = table.rows.length() / 2 / 3 * 3;  // a square
     const NamePattern pattern = findNamePattern(table, model);
     for (auto _ : state) {
         state.PauseTiming();

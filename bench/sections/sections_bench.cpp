@@ -30,8 +30,8 @@ Kv_ProfValuesTable bigTable() {
     Kv_ProfValuesTable table;
     table.tableName = "BIG";
     table.description = "1";
-    table.columnNames = {"SysName", "I/O", "English", "Nederlands", "Height", "Width", "Web thickness",
-                         "Flange thickness", "Radius"};
+    table.columnNames = {"SysName", "I/O",           "English",          "Nederlands", "Height",
+                         "Width",   "Web thickness", "Flange thickness", "Radius"};
     for (int i = 0; i < kRows; ++i) {
         const Kv_String size(i + 80);
         table.rows.append({Kv_String("IPE") + size, i % 7 == 0 ? "0" : "1", Kv_String("IPE ") + size,

@@ -118,8 +118,8 @@ bool DlgCSP2Data::removeSet(int index) {
 
 // --- JSON forms ------------------------------------------------------------------------------
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
 void to_json(json& out, const DlgCSP2Table& table) {
     out = json{{"headers", table.headers}, {"rowSetIds", table.rowSetIds}, {"rows", table.rows}};
@@ -152,7 +152,8 @@ void from_json(const json& in, DlgCSP2Data& data) {
     if (const json* tables = members.take("tables")) {
         if (!tables->is_array() || tables->size() != DlgCSP2Data::kTableCount)
             members.fail("field \"tables\" must be an array of three tables");
-        for (int i = 0; i < DlgCSP2Data::kTableCount; ++i) read.tables[static_cast<size_t>(i)] = (*tables)[i].get<DlgCSP2Table>();
+        for (int i = 0; i < DlgCSP2Data::kTableCount; ++i)
+            read.tables[static_cast<size_t>(i)] = (*tables)[i].get<DlgCSP2Table>();
     }
     members.finish();
     if (read.setIds.length() != read.setNames.length()) members.fail("setIds and setNames differ in length");

@@ -15,7 +15,10 @@ namespace {
 constexpr int kLastSectionType = 24;
 
 // The column names of the four languages, by slot.
-const Kv_String kSlotLanguages[kSectionNameSlots] = {"Nederlands", "English", "Fran\xE7" "ais", "Deutsch"};
+const Kv_String kSlotLanguages[kSectionNameSlots] = {"Nederlands", "English",
+                                                     "Fran\xE7"
+                                                     "ais",
+                                                     "Deutsch"};
 
 Kv_StringArray emptyNames() {
     Kv_StringArray names;
@@ -95,7 +98,8 @@ Kv_String descriptionOfSectionTypeEntry(const Kv_String& entry) { return section
 // --- JSON ----------------------------------------------------------------------------------
 
 void to_json(nlohmann::json& out, const SectionGroup& group) {
-    out = nlohmann::json{{"id", group.id}, {"enabled", group.enabled}, {"picture", group.pictureFile}, {"names", group.names}};
+    out = nlohmann::json{
+        {"id", group.id}, {"enabled", group.enabled}, {"picture", group.pictureFile}, {"names", group.names}};
 }
 
 void from_json(const nlohmann::json& in, SectionGroup& group) {
@@ -111,8 +115,11 @@ void from_json(const nlohmann::json& in, SectionGroup& group) {
 }
 
 void to_json(nlohmann::json& out, const SectionType& type) {
-    out = nlohmann::json{{"enabled", type.enabled},   {"picture", type.pictureFile}, {"groupId", type.groupId},
-                         {"secondText", type.secondText}, {"names", type.names}};
+    out = nlohmann::json{{"enabled", type.enabled},
+                         {"picture", type.pictureFile},
+                         {"groupId", type.groupId},
+                         {"secondText", type.secondText},
+                         {"names", type.names}};
 }
 
 void from_json(const nlohmann::json& in, SectionType& type) {

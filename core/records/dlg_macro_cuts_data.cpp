@@ -28,7 +28,9 @@ const std::vector<DefaultParameter>& defaultsOf(int cutType) {
         {{"Offset", "CutOffset", false}, {"LengthOffset", "CutLengthOffset", false}},
         {{"Offset", "CutOffset", false}, {"CenterOffset", "CutCenterOffset", false}, {"Radius", "CutRadius", true}},
         {{"InsideOffset", "CutInsideOffset", false}, {"OutsideOffset", "CutOutsideOffset", false}},
-        {{"Offset1", "CutOffset1", false}, {"Offset2", "CutOffset2", false}, {"LengthOffset", "CutLengthOffset", false}},
+        {{"Offset1", "CutOffset1", false},
+         {"Offset2", "CutOffset2", false},
+         {"LengthOffset", "CutLengthOffset", false}},
         {{"Offset1", "ChamferOffset1", true}, {"Offset2", "ChamferOffset2", true}},
         {{"Radius", "FilletRadius", true}, {"PolyOffset", "FilletPolyOffset", false}},
     };

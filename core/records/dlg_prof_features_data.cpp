@@ -11,14 +11,12 @@ DlgProfFeaturesData& DlgProfFeaturesData::operator=(const DlgProfFeaturesData& o
 DlgProfFeaturesData::~DlgProfFeaturesData() = default;
 
 void to_json(nlohmann::json& out, const DlgProfFeaturesData& data) {
-    out = nlohmann::json{{"caption", data.caption},     {"profile", data.profile},
-                         {"label1", data.label1},       {"value1", data.value1},
-                         {"label2", data.label2},       {"value2", data.value2},
-                         {"label3", data.label3},       {"altLabel3", data.altLabel3},
-                         {"value3", data.value3},       {"altValue3", data.altValue3},
-                         {"row3AsList", data.row3AsList}, {"label4", data.label4},
-                         {"value4", data.value4},       {"checkLabel", data.checkLabel},
-                         {"checked", data.checked},     {"choices", data.choices}};
+    out = nlohmann::json{{"caption", data.caption},     {"profile", data.profile},       {"label1", data.label1},
+                         {"value1", data.value1},       {"label2", data.label2},         {"value2", data.value2},
+                         {"label3", data.label3},       {"altLabel3", data.altLabel3},   {"value3", data.value3},
+                         {"altValue3", data.altValue3}, {"row3AsList", data.row3AsList}, {"label4", data.label4},
+                         {"value4", data.value4},       {"checkLabel", data.checkLabel}, {"checked", data.checked},
+                         {"choices", data.choices}};
 }
 
 void from_json(const nlohmann::json& in, DlgProfFeaturesData& data) {

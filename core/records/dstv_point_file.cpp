@@ -60,20 +60,20 @@ bool parsePoint(std::string_view line, Kv_DstvPointInfo& point, std::string& rea
     TwDstvPointSideSelection side1{}, side2{}, startDir{};
     std::int16_t view = 0, mark = 0;
     double distance = 0, radius = 0;
-    const char* bad = !kvUnescapeText(v[0], name)       ? "name"
-                      : !parseFlag(v[1], extent)        ? "selectGeomExtent"
-                      : !parseSide(v[2], side1)         ? "sideSelection1"
-                      : !parseSide(v[3], side2)         ? "sideSelection2"
-                      : !parseFlag(v[4], inters)        ? "selectIntersGeom"
-                      : !parseFlag(v[5], mid)           ? "selectIntersMid"
-                      : !parseSide(v[6], startDir)      ? "intersStartDir"
-                      : !parseShort(v[7], view)         ? "viewPlateSelection"
-                      : !parseShort(v[8], mark)         ? "markPlateSelection"
-                      : !kvParseDouble(v[9], distance)  ? "minPlateSideDist"
-                      : !parseFlag(v[10], fullHole)     ? "drillFullHole"
-                      : !parseFlag(v[11], thickness)    ? "radiusThicknessBased"
-                      : !kvParseDouble(v[12], radius)   ? "drillRadius"
-                                                        : nullptr;
+    const char* bad = !kvUnescapeText(v[0], name)      ? "name"
+                      : !parseFlag(v[1], extent)       ? "selectGeomExtent"
+                      : !parseSide(v[2], side1)        ? "sideSelection1"
+                      : !parseSide(v[3], side2)        ? "sideSelection2"
+                      : !parseFlag(v[4], inters)       ? "selectIntersGeom"
+                      : !parseFlag(v[5], mid)          ? "selectIntersMid"
+                      : !parseSide(v[6], startDir)     ? "intersStartDir"
+                      : !parseShort(v[7], view)        ? "viewPlateSelection"
+                      : !parseShort(v[8], mark)        ? "markPlateSelection"
+                      : !kvParseDouble(v[9], distance) ? "minPlateSideDist"
+                      : !parseFlag(v[10], fullHole)    ? "drillFullHole"
+                      : !parseFlag(v[11], thickness)   ? "radiusThicknessBased"
+                      : !kvParseDouble(v[12], radius)  ? "drillRadius"
+                                                       : nullptr;
     if (bad) {
         reason = std::string("bad ") + bad;
         return false;
@@ -90,7 +90,8 @@ bool parsePoint(std::string_view line, Kv_DstvPointInfo& point, std::string& rea
 
 Kv_StringArray dstvPointLines(const Kv_DstvPointArray& points) {
     Kv_StringArray lines;
-    lines.append(Kv_String(std::string(kHeader) + "\t" + std::string(kVersion) + "\t" + std::to_string(points.length())));
+    lines.append(
+        Kv_String(std::string(kHeader) + "\t" + std::string(kVersion) + "\t" + std::to_string(points.length())));
     for (const Kv_DstvPointInfo& p : points) {
         const std::string values[kValuesPerPoint] = {kvEscapeText(p.name().view()),
                                                      flag(p.selectGeomExtent()),

@@ -9,12 +9,12 @@
 
 Kv_String* DynArrayData::value(int number) {
     switch (number) {
-        case 1: return &value1;
-        case 2: return &value2;
-        case 3: return &value3;
-        case 4: return &value4;
-        case 5: return &value5;
-        default: return nullptr;
+    case 1: return &value1;
+    case 2: return &value2;
+    case 3: return &value3;
+    case 4: return &value4;
+    case 5: return &value5;
+    default: return nullptr;
     }
 }
 
@@ -22,12 +22,12 @@ const Kv_String* DynArrayData::value(int number) const { return const_cast<DynAr
 
 int* DynArrayData::valueLink(int number) {
     switch (number) {
-        case 1: return &value1Link;
-        case 2: return &value2Link;
-        case 3: return &value3Link;
-        case 4: return &value4Link;
-        case 5: return &value5Link;
-        default: return nullptr;
+    case 1: return &value1Link;
+    case 2: return &value2Link;
+    case 3: return &value3Link;
+    case 4: return &value4Link;
+    case 5: return &value5Link;
+    default: return nullptr;
     }
 }
 
@@ -72,11 +72,14 @@ bool DynArrayData::setEntryAction(int index, int action) {
 
 // --- JSON forms ------------------------------------------------------------------------------
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
 void to_json(json& out, const DynArrayEntry& entry) {
-    out = json{{"number", entry.number}, {"on", entry.on}, {"value", entry.value}, {"link", entry.link},
+    out = json{{"number", entry.number},
+               {"on", entry.on},
+               {"value", entry.value},
+               {"link", entry.link},
                {"action", entry.action}};
 }
 

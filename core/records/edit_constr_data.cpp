@@ -9,8 +9,8 @@
 
 namespace {
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
 bool isId(const json& item) { return item.is_number_integer(); }
 bool isInt16(const json& item) {
@@ -104,7 +104,9 @@ void from_json(const json& in, EditConstrData& record) {
     members.read("values", r.values);
     members.read("variableNames", r.variableNames);
     members.read("choiceIndex", r.choiceIndex);
-    auto isBools = [](const json& m) { return StrictMembers::isArrayOf(m, [](const json& b) { return b.is_boolean(); }); };
+    auto isBools = [](const json& m) {
+        return StrictMembers::isArrayOf(m, [](const json& b) { return b.is_boolean(); });
+    };
     members.readChecked("firstCheck", r.firstCheck, "an array of true or false", isBools);
     members.readChecked("secondCheck", r.secondCheck, "an array of true or false", isBools);
     members.read("choiceItems", r.choiceItems);
@@ -115,8 +117,9 @@ void from_json(const json& in, EditConstrData& record) {
     readIdArray(members, "geometryIds", r.geometryIds);
     members.read("geometryExtra", r.geometryExtra);
     members.read("macroVariableNames", r.macroVariableNames);
-    members.readChecked("macroVariableValues", r.macroVariableValues, "an array of numbers",
-                        [](const json& m) { return StrictMembers::isArrayOf(m, [](const json& v) { return v.is_number(); }); });
+    members.readChecked("macroVariableValues", r.macroVariableValues, "an array of numbers", [](const json& m) {
+        return StrictMembers::isArrayOf(m, [](const json& v) { return v.is_number(); });
+    });
     members.readChecked("macroVariableTypes", r.macroVariableTypes, "an array of integers from -32768 to 32767",
                         [](const json& m) { return StrictMembers::isArrayOf(m, isInt16); });
     members.read("dimensionNames", r.dimensionNames);

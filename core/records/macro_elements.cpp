@@ -29,12 +29,12 @@ int MacroPatternProps::getCount() const {
 
 Kv_String* MacroBoltData::value(int index) {
     switch (index) {
-        case 0: return &composition;
-        case 1: return &diameter;
-        case 2: return &penetrationLength;
-        case 3: return &addedLength;
-        case 4: return &holeTolerance;
-        default: return nullptr;
+    case 0: return &composition;
+    case 1: return &diameter;
+    case 2: return &penetrationLength;
+    case 3: return &addedLength;
+    case 4: return &holeTolerance;
+    default: return nullptr;
     }
 }
 
@@ -42,12 +42,12 @@ const Kv_String* MacroBoltData::value(int index) const { return const_cast<Macro
 
 int* MacroBoltData::link(int index) {
     switch (index) {
-        case 0: return &compositionLink;
-        case 1: return &diameterLink;
-        case 2: return &penetrationLengthLink;
-        case 3: return &addedLengthLink;
-        case 4: return &holeToleranceLink;
-        default: return nullptr;
+    case 0: return &compositionLink;
+    case 1: return &diameterLink;
+    case 2: return &penetrationLengthLink;
+    case 3: return &addedLengthLink;
+    case 4: return &holeToleranceLink;
+    default: return nullptr;
     }
 }
 
@@ -81,8 +81,8 @@ int MacroFlexFixGroup::findMember(const Kv_String& memberName) const {
 
 // --- JSON forms ------------------------------------------------------------------------------
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
 namespace {
 
@@ -94,7 +94,10 @@ void requireSameLength(const StrictMembers& members, int a, int b, const char* w
 }  // namespace
 
 void to_json(json& out, const MacroCell& cell) {
-    out = json{{"type", cell.type}, {"link", cell.link}, {"name", cell.name}, {"readOnly", cell.readOnly},
+    out = json{{"type", cell.type},
+               {"link", cell.link},
+               {"name", cell.name},
+               {"readOnly", cell.readOnly},
                {"value", cell.value}};
 }
 

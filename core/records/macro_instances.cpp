@@ -20,7 +20,7 @@ namespace {
 
 host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
 
-unsigned busyHold = 0;   // setMacroBusyHold
+unsigned busyHold = 0;  // setMacroBusyHold
 
 // The window system's clock; without windows there is no clock and no hold.
 unsigned long clockNow() {
@@ -55,7 +55,7 @@ bool tabListed(const Kv_Array<int>& tabs, int index) { return tabs.isEmpty() || 
 bool staysInLibrary(const Kv_String& path) {
     const std::string& text = path.str();
     if (text.empty() || text.front() == '\\' || text.front() == '/') return false;
-    if (text.size() > 1 && text[1] == ':') return false;   // a drive letter
+    if (text.size() > 1 && text[1] == ':') return false;  // a drive letter
     size_t start = 0;
     while (start <= text.size()) {
         const size_t end = text.find_first_of("\\/", start);
@@ -102,19 +102,23 @@ void loadInstanceValues(MacroData& macro) {
                 const std::optional<std::string> stored = textProperty(id, field.name);
                 Kv_StringArray value;
                 if (!stored || !macro_values::decode(*stored, value)) continue;
-                if (!agreed) agreed = value;
-                else if (!(*agreed == value)) differ = true;
+                if (!agreed)
+                    agreed = value;
+                else if (!(*agreed == value))
+                    differ = true;
             }
             if (!agreed) continue;
-            if (differ && field.setMixed) field.setMixed();
-            else field.set(*agreed);
+            if (differ && field.setMixed)
+                field.setMixed();
+            else
+                field.set(*agreed);
         }
     }
 }
 
 bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<int>& changedA,
                   const Kv_Array<int>& changedB) {
-    if (changedA.isEmpty()) return true;   // no kind changed: nothing to write
+    if (changedA.isEmpty()) return true;  // no kind changed: nothing to write
     const std::optional<std::vector<AcDbObjectId>> instances = instancesOf(macro, moduleName);
     if (!instances) return false;
     macro.busy = true;
@@ -132,8 +136,10 @@ bool UpdateModule(const Kv_String& moduleName, MacroData& macro, const Kv_Array<
         for (const auto& [name, value] : values)
             if (textProperty(id, name) != value) drawing().setProperty(id, name, value);
     }
-    if (busyHold == 0) macro.busy = false;
-    else macro.busyUntil = clockNow() + busyHold;
+    if (busyHold == 0)
+        macro.busy = false;
+    else
+        macro.busyUntil = clockNow() + busyHold;
     return true;
 }
 
@@ -150,7 +156,8 @@ bool macroBusy(MacroData& macro) {
 bool setAllToMacro(MacroData& macro, const Kv_Array<int>& changedA, const Kv_Array<int>& changedB) {
     Kv_StringArray modules;
     for (int t = 0; t < macro.tabs.length(); ++t)
-        if (tabListed(changedB, t) && !macro.tabs[t].moduleName.isEmpty() && !modules.contains(macro.tabs[t].moduleName))
+        if (tabListed(changedB, t) && !macro.tabs[t].moduleName.isEmpty() &&
+            !modules.contains(macro.tabs[t].moduleName))
             modules.append(macro.tabs[t].moduleName);
     bool all = true;
     for (const Kv_String& module : modules) all = UpdateModule(module, macro, changedA, changedB) && all;

@@ -9,11 +9,15 @@
 
 namespace {
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
-bool isBools(const json& m) { return StrictMembers::isArrayOf(m, [](const json& b) { return b.is_boolean(); }); }
-bool isNumbers(const json& m) { return StrictMembers::isArrayOf(m, [](const json& v) { return v.is_number(); }); }
+bool isBools(const json& m) {
+    return StrictMembers::isArrayOf(m, [](const json& b) { return b.is_boolean(); });
+}
+bool isNumbers(const json& m) {
+    return StrictMembers::isArrayOf(m, [](const json& v) { return v.is_number(); });
+}
 bool isNumberRows(const json& m) { return StrictMembers::isArrayOf(m, isNumbers); }
 
 void readBools(StrictMembers& members, const char* name, Kv_Array<bool>& value) {
@@ -80,8 +84,11 @@ void from_json(const json& in, MacroFilterSettings& settings) {
 }
 
 void to_json(json& out, const MacroTableSettings& s) {
-    out = json{{"firstChoice", s.firstChoice}, {"secondChoice", s.secondChoice}, {"count", s.count},
-               {"labels", s.labels}, {"numbers", s.numbers}};
+    out = json{{"firstChoice", s.firstChoice},
+               {"secondChoice", s.secondChoice},
+               {"count", s.count},
+               {"labels", s.labels},
+               {"numbers", s.numbers}};
 }
 
 void from_json(const json& in, MacroTableSettings& settings) {
@@ -97,8 +104,11 @@ void from_json(const json& in, MacroTableSettings& settings) {
 }
 
 void to_json(json& out, const MacroListSettings& s) {
-    out = json{{"firstText", s.firstText}, {"secondText", s.secondText}, {"column1", s.column1},
-               {"column2", s.column2}, {"column3", s.column3}};
+    out = json{{"firstText", s.firstText},
+               {"secondText", s.secondText},
+               {"column1", s.column1},
+               {"column2", s.column2},
+               {"column3", s.column3}};
 }
 
 void from_json(const json& in, MacroListSettings& settings) {
@@ -114,7 +124,8 @@ void from_json(const json& in, MacroListSettings& settings) {
 }
 
 void to_json(json& out, const MacroTemplateSettings& s) {
-    out = json{{"choiceList", s.choiceList}, {"perTemplateLists", s.perTemplateLists},
+    out = json{{"choiceList", s.choiceList},
+               {"perTemplateLists", s.perTemplateLists},
                {"perTemplateChoice", s.perTemplateChoice}};
 }
 
@@ -129,8 +140,10 @@ void from_json(const json& in, MacroTemplateSettings& settings) {
 }
 
 void to_json(json& out, const MacroSettingsData& s) {
-    out = json{{"filterSettings", s.filterSettings}, {"tableSettings", s.tableSettings},
-               {"listSettings", s.listSettings}, {"templateSettings", s.templateSettings}};
+    out = json{{"filterSettings", s.filterSettings},
+               {"tableSettings", s.tableSettings},
+               {"listSettings", s.listSettings},
+               {"templateSettings", s.templateSettings}};
 }
 
 void from_json(const json& in, MacroSettingsData& settings) {

@@ -96,13 +96,18 @@ bool MacroTabData::getMergedPropsOfGroup(const Kv_String& group, MacroProfData& 
     const Kv_String mixed = macroMixedText();
     for (const MacroProfData& other : profiles) {
         if (other.group != group) continue;
-        for (auto [mine, theirs] : {std::pair{&merged.profile, &other.profile}, {&merged.endProfile, &other.endProfile},
-                                    {&merged.endValue1, &other.endValue1}, {&merged.endValue2, &other.endValue2},
-                                    {&merged.rotation, &other.rotation}, {&merged.plane, &other.plane}})
+        for (auto [mine, theirs] : {std::pair{&merged.profile, &other.profile},
+                                    {&merged.endProfile, &other.endProfile},
+                                    {&merged.endValue1, &other.endValue1},
+                                    {&merged.endValue2, &other.endValue2},
+                                    {&merged.rotation, &other.rotation},
+                                    {&merged.plane, &other.plane}})
             if (*mine != *theirs) *mine = mixed;
         if (merged.offsetType != other.offsetType || other.offsetMixed) merged.offsetMixed = true;
-        for (auto [mine, theirs] : {std::pair{&merged.morphed, &other.morphed}, {&merged.pointChoice, &other.pointChoice},
-                                    {&merged.segment, &other.segment}, {&merged.triStateOption, &other.triStateOption}})
+        for (auto [mine, theirs] : {std::pair{&merged.morphed, &other.morphed},
+                                    {&merged.pointChoice, &other.pointChoice},
+                                    {&merged.segment, &other.segment},
+                                    {&merged.triStateOption, &other.triStateOption}})
             if (*mine != *theirs) *mine = -1;
     }
     prof = merged;
@@ -115,16 +120,21 @@ bool MacroTabData::setMergedPropsOfGroup(const Kv_String& group, const MacroProf
     for (MacroProfData& each : profiles) {
         if (each.group != group) continue;
         found = true;
-        for (auto [mine, given] : {std::pair{&each.profile, &prof.profile}, {&each.endProfile, &prof.endProfile},
-                                   {&each.endValue1, &prof.endValue1}, {&each.endValue2, &prof.endValue2},
-                                   {&each.rotation, &prof.rotation}, {&each.plane, &prof.plane}})
+        for (auto [mine, given] : {std::pair{&each.profile, &prof.profile},
+                                   {&each.endProfile, &prof.endProfile},
+                                   {&each.endValue1, &prof.endValue1},
+                                   {&each.endValue2, &prof.endValue2},
+                                   {&each.rotation, &prof.rotation},
+                                   {&each.plane, &prof.plane}})
             if (*given != mixed) *mine = *given;
         if (!prof.offsetMixed) {
             each.offsetType = prof.offsetType;
             each.offsetMixed = false;
         }
-        for (auto [mine, given] : {std::pair{&each.morphed, &prof.morphed}, {&each.pointChoice, &prof.pointChoice},
-                                   {&each.segment, &prof.segment}, {&each.triStateOption, &prof.triStateOption}})
+        for (auto [mine, given] : {std::pair{&each.morphed, &prof.morphed},
+                                   {&each.pointChoice, &prof.pointChoice},
+                                   {&each.segment, &prof.segment},
+                                   {&each.triStateOption, &prof.triStateOption}})
             if (*given >= 0) *mine = *given;
         each.offsetX = prof.offsetX;
         each.offsetY = prof.offsetY;

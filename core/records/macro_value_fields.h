@@ -18,8 +18,8 @@ namespace macro_values {
 
 struct Field {
     std::string name;
-    int kindCode = 0;        // the MacroChange code of the element kind
-    Kv_String cellName;      // the variable's name, for cells only
+    int kindCode = 0;    // the MacroChange code of the element kind
+    Kv_String cellName;  // the variable's name, for cells only
     std::function<Kv_StringArray()> get;
     // False, changing nothing, when the texts do not fit the field (a number that is none, a
     // list for a single value).

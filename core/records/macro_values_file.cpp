@@ -109,7 +109,7 @@ bool MacroData::readValuesText(std::string_view text, int& errorCount) {
     }
     // The values go into a copy, bound field by field, and replace the tabs at the end.
     Kv_Array<MacroTabData> loaded = tabs;
-    std::multimap<std::string, macro_values::Field> fields;   // "module\tname" -> the tabs' fields
+    std::multimap<std::string, macro_values::Field> fields;  // "module\tname" -> the tabs' fields
     for (MacroTabData& tab : loaded)
         for (macro_values::Field& field : macro_values::fieldsOf(tab))
             fields.emplace(tab.moduleName.str() + '\t' + field.name, std::move(field));

@@ -86,7 +86,7 @@ void TwLevelsDlgData::computeHeights() {
                 base = levels_[at].secondValue;
                 break;
             }
-            if (state[at] == State::OnChain) break;   // the loop closes here: counted from the origin
+            if (state[at] == State::OnChain) break;  // the loop closes here: counted from the origin
             state[at] = State::OnChain;
             chain.push_back(at);
             at = referenceOf(at);

@@ -29,8 +29,8 @@ host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
 
 std::string text(const Kv_String& s) { return s.c_str(); }
 
-const Kv_String kTypeNames[] = {"Parallel", "Perpendicular", "Coincident", "Symmetric", "Tangent", "Concentric",
-                                "Equal radius", "Distance", "Angle", "Radius", "Fixed"};
+const Kv_String kTypeNames[] = {"Parallel",     "Perpendicular", "Coincident", "Symmetric", "Tangent", "Concentric",
+                                "Equal radius", "Distance",      "Angle",      "Radius",    "Fixed"};
 
 Kv_StringArray cellsOf(const Constraint& c) {
     Kv_StringArray cells;
@@ -195,8 +195,8 @@ bool RemoveModule(void* record, const Kv_String& name) {
     EditConstrData& r = recordOf(record);
     Macro* macro = macroOf(r);
     if (!macro || macro->modules.size() < 2) return false;
-    auto found = std::find_if(macro->modules.begin(), macro->modules.end(),
-                              [&](const Module& m) { return m.name == name; });
+    auto found =
+        std::find_if(macro->modules.begin(), macro->modules.end(), [&](const Module& m) { return m.name == name; });
     if (found == macro->modules.end()) return false;
     for (const Constraint& c : found->constraints) drawing().eraseObject(c.id);
     drawing().logAction("remove module", macro->id, text(name));

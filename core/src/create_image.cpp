@@ -29,7 +29,8 @@ struct Canvas {
     Canvas(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, kWhite) {}
     void fill(int x0, int y0, int x1, int y1, uint32_t colour) {
         for (int y = std::max(y0, 0); y < std::min(y1, height); ++y)
-            for (int x = std::max(x0, 0); x < std::min(x1, width); ++x) pixels[static_cast<size_t>(y) * width + x] = colour;
+            for (int x = std::max(x0, 0); x < std::min(x1, width); ++x)
+                pixels[static_cast<size_t>(y) * width + x] = colour;
     }
     void outline(int x0, int y0, int x1, int y1, uint32_t colour) {
         fill(x0, y0, x1, y0 + 1, colour);
@@ -145,8 +146,8 @@ double Kv_Bill::longestPart() const {
     return longest;
 }
 
-bool createImage(const Kv_StringArray& row, Kv_String& file, int& keyColumn, int& height, int& count,
-                 bool& showHoles, bool& framed, const Kv_Bill* bill, Kv_BillTransaction* transaction) {
+bool createImage(const Kv_StringArray& row, Kv_String& file, int& keyColumn, int& height, int& count, bool& showHoles,
+                 bool& framed, const Kv_Bill* bill, Kv_BillTransaction* transaction) {
     file.clear();
     if (!bill || !transaction) return false;
     const int key = keyColumn < 0 ? 0 : keyColumn;

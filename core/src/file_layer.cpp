@@ -71,15 +71,17 @@ void listFolder(const fs::path& folder, const Kv_String& pattern, std::vector<Kv
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         Kv_String name = kvNameFromDisk(it->path().filename());
-        if (it->is_directory(ec)) folders.emplace_back(name, it->path());
-        else if (matchesPattern(name.view(), pattern.view())) files.push_back(name);
+        if (it->is_directory(ec))
+            folders.emplace_back(name, it->path());
+        else if (matchesPattern(name.view(), pattern.view()))
+            files.push_back(name);
     }
     std::sort(files.begin(), files.end());
     std::sort(folders.begin(), folders.end());
 }
 
-void findRecursive(const fs::path& folder, const Kv_String& prefix, const Kv_String& pattern,
-                   Kv_StringArray& result, int depth) {
+void findRecursive(const fs::path& folder, const Kv_String& prefix, const Kv_String& pattern, Kv_StringArray& result,
+                   int depth) {
     // Symbolic link loops would recurse without end; no package library is this deep.
     if (depth > 64) return;
     std::vector<Kv_String> files;
@@ -89,9 +91,7 @@ void findRecursive(const fs::path& folder, const Kv_String& prefix, const Kv_Str
     for (const auto& [name, path] : folders) findRecursive(path, prefix + name + "\\", pattern, result, depth + 1);
 }
 
-int lastSeparator(const Kv_String& path) {
-    return std::max(path.findLastChar('\\'), path.findLastChar('/'));
-}
+int lastSeparator(const Kv_String& path) { return std::max(path.findLastChar('\\'), path.findLastChar('/')); }
 
 }  // namespace
 

@@ -86,13 +86,17 @@ std::set<std::string> namesIn(const std::string& equation) {
         if (!(std::isalpha(c) || c == '_')) {
             // A number's exponent ("1e5") is part of the number.
             if (std::isdigit(c) || c == '.')
-                while (i < equation.size() && (std::isalnum(static_cast<unsigned char>(equation[i])) || equation[i] == '.')) ++i;
+                while (i < equation.size() &&
+                       (std::isalnum(static_cast<unsigned char>(equation[i])) || equation[i] == '.'))
+                    ++i;
             else
                 ++i;
             continue;
         }
         size_t end = i;
-        while (end < equation.size() && (std::isalnum(static_cast<unsigned char>(equation[end])) || equation[end] == '_')) ++end;
+        while (end < equation.size() &&
+               (std::isalnum(static_cast<unsigned char>(equation[end])) || equation[end] == '_'))
+            ++end;
         size_t next = end;
         while (next < equation.size() && equation[next] == ' ') ++next;
         if (next >= equation.size() || equation[next] != '(') names.insert(equation.substr(i, end - i));

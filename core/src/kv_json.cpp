@@ -54,10 +54,14 @@ void from_json(const nlohmann::json& in, Kv_PropertiesList& list) {
         std::string type = item.at("type").get<std::string>();
         const auto& value = item.at("value");
         Acad::ErrorStatus status;
-        if (type == "int") status = result.setProperty(name, value.get<int>());
-        else if (type == "double") status = result.setProperty(name, value.get<double>());
-        else if (type == "string") status = result.setProperty(name, value.get<Kv_String>());
-        else throw nlohmann::json::other_error::create(501, "unknown property type \"" + type + "\"", &item);
+        if (type == "int")
+            status = result.setProperty(name, value.get<int>());
+        else if (type == "double")
+            status = result.setProperty(name, value.get<double>());
+        else if (type == "string")
+            status = result.setProperty(name, value.get<Kv_String>());
+        else
+            throw nlohmann::json::other_error::create(501, "unknown property type \"" + type + "\"", &item);
         if (status != Acad::eOk) throw nlohmann::json::other_error::create(501, "a property needs a name", &item);
     }
     list = std::move(result);

@@ -104,9 +104,12 @@ std::string Kv_PropertiesList::writeToText() const {
     std::string text(kHeader);
     text += "\r\n";
     for (const Entry& entry : entries_) {
-        if (const int* i = std::get_if<int>(&entry.value)) text += "int\t" + kvEscapeText(entry.name) + "\t" + std::to_string(*i);
-        else if (const double* d = std::get_if<double>(&entry.value)) text += "double\t" + kvEscapeText(entry.name) + "\t" + kvFormatDouble(*d);
-        else text += "string\t" + kvEscapeText(entry.name) + "\t" + kvEscapeText(std::get<std::string>(entry.value));
+        if (const int* i = std::get_if<int>(&entry.value))
+            text += "int\t" + kvEscapeText(entry.name) + "\t" + std::to_string(*i);
+        else if (const double* d = std::get_if<double>(&entry.value))
+            text += "double\t" + kvEscapeText(entry.name) + "\t" + kvFormatDouble(*d);
+        else
+            text += "string\t" + kvEscapeText(entry.name) + "\t" + kvEscapeText(std::get<std::string>(entry.value));
         text += "\r\n";
     }
     return text;

@@ -11,9 +11,7 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool bytesEqual(char a, char b, bool ignoreCase) {
-    return ignoreCase ? kvToLower1252(a) == kvToLower1252(b) : a == b;
-}
+bool bytesEqual(char a, char b, bool ignoreCase) { return ignoreCase ? kvToLower1252(a) == kvToLower1252(b) : a == b; }
 
 // Position of part in text at or after start, -1 when none.
 int search(std::string_view text, std::string_view part, int start, bool ignoreCase) {
@@ -109,7 +107,8 @@ int Kv_String::findFirst(const Kv_String& part, bool ignoreCase, int start) cons
 
 int Kv_String::findLast(const Kv_String& part, bool ignoreCase) const {
     int found = -1;
-    for (int at = search(text_, part.text_, 0, ignoreCase); at >= 0; at = search(text_, part.text_, at + 1, ignoreCase)) {
+    for (int at = search(text_, part.text_, 0, ignoreCase); at >= 0;
+         at = search(text_, part.text_, at + 1, ignoreCase)) {
         found = at;
         if (at >= length()) break;
     }
@@ -212,8 +211,7 @@ bool Kv_String::isNumber() const {
     std::strtod(begin, &end);
     if (end != begin + trimmed.length()) return false;
     // strtod also takes "inf", "nan" and hex; a person's number is digits with sign, point, exponent.
-    return trimmed.text_.find_first_not_of("0123456789+-.eE") == std::string::npos &&
-           trimmed.findFirstNumbers() >= 0;
+    return trimmed.text_.find_first_not_of("0123456789+-.eE") == std::string::npos && trimmed.findFirstNumbers() >= 0;
 }
 
 std::ostream& operator<<(std::ostream& out, const Kv_String& text) { return out << text.str(); }

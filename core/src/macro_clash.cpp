@@ -15,7 +15,7 @@ using Pair = std::pair<AcDbObjectId, AcDbObjectId>;
 
 struct ClashState {
     bool on = true;
-    std::map<int, std::set<Pair>> reported;   // per dialog
+    std::map<int, std::set<Pair>> reported;  // per dialog
 };
 
 ClashState& state() {

@@ -14,7 +14,9 @@ constexpr LanguageName kLanguages[] = {
     {"en", "English"},
     {"nl", "Nederlands"},
     {"de", "Deutsch"},
-    {"fr", "Fran\xE7" "ais"},
+    {"fr",
+     "Fran\xE7"
+     "ais"},
 };
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace macro_model {
 
 namespace {
 
-using nlohmann::json;
 using core_records::StrictMembers;
+using nlohmann::json;
 
 // A picture path of the file is relative to the installation folder unless it is absolute.
 Kv_String picturePath(const Kv_String& given) {
@@ -145,9 +145,9 @@ void addToDrawing(Macro& macro) {
                                                {"module", std::string(module.name.c_str())},
                                                {"macro", static_cast<long long>(macro.id.asOldId())}});
         for (GeometryElement& g : module.geometry)
-            g.id = db.addObject(g.type.isEmpty() ? "Element" : g.type.c_str(),
-                                {{"name", std::string(g.name.c_str())},
-                                 {"macro", static_cast<long long>(macro.id.asOldId())}});
+            g.id = db.addObject(
+                g.type.isEmpty() ? "Element" : g.type.c_str(),
+                {{"name", std::string(g.name.c_str())}, {"macro", static_cast<long long>(macro.id.asOldId())}});
     }
 }
 

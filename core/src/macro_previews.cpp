@@ -24,8 +24,13 @@ std::string encodeBmp(const std::vector<Rgb>& pixels, int width, int height) {
     const int stride = (width * 3 + 3) & ~3;
     const uint32_t dataSize = static_cast<uint32_t>(stride) * height;
     std::string out;
-    auto put16 = [&](uint16_t v) { out += static_cast<char>(v & 0xFF); out += static_cast<char>(v >> 8); };
-    auto put32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF); };
+    auto put16 = [&](uint16_t v) {
+        out += static_cast<char>(v & 0xFF);
+        out += static_cast<char>(v >> 8);
+    };
+    auto put32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
     out += "BM";
     put32(54 + dataSize);
     put32(0);
@@ -57,7 +62,8 @@ std::vector<Rgb> drawPreview(int width, int height, int boltRows, int boltColumn
     std::vector<Rgb> pixels(static_cast<size_t>(width) * height, kBackground);
     auto fill = [&](int x0, int y0, int x1, int y1, Rgb colour) {
         for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
-            for (int x = std::max(0, x0); x < std::min(width, x1); ++x) pixels[static_cast<size_t>(y) * width + x] = colour;
+            for (int x = std::max(0, x0); x < std::min(width, x1); ++x)
+                pixels[static_cast<size_t>(y) * width + x] = colour;
     };
     const int left = width / 8, top = height / 8, right = width - width / 8, bottom = height - height / 8;
     fill(left, top, right, bottom, kEdge);

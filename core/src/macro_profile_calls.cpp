@@ -14,15 +14,14 @@ host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
 
 // The offset types: the reference point of the section the profile is placed by, row by row
 // over the section's bounding box, in the order of their numbers.
-constexpr const char* kOffsetTypes[] = {"Top left",    "Top centre", "Top right",     "Middle left", "Centre",
+constexpr const char* kOffsetTypes[] = {"Top left",     "Top centre",  "Top right",     "Middle left", "Centre",
                                         "Middle right", "Bottom left", "Bottom centre", "Bottom right"};
 constexpr int kOffsetTypeCount = static_cast<int>(sizeof(kOffsetTypes) / sizeof(kOffsetTypes[0]));
 
 std::string nameOf(const host::DrawingObject& object, const char* fallback) {
     const auto found = object.properties.find("name");
     if (found != object.properties.end())
-        if (const std::string* name = std::get_if<std::string>(&found->second); name && !name->empty())
-            return *name;
+        if (const std::string* name = std::get_if<std::string>(&found->second); name && !name->empty()) return *name;
     return std::string(fallback) + " #" + std::to_string(object.id.asOldId());
 }
 
@@ -92,8 +91,8 @@ bool createCoordSys(AcDbObjectId& id) {
 bool UserSelectPlane(AcDbObjectId& id, Kv_String& name) {
     host::Plane plane;
     if (!host::pickPlane("Select the base plane", plane)) return false;
-    const AcDbObjectId made = drawing().addObject(
-        "Plane", {{"origin", plane.origin}, {"xAxis", plane.xAxis}, {"yAxis", plane.yAxis}});
+    const AcDbObjectId made =
+        drawing().addObject("Plane", {{"origin", plane.origin}, {"xAxis", plane.xAxis}, {"yAxis", plane.yAxis}});
     const std::string text = "Plane #" + std::to_string(made.asOldId());
     drawing().setProperty(made, "name", text);
     id = made;

@@ -92,7 +92,9 @@ bool Kv_MacroPropsFilter::setModuleStatus(int macro, bool on) {
 
 bool Kv_MacroPropsFilter::setModulePropStatus(int macro, const Kv_String& property, bool on) {
     if (!macros_.isValidIndex(macro) || !macros_[macro].properties.contains(property)) return false;
-    if (on) propertyOn_.erase(property);
-    else propertyOn_[property] = false;
+    if (on)
+        propertyOn_.erase(property);
+    else
+        propertyOn_[property] = false;
     return true;
 }

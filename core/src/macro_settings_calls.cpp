@@ -11,7 +11,7 @@
 
 namespace {
 
-using Changes = std::vector<std::pair<std::string, std::string>>;   // part name, its JSON form
+using Changes = std::vector<std::pair<std::string, std::string>>;  // part name, its JSON form
 
 // A number JSON cannot hold (NaN, infinity) shows as null in the log text.
 template <typename Part>

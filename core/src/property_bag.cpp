@@ -13,16 +13,16 @@ long long readLong(const Kv_String& text) { return std::strtoll(text.c_str(), nu
 
 Kv_String textOf(const BagEntry& entry) {
     switch (entry.type) {
-        case BagValueType::Double: {
-            // The largest double has 309 digits before the point.
-            char buffer[400];
-            std::snprintf(buffer, sizeof buffer, "%.2f", entry.doubleValue);
-            return Kv_String(buffer);
-        }
-        case BagValueType::Int:
-        case BagValueType::Long: return Kv_String(entry.longValue);
-        case BagValueType::String: return entry.text;
-        case BagValueType::None: break;
+    case BagValueType::Double: {
+        // The largest double has 309 digits before the point.
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%.2f", entry.doubleValue);
+        return Kv_String(buffer);
+    }
+    case BagValueType::Int:
+    case BagValueType::Long: return Kv_String(entry.longValue);
+    case BagValueType::String: return entry.text;
+    case BagValueType::None: break;
     }
     return {};
 }
@@ -49,27 +49,27 @@ void PropertyBag::setFromFields(const Kv_String& name, const Kv_String& typeCode
     entry.doubleValue = 0.0;
     entry.longValue = 0;
     switch (typeCode.toInt()) {
-        case 1:
-            entry.type = BagValueType::Double;
-            entry.doubleValue = value.toDouble();
-            break;
-        case 2:
-            entry.type = BagValueType::Int;
-            entry.longValue = value.toInt();
-            break;
-        case 3:
-            entry.type = BagValueType::Long;
-            entry.longValue = readLong(value);
-            break;
-        case 4:
-            entry.type = BagValueType::String;
-            entry.text = value;
-            break;
-        default:
-            // 0, a code that is not a number, or one this format does not know: the name is
-            // kept (it still shadows later entries of that name) but has no value.
-            entry.type = BagValueType::None;
-            break;
+    case 1:
+        entry.type = BagValueType::Double;
+        entry.doubleValue = value.toDouble();
+        break;
+    case 2:
+        entry.type = BagValueType::Int;
+        entry.longValue = value.toInt();
+        break;
+    case 3:
+        entry.type = BagValueType::Long;
+        entry.longValue = readLong(value);
+        break;
+    case 4:
+        entry.type = BagValueType::String;
+        entry.text = value;
+        break;
+    default:
+        // 0, a code that is not a number, or one this format does not know: the name is
+        // kept (it still shadows later entries of that name) but has no value.
+        entry.type = BagValueType::None;
+        break;
     }
 }
 

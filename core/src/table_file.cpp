@@ -27,7 +27,8 @@ bool parseLine(std::string_view line, Kv_StringArray& cells) {
     std::size_t start = 0;
     while (true) {
         std::size_t tab = line.find('\t', start);
-        std::string_view cell = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+        std::string_view cell =
+            line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
         if (!kvUnescapeText(cell, bytes)) return false;
         cells.append(Kv_String(std::move(bytes)));
         bytes.clear();

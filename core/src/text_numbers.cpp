@@ -29,8 +29,14 @@ bool kvParseDouble(std::string_view text, double& value) {
         std::memcpy(&value, &bits, sizeof value);
         return std::isnan(value);
     }
-    if (text == "inf") { value = HUGE_VAL; return true; }
-    if (text == "-inf") { value = -HUGE_VAL; return true; }
+    if (text == "inf") {
+        value = HUGE_VAL;
+        return true;
+    }
+    if (text == "-inf") {
+        value = -HUGE_VAL;
+        return true;
+    }
     if (text.empty() || text == "nan" || text == "-nan") return false;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() && result.ptr == text.data() + text.size() && std::isfinite(value);
@@ -41,4 +47,3 @@ bool kvParseInt(std::string_view text, int& value) {
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
 }
-

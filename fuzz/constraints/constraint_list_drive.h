@@ -84,7 +84,7 @@ inline void drive(const uint8_t* data, size_t size) {
     static const int options[] = {IDC_CL_OPTION_1, IDC_CL_OPTION_2, IDC_CL_OPTION_3, IDC_CL_OPTION_4, IDC_CL_OPTION_5};
     for (int step = 0; step < 24 && !in.empty() && frame::modelessConstraintEditor(); ++step) {
         switch (in.next(6)) {
-        case 0: {   // a row, or a heading (row 0)
+        case 0: {  // a row, or a heading (row 0)
             HWND sheet = ::GetDlgItem(page, IDC_CL_SHEET);
             const int row = in.next(8), col = 1 + in.next(4);
             win::input::click(sheet, POINT{col * 150 - 75, row * 20 + 10});

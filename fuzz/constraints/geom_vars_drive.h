@@ -21,9 +21,10 @@ namespace constraint_fuzz {
 
 inline void pageFieldsFrom(Bytes& in, EditConstrData& r) {
     static const char* const names[] = {"Outline", "Line", "", "t", "b", "len+", "x y"};
-    static const char* const equations[] = {"a = t", "", "b = h\r\nc = t", "d = q\n\re = 2", "\r", "f = sqrt(b)\rg = 1"};
-    static const double values[] = {0, 0.125, -3, 1e300, std::numeric_limits<double>::quiet_NaN(),
-                                    std::numeric_limits<double>::infinity(), 12.5};
+    static const char* const equations[] = {"a = t",          "",   "b = h\r\nc = t",
+                                            "d = q\n\re = 2", "\r", "f = sqrt(b)\rg = 1"};
+    static const double values[] = {
+        0, 0.125, -3, 1e300, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 12.5};
     const int elements = in.next(8);
     auto length = [&](int n) { return std::max(0, n + in.next(3) - 1); };
     r.geometryCells.removeAll();
@@ -33,7 +34,8 @@ inline void pageFieldsFrom(Bytes& in, EditConstrData& r) {
     const Kv_Array<AcDbObjectId> ids = r.geometryIds;
     r.geometryIds.removeAll();
     for (int i = length(elements); i > 0; --i)
-        r.geometryIds.append(ids.isValidIndex(i - 1) && in.next(4) > 0 ? ids[i - 1] : AcDbObjectId::fromOldId(in.next(40)));
+        r.geometryIds.append(ids.isValidIndex(i - 1) && in.next(4) > 0 ? ids[i - 1]
+                                                                       : AcDbObjectId::fromOldId(in.next(40)));
     r.geometryExtra = ints(in, length(elements), -1, 3);
     const int variables = in.next(7);
     r.macroVariableNames.removeAll();
@@ -69,20 +71,23 @@ inline void driveGeometryAndVariables(const uint8_t* data, size_t size, EditCons
         HWND geometry = editor->page(1)->m_hWnd, variables = editor->page(2)->m_hWnd;
         switch (in.next(9)) {
         // The palette (tab 3) is left out: its buttons ask for picks in the drawing.
-        case 0: win::input::clickTab(tabs, in.next(3)); win::pumpMessages(); break;
-        case 1: {   // a cell of the geometry list (row 0 the headings)
+        case 0:
+            win::input::clickTab(tabs, in.next(3));
+            win::pumpMessages();
+            break;
+        case 1: {  // a cell of the geometry list (row 0 the headings)
             const int row = in.next(8), col = 1 + in.next(4);
             win::input::click(::GetDlgItem(geometry, IDC_CG_SHEET), POINT{col * 150 - 75, row * 20 + 10});
             win::pumpMessages();
             break;
         }
-        case 2: {   // a cell of the variables list
+        case 2: {  // a cell of the variables list
             const int row = in.next(8), col = 1 + in.next(3);
             win::input::click(::GetDlgItem(variables, IDC_CV_VARIABLES), POINT{col * 180 - 90, row * 20 + 10});
             win::pumpMessages();
             break;
         }
-        case 3: {   // a key in a sheet or the equations
+        case 3: {  // a key in a sheet or the equations
             static const UINT keys[] = {VK_DOWN, VK_UP, VK_RETURN, VK_SPACE, VK_DELETE, VK_ESCAPE, VK_TAB, VK_F4};
             focusInput(in, geometry, variables);
             win::input::pressKey(keys[in.next(8)]);

@@ -22,8 +22,9 @@ namespace settings_fuzz {
 using constraint_fuzz::Bytes;
 
 inline double number(Bytes& in) {
-    static const double values[] = {0, 0.125, -5, 1e300, std::numeric_limits<double>::quiet_NaN(),
-                                    std::numeric_limits<double>::infinity(), 90, -0.0};
+    static const double values[] = {
+        0,  0.125, -5, 1e300, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        90, -0.0};
     return values[in.next(8)];
 }
 
@@ -96,10 +97,22 @@ public:
                                     IDD_MS_LIST_PAGE};
         static const int lists[] = {IDC_MS_AXIS_LIST, IDC_MS_SECTION_LIST, IDC_MS_PATH_LIST, IDC_MS_SIZE_LIST,
                                     IDC_MS_TEMPLATES};
-        static const int buttons[] = {IDC_MS_USE_ANGLE, IDC_MS_AXIS_ENABLE, IDC_MS_AXIS_MODE_0, IDC_MS_AXIS_MODE_1,
-                                      IDC_MS_SECTION_ENABLE, IDC_MS_SECTION_ADD, IDC_MS_SECTION_DELETE,
-                                      IDC_MS_USE_DISTANCE, IDC_MS_PATH_ENABLE, IDC_MS_SIZE_ENABLE, 1088, 1089,
-                                      IDC_MS_AXIS_VALUE_1, IDC_MS_SIZE_VALUE_4, IDC_MS_LIST_SHEET, 1001};
+        static const int buttons[] = {IDC_MS_USE_ANGLE,
+                                      IDC_MS_AXIS_ENABLE,
+                                      IDC_MS_AXIS_MODE_0,
+                                      IDC_MS_AXIS_MODE_1,
+                                      IDC_MS_SECTION_ENABLE,
+                                      IDC_MS_SECTION_ADD,
+                                      IDC_MS_SECTION_DELETE,
+                                      IDC_MS_USE_DISTANCE,
+                                      IDC_MS_PATH_ENABLE,
+                                      IDC_MS_SIZE_ENABLE,
+                                      1088,
+                                      1089,
+                                      IDC_MS_AXIS_VALUE_1,
+                                      IDC_MS_SIZE_VALUE_4,
+                                      IDC_MS_LIST_SHEET,
+                                      1001};
         HWND page = win::findOpenDialog(pages[in_.next(5)]);
         switch (in_.next(7)) {
         case 0: win::input::clickTab(::GetDlgItem(dialog, IDC_MS_TABS), in_.next(5)); break;
@@ -113,7 +126,9 @@ public:
             if (list && ::IsWindowVisible(list)) win::input::clickListItem(list, in_.next(4));
             break;
         }
-        case 3: if (page) click(page, buttons[in_.next(16)]); break;
+        case 3:
+            if (page) click(page, buttons[in_.next(16)]);
+            break;
         case 4: {
             // Typing into a sheet is committed with Enter; elsewhere Enter would be the OK button.
             static const char* const typed[] = {"abc", "5", "0", "2x", "-1e9", ""};

@@ -27,8 +27,8 @@ std::filesystem::path fuzzFolder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::filesystem::path file = fuzzFolder() / "fuzz.shp";
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     Kv_Array<Kv_StringArray> rows;
     if (!cutting::readRowsFile(Kv_String(file.string()), rows)) return 0;
     bool writable = true;

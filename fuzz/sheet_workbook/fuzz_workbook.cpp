@@ -21,41 +21,40 @@
 #include "sheet/workbook_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  sheet::FileFormat format = sheet::FileFormat::Gnumeric;
-  if (bytes.starts_with("PK"))
-    format = bytes.find("content.xml") != std::string_view::npos ? sheet::FileFormat::Ods
-                                                                 : sheet::FileFormat::Xlsx;
-  sheet::Sheet isolated;
-  isolated.setData({1, 1}, "sentinel");
-  const std::string before = sheet::writeSheetText(isolated);
-  std::vector<std::string> notes;
-  const bool throughChild = format == sheet::FileFormat::Ods;
-  sheet::FileResult contained;
-  if (throughChild) {
-    contained = sheet::readWorkbook(isolated, bytes, format, {}, &notes);
-    if (!contained.ok && sheet::writeSheetText(isolated) != before) std::abort();
-    if (!contained.ok && contained.error.find("its reader stopped") != std::string::npos) return 0;
-  }
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    sheet::FileFormat format = sheet::FileFormat::Gnumeric;
+    if (bytes.starts_with("PK"))
+        format = bytes.find("content.xml") != std::string_view::npos ? sheet::FileFormat::Ods : sheet::FileFormat::Xlsx;
+    sheet::Sheet isolated;
+    isolated.setData({1, 1}, "sentinel");
+    const std::string before = sheet::writeSheetText(isolated);
+    std::vector<std::string> notes;
+    const bool throughChild = format == sheet::FileFormat::Ods;
+    sheet::FileResult contained;
+    if (throughChild) {
+        contained = sheet::readWorkbook(isolated, bytes, format, {}, &notes);
+        if (!contained.ok && sheet::writeSheetText(isolated) != before) std::abort();
+        if (!contained.ok && contained.error.find("its reader stopped") != std::string::npos) return 0;
+    }
 
-  sheet::Sheet s;
-  s.setData({1, 1}, "sentinel");
-  auto r = sheet::readWorkbookInProcess(s, bytes, format, {}, &notes);
-  if (throughChild && r.ok != contained.ok) std::abort();
-  if (!r.ok && sheet::writeSheetText(s) != before) std::abort();
-  if (r.ok) {
-    // What was loaded is a sheet like any other: it writes, reads back and computes, and the
-    // child's copy is the same sheet.
-    const std::string text = sheet::writeSheetText(s);
-    if (throughChild && text != sheet::writeSheetText(isolated)) std::abort();
-    sheet::Sheet again;
-    if (!sheet::readSheetText(again, text).ok) std::abort();
-    // The child's answer carries every sheet a read can give, unchanged.
-    sheet::Sheet handed;
-    if (!sheet::readWorkbookAnswer(handed, sheet::writeWorkbookAnswer(r, s, notes), nullptr).ok ||
-        sheet::writeSheetText(handed) != text)
-      std::abort();
-    s.recalcAll();
-  }
-  return 0;
+    sheet::Sheet s;
+    s.setData({1, 1}, "sentinel");
+    auto r = sheet::readWorkbookInProcess(s, bytes, format, {}, &notes);
+    if (throughChild && r.ok != contained.ok) std::abort();
+    if (!r.ok && sheet::writeSheetText(s) != before) std::abort();
+    if (r.ok) {
+        // What was loaded is a sheet like any other: it writes, reads back and computes, and the
+        // child's copy is the same sheet.
+        const std::string text = sheet::writeSheetText(s);
+        if (throughChild && text != sheet::writeSheetText(isolated)) std::abort();
+        sheet::Sheet again;
+        if (!sheet::readSheetText(again, text).ok) std::abort();
+        // The child's answer carries every sheet a read can give, unchanged.
+        sheet::Sheet handed;
+        if (!sheet::readWorkbookAnswer(handed, sheet::writeWorkbookAnswer(r, s, notes), nullptr).ok ||
+            sheet::writeSheetText(handed) != text)
+            std::abort();
+        s.recalcAll();
+    }
+    return 0;
 }

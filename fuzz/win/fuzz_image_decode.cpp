@@ -6,8 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     win::LoadResult r = win::decodeImage(data, size);
     if (r.ok) {
         const win::Bitmap& b = r.bitmap;

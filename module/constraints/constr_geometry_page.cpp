@@ -61,7 +61,8 @@ void ConstrGeometryPage::buildList(bool reset) {
         const Kv_StringArray& cells = record->geometryCells[element];
         // Columns 1 and 2, and column 3 as far as the element's texts reach; the drop-down's
         // value then replaces column 3's text.
-        for (int col = 1; col <= 3; ++col) sheet_.SetData(col, row, cells.isValidIndex(col - 1) ? cells[col - 1].c_str() : "");
+        for (int col = 1; col <= 3; ++col)
+            sheet_.SetData(col, row, cells.isValidIndex(col - 1) ? cells[col - 1].c_str() : "");
         // A state the drop-down cannot show leaves it without a choice (and the record keeps
         // the state until the person chooses one).
         const int state = record->flexibility.isValidIndex(element) ? record->flexibility[element] : 0;
@@ -94,7 +95,8 @@ void ConstrGeometryPage::followRow(int element) {
 }
 
 void ConstrGeometryPage::removeHighlight() {
-    if (record && record->geometryIds.isValidIndex(highlightedRow_)) UnHighlightObject(record->geometryIds[highlightedRow_]);
+    if (record && record->geometryIds.isValidIndex(highlightedRow_))
+        UnHighlightObject(record->geometryIds[highlightedRow_]);
 }
 
 void ConstrGeometryPage::onFreedomChosen(int element) {
@@ -120,8 +122,10 @@ void ConstrGeometryPage::onSheetCellChanged(int sheetId) {
     if (!sheet_.getActiveCellOrFirst(col, row)) return;
     const int element = row - 1;
     if (element < 0 || element >= elementCount()) return;
-    if (col == kFreedomCol) onFreedomChosen(element);
-    else if (col == kFlagCol) onTick(element);
+    if (col == kFreedomCol)
+        onFreedomChosen(element);
+    else if (col == kFlagCol)
+        onTick(element);
 }
 
 void ConstrGeometryPage::onSheetClick(int sheetId, int, int row) {

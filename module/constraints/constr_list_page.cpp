@@ -18,9 +18,9 @@ namespace {
 constexpr int kOptionIds[ConstrListPage::kOptionButtons] = {IDC_CL_OPTION_1, IDC_CL_OPTION_2, IDC_CL_OPTION_3,
                                                             IDC_CL_OPTION_4, IDC_CL_OPTION_5};
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-constexpr int kPropertyControls[] = {IDC_CL_VALUE,  IDC_CL_VALUE_LABEL, IDC_CL_VARIABLE, IDC_CL_VARIABLE_LABEL,
-                                     IDC_CL_CHOICE, IDC_CL_CHOICE_LABEL, IDC_CL_CHECK_1, IDC_CL_CHECK_2,
-                                     IDC_CL_EDIT_CUT};
+constexpr int kPropertyControls[] = {IDC_CL_VALUE,          IDC_CL_VALUE_LABEL, IDC_CL_VARIABLE,
+                                     IDC_CL_VARIABLE_LABEL, IDC_CL_CHOICE,      IDC_CL_CHOICE_LABEL,
+                                     IDC_CL_CHECK_1,        IDC_CL_CHECK_2,     IDC_CL_EDIT_CUT};
 
 bool endsInOperator(const Kv_String& name) {
     if (name.isEmpty()) return false;
@@ -38,9 +38,9 @@ ConstrListPage::ConstrListPage(DlgEditConstraints& editor)
 BOOL ConstrListPage::OnInitDialog() {
     ConstraintPage::OnInitDialog();
     SetWindowText("Regels editeren");
-    const std::pair<int, int> labels[] = {{IDC_CL_PROPERTIES, 879}, {IDC_CL_VALUE_LABEL, 880},
-                                          {IDC_CL_VARIABLE_LABEL, 221}, {IDC_CL_CHOICE_LABEL, 228},
-                                          {IDC_CL_CHECK_1, 881}, {IDC_CL_CHECK_2, 1328}, {IDC_CL_EDIT_CUT, 862}};
+    const std::pair<int, int> labels[] = {
+        {IDC_CL_PROPERTIES, 879}, {IDC_CL_VALUE_LABEL, 880}, {IDC_CL_VARIABLE_LABEL, 221}, {IDC_CL_CHOICE_LABEL, 228},
+        {IDC_CL_CHECK_1, 881},    {IDC_CL_CHECK_2, 1328},    {IDC_CL_EDIT_CUT, 862}};
     for (auto [id, text] : labels) SetDlgItemText(id, dialString(text).c_str());
     for (int i = 0; i < kOptionButtons; ++i) {
         if (!options_[i].SubclassDlgItem(kOptionIds[i], this)) continue;
@@ -81,11 +81,19 @@ bool ConstrListPage::rowComplete(int row) const {
         return false;
     for (int feature : r.features[row]) {
         switch (feature) {
-        case 0: if (!r.values.isValidIndex(row)) return false; break;
-        case 1: if (!r.variableNames.isValidIndex(row)) return false; break;
-        case 2: if (!r.choiceItems.isValidIndex(row) || !r.choiceIndex.isValidIndex(row)) return false; break;
-        case 3: if (!r.firstCheck.isValidIndex(row) || !r.secondCheck.isValidIndex(row)) return false; break;
-        default: break;   // a feature this page does not know shows nothing
+        case 0:
+            if (!r.values.isValidIndex(row)) return false;
+            break;
+        case 1:
+            if (!r.variableNames.isValidIndex(row)) return false;
+            break;
+        case 2:
+            if (!r.choiceItems.isValidIndex(row) || !r.choiceIndex.isValidIndex(row)) return false;
+            break;
+        case 3:
+            if (!r.firstCheck.isValidIndex(row) || !r.secondCheck.isValidIndex(row)) return false;
+            break;
+        default: break;  // a feature this page does not know shows nothing
         }
     }
     return true;
@@ -215,7 +223,7 @@ void ConstrListPage::setUpOptionButtons(int row) {
             ++breaks;
             continue;
         }
-        if (counter > kOptionButtons) continue;   // more pictures than buttons
+        if (counter > kOptionButtons) continue;  // more pictures than buttons
         // A missing or undecodable picture leaves the button without one.
         options_[counter - 1].SetBitmapFile(entry, kMagenta);
         ++counter;
@@ -294,13 +302,15 @@ bool ConstrListPage::storeConstraintEdits() {
         UpdateConstraint(record, row);
         if (r.rowCells.isValidIndex(row))
             for (int col = 1; col <= sheet_.getMaxCols(); ++col)
-                sheet_.SetData(col, row + 1, r.rowCells[row].isValidIndex(col - 1) ? r.rowCells[row][col - 1].c_str() : "");
+                sheet_.SetData(col, row + 1,
+                               r.rowCells[row].isValidIndex(col - 1) ? r.rowCells[row][col - 1].c_str() : "");
     }
     return true;
 }
 
 void ConstrListPage::noteVariableLeft() {
-    if (!record || currentRow_ < 0 || !rowHasFeature(currentRow_, 1) || !record->variableNames.isValidIndex(currentRow_))
+    if (!record || currentRow_ < 0 || !rowHasFeature(currentRow_, 1) ||
+        !record->variableNames.isValidIndex(currentRow_))
         return;
     const Kv_String name = controlText(IDC_CL_VARIABLE);
     if (name == record->variableNames[currentRow_]) return;
@@ -401,7 +411,8 @@ void ConstrListPage::onSheetRightClick(int sheetId, int col, int row) {
     menuActionCodes_ = codes;
     POINT at;
     ::GetCursorPos(&at);
-    const UINT chosen = static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this));
+    const UINT chosen =
+        static_cast<UINT>(menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, this));
     const UINT* found = std::find(std::begin(kSpreadMenuIds), std::end(kSpreadMenuIds), chosen);
     const int entry = static_cast<int>(found - std::begin(kSpreadMenuIds));
     // An entry without an action code does nothing.

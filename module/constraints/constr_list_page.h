@@ -76,8 +76,8 @@ private:
     // Option groups: group 1 is buttons 1 to groupEnds_[0] once its break came (groupSplit_ > 0),
     // group 2 groupSplit_ to groupEnds_[1]; the buttons after the last break form a run that a
     // click keeps to one checked button and that is never stored.
-    int runStart_ = 1;          // first button of the run no break closed (buttonsInUse_ + 1: none)
-    int groupEnds_[2] = {0, 0}; // last button of group 1 and 2 (0: that group never closed)
+    int runStart_ = 1;           // first button of the run no break closed (buttonsInUse_ + 1: none)
+    int groupEnds_[2] = {0, 0};  // last button of group 1 and 2 (0: that group never closed)
     bool rowStorable_ = false;
     static constexpr UINT kValidateNameMessage = WM_APP + 1;
     bool namePending_ = false;

@@ -5,11 +5,20 @@
 #include "core/constraint_editor_calls.h"
 #include "core/kv_settings.h"
 
-const PaletteEntry kPaletteEntries[14] = {
-    {"Parallel.bmp", 903},    {"Perpendicular.bmp", 904}, {"Coincident.bmp", 905}, {"Symmetric.bmp", 906},
-    {"Tangent.bmp", 907},     {"Concentric.bmp", 908},    {"EqualRadius.bmp", 909}, {"Distance.bmp", 910},
-    {"Angle.bmp", 911},       {"Radius.bmp", 912},        {nullptr, 0},             {"AddModule.bmp", 913},
-    {"BoltPattern.bmp", 914}, {"CoordSys.bmp", 915}};
+const PaletteEntry kPaletteEntries[14] = {{"Parallel.bmp", 903},
+                                          {"Perpendicular.bmp", 904},
+                                          {"Coincident.bmp", 905},
+                                          {"Symmetric.bmp", 906},
+                                          {"Tangent.bmp", 907},
+                                          {"Concentric.bmp", 908},
+                                          {"EqualRadius.bmp", 909},
+                                          {"Distance.bmp", 910},
+                                          {"Angle.bmp", 911},
+                                          {"Radius.bmp", 912},
+                                          {nullptr, 0},
+                                          {"AddModule.bmp", 913},
+                                          {"BoltPattern.bmp", 914},
+                                          {"CoordSys.bmp", 915}};
 
 BOOL ConstrPalettePage::OnInitDialog() {
     ConstraintPage::OnInitDialog();

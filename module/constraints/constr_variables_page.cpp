@@ -93,12 +93,17 @@ void ConstrVariablesPage::fillVariables(bool reset) {
         const bool known = i < count;
         variables_.SetData(kNameCol, row, known ? r.macroVariableNames[i].c_str() : "");
         // Values in full: a show and a store without an edit give the same number back.
-        if (known) variables_.setCellDouble(kValueCol, row, r.macroVariableValues.isValidIndex(i) ? r.macroVariableValues[i] : 0, -1);
-        else variables_.SetData(kValueCol, row, "");
+        if (known)
+            variables_.setCellDouble(kValueCol, row,
+                                     r.macroVariableValues.isValidIndex(i) ? r.macroVariableValues[i] : 0, -1);
+        else
+            variables_.SetData(kValueCol, row, "");
         // A type the drop-down cannot show leaves it without a choice.
         const int type = known && r.macroVariableTypes.isValidIndex(i) ? r.macroVariableTypes[i] : 0;
-        if (known && type >= 0 && type < 8) variables_.setComboIndex(kTypeCol, row, type);
-        else variables_.SetData(kTypeCol, row, "");
+        if (known && type >= 0 && type < 8)
+            variables_.setComboIndex(kTypeCol, row, type);
+        else
+            variables_.SetData(kTypeCol, row, "");
     }
     variables_.SetBool(sheet::kOptRedraw, 1);
     fitPageSheetColumns(variables_);
@@ -118,7 +123,8 @@ void ConstrVariablesPage::fillDimensions(bool reset) {
     dimensions_.SetData(2, SS_HEADER, dialString(86).c_str());
     for (int i = 0; i < sheetRows(count); ++i) {
         dimensions_.SetData(1, i + 1, i < count ? r.dimensionNames[i].c_str() : "");
-        dimensions_.SetData(2, i + 1, i < count && r.dimensionValues.isValidIndex(i) ? r.dimensionValues[i].c_str() : "");
+        dimensions_.SetData(2, i + 1,
+                            i < count && r.dimensionValues.isValidIndex(i) ? r.dimensionValues[i].c_str() : "");
     }
     dimensions_.SetBool(sheet::kOptRedraw, 1);
     fitPageSheetColumns(dimensions_);

@@ -12,8 +12,7 @@ bool StartDlgEditConstrModal(EditConstrData& data) {
     // Every edit has reached the drawing while the editor ran, so the record is not copied
     // back: after select another macro the editor's copy may even name another macro.
     return frame::launchModalDialog<DlgEditConstraints>(
-        frame::LaunchRules{}, [&](DlgEditConstraints& editor) { editor.record = data; },
-        [](DlgEditConstraints&) {});
+        frame::LaunchRules{}, [&](DlgEditConstraints& editor) { editor.record = data; }, [](DlgEditConstraints&) {});
 }
 
 bool StartDlgEditConstraints(EditConstrData& data) {

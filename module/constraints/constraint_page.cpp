@@ -41,7 +41,8 @@ LRESULT ConstraintPage::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int sheetId = LOWORD(wParam);
     switch (msg) {
     case SSM_CLICK:
-        if (const auto* cell = reinterpret_cast<const SS_CELLCOORD*>(lParam)) onSheetClick(sheetId, cell->Col, cell->Row);
+        if (const auto* cell = reinterpret_cast<const SS_CELLCOORD*>(lParam))
+            onSheetClick(sheetId, cell->Col, cell->Row);
         return 0;
     case SSM_LEAVECELL:
         if (const auto* move = reinterpret_cast<const SS_LEAVECELL*>(lParam))

@@ -123,7 +123,8 @@ void DlgEditConstraints::updateModule() {
     const int index = selectedModule();
     Kv_String name;
     if (index >= 0) {
-        std::string text(static_cast<size_t>(::SendMessage(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)), '\0');
+        std::string text(static_cast<size_t>(::SendMessage(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)),
+                         '\0');
         ::SendMessage(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
         name = text.c_str();
     }
@@ -203,7 +204,8 @@ void DlgEditConstraints::onRemoveModule() {
     Kv_String name;
     if (index >= 0) {
         HWND list = ::GetDlgItem(m_hWnd, IDC_EC_MODULES);
-        std::string text(static_cast<size_t>(::SendMessage(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)), '\0');
+        std::string text(static_cast<size_t>(::SendMessage(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0)),
+                         '\0');
         ::SendMessage(list, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
         name = text.c_str();
     }

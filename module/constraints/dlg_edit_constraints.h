@@ -33,8 +33,8 @@ public:
     ConstraintPage* page(int index) const;
 
     // What pages ask of the main window.
-    void storeEditPages();                 // pages 0 and 2
-    void closeAsOk();                      // OK, Escape on a page
+    void storeEditPages();  // pages 0 and 2
+    void closeAsOk();       // OK, Escape on a page
     // Runs a call of the drawing editor: the window hidden (unless hide is false) around it.
     template <typename Call>
     bool runEditorCommand(Call call, bool hide = true) {

@@ -69,7 +69,8 @@ void FilterKind::storeSelected() {
 
 bool FilterKind::onCommand(int id, int code) {
     if (id == ids_.list) {
-        if (code == CLBN_CHKCHANGE) onMarkClicked();
+        if (code == CLBN_CHKCHANGE)
+            onMarkClicked();
         else if (code == LBN_SELCHANGE) {
             const int now = static_cast<int>(::SendMessage(::GetDlgItem(page_->m_hWnd, ids_.list), LB_GETCURSEL, 0, 0));
             if (now != selected_ && now >= 0 && now < names().length()) {

@@ -73,6 +73,6 @@ private:
     Ids ids_;
     std::vector<int> detailIds_;
     int selected_ = -1;
-    std::vector<int> marks_;             // the marks as the page last set them
-    std::map<int, Kv_String> shownText_; // per number edit, the text shown for the entry
+    std::vector<int> marks_;              // the marks as the page last set them
+    std::map<int, Kv_String> shownText_;  // per number edit, the text shown for the entry
 };

@@ -37,8 +37,10 @@ protected:
     }
     void storeDetails(int i) override {
         growToNames(s_.axisFilterMode, 0);
-        if (page_->IsDlgButtonChecked(IDC_MS_AXIS_MODE_0) == BST_CHECKED) s_.axisFilterMode[i] = 0;
-        else if (page_->IsDlgButtonChecked(IDC_MS_AXIS_MODE_1) == BST_CHECKED) s_.axisFilterMode[i] = 1;
+        if (page_->IsDlgButtonChecked(IDC_MS_AXIS_MODE_0) == BST_CHECKED)
+            s_.axisFilterMode[i] = 0;
+        else if (page_->IsDlgButtonChecked(IDC_MS_AXIS_MODE_1) == BST_CHECKED)
+            s_.axisFilterMode[i] = 1;
         storeNumber(IDC_MS_AXIS_VALUE_1, s_.axisFilterValue1, i);
         storeNumber(IDC_MS_AXIS_VALUE_2, s_.axisFilterValue2, i);
     }
@@ -53,7 +55,8 @@ public:
     SectionAngleKind(MacroFilterSettings& s, Kv_Spread& sheet)
         : FilterKind({IDC_MS_SECTION_LIST, IDC_MS_SECTION_ENABLE, IDC_MS_SECTION_GROUP},
                      {IDC_MS_SECTION_SHEET, IDC_MS_SECTION_ADD, IDC_MS_SECTION_DELETE}),
-          s_(s), sheet_(sheet) {}
+          s_(s),
+          sheet_(sheet) {}
 
 protected:
     Kv_StringArray& names() override { return s_.sectionAngleNames; }
@@ -186,9 +189,15 @@ void FilterPage::OnDestroy() {
 AngleFilterPage::AngleFilterPage() : FilterPage(IDD_MS_ANGLE_PAGE, IDC_MS_USE_ANGLE), sectionSheet_(this) {}
 
 void AngleFilterPage::setLabels() {
-    ::setLabels(*this, {{IDC_MS_USE_ANGLE, 922}, {IDC_MS_AXIS_GROUP, 923}, {IDC_MS_SECTION_GROUP, 924},
-                        {IDC_MS_AXIS_ENABLE, 925}, {IDC_MS_AXIS_LABEL_1, 926}, {IDC_MS_AXIS_LABEL_2, 927},
-                        {IDC_MS_AXIS_MODE_0, 928}, {IDC_MS_AXIS_MODE_1, 929}, {IDC_MS_SECTION_ENABLE, 930}});
+    ::setLabels(*this, {{IDC_MS_USE_ANGLE, 922},
+                        {IDC_MS_AXIS_GROUP, 923},
+                        {IDC_MS_SECTION_GROUP, 924},
+                        {IDC_MS_AXIS_ENABLE, 925},
+                        {IDC_MS_AXIS_LABEL_1, 926},
+                        {IDC_MS_AXIS_LABEL_2, 927},
+                        {IDC_MS_AXIS_MODE_0, 928},
+                        {IDC_MS_AXIS_MODE_1, 929},
+                        {IDC_MS_SECTION_ENABLE, 930}});
 }
 
 std::vector<FilterPage::Picture> AngleFilterPage::pictures() const {
@@ -238,10 +247,17 @@ bool AngleFilterPage::onPageCommand(int id, int code) {
 DistanceFilterPage::DistanceFilterPage() : FilterPage(IDD_MS_DISTANCE_PAGE, IDC_MS_USE_DISTANCE) {}
 
 void DistanceFilterPage::setLabels() {
-    ::setLabels(*this, {{IDC_MS_USE_DISTANCE, 1351}, {IDC_MS_PATH_GROUP, 933}, {IDC_MS_PATH_ENABLE, 934},
-                        {IDC_MS_PATH_LABEL_1, 935}, {IDC_MS_PATH_LABEL_2, 936}, {IDC_MS_SIZE_GROUP, 937},
-                        {IDC_MS_SIZE_ENABLE, 938}, {IDC_MS_SIZE_LABEL_1, 939}, {IDC_MS_SIZE_LABEL_2, 940},
-                        {IDC_MS_SIZE_LABEL_3, 941}, {IDC_MS_SIZE_LABEL_4, 934}});
+    ::setLabels(*this, {{IDC_MS_USE_DISTANCE, 1351},
+                        {IDC_MS_PATH_GROUP, 933},
+                        {IDC_MS_PATH_ENABLE, 934},
+                        {IDC_MS_PATH_LABEL_1, 935},
+                        {IDC_MS_PATH_LABEL_2, 936},
+                        {IDC_MS_SIZE_GROUP, 937},
+                        {IDC_MS_SIZE_ENABLE, 938},
+                        {IDC_MS_SIZE_LABEL_1, 939},
+                        {IDC_MS_SIZE_LABEL_2, 940},
+                        {IDC_MS_SIZE_LABEL_3, 941},
+                        {IDC_MS_SIZE_LABEL_4, 934}});
 }
 
 std::vector<FilterPage::Picture> DistanceFilterPage::pictures() const {

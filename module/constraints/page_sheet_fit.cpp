@@ -22,5 +22,6 @@ void fitPageSheetColumns(Kv_Spread& sheet) {
     }
     const int each = width / cols;
     if (each <= 0) return;
-    for (int col = 1; col <= cols; ++col) sheet.SetColWidthInPixels(col, col == cols ? width - each * (cols - 1) : each);
+    for (int col = 1; col <= cols; ++col)
+        sheet.SetColWidthInPixels(col, col == cols ? width - each * (cols - 1) : each);
 }

@@ -67,8 +67,10 @@ TemplateListsPage::TemplateListsPage() : CAcUiTabChildDialog(IDD_MS_TEMPLATE_PAG
 
 BOOL TemplateListsPage::OnInitDialog() {
     CAcUiTabChildDialog::OnInitDialog();
-    for (auto [id, text] : {std::pair{IDC_MS_TEMPLATE_LABEL, 957}, {IDC_MS_TEMPLATES_LABEL, 958},
-                            {IDC_MS_TEMPLATE_SHEET_LABEL, 959}, {IDC_MS_TEMPLATE_CHOICE_LABEL, 960}})
+    for (auto [id, text] : {std::pair{IDC_MS_TEMPLATE_LABEL, 957},
+                            {IDC_MS_TEMPLATES_LABEL, 958},
+                            {IDC_MS_TEMPLATE_SHEET_LABEL, 959},
+                            {IDC_MS_TEMPLATE_CHOICE_LABEL, 960}})
         SetDlgItemText(id, dialString(text).c_str());
     setIconButton(insertRow_, *this, IDC_MS_TEMPLATE_INSERT, IDI_KV_ADD, 961);
     setIconButton(deleteRow_, *this, IDC_MS_TEMPLATE_DELETE, IDI_KV_REMOVE, 962);
@@ -77,7 +79,8 @@ BOOL TemplateListsPage::OnInitDialog() {
     copy_ = settings->templateSettings;
     getModuleImages(templates_);
     HWND list = ::GetDlgItem(m_hWnd, IDC_MS_TEMPLATES);
-    for (const Kv_String& name : templates_) ::SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    for (const Kv_String& name : templates_)
+        ::SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     FillCombo(m_hWnd, IDC_MS_TEMPLATE_CHOICE, copy_.choiceList);
     if (!templates_.isEmpty()) ::SendMessage(list, LB_SETCURSEL, 0, 0);
     show(templates_.isEmpty() ? -1 : 0);
@@ -157,7 +160,8 @@ TableSettingsPage::TableSettingsPage() : CAcUiTabChildDialog(IDD_MS_TABLE_PAGE),
 BOOL TableSettingsPage::OnInitDialog() {
     CAcUiTabChildDialog::OnInitDialog();
     SetDlgItemText(IDC_MS_TABLE_TEXT, (dialString(942) + ".\n" + dialString(943) + ".").c_str());
-    for (auto [id, text] : {std::pair{IDC_MS_TABLE_FIRST_LABEL, 1388}, {IDC_MS_TABLE_SECOND_LABEL, 1392},
+    for (auto [id, text] : {std::pair{IDC_MS_TABLE_FIRST_LABEL, 1388},
+                            {IDC_MS_TABLE_SECOND_LABEL, 1392},
                             {IDC_MS_TABLE_COUNT_LABEL, 1407}})
         SetDlgItemText(id, dialString(text).c_str());
     setIconButton(addRow_, *this, IDC_MS_TABLE_ADD, IDI_KV_ADD, 896);
@@ -172,7 +176,8 @@ BOOL TableSettingsPage::OnInitDialog() {
         return entries;
     };
     FillCombo(m_hWnd, IDC_MS_TABLE_FIRST, choices(1385), t.firstChoice >= 0 && t.firstChoice < 3 ? t.firstChoice : -1);
-    FillCombo(m_hWnd, IDC_MS_TABLE_SECOND, choices(1389), t.secondChoice >= 0 && t.secondChoice < 3 ? t.secondChoice : -1);
+    FillCombo(m_hWnd, IDC_MS_TABLE_SECOND, choices(1389),
+              t.secondChoice >= 0 && t.secondChoice < 3 ? t.secondChoice : -1);
     FillCombo(m_hWnd, IDC_MS_TABLE_COUNT, Kv_StringArray{"0", "1", "2", "3"});
     SetDlgItemText(IDC_MS_TABLE_COUNT, Kv_String(t.count).c_str());
 
@@ -202,7 +207,8 @@ BOOL TableSettingsPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 void TableSettingsPage::OnDestroy() {
     if (settings && sheet_.isAttached()) {
         MacroTableSettings& t = settings->tableSettings;
-        const int first = comboSelection(*this, IDC_MS_TABLE_FIRST), second = comboSelection(*this, IDC_MS_TABLE_SECOND);
+        const int first = comboSelection(*this, IDC_MS_TABLE_FIRST),
+                  second = comboSelection(*this, IDC_MS_TABLE_SECOND);
         if (first >= 0) t.firstChoice = first;
         if (second >= 0) t.secondChoice = second;
         t.count = std::atoi(itemText(*this, IDC_MS_TABLE_COUNT).c_str());
@@ -230,11 +236,10 @@ Kv_StringArray ListSettingsPage::choiceEntries() const {
 
 BOOL ListSettingsPage::OnInitDialog() {
     CAcUiTabChildDialog::OnInitDialog();
-    SetDlgItemText(IDC_MS_LIST_LABEL_1,
-                   (dialString(948) + " \"" + string(10320) + "\" " + dialString(949)).c_str());
-    SetDlgItemText(IDC_MS_LIST_LABEL_2, (dialString(950) + "\n" + dialString(951) + " \"" + dialString(956) + "\" " +
-                                         dialString(952))
-                                            .c_str());
+    SetDlgItemText(IDC_MS_LIST_LABEL_1, (dialString(948) + " \"" + string(10320) + "\" " + dialString(949)).c_str());
+    SetDlgItemText(
+        IDC_MS_LIST_LABEL_2,
+        (dialString(950) + "\n" + dialString(951) + " \"" + dialString(956) + "\" " + dialString(952)).c_str());
     sheet_.attach(this, IDC_MS_LIST_SHEET, true);
     if (!settings) return TRUE;
     const MacroListSettings& l = settings->listSettings;

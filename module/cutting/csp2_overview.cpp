@@ -21,8 +21,8 @@ namespace {
 
 // The line of one kind of file of one set; loads the newest such file into the table.
 // A file that cannot be read keeps the set's rows; its name goes to `unreadable`.
-Kv_String overviewLine(DlgCSP2Data& data, int setIndex, int table, const char* extension, int noFileText,
-                       int fileText, Kv_StringArray& unreadable) {
+Kv_String overviewLine(DlgCSP2Data& data, int setIndex, int table, const char* extension, int noFileText, int fileText,
+                       Kv_StringArray& unreadable) {
     const Kv_String& name = data.setNames[setIndex];
     Kv_String newest;
     if (!hasSetFolder(name) || !findNewestFile(setFolder(name), appStrs("*.", extension), newest))

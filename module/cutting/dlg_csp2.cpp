@@ -17,16 +17,16 @@ constexpr const char* kSizeName = "DLG_OPTIMIZECSP2";
 constexpr int kSheetIds[3] = {IDC_CSP2_SHEET_0, IDC_CSP2_SHEET_1, IDC_CSP2_SHEET_2};
 constexpr int kAddRowIds[3] = {IDC_CSP2_ADD_ROW_0, IDC_CSP2_ADD_ROW_1, IDC_CSP2_ADD_ROW_2};
 constexpr int kRemoveRowIds[3] = {IDC_CSP2_REMOVE_ROW_0, IDC_CSP2_REMOVE_ROW_1, IDC_CSP2_REMOVE_ROW_2};
-constexpr int kColumns = 3;   // every sheet shows three cells per row
+constexpr int kColumns = 3;  // every sheet shows three cells per row
 
 struct IconButton {
     int id, icon, tooltip;
 };
 constexpr IconButton kIconButtons[10] = {
-    {IDC_CSP2_ADD_ROW_0, IDI_KV_ADD, 616},    {IDC_CSP2_REMOVE_ROW_0, IDI_KV_REMOVE, 617},
-    {IDC_CSP2_ADD_ROW_1, IDI_KV_ADD, 616},    {IDC_CSP2_REMOVE_ROW_1, IDI_KV_REMOVE, 617},
-    {IDC_CSP2_ADD_ROW_2, IDI_KV_ADD, 616},    {IDC_CSP2_REMOVE_ROW_2, IDI_KV_REMOVE, 617},
-    {IDC_CSP2_OPEN_STOCK, IDI_KV_OPEN, 618},  {IDC_CSP2_SAVE_STOCK, IDI_KV_SAVE, 619},
+    {IDC_CSP2_ADD_ROW_0, IDI_KV_ADD, 616},      {IDC_CSP2_REMOVE_ROW_0, IDI_KV_REMOVE, 617},
+    {IDC_CSP2_ADD_ROW_1, IDI_KV_ADD, 616},      {IDC_CSP2_REMOVE_ROW_1, IDI_KV_REMOVE, 617},
+    {IDC_CSP2_ADD_ROW_2, IDI_KV_ADD, 616},      {IDC_CSP2_REMOVE_ROW_2, IDI_KV_REMOVE, 617},
+    {IDC_CSP2_OPEN_STOCK, IDI_KV_OPEN, 618},    {IDC_CSP2_SAVE_STOCK, IDI_KV_SAVE, 619},
     {IDC_CSP2_OPEN_PURCHASE, IDI_KV_OPEN, 618}, {IDC_CSP2_SAVE_PURCHASE, IDI_KV_SAVE, 619},
 };
 
@@ -36,14 +36,12 @@ struct ColumnControl {
     bool stretches;
 };
 constexpr ColumnControl kColumnControls[16] = {
-    {IDC_CSP2_GROUP_0, 0, true},         {IDC_CSP2_SHEET_0, 0, true},
-    {IDC_CSP2_ADD_ROW_0, 0, false},      {IDC_CSP2_REMOVE_ROW_0, 0, false},
-    {IDC_CSP2_GROUP_1, 1, true},         {IDC_CSP2_SHEET_1, 1, true},
-    {IDC_CSP2_ADD_ROW_1, 1, false},      {IDC_CSP2_REMOVE_ROW_1, 1, false},
-    {IDC_CSP2_OPEN_STOCK, 1, false},     {IDC_CSP2_SAVE_STOCK, 1, false},
-    {IDC_CSP2_GROUP_2, 2, true},         {IDC_CSP2_SHEET_2, 2, true},
-    {IDC_CSP2_ADD_ROW_2, 2, false},      {IDC_CSP2_REMOVE_ROW_2, 2, false},
-    {IDC_CSP2_OPEN_PURCHASE, 2, false},  {IDC_CSP2_SAVE_PURCHASE, 2, false},
+    {IDC_CSP2_GROUP_0, 0, true},        {IDC_CSP2_SHEET_0, 0, true},       {IDC_CSP2_ADD_ROW_0, 0, false},
+    {IDC_CSP2_REMOVE_ROW_0, 0, false},  {IDC_CSP2_GROUP_1, 1, true},       {IDC_CSP2_SHEET_1, 1, true},
+    {IDC_CSP2_ADD_ROW_1, 1, false},     {IDC_CSP2_REMOVE_ROW_1, 1, false}, {IDC_CSP2_OPEN_STOCK, 1, false},
+    {IDC_CSP2_SAVE_STOCK, 1, false},    {IDC_CSP2_GROUP_2, 2, true},       {IDC_CSP2_SHEET_2, 2, true},
+    {IDC_CSP2_ADD_ROW_2, 2, false},     {IDC_CSP2_REMOVE_ROW_2, 2, false}, {IDC_CSP2_OPEN_PURCHASE, 2, false},
+    {IDC_CSP2_SAVE_PURCHASE, 2, false},
 };
 
 RECT rectInClient(HWND dialog, HWND control) {
@@ -131,9 +129,17 @@ void CDlgCSP2::setUpButtons() {
 void CDlgCSP2::setLabels() {
     SetWindowText(dialString(620).c_str());
     const std::pair<int, int> labels[] = {
-        {IDOK, 1},          {IDCANCEL, 2},          {IDC_CSP2_SET_LABEL, 621}, {IDC_CSP2_ADD_SET, 622},
-        {IDC_CSP2_REMOVE_SET, 623}, {IDC_CSP2_TABLES_GROUP, 624}, {IDC_CSP2_GROUP_0, 625}, {IDC_CSP2_GROUP_1, 626},
-        {IDC_CSP2_GROUP_2, 627}, {IDC_CSP2_MAIN, data.stockUpdateMode ? 628 : 629}, {IDC_CSP2_ASK_NAMES, 630},
+        {IDOK, 1},
+        {IDCANCEL, 2},
+        {IDC_CSP2_SET_LABEL, 621},
+        {IDC_CSP2_ADD_SET, 622},
+        {IDC_CSP2_REMOVE_SET, 623},
+        {IDC_CSP2_TABLES_GROUP, 624},
+        {IDC_CSP2_GROUP_0, 625},
+        {IDC_CSP2_GROUP_1, 626},
+        {IDC_CSP2_GROUP_2, 627},
+        {IDC_CSP2_MAIN, data.stockUpdateMode ? 628 : 629},
+        {IDC_CSP2_ASK_NAMES, 630},
     };
     for (auto [id, text] : labels) SetDlgItemText(id, dialString(text).c_str());
 }

@@ -23,7 +23,8 @@ Kv_String templateFileOf(const nlohmann::json& arguments) {
     reader.read("templateFile", templateFile);
     reader.read("templateName", templateName);
     reader.finish();
-    if (templateFile.isEmpty() && !templateName.isEmpty()) templateFile = getDesignerRootFolder() + templateName + ".txt";
+    if (templateFile.isEmpty() && !templateName.isEmpty())
+        templateFile = getDesignerRootFolder() + templateName + ".txt";
     return templateFile;
 }
 
@@ -36,7 +37,8 @@ void getImageDlgCtrlNamesAdapter(const nlohmann::json& arguments, nlohmann::json
 }
 
 const KvCallableRegistration registerGetImageDlgCtrlNames(
-    "GetImageDlgCtrlNames", "lists the variable names of a template: {\"templateFile\": path} or {\"templateName\": name}",
+    "GetImageDlgCtrlNames",
+    "lists the variable names of a template: {\"templateFile\": path} or {\"templateName\": name}",
     frame::jsonAdapter<getImageDlgCtrlNamesAdapter>);
 
 void startDlgDesignerAdapter(const nlohmann::json& arguments, nlohmann::json& outputs) {

@@ -86,8 +86,7 @@ bool Kv_DlgDesignerData::drawControl(const Kv_DesignerControl& control) {
     if (window == nullptr) return false;
     SendMessage(window, WM_SETFONT, static_cast<WPARAM>(SendMessage(m_dialog, WM_GETFONT, 0, 0)), FALSE);
     // In the designer the windows must not take clicks: the tracker gets them instead.
-    if (control.disabled || (m_designMode && info.windowClass != Kv_WindowClass::Static))
-        EnableWindow(window, FALSE);
+    if (control.disabled || (m_designMode && info.windowClass != Kv_WindowClass::Static)) EnableWindow(window, FALSE);
 
     m_drawn.push_back(std::make_unique<Kv_DrawnControl>(window));
     if (m_designMode && m_tracker) m_tracker->add(m_drawn.back().get());

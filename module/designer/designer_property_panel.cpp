@@ -69,8 +69,7 @@ void Kv_DlgDesignerData::updatePropsOfCurSel() {
     const bool hasExtraTexts = typeHasEditableExtraTexts(control.type);
     setPanelText(m_dialog, ids.listCaption, hasExtraTexts ? extraTextsLabelOf(control.type) : Kv_String(),
                  hasExtraTexts);
-    setPanelText(m_dialog, ids.listField, hasExtraTexts ? control.getMergedExtComboList() : Kv_String(),
-                 hasExtraTexts);
+    setPanelText(m_dialog, ids.listField, hasExtraTexts ? control.getMergedExtComboList() : Kv_String(), hasExtraTexts);
     selectControls(selected);
 }
 

@@ -26,7 +26,7 @@ Kv_String normalisedPath(const Kv_String& path) {
 bool climbsOut(const Kv_String& relative) {
     const Kv_StringArray parts = strToArr(relative, '\\');
     for (const Kv_String& part : parts)
-        if (part == ".." ) return true;
+        if (part == "..") return true;
     return false;
 }
 
@@ -135,9 +135,8 @@ bool Kv_DlgDesignerData::attachBitmap(const Kv_String& path) {
     mask.width = picture.width;
     mask.height = picture.height;
     mask.pixels.resize(picture.pixels.size());
-    std::transform(picture.pixels.begin(), picture.pixels.end(), mask.pixels.begin(), [](uint32_t pixel) {
-        return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu ? 0xFFFFFFFFu : 0xFF000000u;
-    });
+    std::transform(picture.pixels.begin(), picture.pixels.end(), mask.pixels.begin(),
+                   [](uint32_t pixel) { return (pixel & 0x00FFFFFFu) == 0x00FFFFFFu ? 0xFFFFFFFFu : 0xFF000000u; });
     m_picture = win::createBitmapHandle(picture);
     m_pictureMask = win::createBitmapHandle(mask);
     m_pictureWidth = picture.width;

@@ -22,8 +22,7 @@ bool Kv_DlgDesignerData::setCtrlValue(int id, const Kv_String& value) {
 
 bool Kv_DlgDesignerData::setCtrlReadOnly(int id, bool readOnly) {
     const Kv_DesignerControl* control = getControlFromRes(id);
-    if (control == nullptr || (control->type != kCtrlVariableEdit && control->type != kCtrlVariableCombo))
-        return false;
+    if (control == nullptr || (control->type != kCtrlVariableEdit && control->type != kCtrlVariableCombo)) return false;
     const Kv_DrawnControl* drawn = drawnOfId(id);
     if (drawn == nullptr) return false;
     const bool enabled = IsWindowEnabled(drawn->window()) != FALSE;

@@ -41,8 +41,7 @@ Kv_String getWindowValue(const Kv_DesignerControl& control, HWND window) {
 bool setWindowValue(const Kv_DesignerControl& control, HWND window, const Kv_String& value) {
     switch (control.type) {
     case kCtrlCellButton:
-    case kCtrlCellButton2:
-        return true;
+    case kCtrlCellButton2: return true;
     case kCtrlCheckBox:
         if (value == undeterminedText()) {
             setButtonKind(window, BS_AUTO3STATE);
@@ -54,12 +53,8 @@ bool setWindowValue(const Kv_DesignerControl& control, HWND window, const Kv_Str
             SendMessage(window, BM_SETCHECK, value.toDouble() > 0.0 ? BST_CHECKED : BST_UNCHECKED, 0);
         }
         return true;
-    case kCtrlChoice:
-        SendMessage(window, CB_SETCURSEL, static_cast<WPARAM>(value.toInt()), 0);
-        return true;
-    default:
-        SetWindowText(window, value.c_str());
-        return true;
+    case kCtrlChoice: SendMessage(window, CB_SETCURSEL, static_cast<WPARAM>(value.toInt()), 0); return true;
+    default: SetWindowText(window, value.c_str()); return true;
     }
 }
 

@@ -18,23 +18,42 @@ constexpr UINT kCtlColorStatic = WM_CTLCOLORSTATIC - WM_CTLCOLORMSGBOX;
 constexpr WPARAM kBigIcon = 1;
 
 struct IconButton {
-    int id, icon, tooltip;   // tooltip 0: none
+    int id, icon, tooltip;  // tooltip 0: none
 };
 constexpr IconButton kIconButtons[10] = {
-    {IDC_DESIGNER_OPEN, IDI_KV_OPEN, 0},         {IDC_DESIGNER_SAVE, IDI_KV_SAVE, 0},
-    {IDC_DESIGNER_PICTURE, IDI_DESIGNER_PICTURE, 0}, {IDC_DESIGNER_ADD, IDI_KV_ADD, 0},
-    {IDC_DESIGNER_REMOVE, IDI_KV_REMOVE, 0},     {IDC_DESIGNER_COPY, IDI_DESIGNER_COPY, 0},
-    {IDC_DESIGNER_WIDTH, IDI_DESIGNER_WIDTH, 0}, {IDC_DESIGNER_HEIGHT, IDI_DESIGNER_HEIGHT, 0},
-    {IDC_DESIGNER_UNDO, IDI_DESIGNER_UNDO, 1461}, {IDC_DESIGNER_REDO, IDI_DESIGNER_REDO, 1462},
+    {IDC_DESIGNER_OPEN, IDI_KV_OPEN, 0},
+    {IDC_DESIGNER_SAVE, IDI_KV_SAVE, 0},
+    {IDC_DESIGNER_PICTURE, IDI_DESIGNER_PICTURE, 0},
+    {IDC_DESIGNER_ADD, IDI_KV_ADD, 0},
+    {IDC_DESIGNER_REMOVE, IDI_KV_REMOVE, 0},
+    {IDC_DESIGNER_COPY, IDI_DESIGNER_COPY, 0},
+    {IDC_DESIGNER_WIDTH, IDI_DESIGNER_WIDTH, 0},
+    {IDC_DESIGNER_HEIGHT, IDI_DESIGNER_HEIGHT, 0},
+    {IDC_DESIGNER_UNDO, IDI_DESIGNER_UNDO, 1461},
+    {IDC_DESIGNER_REDO, IDI_DESIGNER_REDO, 1462},
 };
 
 // The controls below the surface: they keep their place to the bottom left corner.
-constexpr int kBottomLeft[] = {IDC_DESIGNER_OPEN, IDC_DESIGNER_SAVE, IDC_DESIGNER_PICTURE, IDC_DESIGNER_ADD,
-                               IDC_DESIGNER_REMOVE, IDC_DESIGNER_COPY, IDC_DESIGNER_WIDTH, IDC_DESIGNER_HEIGHT,
-                               IDC_DESIGNER_BOTTOMS, IDC_DESIGNER_SIDE_BY_SIDE, IDC_DESIGNER_UNDO,
-                               IDC_DESIGNER_REDO, IDC_DESIGNER_SNAP, IDC_DESIGNER_GRID_STEP, IDC_DESIGNER_FRAME,
-                               IDC_DESIGNER_TYPE, IDC_DESIGNER_CONTENTS_CAPTION, IDC_DESIGNER_CONTENTS,
-                               IDC_DESIGNER_LIST_CAPTION, IDC_DESIGNER_LIST};
+constexpr int kBottomLeft[] = {IDC_DESIGNER_OPEN,
+                               IDC_DESIGNER_SAVE,
+                               IDC_DESIGNER_PICTURE,
+                               IDC_DESIGNER_ADD,
+                               IDC_DESIGNER_REMOVE,
+                               IDC_DESIGNER_COPY,
+                               IDC_DESIGNER_WIDTH,
+                               IDC_DESIGNER_HEIGHT,
+                               IDC_DESIGNER_BOTTOMS,
+                               IDC_DESIGNER_SIDE_BY_SIDE,
+                               IDC_DESIGNER_UNDO,
+                               IDC_DESIGNER_REDO,
+                               IDC_DESIGNER_SNAP,
+                               IDC_DESIGNER_GRID_STEP,
+                               IDC_DESIGNER_FRAME,
+                               IDC_DESIGNER_TYPE,
+                               IDC_DESIGNER_CONTENTS_CAPTION,
+                               IDC_DESIGNER_CONTENTS,
+                               IDC_DESIGNER_LIST_CAPTION,
+                               IDC_DESIGNER_LIST};
 
 // Everything of the template that an edit can change, to tell whether one did.
 Kv_String layoutText(const Kv_Array<Kv_DesignerControl>& controls) {
@@ -213,7 +232,10 @@ BOOL CDlgDesigner::OnCommand(WPARAM wParam, LPARAM lParam) {
         case IDC_DESIGNER_REDO: undoOrRedo(true); return TRUE;
         case IDC_DESIGNER_WIDTH: edit([&] { m_data.changeCtrlSize(true); }); return TRUE;
         case IDC_DESIGNER_HEIGHT: edit([&] { m_data.changeCtrlSize(false); }); return TRUE;
-        case IDC_DESIGNER_COPY: edit([&] { m_data.copyCurCtrls(); }); m_data.updatePropsOfCurSel(); return TRUE;
+        case IDC_DESIGNER_COPY:
+            edit([&] { m_data.copyCurCtrls(); });
+            m_data.updatePropsOfCurSel();
+            return TRUE;
         case IDC_DESIGNER_BOTTOMS: edit([&] { m_data.outlineCurCtrls(); }); return TRUE;
         case IDC_DESIGNER_SIDE_BY_SIDE: edit([&] { m_data.stickRightCurCtrls(); }); return TRUE;
         default: break;
@@ -304,8 +326,8 @@ void CDlgDesigner::OnDestroy() {
 
 bool runDlgDesigner(const Kv_String& templateFile, Kv_String& leftName) {
     return frame::launchModalDialog<CDlgDesigner>(
-        frame::LaunchRules{}, [&](CDlgDesigner& dialog) { dialog.templateFile = templateFile; },
-        [](CDlgDesigner&) {}, [&](CDlgDesigner& dialog, INT_PTR) { leftName = dialog.data().getName(); });
+        frame::LaunchRules{}, [&](CDlgDesigner& dialog) { dialog.templateFile = templateFile; }, [](CDlgDesigner&) {},
+        [&](CDlgDesigner& dialog, INT_PTR) { leftName = dialog.data().getName(); });
 }
 
 bool StartDlgDesigner(const Kv_String& templateFile) {

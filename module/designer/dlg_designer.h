@@ -67,7 +67,7 @@ private:
     void loadGridSettings();
     void saveGridSettings() const;
     void onGridChanged();
-    bool gridActive() const;   // snapping on, a usable step, and a picture to count it on
+    bool gridActive() const;  // snapping on, a usable step, and a picture to count it on
     // After the mouse changed the layout from before: moves or resizes onto the grid.
     void snapToGrid(const Kv_DesignerLayout& before);
     void paintGrid(HDC dc) const;

@@ -54,7 +54,8 @@ void CDlgDesigner::saveGridSettings() const {
     if (RegCreateKeyEx(HKEY_CURRENT_USER, kGridKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
                        nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueEx(key, kGridValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(std::strlen(text) + 1));
+    RegSetValueEx(key, kGridValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                  static_cast<DWORD>(std::strlen(text) + 1));
     RegCloseKey(key);
 }
 
@@ -81,7 +82,8 @@ void CDlgDesigner::snapToGrid(const Kv_DesignerLayout& before) {
     Kv_DesignerLayout after = m_data.takeLayout();
     if (after.controls.length() != before.controls.length()) return;
     auto edgesOf = [this](const Kv_DesignerControl& c) {
-        return Edges{m_data.getTopLeftX(c), m_data.getTopLeftY(c), m_data.getBottomRightX(c), m_data.getBottomRightY(c)};
+        return Edges{m_data.getTopLeftX(c), m_data.getTopLeftY(c), m_data.getBottomRightX(c),
+                     m_data.getBottomRightY(c)};
     };
     std::vector<int> moved;
     bool sizesKept = true;

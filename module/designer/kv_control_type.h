@@ -13,14 +13,14 @@
 #include "win/types.h"
 
 enum Kv_ControlType : int32_t {
-    kCtrlLabel = 0,             // static text
-    kCtrlGroupBox = 1,          // group frame
-    kCtrlVariableEdit = 2,      // edit field showing a variable named by its contents
-    kCtrlVariableCombo = 3,     // editable combo box showing a variable
-    kCtrlBoltCount1 = 4,        // bolt count, first direction
-    kCtrlBoltCount2 = 5,        // bolt count, second direction
-    kCtrlPatternButton = 6,     // pattern options button
-    kCtrlBoltValue1 = 7,        // fixed-choice list
+    kCtrlLabel = 0,          // static text
+    kCtrlGroupBox = 1,       // group frame
+    kCtrlVariableEdit = 2,   // edit field showing a variable named by its contents
+    kCtrlVariableCombo = 3,  // editable combo box showing a variable
+    kCtrlBoltCount1 = 4,     // bolt count, first direction
+    kCtrlBoltCount2 = 5,     // bolt count, second direction
+    kCtrlPatternButton = 6,  // pattern options button
+    kCtrlBoltValue1 = 7,     // fixed-choice list
     kCtrlBoltValue2 = 8,
     kCtrlBoltValue3 = 9,
     kCtrlBoltValue4 = 10,
@@ -38,12 +38,12 @@ enum Kv_ControlType : int32_t {
     kCtrlArrayValue5 = 22,
     kCtrlArrayEntry = 23,
     kCtrlArrayButton = 24,
-    kCtrlCellButton = 25,       // push button with five texts; its value cannot be set
-    kCtrlCellButton2 = 26,      // the same, second kind
+    kCtrlCellButton = 25,   // push button with five texts; its value cannot be set
+    kCtrlCellButton2 = 26,  // the same, second kind
     kCtrlDrawingList = 27,
-    kCtrlChoice = 28,           // five fixed entries; the value is the selected index
-    kCtrlCheckBox = 29,         // "0", "1" or the undetermined text
-    kCtrlFlexButton = 30,       // toggling icon button in a named group
+    kCtrlChoice = 28,      // five fixed entries; the value is the selected index
+    kCtrlCheckBox = 29,    // "0", "1" or the undetermined text
+    kCtrlFlexButton = 30,  // toggling icon button in a named group
 };
 
 inline constexpr int kNrControlTypes = 31;
@@ -61,11 +61,11 @@ enum class Kv_ExtraTexts {
 
 struct Kv_ControlTypeInfo {
     Kv_WindowClass windowClass = Kv_WindowClass::Static;
-    DWORD style = 0;          // added to WS_CHILD | WS_VISIBLE
+    DWORD style = 0;  // added to WS_CHILD | WS_VISIBLE
     DWORD exStyle = 0;
-    int contentsLabel = 0;    // dialog text number of the contents caption, 0 for none
+    int contentsLabel = 0;  // dialog text number of the contents caption, 0 for none
     Kv_ExtraTexts extraTexts = Kv_ExtraTexts::None;
-    int extraLabels[5] = {0, 0, 0, 0, 0};   // dialog text numbers, 0 ends the list
+    int extraLabels[5] = {0, 0, 0, 0, 0};  // dialog text numbers, 0 ends the list
 };
 
 bool isValidControlType(int type);

@@ -69,13 +69,11 @@ int Kv_DesignerControl::highestIndexInPropList(const Kv_PropertiesList& list, in
 
 Kv_String Kv_DesignerControl::getMergedExtComboList() const {
     switch (controlTypeInfo(type).extraTexts) {
-    case Kv_ExtraTexts::FlexTexts:
-        return stringArr(flexText1, flexText2, flexText3, flexText4).join(";");
+    case Kv_ExtraTexts::FlexTexts: return stringArr(flexText1, flexText2, flexText3, flexText4).join(";");
     case Kv_ExtraTexts::ButtonTexts:
         return stringArr(buttonText1, buttonText2, buttonText3, buttonText4, listText).join(";");
     case Kv_ExtraTexts::None:
-    case Kv_ExtraTexts::ListText:
-        break;
+    case Kv_ExtraTexts::ListText: break;
     }
     return listText;
 }
@@ -100,8 +98,7 @@ bool Kv_DesignerControl::setSplitExtComboList(const Kv_String& text) {
         return true;
     }
     case Kv_ExtraTexts::None:
-    case Kv_ExtraTexts::ListText:
-        break;
+    case Kv_ExtraTexts::ListText: break;
     }
     listText = text;
     return true;
@@ -127,10 +124,8 @@ HWND Kv_DesignerControl::getComboPtr(HWND dialog) const {
     case kCtrlVariableCombo:
     case kCtrlProfile:
     case kCtrlProfileOffset:
-    case kCtrlProfileRotation:
-        break;
-    default:
-        return nullptr;
+    case kCtrlProfileRotation: break;
+    default: return nullptr;
     }
     HWND window = nullptr;
     return getCtrlPtr(dialog, window) ? window : nullptr;

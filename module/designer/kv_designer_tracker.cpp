@@ -64,7 +64,8 @@ Kv_DrawnControl* Kv_DesignerTracker::findById(int id) const {
 
 CRectTracker Kv_DesignerTracker::trackerFor(const Kv_DrawnControl& control) {
     // Only a selected control shows (and answers to) resize handles.
-    const UINT style = CRectTracker::solidLine | (control.selected ? static_cast<UINT>(CRectTracker::resizeOutside) : 0u);
+    const UINT style =
+        CRectTracker::solidLine | (control.selected ? static_cast<UINT>(CRectTracker::resizeOutside) : 0u);
     return CRectTracker(&control.rect, style);
 }
 

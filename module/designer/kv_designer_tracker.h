@@ -29,7 +29,7 @@ public:
     Kv_Array<int> selectedIds() const;
 
     void clearSelection();
-    void select(Kv_DrawnControl* control);     // appended when not yet selected
+    void select(Kv_DrawnControl* control);  // appended when not yet selected
     void deselect(Kv_DrawnControl* control);
     void toggle(Kv_DrawnControl* control);
     bool isSelected(const Kv_DrawnControl* control) const;

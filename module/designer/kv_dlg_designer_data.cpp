@@ -15,7 +15,7 @@ Kv_DlgDesignerData::Kv_DlgDesignerData() = default;
 
 Kv_DlgDesignerData::~Kv_DlgDesignerData() {
     if (m_tracker) m_tracker->forgetAll();
-    m_drawn.clear();   // destroys the windows
+    m_drawn.clear();  // destroys the windows
     if (m_buttonIcon != nullptr) DestroyIcon(m_buttonIcon);
     releasePicture();
 }
@@ -173,9 +173,7 @@ void Kv_DlgDesignerData::setBottomRightY(Kv_DesignerControl& c, double pixels) c
     c.bottomRightY = pixelsToFactor(false, pixels);
 }
 double Kv_DlgDesignerData::getWidth(const Kv_DesignerControl& c) const { return getBottomRightX(c) - getTopLeftX(c); }
-double Kv_DlgDesignerData::getHeight(const Kv_DesignerControl& c) const {
-    return getBottomRightY(c) - getTopLeftY(c);
-}
+double Kv_DlgDesignerData::getHeight(const Kv_DesignerControl& c) const { return getBottomRightY(c) - getTopLeftY(c); }
 void Kv_DlgDesignerData::setWidth(Kv_DesignerControl& c, double pixels) const {
     setBottomRightX(c, getTopLeftX(c) + pixels);
 }

@@ -33,10 +33,10 @@ struct Kv_DesignerLayout {
 
 // What the dialog does with a Tab key after handleTabKey.
 enum Kv_TabMsgHandle {
-    kTabHandled = 0,        // the focus moved inside the template; the dialog ignores the key
-    kTabNotHandled = 1,     // the dialog handles the key as usual
-    kTabPastLast = 2,       // Tab on the last control: move on past the template's controls
-    kTabBeforeFirst = 3,    // Shift+Tab on the first control: move back before them
+    kTabHandled = 0,      // the focus moved inside the template; the dialog ignores the key
+    kTabNotHandled = 1,   // the dialog handles the key as usual
+    kTabPastLast = 2,     // Tab on the last control: move on past the template's controls
+    kTabBeforeFirst = 3,  // Shift+Tab on the first control: move back before them
 };
 
 // The dialog template ids of the designer's property panel, in the order initialize takes them.
@@ -76,7 +76,7 @@ public:
     // between folders.  False for a path outside the folder or one that climbs out of it.
     static bool getNameFromFile(const Kv_String& path, Kv_String& name);
     const Kv_String& getName() const { return m_name; }
-    Kv_String getFileName() const;      // template folder + name + ".txt"; empty without name
+    Kv_String getFileName() const;  // template folder + name + ".txt"; empty without name
     HBITMAP getPicture() const { return m_picture; }
     HBITMAP getPictureMask() const { return m_pictureMask; }
 
@@ -108,15 +108,15 @@ public:
     void setBottomRightY(Kv_DesignerControl& c, double pixels) const;
     double getWidth(const Kv_DesignerControl& c) const;
     double getHeight(const Kv_DesignerControl& c) const;
-    void setWidth(Kv_DesignerControl& c, double pixels) const;    // keeps the left edge
-    void setHeight(Kv_DesignerControl& c, double pixels) const;   // keeps the bottom edge
+    void setWidth(Kv_DesignerControl& c, double pixels) const;   // keeps the left edge
+    void setHeight(Kv_DesignerControl& c, double pixels) const;  // keeps the bottom edge
     // The rectangle in dialog pixels, each edge rounded to the nearest pixel.
     RECT getPixelRect(const Kv_DesignerControl& c) const;
     void getImageSize(int& width, int& height) const;
 
     // ---- Running (designer_drawing.cpp, designer_values.cpp) ---------------------------------
-    bool initialize(HWND dialog, int firstId, int lastId, int typeListId, int contentsCaptionId,
-                    int contentsFieldId, int listCaptionId, int listFieldId, bool designMode);
+    bool initialize(HWND dialog, int firstId, int lastId, int typeListId, int contentsCaptionId, int contentsFieldId,
+                    int listCaptionId, int listFieldId, bool designMode);
     void redrawAllControls();
     void removeAllDrawnCtrls();
     // Destroys the window with that id; the control stays in the template.
@@ -198,7 +198,7 @@ private:
     void copyLayoutFrom(const Kv_DlgDesignerData& other);
     void releasePicture();
     int nextFreeId() const;
-    int drawnIndexOfId(int id) const;          // -1 when no drawn window has the id
+    int drawnIndexOfId(int id) const;  // -1 when no drawn window has the id
     Kv_DrawnControl* drawnOfId(int id) const;
     int controlWithTabOrder(int tabOrder) const;
     bool anyControlEnabled() const;

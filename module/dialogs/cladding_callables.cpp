@@ -21,7 +21,8 @@ void recordDialog(const nlohmann::json& arguments, nlohmann::json& outputs, cons
 }
 
 void claddingDialog(const nlohmann::json& arguments, nlohmann::json& outputs) {
-    recordDialog<TwCladdingDlgData, &StartDlgCladdingSettings>(arguments, outputs, "StartDlgCladdingSettings arguments");
+    recordDialog<TwCladdingDlgData, &StartDlgCladdingSettings>(arguments, outputs,
+                                                               "StartDlgCladdingSettings arguments");
 }
 
 void profFeaturesDialog(const nlohmann::json& arguments, nlohmann::json& outputs) {

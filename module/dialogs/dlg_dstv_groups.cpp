@@ -135,6 +135,6 @@ BOOL CDlgDSTVGroups::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void StartDSTVPointsDlg() {
     // The launcher's scope is left to the caller: the package calls this one without it.
-    frame::launchModalDialog<CDlgDSTVGroups>(frame::LaunchRules{frame::ResourceScope::CallerProvides},
-                                             [](CDlgDSTVGroups&) {}, [](CDlgDSTVGroups&) {});
+    frame::launchModalDialog<CDlgDSTVGroups>(
+        frame::LaunchRules{frame::ResourceScope::CallerProvides}, [](CDlgDSTVGroups&) {}, [](CDlgDSTVGroups&) {});
 }

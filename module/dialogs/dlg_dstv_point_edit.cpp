@@ -15,11 +15,20 @@ constexpr int kSideCount = 4;
 constexpr int kPlateChoiceCount = 5;
 
 // The controls that show a point; disabled while there is none.
-constexpr int kPointControls[] = {
-    IDC_DSTV_POINT_NAME,       IDC_DSTV_POINT_BY_EXTENT,  IDC_DSTV_POINT_SIDE1,          IDC_DSTV_POINT_SIDE2,
-    IDC_DSTV_POINT_BY_INTERSECTION, IDC_DSTV_POINT_START_DIR, IDC_DSTV_POINT_MIDDLE,    IDC_DSTV_POINT_VIEW,
-    IDC_DSTV_POINT_MARK,       IDC_DSTV_POINT_SIDE_DISTANCE, IDC_DSTV_POINT_FULL_HOLE, IDC_DSTV_POINT_THICKNESS_BASED,
-    IDC_DSTV_POINT_RADIUS,     IDC_DSTV_POINT_RADIUS_LABEL};
+constexpr int kPointControls[] = {IDC_DSTV_POINT_NAME,
+                                  IDC_DSTV_POINT_BY_EXTENT,
+                                  IDC_DSTV_POINT_SIDE1,
+                                  IDC_DSTV_POINT_SIDE2,
+                                  IDC_DSTV_POINT_BY_INTERSECTION,
+                                  IDC_DSTV_POINT_START_DIR,
+                                  IDC_DSTV_POINT_MIDDLE,
+                                  IDC_DSTV_POINT_VIEW,
+                                  IDC_DSTV_POINT_MARK,
+                                  IDC_DSTV_POINT_SIDE_DISTANCE,
+                                  IDC_DSTV_POINT_FULL_HOLE,
+                                  IDC_DSTV_POINT_THICKNESS_BASED,
+                                  IDC_DSTV_POINT_RADIUS,
+                                  IDC_DSTV_POINT_RADIUS_LABEL};
 
 Kv_StringArray sideNames() {
     Kv_StringArray names;
@@ -69,7 +78,8 @@ BOOL CDlgDSTVPointEdit::OnInitDialog() {
     deleteButton_.SetIcon(IDI_KV_REMOVE);
     deleteButton_.SetTooltipText(20153);
 
-    for (int id : {IDC_DSTV_POINT_SIDE1, IDC_DSTV_POINT_SIDE2, IDC_DSTV_POINT_START_DIR}) FillCombo(this, id, sideNames());
+    for (int id : {IDC_DSTV_POINT_SIDE1, IDC_DSTV_POINT_SIDE2, IDC_DSTV_POINT_START_DIR})
+        FillCombo(this, id, sideNames());
     for (int id : {IDC_DSTV_POINT_VIEW, IDC_DSTV_POINT_MARK}) FillCombo(this, id, plateChoices());
     fillPointList();
     showPoint(0);
@@ -89,7 +99,8 @@ void CDlgDSTVPointEdit::showPoint(int index) {
     auto select = [&](int id, int value) { SendDlgItemMessage(id, CB_SETCURSEL, static_cast<WPARAM>(value)); };
     auto check = [&](int id, bool on) { ::CheckDlgButton(m_hWnd, id, on ? BST_CHECKED : BST_UNCHECKED); };
     if (current_ < 0) {
-        for (int id : {IDC_DSTV_POINT_NAME, IDC_DSTV_POINT_SIDE_DISTANCE, IDC_DSTV_POINT_RADIUS}) SetDlgItemText(id, "");
+        for (int id : {IDC_DSTV_POINT_NAME, IDC_DSTV_POINT_SIDE_DISTANCE, IDC_DSTV_POINT_RADIUS})
+            SetDlgItemText(id, "");
         for (int id : {IDC_DSTV_POINT_SIDE1, IDC_DSTV_POINT_SIDE2, IDC_DSTV_POINT_START_DIR, IDC_DSTV_POINT_VIEW,
                        IDC_DSTV_POINT_MARK})
             select(id, -1);
@@ -133,9 +144,10 @@ void CDlgDSTVPointEdit::commitPoint() {
     std::string name;
     GetDlgItemText(IDC_DSTV_POINT_NAME, name);
     point.setName(Kv_String(name));
-    point.setSelectGeomExtent(checked(IDC_DSTV_POINT_BY_EXTENT),
-                              static_cast<TwDstvPointSideSelection>(selected(IDC_DSTV_POINT_SIDE1, point.sideSelection1())),
-                              static_cast<TwDstvPointSideSelection>(selected(IDC_DSTV_POINT_SIDE2, point.sideSelection2())));
+    point.setSelectGeomExtent(
+        checked(IDC_DSTV_POINT_BY_EXTENT),
+        static_cast<TwDstvPointSideSelection>(selected(IDC_DSTV_POINT_SIDE1, point.sideSelection1())),
+        static_cast<TwDstvPointSideSelection>(selected(IDC_DSTV_POINT_SIDE2, point.sideSelection2())));
     point.setSelectIntersGeom(
         checked(IDC_DSTV_POINT_BY_INTERSECTION), checked(IDC_DSTV_POINT_MIDDLE),
         static_cast<TwDstvPointSideSelection>(selected(IDC_DSTV_POINT_START_DIR, point.intersStartDir())));
@@ -209,7 +221,7 @@ BOOL CDlgDSTVPointEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
         commitPoint();
         {
             const int chosen = static_cast<int>(SendDlgItemMessage(IDC_DSTV_POINT_LIST, LB_GETCURSEL));
-            fillPointList();   // a renamed point shows its new name
+            fillPointList();  // a renamed point shows its new name
             showPoint(chosen);
         }
         return TRUE;

@@ -37,7 +37,7 @@ private:
     void deleteLevel();
 
     int currentIndex_ = -1;
-    bool newLevel_ = false;   // the level shown is the one just added: its reference may change
+    bool newLevel_ = false;  // the level shown is the one just added: its reference may change
     CButtonST addButton_;
     CButtonST deleteButton_;
 };

@@ -36,14 +36,17 @@ BOOL CDlgLookUp::OnInitDialog() {
         int id;
         const Kv_StringArray& list;
         const Kv_String& text;
-    } criteria[] = {{IDC_LOOKUP_TEXT_1, data.list1, data.text1}, {IDC_LOOKUP_TEXT_2, data.list2, data.text2},
-                    {IDC_LOOKUP_TEXT_3, data.list3, data.text3}, {IDC_LOOKUP_TEXT_4, data.list4, data.text4},
+    } criteria[] = {{IDC_LOOKUP_TEXT_1, data.list1, data.text1},
+                    {IDC_LOOKUP_TEXT_2, data.list2, data.text2},
+                    {IDC_LOOKUP_TEXT_3, data.list3, data.text3},
+                    {IDC_LOOKUP_TEXT_4, data.list4, data.text4},
                     {IDC_LOOKUP_TEXT_5, data.list5, data.text5}};
     for (const auto& criterion : criteria) {
         FillCombo(this, criterion.id, criterion.list);
         SetDlgItemText(criterion.id, criterion.text.c_str());
     }
-    FillCombo(this, IDC_LOOKUP_CHOICE_A, Kv_StringArray{dialString(88), dialString(89), dialString(1511)}, data.choiceA);
+    FillCombo(this, IDC_LOOKUP_CHOICE_A, Kv_StringArray{dialString(88), dialString(89), dialString(1511)},
+              data.choiceA);
     FillCombo(this, IDC_LOOKUP_CHOICE_B, Kv_StringArray{dialString(1504), dialString(1505), dialString(1506)},
               data.choiceB);
     ::CheckRadioButton(m_hWnd, IDC_LOOKUP_FIRST_OPTION, IDC_LOOKUP_SECOND_OPTION,

@@ -21,12 +21,12 @@ class CDlgOpenSaveFiltered : public CDialog {
 public:
     explicit CDlgOpenSaveFiltered(CWnd* parent = nullptr);
 
-    int saveMode = 0;            // 0 opens, anything else saves
-    Kv_String folder;            // ends in a path separator
-    Kv_String extension;         // with its dot
-    Kv_StringArray firstList;    // shown while the check box is ticked
-    Kv_StringArray secondList;   // shown while it is not
-    Kv_String name;              // the chosen name (out), without folder and extension
+    int saveMode = 0;           // 0 opens, anything else saves
+    Kv_String folder;           // ends in a path separator
+    Kv_String extension;        // with its dot
+    Kv_StringArray firstList;   // shown while the check box is ticked
+    Kv_StringArray secondList;  // shown while it is not
+    Kv_String name;             // the chosen name (out), without folder and extension
 
     // Smallest size a person can drag the dialog to; the dialog's own size once it is open.
     SIZE minimumTrackSize{50, 50};

@@ -23,7 +23,7 @@ void dstvPointsDialog(const nlohmann::json& arguments, nlohmann::json& outputs) 
     nlohmann::json points = nlohmann::json::object();
     for (const Kv_String& name : names) {
         Kv_DstvPointArray read;
-        const std::string key = nlohmann::json(name).get<std::string>();   // JSON keys are UTF-8
+        const std::string key = nlohmann::json(name).get<std::string>();  // JSON keys are UTF-8
         points[key] = DlgDstvPoints::readFromFile(name, read) ? nlohmann::json(read) : nlohmann::json();
     }
     outputs["points"] = points;

@@ -10,13 +10,13 @@ TwGridDlgData& TwGridDlgData::operator=(const TwGridDlgData& other) = default;
 TwGridDlgData::~TwGridDlgData() = default;
 
 bool operator==(const TwGridDlgData& a, const TwGridDlgData& b) {
-    return a.countX == b.countX && a.spacingX == b.spacingX && a.firstNameX == b.firstNameX &&
-           a.countY == b.countY && a.spacingY == b.spacingY && a.firstNameY == b.firstNameY && a.option == b.option;
+    return a.countX == b.countX && a.spacingX == b.spacingX && a.firstNameX == b.firstNameX && a.countY == b.countY &&
+           a.spacingY == b.spacingY && a.firstNameY == b.firstNameY && a.option == b.option;
 }
 
 void to_json(nlohmann::json& out, const TwGridDlgData& data) {
-    out = nlohmann::json{{"countX", data.countX},         {"spacingX", data.spacingX}, {"firstNameX", data.firstNameX},
-                         {"countY", data.countY},         {"spacingY", data.spacingY}, {"firstNameY", data.firstNameY},
+    out = nlohmann::json{{"countX", data.countX}, {"spacingX", data.spacingX}, {"firstNameX", data.firstNameX},
+                         {"countY", data.countY}, {"spacingY", data.spacingY}, {"firstNameY", data.firstNameY},
                          {"option", data.option}};
 }
 

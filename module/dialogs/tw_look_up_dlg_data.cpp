@@ -9,16 +9,24 @@ TwLookUpDlgData::TwLookUpDlgData(const TwLookUpDlgData& other) = default;
 TwLookUpDlgData& TwLookUpDlgData::operator=(const TwLookUpDlgData& other) = default;
 TwLookUpDlgData::~TwLookUpDlgData() = default;
 
-bool operator==(const TwLookUpDlgData& a, const TwLookUpDlgData& b) {
-    return nlohmann::json(a) == nlohmann::json(b);
-}
+bool operator==(const TwLookUpDlgData& a, const TwLookUpDlgData& b) { return nlohmann::json(a) == nlohmann::json(b); }
 
 void to_json(nlohmann::json& out, const TwLookUpDlgData& data) {
-    out = nlohmann::json{{"text1", data.text1},   {"list1", data.list1},     {"text2", data.text2},
-                         {"list2", data.list2},   {"text3", data.text3},     {"list3", data.list3},
-                         {"text4", data.text4},   {"list4", data.list4},     {"choiceA", data.choiceA},
-                         {"text5", data.text5},   {"list5", data.list5},     {"choiceB", data.choiceB},
-                         {"secondOption", data.secondOption}, {"flag", data.flag}, {"resultCode", data.resultCode}};
+    out = nlohmann::json{{"text1", data.text1},
+                         {"list1", data.list1},
+                         {"text2", data.text2},
+                         {"list2", data.list2},
+                         {"text3", data.text3},
+                         {"list3", data.list3},
+                         {"text4", data.text4},
+                         {"list4", data.list4},
+                         {"choiceA", data.choiceA},
+                         {"text5", data.text5},
+                         {"list5", data.list5},
+                         {"choiceB", data.choiceB},
+                         {"secondOption", data.secondOption},
+                         {"flag", data.flag},
+                         {"resultCode", data.resultCode}};
 }
 
 void from_json(const nlohmann::json& in, TwLookUpDlgData& data) {

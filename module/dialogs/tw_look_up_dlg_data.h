@@ -28,7 +28,7 @@ public:
     Kv_String text5;
     Kv_StringArray list5;
     int choiceB = 0;
-    int secondOption = 0;   // 0: the first option; anything else: the second
+    int secondOption = 0;  // 0: the first option; anything else: the second
     bool flag = false;
     int resultCode = 0;
 };

@@ -16,7 +16,7 @@ public:
     virtual ~TwSelectImageDlgData();
 
     Kv_String title;
-    Kv_StringArray imageFiles;   // full paths
+    Kv_StringArray imageFiles;  // full paths
     Kv_String selection;
 };
 

@@ -20,8 +20,8 @@
 #include <string>
 
 struct KvCallableExport {
-    const char* name;      // the exported function's name, e.g. "StartDlgGrid"
-    const char* summary;   // one line: what it does and the arguments it takes
+    const char* name;     // the exported function's name, e.g. "StartDlgGrid"
+    const char* summary;  // one line: what it does and the arguments it takes
     bool (*call)(const std::string& argumentsJson, std::string& outputsJson, std::string& error);
 };
 

@@ -26,8 +26,8 @@ enum class ResourceScope {
 };
 
 enum class CopyBack {
-    OnOk,            // the usual rule: copy back only on result 1
-    Always,          // the modal macro dialog: its record is taken back however it closed
+    OnOk,    // the usual rule: copy back only on result 1
+    Always,  // the modal macro dialog: its record is taken back however it closed
 };
 
 // Runs after the modal run whatever its result, before any copy back (an output flag that
@@ -45,8 +45,7 @@ struct LaunchRules {
 // Returns true when the dialog ended with result 1.  `copyIn(dialog)` fills the dialog from
 // the caller's objects, `copyOut(dialog)` writes the dialog's results back to them; both run
 // at most once.  `ctorArgs` go to the dialog's constructor.
-template <typename Dialog, typename CopyIn, typename CopyOut, typename AfterRun = NothingAfterRun,
-          typename... CtorArgs>
+template <typename Dialog, typename CopyIn, typename CopyOut, typename AfterRun = NothingAfterRun, typename... CtorArgs>
 bool launchModalDialog(LaunchRules rules, CopyIn&& copyIn, CopyOut&& copyOut, AfterRun&& afterRun = {},
                        CtorArgs&&... ctorArgs) {
     try {

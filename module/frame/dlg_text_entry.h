@@ -15,13 +15,13 @@ class CDlgTextEntry : public CDialog {
 public:
     explicit CDlgTextEntry(CWnd* parent = nullptr);
 
-    Kv_String title;         // the caption
-    Kv_String prompt;        // the text above the edit field
-    Kv_String text;          // the proposal; after OK, what the user typed
-    Kv_String okText;        // label of the OK button; empty keeps the template's label
-    Kv_String cancelText;    // label of the Cancel button; empty keeps the template's label
-    bool textRequired = true;   // false: the edit field is hidden and OK needs nothing
-    bool confirmed = false;     // set when OK closed the dialog
+    Kv_String title;           // the caption
+    Kv_String prompt;          // the text above the edit field
+    Kv_String text;            // the proposal; after OK, what the user typed
+    Kv_String okText;          // label of the OK button; empty keeps the template's label
+    Kv_String cancelText;      // label of the Cancel button; empty keeps the template's label
+    bool textRequired = true;  // false: the edit field is hidden and OK needs nothing
+    bool confirmed = false;    // set when OK closed the dialog
 
     BOOL OnInitDialog() override;
     void OnOK() override;

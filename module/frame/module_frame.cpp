@@ -92,26 +92,17 @@ void detachModule() {
 
 extern "C" int DllMain(HINSTANCE instance, DWORD reason, void*) {
     switch (reason) {
-    case DLL_PROCESS_ATTACH:
-        return frame::attachModule(instance, kModuleResourceTableName) ? 1 : 0;
-    case DLL_PROCESS_DETACH:
-        frame::detachModule();
-        return 1;
-    default:
-        return 1;
+    case DLL_PROCESS_ATTACH: return frame::attachModule(instance, kModuleResourceTableName) ? 1 : 0;
+    case DLL_PROCESS_DETACH: frame::detachModule(); return 1;
+    default: return 1;
     }
 }
 
 extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appHandle) {
     switch (message) {
-    case AcRx::kInitAppMsg:
-        frame::initialiseApplication(appHandle);
-        break;
-    case AcRx::kUnloadAppMsg:
-        frame::unloadApplication();
-        break;
-    default:
-        break;
+    case AcRx::kInitAppMsg: frame::initialiseApplication(appHandle); break;
+    case AcRx::kUnloadAppMsg: frame::unloadApplication(); break;
+    default: break;
     }
     return AcRx::kRetOK;
 }

@@ -16,7 +16,7 @@ struct TextEntryRequest {
     Kv_String cancelText;
     bool textRequired = true;
     bool confirmed = false;
-    CWnd* parent = nullptr;   // none: the host's main window owns the dialog
+    CWnd* parent = nullptr;  // none: the host's main window owns the dialog
 };
 
 // True when the user confirmed; `request.text` then holds what was typed.

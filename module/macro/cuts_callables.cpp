@@ -52,10 +52,14 @@ void addDrawingObject(const nlohmann::json& arguments, nlohmann::json& outputs) 
     if (const nlohmann::json* given = members.take("properties")) {
         if (!given->is_object()) members.fail("field \"properties\" must be an object");
         for (const auto& [name, value] : given->items()) {
-            if (value.is_string()) properties[name] = value.get<std::string>();
-            else if (value.is_number_integer()) properties[name] = value.get<long long>();
-            else if (value.is_number()) properties[name] = value.get<double>();
-            else members.fail("property \"" + name + "\" must be a text or a number");
+            if (value.is_string())
+                properties[name] = value.get<std::string>();
+            else if (value.is_number_integer())
+                properties[name] = value.get<long long>();
+            else if (value.is_number())
+                properties[name] = value.get<double>();
+            else
+                members.fail("property \"" + name + "\" must be a text or a number");
         }
     }
     members.finish();

@@ -21,10 +21,14 @@ struct IconButton {
     int control, bitmap, tooltip;
 };
 constexpr IconButton kIconButtons[] = {
-    {IDC_MACRO_SELECT_OTHER, IDB_MACRO_SELECT_OTHER, 973}, {IDC_MACRO_VIEW_BEFORE, IDB_MACRO_VIEW_BEFORE, 974},
-    {IDC_MACRO_VIEW_TOP, IDB_MACRO_VIEW_TOP, 975},         {IDC_MACRO_VIEW_FRONT, IDB_MACRO_VIEW_FRONT, 976},
-    {IDC_MACRO_VIEW_SIDE, IDB_MACRO_VIEW_SIDE, 977},       {IDC_MACRO_CLASH, IDB_MACRO_CLASH, 980},
-    {IDC_MACRO_LOAD_VALUES, 0, 978},                       {IDC_MACRO_SAVE_VALUES, 0, 979},
+    {IDC_MACRO_SELECT_OTHER, IDB_MACRO_SELECT_OTHER, 973},
+    {IDC_MACRO_VIEW_BEFORE, IDB_MACRO_VIEW_BEFORE, 974},
+    {IDC_MACRO_VIEW_TOP, IDB_MACRO_VIEW_TOP, 975},
+    {IDC_MACRO_VIEW_FRONT, IDB_MACRO_VIEW_FRONT, 976},
+    {IDC_MACRO_VIEW_SIDE, IDB_MACRO_VIEW_SIDE, 977},
+    {IDC_MACRO_CLASH, IDB_MACRO_CLASH, 980},
+    {IDC_MACRO_LOAD_VALUES, 0, 978},
+    {IDC_MACRO_SAVE_VALUES, 0, 979},
 };
 constexpr int kLoadIcon = IDI_KV_OPEN, kSaveIcon = IDI_KV_SAVE;
 // White is the pictures' transparent colour, as for every picture the project draws.
@@ -58,10 +62,10 @@ BOOL CDlgMacro::OnInitDialog() {
     getDlgSize(m_hWnd, minWidth_, minHeight_, true);
     resizer_.attach(this);
     resizer_.setAnchor(IDC_MACRO_TABS, CResizer::All);
-    for (int id : {IDC_MACRO_GROUP_LABEL, IDC_MACRO_GROUP_FILTER, IDC_MACRO_SECOND_LABEL, IDC_MACRO_SECOND_FILTER,
-                   IDC_MACRO_SELECT_OTHER, IDC_MACRO_VIEW_BEFORE, IDC_MACRO_VIEW_TOP, IDC_MACRO_VIEW_FRONT,
-                   IDC_MACRO_VIEW_SIDE, IDC_MACRO_CLASH, IDC_MACRO_LOAD_VALUES, IDC_MACRO_SAVE_VALUES,
-                   IDC_MACRO_APPLY_AGAIN, IDOK})
+    for (int id :
+         {IDC_MACRO_GROUP_LABEL, IDC_MACRO_GROUP_FILTER, IDC_MACRO_SECOND_LABEL, IDC_MACRO_SECOND_FILTER,
+          IDC_MACRO_SELECT_OTHER, IDC_MACRO_VIEW_BEFORE, IDC_MACRO_VIEW_TOP, IDC_MACRO_VIEW_FRONT, IDC_MACRO_VIEW_SIDE,
+          IDC_MACRO_CLASH, IDC_MACRO_LOAD_VALUES, IDC_MACRO_SAVE_VALUES, IDC_MACRO_APPLY_AGAIN, IDOK})
         resizer_.setAnchor(id, CResizer::Left | CResizer::Bottom);
 
     currentPage_ = 0;
@@ -90,7 +94,8 @@ void CDlgMacro::makeButtons() {
         CButtonST& button = buttons_[i];
         button.SubclassDlgItem(kIconButtons[i].control, this);
         if (kIconButtons[i].bitmap)
-            button.SetBitmaps(LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(kIconButtons[i].bitmap)), kTransparent);
+            button.SetBitmaps(LoadBitmap(AfxGetResourceHandle(), MAKEINTRESOURCE(kIconButtons[i].bitmap)),
+                              kTransparent);
         else
             button.SetIcon(kIconButtons[i].control == IDC_MACRO_LOAD_VALUES ? kLoadIcon : kSaveIcon);
         button.SetTooltipText(kIconButtons[i].tooltip);
@@ -188,8 +193,10 @@ void CDlgMacro::showSelectedPageNow() {
     if (!page) return;
     page->ShowWindow(SW_SHOW);
     auto remembered = focusMemory_.find(macro.tabs[tabIndex].moduleName);
-    if (pageShown_ && remembered != focusMemory_.end()) page->restoreFocus(remembered->second);
-    else if (!pageShown_) page->focusFirst();
+    if (pageShown_ && remembered != focusMemory_.end())
+        page->restoreFocus(remembered->second);
+    else if (!pageShown_)
+        page->focusFirst();
     pageShown_ = true;
 }
 

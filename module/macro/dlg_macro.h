@@ -32,10 +32,10 @@ public:
     explicit CDlgMacro(CWnd* parent = nullptr);
     ~CDlgMacro() override;
 
-    int modelessId = -1;          // -1 modal, else the slot of the modeless table
+    int modelessId = -1;  // -1 modal, else the slot of the modeless table
     // Posted to a modeless dialog that closes itself: ends it through its table.
     static constexpr UINT kEndModelessMessage = 0x7102;
-    MacroData macro;              // the dialog's copy; the caller copies it back
+    MacroData macro;  // the dialog's copy; the caller copies it back
 
     // "DLG_MACRO_" and a key of the macro: its module for one instance, its group, or the count.
     static Kv_String sizeStoreName(const MacroData& macro);
@@ -92,9 +92,9 @@ private:
     void saveValues();
     Kv_String currentModuleName() const;
 
-    std::vector<std::unique_ptr<CDlgMacroPage>> pages_;   // one per tab, null where none
-    std::vector<int> tabOfEntry_;                         // tab control entry -> tab index
-    std::map<Kv_String, MacroFocusRecord> focusMemory_;   // by macro module name
+    std::vector<std::unique_ptr<CDlgMacroPage>> pages_;  // one per tab, null where none
+    std::vector<int> tabOfEntry_;                        // tab control entry -> tab index
+    std::map<Kv_String, MacroFocusRecord> focusMemory_;  // by macro module name
     CButtonST buttons_[8];
     TwResizer resizer_;
     SectionListCache sectionLists_;

@@ -18,7 +18,7 @@ namespace {
 // control means nothing to a person: its column has no width.
 constexpr int kNumberColumn = 1, kOnColumn = 2, kValueColumn = 3, kActionColumn = 4, kLinkColumn = 5, kColumns = 5;
 
-constexpr int kTypeCount = 4;   // types 0 to 3; combo entry 4 is the mixed type
+constexpr int kTypeCount = 4;  // types 0 to 3; combo entry 4 is the mixed type
 
 // The dimension combos with their labels, and the value edits with theirs, in record order.
 constexpr std::pair<int, int> kDimensions[] = {{IDC_ARRAY_DIM1, IDC_ARRAY_DIM1_LABEL},
@@ -72,7 +72,8 @@ Kv_Array<int> CDlgMacroArray::hiddenControls(int type) {
     switch (type) {
     case 0:
         hide({IDC_ARRAY_DIM3, IDC_ARRAY_DIM3_LABEL, IDC_ARRAY_DIM4, IDC_ARRAY_DIM4_LABEL, IDC_ARRAY_VALUE3,
-              IDC_ARRAY_VALUE3_LABEL, IDC_ARRAY_VALUE4, IDC_ARRAY_VALUE4_LABEL, IDC_ARRAY_VALUE5, IDC_ARRAY_VALUE5_LABEL});
+              IDC_ARRAY_VALUE3_LABEL, IDC_ARRAY_VALUE4, IDC_ARRAY_VALUE4_LABEL, IDC_ARRAY_VALUE5,
+              IDC_ARRAY_VALUE5_LABEL});
         break;
     case 1:
         hide({IDC_ARRAY_DIM4, IDC_ARRAY_DIM4_LABEL, IDC_ARRAY_VALUE4, IDC_ARRAY_VALUE4_LABEL});
@@ -100,13 +101,23 @@ BOOL CDlgMacroArray::OnInitDialog() {
 
 void CDlgMacroArray::setLabels() {
     SetWindowText((dialString(1056) + " (" + data.name + ")").c_str());
-    const std::pair<int, int> labels[] = {
-        {IDC_ARRAY_TYPE_LABEL, 1057},   {IDC_ARRAY_VALUE0_LABEL, 228},  {IDC_ARRAY_DIM1_LABEL, 1058},
-        {IDC_ARRAY_DIM2_LABEL, 1059},   {IDC_ARRAY_DIM3_LABEL, 1060},   {IDC_ARRAY_DIM4_LABEL, 1061},
-        {IDC_ARRAY_VALUE1_LABEL, 1062}, {IDC_ARRAY_VALUE2_LABEL, 1063}, {IDC_ARRAY_VALUE3_LABEL, 1064},
-        {IDC_ARRAY_VALUE4_LABEL, 1065}, {IDC_ARRAY_OPTION, 1066},       {IDC_ARRAY_ENTRIES_GROUP, 1067},
-        {IDC_ARRAY_NEW, 171},           {IDC_ARRAY_DELETE, 172},        {IDC_ARRAY_SKIP, 1068},
-        {IDOK, 1},                      {IDCANCEL, 2}};
+    const std::pair<int, int> labels[] = {{IDC_ARRAY_TYPE_LABEL, 1057},
+                                          {IDC_ARRAY_VALUE0_LABEL, 228},
+                                          {IDC_ARRAY_DIM1_LABEL, 1058},
+                                          {IDC_ARRAY_DIM2_LABEL, 1059},
+                                          {IDC_ARRAY_DIM3_LABEL, 1060},
+                                          {IDC_ARRAY_DIM4_LABEL, 1061},
+                                          {IDC_ARRAY_VALUE1_LABEL, 1062},
+                                          {IDC_ARRAY_VALUE2_LABEL, 1063},
+                                          {IDC_ARRAY_VALUE3_LABEL, 1064},
+                                          {IDC_ARRAY_VALUE4_LABEL, 1065},
+                                          {IDC_ARRAY_OPTION, 1066},
+                                          {IDC_ARRAY_ENTRIES_GROUP, 1067},
+                                          {IDC_ARRAY_NEW, 171},
+                                          {IDC_ARRAY_DELETE, 172},
+                                          {IDC_ARRAY_SKIP, 1068},
+                                          {IDOK, 1},
+                                          {IDCANCEL, 2}};
     for (const auto& [id, number] : labels) SetDlgItemText(id, dialString(number).c_str());
     // These two have no number in the text table.
     SetDlgItemText(IDC_ARRAY_ALTERNATING, "Add entries alternating");
@@ -120,8 +131,8 @@ void CDlgMacroArray::setUpSheet() {
     Kv_StringArray headers = stringArr(dialString(1067), dialString(1069), dialString(1070), dialString(1068));
     headers.append(Kv_String());
     sheet_.setHeaderRowTexts(headers);
-    const std::pair<int, int> widths[] = {{kNumberColumn, 70}, {kOnColumn, 50}, {kValueColumn, 250},
-                                          {kActionColumn, 70}, {kLinkColumn, 0}};
+    const std::pair<int, int> widths[] = {
+        {kNumberColumn, 70}, {kOnColumn, 50}, {kValueColumn, 250}, {kActionColumn, 70}, {kLinkColumn, 0}};
     for (const auto& [col, pixels] : widths) setColWidths(&sheet_, col, col, pixels);
 }
 
@@ -139,7 +150,9 @@ void CDlgMacroArray::formatColumns() {
 void CDlgMacroArray::showRecord() {
     const int type = data.arrayType;
     SendDlgItemMessage(IDC_ARRAY_TYPE, CB_SETCURSEL,
-                       type == DynArrayData::kMixedType ? kTypeCount : validType(type) ? type : -1);
+                       type == DynArrayData::kMixedType ? kTypeCount
+                       : validType(type)                ? type
+                                                        : -1);
     // Filled for every type, though shown only for type 1: a switch to type 1 finds it there.
     SetDlgItemText(IDC_ARRAY_VALUE0, data.value0.c_str());
     for (int i = 0; i < 4; ++i) SetDlgItemText(kDimensions[i].first, dimension(data, i)->c_str());
@@ -173,17 +186,16 @@ void CDlgMacroArray::showEntries() {
 
 void CDlgMacroArray::applyTypeLayout() {
     const int type = data.arrayType;
-    SetDlgItemText(IDC_ARRAY_VALUE5_LABEL,
-                   type == 1 || type == 2 ? dialString(1076).c_str() : type == 3 ? dialString(1077).c_str() : "");
+    SetDlgItemText(IDC_ARRAY_VALUE5_LABEL, type == 1 || type == 2 ? dialString(1076).c_str()
+                                           : type == 3            ? dialString(1077).c_str()
+                                                                  : "");
     refillDimensions();
     const Kv_Array<int> hidden = hiddenControls(type);
-    const int layoutControls[] = {IDC_ARRAY_VALUE0,       IDC_ARRAY_VALUE0_LABEL, IDC_ARRAY_DIM1,
-                                  IDC_ARRAY_DIM1_LABEL,   IDC_ARRAY_DIM2,         IDC_ARRAY_DIM2_LABEL,
-                                  IDC_ARRAY_DIM3,         IDC_ARRAY_DIM3_LABEL,   IDC_ARRAY_DIM4,
-                                  IDC_ARRAY_DIM4_LABEL,   IDC_ARRAY_VALUE1,       IDC_ARRAY_VALUE1_LABEL,
-                                  IDC_ARRAY_VALUE2,       IDC_ARRAY_VALUE2_LABEL, IDC_ARRAY_VALUE3,
-                                  IDC_ARRAY_VALUE3_LABEL, IDC_ARRAY_VALUE4,       IDC_ARRAY_VALUE4_LABEL,
-                                  IDC_ARRAY_VALUE5,       IDC_ARRAY_VALUE5_LABEL};
+    const int layoutControls[] = {IDC_ARRAY_VALUE0, IDC_ARRAY_VALUE0_LABEL, IDC_ARRAY_DIM1,   IDC_ARRAY_DIM1_LABEL,
+                                  IDC_ARRAY_DIM2,   IDC_ARRAY_DIM2_LABEL,   IDC_ARRAY_DIM3,   IDC_ARRAY_DIM3_LABEL,
+                                  IDC_ARRAY_DIM4,   IDC_ARRAY_DIM4_LABEL,   IDC_ARRAY_VALUE1, IDC_ARRAY_VALUE1_LABEL,
+                                  IDC_ARRAY_VALUE2, IDC_ARRAY_VALUE2_LABEL, IDC_ARRAY_VALUE3, IDC_ARRAY_VALUE3_LABEL,
+                                  IDC_ARRAY_VALUE4, IDC_ARRAY_VALUE4_LABEL, IDC_ARRAY_VALUE5, IDC_ARRAY_VALUE5_LABEL};
     for (int id : layoutControls) ShowOrHideCtrl(this, id, !hidden.containsValue(id));
     for (int id : kEntryControls) ShowOrHideCtrl(this, id, !hidden.containsValue(id));
 }
@@ -209,7 +221,7 @@ bool CDlgMacroArray::selectedRows(int& first, int& last) const {
     if (rows == 0 || !sheet_.getSelBlockOrActive(block)) return false;
     first = std::clamp(std::min(block.row1, block.row2), 1, rows);
     last = std::clamp(std::max(block.row1, block.row2), 1, rows);
-    if (block.row1 < 1 && block.row2 < 1) last = rows;   // a whole column selected
+    if (block.row1 < 1 && block.row2 < 1) last = rows;  // a whole column selected
     return true;
 }
 

@@ -19,7 +19,7 @@ public:
     explicit CDlgMacroArray(CWnd* parent = nullptr);
 
     DynArrayData data;
-    AcArray<AcDbObjectId> ids;   // the macro instances, only to list valid dimension names
+    AcArray<AcDbObjectId> ids;  // the macro instances, only to list valid dimension names
     Kv_String moduleName;
 
     // The controls type `type` leaves unused (any type outside 0..3 leaves only value0 unused).

@@ -47,13 +47,13 @@ constexpr int kSlotControls[] = {IDC_BOLT_SLOT_RADIUS,       IDC_BOLT_SLOT_RADIU
                                  IDC_BOLT_SLOT_LENGTH_LABEL, IDC_BOLT_SLOT_ANGLE,        IDC_BOLT_SLOT_ANGLE_LABEL,
                                  IDC_BOLT_SLOT_OFFSET,       IDC_BOLT_SLOT_OFFSET_LABEL, IDC_BOLT_SLOT_KIND,
                                  IDC_BOLT_SLOT_KIND_LABEL};
-constexpr int kSlotKinds = 2;   // texts 994 and 995
+constexpr int kSlotKinds = 2;  // texts 994 and 995
 bool isSlotControl(int id) {
     return std::find(std::begin(kSlotControls), std::end(kSlotControls), id) != std::end(kSlotControls);
 }
 
-constexpr int kEdits[] = {IDC_BOLT_PENETRATION, IDC_BOLT_ADDED_LENGTH, IDC_BOLT_TOLERANCE, IDC_BOLT_SLOT_RADIUS,
-                          IDC_BOLT_SLOT_LENGTH, IDC_BOLT_SLOT_ANGLE,  IDC_BOLT_SLOT_OFFSET};
+constexpr int kEdits[] = {IDC_BOLT_PENETRATION, IDC_BOLT_ADDED_LENGTH, IDC_BOLT_TOLERANCE,  IDC_BOLT_SLOT_RADIUS,
+                          IDC_BOLT_SLOT_LENGTH, IDC_BOLT_SLOT_ANGLE,   IDC_BOLT_SLOT_OFFSET};
 
 Kv_String text(CWnd* dialog, int id) {
     std::string value;
@@ -109,15 +109,30 @@ BOOL CDlgMacroBoltOptions::OnInitDialog() {
 
 void CDlgMacroBoltOptions::setLabels() {
     SetWindowText(dialString(983).c_str());
-    const std::pair<int, int> labels[] = {
-        {IDC_BOLT_COMPOSITION_LABEL, 275}, {IDC_BOLT_DIAMETER_LABEL, 278},     {IDC_BOLT_PENETRATION_LABEL, 328},
-        {IDC_BOLT_ADDED_LENGTH_LABEL, 277}, {IDC_BOLT_TOLERANCE_LABEL, 242},   {IDC_BOLT_FIXED_COUNT, 984},
-        {IDC_BOLT_TAPPED, 674},            {IDC_BOLT_REVERSE, 985},            {IDC_BOLT_COUNTERSUNK, 234},
-        {IDC_BOLT_SHOP_BOLTED, 276},       {IDC_BOLT_COLUMNS_LABEL, 1477},     {IDC_BOLT_SLOTS_LABEL, 986},
-        {IDC_BOLT_SLOT_ACTIVE, 761},       {IDC_BOLT_SLOT_LENGTH_LABEL, 328},  {IDC_BOLT_SLOT_RADIUS_LABEL, 987},
-        {IDC_BOLT_SLOT_ANGLE_LABEL, 988},  {IDC_BOLT_SLOT_OFFSET_LABEL, 989},  {IDC_BOLT_SLOT_KIND_LABEL, 990},
-        {IDC_BOLT_NUT1_LABEL, 991},        {IDC_BOLT_NUT2_LABEL, 991},         {IDC_BOLT_WASHER1_LABEL, 992},
-        {IDC_BOLT_WASHER2_LABEL, 992},     {IDC_BOLT_WASHERS_LABEL, 993},      {IDOK, 285}};
+    const std::pair<int, int> labels[] = {{IDC_BOLT_COMPOSITION_LABEL, 275},
+                                          {IDC_BOLT_DIAMETER_LABEL, 278},
+                                          {IDC_BOLT_PENETRATION_LABEL, 328},
+                                          {IDC_BOLT_ADDED_LENGTH_LABEL, 277},
+                                          {IDC_BOLT_TOLERANCE_LABEL, 242},
+                                          {IDC_BOLT_FIXED_COUNT, 984},
+                                          {IDC_BOLT_TAPPED, 674},
+                                          {IDC_BOLT_REVERSE, 985},
+                                          {IDC_BOLT_COUNTERSUNK, 234},
+                                          {IDC_BOLT_SHOP_BOLTED, 276},
+                                          {IDC_BOLT_COLUMNS_LABEL, 1477},
+                                          {IDC_BOLT_SLOTS_LABEL, 986},
+                                          {IDC_BOLT_SLOT_ACTIVE, 761},
+                                          {IDC_BOLT_SLOT_LENGTH_LABEL, 328},
+                                          {IDC_BOLT_SLOT_RADIUS_LABEL, 987},
+                                          {IDC_BOLT_SLOT_ANGLE_LABEL, 988},
+                                          {IDC_BOLT_SLOT_OFFSET_LABEL, 989},
+                                          {IDC_BOLT_SLOT_KIND_LABEL, 990},
+                                          {IDC_BOLT_NUT1_LABEL, 991},
+                                          {IDC_BOLT_NUT2_LABEL, 991},
+                                          {IDC_BOLT_WASHER1_LABEL, 992},
+                                          {IDC_BOLT_WASHER2_LABEL, 992},
+                                          {IDC_BOLT_WASHERS_LABEL, 993},
+                                          {IDOK, 285}};
     for (const auto& [id, number] : labels) SetDlgItemText(id, dialString(number).c_str());
 }
 
@@ -128,7 +143,8 @@ void CDlgMacroBoltOptions::setUpPictures() {
     const Kv_String icons = Kv_Settings::kvDir() + "icons\\";
     for (int i = 0; i < 5; ++i) {
         parts_[i].SubclassDlgItem(static_cast<UINT>(kPartBoxes[i]), this);
-        parts_[i].SetStateBitmapFiles(icons + kPartPictures[i].first, icons + kPartPictures[i].second, RGB(0xFF, 0xFF, 0xFF));
+        parts_[i].SetStateBitmapFiles(icons + kPartPictures[i].first, icons + kPartPictures[i].second,
+                                      RGB(0xFF, 0xFF, 0xFF));
     }
 }
 
@@ -151,7 +167,9 @@ void CDlgMacroBoltOptions::showData() {
     CheckDlgButton(IDC_BOLT_FIXED_COUNT, data.countOption ? BST_CHECKED : BST_UNCHECKED);
     for (int i = 0; i < 4; ++i) {
         const int flag = *flagOf(data, i);
-        CheckDlgButton(kFlagBoxes[i], isMixedBoltFlag(flag) ? BST_INDETERMINATE : flag > 0 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(kFlagBoxes[i], isMixedBoltFlag(flag) ? BST_INDETERMINATE
+                                      : flag > 0            ? BST_CHECKED
+                                                            : BST_UNCHECKED);
     }
     showHoleColumns();
     showSlots();
@@ -239,7 +257,8 @@ void CDlgMacroBoltOptions::readBack() {
     }
     readHoleColumns();
     for (int i = 0; i < 5; ++i)
-        if (clickedParts_.count(kPartBoxes[i])) *partOf(data, i) = IsDlgButtonChecked(kPartBoxes[i]) == BST_CHECKED ? 1 : 0;
+        if (clickedParts_.count(kPartBoxes[i]))
+            *partOf(data, i) = IsDlgButtonChecked(kPartBoxes[i]) == BST_CHECKED ? 1 : 0;
     readSlot();
 }
 
@@ -391,7 +410,8 @@ BOOL CDlgMacroBoltOptions::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRES
         // Moving on within the shown slot's controls is no finished edit: the slot is checked
         // when the focus leaves it.
         HWND focus = ::GetFocus();
-        const bool stillInSlot = leftSlotEdit_ && focus && ::IsChild(m_hWnd, focus) && isSlotControl(::GetDlgCtrlID(focus));
+        const bool stillInSlot =
+            leftSlotEdit_ && focus && ::IsChild(m_hWnd, focus) && isSlotControl(::GetDlgCtrlID(focus));
         if (applyPosted_ && stillInSlot) applyPosted_ = false;
         if (applyPosted_) apply();
         if (result) *result = 0;
@@ -405,7 +425,8 @@ BOOL CDlgMacroBoltOptions::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && ready_) {
         HWND focus = ::GetFocus();
         const int id = focus && ::IsChild(m_hWnd, focus) ? ::GetDlgCtrlID(focus) : 0;
-        const bool combo = id == IDC_BOLT_COMPOSITION || id == IDC_BOLT_DIAMETER || id == IDC_BOLT_SLOTS || id == IDC_BOLT_SLOT_KIND;
+        const bool combo =
+            id == IDC_BOLT_COMPOSITION || id == IDC_BOLT_DIAMETER || id == IDC_BOLT_SLOTS || id == IDC_BOLT_SLOT_KIND;
         const bool dropped = combo && ::SendMessage(focus, CB_GETDROPPEDSTATE, 0, 0) != 0;
         if (id != 0 && id != IDOK && id != IDCANCEL && !dropped) {
             apply();

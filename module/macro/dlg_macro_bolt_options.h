@@ -31,7 +31,7 @@ public:
     explicit CDlgMacroBoltOptions(CDlgMacroTabPage* owner, CWnd* parent = nullptr);
 
     MacroBoltData data;
-    Kv_StringArray diameters;   // of the composition, computed by the opener
+    Kv_StringArray diameters;  // of the composition, computed by the opener
 
     // The slot whose radius or length fails the check (counted from 0), -1 when every
     // active slot has both above 0.
@@ -71,12 +71,12 @@ private:
     CCheckComboBox slots_{CCheckComboBox::PersonTicks};
     Kv_Spread sheet_;
     int shownSlot_ = 0;
-    std::set<int> clickedParts_;   // part boxes the person changed
+    std::set<int> clickedParts_;  // part boxes the person changed
     bool ready_ = false;
     bool applying_ = false;
     bool applyPosted_ = false;
-    bool editChanged_ = false;     // a person typed in an edit since the last apply
-    bool leftSlotEdit_ = false;    // the posted apply comes from an edit of the shown slot
+    bool editChanged_ = false;   // a person typed in an edit since the last apply
+    bool leftSlotEdit_ = false;  // the posted apply comes from an edit of the shown slot
 };
 
 // Opens the bolt options on `bolt` for the page `owner` (nullptr: nothing is applied); the

@@ -33,12 +33,12 @@ constexpr std::array<TypePicture, kvCutTypeCount> kTypePictures{{
 struct KeyLabel {
     const char* key;
     int text;
-    int number;   // appended to the text when not 0
+    int number;  // appended to the text when not 0
 };
 constexpr KeyLabel kKeyLabels[] = {
-    {"Offset", 1099, 0},        {"PolyOffset", 1099, 0},    {"LengthOffset", 1100, 0},
-    {"CenterOffset", 1101, 0},  {"InsideOffset", 1102, 0},  {"OutsideOffset", 1103, 0},
-    {"Offset1", 1104, 1},       {"Offset2", 1104, 2},       {"Radius", 740, 0},
+    {"Offset", 1099, 0},       {"PolyOffset", 1099, 0},   {"LengthOffset", 1100, 0},
+    {"CenterOffset", 1101, 0}, {"InsideOffset", 1102, 0}, {"OutsideOffset", 1103, 0},
+    {"Offset1", 1104, 1},      {"Offset2", 1104, 2},      {"Radius", 740, 0},
 };
 
 // The controls that depend on the cut type; hidden while an existing cut is edited.
@@ -67,8 +67,7 @@ Kv_String CDlgMacroCuts::parameterLabel(const Kv_String& key) {
 
 Kv_StringArray CDlgMacroCuts::typePictureFiles() {
     Kv_StringArray files;
-    for (const TypePicture& picture : kTypePictures)
-        files.append(Kv_Settings::kvDir() + "icons\\" + picture.file);
+    for (const TypePicture& picture : kTypePictures) files.append(Kv_Settings::kvDir() + "icons\\" + picture.file);
     return files;
 }
 
@@ -79,7 +78,8 @@ BOOL CDlgMacroCuts::OnInitDialog() {
     for (int id : {IDOK, IDCANCEL}) resizer_.setAnchor(id, CResizer::Right | CResizer::Bottom);
     setLabels();
     fillPicker();
-    FillCombo(this, IDC_CUTS_PLACEMENT, stringArr(dialString(1395), dialString(1396), dialString(1397), dialString(1398)),
+    FillCombo(this, IDC_CUTS_PLACEMENT,
+              stringArr(dialString(1395), dialString(1396), dialString(1397), dialString(1398)),
               data.placement >= 0 && data.placement <= 3 ? data.placement : -1);
     setUpSheet();
 
@@ -98,7 +98,8 @@ BOOL CDlgMacroCuts::OnInitDialog() {
     int choice = data.choice >= 1 && data.choice <= 3 ? data.choice : 1;
     if (data.cutType == kvCutChamfer) choice = !data.chamferBothEdges ? 3 : data.chamferUnequal ? 2 : 1;
     CheckRadioButton(IDC_CUTS_CHOICE_1, IDC_CUTS_CHOICE_3, IDC_CUTS_CHOICE_1 + choice - 1);
-    CheckRadioButton(IDC_CUTS_MODE_NEW, IDC_CUTS_MODE_EXISTING, data.mode == 2 ? IDC_CUTS_MODE_EXISTING : IDC_CUTS_MODE_NEW);
+    CheckRadioButton(IDC_CUTS_MODE_NEW, IDC_CUTS_MODE_EXISTING,
+                     data.mode == 2 ? IDC_CUTS_MODE_EXISTING : IDC_CUTS_MODE_NEW);
     Kv_StringArray modules;
     MacrosInDlgData::GetAllMods(data.macroId, modules);
     fillMacroCombo(modules, data.macroName);
@@ -114,9 +115,12 @@ BOOL CDlgMacroCuts::OnInitDialog() {
 
 void CDlgMacroCuts::setLabels() {
     SetWindowText(dialString(1080).c_str());
-    const std::pair<int, int> labels[] = {{IDC_CUTS_NAME_LABEL, 1081}, {IDC_CUTS_MODE_NEW, 710},
-                                          {IDC_CUTS_MODE_EXISTING, 711}, {IDC_CUTS_PICK_MACRO, 1082},
-                                          {IDC_CUTS_TYPE_LABEL, 1083},   {IDOK, 1},
+    const std::pair<int, int> labels[] = {{IDC_CUTS_NAME_LABEL, 1081},
+                                          {IDC_CUTS_MODE_NEW, 710},
+                                          {IDC_CUTS_MODE_EXISTING, 711},
+                                          {IDC_CUTS_PICK_MACRO, 1082},
+                                          {IDC_CUTS_TYPE_LABEL, 1083},
+                                          {IDOK, 1},
                                           {IDCANCEL, 2}};
     for (const auto& [id, text] : labels) SetDlgItemText(id, dialString(text).c_str());
 }
@@ -163,7 +167,7 @@ void CDlgMacroCuts::showParameters(const Kv_StringArray& keys, const Kv_StringAr
 void CDlgMacroCuts::showTypeOptions() {
     struct Visible {
         int id;
-        int text;   // 0: hidden for this type
+        int text;  // 0: hidden for this type
     };
     Visible options[] = {{IDC_CUTS_CUT_BOTH, 0}, {IDC_CUTS_CHOICE_1, 0}, {IDC_CUTS_CHOICE_2, 0}, {IDC_CUTS_CHOICE_3, 0},
                          {IDC_CUTS_KEEP_GAP, 0}, {IDC_CUTS_WELD, 0},     {IDC_CUTS_WELD_BOTH, 0}};
@@ -199,9 +203,7 @@ void CDlgMacroCuts::updateDependants() {
     EnDisCtrl(this, IDC_CUTS_WELD_BOTH, checked(this, IDC_CUTS_WELD) && !checked(this, IDC_CUTS_KEEP_GAP));
 }
 
-void CDlgMacroCuts::applyMode() {
-    EnDisCtrl(this, IDC_CUTS_PICK_MACRO, checked(this, IDC_CUTS_MODE_EXISTING));
-}
+void CDlgMacroCuts::applyMode() { EnDisCtrl(this, IDC_CUTS_PICK_MACRO, checked(this, IDC_CUTS_MODE_EXISTING)); }
 
 void CDlgMacroCuts::fillMacroCombo(const Kv_StringArray& modules, const Kv_String& text) {
     FillCombo(this, IDC_CUTS_MACRO, modules);
@@ -356,7 +358,7 @@ void CDlgMacroCuts::OnDestroy() {
 
 bool StartDlgMacroCuts(DlgMacroCutsData& data, bool& escaped) {
     return frame::launchModalDialog<CDlgMacroCuts>(
-        frame::LaunchRules{frame::ResourceScope::CallerProvides},
-        [&](CDlgMacroCuts& dialog) { dialog.data = data; }, [&](CDlgMacroCuts& dialog) { data = dialog.data; },
+        frame::LaunchRules{frame::ResourceScope::CallerProvides}, [&](CDlgMacroCuts& dialog) { dialog.data = data; },
+        [&](CDlgMacroCuts& dialog) { data = dialog.data; },
         [&](CDlgMacroCuts& dialog, INT_PTR) { escaped = dialog.escaped; });
 }

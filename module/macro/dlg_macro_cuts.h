@@ -57,7 +57,7 @@ private:
     Kv_Spread sheet_;
     CBitmapPickerCombo picker_;
     TwResizer resizer_;
-    int type_ = -1;             // the type the picker shows; -1 when the record's is no picture
+    int type_ = -1;  // the type the picker shows; -1 when the record's is no picture
     bool escapeKey_ = false;
     int rowsShown_ = 0;
 };

@@ -59,7 +59,8 @@ void dropDelayedCloses(int number) {
 void delayedCloseTick(HWND, UINT, UINT_PTR timer, DWORD) {
     acutPrintf("%s", "Delayed timer called.\n");
     auto& pending = delayedCloses();
-    auto found = std::find_if(pending.begin(), pending.end(), [timer](const DelayedClose& c) { return c.timer == timer; });
+    auto found =
+        std::find_if(pending.begin(), pending.end(), [timer](const DelayedClose& c) { return c.timer == timer; });
     if (found == pending.end()) return;
     const int number = found->number;
     ::KillTimer(nullptr, timer);
@@ -114,7 +115,8 @@ bool EndDlgMacroModeless(int id) {
     if (!entry) return false;
     if (macroBusy(entry->dialog().macro)) {
         const auto& pending = delayedCloses();
-        const bool waiting = std::any_of(pending.begin(), pending.end(), [id](const DelayedClose& c) { return c.number == id; });
+        const bool waiting =
+            std::any_of(pending.begin(), pending.end(), [id](const DelayedClose& c) { return c.number == id; });
         if (!waiting) delayedCloses().push_back({::SetTimer(nullptr, 0, kDelayedCloseMs, delayedCloseTick), id});
         return true;
     }

@@ -32,7 +32,7 @@ int* flagOf(MacroPatternProps& pattern, int index) {
     return flags[index];
 }
 
-constexpr int kKinds = 4;          // texts 1041 to 1044; kind 3 is the distance list
+constexpr int kKinds = 4;  // texts 1041 to 1044; kind 3 is the distance list
 constexpr int kDistanceKind = 3;
 // A distance sheet holds four distances a row, in reading order, with at least one free cell
 // after the last one for more.
@@ -79,13 +79,22 @@ BOOL CDlgMacroPattern::OnInitDialog() {
 
 void CDlgMacroPattern::setLabels() {
     SetWindowText((dialString(1034) + " (" + pattern.name + ")").c_str());
-    const std::pair<int, int> labels[] = {
-        {IDC_PATTERN_ON1, 1035},           {IDC_PATTERN_ON2, 1036},           {IDC_PATTERN_KIND1_LABEL, 1037},
-        {IDC_PATTERN_KIND2_LABEL, 1037},   {IDC_PATTERN_VALUE11_LABEL, 1038}, {IDC_PATTERN_VALUE21_LABEL, 1038},
-        {IDC_PATTERN_VALUE12_LABEL, 1039}, {IDC_PATTERN_VALUE22_LABEL, 1039}, {IDC_PATTERN_CHECK1, 1040},
-        {IDC_PATTERN_CHECK2, 1040},        {IDC_PATTERN_FLAG1, 1051},         {IDC_PATTERN_FLAG2, 1052},
-        {IDC_PATTERN_FLAG3, 1053},         {IDC_PATTERN_FLAG4, 1054},         {IDOK, 285},
-        {IDCANCEL, 2}};
+    const std::pair<int, int> labels[] = {{IDC_PATTERN_ON1, 1035},
+                                          {IDC_PATTERN_ON2, 1036},
+                                          {IDC_PATTERN_KIND1_LABEL, 1037},
+                                          {IDC_PATTERN_KIND2_LABEL, 1037},
+                                          {IDC_PATTERN_VALUE11_LABEL, 1038},
+                                          {IDC_PATTERN_VALUE21_LABEL, 1038},
+                                          {IDC_PATTERN_VALUE12_LABEL, 1039},
+                                          {IDC_PATTERN_VALUE22_LABEL, 1039},
+                                          {IDC_PATTERN_CHECK1, 1040},
+                                          {IDC_PATTERN_CHECK2, 1040},
+                                          {IDC_PATTERN_FLAG1, 1051},
+                                          {IDC_PATTERN_FLAG2, 1052},
+                                          {IDC_PATTERN_FLAG3, 1053},
+                                          {IDC_PATTERN_FLAG4, 1054},
+                                          {IDOK, 285},
+                                          {IDCANCEL, 2}};
     for (const auto& [id, number] : labels) SetDlgItemText(id, dialString(number).c_str());
     Kv_StringArray kinds;
     for (int kind = 0; kind < kKinds; ++kind) kinds.append(dialString(1041 + kind));
@@ -117,7 +126,8 @@ void CDlgMacroPattern::showDistances(Kv_Spread& sheet, const Kv_StringArray& dis
     sheet.setMaxRows(rows);
     for (int col = 1; col <= kSheetColumns; ++col) sheet.setColTypeEdit(col);
     for (int i = 0; i < rows * kSheetColumns; ++i)
-        sheet.setCellText(i % kSheetColumns + 1, i / kSheetColumns + 1, i < distances.length() ? distances[i] : Kv_String());
+        sheet.setCellText(i % kSheetColumns + 1, i / kSheetColumns + 1,
+                          i < distances.length() ? distances[i] : Kv_String());
 }
 
 void CDlgMacroPattern::readDirection(const Block& block, MacroPatternDirection& direction) {
@@ -150,7 +160,8 @@ void CDlgMacroPattern::enableByType() {
         const int kind = static_cast<int>(SendDlgItemMessage(block.kind, CB_GETCURSEL));
         const bool list = kind == kDistanceKind;
         for (int id : {block.on, block.check, block.kind, block.kindLabel}) EnDisCtrl(this, id, open);
-        for (int id : {block.value1, block.value2, block.value1Label, block.value2Label}) EnDisCtrl(this, id, open && !list);
+        for (int id : {block.value1, block.value2, block.value1Label, block.value2Label})
+            EnDisCtrl(this, id, open && !list);
         EnDisCtrl(this, block.sheet, open && list);
     }
 }

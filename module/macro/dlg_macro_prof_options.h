@@ -40,11 +40,11 @@ struct ProfOptionsRun {
     // flag enables the created coordinate system, 1350), the module, the profile ids.
     TwMACallBackData data;
     ProfOptionsCallback callback;
-    CWnd* owner = nullptr;        // null: the host's main window
+    CWnd* owner = nullptr;  // null: the host's main window
     // What the dialog does once shown: "pickPlane" (button 1246), "pickPoint" (1229) or "zoom"
     // (1320); any other text nothing.  The profile page passes MacroData::openProfileHint.
     Kv_String startHint;
-    bool groupFixed = false;      // the group name field 1223 disabled
+    bool groupFixed = false;  // the group name field 1223 disabled
     // In: true hides the group row (1187, 1223) and shows check box 1257.  Out: 1257's state
     // when the dialog closed, however it closed (false when it was not shown).
     bool flag = false;

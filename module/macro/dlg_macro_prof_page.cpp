@@ -20,11 +20,10 @@ constexpr int kSegmentedRowHeight = 20;
 // The fixed block needs this width to show its rows side by side.
 constexpr int kFixedBlockWidth = 460;
 
-constexpr int kFixedBlock[] = {IDC_PROF_GROUP_LABEL, IDC_PROF_PROFILE_LABEL, IDC_PROF_OFFSET_LABEL,
-                               IDC_PROF_ROTATION_LABEL, IDC_PROF_PLANE_LABEL, IDC_PROF_GROUP,
-                               IDC_PROF_PROFILE,        IDC_PROF_SECTION,     IDC_PROF_OFFSET,
-                               IDC_PROF_ROTATION,       IDC_PROF_PLANE,       IDC_PROF_SECTION_BUTTON,
-                               IDC_PROF_OPTIONS,        IDC_PROF_PICK_PLANE};
+constexpr int kFixedBlock[] = {
+    IDC_PROF_GROUP_LABEL, IDC_PROF_PROFILE_LABEL,  IDC_PROF_OFFSET_LABEL, IDC_PROF_ROTATION_LABEL, IDC_PROF_PLANE_LABEL,
+    IDC_PROF_GROUP,       IDC_PROF_PROFILE,        IDC_PROF_SECTION,      IDC_PROF_OFFSET,         IDC_PROF_ROTATION,
+    IDC_PROF_PLANE,       IDC_PROF_SECTION_BUTTON, IDC_PROF_OPTIONS,      IDC_PROF_PICK_PLANE};
 
 Kv_StringArray rotationEntries() { return {"0\xB0", "90\xB0", "180\xB0", "270\xB0", dialString(695)}; }
 
@@ -44,7 +43,8 @@ Kv_String controlText(HWND dialog, int id) {
 Kv_String chosenEntry(HWND dialog, int id) {
     const int chosen = selection(dialog, id);
     if (chosen < 0) return {};
-    const int length = static_cast<int>(::SendDlgItemMessage(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0));
+    const int length =
+        static_cast<int>(::SendDlgItemMessage(dialog, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(chosen), 0));
     if (length < 0) return {};
     std::string text(static_cast<size_t>(length) + 1, '\0');
     ::SendDlgItemMessage(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(chosen), reinterpret_cast<LPARAM>(text.data()));
@@ -80,9 +80,9 @@ BOOL CDlgMacroProfPage::OnInitDialog() {
 
 void CDlgMacroProfPage::setTexts() {
     const std::pair<int, int> texts[] = {
-        {IDC_PROF_GROUP_LABEL, 1002},   {IDC_PROF_PROFILE_LABEL, 1003}, {IDC_PROF_SECTION_BUTTON, 969},
-        {IDC_PROF_OFFSET_LABEL, 1004},  {IDC_PROF_ROTATION_LABEL, 1005}, {IDC_PROF_PLANE_LABEL, 1006},
-        {IDC_PROF_OPTIONS, 1007},       {IDC_PROF_PICK_PLANE, 1008},    {IDC_PROF_SEGMENTED, 1009}};
+        {IDC_PROF_GROUP_LABEL, 1002},  {IDC_PROF_PROFILE_LABEL, 1003},  {IDC_PROF_SECTION_BUTTON, 969},
+        {IDC_PROF_OFFSET_LABEL, 1004}, {IDC_PROF_ROTATION_LABEL, 1005}, {IDC_PROF_PLANE_LABEL, 1006},
+        {IDC_PROF_OPTIONS, 1007},      {IDC_PROF_PICK_PLANE, 1008},     {IDC_PROF_SEGMENTED, 1009}};
     for (const auto& [id, number] : texts) SetDlgItemText(id, dialString(number).c_str());
 }
 
@@ -109,17 +109,15 @@ void CDlgMacroProfPage::placeFixedRows(const CRect&, int top) {
         int id, x, y, cx, cy;
     };
     if (fixedBlockShown()) {
-        for (const Place& p : {Place{IDC_PROF_GROUP_LABEL, 6, 8, 90, 16}, Place{IDC_PROF_GROUP, 100, 4, 150, 0},
-                               Place{IDC_PROF_OPTIONS, 256, 3, 110, 24},
-                               Place{IDC_PROF_PROFILE_LABEL, 6, 38, 90, 16}, Place{IDC_PROF_PROFILE, 100, 34, 150, 0},
-                               Place{IDC_PROF_SECTION, 256, 34, 120, 0},
-                               Place{IDC_PROF_SECTION_BUTTON, 382, 33, 72, 24},
-                               Place{IDC_PROF_OFFSET_LABEL, 6, 68, 90, 16}, Place{IDC_PROF_OFFSET, 100, 64, 150, 0},
-                               Place{IDC_PROF_ROTATION_LABEL, 256, 68, 80, 16},
-                               Place{IDC_PROF_ROTATION, 340, 64, 114, 0},
-                               Place{IDC_PROF_PLANE_LABEL, 6, 98, 90, 16}, Place{IDC_PROF_PLANE, 100, 94, 150, 0},
-                               Place{IDC_PROF_PICK_PLANE, 256, 93, 110, 24},
-                               Place{IDC_PROF_SEGMENTED, 6, 128, 160, 26}})
+        for (const Place& p :
+             {Place{IDC_PROF_GROUP_LABEL, 6, 8, 90, 16}, Place{IDC_PROF_GROUP, 100, 4, 150, 0},
+              Place{IDC_PROF_OPTIONS, 256, 3, 110, 24}, Place{IDC_PROF_PROFILE_LABEL, 6, 38, 90, 16},
+              Place{IDC_PROF_PROFILE, 100, 34, 150, 0}, Place{IDC_PROF_SECTION, 256, 34, 120, 0},
+              Place{IDC_PROF_SECTION_BUTTON, 382, 33, 72, 24}, Place{IDC_PROF_OFFSET_LABEL, 6, 68, 90, 16},
+              Place{IDC_PROF_OFFSET, 100, 64, 150, 0}, Place{IDC_PROF_ROTATION_LABEL, 256, 68, 80, 16},
+              Place{IDC_PROF_ROTATION, 340, 64, 114, 0}, Place{IDC_PROF_PLANE_LABEL, 6, 98, 90, 16},
+              Place{IDC_PROF_PLANE, 100, 94, 150, 0}, Place{IDC_PROF_PICK_PLANE, 256, 93, 110, 24},
+              Place{IDC_PROF_SEGMENTED, 6, 128, 160, 26}})
             if (HWND control = ::GetDlgItem(m_hWnd, p.id)) {
                 // A list keeps its height: a list's window is its closed field.
                 RECT now;
@@ -216,8 +214,10 @@ void CDlgMacroProfPage::showSelection() {
     // An angle that is no entry is shown as typed.
     if (rotation < 0) ::SetDlgItemText(m_hWnd, IDC_PROF_ROTATION, shown_.rotation.c_str());
     int plane = kChosenPlane;
-    if (shown_.plane == dialString(695)) plane = kMixedPlane;
-    else if (shown_.plane.isEmpty() && shown_.planeId.isNull()) plane = kMacroPlane;
+    if (shown_.plane == dialString(695))
+        plane = kMixedPlane;
+    else if (shown_.plane.isEmpty() && shown_.planeId.isNull())
+        plane = kMacroPlane;
     ::SendDlgItemMessage(m_hWnd, IDC_PROF_PLANE, CB_SETCURSEL, static_cast<WPARAM>(plane), 0);
 }
 
@@ -232,7 +232,9 @@ void CDlgMacroProfPage::fillSectionCombo(const Kv_String& section) {
     sectionNames_ = family.systemNames;
     const int listed = family.systemNames.find(section);
     // A mixed section selects the last entry, the mixed text.
-    const int select = listed >= 0 ? listed : family.displayNames.find(section == dialString(695) ? section : sectionDisplayName(section));
+    const int select =
+        listed >= 0 ? listed
+                    : family.displayNames.find(section == dialString(695) ? section : sectionDisplayName(section));
     FillCombo(m_hWnd, IDC_PROF_SECTION, family.displayNames, select);
 }
 

@@ -84,9 +84,9 @@ private:
     void applyChange(Change change);
 
     CComboBox sectionCombo_;
-    Kv_StringArray sectionNames_;    // the section combo's entries, by system name
-    AcArray<AcDbObjectId> profileIds_;   // the profiles of the shown group, in the profile combo's order
-    MacroProfData shown_;            // the properties as the fixed block shows them
+    Kv_StringArray sectionNames_;       // the section combo's entries, by system name
+    AcArray<AcDbObjectId> profileIds_;  // the profiles of the shown group, in the profile combo's order
+    MacroProfData shown_;               // the properties as the fixed block shows them
     bool shownValid_ = false;
     AcDbObjectId temporaryObject_;
 };

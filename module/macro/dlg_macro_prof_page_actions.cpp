@@ -49,8 +49,10 @@ bool CDlgMacroProfPage::commandOfFixedBlock(int id, int code) {
         if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) applyPage();
         return true;
     case IDC_PROF_ROTATION:
-        if (code == CBN_SELCHANGE) rotationChosen();
-        else if (code == CBN_KILLFOCUS) applyPage();
+        if (code == CBN_SELCHANGE)
+            rotationChosen();
+        else if (code == CBN_KILLFOCUS)
+            applyPage();
         return true;
     case IDC_PROF_PLANE:
         if (code == CBN_SELCHANGE) pickBasePlane();
@@ -79,8 +81,10 @@ bool CDlgMacroProfPage::commandOfProfileButton(int id, int code) {
         return false;
     const int index = tab().findProfDataWithButtonId(id, true);
     if (!tab().profiles.isValidIndex(index)) return true;
-    if (type == kCtrlProfileValue2) chooseGroupSection(index);
-    else openOptions(tab().profiles[index].group);
+    if (type == kCtrlProfileValue2)
+        chooseGroupSection(index);
+    else
+        openOptions(tab().profiles[index].group);
     return true;
 }
 

@@ -51,7 +51,7 @@ void CDlgMacroProfPage::templateProfilesFromControls() {
         if (shown == sectionShownName(merged.profile)) return;
         const SectionListCache::Family& family = owner_->sectionLists().familyOf(merged.profile);
         const int chosen = family.displayNames.find(shown);
-        if (!family.systemNames.isValidIndex(chosen)) return;   // the mixed entry, or nothing
+        if (!family.systemNames.isValidIndex(chosen)) return;  // the mixed entry, or nothing
         merged.profile = family.systemNames[chosen];
         data.setMergedPropsOfGroup(group, merged);
     });

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr const char* kSizeName = "DLG_MACRO_PROFSEGMENTED";
-constexpr int kPointColumns = 3;   // X, Y, Z
+constexpr int kPointColumns = 3;  // X, Y, Z
 constexpr int kPointDecimals = 2;
 
 Kv_String text(CWnd* dialog, int id) {
@@ -66,10 +66,14 @@ BOOL CDlgMacroProfSegmented::OnInitDialog() {
 
 void CDlgMacroProfSegmented::setLabels() {
     SetWindowText(dialString(1027).c_str());
-    const std::pair<int, int> labels[] = {{IDC_SEGMENTED_PROFILES_LABEL, 1028}, {IDC_SEGMENTED_NAME_LABEL, 63},
-                                          {IDC_SEGMENTED_POINTS_LABEL, 1029},   {IDC_SEGMENTED_GAP_LABEL, 266},
-                                          {IDC_SEGMENTED_BREAK, 1030},          {IDC_SEGMENTED_PICK_POINT, 1031},
-                                          {IDOK, 1},                            {IDCANCEL, 2}};
+    const std::pair<int, int> labels[] = {{IDC_SEGMENTED_PROFILES_LABEL, 1028},
+                                          {IDC_SEGMENTED_NAME_LABEL, 63},
+                                          {IDC_SEGMENTED_POINTS_LABEL, 1029},
+                                          {IDC_SEGMENTED_GAP_LABEL, 266},
+                                          {IDC_SEGMENTED_BREAK, 1030},
+                                          {IDC_SEGMENTED_PICK_POINT, 1031},
+                                          {IDOK, 1},
+                                          {IDCANCEL, 2}};
     for (const auto& [id, number] : labels) SetDlgItemText(id, dialString(number).c_str());
 }
 
@@ -99,8 +103,8 @@ void CDlgMacroProfSegmented::anchorControls() {
     const int stretch = ChildLayout::kKeepNear | ChildLayout::kFollowFar;
     const int keepNear = ChildLayout::kKeepNear | ChildLayout::kKeepSize;
     const int followFar = ChildLayout::kKeepSize | ChildLayout::kFollowFar;
-    for (int id : {IDC_SEGMENTED_PROFILES_LABEL, IDC_SEGMENTED_NAME_LABEL, IDC_SEGMENTED_GAP_LABEL,
-                   IDC_SEGMENTED_GAP, IDC_SEGMENTED_POINTS_LABEL})
+    for (int id : {IDC_SEGMENTED_PROFILES_LABEL, IDC_SEGMENTED_NAME_LABEL, IDC_SEGMENTED_GAP_LABEL, IDC_SEGMENTED_GAP,
+                   IDC_SEGMENTED_POINTS_LABEL})
         layout_.setAnchors(id, keepNear, keepNear);
     for (int id : {IDC_SEGMENTED_PROFILES, IDC_SEGMENTED_NAME, IDC_SEGMENTED_BREAK})
         layout_.setAnchors(id, stretch, keepNear);
@@ -232,6 +236,7 @@ void CDlgMacroProfSegmented::OnOK() {
 
 bool StartDlgMacroProfSegmented(Kv_Array<MacroProfSegmentedData>& profiles) {
     return frame::launchModalDialog<CDlgMacroProfSegmented>(
-        frame::LaunchRules{frame::ResourceScope::Open}, [&](CDlgMacroProfSegmented& dialog) { dialog.profiles = profiles; },
+        frame::LaunchRules{frame::ResourceScope::Open},
+        [&](CDlgMacroProfSegmented& dialog) { dialog.profiles = profiles; },
         [&](CDlgMacroProfSegmented& dialog) { profiles = dialog.profiles; });
 }

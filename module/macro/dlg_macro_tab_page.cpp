@@ -53,9 +53,7 @@ void CDlgMacroTabPage::readBack() {
     valuesFromControls();
 }
 
-int CDlgMacroTabPage::fixedRowsHeight() const {
-    return kind_ == 1 && !templateHasBoltButton_ ? kBoltRowHeight : 0;
-}
+int CDlgMacroTabPage::fixedRowsHeight() const { return kind_ == 1 && !templateHasBoltButton_ ? kBoltRowHeight : 0; }
 
 SIZE CDlgMacroTabPage::wantedSize() const {
     int width = 0, height = 0;
@@ -88,11 +86,11 @@ void CDlgMacroTabPage::placeFixedRows(const CRect&, int top) {
     struct Place {
         int id, x, y, cx, cy;
     };
-    for (const Place& p : {Place{IDC_PAGE_BOLT_COMPOSITION_LABEL, 6, top + 2, 150, 16},
-                           Place{IDC_PAGE_BOLT_COMPOSITION, 6, top + 20, 150, 200},
-                           Place{IDC_PAGE_BOLT_DIAMETER_LABEL, 164, top + 2, 100, 16},
-                           Place{IDC_PAGE_BOLT_DIAMETER, 164, top + 20, 100, 200},
-                           Place{IDC_PAGE_BOLT_OPTIONS, 272, top + 19, 90, 24}})
+    for (const Place& p :
+         {Place{IDC_PAGE_BOLT_COMPOSITION_LABEL, 6, top + 2, 150, 16},
+          Place{IDC_PAGE_BOLT_COMPOSITION, 6, top + 20, 150, 200},
+          Place{IDC_PAGE_BOLT_DIAMETER_LABEL, 164, top + 2, 100, 16},
+          Place{IDC_PAGE_BOLT_DIAMETER, 164, top + 20, 100, 200}, Place{IDC_PAGE_BOLT_OPTIONS, 272, top + 19, 90, 24}})
         if (HWND control = ::GetDlgItem(m_hWnd, p.id))
             ::SetWindowPos(control, nullptr, p.x, p.y, p.cx, p.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -117,9 +115,7 @@ BOOL CDlgMacroTabPage::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT*
     case SSM_CLICK:
     case SSM_DBLCLK:
     case SSM_LEAVECELL:
-    case SSM_RBUTTON:
-        *result = 0;
-        return TRUE;
+    case SSM_RBUTTON: *result = 0; return TRUE;
     case SSM_EDITMODEOFF:
         *result = 0;
         if (ready_) applyPage();

@@ -77,7 +77,6 @@ protected:
     bool ready_ = false;
 
 private:
-
     // Filling (macro_page_fill.cpp), in the order the page is built.
     // With readTemplate the template is read, linked and drawn anew; otherwise its drawn
     // controls are linked again and keep their windows.

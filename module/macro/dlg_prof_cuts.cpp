@@ -15,7 +15,8 @@ BOOL CDlgProfCuts::OnInitDialog() {
     CAcUiDialog::OnInitDialog();
     const struct {
         int id, icon, tooltip;
-    } buttons[] = {{IDC_PROF_CUTS_OTHER_PROFILE, IDI_KV_SELECT_MACRO, 1121}, {IDC_PROF_CUTS_DELETE, IDI_KV_REMOVE, 1122}};
+    } buttons[] = {{IDC_PROF_CUTS_OTHER_PROFILE, IDI_KV_SELECT_MACRO, 1121},
+                   {IDC_PROF_CUTS_DELETE, IDI_KV_REMOVE, 1122}};
     for (size_t i = 0; i < iconButtons_.size(); ++i) {
         if (!iconButtons_[i].SubclassDlgItem(buttons[i].id, this)) continue;
         iconButtons_[i].SetIcon(buttons[i].icon);
@@ -80,9 +81,7 @@ BOOL CDlgProfCuts::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (code == BN_CLICKED) {
         switch (id) {
-        case IDC_PROF_CUTS_ONLY_SELECTED:
-            onlySelectedPreview = IsDlgButtonChecked(id) == BST_CHECKED;
-            return TRUE;
+        case IDC_PROF_CUTS_ONLY_SELECTED: onlySelectedPreview = IsDlgButtonChecked(id) == BST_CHECKED; return TRUE;
         case IDC_PROF_CUTS_DELETE: deleteCut(); return TRUE;
         case IDC_PROF_CUTS_OTHER_PROFILE: pickOtherProfile(); return TRUE;
         default: break;

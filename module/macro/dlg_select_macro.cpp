@@ -50,7 +50,8 @@ BOOL CDlgSelectMacro::OnInitDialog() {
     }
     pictures_.replacePlaceholder(this, IDC_SELECT_MACRO_PICTURES);
     pictures_.SetThumbnailSize(kPreviewWidth, kPreviewHeight);
-    filterHeight_ = rectInDialog(this, IDC_SELECT_MACRO_GROUP).top - rectInDialog(this, IDC_SELECT_MACRO_FILTER_LABEL).top;
+    filterHeight_ =
+        rectInDialog(this, IDC_SELECT_MACRO_GROUP).top - rectInDialog(this, IDC_SELECT_MACRO_FILTER_LABEL).top;
 
     resizer_.attach(this);
     const unsigned leftTop = CResizer::Left | CResizer::Top;
@@ -78,11 +79,9 @@ void CDlgSelectMacro::setLabels() {
     Kv_String title = dialString(1116);
     if (!text.isEmpty()) title += Kv_String(" - ") + text;
     SetWindowText(title.c_str());
-    const std::pair<int, int> labels[] = {{IDC_SELECT_MACRO_FILTER_LABEL, 1313}, {IDC_SELECT_MACRO_GROUP, 1644},
-                                          {IDOK, 1},
-                                          {IDCANCEL, 2},
-                                          {IDC_SELECT_MACRO_PREVIEWS, 1118},
-                                          {IDC_SELECT_MACRO_OTHER, 1309}};
+    const std::pair<int, int> labels[] = {
+        {IDC_SELECT_MACRO_FILTER_LABEL, 1313}, {IDC_SELECT_MACRO_GROUP, 1644}, {IDOK, 1}, {IDCANCEL, 2},
+        {IDC_SELECT_MACRO_PREVIEWS, 1118},     {IDC_SELECT_MACRO_OTHER, 1309}};
     for (const auto& [id, number] : labels) SetDlgItemText(id, dialString(number).c_str());
 }
 
@@ -132,7 +131,8 @@ void CDlgSelectMacro::buildFilterTable() {
     for (int col = 1; col <= columns; ++col) {
         int widest = dc ? dc->GetTextExtent(titles[col - 1].str()).cx : 0;
         for (const Kv_StringArray& row : names)
-            if (dc && col - 1 < row.length()) widest = std::max<int>(widest, dc->GetTextExtent(row[col - 1].str()).cx + 20);
+            if (dc && col - 1 < row.length())
+                widest = std::max<int>(widest, dc->GetTextExtent(row[col - 1].str()).cx + 20);
         filterTable_.SetColWidthInPixels(col, widest + 12);
     }
     if (dc) filterTable_.ReleaseDC(dc);
@@ -188,7 +188,7 @@ void CDlgSelectMacro::showFilterArea() {
         r.top += shift;
         GetDlgItem(id)->MoveWindow(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
-    resizer_.attach(this);   // the moved controls keep their new places from now on
+    resizer_.attach(this);  // the moved controls keep their new places from now on
     resizer_.setMinimumSize(minimum_.cx, areaShown_ ? minimum_.cy : minimum_.cy - filterHeight_);
 }
 

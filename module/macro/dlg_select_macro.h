@@ -25,9 +25,9 @@ public:
     explicit CDlgSelectMacro(CWnd* parent = nullptr);
     ~CDlgSelectMacro() override;
 
-    Kv_String text;                 // the caller's text, added to the title
+    Kv_String text;  // the caller's text, added to the title
     Kv_MacroPropsFilter filter;
-    bool option = false;            // the other choice (1352) is offered
+    bool option = false;  // the other choice (1352) is offered
     Kv_String selected;
     bool otherChoice = false;
     bool largeDialog = false;
@@ -61,8 +61,8 @@ private:
     TwResizer resizer_;
     Kv_StringArray shownFiles_, baseNames_;
     bool filterReady_ = false;
-    bool areaShown_ = true;          // what the layout shows now
-    int filterHeight_ = 0;           // how far the pictures move when the area hides
+    bool areaShown_ = true;  // what the layout shows now
+    int filterHeight_ = 0;   // how far the pictures move when the area hides
     SIZE minimum_{0, 0};
     HBITMAP checkOn_ = nullptr, checkOff_ = nullptr;
 };

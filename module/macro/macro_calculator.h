@@ -17,9 +17,9 @@
 #include "designer/kv_designer_control.h"
 
 struct CalculatorInput {
-    bool usable = false;          // false: the calculator does nothing
+    bool usable = false;  // false: the calculator does nothing
     MacroCalculation calculation;
-    Kv_String targetName;         // the first variable, without its "-"
+    Kv_String targetName;  // the first variable, without its "-"
 };
 
 // What a variable shows now: the text of the control or sheet row that shows it (false when

@@ -18,9 +18,8 @@ namespace {
 void startDlgMacroAdapter(const nlohmann::json& arguments, nlohmann::json& outputs) {
     MacroData macro;
     frame::RecordReader reader(arguments, "StartDlgMacro arguments");
-    reader.readChecked("macro", macro, "a MacroData object", [](const nlohmann::json& member) {
-        return member.is_object();
-    });
+    reader.readChecked("macro", macro, "a MacroData object",
+                       [](const nlohmann::json& member) { return member.is_object(); });
     reader.finish();
     Kv_StringArray givenNames;
     for (MacroTabData& tab : macro.tabs) {

@@ -50,7 +50,9 @@ bool setAllToMacro(MacroData& macro, const MacroChanges& changes) {
 }
 
 void removeAll(Kv_Array<int>& list, int value) { ::removeAll(list, value); }
-void changeView(MacroData& macro, const Kv_String& moduleName, int direction) { macro.changeView(moduleName, direction); }
+void changeView(MacroData& macro, const Kv_String& moduleName, int direction) {
+    macro.changeView(moduleName, direction);
+}
 bool reApply(MacroData& macro) { return macro.reApply(); }
 bool selectOtherMacros(MacroData& macro) { return SelectOtherMacros(macro); }
 void updateAllFilterModified(MacroData& macro, bool groupFilter) { UpdateAllFilterModified(macro, groupFilter); }

@@ -9,7 +9,7 @@
 struct MacroFocusRecord {
     enum class Kind { None, SheetCell, CountField, Control };
     Kind kind = Kind::None;
-    int col = 0, row = 0;              // SheetCell
-    int controlId = 0;                 // CountField and Control
-    int selStart = 0, selEnd = 0;      // CountField
+    int col = 0, row = 0;          // SheetCell
+    int controlId = 0;             // CountField and Control
+    int selStart = 0, selEnd = 0;  // CountField
 };

@@ -90,8 +90,7 @@ const KvCallableRegistration registerGetData("GetDlgMacroData",
                                              "the record an open modeless macro dialog edits now: {\"number\": int}",
                                              frame::jsonAdapter<getDataAdapter>);
 const KvCallableRegistration registerEnd(
-    "EndDlgMacroModeless",
-    "ends a modeless macro dialog, later while its drawing is busy: {\"number\": int}",
+    "EndDlgMacroModeless", "ends a modeless macro dialog, later while its drawing is busy: {\"number\": int}",
     frame::jsonAdapter<endAdapter>);
 const KvCallableRegistration registerBusyHold(
     "SetMacroBusyHold",

@@ -174,13 +174,14 @@ void CDlgMacroTabPage::boltCompositionChanged() {
 void CDlgMacroTabPage::runCalculator(int id) {
     const Kv_DesignerControl* control = template_.getControlFromRes(id);
     if (!control) return;
-    CalculatorInput input = calculatorInputOf(*control, tab(), [this](const MacroCell& cell, Kv_String& text) {
-        return readValue(cell.link, text);
-    });
+    CalculatorInput input = calculatorInputOf(
+        *control, tab(), [this](const MacroCell& cell, Kv_String& text) { return readValue(cell.link, text); });
     Kv_String result;
     if (!askCalculatorResult(input, result)) return;
     MacroCell* target = kvmacro::findCell(tab(), input.targetName);
     if (!target) return;
-    if (target->link != 0) writeValue(target->link, result);
-    else target->value = result;
+    if (target->link != 0)
+        writeValue(target->link, result);
+    else
+        target->value = result;
 }

@@ -66,8 +66,10 @@ bool CDlgMacroTabPage::loadTemplate() {
     asRead_.clear();
     for (int i = 0; i < template_.getNrControls(); ++i) {
         const Kv_DesignerControl read = *template_.getControl(i);
-        if (linkControl(i)) asRead_.push_back(read);
-        else template_.removeControl(i--);
+        if (linkControl(i))
+            asRead_.push_back(read);
+        else
+            template_.removeControl(i--);
     }
     template_.redrawAllControls();
     return true;
@@ -214,8 +216,7 @@ void CDlgMacroTabPage::listUnplacedElements() {
         if (!shownByControl(cell.link)) writeCellRow(cell, ++row);
     if (data.kind == 1)
         for (MacroPatternProps& pattern : data.patterns)
-            if (!pattern.fullyShown())
-                writePatternRow(pattern, ++row);
+            if (!pattern.fullyShown()) writePatternRow(pattern, ++row);
     for (DynArrayData& array : data.arrays)
         if (!array.hasValueLink()) writeArrayRow(array, ++row);
     sheetShown_ = row > 0;
@@ -257,10 +258,14 @@ void CDlgMacroTabPage::writePatternRow(MacroPatternProps& pattern, int row) {
     sheet_.SetTypeEdit(&type, kRowBaseStyle + kRowEditExtra, kEditLength, 0, 1);
     sheet_.SetCellTypeRange(3, row, 4, row, &type);
     sheet_.SetData(3, row, pattern.value.c_str());
-    if (pattern.getCount() != -1) sheet_.SetData(4, row, pattern.count.c_str());
-    else sheet_.AddCellSpan(3, row, 2, 1);
-    if (pattern.optionButton) sheet_.setCellButton(2, row, dialString(1324));
-    else sheet_.AddCellSpan(1, row, 2, 1);
+    if (pattern.getCount() != -1)
+        sheet_.SetData(4, row, pattern.count.c_str());
+    else
+        sheet_.AddCellSpan(3, row, 2, 1);
+    if (pattern.optionButton)
+        sheet_.setCellButton(2, row, dialString(1324));
+    else
+        sheet_.AddCellSpan(1, row, 2, 1);
     pattern.valueLink = -row;
 }
 

@@ -22,7 +22,7 @@ Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_D
 struct SectionListCache {
     struct Family {
         Kv_StringArray systemNames;
-        Kv_StringArray displayNames;   // one per system name, then the "no section" entry
+        Kv_StringArray displayNames;  // one per system name, then the "no section" entry
     };
     std::map<Kv_String, Family> families;
     const Family& familyOf(const Kv_String& section);

@@ -26,8 +26,10 @@ bool CDlgMacroTabPage::readValue(int link, Kv_String& value) const {
 }
 
 void CDlgMacroTabPage::writeValue(int link, const Kv_String& value) {
-    if (link > 0) template_.setCtrlValue(link, value);
-    else if (link < 0) sheet_.setCellText(kValueCol, -link, value);
+    if (link > 0)
+        template_.setCtrlValue(link, value);
+    else if (link < 0)
+        sheet_.setCellText(kValueCol, -link, value);
 }
 
 void CDlgMacroTabPage::valuesToControls() {
@@ -63,7 +65,8 @@ void CDlgMacroTabPage::valuesFromControls() {
         if (!readValue(cell.link, text)) continue;
         // Only what the person changed is re-written: an untouched "6" stays "6" and is no
         // difference for the drawing.
-        if (text != cell.value) cell.value = cell.link < 0 && cell.type == MacroCell::kNumber ? numericCellText(text) : text;
+        if (text != cell.value)
+            cell.value = cell.link < 0 && cell.type == MacroCell::kNumber ? numericCellText(text) : text;
     }
     for (MacroPatternProps& pattern : data.patterns) {
         if (readValue(pattern.valueLink, text)) pattern.value = text;

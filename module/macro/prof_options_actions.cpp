@@ -115,9 +115,12 @@ void CDlgMacroProfOptions::createCoordSysOnce() {
 void CDlgMacroProfOptions::runStartHint() {
     const Kv_String hint = startHint;
     startHint = Kv_String();
-    if (hint == "pickPlane") pickPlane();
-    else if (hint == "pickPoint") pickSectionPoint();
-    else if (hint == "zoom") zoom();
+    if (hint == "pickPlane")
+        pickPlane();
+    else if (hint == "pickPoint")
+        pickSectionPoint();
+    else if (hint == "zoom")
+        zoom();
 }
 
 BOOL CDlgMacroProfOptions::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -174,11 +177,9 @@ BOOL CDlgMacroProfOptions::OnCommand(WPARAM wParam, LPARAM lParam) {
         checkOnly(this, kRotationRadios, IDC_PO_ROTATION_ANGLE);
         return TRUE;
     }
-    if (code == CBN_SELCHANGE &&
-        (id == IDC_PO_PROFILE || id == IDC_PO_END_PROFILE || id == IDC_PO_POINT_CHOICE || id == IDC_PO_OFFSET_TYPE ||
-         id == IDC_PO_COORD_SYS)) {
-        if (id == IDC_PO_COORD_SYS)
-            checkOnly(this, kPlaneRadios, IDC_PO_PLANE_COORD_SYS);
+    if (code == CBN_SELCHANGE && (id == IDC_PO_PROFILE || id == IDC_PO_END_PROFILE || id == IDC_PO_POINT_CHOICE ||
+                                  id == IDC_PO_OFFSET_TYPE || id == IDC_PO_COORD_SYS)) {
+        if (id == IDC_PO_COORD_SYS) checkOnly(this, kPlaneRadios, IDC_PO_PLANE_COORD_SYS);
         apply();
         return TRUE;
     }
@@ -205,4 +206,3 @@ void CDlgMacroProfOptions::OnCancel() {
     readFlag();
     CAcUiDialog::OnCancel();
 }
-

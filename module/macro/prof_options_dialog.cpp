@@ -33,16 +33,31 @@ struct Label {
     int id;
     int text;
 };
-constexpr Label kLabels[] = {
-    {IDC_PO_FLAG, 1497},          {IDC_PO_GROUP_LABEL, 705},         {IDC_PO_PROFILE_LABEL, 1012},
-    {IDC_PO_PROFILE_BROWSE, 969}, {IDC_PO_END_PROFILE_BROWSE, 969},  {IDC_PO_END_PROFILE_LABEL, 1409},
-    {IDC_PO_END_VALUE1_LABEL, 1410}, {IDC_PO_END_VALUE2_LABEL, 1411}, {IDC_PO_POINT_GROUP, 1013},
-    {IDC_PO_PICK_POINT, 1014},    {IDC_PO_OFFSET_TYPE_LABEL, 1015},  {IDC_PO_OFFSET_LABEL, 1016},
-    {IDC_PO_ROTATION_GROUP, 1005}, {IDC_PO_ROTATION_MIXED, 695},     {IDC_PO_ROTATION_ANGLE, 1017},
-    {IDC_PO_PLANE_GROUP, 460},    {IDC_PO_PLANE_MIXED, 695},         {IDC_PO_PLANE_PICKED, 1018},
-    {IDC_PO_PLANE_CREATED, 462},  {IDC_PO_PLANE_COORD_SYS, 1019},    {IDC_PO_PICK_PLANE, 1008},
-    {IDC_PO_TRI_STATE, 1343},     {IDC_PO_ON_SEGMENT, 1020},         {IDC_PO_SEGMENT_LABEL, 1021},
-    {IDOK, 285}};
+constexpr Label kLabels[] = {{IDC_PO_FLAG, 1497},
+                             {IDC_PO_GROUP_LABEL, 705},
+                             {IDC_PO_PROFILE_LABEL, 1012},
+                             {IDC_PO_PROFILE_BROWSE, 969},
+                             {IDC_PO_END_PROFILE_BROWSE, 969},
+                             {IDC_PO_END_PROFILE_LABEL, 1409},
+                             {IDC_PO_END_VALUE1_LABEL, 1410},
+                             {IDC_PO_END_VALUE2_LABEL, 1411},
+                             {IDC_PO_POINT_GROUP, 1013},
+                             {IDC_PO_PICK_POINT, 1014},
+                             {IDC_PO_OFFSET_TYPE_LABEL, 1015},
+                             {IDC_PO_OFFSET_LABEL, 1016},
+                             {IDC_PO_ROTATION_GROUP, 1005},
+                             {IDC_PO_ROTATION_MIXED, 695},
+                             {IDC_PO_ROTATION_ANGLE, 1017},
+                             {IDC_PO_PLANE_GROUP, 460},
+                             {IDC_PO_PLANE_MIXED, 695},
+                             {IDC_PO_PLANE_PICKED, 1018},
+                             {IDC_PO_PLANE_CREATED, 462},
+                             {IDC_PO_PLANE_COORD_SYS, 1019},
+                             {IDC_PO_PICK_PLANE, 1008},
+                             {IDC_PO_TRI_STATE, 1343},
+                             {IDC_PO_ON_SEGMENT, 1020},
+                             {IDC_PO_SEGMENT_LABEL, 1021},
+                             {IDOK, 285}};
 
 bool isObjectOfType(AcDbObjectId id, const char* type) {
     const host::DrawingObject* object = host::DrawingDatabase::instance().object(id);
@@ -50,7 +65,6 @@ bool isObjectOfType(AcDbObjectId id, const char* type) {
 }
 
 }  // namespace
-
 
 CDlgMacroProfOptions::CDlgMacroProfOptions(CWnd* parent) : CAcUiDialog(IDD_MACRO_PROF_OPTIONS, parent) {}
 
@@ -186,10 +200,14 @@ void CDlgMacroProfOptions::showRotation() {
 
 void CDlgMacroProfOptions::showPlane() {
     int radio = IDC_PO_PLANE_PICKED;
-    if (prof_.plane == macroMixedText()) radio = IDC_PO_PLANE_MIXED;
-    else if (prof_.plane.isEmpty() && prof_.planeId.isNull()) radio = IDC_PO_PLANE_MACRO;
-    else if (!createdCoordSys.isNull() && prof_.planeId == createdCoordSys) radio = IDC_PO_PLANE_CREATED;
-    else if (isObjectOfType(prof_.planeId, "CoordSys")) radio = IDC_PO_PLANE_COORD_SYS;
+    if (prof_.plane == macroMixedText())
+        radio = IDC_PO_PLANE_MIXED;
+    else if (prof_.plane.isEmpty() && prof_.planeId.isNull())
+        radio = IDC_PO_PLANE_MACRO;
+    else if (!createdCoordSys.isNull() && prof_.planeId == createdCoordSys)
+        radio = IDC_PO_PLANE_CREATED;
+    else if (isObjectOfType(prof_.planeId, "CoordSys"))
+        radio = IDC_PO_PLANE_COORD_SYS;
     // A choice that waits for its pick or its coordinate system stays chosen meanwhile.
     if (pendingPlaneRadio_ != 0) radio = pendingPlaneRadio_;
     checkOnly(this, kPlaneRadios, radio);
@@ -284,8 +302,8 @@ void CDlgMacroProfOptions::OnDestroy() {
         RECT window{};
         GetWindowRect(&window);
         if (morphed_) {
-            SetWindowPos(nullptr, 0, 0, window.right - window.left,
-                         window.bottom - window.top - kMorphedExtraHeight, SWP_NOMOVE | SWP_NOZORDER);
+            SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top - kMorphedExtraHeight,
+                         SWP_NOMOVE | SWP_NOZORDER);
         }
         WriteDlgSize(this, kSizeName);
     }

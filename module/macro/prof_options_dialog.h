@@ -65,14 +65,14 @@ private:
 
     MacroProfData prof_;
     bool morphed_ = false;
-    bool showing_ = false;          // controls being filled: their notifications are no edits
+    bool showing_ = false;  // controls being filled: their notifications are no edits
     bool zooming_ = false;
     bool triStateClicked_ = false;  // 1354 stays three-state until its first click
     bool flagShown_ = false;
     Kv_StringArray profileNames_;
     Kv_StringArray endProfileNames_;
     AcArray<AcDbObjectId> coordSysIds_;
-    int pendingPlaneRadio_ = 0;     // a plane radio chosen whose plane is not known yet
+    int pendingPlaneRadio_ = 0;  // a plane radio chosen whose plane is not known yet
     AcDbObjectId pickedPlane_;
     Kv_String pickedPlaneName_;
     CButtonST zoomButton_;

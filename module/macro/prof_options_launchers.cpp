@@ -75,8 +75,7 @@ void StartDlgMacroProfAdv(AcArray<AcDbObjectId>* ids, bool& flag, TwMACallBack c
     if (callback) run.callback = callback;
     run.flag = flag;
     frame::launchModalDialog<CDlgMacroProfOptions>(
-        frame::LaunchRules{frame::ResourceScope::Open},
-        [&](CDlgMacroProfOptions& dialog) { copyIn(dialog, run); }, [](CDlgMacroProfOptions&) {},
-        [&](CDlgMacroProfOptions& dialog, INT_PTR) { takeBack(dialog, run); });
+        frame::LaunchRules{frame::ResourceScope::Open}, [&](CDlgMacroProfOptions& dialog) { copyIn(dialog, run); },
+        [](CDlgMacroProfOptions&) {}, [&](CDlgMacroProfOptions& dialog, INT_PTR) { takeBack(dialog, run); });
     flag = run.flag;
 }

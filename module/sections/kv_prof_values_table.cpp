@@ -10,9 +10,7 @@ namespace {
 constexpr int kSysNameColumn = 0;
 constexpr int kFlagColumn = 1;
 
-Kv_String cellOf(const Kv_StringArray& row, int index) {
-    return row.isValidIndex(index) ? row[index] : Kv_String();
-}
+Kv_String cellOf(const Kv_StringArray& row, int index) { return row.isValidIndex(index) ? row[index] : Kv_String(); }
 
 // A row without a system name (a blank line in the file) is no size anyone can choose; listed,
 // it would show as the bare table name ("TB-").
@@ -81,8 +79,10 @@ bool Kv_ProfValuesTable::insertRow(int index) {
     }
     const int languageColumn = getColumnIdx(MacroLangs::GetCurLanguage());
     Kv_StringArray row;
-    if (rows.isValidIndex(index)) row = rows[index];
-    else row.setLogicalLength(columnNames.length());
+    if (rows.isValidIndex(index))
+        row = rows[index];
+    else
+        row.setLogicalLength(columnNames.length());
 
     // A table without a column for the current language gets no display name: writing one
     // into some other column would corrupt that column.  A copied row too short to reach the
@@ -99,8 +99,10 @@ bool Kv_ProfValuesTable::insertRow(int index) {
     Kv_String seed = "1";
     if (!row.isEmpty() && !row[kSysNameColumn].isEmpty()) seed = row[kSysNameColumn];
     const Kv_String sysName = findUnusedSysName(seed);
-    if (row.isEmpty()) row.append(sysName);
-    else row[kSysNameColumn] = sysName;
+    if (row.isEmpty())
+        row.append(sysName);
+    else
+        row[kSysNameColumn] = sysName;
     if (hasLanguageCell) row[languageColumn] = displayBase + sysName;
     return rows.insertAt(index + 1, row);
 }
@@ -112,7 +114,8 @@ bool Kv_ProfValuesTable::deleteRow(int index) {
 
 void Kv_ProfValuesTable::removeInactiveEntries() {
     auto& items = rows.items();
-    std::erase_if(items, [](const Kv_StringArray& row) { return row.length() >= 2 && row[kFlagColumn].equal("0", true); });
+    std::erase_if(items,
+                  [](const Kv_StringArray& row) { return row.length() >= 2 && row[kFlagColumn].equal("0", true); });
 }
 
 bool Kv_ProfValuesTable::listSysNames(Kv_StringArray& names, bool skipInactive) const {

@@ -14,8 +14,8 @@ constexpr int kEnglishSlot = 1;
 constexpr int kLabelMargin = 8;
 
 // The controls of one entry; the list and New stay usable without entries.
-constexpr int kEntryControls[] = {IDC_LIB_PICTURE_LABEL, IDC_LIB_PICTURE_FILE, IDC_LIB_NAMES_LABEL,
-                                  IDC_LIB_NAMES_SHEET, IDC_LIB_PICTURE_FRAME, IDC_LIB_PICTURE};
+constexpr int kEntryControls[] = {IDC_LIB_PICTURE_LABEL, IDC_LIB_PICTURE_FILE,  IDC_LIB_NAMES_LABEL,
+                                  IDC_LIB_NAMES_SHEET,   IDC_LIB_PICTURE_FRAME, IDC_LIB_PICTURE};
 
 }  // namespace
 
@@ -122,7 +122,7 @@ void CLibEntriesPage::storeShown() {
     storeExtra(shown_);
     Kv_StringArray& names = namesOf(shown_);
     if (names.length() < kSectionNameSlots) names.setLogicalLength(kSectionNameSlots);
-    Kv_StringArray typed;   // one row per language
+    Kv_StringArray typed;  // one row per language
     names_.getColValues(1, typed);
     for (int row = 0; row < languages_.length() && row < typed.length(); ++row)
         names[sectionNameSlot(languages_[row])] = typed[row];
@@ -172,8 +172,10 @@ BOOL CLibEntriesPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
     if (id == listId_) {
-        if (code == LBN_SELCHANGE && !filling_) onSelect();
-        else if (code == CLBN_CHKCHANGE) onListMarks();
+        if (code == LBN_SELCHANGE && !filling_)
+            onSelect();
+        else if (code == CLBN_CHKCHANGE)
+            onListMarks();
         return TRUE;
     }
     if (code == BN_CLICKED) {
@@ -228,7 +230,7 @@ void CLibTypesPage::showExtra(int index) {
         const SectionGroup& group = data_.groups[i];
         const int slot = sectionNameSlot(MacroLangs::GetCurLanguage());
         groupNames.append(group.names.isValidIndex(slot) && !group.names[slot].isEmpty() ? group.names[slot]
-                                                                                          : group.names[1]);
+                                                                                         : group.names[1]);
         if (group.id == type.groupId && selected < 0) selected = i;
     }
     FillCombo(this, IDC_LIB_TYPE_GROUP, groupNames, selected);

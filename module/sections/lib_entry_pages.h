@@ -60,7 +60,7 @@ private:
     bool filling_ = false;
     CCheckListBox list_;
     Kv_Spread names_;
-    Kv_StringArray languages_;   // the sheet's rows, languages that have a name slot
+    Kv_StringArray languages_;  // the sheet's rows, languages that have a name slot
     CResizer resizer_;
     HBITMAP picture_ = nullptr;
 };

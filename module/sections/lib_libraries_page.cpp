@@ -19,16 +19,19 @@ struct IconButton {
     int id, icon, tooltip;
 };
 constexpr IconButton kIconButtons[7] = {
-    {IDC_LIB_COPY, IDI_LIB_COPY, 772},         {IDC_LIB_PASTE, IDI_LIB_PASTE, 773},
-    {IDC_LIB_INSERT_ROW, IDI_LIB_INSERT_ROW, 774}, {IDC_LIB_DELETE_ROW, IDI_LIB_DELETE_ROW, 775},
-    {IDC_LIB_ROW_UP, IDI_LIB_ROW_UP, 776},     {IDC_LIB_ROW_DOWN, IDI_LIB_ROW_DOWN, 777},
+    {IDC_LIB_COPY, IDI_LIB_COPY, 772},
+    {IDC_LIB_PASTE, IDI_LIB_PASTE, 773},
+    {IDC_LIB_INSERT_ROW, IDI_LIB_INSERT_ROW, 774},
+    {IDC_LIB_DELETE_ROW, IDI_LIB_DELETE_ROW, 775},
+    {IDC_LIB_ROW_UP, IDI_LIB_ROW_UP, 776},
+    {IDC_LIB_ROW_DOWN, IDI_LIB_ROW_DOWN, 777},
     {IDC_LIB_FIND, IDI_LIB_FIND, 778},
 };
 
 // Usable only while there is a library to edit; New (1189) always is.
-constexpr int kEditingControls[] = {IDC_LIB_REMOVE,     IDC_LIB_LAYOUT,     IDC_LIB_RENAME,   IDC_LIB_COPY,
-                                    IDC_LIB_PASTE,      IDC_LIB_INSERT_ROW, IDC_LIB_DELETE_ROW, IDC_LIB_ROW_UP,
-                                    IDC_LIB_ROW_DOWN,   IDC_LIB_FIND,       IDC_LIB_SECTION_TYPE, IDC_LIB_SHEET};
+constexpr int kEditingControls[] = {IDC_LIB_REMOVE,   IDC_LIB_LAYOUT,     IDC_LIB_RENAME,       IDC_LIB_COPY,
+                                    IDC_LIB_PASTE,    IDC_LIB_INSERT_ROW, IDC_LIB_DELETE_ROW,   IDC_LIB_ROW_UP,
+                                    IDC_LIB_ROW_DOWN, IDC_LIB_FIND,       IDC_LIB_SECTION_TYPE, IDC_LIB_SHEET};
 
 Kv_String quoted(const Kv_String& name) { return " <" + name + "> "; }
 
@@ -42,8 +45,11 @@ CLibLibrariesPage::CLibLibrariesPage(DlgEditLibData& data)
 
 BOOL CLibLibrariesPage::OnInitDialog() {
     CAcUiTabChildDialog::OnInitDialog();
-    const std::pair<int, int> labels[] = {{IDC_LIB_NEW, 779}, {IDC_LIB_REMOVE, 780}, {IDC_LIB_LAYOUT, 781},
-                                          {IDC_LIB_RENAME, 782}, {IDC_LIB_SECTION_TYPE_FRAME, 783}};
+    const std::pair<int, int> labels[] = {{IDC_LIB_NEW, 779},
+                                          {IDC_LIB_REMOVE, 780},
+                                          {IDC_LIB_LAYOUT, 781},
+                                          {IDC_LIB_RENAME, 782},
+                                          {IDC_LIB_SECTION_TYPE_FRAME, 783}};
     for (auto [id, text] : labels) SetDlgItemText(id, dialString(text).c_str());
     setUpButtons();
     // A page has no frame or caption: the placeholder's place is the sheet's as it is.
@@ -55,8 +61,10 @@ BOOL CLibLibrariesPage::OnInitDialog() {
     resizer_.setAnchor(IDC_LIB_SHEET, CResizer::All);
     names_ = data_.availableFiles;
     fillTypeList();
-    if (names_.isEmpty()) showNoLibrary();
-    else loadLibrary(0);
+    if (names_.isEmpty())
+        showNoLibrary();
+    else
+        loadLibrary(0);
     return TRUE;
 }
 
@@ -96,7 +104,8 @@ void CLibLibrariesPage::selectTypeEntry(const Kv_String& entry) {
         ::SendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         return;
     }
-    LRESULT at = ::SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
+    LRESULT at =
+        ::SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry.c_str()));
     // A description of no known type is an entry of its own, so that it is saved unchanged.
     if (at < 0) at = ::SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     ::SendMessage(combo, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
@@ -195,8 +204,10 @@ void CLibLibrariesPage::onDelete() {
     const Kv_String path = Kv_ProfValuesTable::profileFolder() + libraryFileName(name);
     if (ObjectExportFileExists(path)) deleteFile(path);
     // The library now at that place, or the new last one when the last was deleted.
-    if (names_.isEmpty()) showNoLibrary();
-    else loadLibrary(position < names_.length() ? position : names_.length() - 1);
+    if (names_.isEmpty())
+        showNoLibrary();
+    else
+        loadLibrary(position < names_.length() ? position : names_.length() - 1);
 }
 
 void CLibLibrariesPage::onLayout() {

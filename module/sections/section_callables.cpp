@@ -34,9 +34,9 @@ void sectionTableEntriesCallable(const nlohmann::json& arguments, nlohmann::json
     outputs["displayNames"] = displayNames;
 }
 
-const KvCallableRegistration registerChooseSection(
-    "ChooseSection", "chooses a section in the section selection dialog; arguments name",
-    &frame::jsonAdapter<&chooseSectionCallable>);
+const KvCallableRegistration registerChooseSection("ChooseSection",
+                                                   "chooses a section in the section selection dialog; arguments name",
+                                                   &frame::jsonAdapter<&chooseSectionCallable>);
 const KvCallableRegistration registerSectionTableEntries(
     "SectionTableEntries", "lists the active sizes of a section family table; arguments name",
     &frame::jsonAdapter<&sectionTableEntriesCallable>);

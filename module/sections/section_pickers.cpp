@@ -62,12 +62,30 @@ private:
 
 Kv_String sectionTypeIconBase(int sectionType) {
     static const char* const kBaseNames[] = {
-        "ProfSectionI",        "ProfSectionCL",        "ProfSectionHL",           "ProfSectionCU",
-        "ProfSectionT",        "ProfSectionOI",        "ProfSectionOU",           "ProfSectionRect",
-        "ProfSectionRound",    "ProfSectionRectTube",  "ProfSectionRoundTube",    "ProfSectionC",
-        "ProfSectionZ",        "ProfSectionV",         "ProfSectionO",            "ProfSectionQ",
-        "ProfSectionCuttedI",  "ProfSectionSigma",     "ProfSectionSigma+",       "ProfSectionSigma Sleeve",
-        "ProfSectionC+",       "ProfSectionC Sleeve",  "ProfSectionSingle Cleat", "ProfSectionDouble Cleat",
+        "ProfSectionI",
+        "ProfSectionCL",
+        "ProfSectionHL",
+        "ProfSectionCU",
+        "ProfSectionT",
+        "ProfSectionOI",
+        "ProfSectionOU",
+        "ProfSectionRect",
+        "ProfSectionRound",
+        "ProfSectionRectTube",
+        "ProfSectionRoundTube",
+        "ProfSectionC",
+        "ProfSectionZ",
+        "ProfSectionV",
+        "ProfSectionO",
+        "ProfSectionQ",
+        "ProfSectionCuttedI",
+        "ProfSectionSigma",
+        "ProfSectionSigma+",
+        "ProfSectionSigma Sleeve",
+        "ProfSectionC+",
+        "ProfSectionC Sleeve",
+        "ProfSectionSingle Cleat",
+        "ProfSectionDouble Cleat",
     };
     if (sectionType < 1 || sectionType > 24) return {};
     return kBaseNames[sectionType - 1];

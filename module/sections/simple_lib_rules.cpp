@@ -46,8 +46,8 @@ bool isSquareName(std::string_view name) {
     if (first == std::string_view::npos) return false;
     const size_t second = name.find('x', first + 1);
     const std::string_view a = name.substr(0, first);
-    const std::string_view b = name.substr(first + 1, second == std::string_view::npos ? std::string_view::npos
-                                                                                       : second - first - 1);
+    const std::string_view b =
+        name.substr(first + 1, second == std::string_view::npos ? std::string_view::npos : second - first - 1);
     return a == b;
 }
 
@@ -102,8 +102,7 @@ bool makeNewSizeRow(const Kv_StringArray& modelRow, const Kv_String& sysName, bo
     if (modelRow.length() < 2 || modelRow.length() < 2 + prefixes.length()) return false;
     Kv_StringArray made = modelRow;
     made[1] = "1";
-    for (int i = 0; i < prefixes.length(); ++i)
-        made[kFirstLanguageCell + i] = built ? prefixes[i] + sysName : sysName;
+    for (int i = 0; i < prefixes.length(); ++i) made[kFirstLanguageCell + i] = built ? prefixes[i] + sysName : sysName;
     for (int i = 0; i < values.length(); ++i) {
         if (made.length() <= kFirstValueCell + i) made.setLogicalLength(kFirstValueCell + i + 1);
         made[kFirstValueCell + i] = values[i];

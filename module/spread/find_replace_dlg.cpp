@@ -139,9 +139,9 @@ void FindReplaceDlg::OnCancel() { DestroyWindow(); }
 BOOL FindReplaceDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-            case IDC_FIND_REPLACE_BUTTON: replace(true); return TRUE;
-            case IDC_FIND_REPLACE_ALL: replaceAll(); return TRUE;
-            default: break;
+        case IDC_FIND_REPLACE_BUTTON: replace(true); return TRUE;
+        case IDC_FIND_REPLACE_ALL: replaceAll(); return TRUE;
+        default: break;
         }
     }
     return CDialog::OnCommand(wParam, lParam);

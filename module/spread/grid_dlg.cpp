@@ -51,8 +51,19 @@ void GridDlg::keepAtLeastTemplateSize() {
 
 void GridDlg::setUpSheet() {
     if (!sheet.isAttached()) return;
-    for (auto [option, value] : {std::pair{8, 0}, {12, 0}, {25, 1}, {7, 0}, {21, 1}, {26, 0}, {13, 1}, {32, 1},
-                                 {18, 1}, {0, 1}, {11, 1}, {10, 0}, {22, 1}})
+    for (auto [option, value] : {std::pair{8, 0},
+                                 {12, 0},
+                                 {25, 1},
+                                 {7, 0},
+                                 {21, 1},
+                                 {26, 0},
+                                 {13, 1},
+                                 {32, 1},
+                                 {18, 1},
+                                 {0, 1},
+                                 {11, 1},
+                                 {10, 0},
+                                 {22, 1}})
         sheet.SetBool(static_cast<short>(option), value);
     sheet.SetEditEnterAction(5);
     sheet.SetCursor(1, -1);

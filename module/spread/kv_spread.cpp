@@ -65,10 +65,17 @@ bool Kv_Spread::attach(CWnd* parent, int id, bool keepFrame) {
 bool Kv_Spread::setDefaults(int selectMode) {
     if (!isAttached()) return false;
     using namespace sheet;
-    for (auto [option, value] :
-         {std::pair{kOptRedraw, 0}, {kOptFormulas, 0}, {kOptAutoCalc, 0}, {kOptVertScrollBar, 1},
-          {kOptColumnResize, 0}, {kOptEnterInSheet, 1}, {kOptTabInSheet, 1}, {kOptProtect, 0},
-          {kOptVertScrollBar, 1}, {kOptHorzScrollBar, 1}, {kOptVertScrollBar, 1}})
+    for (auto [option, value] : {std::pair{kOptRedraw, 0},
+                                 {kOptFormulas, 0},
+                                 {kOptAutoCalc, 0},
+                                 {kOptVertScrollBar, 1},
+                                 {kOptColumnResize, 0},
+                                 {kOptEnterInSheet, 1},
+                                 {kOptTabInSheet, 1},
+                                 {kOptProtect, 0},
+                                 {kOptVertScrollBar, 1},
+                                 {kOptHorzScrollBar, 1},
+                                 {kOptVertScrollBar, 1}})
         SetBool(static_cast<short>(option), value);
     SetGrayAreaColor(kButtonFaceColor, kButtonFaceColor);
     SetCursor(1, -1);
@@ -297,13 +304,9 @@ bool Kv_Spread::setPictureRow(const Kv_String& file, int col, int row, int& pixe
     return SetCellType(col, row, &type) != 0;
 }
 
-bool Kv_Spread::setLock(int col, int row, bool locked) {
-    return isAttached() && SetLock(col, row, locked) != 0;
-}
+bool Kv_Spread::setLock(int col, int row, bool locked) { return isAttached() && SetLock(col, row, locked) != 0; }
 
-bool Kv_Spread::lockCol(int col) {
-    return isAttached() && SetLockRange(col, 1, col, GetMaxRows(), 1) != 0;
-}
+bool Kv_Spread::lockCol(int col) { return isAttached() && SetLockRange(col, 1, col, GetMaxRows(), 1) != 0; }
 
 bool Kv_Spread::markChanged() {
     if (!isAttached()) return false;

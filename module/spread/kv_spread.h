@@ -33,8 +33,15 @@ inline constexpr UINT kSpreadMenuIds[10] = {32811, 32812, 32816, 32817, 32818, 3
 
 // Codes of the right-button menu entries (setPopupMenu).
 enum SpreadMenuCode : int {
-    kMenuSeparator = 1, kMenuCopy, kMenuPaste, kMenuInsertRow, kMenuDeleteRow,
-    kMenuInsertCol, kMenuDeleteCol, kMenuCheckAll, kMenuUncheckAll
+    kMenuSeparator = 1,
+    kMenuCopy,
+    kMenuPaste,
+    kMenuInsertRow,
+    kMenuDeleteRow,
+    kMenuInsertCol,
+    kMenuDeleteCol,
+    kMenuCheckAll,
+    kMenuUncheckAll
 };
 
 // What handleTab decided.

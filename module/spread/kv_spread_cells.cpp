@@ -9,19 +9,19 @@ bool Kv_Spread::readText(int col, int row, Kv_String& text, CellTextKind kind) c
     text.clear();
     int length = 0;
     switch (kind) {
-        case CellTextKind::Data: length = GetDataLen(col, row); break;
-        case CellTextKind::Formula: length = GetFormulaLen(col, row); break;
-        case CellTextKind::Tag: length = GetCellTag(col, row, nullptr); break;
-        case CellTextKind::Value: length = GetValueLen(col, row); break;
+    case CellTextKind::Data: length = GetDataLen(col, row); break;
+    case CellTextKind::Formula: length = GetFormulaLen(col, row); break;
+    case CellTextKind::Tag: length = GetCellTag(col, row, nullptr); break;
+    case CellTextKind::Value: length = GetValueLen(col, row); break;
     }
     if (length < 0) return false;
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
     int got = 0;
     switch (kind) {
-        case CellTextKind::Data: got = GetData(col, row, buffer.data()); break;
-        case CellTextKind::Formula: got = GetFormula(col, row, buffer.data()); break;
-        case CellTextKind::Tag: got = GetCellTag(col, row, buffer.data()); break;
-        case CellTextKind::Value: got = GetValue(col, row, buffer.data()); break;
+    case CellTextKind::Data: got = GetData(col, row, buffer.data()); break;
+    case CellTextKind::Formula: got = GetFormula(col, row, buffer.data()); break;
+    case CellTextKind::Tag: got = GetCellTag(col, row, buffer.data()); break;
+    case CellTextKind::Value: got = GetValue(col, row, buffer.data()); break;
     }
     if (got == 0) return false;
     buffer[static_cast<size_t>(length)] = '\0';
@@ -66,9 +66,12 @@ bool Kv_Spread::getCellDouble(int col, int row, double& value) const {
 bool Kv_Spread::getCellBool(int col, int row, bool& value) const {
     Kv_String text;
     if (!getCellText(col, row, text, CellTextKind::Value)) return false;
-    if (text == "1") value = true;
-    else if (text == "0") value = false;
-    else return false;
+    if (text == "1")
+        value = true;
+    else if (text == "0")
+        value = false;
+    else
+        return false;
     return true;
 }
 
@@ -102,14 +105,15 @@ bool Kv_Spread::writeColumn(int col, int count, bool asValue, Kv_String (*textOf
 }
 
 bool Kv_Spread::setColStrings(int col, const Kv_StringArray& strings, bool asValue) {
-    return writeColumn(col, strings.length(), asValue,
-                       [](const void* p, int i) { return (*static_cast<const Kv_StringArray*>(p))[i]; }, &strings);
+    return writeColumn(
+        col, strings.length(), asValue,
+        [](const void* p, int i) { return (*static_cast<const Kv_StringArray*>(p))[i]; }, &strings);
 }
 
 bool Kv_Spread::setColInts(int col, const Kv_Array<int>& ints) {
-    return writeColumn(col, ints.length(), false,
-                       [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); },
-                       &ints);
+    return writeColumn(
+        col, ints.length(), false,
+        [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); }, &ints);
 }
 
 bool Kv_Spread::setColDoubles(int col, const Kv_Array<double>& doubles, int decimals) {
@@ -131,9 +135,9 @@ bool Kv_Spread::setColIntsAsValues(int col, const Kv_Array<int>& ints) {
     Kv_Array<int> clamped;
     const int rows = GetMaxRows();
     for (int i = 0; i < ints.length(); ++i) clamped.append(ints[i] < 0 || ints[i] > rows ? 0 : ints[i]);
-    return writeColumn(col, clamped.length(), true,
-                       [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); },
-                       &clamped);
+    return writeColumn(
+        col, clamped.length(), true,
+        [](const void* p, int i) { return Kv_String((*static_cast<const Kv_Array<int>*>(p))[i]); }, &clamped);
 }
 
 bool Kv_Spread::getColStrings(int col, Kv_StringArray& strings, CellTextKind kind) const {

@@ -40,15 +40,15 @@ void Kv_Spread::OnRButtonDown(UINT flags, CPoint point) {
 
 void Kv_Spread::runMenuCode(int code) {
     switch (code) {
-        case kMenuCopy: ClipboardCopy(); break;
-        case kMenuPaste: ClipboardPaste(); break;
-        case kMenuInsertRow: insertRow(getSelRow(), false, true); break;
-        case kMenuDeleteRow: deleteRow(getSelRow()); break;
-        case kMenuInsertCol: insertCol(getSelCol(), true, true); break;
-        case kMenuDeleteCol: deleteCol(getSelCol()); break;
-        case kMenuCheckAll: setChecksInSel(true); break;
-        case kMenuUncheckAll: setChecksInSel(false); break;
-        default: break;
+    case kMenuCopy: ClipboardCopy(); break;
+    case kMenuPaste: ClipboardPaste(); break;
+    case kMenuInsertRow: insertRow(getSelRow(), false, true); break;
+    case kMenuDeleteRow: deleteRow(getSelRow()); break;
+    case kMenuInsertCol: insertCol(getSelCol(), true, true); break;
+    case kMenuDeleteCol: deleteCol(getSelCol()); break;
+    case kMenuCheckAll: setChecksInSel(true); break;
+    case kMenuUncheckAll: setChecksInSel(false); break;
+    default: break;
     }
 }
 
@@ -88,12 +88,12 @@ BOOL Kv_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
 BOOL Kv_Spread::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_KEYDOWN && isAttached()) {
         switch (msg->wParam) {
-            case VK_F3: openFind(false); return TRUE;
-            case VK_F5: openFind(true); return TRUE;
-            case VK_F8:
-                if (f8Enabled) SetBool(sheet::kOptBlockSelect, !GetBool(sheet::kOptBlockSelect));
-                break;
-            default: break;
+        case VK_F3: openFind(false); return TRUE;
+        case VK_F5: openFind(true); return TRUE;
+        case VK_F8:
+            if (f8Enabled) SetBool(sheet::kOptBlockSelect, !GetBool(sheet::kOptBlockSelect));
+            break;
+        default: break;
         }
     }
     return CWnd::PreTranslateMessage(msg);
@@ -181,9 +181,12 @@ bool Kv_Spread::handleTab(UINT key, int& result) const {
     GetActiveCell(&activeCol, &activeRow);
     int col = 0, row = 0;
     const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
-    if (shift && findFirstUnlocked(col, row) && col == activeCol && row == activeRow) result = kTabLeaveBackward;
-    else if (!shift && findLastUnlocked(col, row) && col == activeCol && row == activeRow) result = kTabLeaveForward;
-    else result = kTabInside;
+    if (shift && findFirstUnlocked(col, row) && col == activeCol && row == activeRow)
+        result = kTabLeaveBackward;
+    else if (!shift && findLastUnlocked(col, row) && col == activeCol && row == activeRow)
+        result = kTabLeaveForward;
+    else
+        result = kTabInside;
     return true;
 }
 

@@ -42,12 +42,12 @@ bool Kv_Spread::applyResize() {
     const bool header = GetBool(sheet::kOptRowHeaderShown) != 0;
     const int n = GetMaxCols() + (header ? 1 : 0);
     switch (resizeMode) {
-        case 1: return fitColumnsEqual(this, true, -1);
-        case 2: autoFitAllCols(false); return autoFitAllRows();
-        case 3: applyResizeMode3(width, n, header); return true;
-        case 4: applyResizeMode4(width, n, header); return true;
-        case 5: applyResizeMode5(width, n, header); return true;
-        default: return false;
+    case 1: return fitColumnsEqual(this, true, -1);
+    case 2: autoFitAllCols(false); return autoFitAllRows();
+    case 3: applyResizeMode3(width, n, header); return true;
+    case 4: applyResizeMode4(width, n, header); return true;
+    case 5: applyResizeMode5(width, n, header); return true;
+    default: return false;
     }
 }
 
@@ -94,7 +94,8 @@ void Kv_Spread::applyResizeMode5(int width, int n, bool header) {
     }
     for (int i = 0; i < pairs; ++i) {
         const int col = fixedCols[i];
-        if (col == 0 ? header : (col >= 1 && col <= cols)) SetColWidthInPixels(col == 0 ? SS_HEADER : col, fixedWidths[i]);
+        if (col == 0 ? header : (col >= 1 && col <= cols))
+            SetColWidthInPixels(col == 0 ? SS_HEADER : col, fixedWidths[i]);
     }
 }
 
@@ -111,8 +112,8 @@ bool Kv_Spread::fitToText(int col1, int row1, int col2, int row2, bool widths, b
     if (col1 > col2 || row1 > row2) return true;
     std::vector<double> colWidths(static_cast<size_t>(col2 - col1) + 1);
     std::vector<double> rowHeights(static_cast<size_t>(row2 - row1) + 1);
-    if (!GetMaxTextSizes(engineCoord(col1), engineCoord(row1), engineCoord(col2), engineCoord(row2),
-                         colWidths.data(), rowHeights.data()))
+    if (!GetMaxTextSizes(engineCoord(col1), engineCoord(row1), engineCoord(col2), engineCoord(row2), colWidths.data(),
+                         rowHeights.data()))
         return false;
     bool ok = true;
     if (heights)

@@ -110,8 +110,10 @@ bool Kv_Spread::setChecksInSel(bool value) {
 void Kv_Spread::syncCheckLock(int row) {
     Kv_String text;
     readText(checkCol, row, text, CellTextKind::Value);
-    if (text == "1") SetLock(boundCol, row, FALSE);
-    else if (text == "0") SetLock(boundCol, row, TRUE);
+    if (text == "1")
+        SetLock(boundCol, row, FALSE);
+    else if (text == "0")
+        SetLock(boundCol, row, TRUE);
 }
 
 bool Kv_Spread::bindCheckLock(int checkColumn, int boundColumn) {

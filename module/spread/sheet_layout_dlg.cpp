@@ -90,17 +90,17 @@ void SheetLayoutDlg::changeRowCount(int count) {
 BOOL SheetLayoutDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (initialised_ && HIWORD(wParam) == EN_CHANGE) {
         switch (LOWORD(wParam)) {
-            case IDC_LAYOUT_COLS: changeColCount(fieldNumber(IDC_LAYOUT_COLS)); return TRUE;
-            case IDC_LAYOUT_ROWS: changeRowCount(fieldNumber(IDC_LAYOUT_ROWS)); return TRUE;
-            case IDC_LAYOUT_HEADER_HEIGHT:
-                headerRowHeight = fieldNumber(IDC_LAYOUT_HEADER_HEIGHT);
-                labelRow.SetRowHeightInPixels(1, headerRowHeight);
-                return TRUE;
-            case IDC_LAYOUT_HEADER_WIDTH:
-                headerColWidth = fieldNumber(IDC_LAYOUT_HEADER_WIDTH);
-                labelColumn.SetColWidthInPixels(1, headerColWidth);
-                return TRUE;
-            default: break;
+        case IDC_LAYOUT_COLS: changeColCount(fieldNumber(IDC_LAYOUT_COLS)); return TRUE;
+        case IDC_LAYOUT_ROWS: changeRowCount(fieldNumber(IDC_LAYOUT_ROWS)); return TRUE;
+        case IDC_LAYOUT_HEADER_HEIGHT:
+            headerRowHeight = fieldNumber(IDC_LAYOUT_HEADER_HEIGHT);
+            labelRow.SetRowHeightInPixels(1, headerRowHeight);
+            return TRUE;
+        case IDC_LAYOUT_HEADER_WIDTH:
+            headerColWidth = fieldNumber(IDC_LAYOUT_HEADER_WIDTH);
+            labelColumn.SetColWidthInPixels(1, headerColWidth);
+            return TRUE;
+        default: break;
         }
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -118,7 +118,6 @@ bool editSheetLayout(Kv_Spread* sheet) {
     bool applied = false;
     const bool confirmed = frame::launchModalDialog<SheetLayoutDlg>(
         frame::LaunchRules{}, [&](SheetLayoutDlg& dialog) { dialog.readFrom(*sheet); },
-        [&](SheetLayoutDlg& dialog) { applied = dialog.applyTo(*sheet); }, frame::NothingAfterRun{},
-        sheet->parentWnd);
+        [&](SheetLayoutDlg& dialog) { applied = dialog.applyTo(*sheet); }, frame::NothingAfterRun{}, sheet->parentWnd);
     return confirmed && applied;
 }

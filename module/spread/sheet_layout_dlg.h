@@ -15,8 +15,8 @@ public:
     int colCount = 0, rowCount = 0;
     int headerRowHeight = 0, headerColWidth = 0;
     Kv_StringArray colLabels, rowLabels;
-    Kv_Spread labelRow;      // one row: the column labels
-    Kv_Spread labelColumn;   // one column: the row labels
+    Kv_Spread labelRow;     // one row: the column labels
+    Kv_Spread labelColumn;  // one column: the row labels
 
     // Takes counts, sizes and labels from the sheet.
     void readFrom(const Kv_Spread& sheet);

@@ -41,16 +41,21 @@ public:
     BOOL GetTextTip(WORD* status, long* delay, LOGFONT* font, COLORREF* back, COLORREF* fore) const;
     BOOL SetTextTip(WORD status, long delay, const LOGFONT* font, COLORREF back, COLORREF fore) const;
     BOOL SetBorder(SS_COORD col, SS_COORD row, WORD type, WORD style, COLORREF color) const;
-    BOOL SetBorderRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, WORD type, WORD style, COLORREF color) const;
+    BOOL SetBorderRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, WORD type, WORD style,
+                        COLORREF color) const;
     BOOL AddCellSpan(SS_COORD col, SS_COORD row, SS_COORD numCols, SS_COORD numRows) const;
-    int GetCellSpan(SS_COORD col, SS_COORD row, SS_COORD* anchorCol, SS_COORD* anchorRow, SS_COORD* numCols, SS_COORD* numRows) const;
+    int GetCellSpan(SS_COORD col, SS_COORD row, SS_COORD* anchorCol, SS_COORD* anchorRow, SS_COORD* numCols,
+                    SS_COORD* numRows) const;
     BOOL SetLock(SS_COORD col, SS_COORD row, BOOL locked) const;
     BOOL SetLockRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, BOOL locked) const;
     BOOL GetLock(SS_COORD col, SS_COORD row) const;
     SS_CELLTYPE* SetTypeEdit(SS_CELLTYPE* type, LONG style, int length, short chrSet, short chrCase) const;
-    SS_CELLTYPE* SetTypeNumber(SS_CELLTYPE* type, LONG style, short decimals, double minimum, double maximum, BOOL separator) const;
+    SS_CELLTYPE* SetTypeNumber(SS_CELLTYPE* type, LONG style, short decimals, double minimum, double maximum,
+                               BOOL separator) const;
     SS_CELLTYPE* SetTypeComboBox(SS_CELLTYPE* type, LONG style, LPCSTR items) const;
-    SS_CELLTYPE* SetTypeCheckBox(SS_CELLTYPE* type, LONG style, LPCSTR text, HANDLE up, WORD upKind, HANDLE down, WORD downKind, HANDLE focusUp, WORD focusUpKind, HANDLE focusDown, WORD focusDownKind) const;
+    SS_CELLTYPE* SetTypeCheckBox(SS_CELLTYPE* type, LONG style, LPCSTR text, HANDLE up, WORD upKind, HANDLE down,
+                                 WORD downKind, HANDLE focusUp, WORD focusUpKind, HANDLE focusDown,
+                                 WORD focusDownKind) const;
     SS_CELLTYPE* SetTypeButton(SS_CELLTYPE* type, LONG style, LPCSTR text) const;
     SS_CELLTYPE* SetTypePictureHandle(SS_CELLTYPE* type, LONG style, HANDLE picture) const;
     SS_CELLTYPE* SetTypePicture(SS_CELLTYPE* type, LONG style, LPCSTR file) const;
@@ -73,8 +78,10 @@ public:
     BOOL InsCol(SS_COORD col) const;
     BOOL DelRow(SS_COORD row) const;
     BOOL DelCol(SS_COORD col) const;
-    BOOL CopyRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol, SS_COORD destRow) const;
-    BOOL SwapRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol, SS_COORD destRow) const;
+    BOOL CopyRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol,
+                   SS_COORD destRow) const;
+    BOOL SwapRange(SS_COORD col1, SS_COORD row1, SS_COORD col2, SS_COORD row2, SS_COORD destCol,
+                   SS_COORD destRow) const;
     BOOL ClipboardCopy() const;
     BOOL ClipboardPaste() const;
     BOOL SetActiveCell(SS_COORD col, SS_COORD row) const;

@@ -28,13 +28,13 @@ TEST_P(ChildLayoutSpan, FollowsItsFlags) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Flags, ChildLayoutSpan,
-                         ::testing::Values(SpanCase{0, 125, 187},     // scales both edges
-                                           SpanCase{1, 125, 175},     // keeps its size where it scaled to
-                                           SpanCase{2, 100, 187},     // near edge stays
-                                           SpanCase{3, 100, 150},     // stays as it was
-                                           SpanCase{4, 125, 250},     // far edge follows the dialog
-                                           SpanCase{5, 200, 250},     // same size, moved with the far edge
-                                           SpanCase{6, 100, 250},     // stretches
+                         ::testing::Values(SpanCase{0, 125, 187},  // scales both edges
+                                           SpanCase{1, 125, 175},  // keeps its size where it scaled to
+                                           SpanCase{2, 100, 187},  // near edge stays
+                                           SpanCase{3, 100, 150},  // stays as it was
+                                           SpanCase{4, 125, 250},  // far edge follows the dialog
+                                           SpanCase{5, 200, 250},  // same size, moved with the far edge
+                                           SpanCase{6, 100, 250},  // stretches
                                            SpanCase{7, 100, 250}));
 
 TEST(ChildLayoutSpanShrinking, AStretchedChildNeverTurnsInsideOut) {
@@ -86,8 +86,10 @@ public:
     }
     void OnSize(UINT type, int cx, int cy) override {
         CDialog::OnSize(type, cx, cy);
-        if (engine_ == Engine::ChildLayout) layout_.apply();
-        else resizer_.resize();
+        if (engine_ == Engine::ChildLayout)
+            layout_.apply();
+        else
+            resizer_.resize();
     }
     void OnGetMinMaxInfo(MINMAXINFO* info) override {
         if (engine_ == Engine::Resizer) resizer_.limitTracking(info);
@@ -140,29 +142,33 @@ TEST_F(AnchoredDialogTest, ChildLayoutStretchesAndMovesAnchoredControlsAndScales
     takeOpeningLayout();
     win::testing::TestScript script;
     script.resize(kDialog, opened_.cx * 2, opened_.cy + 60)
-        .inspect([&] {
-            ASSERT_EQ(windowSize().cx, opened_.cx * 2);
-            RECT sheet = rectOf(kSheet), corner = rectOf(kCorner), label = rectOf(kLabel);
-            EXPECT_EQ(sheet.left, before_[kSheet].left);
-            EXPECT_EQ(sheet.right, before_[kSheet].right + opened_.cx);
-            EXPECT_EQ(sheet.bottom, before_[kSheet].bottom + 60);
-            EXPECT_EQ(corner.left, before_[kCorner].left + opened_.cx);
-            EXPECT_EQ(corner.top, before_[kCorner].top + 60);
-            EXPECT_EQ(corner.right - corner.left, before_[kCorner].right - before_[kCorner].left);
-            EXPECT_EQ(label.left, before_[kLabel].left * 2);   // no anchors: it scales
-            EXPECT_EQ(label.right, before_[kLabel].right * 2);
-            EXPECT_EQ(rectOf(kToolbar).right, before_[kToolbar].right);   // toolbars are never laid out
-        }, "check the grown layout")
+        .inspect(
+            [&] {
+                ASSERT_EQ(windowSize().cx, opened_.cx * 2);
+                RECT sheet = rectOf(kSheet), corner = rectOf(kCorner), label = rectOf(kLabel);
+                EXPECT_EQ(sheet.left, before_[kSheet].left);
+                EXPECT_EQ(sheet.right, before_[kSheet].right + opened_.cx);
+                EXPECT_EQ(sheet.bottom, before_[kSheet].bottom + 60);
+                EXPECT_EQ(corner.left, before_[kCorner].left + opened_.cx);
+                EXPECT_EQ(corner.top, before_[kCorner].top + 60);
+                EXPECT_EQ(corner.right - corner.left, before_[kCorner].right - before_[kCorner].left);
+                EXPECT_EQ(label.left, before_[kLabel].left * 2);  // no anchors: it scales
+                EXPECT_EQ(label.right, before_[kLabel].right * 2);
+                EXPECT_EQ(rectOf(kToolbar).right, before_[kToolbar].right);  // toolbars are never laid out
+            },
+            "check the grown layout")
         .resize(kDialog, opened_.cx, opened_.cy)
-        .inspect([&] {
-            for (int id : {kSheet, kCorner, kLabel}) {
-                RECT now = rectOf(id);
-                EXPECT_EQ(now.left, before_[id].left) << id;
-                EXPECT_EQ(now.top, before_[id].top) << id;
-                EXPECT_EQ(now.right, before_[id].right) << id;
-                EXPECT_EQ(now.bottom, before_[id].bottom) << id;
-            }
-        }, "check the restored layout");
+        .inspect(
+            [&] {
+                for (int id : {kSheet, kCorner, kLabel}) {
+                    RECT now = rectOf(id);
+                    EXPECT_EQ(now.left, before_[id].left) << id;
+                    EXPECT_EQ(now.top, before_[id].top) << id;
+                    EXPECT_EQ(now.right, before_[id].right) << id;
+                    EXPECT_EQ(now.bottom, before_[id].bottom) << id;
+                }
+            },
+            "check the restored layout");
     script.runModeless();
     dlg.DestroyWindow();
 }
@@ -174,25 +180,29 @@ TEST_F(AnchoredDialogTest, ResizerKeepsFreeControlsAndStopsAtTheOpeningSize) {
     takeOpeningLayout();
     win::testing::TestScript script;
     script.resize(kDialog, opened_.cx + 100, opened_.cy + 50)
-        .inspect([&] {
-            RECT sheet = rectOf(kSheet), corner = rectOf(kCorner), label = rectOf(kLabel);
-            EXPECT_EQ(sheet.left, before_[kSheet].left);
-            EXPECT_EQ(sheet.right, before_[kSheet].right + 100);
-            EXPECT_EQ(sheet.bottom, before_[kSheet].bottom + 50);
-            EXPECT_EQ(corner.left, before_[kCorner].left + 100);
-            EXPECT_EQ(corner.bottom, before_[kCorner].bottom + 50);
-            EXPECT_EQ(label.left, before_[kLabel].left);   // no anchors: it stays
-            EXPECT_EQ(label.right, before_[kLabel].right);
-            EXPECT_EQ(label.top, before_[kLabel].top);
-        }, "check the grown layout")
+        .inspect(
+            [&] {
+                RECT sheet = rectOf(kSheet), corner = rectOf(kCorner), label = rectOf(kLabel);
+                EXPECT_EQ(sheet.left, before_[kSheet].left);
+                EXPECT_EQ(sheet.right, before_[kSheet].right + 100);
+                EXPECT_EQ(sheet.bottom, before_[kSheet].bottom + 50);
+                EXPECT_EQ(corner.left, before_[kCorner].left + 100);
+                EXPECT_EQ(corner.bottom, before_[kCorner].bottom + 50);
+                EXPECT_EQ(label.left, before_[kLabel].left);  // no anchors: it stays
+                EXPECT_EQ(label.right, before_[kLabel].right);
+                EXPECT_EQ(label.top, before_[kLabel].top);
+            },
+            "check the grown layout")
         .resize(kDialog, opened_.cx / 3, opened_.cy / 3)
-        .inspect([&] {
-            SIZE now = windowSize();
-            EXPECT_EQ(now.cx, opened_.cx);
-            EXPECT_EQ(now.cy, opened_.cy);
-            EXPECT_EQ(rectOf(kSheet).right, before_[kSheet].right);
-            EXPECT_EQ(rectOf(kCorner).left, before_[kCorner].left);
-        }, "check the dialog stopped at its minimum");
+        .inspect(
+            [&] {
+                SIZE now = windowSize();
+                EXPECT_EQ(now.cx, opened_.cx);
+                EXPECT_EQ(now.cy, opened_.cy);
+                EXPECT_EQ(rectOf(kSheet).right, before_[kSheet].right);
+                EXPECT_EQ(rectOf(kCorner).left, before_[kCorner].left);
+            },
+            "check the dialog stopped at its minimum");
     script.runModeless();
     dlg.DestroyWindow();
 }

@@ -152,9 +152,9 @@ TEST_F(ControlsTest, IconButtonTakesTooltipByNumberAndRefusesMissingIcons) {
 TEST_F(ControlsTest, BitmapFromAFileKeepsItsTransparentColour) {
     TempFolder folder;
     // A 1 x 1 pixel 24-bit bitmap: file header, info header, one padded row.
-    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
-                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                 255, 255, 255, 0};
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40,  0,   0,   0, 1, 0,
+                                 0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,   0,   0,   0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 255, 255, 255, 0};
     std::ofstream(folder.path() / "Icon.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
     CButtonST button;
     ASSERT_TRUE(button.SubclassDlgItem(kIconButton, CWnd::FromHandle(dialog_)));
@@ -197,7 +197,7 @@ TEST_F(ControlsTest, CheckComboMarksAreSetByTheProgramReadBackAndKeptWhileAPerso
     // (The combo box is moved where no other control lies over it or its list.)
     ShowWindow(GetDlgItem(dialog_, kStretch), SW_HIDE);
     MoveWindow(combo.m_hWnd, 10, 10, 100, 22, TRUE);
-    for (int step = 0; step < 2; ++step) {   // opens the list, then clicks the entry
+    for (int step = 0; step < 2; ++step) {  // opens the list, then clicks the entry
         win::input::chooseComboItem(combo.m_hWnd, 0);
         win::pumpMessages();
     }
@@ -213,9 +213,9 @@ namespace {
 
 // A 1 x 1 pixel 24-bit bitmap of one colour (blue, green, red bytes).
 void writePixel(const std::filesystem::path& file, unsigned char b, unsigned char g, unsigned char r) {
-    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
-                                 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                 b, g, r, 0};
+    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0,
+                                 0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,  0, 0, 0, 0, 0,
+                                 0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, b,  g, r, 0};
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bmp), sizeof bmp);
 }
 
@@ -263,9 +263,9 @@ TEST_F(ControlsTest, CheckComboThatAPersonTicksChangesMarksByClickAndSpaceNotThe
     combo.AddString("Slot nr: 2", true);
     combo.SetCurSel(0);
     checkChanges = 0;
-    win::input::clickComboCheck(combo.m_hWnd, 1);   // opens the list
+    win::input::clickComboCheck(combo.m_hWnd, 1);  // opens the list
     win::pumpMessages();
-    win::input::clickComboCheck(combo.m_hWnd, 1);   // the mark of the second entry
+    win::input::clickComboCheck(combo.m_hWnd, 1);  // the mark of the second entry
     win::pumpMessages();
     EXPECT_TRUE(combo.GetDroppedState());
     EXPECT_FALSE(combo.GetCheck(1));

@@ -50,8 +50,9 @@ protected:
     }
     void storeRaw(const char* name, const char* text) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, kvDialogSizesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyEx(HKEY_CURRENT_USER, kvDialogSizesKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), static_cast<DWORD>(strlen(text) + 1));
         RegCloseKey(key);
     }

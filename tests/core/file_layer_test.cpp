@@ -28,12 +28,15 @@ std::string readRaw(const fs::path& path) {
 
 TEST(PathMapping, FindsComponentsWithoutRegardToCase) {
     TempFolder lib;
-    writeRaw(lib.path() / "cutting stock" / "set" / "stock1.shp", "1\xBF" "2\r\n");
+    writeRaw(lib.path() / "cutting stock" / "set" / "stock1.shp",
+             "1\xBF"
+             "2\r\n");
     Kv_String path = Kv_String(lib.text()) + "Cutting Stock\\Set\\stock1.shp";
     EXPECT_EQ(kvMapPath(path), lib.path() / "cutting stock" / "set" / "stock1.shp");
     Kv_StringArray lines;
     ASSERT_TRUE(ObjectExportReadFile(path, lines));
-    EXPECT_EQ(lines, (Kv_StringArray{"1\xBF" "2"}));
+    EXPECT_EQ(lines, (Kv_StringArray{"1\xBF"
+                                     "2"}));
 }
 
 TEST(PathMapping, NewComponentsKeepTheSpellingGiven) {
@@ -68,12 +71,17 @@ TEST(PathMapping, MixedSeparatorsDotsAndRepeatedSeparators) {
 
 TEST(PathMapping, CodePageNamesBecomeUtf8OnDisk) {
     TempFolder lib;
-    ASSERT_TRUE(ObjectExportWriteFile(Kv_String(lib.text()) + "Ma\xDF" "e.txt", {"1"}));
-    EXPECT_TRUE(fs::exists(lib.path() / "Ma\xC3\x9F" "e.txt"));
+    ASSERT_TRUE(ObjectExportWriteFile(Kv_String(lib.text()) + "Ma\xDF"
+                                                              "e.txt",
+                                      {"1"}));
+    EXPECT_TRUE(fs::exists(lib.path() / "Ma\xC3\x9F"
+                                        "e.txt"));
     Kv_StringArray found;
     ASSERT_TRUE(ObjectExportFindFiles(lib.text(), "*.txt", found));
     ASSERT_EQ(found.length(), 1);
-    EXPECT_TRUE(found[0].endsWith("Ma\xDF" "e.txt"));
+    EXPECT_TRUE(
+        found[0].endsWith("Ma\xDF"
+                          "e.txt"));
 }
 
 TEST(FileLayer, LinesRoundTripWithLineEnds) {
@@ -138,12 +146,14 @@ TEST(FileLayer, WriteLeavesNoTemporaryBehind) {
 
 TEST(FileLayer, FindFilesMatchesPatternIgnoringCaseInNameOrder) {
     TempFolder dir;
-    for (const char* name : {"Stock1.shp", "stock7.SHP", "Stockx.shp", "Stock9.buy"}) writeRaw(dir.path() / "set" / name, "");
+    for (const char* name : {"Stock1.shp", "stock7.SHP", "Stockx.shp", "Stock9.buy"})
+        writeRaw(dir.path() / "set" / name, "");
     fs::create_directories(dir.path() / "set" / "folder.shp");
     Kv_StringArray files{"existing"};
     Kv_String folder = Kv_String(dir.text()) + "SET";
     ASSERT_TRUE(ObjectExportFindFiles(folder, "stock*.shp", files));
-    EXPECT_EQ(files, (Kv_StringArray{"existing", folder + "\\Stock1.shp", folder + "\\Stockx.shp", folder + "\\stock7.SHP"}));
+    EXPECT_EQ(files,
+              (Kv_StringArray{"existing", folder + "\\Stock1.shp", folder + "\\Stockx.shp", folder + "\\stock7.SHP"}));
     Kv_StringArray none;
     EXPECT_FALSE(ObjectExportFindFiles(Kv_String(dir.text()) + "nowhere", "*", none));
     EXPECT_TRUE(ObjectExportFindFiles(folder, "St?ck9.*", none));
@@ -180,7 +190,7 @@ TEST(FileLayer, FileTimeAndDelete) {
     EXPECT_EQ(time, -1);
     ASSERT_TRUE(ObjectExportWriteFile(path, {}));
     fs::last_write_time(dir.path() / "t.txt", fs::file_time_type::clock::from_sys(
-                                                   std::chrono::sys_seconds(std::chrono::seconds(1700000000))));
+                                                  std::chrono::sys_seconds(std::chrono::seconds(1700000000))));
     ASSERT_TRUE(ObjectExportGetFileTime(Kv_String(dir.text()) + "T.TXT", time));
     EXPECT_EQ(time, 1700000000);
     EXPECT_TRUE(deleteFile(Kv_String(dir.text()) + "T.txt"));

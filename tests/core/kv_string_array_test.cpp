@@ -67,7 +67,10 @@ TEST_F(KvStringArrayTest, StrToArrKeepsEmptyParts) {
     EXPECT_EQ(strToArr("a;b;", ';'), (Kv_StringArray{"a", "b", ""}));
     EXPECT_EQ(strToArr(";", ';'), (Kv_StringArray{"", ""}));
     EXPECT_EQ(strToArr("", ';').length(), 0);
-    EXPECT_EQ(strToArr("1\xBF" "2\xBF", '\xBF'), (Kv_StringArray{"1", "2", ""}));
+    EXPECT_EQ(strToArr("1\xBF"
+                       "2\xBF",
+                       '\xBF'),
+              (Kv_StringArray{"1", "2", ""}));
 }
 
 TEST_F(KvStringArrayTest, StringArrAndAppStrs) {

@@ -15,11 +15,19 @@ TEST(KvString, ValueRoundingToZeroHasNoMinusSign) {
 }
 
 TEST(KvString, FlagIgnoresCaseIncludingAccentedLetters) {
-    Kv_String a("Stra\xC4" "e");  // A-umlaut capital
-    Kv_String b("stra\xE4" "E");
+    Kv_String a(
+        "Stra\xC4"
+        "e");  // A-umlaut capital
+    Kv_String b(
+        "stra\xE4"
+        "E");
     EXPECT_FALSE(a.equal(b));
     EXPECT_TRUE(a.equal(b, true));
-    EXPECT_TRUE(Kv_String("\x8A" "x").equal("\x9A" "X", true));  // S-caron pair of the 0x80 block
+    EXPECT_TRUE(Kv_String("\x8A"
+                          "x")
+                    .equal("\x9A"
+                           "X",
+                           true));  // S-caron pair of the 0x80 block
     // The multiplication and division signs sit between the accented letters but are no letters.
     EXPECT_FALSE(Kv_String("\xD7").equal("\xF7", true));
 }
@@ -86,9 +94,7 @@ TEST(KvString, FindsFirstDigit) {
     EXPECT_EQ(Kv_String("HEA").findFirstNumbers(), -1);
 }
 
-TEST(KvString, AppendWithNumberPutsABlankBetween) {
-    EXPECT_EQ(append(Kv_String("Column"), 2), "Column 2");
-}
+TEST(KvString, AppendWithNumberPutsABlankBetween) { EXPECT_EQ(append(Kv_String("Column"), 2), "Column 2"); }
 
 TEST(KvString, CaseConversionCoversTheCodePage) {
     EXPECT_EQ(Kv_String("\xE9t\xE9 \xFF").toUpper(), "\xC9T\xC9 \x9F");

@@ -28,21 +28,21 @@ TEST_F(MacroSelectionTest, MacrosAreOfferedByTheirOwnStateAndThePropertiesAskedF
     files.append(macro("Plate2", "KvPropertiesList 1\nint\tBolted\t1\nint\tWelded\t1\n"));
     files.append(macro("Broken", "not a property list\n"));
     AcArray<bool> startOff;
-    startOff.append(false);   // a missing flag for the others: on
+    startOff.append(false);  // a missing flag for the others: on
     Kv_MacroPropsFilter filter;
     EXPECT_EQ(filter.init(files, startOff, 3, 4), 2);
-    EXPECT_EQ(filter.getFilteredMacros().length(), 3);   // the unreadable one is offered too
+    EXPECT_EQ(filter.getFilteredMacros().length(), 3);  // the unreadable one is offered too
 
     Kv_Array<Kv_StringArray> names;
     Kv_Array<Kv_Array<int>> states;
     ASSERT_TRUE(filter.getMergedProperties(names, states));
-    EXPECT_EQ(names[0], (Kv_StringArray{"Plate1", "Bolted"}));   // a property of value 0 is not had
+    EXPECT_EQ(names[0], (Kv_StringArray{"Plate1", "Bolted"}));  // a property of value 0 is not had
     EXPECT_EQ(names[2], (Kv_StringArray{"Broken"}));
 
     // Asking for "Welded" through Plate2's row keeps only the macros that have it.
     EXPECT_TRUE(filter.setModulePropStatus(1, "Welded", false));
     EXPECT_EQ(filter.getFilteredMacros(), (Kv_StringArray{files[1]}));
-    EXPECT_FALSE(filter.setModulePropStatus(0, "Welded", false));   // Plate1 has no such box
+    EXPECT_FALSE(filter.setModulePropStatus(0, "Welded", false));  // Plate1 has no such box
     EXPECT_TRUE(filter.setModuleStatus(1, false));
     EXPECT_TRUE(filter.getFilteredMacros().isEmpty());
     EXPECT_FALSE(filter.setModuleStatus(7, true));
@@ -61,7 +61,7 @@ TEST_F(MacroSelectionTest, PreviewsAreMadeOnlyWhereNoneExists) {
     std::string bytes((std::istreambuf_iterator<char>(made)), std::istreambuf_iterator<char>());
     ASSERT_GE(bytes.size(), 54u);
     EXPECT_EQ(bytes.substr(0, 2), "BM");
-    EXPECT_EQ(bytes.size(), 54u + 30u * 120u);   // rows of 40 pixels, 3 bytes each
+    EXPECT_EQ(bytes.size(), 54u + 30u * 120u);  // rows of 40 pixels, 3 bytes each
     std::ifstream old(folder_.file("Old1.bmp"));
     std::string kept((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());
     EXPECT_EQ(kept, "not a picture, but the person's file");
@@ -80,6 +80,7 @@ TEST_F(MacroSelectionTest, NamesAndFlags) {
     EXPECT_FALSE(flags[2]);
     fillArr(true, -1, flags);
     EXPECT_TRUE(flags.isEmpty());
-    EXPECT_EQ(Kv_MacroPropsFilter::withExtension("lib\\Macros.v2\\Cleat1", "dwg"), Kv_String("lib\\Macros.v2\\Cleat1.dwg"));
+    EXPECT_EQ(Kv_MacroPropsFilter::withExtension("lib\\Macros.v2\\Cleat1", "dwg"),
+              Kv_String("lib\\Macros.v2\\Cleat1.dwg"));
     EXPECT_EQ(Kv_MacroPropsFilter::withExtension("lib/Cleat1.abm", "bmp"), Kv_String("lib/Cleat1.bmp"));
 }

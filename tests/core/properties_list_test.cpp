@@ -93,16 +93,16 @@ TEST(KvPropertiesList, MalformedTextReadsAsFarAsValid) {
     const Case cases[] = {
         {"KvPropertiesList 1\nint\ta\t1\nint\tb\t1x\nint\tc\t3\n", 1, 3},
         {"KvPropertiesList 1\nint\ta\t1\ndouble\tb\tnan\n", 1, 3},
-        {"KvPropertiesList 1\nint\ta\t1\nint\ta\t2\n", 1, 3},           // duplicate name
-        {"KvPropertiesList 1\nstring\ta\tbad\\q\n", 0, 2},              // unknown escape
-        {"KvPropertiesList 1\nstring\ta\t\\x4\n", 0, 2},                // short hex escape
-        {"KvPropertiesList 1\nint\t\t1\n", 0, 2},                       // empty name
-        {"KvPropertiesList 1\nlong\ta\t1\n", 0, 2},                     // unknown type
-        {"KvPropertiesList 1\nint\ta\n", 0, 2},                         // missing value
-        {"KvPropertiesList 1\nint\ta\t99999999999\n", 0, 2},            // out of range
+        {"KvPropertiesList 1\nint\ta\t1\nint\ta\t2\n", 1, 3},  // duplicate name
+        {"KvPropertiesList 1\nstring\ta\tbad\\q\n", 0, 2},     // unknown escape
+        {"KvPropertiesList 1\nstring\ta\t\\x4\n", 0, 2},       // short hex escape
+        {"KvPropertiesList 1\nint\t\t1\n", 0, 2},              // empty name
+        {"KvPropertiesList 1\nlong\ta\t1\n", 0, 2},            // unknown type
+        {"KvPropertiesList 1\nint\ta\n", 0, 2},                // missing value
+        {"KvPropertiesList 1\nint\ta\t99999999999\n", 0, 2},   // out of range
         {"KvPropertiesList 1\ndouble\ta\t1e999\n", 0, 2},
-        {"KvPropertiesList 1\nstring\ta\tx\ty\n", 0, 2},                // raw tab in value
-        {"int\ta\t1\n", 0, 1},                                          // no header
+        {"KvPropertiesList 1\nstring\ta\tx\ty\n", 0, 2},  // raw tab in value
+        {"int\ta\t1\n", 0, 1},                            // no header
         {"", 0, 1},
     };
     for (const Case& c : cases) {

@@ -50,9 +50,7 @@ TEST_F(ResourceOverrideTest, ScopeLooksInTheModuleFirst) {
 
 TEST_F(ResourceOverrideTest, NestedScopeEndingRestoresTheHostOrder) {
     TwTempResourceOverride::Scope outer(override_);
-    {
-        TwTempResourceOverride::Scope inner(override_);
-    }
+    { TwTempResourceOverride::Scope inner(override_); }
     EXPECT_EQ(captionOf(9500), "host");
 }
 

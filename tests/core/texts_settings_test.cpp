@@ -28,8 +28,10 @@ protected:
     }
     void TearDown() override {
         for (auto& [name, value] : saved_) {
-            if (value) setenv(name, value->c_str(), 1);
-            else unsetenv(name);
+            if (value)
+                setenv(name, value->c_str(), 1);
+            else
+                unsetenv(name);
         }
         Kv_Texts::reload();
     }
@@ -90,7 +92,8 @@ TEST_F(SettingsTest, OtherLanguageFallsBackToEnglishPerNumber) {
 
 TEST_F(SettingsTest, LabelsByNameAndGroupFallBackToEnglishThenToTheName) {
     setenv("KV_DIR", install_.text().c_str(), 1);
-    writeLabels("labels.en.txt", "# labels\nbase_plate\t\tBase plate\nend_plate\t\tEnd plate\r\nProf\tH\tHeight\nbroken line\n");
+    writeLabels("labels.en.txt",
+                "# labels\nbase_plate\t\tBase plate\nend_plate\t\tEnd plate\r\nProf\tH\tHeight\nbroken line\n");
     writeLabels("labels.nl.txt", "base_plate\t\tVoetplaat\n");
     setenv("KV_LANGUAGE", "nl", 1);
     EXPECT_EQ(MacroLangs::GetString("base_plate", ""), "Voetplaat");

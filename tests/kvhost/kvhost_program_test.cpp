@@ -13,15 +13,15 @@ namespace {
 
 struct ProgramRun {
     int status = -1;
-    std::string output;   // standard output and standard error together
+    std::string output;  // standard output and standard error together
 };
 
 class KvhostProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("kvhost_test_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / ("kvhost_test_" + std::to_string(::getpid()) + "_" +
+                                                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -144,10 +144,13 @@ TEST_F(KvhostProgram, BadInputStopsWithFileStepReasonAndNonZeroExit) {
         {"malformed.json", "{\"steps\": [", 2, "malformed.json: not valid JSON"},
         {"unknown.json", R"({"steps": [{"call": "StartDlgNothing"}]})", 1,
          "unknown.json: step 1: unknown function \"StartDlgNothing\""},
-        {"wrongtype.json", R"({"steps": [{"print": "result"}, {"call": "TextEntryDialog", "arguments": {"textRequired": "yes"}}]})",
-         1, "wrongtype.json: step 2: call TextEntryDialog: TextEntryDialog arguments: field \"textRequired\" must be true or false"},
-        {"notopen.json", R"({"steps": [{"call": "TextEntryDialog", "user": [{"do": "click", "dialog": 8131, "control": 1}]}]})",
-         1, "notopen.json: step 1: user actions: "},
+        {"wrongtype.json",
+         R"({"steps": [{"print": "result"}, {"call": "TextEntryDialog", "arguments": {"textRequired": "yes"}}]})", 1,
+         "wrongtype.json: step 2: call TextEntryDialog: TextEntryDialog arguments: field \"textRequired\" must be true "
+         "or false"},
+        {"notopen.json",
+         R"({"steps": [{"call": "TextEntryDialog", "user": [{"do": "click", "dialog": 8131, "control": 1}]}]})", 1,
+         "notopen.json: step 1: user actions: "},
         {"unused.json", R"({"steps": [{"call": "TextEntryDialog", "arguments": {"text": "a"}, "user": [
             {"do": "click", "dialog": 8069, "control": 1}, {"do": "click", "dialog": 8069, "control": 1}]}]})",
          1, "unused.json: step 1: "},
@@ -168,7 +171,8 @@ TEST_F(KvhostProgram, BadInputStopsWithFileStepReasonAndNonZeroExit) {
     EXPECT_NE(badPort.output.find("not a port number: 70000"), std::string::npos) << badPort.output;
     ProgramRun recordOnRun = run("run --record x.json '" + scenario("ok2.json", kAskName) + "'");
     EXPECT_EQ(recordOnRun.status, 2) << recordOnRun.output;
-    EXPECT_NE(recordOnRun.output.find("--record and --samples belong to serve"), std::string::npos) << recordOnRun.output;
+    EXPECT_NE(recordOnRun.output.find("--record and --samples belong to serve"), std::string::npos)
+        << recordOnRun.output;
     ProgramRun noModule = run("run --module /nonexistent/libkvmodule.so '" + scenario("ok.json", kAskName) + "'");
     EXPECT_EQ(noModule.status, 3) << noModule.output;
 }

@@ -13,7 +13,8 @@ TEST(ModuleExports, ExportedClassesCarryTheirTypeInformationAndVirtualTable) {
     void* module = dlopen(kvBuildProgram(KVMODULE_LIBRARY).c_str(), RTLD_LAZY | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
     // "vtable for", "typeinfo for" and "typeinfo name for" of each exported class.
-    for (const std::string name : {"9Kv_Spread", "14TwSSBillOutput", "18Kv_DesignerControl", "20TwSelectImageDlgData"}) {
+    for (const std::string name :
+         {"9Kv_Spread", "14TwSSBillOutput", "18Kv_DesignerControl", "20TwSelectImageDlgData"}) {
         for (const std::string prefix : {"_ZTV", "_ZTI", "_ZTS"})
             EXPECT_NE(dlsym(module, (prefix + name).c_str()), nullptr) << prefix + name;
     }

@@ -33,7 +33,9 @@ TEST(ScenarioReader, ReadsCallsActionsPrintsAndExpectations) {
     const kvhost::Step& call = scenario.steps[0];
     EXPECT_EQ(call.call, "TextEntryDialog");
     ASSERT_EQ(call.user.size(), 5u);
-    EXPECT_EQ(call.user[0].text, "\xB0" "C");   // texts arrive in code page 1252
+    EXPECT_EQ(call.user[0].text,
+              "\xB0"
+              "C");  // texts arrive in code page 1252
     EXPECT_EQ(call.user[1].key, VK_RETURN);
     EXPECT_EQ(call.user[1].modifiers, win::input::Shift | win::input::Control);
     EXPECT_EQ(call.user[2].index, -1);
@@ -59,10 +61,12 @@ TEST(ScenarioReader, ReadsStateChecksAndDialogPrints) {
     ASSERT_TRUE(result.ok) << result.error;
     const std::vector<kvhost::UserAction>& user = scenario.steps[0].user;
     ASSERT_EQ(user.size(), 6u);
-    EXPECT_EQ(*user[0].check.text, "\xB0" "C");
+    EXPECT_EQ(*user[0].check.text,
+              "\xB0"
+              "C");
     EXPECT_EQ(*user[0].check.checked, 2);
     EXPECT_TRUE(*user[0].check.enabled);
-    EXPECT_FALSE(user[0].check.visible.has_value());   // what a check does not name is not looked at
+    EXPECT_FALSE(user[0].check.visible.has_value());  // what a check does not name is not looked at
     EXPECT_EQ(*user[1].check.caption, "New beam");
     EXPECT_EQ(*user[2].check.items, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(*user[2].check.selection, (std::vector<int>{0, 1}));

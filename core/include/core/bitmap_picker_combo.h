@@ -43,6 +43,6 @@ private:
     };
     void fitItemHeight();
 
-    std::vector<Picture> pictures_;   // parallel to the entries
+    std::vector<Picture> pictures_;  // parallel to the entries
     int textHeight_ = 0;
 };

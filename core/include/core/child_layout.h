@@ -22,7 +22,7 @@ public:
 
     struct Child {
         HWND window = nullptr;
-        RECT rect;           // in the dialog's client coordinates when recorded
+        RECT rect;  // in the dialog's client coordinates when recorded
         int horizontal = 0;
         int vertical = 0;
     };

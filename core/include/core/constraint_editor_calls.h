@@ -23,8 +23,19 @@ class EditConstrData;
 
 // The commands of the editor's palette (ConstraintCommand).
 enum ConstraintCommand : int {
-    kCmdParallel = 0, kCmdPerpendicular, kCmdCoincident, kCmdSymmetric, kCmdTangent, kCmdConcentric,
-    kCmdEqualRadius, kCmdDistance, kCmdAngle, kCmdRadius, kCmdHidden10, kCmdAddModule, kCmdBoltPattern,
+    kCmdParallel = 0,
+    kCmdPerpendicular,
+    kCmdCoincident,
+    kCmdSymmetric,
+    kCmdTangent,
+    kCmdConcentric,
+    kCmdEqualRadius,
+    kCmdDistance,
+    kCmdAngle,
+    kCmdRadius,
+    kCmdHidden10,
+    kCmdAddModule,
+    kCmdBoltPattern,
     kCmdCoordSys
 };
 

@@ -22,9 +22,9 @@ using Kv_BillTransaction = host::DrawingDatabase;
 
 // One part of a bill, as its picture shows it.
 struct Kv_BillPart {
-    Kv_String mark;          // the part mark as the bill's rows show it
-    double length = 0.0;     // millimetres
-    int holes = 0;           // holes along the part
+    Kv_String mark;       // the part mark as the bill's rows show it
+    double length = 0.0;  // millimetres
+    int holes = 0;        // holes along the part
     // When set and alive in the drawing, the drawing's "length" and "holes" win over the
     // values above: the picture shows the part as it is now.
     AcDbObjectId object;
@@ -69,8 +69,8 @@ public:
 // pictures made so far, counted up by each call (it names the files); showHoles: draw the
 // holes; framed: draw a frame around the picture.  False (file empty) when the part is not in
 // the bill, the bill or transaction is missing, or the file cannot be written.
-bool createImage(const Kv_StringArray& row, Kv_String& file, int& keyColumn, int& height, int& count,
-                 bool& showHoles, bool& framed, const Kv_Bill* bill, Kv_BillTransaction* transaction);
+bool createImage(const Kv_StringArray& row, Kv_String& file, int& keyColumn, int& height, int& count, bool& showHoles,
+                 bool& framed, const Kv_Bill* bill, Kv_BillTransaction* transaction);
 
 // The small window that tells a person pictures are being made, and its end.
 void initBMPDialog(int height);

@@ -49,7 +49,9 @@ bool FillCombo(HWND dialog, int controlId, const Kv_Array<double>& numbers, int 
 inline bool ChangeDlgSize(CWnd* dialog, const Kv_String& name, bool withPosition) {
     return ChangeDlgSize(dialog ? dialog->m_hWnd : nullptr, name, withPosition);
 }
-inline bool WriteDlgSize(CWnd* dialog, const Kv_String& name) { return WriteDlgSize(dialog ? dialog->m_hWnd : nullptr, name); }
+inline bool WriteDlgSize(CWnd* dialog, const Kv_String& name) {
+    return WriteDlgSize(dialog ? dialog->m_hWnd : nullptr, name);
+}
 inline bool getDlgSize(CWnd* dialog, int& width, int& height, bool wholeWindow) {
     return getDlgSize(dialog ? dialog->m_hWnd : nullptr, width, height, wholeWindow);
 }
@@ -62,7 +64,9 @@ inline bool ShowOrHideCtrl(CWnd* dialog, int controlId, bool show) {
 inline bool EnDisCtrl(CWnd* dialog, int controlId, bool enable) {
     return EnDisCtrl(dialog ? dialog->m_hWnd : nullptr, controlId, enable);
 }
-inline bool disableTriState(CWnd* dialog, int controlId) { return disableTriState(dialog ? dialog->m_hWnd : nullptr, controlId); }
+inline bool disableTriState(CWnd* dialog, int controlId) {
+    return disableTriState(dialog ? dialog->m_hWnd : nullptr, controlId);
+}
 inline bool FillCombo(CWnd* dialog, int controlId, const Kv_StringArray& entries, int select = -1) {
     return FillCombo(dialog ? dialog->m_hWnd : nullptr, controlId, entries, select);
 }

@@ -13,9 +13,9 @@ public:
     DlgInfoData& operator=(const DlgInfoData&) = default;
     virtual ~DlgInfoData() = default;
 
-    Kv_String title;        // the window caption
-    Kv_String subtitle;     // the line above the list
-    Kv_StringArray lines;   // the report, one entry per line (empty entries are empty lines)
+    Kv_String title;       // the window caption
+    Kv_String subtitle;    // the line above the list
+    Kv_StringArray lines;  // the report, one entry per line (empty entries are empty lines)
 };
 
 // Resource and control ids of the dialog in the core library's table "kvcore".

@@ -30,15 +30,14 @@ bool ObjectExportWriteBytes(const Kv_String& path, const std::string& bytes);
 bool ObjectExportFindFiles(const Kv_String& folder, const Kv_String& pattern, Kv_StringArray& files);
 // The same through every subfolder; names below the folder are joined with '\'
 // ("folder\sub\name.txt").  Files of a folder come before those of its subfolders.
-bool ObjectExportFindFilesRecursive(const Kv_String& folder, const Kv_String& pattern,
-                                    Kv_StringArray& files);
+bool ObjectExportFindFilesRecursive(const Kv_String& folder, const Kv_String& pattern, Kv_StringArray& files);
 // Names (not paths) of the subfolders of folder, in byte order.
 bool ObjectExportFindFolders(const Kv_String& folder, Kv_StringArray& names);
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool ObjectExportCreateDirectory(const Kv_String& folder);
 // Modification time in seconds since 1970 (UTC).
 bool ObjectExportGetFileTime(const Kv_String& path, std::int64_t& secondsSince1970);
-bool ObjectExportFileExists(const Kv_String& path);    // a file, not a folder
+bool ObjectExportFileExists(const Kv_String& path);  // a file, not a folder
 bool ObjectExportFolderExists(const Kv_String& path);
 // Copies whole or not at all; overwrites an existing target.
 bool ObjectExportCopyFile(const Kv_String& from, const Kv_String& to);

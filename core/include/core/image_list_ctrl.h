@@ -18,9 +18,9 @@
 #include "win/afxwin.h"
 
 struct ImageListData {
-    Kv_StringArray files;            // full paths, in display order
-    Kv_StringArray names;            // display names, parallel to files (missing ones are empty)
-    SIZE thumbnailSize{64, 64};      // every picture is fitted into this size
+    Kv_StringArray files;        // full paths, in display order
+    Kv_StringArray names;        // display names, parallel to files (missing ones are empty)
+    SIZE thumbnailSize{64, 64};  // every picture is fitted into this size
 };
 
 class CImageListCtrl : public CWnd {
@@ -29,8 +29,8 @@ public:
     static constexpr WORD ImageListDoubleClicked = 1;
     // Notification code of the WM_COMMAND sent to the parent when a click changed the selection.
     static constexpr WORD ImageListSelChanged = 2;
-    static constexpr int NameHeight = 18;   // below each picture
-    static constexpr int Margin = 6;        // around each cell
+    static constexpr int NameHeight = 18;  // below each picture
+    static constexpr int Margin = 6;       // around each cell
 
     CImageListCtrl() = default;
     ~CImageListCtrl() override;
@@ -66,7 +66,7 @@ protected:
 private:
     struct Thumbnail {
         Kv_String file;
-        HBITMAP bitmap = nullptr;     // scaled to fit the thumbnail size; null: unreadable
+        HBITMAP bitmap = nullptr;  // scaled to fit the thumbnail size; null: unreadable
         int width = 0, height = 0;
     };
     int columns() const;

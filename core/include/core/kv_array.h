@@ -29,27 +29,47 @@ public:
     bool isEmpty() const { return items_.empty(); }
     bool isValidIndex(int index) const { return index >= 0 && index < length(); }
 
-    int append(const T& value) { items_.push_back(value); return length() - 1; }
-    int append(T&& value) { items_.push_back(std::move(value)); return length() - 1; }
+    int append(const T& value) {
+        items_.push_back(value);
+        return length() - 1;
+    }
+    int append(T&& value) {
+        items_.push_back(std::move(value));
+        return length() - 1;
+    }
     void appendAll(const Kv_Array& other) { items_.insert(items_.end(), other.items_.begin(), other.items_.end()); }
     // index may equal length() (appends).
     bool insertAt(int index, const T& value) {
-        if (index < 0 || index > length()) { kvReportInvalidIndex(true); return false; }
+        if (index < 0 || index > length()) {
+            kvReportInvalidIndex(true);
+            return false;
+        }
         items_.insert(items_.begin() + index, value);
         return true;
     }
     bool removeAt(int index) {
-        if (!isValidIndex(index)) { kvReportInvalidIndex(false); return false; }
+        if (!isValidIndex(index)) {
+            kvReportInvalidIndex(false);
+            return false;
+        }
         items_.erase(items_.begin() + index);
         return true;
     }
-    void removeLast() { if (!items_.empty()) items_.pop_back(); }
+    void removeLast() {
+        if (!items_.empty()) items_.pop_back();
+    }
     void removeAll() { items_.clear(); }
     // Grows with default values or cuts off the tail.
     void setLogicalLength(int n) { items_.resize(n > 0 ? n : 0); }
 
-    T& operator[](int index) { assert(isValidIndex(index)); return items_[index]; }
-    const T& operator[](int index) const { assert(isValidIndex(index)); return items_[index]; }
+    T& operator[](int index) {
+        assert(isValidIndex(index));
+        return items_[index];
+    }
+    const T& operator[](int index) const {
+        assert(isValidIndex(index));
+        return items_[index];
+    }
     T& at(int index) { return (*this)[index]; }
     const T& at(int index) const { return (*this)[index]; }
     T& first() { return at(0); }

@@ -40,7 +40,9 @@ public:
     Acad::ErrorStatus setProperty(const Kv_String& name, int value);
     Acad::ErrorStatus setProperty(const Kv_String& name, double value);
     Acad::ErrorStatus setProperty(const Kv_String& name, const Kv_String& value);
-    Acad::ErrorStatus setProperty(const Kv_String& name, const char* value) { return setProperty(name, Kv_String(value)); }
+    Acad::ErrorStatus setProperty(const Kv_String& name, const char* value) {
+        return setProperty(name, Kv_String(value));
+    }
 
     // eKeyNotFound when the name is missing, eWrongDataType when the stored type differs
     // (an int is given out as a double, never the other way).  value changes only on eOk.

@@ -71,8 +71,14 @@ public:
     int replaceSubString(const Kv_String& from, const Kv_String& to, bool ignoreCase = false);
     Kv_String& makeUpper();
     Kv_String& makeLower();
-    Kv_String toUpper() const { Kv_String copy(*this); return copy.makeUpper(); }
-    Kv_String toLower() const { Kv_String copy(*this); return copy.makeLower(); }
+    Kv_String toUpper() const {
+        Kv_String copy(*this);
+        return copy.makeUpper();
+    }
+    Kv_String toLower() const {
+        Kv_String copy(*this);
+        return copy.makeLower();
+    }
     // Removes blanks, tabs and line ends.
     Kv_String& trim();
     Kv_String& trimLeft();

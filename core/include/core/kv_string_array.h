@@ -29,8 +29,8 @@ Kv_StringArray stringArr(const Kv_String& s1, const Kv_String& s2, const Kv_Stri
                          const Kv_String& s5);
 
 // The strings joined without anything between them.
-Kv_String appStrs(const Kv_String& s1, const Kv_String& s2, const Kv_String& s3 = {},
-                  const Kv_String& s4 = {}, const Kv_String& s5 = {});
+Kv_String appStrs(const Kv_String& s1, const Kv_String& s2, const Kv_String& s3 = {}, const Kv_String& s4 = {},
+                  const Kv_String& s5 = {});
 
 // Splits at every separator byte: n separators give n + 1 parts, empty parts included
 // ("a;;b;" gives "a", "", "b", "").  An empty text gives an empty list.

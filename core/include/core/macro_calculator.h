@@ -13,11 +13,11 @@
 
 struct MacroCalculation {
     double base = 0.0;
-    double first = 0.0;          // the first variable's value as its control shows it
+    double first = 0.0;  // the first variable's value as its control shows it
     bool firstNegated = false;
-    double second = 0.0;         // the second variable's value, or the factor
+    double second = 0.0;  // the second variable's value, or the factor
     bool secondNegated = false;
-    bool byFactor = false;       // type 25 without a second variable
+    bool byFactor = false;  // type 25 without a second variable
 };
 
 // Splits a name field: "-width" gives "width" and negated true.

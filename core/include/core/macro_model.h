@@ -21,27 +21,27 @@
 namespace macro_model {
 
 struct MenuEntry {
-    Kv_String label;   // "%BREAK%" is a separator
-    int code = -1;     // action code; -1: none (separators, items the file gave no code)
+    Kv_String label;  // "%BREAK%" is a separator
+    int code = -1;    // action code; -1: none (separators, items the file gave no code)
 };
 
 struct Constraint {
-    AcDbObjectId id;             // its drawing object; the editor's constraint id is its number
-    int kind = 0;                // 1: a cut constraint
+    AcDbObjectId id;  // its drawing object; the editor's constraint id is its number
+    int kind = 0;     // 1: a cut constraint
     Kv_String name;
-    Kv_String type;              // "Distance", "Parallel", ...
-    Kv_Array<int> features;      // 0 value, 1 variable name, 2 choice list, 3 check boxes
+    Kv_String type;          // "Distance", "Parallel", ...
+    Kv_Array<int> features;  // 0 value, 1 variable name, 2 choice list, 3 check boxes
     Kv_String value;
     Kv_String variableName;
     Kv_StringArray choiceItems;
     int choiceIndex = 0;
     bool firstCheck = false;
     bool secondCheck = false;
-    Kv_StringArray optionImages; // package paths and "%radioBreak%" entries
+    Kv_StringArray optionImages;  // package paths and "%radioBreak%" entries
     Kv_Array<int> optionStates;
     bool suppressed = false;
-    std::vector<MenuEntry> menu; // empty: the standard menu
-    Kv_String cutName;           // kind 1: the cut's name, edited by the cut dialog
+    std::vector<MenuEntry> menu;  // empty: the standard menu
+    Kv_String cutName;            // kind 1: the cut's name, edited by the cut dialog
     double cutDepth = 0;
 };
 

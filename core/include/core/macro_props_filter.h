@@ -58,6 +58,6 @@ private:
     bool propertyOn(const Kv_String& property) const;
 
     Kv_Array<Macro> macros_;
-    std::map<Kv_String, bool> propertyOn_;   // absent: on
+    std::map<Kv_String, bool> propertyOn_;  // absent: on
     int first_ = 0, second_ = 0;
 };

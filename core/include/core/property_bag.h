@@ -25,8 +25,8 @@ struct BagEntry {
     Kv_String name;
     BagValueType type = BagValueType::None;
     double doubleValue = 0.0;
-    long long longValue = 0;   // ints and longs
-    Kv_String text;            // strings
+    long long longValue = 0;  // ints and longs
+    Kv_String text;           // strings
 };
 
 inline constexpr char kBagFieldEnd = '\xA4';

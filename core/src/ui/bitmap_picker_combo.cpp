@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kGap = 4;   // around the picture and between picture and text
+constexpr int kGap = 4;  // around the picture and between picture and text
 
 }  // namespace
 
@@ -34,7 +34,7 @@ int CBitmapPickerCombo::AddBitmap(const Kv_String& file, const Kv_String& text) 
         const win::LoadResult decoded = win::decodeImage(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
         if (decoded.ok && decoded.bitmap.width > 0 && decoded.bitmap.height > 0) {
             const double scale = std::min({1.0, static_cast<double>(MaxPictureSize.cx) / decoded.bitmap.width,
-                                            static_cast<double>(MaxPictureSize.cy) / decoded.bitmap.height});
+                                           static_cast<double>(MaxPictureSize.cy) / decoded.bitmap.height});
             picture.width = std::max(1, static_cast<int>(decoded.bitmap.width * scale));
             picture.height = std::max(1, static_cast<int>(decoded.bitmap.height * scale));
             const win::Bitmap fitted = decoded.bitmap.scaled(picture.width, picture.height);
@@ -95,9 +95,8 @@ void CBitmapPickerCombo::DrawItem(const DRAWITEMSTRUCT& item) {
         CDC memory;
         memory.CreateCompatibleDC(dc);
         HGDIOBJ old = memory.SelectObject(picture.bitmap);
-        dc->BitBlt(textLeft + (widest - picture.width) / 2,
-                   place.top + (place.bottom - place.top - picture.height) / 2, picture.width, picture.height,
-                   &memory, 0, 0, SRCCOPY);
+        dc->BitBlt(textLeft + (widest - picture.width) / 2, place.top + (place.bottom - place.top - picture.height) / 2,
+                   picture.width, picture.height, &memory, 0, 0, SRCCOPY);
         memory.SelectObject(old);
         memory.DeleteDC();
     }

@@ -14,10 +14,10 @@ HBITMAP seeThrough(HBITMAP bitmap, COLORREF transparentColour) {
     std::shared_ptr<const win::Bitmap> pixels = win::bitmapOf(bitmap);
     if (!pixels) return bitmap;
     win::Bitmap clear = *pixels;
-    const uint32_t key = (uint32_t(GetRValue(transparentColour)) << 16) | (uint32_t(GetGValue(transparentColour)) << 8) |
-                         uint32_t(GetBValue(transparentColour));
+    const uint32_t key = (uint32_t(GetRValue(transparentColour)) << 16) |
+                         (uint32_t(GetGValue(transparentColour)) << 8) | uint32_t(GetBValue(transparentColour));
     for (uint32_t& pixel : clear.pixels)
-        if ((pixel & 0xFFFFFF) == key) pixel = key;   // alpha 0
+        if ((pixel & 0xFFFFFF) == key) pixel = key;  // alpha 0
     HBITMAP made = win::createBitmapHandle(clear);
     return made ? made : bitmap;
 }

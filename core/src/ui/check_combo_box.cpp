@@ -16,5 +16,6 @@ bool CCheckComboBox::GetCheck(int index) const {
 
 void CCheckComboBox::PreSubclassWindow() {
     // Two states are enough: a mark says whether the entry is in use.
-    if (!SendMessage(CB_GETCHECKSTYLE)) SendMessage(CB_SETCHECKSTYLE, ticking_ == PersonTicks ? BS_AUTOCHECKBOX : BS_CHECKBOX);
+    if (!SendMessage(CB_GETCHECKSTYLE))
+        SendMessage(CB_SETCHECKSTYLE, ticking_ == PersonTicks ? BS_AUTOCHECKBOX : BS_CHECKBOX);
 }

@@ -46,15 +46,20 @@ void ChildLayout::setAllAnchors(int horizontal, int vertical) {
     }
 }
 
-void ChildLayout::layoutSpan(int nearEdge, int farEdge, int flags, double scale, int delta, int& newNear,
-                             int& newFar) {
-    if (flags & kKeepNear) newNear = nearEdge;
-    else if ((flags & kKeepSize) && (flags & kFollowFar)) newNear = nearEdge + delta;
-    else newNear = static_cast<int>(std::trunc(nearEdge * scale));
+void ChildLayout::layoutSpan(int nearEdge, int farEdge, int flags, double scale, int delta, int& newNear, int& newFar) {
+    if (flags & kKeepNear)
+        newNear = nearEdge;
+    else if ((flags & kKeepSize) && (flags & kFollowFar))
+        newNear = nearEdge + delta;
+    else
+        newNear = static_cast<int>(std::trunc(nearEdge * scale));
 
-    if (flags & kFollowFar) newFar = farEdge + delta;
-    else if (flags & kKeepSize) newFar = newNear + (farEdge - nearEdge);
-    else newFar = static_cast<int>(std::trunc(farEdge * scale));
+    if (flags & kFollowFar)
+        newFar = farEdge + delta;
+    else if (flags & kKeepSize)
+        newFar = newNear + (farEdge - nearEdge);
+    else
+        newFar = static_cast<int>(std::trunc(farEdge * scale));
     if (newFar < newNear) newFar = newNear;
 }
 

@@ -72,8 +72,8 @@ bool WriteDlgSize(HWND dialog, const Kv_String& name) {
     std::snprintf(text, sizeof text, "%d %d %d %d", static_cast<int>(rect.left), static_cast<int>(rect.top),
                   static_cast<int>(rect.right - rect.left), static_cast<int>(rect.bottom - rect.top));
     HKEY key = nullptr;
-    if (RegCreateKeyEx(HKEY_CURRENT_USER, kvDialogSizesKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE,
-                       nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyEx(HKEY_CURRENT_USER, kvDialogSizesKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+                       &key, nullptr) != ERROR_SUCCESS)
         return false;
     long status = RegSetValueEx(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                                 static_cast<DWORD>(std::strlen(text) + 1));
@@ -121,11 +121,16 @@ bool disableTriState(HWND dialog, int controlId) {
     LONG style = GetWindowLong(control, GWL_STYLE);
     LONG kind = style & BS_TYPEMASK;
     LONG twoState;
-    if (kind == static_cast<LONG>(BS_AUTO3STATE)) twoState = BS_AUTOCHECKBOX;
-    else if (kind == static_cast<LONG>(BS_3STATE)) twoState = BS_CHECKBOX;
-    else if (kind == static_cast<LONG>(BS_AUTOCHECKBOX) || kind == static_cast<LONG>(BS_CHECKBOX)) twoState = kind;
-    else return false;
-    if (SendMessage(control, BM_GETCHECK, 0, 0) == BST_INDETERMINATE) SendMessage(control, BM_SETCHECK, BST_UNCHECKED, 0);
+    if (kind == static_cast<LONG>(BS_AUTO3STATE))
+        twoState = BS_AUTOCHECKBOX;
+    else if (kind == static_cast<LONG>(BS_3STATE))
+        twoState = BS_CHECKBOX;
+    else if (kind == static_cast<LONG>(BS_AUTOCHECKBOX) || kind == static_cast<LONG>(BS_CHECKBOX))
+        twoState = kind;
+    else
+        return false;
+    if (SendMessage(control, BM_GETCHECK, 0, 0) == BST_INDETERMINATE)
+        SendMessage(control, BM_SETCHECK, BST_UNCHECKED, 0);
     SendMessage(control, BM_SETSTYLE, static_cast<WPARAM>((style & ~BS_TYPEMASK) | twoState), TRUE);
     return true;
 }

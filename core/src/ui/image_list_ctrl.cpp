@@ -9,8 +9,8 @@
 namespace {
 
 constexpr const char* kClassName = "KvImageList";
-constexpr int kWheelStep = 40;   // pixels per notch
-constexpr int kWheelDelta = 120; // one notch
+constexpr int kWheelStep = 40;    // pixels per notch
+constexpr int kWheelDelta = 120;  // one notch
 constexpr COLORREF kBackground = RGB(255, 255, 255);
 constexpr COLORREF kFrame = RGB(160, 160, 160);
 constexpr COLORREF kSelection = RGB(0, 120, 215);
@@ -72,7 +72,7 @@ void CImageListCtrl::DrawThumbnails() {
                                  [&](const Thumbnail& t) { return t.file == file && !t.file.isEmpty(); });
         if (same != thumbnails_.end()) {
             kept.push_back(*same);
-            same->bitmap = nullptr;   // moved
+            same->bitmap = nullptr;  // moved
             same->file = Kv_String();
             continue;
         }
@@ -139,8 +139,7 @@ RECT CImageListCtrl::cellRect(int index) const {
 int CImageListCtrl::indexAt(CPoint point) const {
     for (int index = 0; index < static_cast<int>(thumbnails_.size()); ++index) {
         const RECT cell = cellRect(index);
-        if (point.x >= cell.left && point.x < cell.right && point.y >= cell.top && point.y < cell.bottom)
-            return index;
+        if (point.x >= cell.left && point.x < cell.right && point.y >= cell.top && point.y < cell.bottom) return index;
     }
     return -1;
 }
@@ -163,8 +162,8 @@ void CImageListCtrl::OnPaint() {
         if (thumbnail.bitmap) {
             HGDIOBJ old = memory.SelectObject(thumbnail.bitmap);
             dc.BitBlt(picture.left + (data_.thumbnailSize.cx - thumbnail.width) / 2,
-                      picture.top + (data_.thumbnailSize.cy - thumbnail.height) / 2, thumbnail.width,
-                      thumbnail.height, &memory, 0, 0, SRCCOPY);
+                      picture.top + (data_.thumbnailSize.cy - thumbnail.height) / 2, thumbnail.width, thumbnail.height,
+                      &memory, 0, 0, SRCCOPY);
             memory.SelectObject(old);
         }
         RECT framed{picture.left - 1, picture.top - 1, picture.right + 1, picture.bottom + 1};

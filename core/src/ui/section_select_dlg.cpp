@@ -101,7 +101,8 @@ BOOL SectionSelectDlg::OnInitDialog() {
     // The initial name is matched exactly first, then as a user section whatever its folder.
     int size = sizeNames_.find(sectionName, true);
     if (size < 0 && isUserSection(sectionName))
-        size = sizeNames_.find(userSectionsFolder() + sectionName.getSubStringAt(Kv_String(kUserSectionsFolder).length()), true);
+        size = sizeNames_.find(
+            userSectionsFolder() + sectionName.getSubStringAt(Kv_String(kUserSectionsFolder).length()), true);
     if (size >= 0) SendDlgItemMessage(IDC_SECTION_SIZES, LB_SETCURSEL, static_cast<WPARAM>(size), 0);
     return TRUE;
 }

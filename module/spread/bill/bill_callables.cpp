@@ -37,8 +37,10 @@ void feedBill(TwSSBillOutput& output, const nlohmann::json& feed) {
         step.read("row", row);
         step.read("subtotals", totals);
         step.finish();
-        if (isRow) output.onAddRow(row);
-        else output.onAddSubTotals(totals, {}, false, 0);
+        if (isRow)
+            output.onAddRow(row);
+        else
+            output.onAddSubTotals(totals, {}, false, 0);
     }
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kGrowStep = 100;
 constexpr COLORREF kSystemButtonFace = 0x8000000B;
-constexpr COLORREF kSubtotalBack = 0xFFD1A4;   // light blue (0x00BBGGRR)
+constexpr COLORREF kSubtotalBack = 0xFFD1A4;  // light blue (0x00BBGGRR)
 constexpr char kTitleSeparator = '\xBF';
 
 Kv_String currentDateText() {
@@ -29,10 +29,10 @@ Kv_String currentDateText() {
 
 void applyColumnType(Kv_Spread& sheet, int col, int type) {
     switch (type) {
-        case 1: sheet.setColTypeNumber(col, 0, true); break;
-        case 2: sheet.setColTypeNumber(col, 1, true); break;
-        case 3: sheet.setColTypeEdit(col, 0x110000, 200); break;
-        default: break;
+    case 1: sheet.setColTypeNumber(col, 0, true); break;
+    case 2: sheet.setColTypeNumber(col, 1, true); break;
+    case 3: sheet.setColTypeEdit(col, 0x110000, 200); break;
+    default: break;
     }
 }
 

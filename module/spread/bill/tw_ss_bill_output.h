@@ -40,8 +40,8 @@ public:
     ~TwSSBillOutput() override;
 
     Acad::ErrorStatus init(Kv_String billFile, const Kv_StringArray& colNames, const Kv_Array<int>& unusedInts,
-                           const Kv_Array<int>& colTypes, const Kv_String& settingsName,
-                           const Kv_StringArray& varNames, const Kv_StringArray& varValues);
+                           const Kv_Array<int>& colTypes, const Kv_String& settingsName, const Kv_StringArray& varNames,
+                           const Kv_StringArray& varValues);
     void setVars(int param1, int param2, int param3, bool flag1, bool flag2, Kv_Bill* bill,
                  Kv_BillTransaction* transaction);
 

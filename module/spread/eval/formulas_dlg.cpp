@@ -45,21 +45,18 @@ BOOL FormulasDlg::OnInitDialog() {
     registerFromTable(sheet.m_hWnd);
 
     switch (mode) {
-        case kReadFile:
-            readFileOut();
-            EndDialog(IDOK);
-            break;
-        case kEvaluateCell:
-            evaluateCell();
-            break;
-        case kEvaluateFromTable:
-            evaluateFromTable(callerSheet, callerCol, callerRow, result, args, argCount);
-            // A recalculation may run many calls; a window left open for each would bury the
-            // person under windows, so this one closes as soon as its value is known.
-            EndDialog(IDOK);
-            break;
-        default:
-            break;
+    case kReadFile:
+        readFileOut();
+        EndDialog(IDOK);
+        break;
+    case kEvaluateCell: evaluateCell(); break;
+    case kEvaluateFromTable:
+        evaluateFromTable(callerSheet, callerCol, callerRow, result, args, argCount);
+        // A recalculation may run many calls; a window left open for each would bury the
+        // person under windows, so this one closes as soon as its value is known.
+        EndDialog(IDOK);
+        break;
+    default: break;
     }
     return TRUE;
 }
@@ -99,16 +96,16 @@ void FormulasDlg::evaluateCell() {
 BOOL FormulasDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == BN_CLICKED) {
         switch (LOWORD(wParam)) {
-            case IDC_FORMULAS_STYLE_DEFAULT: showFormulaTexts(0); return TRUE;
-            case IDC_FORMULAS_STYLE_A1: showFormulaTexts(1); return TRUE;
-            case IDC_FORMULAS_STYLE_R1C1: showFormulaTexts(2); return TRUE;
-            case IDC_FORMULAS_SAVE: saveToFile(); return TRUE;
-            case IDC_FORMULAS_LOAD: loadFromFile(); return TRUE;
-            case IDC_FORMULAS_AUTOCALC:
-                setAutoCalculate(IsDlgButtonChecked(IDC_FORMULAS_AUTOCALC) == BST_CHECKED);
-                return TRUE;
-            case IDC_FORMULAS_RECALC: recalculate(); return TRUE;
-            default: break;
+        case IDC_FORMULAS_STYLE_DEFAULT: showFormulaTexts(0); return TRUE;
+        case IDC_FORMULAS_STYLE_A1: showFormulaTexts(1); return TRUE;
+        case IDC_FORMULAS_STYLE_R1C1: showFormulaTexts(2); return TRUE;
+        case IDC_FORMULAS_SAVE: saveToFile(); return TRUE;
+        case IDC_FORMULAS_LOAD: loadFromFile(); return TRUE;
+        case IDC_FORMULAS_AUTOCALC:
+            setAutoCalculate(IsDlgButtonChecked(IDC_FORMULAS_AUTOCALC) == BST_CHECKED);
+            return TRUE;
+        case IDC_FORMULAS_RECALC: recalculate(); return TRUE;
+        default: break;
         }
     }
     return CDialog::OnCommand(wParam, lParam);

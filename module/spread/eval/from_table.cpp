@@ -104,15 +104,15 @@ std::string cellData(HWND sheetWindow, int col, int row, bool* read = nullptr) {
 // are written as the shortest text that reads back to them, as a cell shows them.
 std::string keyText(const FromTableValue& arg, HWND callerSheet) {
     switch (arg.type) {
-        case kSSValueLong: return std::to_string(arg.longValue);
-        case kSSValueDouble: {
-            char text[32];
-            std::snprintf(text, sizeof text, "%.15g", arg.doubleValue);
-            return text;
-        }
-        case kSSValueString: return blockText(arg.textHandle);
-        case kSSValueCell: return cellData(callerSheet, arg.cell.col, arg.cell.row);
-        default: return {};
+    case kSSValueLong: return std::to_string(arg.longValue);
+    case kSSValueDouble: {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.15g", arg.doubleValue);
+        return text;
+    }
+    case kSSValueString: return blockText(arg.textHandle);
+    case kSSValueCell: return cellData(callerSheet, arg.cell.col, arg.cell.row);
+    default: return {};
     }
 }
 
@@ -186,12 +186,12 @@ void takeTableCell(HWND table, int col, int row, FromTableValue& result) {
 void traceResult(const FromTableValue& result) {
     if (result.status != kSSValueOk) return;
     switch (result.type) {
-        case kSSValueLong: acutPrintf("Result is long: %i\n", static_cast<int>(result.longValue)); break;
-        case kSSValueDouble: acutPrintf("Result is double: %f\n", result.doubleValue); break;
-        case kSSValueString: acutPrintf("Result is string: %s\n", blockText(result.textHandle).c_str()); break;
-        case kSSValueCell: acutPrintf("Result is cell\n"); break;
-        case kSSValueRange: acutPrintf("Result is range\n"); break;
-        default: break;
+    case kSSValueLong: acutPrintf("Result is long: %i\n", static_cast<int>(result.longValue)); break;
+    case kSSValueDouble: acutPrintf("Result is double: %f\n", result.doubleValue); break;
+    case kSSValueString: acutPrintf("Result is string: %s\n", blockText(result.textHandle).c_str()); break;
+    case kSSValueCell: acutPrintf("Result is cell\n"); break;
+    case kSSValueRange: acutPrintf("Result is range\n"); break;
+    default: break;
     }
 }
 
@@ -250,7 +250,8 @@ void evaluateIn(TableCache::Instance& table, HWND callerSheet, const Kv_String& 
                 int callerRow, FromTableValue* result, const FromTableValue* args, int argCount) {
     int col = 0, row = 0;
     if (!findTableCell(table, callerSheet, args, argCount, col, row)) return;
-    const ChainCell callerCell{callerFile.isEmpty() ? std::string() : TableCache::keyOf(callerFile), callerCol, callerRow};
+    const ChainCell callerCell{callerFile.isEmpty() ? std::string() : TableCache::keyOf(callerFile), callerCol,
+                               callerRow};
     const ChainCell needed{table.key, col, row};
     if (needed == callerCell || ChainLink::inChain(needed)) {
         acutPrintf("*Error* FROMTABLE: cell %s of %s needs its own value.\n", cellName(col, row).c_str(),

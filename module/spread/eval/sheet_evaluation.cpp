@@ -7,8 +7,7 @@
 
 Kv_String evaluationTestFile() { return Kv_Settings::kvDir() + "sheets\\evaluate_test.kvs"; }
 
-void ReadSSFile(const Kv_String& file, Kv_String& firstCell, Kv_StringArray& headers,
-                Kv_Array<Kv_StringArray>& rows) {
+void ReadSSFile(const Kv_String& file, Kv_String& firstCell, Kv_StringArray& headers, Kv_Array<Kv_StringArray>& rows) {
     // The window fills the texts however it closes.
     frame::launchModalDialog<FormulasDlg>(
         frame::LaunchRules{frame::ResourceScope::Open, frame::CopyBack::Always},

@@ -8,8 +8,7 @@
 // Reads a sheet file: `firstCell` gets the data text of cell (1, 1), `headers` one column
 // label per column, `rows` one array of data texts per row, each as long as there are
 // columns.  A file that cannot be loaded gives the texts of an empty 10-row, 8-column sheet.
-void ReadSSFile(const Kv_String& file, Kv_String& firstCell, Kv_StringArray& headers,
-                Kv_Array<Kv_StringArray>& rows);
+void ReadSSFile(const Kv_String& file, Kv_String& firstCell, Kv_StringArray& headers, Kv_Array<Kv_StringArray>& rows);
 
 // Opens the formulas window on the fixed test sheet (evaluationTestFile) and recalculates its
 // cell (1, 1); returns when a person closes the window.

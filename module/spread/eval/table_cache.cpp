@@ -132,9 +132,10 @@ TableCache::Instance* TableCache::borrowKept(const Kv_String& file) {
 void TableCache::giveBack(Instance* table) {
     if (!table) return;
     table->lent = false;
-    const bool twin = std::any_of(instances_.begin(), instances_.end(), [table](const std::unique_ptr<Instance>& other) {
-        return other.get() != table && !other->lent && other->key == table->key;
-    });
+    const bool twin =
+        std::any_of(instances_.begin(), instances_.end(), [table](const std::unique_ptr<Instance>& other) {
+            return other.get() != table && !other->lent && other->key == table->key;
+        });
     if (table->stale || twin) destroy(table);
     trim();
 }

@@ -31,11 +31,11 @@ public:
 
     struct Instance {
         HWND window = nullptr;
-        Kv_String file;       // as resolved for the call that loaded it
-        std::string key;      // the comparable path
+        Kv_String file;   // as resolved for the call that loaded it
+        std::string key;  // the comparable path
         Stamp stamp;
         bool lent = false;
-        bool stale = false;   // written into, or its file changed while lent: dropped on return
+        bool stale = false;  // written into, or its file changed while lent: dropped on return
         uint64_t lastUse = 0;
         // Tables read through this table's own FROMTABLE calls, with the stamps they had.
         std::vector<std::pair<std::string, Stamp>> inputs;

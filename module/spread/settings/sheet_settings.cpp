@@ -68,9 +68,7 @@ Kv_String SheetSettings::installationFolder() {
     return folder;
 }
 
-Kv_String SheetSettings::settingsFilePath(const Kv_String& name) {
-    return installationFolder() + name + ".twd";
-}
+Kv_String SheetSettings::settingsFilePath(const Kv_String& name) { return installationFolder() + name + ".twd"; }
 
 bool SheetSettings::readFile(const Kv_String& name) {
     reset();

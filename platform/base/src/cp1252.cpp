@@ -6,10 +6,10 @@ namespace base {
 namespace {
 
 // Code points of bytes 0x80..0x9F, the only block where the code page differs from Latin-1.
-constexpr char16_t kHighBlock[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHighBlock[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, std::uint32_t cp) {
     if (cp < 0x80) {
@@ -33,9 +33,7 @@ int byteForCodePoint(std::uint32_t cp) {
 
 }  // namespace
 
-char32_t codePointOf1252(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kHighBlock[byte - 0x80] : byte;
-}
+char32_t codePointOf1252(unsigned char byte) { return byte >= 0x80 && byte < 0xA0 ? kHighBlock[byte - 0x80] : byte; }
 
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
@@ -50,7 +48,11 @@ std::string utf8ToCp1252(std::string_view text, char replacement) {
     std::size_t i = 0;
     while (i < text.size()) {
         unsigned char lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        int extra = lead < 0x80             ? 0
+                    : (lead & 0xE0) == 0xC0 ? 1
+                    : (lead & 0xF0) == 0xE0 ? 2
+                    : (lead & 0xF8) == 0xF0 ? 3
+                                            : -1;
         if (extra < 0) {
             out += replacement;
             ++i;

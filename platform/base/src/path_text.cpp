@@ -48,8 +48,10 @@ fs::path mapPath(std::string_view text, const fs::path& from) {
         if (component.empty() || component == ".") continue;
         if (component == "..") {
             // Lexically, as the package's home file system does: "a\missing\..\b" is "a\b".
-            if (!result.empty() && result != "/" && result.filename() != "..") result = result.parent_path();
-            else if (result != "/") result = result.empty() ? fs::path("..") : result / "..";
+            if (!result.empty() && result != "/" && result.filename() != "..")
+                result = result.parent_path();
+            else if (result != "/")
+                result = result.empty() ? fs::path("..") : result / "..";
             resolving = true;
             continue;
         }

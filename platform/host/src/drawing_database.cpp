@@ -32,8 +32,10 @@ Acad::ErrorStatus DrawingDatabase::setProperty(AcDbObjectId id, std::string_view
     if (it->second.erased) return Acad::eWasErased;
     append("set", id, name, value);
     auto prop = it->second.properties.find(name);
-    if (prop == it->second.properties.end()) it->second.properties.emplace(std::string(name), std::move(value));
-    else prop->second = std::move(value);
+    if (prop == it->second.properties.end())
+        it->second.properties.emplace(std::string(name), std::move(value));
+    else
+        prop->second = std::move(value);
     return Acad::eOk;
 }
 
@@ -131,21 +133,29 @@ void from_json(const nlohmann::json& in, Point3d& p) {
 }
 
 void to_json(nlohmann::json& out, const PropertyValue& value) {
-    if (auto* i = std::get_if<long long>(&value)) out = *i;
-    else if (auto* d = std::get_if<double>(&value)) out = *d;
-    else if (auto* s = std::get_if<std::string>(&value)) out = base::cp1252ToUtf8(*s);
-    else to_json(out, std::get<Point3d>(value));
+    if (auto* i = std::get_if<long long>(&value))
+        out = *i;
+    else if (auto* d = std::get_if<double>(&value))
+        out = *d;
+    else if (auto* s = std::get_if<std::string>(&value))
+        out = base::cp1252ToUtf8(*s);
+    else
+        to_json(out, std::get<Point3d>(value));
 }
 
 void to_json(nlohmann::json& out, const DrawingObject& object) {
     nlohmann::json properties = nlohmann::json::object();
     for (const auto& [name, value] : object.properties) to_json(properties[base::cp1252ToUtf8(name)], value);
-    out = {{"id", object.id.asOldId()}, {"type", base::cp1252ToUtf8(object.type)}, {"erased", object.erased},
+    out = {{"id", object.id.asOldId()},
+           {"type", base::cp1252ToUtf8(object.type)},
+           {"erased", object.erased},
            {"properties", properties}};
 }
 
 void to_json(nlohmann::json& out, const DrawingLogEntry& entry) {
-    out = {{"seq", entry.sequence}, {"action", base::cp1252ToUtf8(entry.action)}, {"id", entry.id.asOldId()},
+    out = {{"seq", entry.sequence},
+           {"action", base::cp1252ToUtf8(entry.action)},
+           {"id", entry.id.asOldId()},
            {"name", base::cp1252ToUtf8(entry.name)}};
     if (entry.value) to_json(out["value"], *entry.value);
 }

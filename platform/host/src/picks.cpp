@@ -25,10 +25,14 @@ PickAnswer ask(PickKind kind, const std::string& prompt) {
     if (currentSource()) answer = currentSource()(PickRequest{kind, prompt});
     auto& db = DrawingDatabase::instance();
     std::string text = std::string(kindWord(kind)) + (answer.picked ? "" : " cancelled");
-    if (!answer.picked) db.logAction("pick", AcDbObjectId::kNull, text);
-    else if (kind == PickKind::Object) db.logAction("pick", answer.object, text, answer.point);
-    else if (kind == PickKind::Plane) db.logAction("pick", AcDbObjectId::kNull, text, answer.plane.origin);
-    else db.logAction("pick", AcDbObjectId::kNull, text, answer.point);
+    if (!answer.picked)
+        db.logAction("pick", AcDbObjectId::kNull, text);
+    else if (kind == PickKind::Object)
+        db.logAction("pick", answer.object, text, answer.point);
+    else if (kind == PickKind::Plane)
+        db.logAction("pick", AcDbObjectId::kNull, text, answer.plane.origin);
+    else
+        db.logAction("pick", AcDbObjectId::kNull, text, answer.point);
     return answer;
 }
 

@@ -21,9 +21,7 @@ bool AcRxDictionary::remove(const char* name) {
     return true;
 }
 
-AcRxDynamicLinker* AcRxDynamicLinker::cast(AcRxObject* object) {
-    return dynamic_cast<AcRxDynamicLinker*>(object);
-}
+AcRxDynamicLinker* AcRxDynamicLinker::cast(AcRxObject* object) { return dynamic_cast<AcRxDynamicLinker*>(object); }
 
 bool AcRxDynamicLinker::unlockApplication(void* appHandle) {
     if (!appHandle) return false;
@@ -54,8 +52,8 @@ void AcRxDynamicLinker::forgetApplication(void* appHandle) {
 
 AcEdCommandStack* AcEdCommandStack::cast(AcRxObject* object) { return dynamic_cast<AcEdCommandStack*>(object); }
 
-bool AcEdCommandStack::addCommand(const char* groupName, const char* globalName, const char* localName,
-                                  int flags, CommandFunction function) {
+bool AcEdCommandStack::addCommand(const char* groupName, const char* globalName, const char* localName, int flags,
+                                  CommandFunction function) {
     if (!groupName || !globalName || !*groupName || !*globalName) return false;
     auto group = std::find_if(groups_.begin(), groups_.end(), [&](const Group& g) { return g.name == groupName; });
     if (group == groups_.end()) {

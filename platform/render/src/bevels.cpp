@@ -8,8 +8,7 @@
 namespace render::detail {
 
 void setSourceRgb(cairo_t* cr, Rgb color) {
-    cairo_set_source_rgb(cr, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0,
-                         (color & 0xFF) / 255.0);
+    cairo_set_source_rgb(cr, ((color >> 16) & 0xFF) / 255.0, ((color >> 8) & 0xFF) / 255.0, (color & 0xFF) / 255.0);
 }
 
 void Bevels::setColor(Rgb color) { setSourceRgb(cr_, color); }
@@ -45,12 +44,42 @@ Rect Bevels::edge(const Rect& r, Edge kind) {
     using namespace palette;
     Rgb outerTL = 0, outerBR = 0, innerTL = 0, innerBR = 0;
     switch (kind) {
-    case Edge::Raised: outerTL = light3d; outerBR = darkShadow3d; innerTL = highlight3d; innerBR = shadow3d; break;
-    case Edge::WindowRaised: outerTL = light3d; outerBR = darkShadow3d; innerTL = highlight3d; innerBR = shadow3d; break;
-    case Edge::ButtonRaised: outerTL = highlight3d; outerBR = darkShadow3d; innerTL = light3d; innerBR = shadow3d; break;
-    case Edge::Sunken: outerTL = shadow3d; outerBR = highlight3d; innerTL = darkShadow3d; innerBR = light3d; break;
-    case Edge::Etched: outerTL = shadow3d; outerBR = highlight3d; innerTL = highlight3d; innerBR = shadow3d; break;
-    case Edge::Bump: outerTL = highlight3d; outerBR = shadow3d; innerTL = shadow3d; innerBR = highlight3d; break;
+    case Edge::Raised:
+        outerTL = light3d;
+        outerBR = darkShadow3d;
+        innerTL = highlight3d;
+        innerBR = shadow3d;
+        break;
+    case Edge::WindowRaised:
+        outerTL = light3d;
+        outerBR = darkShadow3d;
+        innerTL = highlight3d;
+        innerBR = shadow3d;
+        break;
+    case Edge::ButtonRaised:
+        outerTL = highlight3d;
+        outerBR = darkShadow3d;
+        innerTL = light3d;
+        innerBR = shadow3d;
+        break;
+    case Edge::Sunken:
+        outerTL = shadow3d;
+        outerBR = highlight3d;
+        innerTL = darkShadow3d;
+        innerBR = light3d;
+        break;
+    case Edge::Etched:
+        outerTL = shadow3d;
+        outerBR = highlight3d;
+        innerTL = highlight3d;
+        innerBR = shadow3d;
+        break;
+    case Edge::Bump:
+        outerTL = highlight3d;
+        outerBR = shadow3d;
+        innerTL = shadow3d;
+        innerBR = highlight3d;
+        break;
     case Edge::ButtonPressed:
         frame(r, darkShadow3d);
         frame(r.inflate(-1), shadow3d);
@@ -175,10 +204,12 @@ void Bevels::scrollBar(const ScrollBar& bar) {
     const Rect& r = bar.rect;
     if (r.empty()) return;
     int button = bar.vertical ? std::min(r.width(), r.height() / 2) : std::min(r.height(), r.width() / 2);
-    Rect first = bar.vertical ? Rect{r.left, r.top, r.right, r.top + button} : Rect{r.left, r.top, r.left + button, r.bottom};
+    Rect first =
+        bar.vertical ? Rect{r.left, r.top, r.right, r.top + button} : Rect{r.left, r.top, r.left + button, r.bottom};
     Rect second = bar.vertical ? Rect{r.left, r.bottom - button, r.right, r.bottom}
                                : Rect{r.right - button, r.top, r.right, r.bottom};
-    Rect track = bar.vertical ? Rect{r.left, first.bottom, r.right, second.top} : Rect{first.right, r.top, second.left, r.bottom};
+    Rect track = bar.vertical ? Rect{r.left, first.bottom, r.right, second.top}
+                              : Rect{first.right, r.top, second.left, r.bottom};
     dither(track, face, highlight3d);
     Rgb glyph = bar.enabled && bar.range > bar.page ? windowText : grayText;
     for (auto [part, dir] : {std::pair{first, bar.vertical ? Arrow::Up : Arrow::Left},

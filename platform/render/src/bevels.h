@@ -31,7 +31,7 @@ public:
     void dither(const Rect& r, Rgb a, Rgb b);
 
     void arrow(const Rect& box, Arrow direction, Rgb color);
-    void tick(int x, int y, Rgb color);                 // 7x7 check mark at (x, y)
+    void tick(int x, int y, Rgb color);  // 7x7 check mark at (x, y)
     void checkBox(const Rect& box13, CheckState state, bool enabled, bool flat = false);
     void radioButton(const Rect& box12, bool checked, bool enabled);
     void closeGlyph(const Rect& box, Rgb color);

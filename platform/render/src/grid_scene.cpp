@@ -38,7 +38,7 @@ long long totalSize(const std::map<int, int>& overrides, int count, int standard
 }
 
 struct Layout {
-    Rect cells;                 // where data cells go (right of the row headers, below the column headers)
+    Rect cells;  // where data cells go (right of the row headers, below the column headers)
     bool vbar = false, hbar = false;
     GridOrigin origin;
 };
@@ -52,7 +52,8 @@ Layout layoutOf(const GridView& g) {
         l.hbar = width > g.rect.right - (l.vbar ? kScrollBarWidth : 0) - left;
         l.vbar = height > g.rect.bottom - (l.hbar ? kScrollBarWidth : 0) - top;
     }
-    l.cells = {left, top, g.rect.right - (l.vbar ? kScrollBarWidth : 0), g.rect.bottom - (l.hbar ? kScrollBarWidth : 0)};
+    l.cells = {left, top, g.rect.right - (l.vbar ? kScrollBarWidth : 0),
+               g.rect.bottom - (l.hbar ? kScrollBarWidth : 0)};
     return l;
 }
 
@@ -98,9 +99,8 @@ public:
         lastCol_ = lastVisible(layout_.origin.col, g_.cols, layout_.cells.left, layout_.cells.right, true);
         lastRow_ = lastVisible(layout_.origin.row, g_.rows, layout_.cells.top, layout_.cells.bottom, false);
         scene_.add(PushClip{layout_.cells});
-        forEachUnit(layout_.origin.col, lastCol_, layout_.origin.row, lastRow_, [&](int c, int r, Rect rect) {
-            drawDataCell(c, r, rect);
-        });
+        forEachUnit(layout_.origin.col, lastCol_, layout_.origin.row, lastRow_,
+                    [&](int c, int r, Rect rect) { drawDataCell(c, r, rect); });
         drawActiveCell();
         scene_.add(PopClip{});
         drawHeaders();
@@ -149,7 +149,8 @@ private:
 
     // Visits each visible cell once; a span is visited once, at its anchor, even when the
     // anchor itself is scrolled out of view.
-    template <class Visit> void forEachUnit(int col1, int col2, int row1, int row2, Visit visit) {
+    template <class Visit>
+    void forEachUnit(int col1, int col2, int row1, int row2, Visit visit) {
         std::set<const GridSpan*> done;
         for (int r = row1; r <= row2; ++r)
             for (int c = col1; c <= col2; ++c) {
@@ -222,7 +223,8 @@ private:
             drawCheck(cell, inner);
             if (!cell.label.empty()) {
                 Rect labelRect{inner.left + kCellMargin + 16, inner.top, inner.right - kCellMargin, inner.bottom};
-                scene_.add(Text{labelRect, cell.label, font, fore, std::nullopt, HAlign::Left, cell.valign, false, true});
+                scene_.add(
+                    Text{labelRect, cell.label, font, fore, std::nullopt, HAlign::Left, cell.valign, false, true});
             }
             break;
         case GridCellKind::Picture:
@@ -279,7 +281,8 @@ private:
     }
 
     void drawActiveCell() {
-        if (!g_.showActive || g_.activeCol < 1 || g_.activeRow < 1 || g_.activeCol > g_.cols || g_.activeRow > g_.rows) return;
+        if (!g_.showActive || g_.activeCol < 1 || g_.activeRow < 1 || g_.activeCol > g_.cols || g_.activeRow > g_.rows)
+            return;
         const GridSpan* s = spanAt(g_.activeCol, g_.activeRow);
         Rect r = s ? unitRect(s->col, s->row, s->cols, s->rows) : unitRect(g_.activeCol, g_.activeRow, 1, 1);
         scene_.add(FrameRect{{r.left - 1, r.top - 1, r.right, r.bottom}, palette::windowText, 2});
@@ -295,20 +298,21 @@ private:
         Rgb fore = cell && cell->foreground ? *cell->foreground : palette::buttonText;
         std::string text = cell ? cell->text : fallback;
         Rect textRect{rect.left + kCellMargin, rect.top, rect.right - kCellMargin - 1, rect.bottom - 1};
-        scene_.add(Text{textRect, text, font, fore, std::nullopt, HAlign::Center, VAlign::Middle, cell && cell->wrap, true});
+        scene_.add(
+            Text{textRect, text, font, fore, std::nullopt, HAlign::Center, VAlign::Middle, cell && cell->wrap, true});
     }
 
     void drawHeaders() {
         if (g_.showColHeaders) {
             scene_.add(PushClip{{layout_.cells.left, g_.rect.top, layout_.cells.right, layout_.cells.top}});
-            forEachUnit(layout_.origin.col, lastCol_, 0, 0, [&](int c, int r, Rect rect) {
-                drawHeaderCell(c, r, rect, columnLabel(c));
-            });
+            forEachUnit(layout_.origin.col, lastCol_, 0, 0,
+                        [&](int c, int r, Rect rect) { drawHeaderCell(c, r, rect, columnLabel(c)); });
             scene_.add(PopClip{});
         }
         if (g_.showRowHeaders) {
             scene_.add(PushClip{{g_.rect.left, layout_.cells.top, layout_.cells.left, layout_.cells.bottom}});
-            for (int r = layout_.origin.row; r <= lastRow_; ++r) drawHeaderCell(0, r, unitRect(0, r, 1, 1), std::to_string(r));
+            for (int r = layout_.origin.row; r <= lastRow_; ++r)
+                drawHeaderCell(0, r, unitRect(0, r, 1, 1), std::to_string(r));
             scene_.add(PopClip{});
         }
         if (g_.showColHeaders && g_.showRowHeaders) drawHeaderCell(0, 0, unitRect(0, 0, 1, 1), "");
@@ -318,13 +322,22 @@ private:
         int visibleCols = std::max(1, lastCol_ - layout_.origin.col + 1);
         int visibleRows = std::max(1, lastRow_ - layout_.origin.row + 1);
         if (layout_.vbar)
-            scene_.add(ScrollBar{{layout_.cells.right, g_.rect.top, g_.rect.right, layout_.cells.bottom}, true, g_.rows,
-                                 visibleRows, layout_.origin.row - 1, true});
+            scene_.add(ScrollBar{{layout_.cells.right, g_.rect.top, g_.rect.right, layout_.cells.bottom},
+                                 true,
+                                 g_.rows,
+                                 visibleRows,
+                                 layout_.origin.row - 1,
+                                 true});
         if (layout_.hbar)
-            scene_.add(ScrollBar{{g_.rect.left, layout_.cells.bottom, layout_.cells.right, g_.rect.bottom}, false, g_.cols,
-                                 visibleCols, layout_.origin.col - 1, true});
+            scene_.add(ScrollBar{{g_.rect.left, layout_.cells.bottom, layout_.cells.right, g_.rect.bottom},
+                                 false,
+                                 g_.cols,
+                                 visibleCols,
+                                 layout_.origin.col - 1,
+                                 true});
         if (layout_.vbar && layout_.hbar)
-            scene_.add(FillRect{{layout_.cells.right, layout_.cells.bottom, g_.rect.right, g_.rect.bottom}, palette::face});
+            scene_.add(
+                FillRect{{layout_.cells.right, layout_.cells.bottom, g_.rect.right, g_.rect.bottom}, palette::face});
     }
 
     Scene& scene_;

@@ -17,7 +17,8 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
 // The picture is made in memory and written whole, so a failed write never leaves half a
 // picture under the target's name.
 WriteResult commit(const std::string& bytes, const std::string& path, cairo_status_t status) {
-    if (status != CAIRO_STATUS_SUCCESS) return {false, std::string("cannot write ") + path + ": " + cairo_status_to_string(status)};
+    if (status != CAIRO_STATUS_SUCCESS)
+        return {false, std::string("cannot write ") + path + ": " + cairo_status_to_string(status)};
     base::WriteResult written = base::writeFileWhole(path, bytes);
     return {written.ok, written.error};
 }
@@ -43,7 +44,8 @@ Image rasterize(const Scene& scene) {
     int stride = cairo_image_surface_get_stride(surface);
     for (int y = 0; y < scene.height; ++y) {
         auto* row = reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride));
-        for (int x = 0; x < scene.width; ++x) image.pixels[size_t(y) * size_t(scene.width) + size_t(x)] = 0xFF000000u | (row[x] & 0xFFFFFF);
+        for (int x = 0; x < scene.width; ++x)
+            image.pixels[size_t(y) * size_t(scene.width) + size_t(x)] = 0xFF000000u | (row[x] & 0xFFFFFF);
     }
     cairo_surface_destroy(surface);
     return image;

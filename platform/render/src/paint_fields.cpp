@@ -25,7 +25,8 @@ void ScenePainter::operator()(const EditField& e) {
     }
     bevels_.fill(inner, e.enabled && !e.readOnly ? window : face);
     if (e.vscroll && inner.width() > kScrollBarWidth) {
-        bevels_.scrollBar({{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom}, true, 0, 0, 0, e.enabled});
+        bevels_.scrollBar(
+            {{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom}, true, 0, 0, 0, e.enabled});
         inner.right -= kScrollBarWidth;
     }
     std::string shown = e.password ? std::string(e.text.size(), '*') : e.text;
@@ -50,7 +51,7 @@ void ScenePainter::operator()(const EditField& e) {
         cairo_clip(cr_);
         text_.draw({textRect, e.font, selectionText, e.align, VAlign::Middle, false, true}, shown);
         cairo_restore(cr_);
-        return;   // no caret while characters are selected
+        return;  // no caret while characters are selected
     }
     if (e.focused && e.enabled && !e.readOnly) {
         // The caret after the text shows where typing goes.
@@ -93,9 +94,15 @@ void ScenePainter::drawListRows(const Rect& inner, const Font& font, const std::
             for (size_t column = 0; start <= entry.text.size(); ++column) {
                 size_t tab = entry.text.find('\t', start);
                 std::string part = entry.text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-                int left = column == 0 ? textRect.left : textRect.left + tabStops[std::min(column, tabStops.size()) - 1];
-                text_.draw({{left, textRect.top, textRect.right, textRect.bottom}, font, color, HAlign::Left,
-                            VAlign::Middle, false, true},
+                int left =
+                    column == 0 ? textRect.left : textRect.left + tabStops[std::min(column, tabStops.size()) - 1];
+                text_.draw({{left, textRect.top, textRect.right, textRect.bottom},
+                            font,
+                            color,
+                            HAlign::Left,
+                            VAlign::Middle,
+                            false,
+                            true},
                            part);
                 if (tab == std::string::npos) break;
                 start = tab + 1;
@@ -120,8 +127,12 @@ void ScenePainter::operator()(const ListBox& e) {
     int itemHeight = listItemHeight(e.font, e.itemHeight);
     int rows = visibleRows(inner.height(), itemHeight);
     if (e.vscroll && int(e.entries.size()) > rows && inner.width() > kScrollBarWidth) {
-        bevels_.scrollBar({{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom}, true,
-                           int(e.entries.size()), rows, e.topIndex, e.enabled});
+        bevels_.scrollBar({{inner.right - kScrollBarWidth, inner.top, inner.right, inner.bottom},
+                           true,
+                           int(e.entries.size()),
+                           rows,
+                           e.topIndex,
+                           e.enabled});
         inner.right -= kScrollBarWidth;
     }
     drawListRows(inner, e.font, e.entries, e.topIndex, itemHeight, e.caretIndex, e.enabled, e.focused, e.tabStops);
@@ -135,7 +146,7 @@ void ScenePainter::operator()(const ComboBox& e) {
     entries.reserve(e.items.size());
     auto checkOf = [&](size_t i) -> std::optional<CheckState> {
         if (i >= e.checkMarks.size()) return std::nullopt;
-        return e.checkMarks[i] == 1 ? CheckState::Checked
+        return e.checkMarks[i] == 1   ? CheckState::Checked
                : e.checkMarks[i] == 2 ? CheckState::Indeterminate
                                       : CheckState::Unchecked;
     };
@@ -172,8 +183,13 @@ void ScenePainter::operator()(const ComboBox& e) {
     bool highlighted = e.dropDownList && e.focused && e.enabled && !e.dropped;
     if (highlighted) bevels_.fill(field, selection);
     Rgb color = !e.enabled ? grayText : highlighted ? selectionText : windowText;
-    text_.draw({{field.left + 2, field.top, field.right - 1, field.bottom}, e.font, color, HAlign::Left, VAlign::Middle,
-                false, true},
+    text_.draw({{field.left + 2, field.top, field.right - 1, field.bottom},
+                e.font,
+                color,
+                HAlign::Left,
+                VAlign::Middle,
+                false,
+                true},
                e.text);
     if (highlighted) bevels_.dottedFrame(field, selectionText);
 
@@ -191,7 +207,11 @@ void ScenePainter::operator()(const ComboBox& e) {
         int rows = visibleRows(listInner.height(), itemHeight);
         if (int(entries.size()) > rows && listInner.width() > kScrollBarWidth) {
             bevels_.scrollBar({{listInner.right - kScrollBarWidth, listInner.top, listInner.right, listInner.bottom},
-                               true, int(entries.size()), rows, e.topIndex, e.enabled});
+                               true,
+                               int(entries.size()),
+                               rows,
+                               e.topIndex,
+                               e.enabled});
             listInner.right -= kScrollBarWidth;
         }
         drawListRows(listInner, e.font, entries, e.topIndex, itemHeight, e.selected, e.enabled, e.dropped);
@@ -241,7 +261,8 @@ void ScenePainter::operator()(const TabControl& e) {
     if (e.selected >= 0 && e.selected < int(tabs.size())) {
         Rect t = drawTab(tabs[size_t(e.selected)], true);
         Rect label{t.left + 4, t.top + 1, t.right - 4, t.bottom - 2};
-        Rect inked = drawLabel(label, e.tabs[size_t(e.selected)], e.font, e.enabled, HAlign::Center, VAlign::Middle, false);
+        Rect inked =
+            drawLabel(label, e.tabs[size_t(e.selected)], e.font, e.enabled, HAlign::Center, VAlign::Middle, false);
         if (e.focused && !inked.empty()) bevels_.dottedFrame(inked.inflate(1), windowText);
     }
     cairo_restore(cr_);

@@ -152,8 +152,8 @@ void ScenePainter::drawImage(const Rect& dest, const Image& image, const std::op
         for (int x = 0; x < image.width; ++x) {
             uint32_t argb = image.at(x, y);
             uint32_t a = argb >> 24;
-            bool hidden = (transparent && (argb & 0xFFFFFF) == *transparent) ||
-                          (mask && (mask->at(x, y) & 0xFFFFFF) == 0xFFFFFF);
+            bool hidden =
+                (transparent && (argb & 0xFFFFFF) == *transparent) || (mask && (mask->at(x, y) & 0xFFFFFF) == 0xFFFFFF);
             if (hidden) a = 0;
             auto premultiply = [a](uint32_t c) { return (c * a + 127) / 255; };
             row[x] = (a << 24) | (premultiply((argb >> 16) & 0xFF) << 16) | (premultiply((argb >> 8) & 0xFF) << 8) |

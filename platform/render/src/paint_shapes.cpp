@@ -61,7 +61,8 @@ void ScenePainter::operator()(const Edge3D& e) {
         if (e.left) bevels_.vline(r.left, r.top, r.bottom - 1, tl);
         if (e.bottom) bevels_.hline(r.left, r.right, r.bottom - 1, br);
         if (e.right) bevels_.vline(r.right - 1, r.top, r.bottom, br);
-        r = {r.left + (e.left ? 1 : 0), r.top + (e.top ? 1 : 0), r.right - (e.right ? 1 : 0), r.bottom - (e.bottom ? 1 : 0)};
+        r = {r.left + (e.left ? 1 : 0), r.top + (e.top ? 1 : 0), r.right - (e.right ? 1 : 0),
+             r.bottom - (e.bottom ? 1 : 0)};
     };
     lines(e.outer, true);
     lines(e.inner, false);

@@ -79,12 +79,12 @@ Rgb fromColorRef(COLORREF color) {
 
 Image imageOf(const win::Bitmap& bitmap) {
     Image image;
-    if (bitmap.width <= 0 || bitmap.height <= 0 ||
-        bitmap.pixels.size() < size_t(bitmap.width) * size_t(bitmap.height))
+    if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.pixels.size() < size_t(bitmap.width) * size_t(bitmap.height))
         return image;
     image.width = bitmap.width;
     image.height = bitmap.height;
-    image.pixels.assign(bitmap.pixels.begin(), bitmap.pixels.begin() + ptrdiff_t(size_t(bitmap.width) * size_t(bitmap.height)));
+    image.pixels.assign(bitmap.pixels.begin(),
+                        bitmap.pixels.begin() + ptrdiff_t(size_t(bitmap.width) * size_t(bitmap.height)));
     return image;
 }
 
@@ -143,11 +143,13 @@ void replayRecords(Scene& scene, const std::vector<win::DrawRecord>& records, in
             scene.add(e);
             break;
         }
-        case Kind::Pixel: scene.add(FillRect{{rect.left, rect.top, rect.left + 1, rect.top + 1}, fromColorRef(r.color)}); break;
+        case Kind::Pixel:
+            scene.add(FillRect{{rect.left, rect.top, rect.left + 1, rect.top + 1}, fromColorRef(r.color)});
+            break;
         case Kind::TrackerFrame: {
             TrackerFrame t;
             t.rect = rect;
-            t.handles = false;   // the handles come as records of their own
+            t.handles = false;  // the handles come as records of their own
             t.hatched = (r.flags & kTrackerHatchedBorder) != 0;
             t.dotted = (r.flags & kTrackerDottedLine) != 0 && (r.flags & kTrackerSolidLine) == 0;
             if ((r.flags & (kTrackerSolidLine | kTrackerDottedLine | kTrackerHatchedBorder)) == 0) break;

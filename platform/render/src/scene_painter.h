@@ -44,14 +44,13 @@ public:
 
 private:
     // Draws the picture into dest, leaving out transparent and masked pixels.
-    void drawImage(const Rect& dest, const Image& image, const std::optional<Rgb>& transparent,
-                   const Image* mask);
+    void drawImage(const Rect& dest, const Image& image, const std::optional<Rgb>& transparent, const Image* mask);
     // The rows of an opened or always-visible list below a combo box.
     void drawListRows(const Rect& inner, const Font& font, const std::vector<ListEntry>& entries, int topIndex,
                       int itemHeight, int caretIndex, bool enabled, bool focused,
                       const std::vector<int>& tabStops = {});
-    Rect drawLabel(const Rect& r, const std::string& text, const Font& font, bool enabled, HAlign align,
-                   VAlign valign, bool wrap, bool mnemonic = true);
+    Rect drawLabel(const Rect& r, const std::string& text, const Font& font, bool enabled, HAlign align, VAlign valign,
+                   bool wrap, bool mnemonic = true);
 
     cairo_t* cr_;
     Bevels bevels_;

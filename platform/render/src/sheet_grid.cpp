@@ -32,7 +32,8 @@ Font cellFont(const sheet::CellFont& f, const Font& fallback) {
 // A handle of a check or picture cell is a bitmap or an icon of the window system.
 std::optional<Image> pictureOf(uint64_t handle) {
     if (handle == 0) return std::nullopt;
-    std::shared_ptr<const win::Bitmap> bitmap = win::bitmapOf(reinterpret_cast<HBITMAP>(static_cast<uintptr_t>(handle)));
+    std::shared_ptr<const win::Bitmap> bitmap =
+        win::bitmapOf(reinterpret_cast<HBITMAP>(static_cast<uintptr_t>(handle)));
     if (!bitmap) bitmap = win::iconOf(reinterpret_cast<HICON>(static_cast<uintptr_t>(handle)));
     if (!bitmap) return std::nullopt;
     Image image = imageOf(*bitmap);
@@ -42,7 +43,8 @@ std::optional<Image> pictureOf(uint64_t handle) {
 
 bool isNumericKind(sheet::CellKind kind) {
     using sheet::CellKind;
-    return kind == CellKind::Integer || kind == CellKind::Number || kind == CellKind::Float || kind == CellKind::Percent;
+    return kind == CellKind::Integer || kind == CellKind::Number || kind == CellKind::Float ||
+           kind == CellKind::Percent;
 }
 
 GridBorder borderOf(const sheet::BorderSide& side) {
@@ -97,7 +99,8 @@ GridCell cellOf(const sheet::Sheet& sheet, int32_t col, int32_t row, const Font&
         break;
     }
     default:
-        if (isNumericKind(type.kind) || (type.kind == sheet::CellKind::General && horizontal == 0 && sheet.value(ref).isNumber()))
+        if (isNumericKind(type.kind) ||
+            (type.kind == sheet::CellKind::General && horizontal == 0 && sheet.value(ref).isNumber()))
             cell.align = horizontal == 0 ? HAlign::Right : cell.align;
         break;
     }
@@ -148,14 +151,17 @@ GridView gridOfSheet(const sheet::Sheet& sheet, const SheetViewState& view) {
     // Only the cells that can show are read: from the origin as far as the area reaches.
     GridOrigin origin = visibleOrigin(g);
     int lastCol = origin.col, lastRow = origin.row;
-    for (int x = 0; lastCol <= g.cols && x < g.rect.width(); ++lastCol) x += g.colWidths.count(lastCol) ? g.colWidths[lastCol] : g.defaultColWidth;
-    for (int y = 0; lastRow <= g.rows && y < g.rect.height(); ++lastRow) y += g.rowHeights.count(lastRow) ? g.rowHeights[lastRow] : g.defaultRowHeight;
+    for (int x = 0; lastCol <= g.cols && x < g.rect.width(); ++lastCol)
+        x += g.colWidths.count(lastCol) ? g.colWidths[lastCol] : g.defaultColWidth;
+    for (int y = 0; lastRow <= g.rows && y < g.rect.height(); ++lastRow)
+        y += g.rowHeights.count(lastRow) ? g.rowHeights[lastRow] : g.defaultRowHeight;
     lastCol = std::min(lastCol, g.cols);
     lastRow = std::min(lastRow, g.rows);
     int firstCol = origin.col, firstRow = origin.row;
     // Spans reaching into view from outside start at their anchors.
     for (const GridSpan& s : g.spans) {
-        if (s.col + s.cols - 1 >= origin.col && s.col <= lastCol && s.row + s.rows - 1 >= origin.row && s.row <= lastRow) {
+        if (s.col + s.cols - 1 >= origin.col && s.col <= lastCol && s.row + s.rows - 1 >= origin.row &&
+            s.row <= lastRow) {
             firstCol = std::min(firstCol, std::max(0, s.col));
             firstRow = std::min(firstRow, std::max(0, s.row));
         }

@@ -7,10 +7,10 @@
 namespace render::detail {
 
 struct SheetViewState {
-    Rect client;                 // the sheet window's client area in the picture
-    Font font;                   // the window's font: cells without a font of their own use it
-    int leftCol = 1, topRow = 1; // the window's scroll position
-    bool focused = false;        // the active cell is framed only while the sheet has the focus
+    Rect client;                  // the sheet window's client area in the picture
+    Font font;                    // the window's font: cells without a font of their own use it
+    int leftCol = 1, topRow = 1;  // the window's scroll position
+    bool focused = false;         // the active cell is framed only while the sheet has the focus
 };
 
 GridView gridOfSheet(const sheet::Sheet& sheet, const SheetViewState& view);

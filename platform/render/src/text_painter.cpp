@@ -69,8 +69,9 @@ cairo_font_face_t* faceFor(Family family, bool bold, bool italic) {
     }
     if (!face) {
         // Without the font files, let fontconfig find the nearest match.
-        const char* name = family == Family::Mono ? "DejaVu Sans Mono"
-                         : family == Family::Serif ? "DejaVu Serif" : "DejaVu Sans";
+        const char* name = family == Family::Mono    ? "DejaVu Sans Mono"
+                           : family == Family::Serif ? "DejaVu Serif"
+                                                     : "DejaVu Sans";
         face = cairo_toy_font_face_create(name, italic ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
                                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     }
@@ -132,8 +133,8 @@ double TextPainter::lineWidth(const Font& font, std::string_view cp1252) {
     return ext.x_advance;
 }
 
-std::vector<TextPainter::Line> TextPainter::wrapLines(const std::vector<std::string>& paragraphs,
-                                                      double maxWidth, bool wrap) {
+std::vector<TextPainter::Line> TextPainter::wrapLines(const std::vector<std::string>& paragraphs, double maxWidth,
+                                                      bool wrap) {
     auto measure = [&](const std::string& s) {
         cairo_text_extents_t ext;
         cairo_text_extents(cr_, s.c_str(), &ext);
@@ -221,7 +222,7 @@ Rect TextPainter::draw(const TextBox& box, std::string_view cp1252) {
         cairo_scale(cr_, setting.xScale, 1.0);
         cairo_move_to(cr_, 0, 0);
         cairo_show_text(cr_, lines[i].utf8.c_str());
-        cairo_new_path(cr_);   // show_text leaves a current point that a later arc would join
+        cairo_new_path(cr_);  // show_text leaves a current point that a later arc would join
         cairo_restore(cr_);
         if (box.font.underline && width > 0) {
             cairo_rectangle(cr_, std::round(x), baseline + 1, std::ceil(width), 1);

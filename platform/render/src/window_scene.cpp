@@ -102,7 +102,8 @@ private:
         std::vector<HWND> windows = win::topLevelWindows();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
             win::PopupMenuState menu;
-            if (!IsWindowVisible(*it) || !win::describePopupMenu(*it, menu) || GetAncestor(menu.owner, GA_ROOT) != root_)
+            if (!IsWindowVisible(*it) || !win::describePopupMenu(*it, menu) ||
+                GetAncestor(menu.owner, GA_ROOT) != root_)
                 continue;
             win::WindowInfo info = win::describeWindow(*it);
             Rect at = toPicture(info.windowRect);
@@ -298,9 +299,18 @@ private:
         StaticFrame f;
         f.rect = rect;
         switch (info.style & SS_TYPEMASK) {
-        case SS_BLACKRECT: f.kind = FrameKind::Black; f.filled = true; break;
-        case SS_GRAYRECT: f.kind = FrameKind::Gray; f.filled = true; break;
-        case SS_WHITERECT: f.kind = FrameKind::White; f.filled = true; break;
+        case SS_BLACKRECT:
+            f.kind = FrameKind::Black;
+            f.filled = true;
+            break;
+        case SS_GRAYRECT:
+            f.kind = FrameKind::Gray;
+            f.filled = true;
+            break;
+        case SS_WHITERECT:
+            f.kind = FrameKind::White;
+            f.filled = true;
+            break;
         case SS_BLACKFRAME: f.kind = FrameKind::Black; break;
         case SS_GRAYFRAME: f.kind = FrameKind::Gray; break;
         case SS_WHITEFRAME: f.kind = FrameKind::White; break;

@@ -16,54 +16,53 @@
 namespace sheet {
 
 class DependencyGraph {
- public:
-  // The heads of the cells' reader lists live in `slots`, which the owner clears with clear().
-  explicit DependencyGraph(CellTable<CellSlot>& slots) : slots_(slots) {}
-  // Ranges of more cells than this become listeners.
-  static constexpr int64_t kEdgeCellLimit = 32;
+public:
+    // The heads of the cells' reader lists live in `slots`, which the owner clears with clear().
+    explicit DependencyGraph(CellTable<CellSlot>& slots) : slots_(slots) {}
+    // Ranges of more cells than this become listeners.
+    static constexpr int64_t kEdgeCellLimit = 32;
 
-  // Records that `reader` reads `range` (clipped to maxCols x maxRows).
-  void add(CellRef reader, const RangeRef& range, int32_t maxCols, int32_t maxRows);
-  // Forgets what `reader` read: `ranges` must be what was added for it.
-  void remove(CellRef reader, const std::vector<RangeRef>& ranges, int32_t maxCols,
-              int32_t maxRows);
-  // Appends the readers of `cell` (edges of the cell and listeners covering it).
-  void readersOf(CellRef cell, std::vector<CellRef>& out) const;
-  // Forgets every edge and listener; the owner clears the slots' heads with it.
-  void clear();
-  size_t edgeCount() const { return edges_.size() - freeEdges_.size(); }
-  size_t listenerCount() const { return liveListeners_; }
+    // Records that `reader` reads `range` (clipped to maxCols x maxRows).
+    void add(CellRef reader, const RangeRef& range, int32_t maxCols, int32_t maxRows);
+    // Forgets what `reader` read: `ranges` must be what was added for it.
+    void remove(CellRef reader, const std::vector<RangeRef>& ranges, int32_t maxCols, int32_t maxRows);
+    // Appends the readers of `cell` (edges of the cell and listeners covering it).
+    void readersOf(CellRef cell, std::vector<CellRef>& out) const;
+    // Forgets every edge and listener; the owner clears the slots' heads with it.
+    void clear();
+    size_t edgeCount() const { return edges_.size() - freeEdges_.size(); }
+    size_t listenerCount() const { return liveListeners_; }
 
- private:
-  struct Edge {
-    CellRef reader;
-    uint32_t next = 0;   // edge id + 1
-  };
-  struct Listener {
-    RangeRef range;
-    CellRef reader;
-    bool live = false;
-  };
-  static constexpr int32_t kWideColumns = 8;
-  static uint64_t key(CellRef c) {
-    return static_cast<uint64_t>(static_cast<uint32_t>(c.col)) << 32 | static_cast<uint32_t>(c.row);
-  }
-  void addEdge(CellRef from, CellRef reader);
-  void removeEdge(CellRef from, CellRef reader);
-  void addListener(const RangeRef& range, CellRef reader);
-  void removeListener(const RangeRef& range, CellRef reader);
-  void compactBuckets();
+private:
+    struct Edge {
+        CellRef reader;
+        uint32_t next = 0;  // edge id + 1
+    };
+    struct Listener {
+        RangeRef range;
+        CellRef reader;
+        bool live = false;
+    };
+    static constexpr int32_t kWideColumns = 8;
+    static uint64_t key(CellRef c) {
+        return static_cast<uint64_t>(static_cast<uint32_t>(c.col)) << 32 | static_cast<uint32_t>(c.row);
+    }
+    void addEdge(CellRef from, CellRef reader);
+    void removeEdge(CellRef from, CellRef reader);
+    void addListener(const RangeRef& range, CellRef reader);
+    void removeListener(const RangeRef& range, CellRef reader);
+    void compactBuckets();
 
-  CellTable<CellSlot>& slots_;
-  std::vector<Edge> edges_;
-  std::vector<uint32_t> freeEdges_;
-  std::vector<Listener> listeners_;
-  std::vector<uint32_t> freeListeners_;
-  std::vector<std::vector<uint32_t>> byColumn_;
-  std::vector<uint32_t> wide_;
-  std::unordered_multimap<uint64_t, uint32_t> listenersOfReader_;
-  size_t liveListeners_ = 0;
-  size_t deadInBuckets_ = 0;
+    CellTable<CellSlot>& slots_;
+    std::vector<Edge> edges_;
+    std::vector<uint32_t> freeEdges_;
+    std::vector<Listener> listeners_;
+    std::vector<uint32_t> freeListeners_;
+    std::vector<std::vector<uint32_t>> byColumn_;
+    std::vector<uint32_t> wide_;
+    std::unordered_multimap<uint64_t, uint32_t> listenersOfReader_;
+    size_t liveListeners_ = 0;
+    size_t deadInBuckets_ = 0;
 };
 
 }  // namespace sheet

@@ -17,38 +17,38 @@ namespace sheet {
 class Calculation;
 
 class Recalculator {
- public:
-  explicit Recalculator(Calculation& calc) : c_(calc) {}
-  // Computes every out-of-date cell.
-  void all();
-  // Computes `root` and what it reads that is out of date.
-  void one(CellRef root);
+public:
+    explicit Recalculator(Calculation& calc) : c_(calc) {}
+    // Computes every out-of-date cell.
+    void all();
+    // Computes `root` and what it reads that is out of date.
+    void one(CellRef root);
 
- private:
-  struct NodeInfo {
-    CellRef cell;
-    uint32_t index, low;
-    bool onStack, selfLoop;
-  };
-  struct Frame {
-    uint32_t node;
-    uint32_t refBegin, refEnd, refPos;
-    int32_t scanCol, scanRow;
-  };
-  void connect(CellRef root);
-  uint32_t push(CellRef cell);
-  bool nextPrecedent(Frame& f, CellRef& out);
-  void finishComponent(uint32_t rootNode);
-  void compute(CellRef cell);
-  void resolveCycle(std::vector<CellRef> cells);
-  void store(CellRef cell, uint32_t handle, Value result);
+private:
+    struct NodeInfo {
+        CellRef cell;
+        uint32_t index, low;
+        bool onStack, selfLoop;
+    };
+    struct Frame {
+        uint32_t node;
+        uint32_t refBegin, refEnd, refPos;
+        int32_t scanCol, scanRow;
+    };
+    void connect(CellRef root);
+    uint32_t push(CellRef cell);
+    bool nextPrecedent(Frame& f, CellRef& out);
+    void finishComponent(uint32_t rootNode);
+    void compute(CellRef cell);
+    void resolveCycle(std::vector<CellRef> cells);
+    void store(CellRef cell, uint32_t handle, Value result);
 
-  Calculation& c_;
-  std::vector<NodeInfo> nodes_;
-  std::vector<Frame> frames_;
-  std::vector<uint32_t> stack_;    // Tarjan's stack of node ids
-  std::vector<RangeRef> refs_;
-  uint32_t counter_ = 0;
+    Calculation& c_;
+    std::vector<NodeInfo> nodes_;
+    std::vector<Frame> frames_;
+    std::vector<uint32_t> stack_;  // Tarjan's stack of node ids
+    std::vector<RangeRef> refs_;
+    uint32_t counter_ = 0;
 };
 
 }  // namespace sheet

@@ -13,20 +13,20 @@
 namespace sheet {
 
 class RunningSums {
- public:
-  // Replaces SUM in `registry` by the remembering version (other calls go to the built-in).
-  static void install(FunctionRegistry& registry);
-  void clear() { sums_.clear(); }
+public:
+    // Replaces SUM in `registry` by the remembering version (other calls go to the built-in).
+    static void install(FunctionRegistry& registry);
+    void clear() { sums_.clear(); }
 
- private:
-  friend struct RunningSumAccess;
-  struct Memory {
-    uint64_t version = 0;
-    int32_t lastRow = 0;
-    double sum = 0;
-    Value error;   // the first error met, if any
-  };
-  std::unordered_map<uint64_t, Memory> sums_;
+private:
+    friend struct RunningSumAccess;
+    struct Memory {
+        uint64_t version = 0;
+        int32_t lastRow = 0;
+        double sum = 0;
+        Value error;  // the first error met, if any
+    };
+    std::unordered_map<uint64_t, Memory> sums_;
 };
 
 }  // namespace sheet

@@ -23,13 +23,11 @@
 namespace sheet {
 
 // The child's answer: the outcome of its read; when it succeeded, also the notes and `sheet`.
-std::string writeWorkbookAnswer(const FileResult& outcome, const Sheet& sheet,
-                                const std::vector<std::string>& notes);
+std::string writeWorkbookAnswer(const FileResult& outcome, const Sheet& sheet, const std::vector<std::string>& notes);
 
 // Takes over an answer: on success `sheet` becomes the answer's sheet and its notes are added
 // to `notes`; a failed read gives the child's reason, a malformed answer an error that says so.
 // On any failure `sheet` and `notes` are unchanged.
-FileResult readWorkbookAnswer(Sheet& sheet, std::string_view answer,
-                              std::vector<std::string>* notes);
+FileResult readWorkbookAnswer(Sheet& sheet, std::string_view answer, std::vector<std::string>* notes);
 
 }  // namespace sheet

@@ -20,8 +20,7 @@ constexpr int kWorkbookReadSeconds = 300;
 
 // Runs `read` (which fills the sheet it is given and adds its notes) in a child process and
 // takes over its sheet and notes.
-FileResult readInChildProcess(
-    Sheet& sheet, const std::function<FileResult(Sheet&, std::vector<std::string>&)>& read,
-    std::vector<std::string>* notes);
+FileResult readInChildProcess(Sheet& sheet, const std::function<FileResult(Sheet&, std::vector<std::string>&)>& read,
+                              std::vector<std::string>* notes);
 
 }  // namespace sheet

@@ -10,7 +10,7 @@
 
 namespace sheet {
 
-FileResult readWorkbookInProcess(Sheet& sheet, std::string_view bytes, FileFormat format,
-                                 std::string_view sheetName, std::vector<std::string>* notes);
+FileResult readWorkbookInProcess(Sheet& sheet, std::string_view bytes, FileFormat format, std::string_view sheetName,
+                                 std::vector<std::string>* notes);
 
 }  // namespace sheet

@@ -35,41 +35,41 @@ const std::vector<RangeRef>* unionRanges(const Operand& op, const EvalContext& c
 
 // The sheet's context plus the array constants and unions of one evaluation.
 class AreaOperandContext : public EvalContext {
- public:
-  explicit AreaOperandContext(EvalContext& sheet);
-  // Places the rows x cols array stored in texts[first...] and gives its area.
-  RangeRef add(const std::vector<std::string>& texts, uint32_t first, int32_t rows, int32_t cols);
-  // The union of two references (either may be a union); #VALUE! (or the operand's error) when
-  // one is no reference of the sheet.
-  Operand join(std::span<const Operand> args);
-  const std::vector<RangeRef>* unionAt(const RangeRef& r) const;
+public:
+    explicit AreaOperandContext(EvalContext& sheet);
+    // Places the rows x cols array stored in texts[first...] and gives its area.
+    RangeRef add(const std::vector<std::string>& texts, uint32_t first, int32_t rows, int32_t cols);
+    // The union of two references (either may be a union); #VALUE! (or the operand's error) when
+    // one is no reference of the sheet.
+    Operand join(std::span<const Operand> args);
+    const std::vector<RangeRef>* unionAt(const RangeRef& r) const;
 
-  Value cellValue(CellRef cell) const override;
-  std::string cellText(CellRef cell) const override;
-  CellRef caller() const override { return sheet_.caller(); }
-  int32_t maxRows() const override { return sheet_.maxRows(); }
-  int32_t maxCols() const override;
-  const FunctionRegistry& functions() const override { return sheet_.functions(); }
-  void forEachValue(const RangeRef& range, CellVisitor& visitor) const override;
-  int32_t findExact(const RangeRef& range, int32_t colInRange, const Value& key) const override;
-  void setCellData(CellRef cell, const std::string& text) override { sheet_.setCellData(cell, text); }
+    Value cellValue(CellRef cell) const override;
+    std::string cellText(CellRef cell) const override;
+    CellRef caller() const override { return sheet_.caller(); }
+    int32_t maxRows() const override { return sheet_.maxRows(); }
+    int32_t maxCols() const override;
+    const FunctionRegistry& functions() const override { return sheet_.functions(); }
+    void forEachValue(const RangeRef& range, CellVisitor& visitor) const override;
+    int32_t findExact(const RangeRef& range, int32_t colInRange, const Value& key) const override;
+    void setCellData(CellRef cell, const std::string& text) override { sheet_.setCellData(cell, text); }
 
- private:
-  struct Area {
-    int32_t top, rows, cols;
-    std::vector<Value> values;  // row by row
-  };
-  struct Union {
-    int32_t row;
-    std::vector<RangeRef> ranges;
-  };
-  const Area* areaAt(int32_t row) const;
+private:
+    struct Area {
+        int32_t top, rows, cols;
+        std::vector<Value> values;  // row by row
+    };
+    struct Union {
+        int32_t row;
+        std::vector<RangeRef> ranges;
+    };
+    const Area* areaAt(int32_t row) const;
 
-  EvalContext& sheet_;
-  std::vector<Area> areas_;
-  std::vector<Union> unions_;
-  int32_t nextTop_;
-  int32_t widest_ = 0;
+    EvalContext& sheet_;
+    std::vector<Area> areas_;
+    std::vector<Union> unions_;
+    int32_t nextTop_;
+    int32_t widest_ = 0;
 };
 
 }  // namespace sheet

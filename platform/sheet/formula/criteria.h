@@ -6,17 +6,17 @@
 namespace sheet {
 
 class Criterion {
- public:
-  // A text is an optional operator (= <> < > <= >=) and an operand: a number when it reads as
-  // one, TRUE/FALSE, else a text (a pattern with * ? ~ for = and <>).  Other values match
-  // themselves.
-  explicit Criterion(const Value& criterion);
-  bool matches(const Value& v) const;
+public:
+    // A text is an optional operator (= <> < > <= >=) and an operand: a number when it reads as
+    // one, TRUE/FALSE, else a text (a pattern with * ? ~ for = and <>).  Other values match
+    // themselves.
+    explicit Criterion(const Value& criterion);
+    bool matches(const Value& v) const;
 
- private:
-  enum class Test { Eq, Ne, Lt, Gt, Le, Ge };
-  Test test_ = Test::Eq;
-  Value operand_;
+private:
+    enum class Test { Eq, Ne, Lt, Gt, Le, Ge };
+    Test test_ = Test::Eq;
+    Value operand_;
 };
 
 }  // namespace sheet

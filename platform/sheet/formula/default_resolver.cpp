@@ -8,32 +8,32 @@ namespace sheet {
 namespace {
 
 class DefaultResolver : public RefResolver {
- public:
-  std::optional<RefPart> read(std::string_view w, CellRef origin) const override {
-    // A1 wins wherever it reads a cell.  Of R1C1 only whole cells are taken: "R3" is an A1
-    // cell and "R"/"RC" are A1 column names, so R1C1 rows and columns would be ambiguous.
-    auto a1 = a1Resolver().read(w, origin);
-    if (a1 && a1->kind == RefPartKind::Cell) return a1;
-    auto r1c1 = r1c1Resolver().read(w, origin);
-    if (r1c1 && r1c1->kind == RefPartKind::Cell) return r1c1;
-    return a1;
-  }
-  void writeCell(std::string& out, CellRef pos, uint8_t flags, CellRef origin) const override {
-    a1Resolver().writeCell(out, pos, flags, origin);
-  }
-  void writeColumn(std::string& out, int32_t col, bool absolute, CellRef origin) const override {
-    a1Resolver().writeColumn(out, col, absolute, origin);
-  }
-  void writeRow(std::string& out, int32_t row, bool absolute, CellRef origin) const override {
-    a1Resolver().writeRow(out, row, absolute, origin);
-  }
+public:
+    std::optional<RefPart> read(std::string_view w, CellRef origin) const override {
+        // A1 wins wherever it reads a cell.  Of R1C1 only whole cells are taken: "R3" is an A1
+        // cell and "R"/"RC" are A1 column names, so R1C1 rows and columns would be ambiguous.
+        auto a1 = a1Resolver().read(w, origin);
+        if (a1 && a1->kind == RefPartKind::Cell) return a1;
+        auto r1c1 = r1c1Resolver().read(w, origin);
+        if (r1c1 && r1c1->kind == RefPartKind::Cell) return r1c1;
+        return a1;
+    }
+    void writeCell(std::string& out, CellRef pos, uint8_t flags, CellRef origin) const override {
+        a1Resolver().writeCell(out, pos, flags, origin);
+    }
+    void writeColumn(std::string& out, int32_t col, bool absolute, CellRef origin) const override {
+        a1Resolver().writeColumn(out, col, absolute, origin);
+    }
+    void writeRow(std::string& out, int32_t row, bool absolute, CellRef origin) const override {
+        a1Resolver().writeRow(out, row, absolute, origin);
+    }
 };
 
 }  // namespace
 
 const RefResolver& defaultResolver() {
-  static const DefaultResolver resolver;
-  return resolver;
+    static const DefaultResolver resolver;
+    return resolver;
 }
 
 }  // namespace sheet

@@ -11,34 +11,34 @@
 namespace sheet {
 
 enum class TokenKind {
-  End,
-  Number,    // number
-  Text,      // spelling with its quotes; unquoteText gives the text
-  Error,     // error literal such as #N/A; error
-  Word,      // a name or a reference part: A1, $B$2, R[-1]C, SUM, TRUE
-  Operator,  // + - * / ^ & = <> < > <= >= %
-  LParen,
-  RParen,
-  Comma,
-  Colon,
-  LBrace,     // { } ; only in array constants: {1,2;3,4}
-  RBrace,
-  Semicolon,
+    End,
+    Number,    // number
+    Text,      // spelling with its quotes; unquoteText gives the text
+    Error,     // error literal such as #N/A; error
+    Word,      // a name or a reference part: A1, $B$2, R[-1]C, SUM, TRUE
+    Operator,  // + - * / ^ & = <> < > <= >= %
+    LParen,
+    RParen,
+    Comma,
+    Colon,
+    LBrace,  // { } ; only in array constants: {1,2;3,4}
+    RBrace,
+    Semicolon,
 };
 
 struct Token {
-  TokenKind kind = TokenKind::End;
-  size_t pos = 0;            // byte offset in the formula text
-  std::string_view spelling; // the token as written
-  double number = 0;
-  ErrorKind error = ErrorKind::Value;
-  bool spaceBefore = false;  // blanks precede it: between references that is intersection
+    TokenKind kind = TokenKind::End;
+    size_t pos = 0;             // byte offset in the formula text
+    std::string_view spelling;  // the token as written
+    double number = 0;
+    ErrorKind error = ErrorKind::Value;
+    bool spaceBefore = false;  // blanks precede it: between references that is intersection
 };
 
 struct LexResult {
-  bool ok = false;
-  std::string error;
-  size_t errorPos = 0;
+    bool ok = false;
+    std::string error;
+    size_t errorPos = 0;
 };
 
 // Splits a formula text into `tokens` (cleared first; ends with an End token when ok).

@@ -12,26 +12,26 @@
 namespace sheet {
 
 inline void appendNumberText(std::string& out, double n) {
-  if (n == std::trunc(n) && std::fabs(n) < 1e15) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(n));
-    out.append(buf, r.ptr);
-    return;
-  }
-  out += numberToText(n);
+    if (n == std::trunc(n) && std::fabs(n) < 1e15) {
+        char buf[24];
+        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(n));
+        out.append(buf, r.ptr);
+        return;
+    }
+    out += numberToText(n);
 }
 
 inline std::string numberText(double n) {
-  std::string s;
-  appendNumberText(s, n);
-  return s;
+    std::string s;
+    appendNumberText(s, n);
+    return s;
 }
 
 // The text a cell shows for a value (valueToText with the fast path).
 inline std::string cellValueText(const Value& v) {
-  if (v.isNumber()) return numberText(v.asNumber());
-  if (v.isText()) return v.asText();
-  return valueToText(v);
+    if (v.isNumber()) return numberText(v.asNumber());
+    if (v.isText()) return v.asText();
+    return valueToText(v);
 }
 
 }  // namespace sheet

@@ -19,13 +19,19 @@ inline std::string lowerCase1252(std::string_view text) { return base::lowerCase
 // Letters that may appear in function names: ASCII letters and the code page's letters,
 // upper and lower case (so that folding a name keeps it a name).
 inline bool isNameLetter(char ch) {
-  unsigned char c = static_cast<unsigned char>(ch);
-  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-  if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
-  switch (c) {
-    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F: return true;
+    unsigned char c = static_cast<unsigned char>(ch);
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+    if (c >= 0xC0) return c != 0xD7 && c != 0xF7;
+    switch (c) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F: return true;
     default: return false;
-  }
+    }
 }
 
 // -1, 0 or 1 comparing a and b ignoring case.

@@ -19,8 +19,7 @@ Value constantFromText(std::string_view text, std::string_view& typedText);
 void putConstant(SheetData& d, CellRef cell, Value value, std::string_view typedText = {});
 // Replaces the cell's content by a formula.  With a known result (a loaded file), the cell
 // starts up to date with it; otherwise it is marked out of date.
-void putFormula(SheetData& d, CellRef cell, std::shared_ptr<const Formula> formula,
-                const Value* knownResult = nullptr);
+void putFormula(SheetData& d, CellRef cell, std::shared_ptr<const Formula> formula, const Value* knownResult = nullptr);
 // The cell's data as Sheet::data gives it: the typed text, else the value's text.  A number's
 // text is made in `scratch`, so that a walk over many cells makes no string per cell.
 std::string_view cellDataText(const SheetData& d, const Cell& cell, std::string& scratch);

@@ -12,19 +12,19 @@
 namespace sheet {
 
 class FormatTable {
- public:
-  FormatTable();
-  uint32_t intern(const CellFormat& format);
-  const CellFormat& get(uint32_t id) const { return formats_[id]; }
-  size_t size() const { return formats_.size(); }
-  void clear();
+public:
+    FormatTable();
+    uint32_t intern(const CellFormat& format);
+    const CellFormat& get(uint32_t id) const { return formats_[id]; }
+    size_t size() const { return formats_.size(); }
+    void clear();
 
- private:
-  struct Hash {
-    size_t operator()(const CellFormat& f) const { return hashFormat(f); }
-  };
-  std::vector<CellFormat> formats_;
-  std::unordered_map<CellFormat, uint32_t, Hash> ids_;
+private:
+    struct Hash {
+        size_t operator()(const CellFormat& f) const { return hashFormat(f); }
+    };
+    std::vector<CellFormat> formats_;
+    std::unordered_map<CellFormat, uint32_t, Hash> ids_;
 };
 
 }  // namespace sheet

@@ -6,20 +6,18 @@ namespace sheet {
 
 SheetData::SheetData()
     : functions(builtinFunctions()),
-      calc(std::make_unique<Calculation>(FormulaCells(cells, formulas), functions, maxCols,
-                                         maxRows)) {
-  Calculation::installFunctions(functions);
-  resetOptions();
+      calc(std::make_unique<Calculation>(FormulaCells(cells, formulas), functions, maxCols, maxRows)) {
+    Calculation::installFunctions(functions);
+    resetOptions();
 }
 
 SheetData::~SheetData() = default;
 
 void SheetData::resetOptions() {
-  options.reset();
-  for (int o : {kOptColHeaderShown, kOptRowHeaderShown, kOptAutoCalc, kOptRedraw,
-                kOptFormulas, kOptVertScrollBar, kOptHorzScrollBar, kOptColumnResize,
-                kOptTabInSheet, kOptEnterInSheet})
-    options.set(o);
+    options.reset();
+    for (int o : {kOptColHeaderShown, kOptRowHeaderShown, kOptAutoCalc, kOptRedraw, kOptFormulas, kOptVertScrollBar,
+                  kOptHorzScrollBar, kOptColumnResize, kOptTabInSheet, kOptEnterInSheet})
+        options.set(o);
 }
 
 }  // namespace sheet

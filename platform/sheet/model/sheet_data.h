@@ -25,29 +25,27 @@ constexpr int32_t kDefaultRows = 100;
 constexpr int32_t kDefaultCols = 26;
 
 struct SheetData {
-  SheetData();
-  ~SheetData();
+    SheetData();
+    ~SheetData();
 
-  int32_t maxRows = kDefaultRows;
-  int32_t maxCols = kDefaultCols;
-  CellStore cells;
-  StringPool strings;
-  FormatTable formats;
-  FormulaGroups formulas;
-  std::vector<CellSpan> spans;
-  std::vector<int32_t> colWidths, rowHeights;   // index 0 is the header; -1 the default
-  std::bitset<kOptionCount> options;
-  SheetSettings settings;
-  FunctionRegistry functions;
-  CellRef active{1, 1};
-  std::optional<RangeRef> selection;
-  std::unique_ptr<Calculation> calc;
+    int32_t maxRows = kDefaultRows;
+    int32_t maxCols = kDefaultCols;
+    CellStore cells;
+    StringPool strings;
+    FormatTable formats;
+    FormulaGroups formulas;
+    std::vector<CellSpan> spans;
+    std::vector<int32_t> colWidths, rowHeights;  // index 0 is the header; -1 the default
+    std::bitset<kOptionCount> options;
+    SheetSettings settings;
+    FunctionRegistry functions;
+    CellRef active{1, 1};
+    std::optional<RangeRef> selection;
+    std::unique_ptr<Calculation> calc;
 
-  bool inside(CellRef c) const {
-    return c.col >= 0 && c.row >= 0 && c.col <= maxCols && c.row <= maxRows;
-  }
-  // The option defaults of a new sheet.
-  void resetOptions();
+    bool inside(CellRef c) const { return c.col >= 0 && c.row >= 0 && c.col <= maxCols && c.row <= maxRows; }
+    // The option defaults of a new sheet.
+    void resetOptions();
 };
 
 }  // namespace sheet

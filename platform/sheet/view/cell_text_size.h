@@ -19,17 +19,17 @@ win::FontSpec cellFont(const CellFormat& format);
 // Measures the cells of one sheet, each look's font prepared once.  Picture cells have no
 // text worth measuring.  The sheet must not change while a measurer lives.
 class CellTextMeasurer {
- public:
-  explicit CellTextMeasurer(const Sheet& sheet) : sheet_(sheet) {}
-  win::TextSize size(CellRef cell);
-  // A text as it would measure in a cell of that look.
-  win::TextSize size(std::string_view data, const CellFormat& look);
+public:
+    explicit CellTextMeasurer(const Sheet& sheet) : sheet_(sheet) {}
+    win::TextSize size(CellRef cell);
+    // A text as it would measure in a cell of that look.
+    win::TextSize size(std::string_view data, const CellFormat& look);
 
- private:
-  const win::TextMeasure& measureOf(const CellFormat& format);
+private:
+    const win::TextMeasure& measureOf(const CellFormat& format);
 
-  const Sheet& sheet_;
-  std::vector<std::pair<const CellFormat*, win::TextMeasure>> looks_;
+    const Sheet& sheet_;
+    std::vector<std::pair<const CellFormat*, win::TextMeasure>> looks_;
 };
 
 }  // namespace sheet

@@ -12,25 +12,25 @@
 namespace sheet {
 
 struct SpreadWindow {
-  HWND hwnd = nullptr;
-  Sheet sheet;
-  bool editing = false;
-  CellRef editCell;
-  std::string editText;        // what the editor shows
-  std::string editOriginal;    // the cell's data when the editor opened
-  int selStart = 0, selEnd = 0;
-  // The open list of a combo cell: the highlighted item, -1 when closed.
-  int comboItem = -1;
-  // What the last load of a workbook had to tell (SSGetLoadNotes).
-  std::vector<std::string> loadNotes;
+    HWND hwnd = nullptr;
+    Sheet sheet;
+    bool editing = false;
+    CellRef editCell;
+    std::string editText;      // what the editor shows
+    std::string editOriginal;  // the cell's data when the editor opened
+    int selStart = 0, selEnd = 0;
+    // The open list of a combo cell: the highlighted item, -1 when closed.
+    int comboItem = -1;
+    // What the last load of a workbook had to tell (SSGetLoadNotes).
+    std::vector<std::string> loadNotes;
 };
 
 // The window's state, or null for a window of another class.
 SpreadWindow* spreadOf(HWND hwnd);
 // The sheet the window shows, or null for a window of another class.
 inline Sheet* sheetOf(HWND hwnd) {
-  SpreadWindow* w = spreadOf(hwnd);
-  return w ? &w->sheet : nullptr;
+    SpreadWindow* w = spreadOf(hwnd);
+    return w ? &w->sheet : nullptr;
 }
 LRESULT spreadWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

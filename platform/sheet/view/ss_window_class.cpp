@@ -3,23 +3,23 @@
 #include "win/winuser.h"
 
 using sheet::CellRef;
+using sheet::modelCoord;
 using sheet::RangeRef;
 using sheet::Sheet;
-using sheet::SpreadWindow;
-using sheet::modelCoord;
 using sheet::sheetOf;
 using sheet::spreadOf;
+using sheet::SpreadWindow;
 
 namespace {
 const UINT kRegistered = [] { return SSRegisterClass() ? 1u : 0u; }();
 }  // namespace
 
 BOOL SSRegisterClass() {
-  WNDCLASS existing;
-  if (GetClassInfo(nullptr, kSpreadClassName, &existing)) return TRUE;
-  WNDCLASS wc;
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = sheet::spreadWindowProc;
-  wc.lpszClassName = kSpreadClassName;
-  return RegisterClass(&wc) != 0;
+    WNDCLASS existing;
+    if (GetClassInfo(nullptr, kSpreadClassName, &existing)) return TRUE;
+    WNDCLASS wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = sheet::spreadWindowProc;
+    wc.lpszClassName = kSpreadClassName;
+    return RegisterClass(&wc) != 0;
 }

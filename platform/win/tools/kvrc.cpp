@@ -21,15 +21,13 @@
 
 namespace {
 
-int usage()
-{
+int usage() {
     std::cerr << "usage: kvrc --table NAME [--depfile FILE] -o OUTPUT.cpp SCRIPT.rc\n";
     return 2;
 }
 
 // Octal escapes end after three digits, so a following digit can never join them.
-std::string cppString(const std::string& bytes)
-{
+std::string cppString(const std::string& bytes) {
     std::string out = "\"";
     for (char ch : bytes) {
         unsigned char c = static_cast<unsigned char>(ch);
@@ -47,15 +45,13 @@ std::string cppString(const std::string& bytes)
     return out + "\"";
 }
 
-std::string hexNumber(uint32_t value)
-{
+std::string hexNumber(uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08Xu", value);
     return text;
 }
 
-void writeBytes(std::ostream& out, const std::string& name, const std::vector<uint8_t>& bytes)
-{
+void writeBytes(std::ostream& out, const std::string& name, const std::vector<uint8_t>& bytes) {
     out << "const unsigned char " << name << "[] = {";
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (i % 16 == 0) out << "\n    ";
@@ -64,8 +60,7 @@ void writeBytes(std::ostream& out, const std::string& name, const std::vector<ui
     out << "\n};\n\n";
 }
 
-std::string generate(const win::ResourceTable& table, const std::string& scriptName)
-{
+std::string generate(const win::ResourceTable& table, const std::string& scriptName) {
     std::ostringstream out;
     // The script's file name only: a folder of the building machine in the text would make the
     // same source compile differently in every clone, and miss the compiler cache.
@@ -117,8 +112,7 @@ std::string generate(const win::ResourceTable& table, const std::string& scriptN
     return out.str();
 }
 
-std::string depfilePath(const std::string& path)
-{
+std::string depfilePath(const std::string& path) {
     std::string out;
     for (char c : path) {
         if (c == ' ' || c == '#') out += '\\';
@@ -130,16 +124,20 @@ std::string depfilePath(const std::string& path)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::string tableName, depfile, output, script;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--table" && i + 1 < argc) tableName = argv[++i];
-        else if (arg == "--depfile" && i + 1 < argc) depfile = argv[++i];
-        else if (arg == "-o" && i + 1 < argc) output = argv[++i];
-        else if (!arg.empty() && arg[0] != '-' && script.empty()) script = arg;
-        else return usage();
+        if (arg == "--table" && i + 1 < argc)
+            tableName = argv[++i];
+        else if (arg == "--depfile" && i + 1 < argc)
+            depfile = argv[++i];
+        else if (arg == "-o" && i + 1 < argc)
+            output = argv[++i];
+        else if (!arg.empty() && arg[0] != '-' && script.empty())
+            script = arg;
+        else
+            return usage();
     }
     if (tableName.empty() || output.empty() || script.empty()) return usage();
 

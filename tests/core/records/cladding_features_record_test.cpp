@@ -47,6 +47,7 @@ TEST(ProfFeaturesRecord, TheJsonFormReadsBackAndRefusesWhatItCannotHold) {
     data.checked = true;
     data.choices = Kv_StringArray{"S235", "S355"};
     EXPECT_EQ(nlohmann::json(data).get<DlgProfFeaturesData>(), data);
-    for (const char* bad : {R"({"choices": "S235"})", R"({"choices": [1]})", R"({"checked": "yes"})", R"({"label5": ""})"})
+    for (const char* bad :
+         {R"({"choices": "S235"})", R"({"choices": [1]})", R"({"checked": "yes"})", R"({"label5": ""})"})
         EXPECT_THROW(nlohmann::json::parse(bad).get<DlgProfFeaturesData>(), nlohmann::json::exception) << bad;
 }

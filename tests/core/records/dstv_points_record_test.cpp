@@ -22,7 +22,8 @@ Kv_StringArray lines(std::initializer_list<const char*> texts) {
 
 Kv_DstvPointInfo unusualPoint() {
     Kv_DstvPointInfo point("Tab\there \\ and \x01 caf\xE9");
-    point.setSelectGeomExtent(false, static_cast<TwDstvPointSideSelection>(-5), static_cast<TwDstvPointSideSelection>(2147483647));
+    point.setSelectGeomExtent(false, static_cast<TwDstvPointSideSelection>(-5),
+                              static_cast<TwDstvPointSideSelection>(2147483647));
     point.setSelectIntersGeom(true, false, kDstvSideBottom);
     point.setPlateSelection(-32768, 32767, 0.1 + 0.2);
     point.setDrillFullHole(true, true, std::numeric_limits<double>::quiet_NaN());
@@ -33,7 +34,8 @@ class DstvGroupFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::random_device random;
-        root_ = std::filesystem::temp_directory_path() / ("kvdstv-" + std::to_string(random()) + std::to_string(random()));
+        root_ =
+            std::filesystem::temp_directory_path() / ("kvdstv-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(root_);
         setenv("KV_LIB_DIR", (root_.string() + "/").c_str(), 1);
     }
@@ -75,7 +77,7 @@ TEST(DstvGroupFile, BadFilesAreRefusedWithAReasonAndChangeNothing) {
     } cases[] = {
         {lines({"KvPropertiesList 1"}), "not a DSTV point group"},
         {lines({"KvDstvPoints\t2\t0"}), "version 2 is not known"},
-        {lines({"KvDstvPoints\t1\t2", good}), "count does not match"},          // truncated
+        {lines({"KvDstvPoints\t1\t2", good}), "count does not match"},            // truncated
         {lines({"KvDstvPoints\t1\t99999999999", good}), "count does not match"},  // huge count
         {lines({"KvDstvPoints\t1\t-1"}), "count does not match"},
         {lines({"KvDstvPoints\t1\t1", "P\t1\t0"}), "3 values instead of 13"},
@@ -105,7 +107,7 @@ TEST_F(DstvGroupFolderTest, GroupsAreListedReadAndWrittenByName) {
     ASSERT_TRUE(DlgDstvPoints::getAllDstvPointsFiles(names));
     EXPECT_EQ(names, (Kv_StringArray{"Drill", "Weld"}));
     Kv_DstvPointArray read;
-    ASSERT_TRUE(DlgDstvPoints::readFromFile("weld", read));   // found as the file layer finds files
+    ASSERT_TRUE(DlgDstvPoints::readFromFile("weld", read));  // found as the file layer finds files
     EXPECT_EQ(read, Kv_DstvPointArray{unusualPoint()});
     EXPECT_FALSE(DlgDstvPoints::readFromFile("Bolt", read));
     EXPECT_EQ(read.length(), 1);
@@ -127,7 +129,7 @@ TEST(DstvPointJson, ReadsBackAndRefusesWrongTypesRangesAndUnknownFields) {
     point.setDrillFullHole(true, true, 8);
     EXPECT_EQ(nlohmann::json(point).get<Kv_DstvPointInfo>(), point);
     EXPECT_EQ(nlohmann::json::object().get<Kv_DstvPointInfo>(), Kv_DstvPointInfo());
-    for (const char* bad : {R"({"sideSelection1": 1.5})", R"({"viewPlateSelection": 40000})", R"({"drillRadius": "16"})",
-                            R"({"colour": 1})", R"({"selectGeomExtent": 1})"})
+    for (const char* bad : {R"({"sideSelection1": 1.5})", R"({"viewPlateSelection": 40000})",
+                            R"({"drillRadius": "16"})", R"({"colour": 1})", R"({"selectGeomExtent": 1})"})
         EXPECT_THROW(nlohmann::json::parse(bad).get<Kv_DstvPointInfo>(), nlohmann::json::exception) << bad;
 }

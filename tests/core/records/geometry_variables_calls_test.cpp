@@ -41,7 +41,7 @@ TEST_F(GeometryVariablesCallsTest, FreedomTakesOneToThreeAndTheFlagOnlyWhereTher
     const AcDbObjectId edge = record.geometryIds[0], axis = record.geometryIds[1];
     EXPECT_FALSE(UpdateGeomFlexibility(&record, edge, 0, 0));
     EXPECT_FALSE(UpdateGeomFlexibility(&record, edge, 4, 0));
-    EXPECT_FALSE(UpdateGeomFlexibility(&record, record.macroId, 2, 0));   // no element
+    EXPECT_FALSE(UpdateGeomFlexibility(&record, record.macroId, 2, 0));  // no element
     EXPECT_EQ(log(), "");
     EXPECT_TRUE(UpdateGeomFlexibility(&record, edge, 3, 7));
     EXPECT_EQ(record.flexibility[0], 2);
@@ -66,14 +66,15 @@ TEST_F(GeometryVariablesCallsTest, HighlightsAreLoggedOnceAndOnlyForLiveObjects)
 
 TEST_F(GeometryVariablesCallsTest, VariablesAndEquationsAreWrittenAndUnknownNamesReported) {
     record.macroVariableNames = Kv_StringArray{"w", "h"};
-    record.macroVariableValues = Kv_Array<double>{5};          // short: h is 0
+    record.macroVariableValues = Kv_Array<double>{5};  // short: h is 0
     record.equations = Kv_StringArray{"h = w * g + sqrt(1e5)", "k = max(w, z)"};
     ASSERT_TRUE(UpdateVarsEqs(&record));
     EXPECT_EQ(record.macroVariableValues, (Kv_Array<double>{5, 0}));
-    EXPECT_EQ(record.macroVariableTypes, (Kv_Array<std::int16_t>{2, 0}));   // h past the array: 0
+    EXPECT_EQ(record.macroVariableTypes, (Kv_Array<std::int16_t>{2, 0}));  // h past the array: 0
     const std::string printed = host::CommandLine::instance().text();
-    EXPECT_EQ(printed, "Equation \"k = max(w, z)\": the variable \"k\" is unknown.\n"
-                       "Equation \"k = max(w, z)\": the variable \"z\" is unknown.\n");
+    EXPECT_EQ(printed,
+              "Equation \"k = max(w, z)\": the variable \"k\" is unknown.\n"
+              "Equation \"k = max(w, z)\": the variable \"z\" is unknown.\n");
     EXPECT_EQ(record.equations.length(), 2);
     // The same again changes nothing and reports nothing.
     host::DrawingDatabase::instance().clearLog();

@@ -71,7 +71,7 @@ TEST(LevelsRecord, HeightsFollowTheReferencesAndEveryUpdate) {
     EXPECT_EQ(heightOf(data, 0), 6500);
     data.updateLevel(0, Kv_String("Ground"));
     EXPECT_EQ(heightOf(data, 0), 3000);
-    data.deleteLevel(1);   // the ground: the first floor now counts from the origin
+    data.deleteLevel(1);  // the ground: the first floor now counts from the origin
     EXPECT_EQ(heightOf(data, 1), 3500);
 }
 
@@ -84,7 +84,7 @@ TEST(LevelsRecord, ALoopOfReferencesIsCutAndRepeatedNamesMeanTheFirst) {
     EXPECT_EQ(heightOf(data, 1), 110);
     EXPECT_EQ(heightOf(data, 0), 111);
     EXPECT_EQ(heightOf(data, 3), 5);
-    EXPECT_EQ(heightOf(data, 5), 113);   // "A" is the first level of that name
+    EXPECT_EQ(heightOf(data, 5), 113);  // "A" is the first level of that name
 }
 
 TEST(LevelsRecord, ValuesThatAreNotFiniteAreKeptAsGiven) {
@@ -103,9 +103,10 @@ TEST(LevelsRecord, JsonFormReadsBackAndComputesTheHeights) {
     EXPECT_EQ(form["levels"][1]["secondValue"], 3500.0);
     EXPECT_EQ(form.get<TwLevelsDlgData>(), data);
 
-    const auto read = nlohmann::json::parse(
-        R"({"levels": [{"name": "G", "value": 10}, {"name": "F", "referenceName": "G", "value": 5, "secondValue": 99}]})")
-                          .get<TwLevelsDlgData>();
+    const auto read =
+        nlohmann::json::parse(
+            R"({"levels": [{"name": "G", "value": 10}, {"name": "F", "referenceName": "G", "value": 5, "secondValue": 99}]})")
+            .get<TwLevelsDlgData>();
     EXPECT_EQ(read.levels()[1].secondValue, 15);
     EXPECT_EQ(nlohmann::json::object().get<TwLevelsDlgData>().levels().length(), 0);
     for (const char* bad : {R"({"levels": {}})", R"({"levels": [{"name": 3}]})", R"({"levels": [{"value": "1"}]})",

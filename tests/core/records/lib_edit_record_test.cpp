@@ -22,7 +22,7 @@ TEST(LibEditRecord, NewGroupsGetIdentifiersNoGroupHas) {
     EXPECT_EQ(groups[added].id, 8);
     EXPECT_EQ(groups[added].names.length(), kSectionNameSlots);
     groups[0].id = INT_MAX;
-    EXPECT_EQ(groups[groups.appendNewGrp()].id, 1);   // 8 is taken, 1 is free
+    EXPECT_EQ(groups[groups.appendNewGrp()].id, 1);  // 8 is taken, 1 is free
     EXPECT_EQ(groups.findId(8), 1);
     EXPECT_EQ(groups.findId(99), -1);
 }
@@ -30,7 +30,9 @@ TEST(LibEditRecord, NewGroupsGetIdentifiersNoGroupHas) {
 TEST(LibEditRecord, NameSlotsAreNederlandsEnglishFrenchDeutsch) {
     EXPECT_EQ(sectionNameSlot("Nederlands"), 0);
     EXPECT_EQ(sectionNameSlot("English"), 1);
-    EXPECT_EQ(sectionNameSlot("Fran\xE7" "ais"), 2);
+    EXPECT_EQ(sectionNameSlot("Fran\xE7"
+                              "ais"),
+              2);
     EXPECT_EQ(sectionNameSlot("Deutsch"), 3);
     EXPECT_EQ(sectionNameSlot("english"), -1);
 }
@@ -50,7 +52,8 @@ TEST(LibEditRecord, AvailableFilesAreTheTablesOfTheProfFolder) {
     std::random_device random;
     const auto root = std::filesystem::temp_directory_path() / ("kvlibrecord-" + std::to_string(random()));
     std::filesystem::create_directories(root / "prof" / "sub.pr");
-    for (const char* name : {"IPE10.pr", "IPE2.pr", "notes.txt", "CHS.PR"}) std::ofstream(root / "prof" / name) << "1\r\n";
+    for (const char* name : {"IPE10.pr", "IPE2.pr", "notes.txt", "CHS.PR"})
+        std::ofstream(root / "prof" / name) << "1\r\n";
     setenv("KV_LIB_DIR", (root.string() + "/").c_str(), 1);
     DlgEditLibData data;
     data.availableFiles = {"stale"};

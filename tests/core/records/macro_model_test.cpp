@@ -99,9 +99,9 @@ TEST_F(MacroModelTest, TheBundledSampleHasAPlateTwoStiffenersADozenConstraintsAn
 
 TEST_F(MacroModelTest, SortingIsStableAndMovesEveryArrayWithItsRow) {
     EditConstrData record = open(kThree, "P");
-    ASSERT_TRUE(SortConstraints(&record, 2, 3));   // by kind, then parameter 1
+    ASSERT_TRUE(SortConstraints(&record, 2, 3));  // by kind, then parameter 1
     EXPECT_EQ(record.rowCells[0][0], Kv_String("a"));
-    EXPECT_EQ(record.rowCells[1][0], Kv_String("b10"));   // "" before "10"
+    EXPECT_EQ(record.rowCells[1][0], Kv_String("b10"));  // "" before "10"
     EXPECT_EQ(record.rowCells[2][0], Kv_String("b2"));
     EXPECT_EQ(record.values, (Kv_StringArray{"90", "", "10"}));
     EXPECT_EQ(record.optionStates[2], (Kv_Array<int>{1}));
@@ -122,13 +122,13 @@ TEST_F(MacroModelTest, AVariableNameInUseComparesExactSpellingWithoutTheSelected
     record.currentConstraintId = record.constraintIds[0];
     bool inUse = true;
     ASSERT_TRUE(VarNameInUse(&record, "x", inUse));
-    EXPECT_FALSE(inUse);   // its own
+    EXPECT_FALSE(inUse);  // its own
     ASSERT_TRUE(VarNameInUse(&record, "y", inUse));
     EXPECT_TRUE(inUse);
     ASSERT_TRUE(VarNameInUse(&record, "Y", inUse));
     EXPECT_FALSE(inUse);
     ASSERT_TRUE(VarNameInUse(&record, "w", inUse));
-    EXPECT_TRUE(inUse);    // a macro variable
+    EXPECT_TRUE(inUse);  // a macro variable
 }
 
 TEST_F(MacroModelTest, MenuCodesCountItemsAndStopAtTheFirstItemWithoutOne) {

@@ -85,8 +85,10 @@ protected:
     void TearDown() override {
         host::setPickSource(previousPicks_);
         for (auto& [name, value] : saved_) {
-            if (value) setenv(name, value->c_str(), 1);
-            else unsetenv(name);
+            if (value)
+                setenv(name, value->c_str(), 1);
+            else
+                unsetenv(name);
         }
         Kv_Texts::reload();
     }
@@ -120,7 +122,7 @@ TEST_F(MacroOperations, AnEditUpdatesEveryInstanceOnceAndOnlyWhatChanged) {
 
     const MacroTabData old = macro.tabs[0];
     macro.tabs[0].cells[0].value = "250.00";
-    macro.tabs[0].cells[2].link = 33001;   // display state is no difference
+    macro.tabs[0].cells[2].link = 33001;  // display state is no difference
     Kv_StringArray names;
     Kv_Array<int> changedA, changedB;
     ASSERT_TRUE(macro.tabs[0].differences(old, names, changedA, changedB));
@@ -132,7 +134,7 @@ TEST_F(MacroOperations, AnEditUpdatesEveryInstanceOnceAndOnlyWhatChanged) {
     ASSERT_TRUE(UpdateModule("base_plate", macro, changedA, changedB));
     EXPECT_FALSE(macro.busy);
     EXPECT_EQ(logCount("UpdateModule"), 2);
-    EXPECT_EQ(logCount("set"), 2);   // the width of each instance, nothing else
+    EXPECT_EQ(logCount("set"), 2);  // the width of each instance, nothing else
     EXPECT_EQ(text(macro.ids[1], "cell.width"), "250.00");
 
     // No difference, no update.
@@ -226,7 +228,7 @@ TEST_F(MacroOperations, FiltersSelectInstancesAndANegativeGroupIndexNamesNoGroup
     ASSERT_EQ(macro.ids.length(), 1);
     EXPECT_EQ(macro.ids[0], made[2]);
 
-    macro.groupIndex = 1;   // south has nothing welded: nothing changes
+    macro.groupIndex = 1;  // south has nothing welded: nothing changes
     EXPECT_FALSE(UpdateAllFilterModified(macro, true));
     EXPECT_EQ(macro.ids[0], made[2]);
 }
@@ -281,8 +283,9 @@ TEST_F(MacroOperations, ValuesFilesLoadWhatTheyCanAndCountEachBadLine) {
     std::string bytes;
     const Kv_String path = Kv_String(library_.text()) + "Macro Values/mine" + MacroData::kValuesExtension;
     ASSERT_TRUE(ObjectExportReadBytes(path, bytes));
-    bytes += "base_plate\tcell.width\t\\q\r\nbase_plate\tcell.depth\t5\r\n"
-             "base_plate\tbolt.tapped\tyes\r\nbase_plate\tcell.height\t123.00\r\n";
+    bytes +=
+        "base_plate\tcell.width\t\\q\r\nbase_plate\tcell.depth\t5\r\n"
+        "base_plate\tbolt.tapped\tyes\r\nbase_plate\tcell.height\t123.00\r\n";
     ASSERT_TRUE(ObjectExportWriteBytes(path, bytes));
     MacroData loaded = plateMacro();
     ASSERT_TRUE(loaded.readFromFile("mine", errors));
@@ -422,8 +425,8 @@ TEST_F(MacroOperations, FlexButtonsKeepOneFlexibleMemberPerGroup) {
     };
     EXPECT_TRUE(tab.flexFixBtnClicked("lengths", "c", true));
     EXPECT_EQ(fixedFlags(), (Kv_Array<int>{1, 1, 0}));
-    EXPECT_FALSE(tab.flexFixBtnClicked("lengths", "c", true));   // nothing changes
-    EXPECT_TRUE(tab.flexFixBtnClicked("lengths", "c", false));   // round to the first
+    EXPECT_FALSE(tab.flexFixBtnClicked("lengths", "c", true));  // nothing changes
+    EXPECT_TRUE(tab.flexFixBtnClicked("lengths", "c", false));  // round to the first
     EXPECT_EQ(fixedFlags(), (Kv_Array<int>{0, 1, 1}));
     EXPECT_FALSE(tab.flexFixBtnClicked("lengths", "d", true));
     EXPECT_FALSE(tab.flexFixBtnClicked("widths", "a", true));
@@ -474,7 +477,7 @@ TEST_F(MacroOperations, ClashesAreReportedOnceWhileTheCheckIsOn) {
     drawing().addObject("Note");
     clashInitDlgStarted(-1);
     drawing().clearLog();
-    EXPECT_EQ(clashcheck(-1, macro.ids), 1);   // touching faces are no clash
+    EXPECT_EQ(clashcheck(-1, macro.ids), 1);  // touching faces are no clash
     EXPECT_EQ(clashcheck(-1, macro.ids), 1);
     EXPECT_EQ(logCount("clash"), 1);
     clashResetInfo(-1, macro.ids);
@@ -519,8 +522,10 @@ TEST(MacroBoltTable, TheBundledLibraryListsCompositionsAndTheirDiameters) {
     EXPECT_TRUE(diameters.contains("M36"));
     EXPECT_FALSE(GetDiameters("8.8 Hexagon", diameters));
     EXPECT_TRUE(diameters.isEmpty());
-    if (previous) setenv("KV_LIB_DIR", previous->c_str(), 1);
-    else unsetenv("KV_LIB_DIR");
+    if (previous)
+        setenv("KV_LIB_DIR", previous->c_str(), 1);
+    else
+        unsetenv("KV_LIB_DIR");
 }
 
 TEST(MacroCalculator, TotalsAndTheFirstValueForAWantedTotal) {

@@ -96,7 +96,8 @@ TEST(MacroRecordJson, WrongShapesAreRefusedNamingTheMember) {
     const std::pair<const char*, const char*> cases[] = {
         {R"({"tabs": [{"cells": [{"name": "a"}, {"type": "1"}]}]})", "field \"cells\"[1]: MacroCell: field \"type\""},
         {R"({"tabs": [{"bolt": {"slots": [{"radius": 3}]}}]})", "field \"slots\"[0]: MacroBoltSlot: field \"radius\""},
-        {R"({"tabs": [{"bolt": {"holeColumnFlags": [1], "holeColumnNames": []}}]})", "holeColumnFlags and holeColumnNames"},
+        {R"({"tabs": [{"bolt": {"holeColumnFlags": [1], "holeColumnNames": []}}]})",
+         "holeColumnFlags and holeColumnNames"},
         {R"({"tabs": [{"arrays": [{"entries": [{"on": 1}]}]}]})", "DynArrayEntry: field \"on\""},
         {R"({"tabs": [{"patterns": [{"direction1": []}]}]})", "MacroPatternDirection: expected an object"},
         {R"({"tabs": [{"profiles": [{"planeId": "x"}]}]})", "field \"planeId\" must be an object id"},
@@ -112,8 +113,8 @@ TEST(MacroRecordJson, WrongShapesAreRefusedNamingTheMember) {
 
 TEST(MacroElements, PatternCountIsAWholeNumberOrMinusOne) {
     MacroPatternProps pattern;
-    const std::pair<const char*, int> cases[] = {{"4", 4}, {" 12 ", 12}, {"0", 0}, {"", -1}, {"-2", -1},
-                                                 {"2.5", -1}, {"3x", -1}, {"99999999999", -1}};
+    const std::pair<const char*, int> cases[] = {{"4", 4},   {" 12 ", 12}, {"0", 0},   {"", -1},
+                                                 {"-2", -1}, {"2.5", -1},  {"3x", -1}, {"99999999999", -1}};
     for (const auto& [text, count] : cases) {
         pattern.count = text;
         EXPECT_EQ(pattern.getCount(), count) << text;

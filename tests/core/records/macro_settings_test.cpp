@@ -62,10 +62,11 @@ TEST_F(MacroSettingsTest, EveryFieldSurvivesTheJsonForm) {
 }
 
 TEST_F(MacroSettingsTest, RefusalsNameTheMemberByItsPath) {
-    EXPECT_NE(refusal({{"filterSettings", {{"axisFilterMode", {1.5}}}}}).find(
-                  "MacroSettingsData: field \"filterSettings\": MacroFilterSettings: field \"axisFilterMode\""),
+    EXPECT_NE(refusal({{"filterSettings", {{"axisFilterMode", {1.5}}}}})
+                  .find("MacroSettingsData: field \"filterSettings\": MacroFilterSettings: field \"axisFilterMode\""),
               std::string::npos);
-    EXPECT_NE(refusal({{"tableSettings", {{"colour", 1}}}}).find("field \"tableSettings\": MacroTableSettings: unknown field \"colour\""),
+    EXPECT_NE(refusal({{"tableSettings", {{"colour", 1}}}})
+                  .find("field \"tableSettings\": MacroTableSettings: unknown field \"colour\""),
               std::string::npos);
     EXPECT_NE(refusal({{"filterSettings", {{"sectionSizeValues", {{1}, {2}, {3}}}}}}).find("four number arrays"),
               std::string::npos);

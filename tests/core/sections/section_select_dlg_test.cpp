@@ -43,13 +43,15 @@ protected:
 
 TEST_F(SectionSelectTest, OpensOnTheGivenSectionAndGivesBackTheChosenSize) {
     win::testing::TestScript script;
-    script.inspect([&] {
-              EXPECT_EQ(itemsOf(IDC_SECTION_FAMILIES), (std::vector<std::string>{"HEA", "IPE"}));
-              // The inactive size is not offered; a size without a flag is.
-              EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"IPE100", "IPE120"}));
-              auto sizes = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
-              EXPECT_EQ(sizes.selection, 0);
-          })
+    script
+        .inspect([&] {
+            EXPECT_EQ(itemsOf(IDC_SECTION_FAMILIES), (std::vector<std::string>{"HEA", "IPE"}));
+            // The inactive size is not offered; a size without a flag is.
+            EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"IPE100", "IPE120"}));
+            auto sizes =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
+            EXPECT_EQ(sizes.selection, 0);
+        })
         .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "IPE120")
         .click(IDD_CORE_SECTION_SELECT, IDOK);
     Kv_String name = "IPE-IPE100";
@@ -60,7 +62,9 @@ TEST_F(SectionSelectTest, OpensOnTheGivenSectionAndGivesBackTheChosenSize) {
 TEST_F(SectionSelectTest, AnotherFamilyShowsItsSizesAndCancelKeepsTheName) {
     win::testing::TestScript script;
     script.choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_FAMILIES, "HEA")
-        .inspect([&] { EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"HEA100", "HEA120"})); })
+        .inspect([&] {
+            EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"HEA100", "HEA120"}));
+        })
         .click(IDD_CORE_SECTION_SELECT, IDCANCEL);
     Kv_String name = "IPE-IPE100";
     EXPECT_FALSE(selectSectionDialog(name));
@@ -81,12 +85,14 @@ TEST_F(SectionSelectTest, OkWithoutASizeKeepsTheDialogOpen) {
 TEST_F(SectionSelectTest, UserSectionsComeBackAsFullPaths) {
     write("User Sections/Crane rail.dwg", "drawing");
     win::testing::TestScript script;
-    script.inspect([&] {
-              EXPECT_EQ(itemsOf(IDC_SECTION_FAMILIES).back(), dialString(20013).str());
-              EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"Crane rail"}));
-              auto sizes = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
-              EXPECT_EQ(sizes.selection, 0);
-          })
+    script
+        .inspect([&] {
+            EXPECT_EQ(itemsOf(IDC_SECTION_FAMILIES).back(), dialString(20013).str());
+            EXPECT_EQ(itemsOf(IDC_SECTION_SIZES), (std::vector<std::string>{"Crane rail"}));
+            auto sizes =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
+            EXPECT_EQ(sizes.selection, 0);
+        })
         .click(IDD_CORE_SECTION_SELECT, IDOK);
     Kv_String name = "User Sections\\Crane rail.dwg";
     ASSERT_TRUE(selectSectionDialog(name));

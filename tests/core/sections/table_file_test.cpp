@@ -65,8 +65,8 @@ TEST(TableFile, HandWrittenFilesRead) {
 }
 
 TEST(TableFile, BadLinesFailAndChangeNothing) {
-    for (const char* bad : {"ok\r\nbad\\q\r\n", "cut short\\", "half\\x4", "raw\x01control", "lone\rreturn\n",
-                            "x\r\n\\e\\e\r\n"}) {
+    for (const char* bad :
+         {"ok\r\nbad\\q\r\n", "cut short\\", "half\\x4", "raw\x01control", "lone\rreturn\n", "x\r\n\\e\\e\r\n"}) {
         Kv_TableRows rows{{"kept"}};
         int badLine = 0;
         EXPECT_FALSE(parseTableText(bad, rows, &badLine)) << bad;

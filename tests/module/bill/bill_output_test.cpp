@@ -43,8 +43,8 @@ protected:
 
     Acad::ErrorStatus initBill(TwSSBillOutput& bill, const std::string& file = "bill.kvs") {
         billPath = workFolder.file(file);
-        return bill.init(billPath, {"Mark", "Qty", "Length", "Weight", "Note"}, {}, {3, 1, 2, 2, 0}, "none",
-                         {"Client"}, {"Harbour Ltd"});
+        return bill.init(billPath, {"Mark", "Qty", "Length", "Weight", "Note"}, {}, {3, 1, 2, 2, 0}, "none", {"Client"},
+                         {"Harbour Ltd"});
     }
     static Kv_StringArray row(const std::string& mark) { return {mark, "2", "1200.5", "45.25", "ok"}; }
 
@@ -130,15 +130,22 @@ TEST_F(BillOutputTest, ASubtotalOnTheLastRowDoesNotColourTheGrownRows) {
 }
 
 TEST_F(BillOutputTest, TheTitleIsTheFileNameAfterTheLastProjectSeparator) {
-    EXPECT_EQ(billTitleOf("C:\\jobs\\Harbour\xBF" "Bill A.kvs"), "Bill A");
-    EXPECT_EQ(billTitleOf("C:\\jobs\\Hall\xBFWest\xBF" "Bill B.kvs"), "Bill B");
+    EXPECT_EQ(billTitleOf("C:\\jobs\\Harbour\xBF"
+                          "Bill A.kvs"),
+              "Bill A");
+    EXPECT_EQ(billTitleOf("C:\\jobs\\Hall\xBFWest\xBF"
+                          "Bill B.kvs"),
+              "Bill B");
     EXPECT_EQ(billTitleOf("/data/plain.kvs"), "plain");
     EXPECT_EQ(billTitleOf("noext"), "noext");
 }
 
 TEST_F(BillOutputTest, EndStoresDateTitleAndFileBeforeTheCallersVariablesAndSaves) {
     TwSSBillOutput bill;
-    ASSERT_EQ(initBill(bill, "Harbour\xBF" "Bill A.kvs"), Acad::eOk);
+    ASSERT_EQ(initBill(bill,
+                       "Harbour\xBF"
+                       "Bill A.kvs"),
+              Acad::eOk);
     bill.onAddRow(row("B1"));
     ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
     ASSERT_TRUE(std::filesystem::exists(kvMapPath(billPath.c_str())));  // a package text: 0xBF is UTF-8 on disk
@@ -295,8 +302,7 @@ std::vector<std::vector<std::string>> csvRows(const std::string& path) {
     std::vector<std::vector<std::string>> rows;
     for (int row = 1; row <= csv.maxRows(); ++row) {
         rows.emplace_back();
-        for (int col = 1; col <= csv.maxCols(); ++col)
-            rows.back().push_back(base::utf8ToCp1252(csv.data({col, row})));
+        for (int col = 1; col <= csv.maxCols(); ++col) rows.back().push_back(base::utf8ToCp1252(csv.data({col, row})));
     }
     return rows;
 }
@@ -314,8 +320,8 @@ TEST_F(BillOutputTest, AWorkbookCopyOpensInGnumericWithTheSameValuesTextsAndSubt
     writeSettingsFile("copy", entry("workbookCopy", 2, "1"));
     TwSSBillOutput bill;
     billPath = workFolder.file("bill.kvs");
-    ASSERT_EQ(bill.init(billPath, {"Mark", "Qty", "Length", "Weight", "Note"}, {}, {3, 1, 2, 2, 0}, "copy",
-                        {"Client"}, {"Harbour Ltd"}),
+    ASSERT_EQ(bill.init(billPath, {"Mark", "Qty", "Length", "Weight", "Note"}, {}, {3, 1, 2, 2, 0}, "copy", {"Client"},
+                        {"Harbour Ltd"}),
               Acad::eOk);
     bill.onAddRow(row("B1"));
     bill.onAddRow({"Tr\xE4ger 10\xB0", "3", "2400.25", "90.5", "Stahl \xDC"});
@@ -327,16 +333,18 @@ TEST_F(BillOutputTest, AWorkbookCopyOpensInGnumericWithTheSameValuesTextsAndSubt
     ASSERT_TRUE(gnumeric_peer::convertWithRecalc(xlsx, csv));
 
     const auto peer = csvRows(csv);
-    ASSERT_EQ(peer.size(), static_cast<size_t>(rowsOf() + 1));   // the column names come first
+    ASSERT_EQ(peer.size(), static_cast<size_t>(rowsOf() + 1));  // the column names come first
     for (int col = 1; col <= colsOf(); ++col) EXPECT_EQ(peer[0][col - 1], dataAt(col, SS_HEADER));
     for (int row = 1; row <= rowsOf(); ++row)
         for (int col = 1; col <= colsOf(); ++col) {
             const std::string mine = dataAt(col, row), theirs = peer[row][col - 1];
             auto a = ::sheet::textToNumber(mine), b = ::sheet::textToNumber(theirs);
-            if (a && b) EXPECT_DOUBLE_EQ(*a, *b) << col << "," << row;
-            else EXPECT_EQ(theirs, mine) << col << "," << row;
+            if (a && b)
+                EXPECT_DOUBLE_EQ(*a, *b) << col << "," << row;
+            else
+                EXPECT_EQ(theirs, mine) << col << "," << row;
         }
-    EXPECT_EQ(peer[3][3], "135.75");   // the subtotal row
+    EXPECT_EQ(peer[3][3], "135.75");  // the subtotal row
     EXPECT_EQ(peer[2][0], "Tr\xE4ger 10\xB0");
 }
 

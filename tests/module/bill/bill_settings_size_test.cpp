@@ -45,8 +45,8 @@ TEST_F(LongSettingsTest, ABillWhoseVariablesDoNotFitSaysSoAndKeepsItsOwnVariable
 }
 
 TEST_F(LongSettingsTest, ASettingsFileLongerThanATagIsReadNotIgnored) {
-    std::string bytes = entry("defaultFont", 4, "Courier New") + entry("defaultTextHeight", 2, "17") +
-                        entry("marginLeft", 2, "21");
+    std::string bytes =
+        entry("defaultFont", 4, "Courier New") + entry("defaultTextHeight", 2, "17") + entry("marginLeft", 2, "21");
     for (int i = 0; i < 20; ++i) {
         bytes += entry("varNames" + std::to_string(i), 4, "Name" + std::to_string(i));
         bytes += entry("varValues" + std::to_string(i), 4, std::string(5000, 'v'));

@@ -56,7 +56,7 @@ TEST_F(CreateImageTest, DrawsAReadablePictureOfTheRequestedHeight) {
 
 TEST_F(CreateImageTest, PartsAreDrawnToScaleAgainstTheLongestPart) {
     const int longPart = steelPixels(picture("B1", 40, false));
-    const int shortPart = steelPixels(picture("B2", 40, false));   // marks match ignoring case
+    const int shortPart = steelPixels(picture("B2", 40, false));  // marks match ignoring case
     ASSERT_GT(shortPart, 0);
     EXPECT_NEAR(static_cast<double>(longPart) / shortPart, 4.0, 0.5);
     EXPECT_EQ(count, 2);

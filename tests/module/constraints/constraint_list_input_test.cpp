@@ -16,9 +16,7 @@ protected:
         script.click(IDD_CONSTR_LIST_PAGE, IDC_CL_VALUE);
     }
     // The person reads the warning and clicks OK; the history keeps what it said.
-    void answerWarning() {
-        script.answerMessageBox(IDOK);
-    }
+    void answerWarning() { script.answerMessageBox(IDOK); }
     static const win::MessageBoxRecord& lastMessage() { return win::messageBoxHistory().back(); }
 };
 
@@ -48,8 +46,9 @@ TEST_F(ConstraintListInputTest, AnOperatorAtTheEndAndADigitFirstGiveTheirMessage
     script.runModeless();
     ASSERT_EQ(win::messageBoxHistory().size(), 1u);
     EXPECT_EQ(lastMessage().caption, "Invalid name");
-    EXPECT_EQ(lastMessage().text, "\"len+\"\nA name must not end in an operator sign.\nThe signs + - * and / are reserved "
-                                  "for expressions.\n\nPlease correct the value.");
+    EXPECT_EQ(lastMessage().text,
+              "\"len+\"\nA name must not end in an operator sign.\nThe signs + - * and / are reserved "
+              "for expressions.\n\nPlease correct the value.");
     // The name stays in the field and is stored as typed when the person moves on.
     script.clickAt(IDD_CONSTR_LIST_PAGE, IDC_CL_SHEET, cell(1, 2));
     script.runModeless();
@@ -62,8 +61,9 @@ TEST_F(ConstraintListInputTest, AnOperatorAtTheEndAndADigitFirstGiveTheirMessage
     script.runModeless();
     ASSERT_EQ(win::messageBoxHistory().size(), 2u);
     EXPECT_EQ(lastMessage().caption, "Invalid name");
-    EXPECT_EQ(lastMessage().text, "\"2len\"\nA name must not begin with a digit.\nIt would be read as a number.\n"
-                                  "Please change the name.\n\nPlease correct the value.");
+    EXPECT_EQ(lastMessage().text,
+              "\"2len\"\nA name must not begin with a digit.\nIt would be read as a number.\n"
+              "Please change the name.\n\nPlease correct the value.");
     EXPECT_EQ(editor->record.variableNames[0], Kv_String("2len"));
     EXPECT_NE(drawingLog().find("variable = \"2len\""), std::string::npos) << drawingLog();
 }
@@ -91,10 +91,10 @@ TEST_F(ConstraintListInputTest, ClickingHeadingTwoTwiceSortsOnce) {
 TEST_F(ConstraintListInputTest, TheMenuRunsTheChosenCodePastASeparatorAsAnEditorCommand) {
     EditConstrData record = openSample("Plate");
     ASSERT_NE(openModeless(record), nullptr);
-    script.rightClick(IDD_CONSTR_LIST_PAGE, IDC_CL_SHEET, cell(1, 6));   // "Anchor holes", its own menu
+    script.rightClick(IDD_CONSTR_LIST_PAGE, IDC_CL_SHEET, cell(1, 6));  // "Anchor holes", its own menu
     script.chooseMenuItem(kSpreadMenuIds[3]);                           // "Hole table", code 7
     script.rightClick(IDD_CONSTR_LIST_PAGE, IDC_CL_SHEET, cell(1, 2));
-    script.chooseMenuItem(kSpreadMenuIds[2]);                           // "Reverse direction"
+    script.chooseMenuItem(kSpreadMenuIds[2]);  // "Reverse direction"
     script.runModeless();
     const std::string log = drawingLog();
     EXPECT_NE(log.find("menu action"), std::string::npos) << log;

@@ -20,8 +20,8 @@ TEST_F(ConstraintListTest, AModuleWithoutConstraintsShowsNoPropertiesHidesDelete
     DlgEditConstraints* editor = openModeless(record);
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(win::describeWindow(listPage()).text, "Regels editeren");
-    for (int id : {IDC_CL_VALUE, IDC_CL_VARIABLE, IDC_CL_CHOICE, IDC_CL_CHECK_1, IDC_CL_CHECK_2, IDC_CL_EDIT_CUT,
-                   IDC_CL_DELETE})
+    for (int id :
+         {IDC_CL_VALUE, IDC_CL_VARIABLE, IDC_CL_CHOICE, IDC_CL_CHECK_1, IDC_CL_CHECK_2, IDC_CL_EDIT_CUT, IDC_CL_DELETE})
         EXPECT_FALSE(listControl(id).visible) << id;
     EXPECT_FALSE(page(editor).storeConstraintEdits());
     EXPECT_EQ(page(editor).currentRow(), -1);
@@ -91,11 +91,11 @@ TEST_F(ConstraintListTest, StoredInputShowsWhatIsValidAndAGroupWithoutABreakIsOn
     EXPECT_EQ(cellText(2, 2), "");
     EXPECT_TRUE(listControl(IDC_CL_VALUE).visible);
     EXPECT_TRUE(listControl(IDC_CL_CHOICE).visible);
-    EXPECT_EQ(listControl(IDC_CL_CHOICE).selection, -1);   // index 9 names no entry
+    EXPECT_EQ(listControl(IDC_CL_CHOICE).selection, -1);  // index 9 names no entry
     for (int id : {IDC_CL_OPTION_1, IDC_CL_OPTION_2, IDC_CL_OPTION_3, IDC_CL_OPTION_4, IDC_CL_OPTION_5}) {
         EXPECT_TRUE(listControl(id).enabled) << id;
         EXPECT_EQ(listControl(id).check, BST_UNCHECKED) << id;
-        EXPECT_EQ(listControl(id).bitmap, nullptr) << id;   // the files do not exist
+        EXPECT_EQ(listControl(id).bitmap, nullptr) << id;  // the files do not exist
     }
     script.click(IDD_CONSTR_LIST_PAGE, IDC_CL_OPTION_5);
     script.click(IDD_CONSTR_LIST_PAGE, IDC_CL_OPTION_2);
@@ -176,7 +176,7 @@ TEST_F(ConstraintListTest, AMissingOrUndecodablePaletteOrOptionPictureLeavesItsB
     EXPECT_EQ(win::describeWindow(GetDlgItem(palette, 1033)).bitmap, nullptr);
     EXPECT_NE(listControl(IDC_CL_OPTION_1).bitmap, nullptr);
     EXPECT_EQ(listControl(IDC_CL_OPTION_2).bitmap, nullptr);
-    EXPECT_TRUE(listControl(IDC_CL_OPTION_2).enabled);   // still one of the buttons in use
+    EXPECT_TRUE(listControl(IDC_CL_OPTION_2).enabled);  // still one of the buttons in use
 }
 
 }  // namespace

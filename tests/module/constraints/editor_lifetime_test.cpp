@@ -93,7 +93,7 @@ TEST_F(EditorLifetimeTest, UnloadClosesAnOpenEditor) {
 
 TEST_F(EditorLifetimeTest, TheOpeningFocusGoesToTheSheetWhenTheVariableFieldIsHidden) {
     EditConstrData record = openSample("Stiffener 1");
-    record.currentConstraintId = record.constraintIds[3];   // "Upright": no properties
+    record.currentConstraintId = record.constraintIds[3];  // "Upright": no properties
     script.inspect([] {
         EXPECT_FALSE(listControl(IDC_CL_VARIABLE).visible);
         EXPECT_EQ(GetFocus(), sheetWindow());

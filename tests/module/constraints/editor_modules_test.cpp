@@ -12,7 +12,7 @@ const char* kPlates = R"({"macros": [{"name": "M", "modules": [
                                       {"name": "P2", "type": "Distance", "features": [0], "value": "30"}]}]}]})";
 
 TEST_F(EditorModulesTest, ACurrentModuleThatMatchesNoNameLeavesNoSelection) {
-    EditConstrData record = openSample("plate");   // case differs: no match
+    EditConstrData record = openSample("plate");  // case differs: no match
     ASSERT_NE(openModeless(record), nullptr);
     EXPECT_EQ(mainControl(IDC_EC_MODULES).items, (std::vector<std::string>{"Plate", "Stiffener 1", "Stiffener 2"}));
     EXPECT_EQ(moduleSelection(), -1);
@@ -54,14 +54,14 @@ TEST_F(EditorModulesTest, AddModuleAnsweredByAPickSelectsTheNewLastModule) {
     EXPECT_EQ(mainControl(IDC_EC_MODULES).items.back(), "Module 1");
     EXPECT_EQ(moduleSelection(), 3);
     EXPECT_TRUE(mainControl(IDC_EC_MODULES).visible);
-    EXPECT_EQ(listControl(IDC_CL_DELETE).visible, false);   // the new module has no constraints
+    EXPECT_EQ(listControl(IDC_CL_DELETE).visible, false);  // the new module has no constraints
 }
 
 TEST_F(EditorModulesTest, ACancelledCommandLeavesTheListsAsTheyWere) {
     EditConstrData record = openSample("Plate");
     ASSERT_NE(openModeless(record), nullptr);
     script.chooseTab(IDD_EDIT_CONSTRAINTS, IDC_EC_TABS, 3);
-    script.click(IDD_CONSTR_PALETTE_PAGE, 1031);   // Distance
+    script.click(IDD_CONSTR_PALETTE_PAGE, 1031);  // Distance
     host::cancelPick(script);
     script.runModeless();
     EXPECT_EQ(mainControl(IDC_EC_MODULES).items.size(), 3u);
@@ -96,14 +96,14 @@ TEST_F(EditorModulesTest, AfterAPaletteCommandAnExactModuleNameWinsOverAPrefix) 
     ASSERT_NE(openModeless(record), nullptr);
     const int first = static_cast<int>(host::DrawingDatabase::instance().objectIds("Constraint").front().asOldId());
     script.chooseTab(IDD_EDIT_CONSTRAINTS, IDC_EC_TABS, 3);
-    script.click(IDD_CONSTR_PALETTE_PAGE, 1024);   // Parallel: two picks
+    script.click(IDD_CONSTR_PALETTE_PAGE, 1024);  // Parallel: two picks
     host::answerPick(script, {static_cast<double>(first)});
     host::answerPick(script, {static_cast<double>(first)});
     script.runModeless();
     EXPECT_EQ(moduleSelection(), 1);
     EXPECT_EQ(mainControl(IDC_EC_TABS).selection, 0);
     EXPECT_EQ(cellText(1, 3), "Parallel 1");
-    EXPECT_EQ(activeRow(), 3);   // the new constraint is the selected one
+    EXPECT_EQ(activeRow(), 3);  // the new constraint is the selected one
 }
 
 TEST_F(EditorModulesTest, EditsAreStoredBeforeAPaletteCommandAndNeverLandOnAnotherConstraint) {
@@ -115,7 +115,7 @@ TEST_F(EditorModulesTest, EditsAreStoredBeforeAPaletteCommandAndNeverLandOnAnoth
     script.key(IDD_CONSTR_LIST_PAGE, VK_END);
     script.type(IDD_CONSTR_LIST_PAGE, "5");
     script.chooseTab(IDD_EDIT_CONSTRAINTS, IDC_EC_TABS, 3);
-    script.click(IDD_CONSTR_PALETTE_PAGE, 1032);   // Angle: two picks, a value of its own
+    script.click(IDD_CONSTR_PALETTE_PAGE, 1032);  // Angle: two picks, a value of its own
     host::answerPick(script, {static_cast<double>(first)});
     host::answerPick(script, {static_cast<double>(first)});
     script.runModeless();

@@ -16,7 +16,9 @@ protected:
     static int freedomIndex(int row) {
         return static_cast<int>(SSComboBoxSendMessage(sheet(), 3, row, CB_GETCURSEL, 0, 0));
     }
-    ConstrGeometryPage& geometry(DlgEditConstraints* editor) { return *dynamic_cast<ConstrGeometryPage*>(editor->page(1)); }
+    ConstrGeometryPage& geometry(DlgEditConstraints* editor) {
+        return *dynamic_cast<ConstrGeometryPage*>(editor->page(1));
+    }
     // The sample's first module, with the geometry tab shown.
     DlgEditConstraints* openGeometry(EditConstrData& record) {
         DlgEditConstraints* editor = openModeless(record);
@@ -75,7 +77,7 @@ TEST_F(GeometryPageTest, TheSecondFreedomEntryPassesTwoAndTheListIsRebuilt) {
     script.key(IDD_CONSTR_GEOMETRY_PAGE, VK_RETURN);
     script.runModeless();
     const macro_model::Macro& macro = macro_model::Drawing::instance().macros().front();
-    EXPECT_EQ(macro.modules[0].geometry[0].flexibility, 1);   // value 2 is state 1
+    EXPECT_EQ(macro.modules[0].geometry[0].flexibility, 1);  // value 2 is state 1
     EXPECT_EQ(editor->record.flexibility[0], 1);
     EXPECT_NE(drawingLog().find("flexibility = 1"), std::string::npos) << drawingLog();
     EXPECT_EQ(text(3, 1), "Partly fixed");
@@ -104,13 +106,13 @@ TEST_F(GeometryPageTest, ATickSwitchesTheFlagThroughTheCore) {
     EditConstrData record = openSample("Plate");
     DlgEditConstraints* editor = openGeometry(record);
     ASSERT_NE(editor, nullptr);
-    script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(4, 3));   // "Anchor circle", off
+    script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(4, 3));  // "Anchor circle", off
     script.runModeless();
     EXPECT_EQ(editor->record.geometryFlag[2], 1);
     EXPECT_EQ(macro_model::Drawing::instance().macros().front().modules[0].geometry[2].flag, 1);
     EXPECT_NE(drawingLog().find("constraintGeometry = 1"), std::string::npos) << drawingLog();
     EXPECT_EQ(text(4, 3), "1");
-    script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(4, 1));   // "Outline", on
+    script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(4, 1));  // "Outline", on
     script.runModeless();
     EXPECT_EQ(editor->record.geometryFlag[0], 0);
     EXPECT_EQ(text(4, 1), "0");
@@ -152,10 +154,10 @@ TEST_F(GeometryPageTest, TheHighlightFollowsTheRowAndEndsWhenTheTabIsLeft) {
 // Stored input: arrays shorter than the list, states and flags the controls cannot show.
 TEST_F(GeometryPageTest, ShortArraysReadAsOffAndClicksOnRowsPastThemDoNothing) {
     EditConstrData record = openSample("Plate");
-    record.flexibility = Kv_Array<int>{7, 1};          // 7 cannot be shown
-    record.geometryFlag = Kv_Array<int>{1, -1, 5};     // 5 is no flag: no box
+    record.flexibility = Kv_Array<int>{7, 1};       // 7 cannot be shown
+    record.geometryFlag = Kv_Array<int>{1, -1, 5};  // 5 is no flag: no box
     record.geometryIds.removeAt(5);
-    record.geometryIds.removeAt(4);                    // rows 5 and 6 name no object
+    record.geometryIds.removeAt(4);  // rows 5 and 6 name no object
     record.geometryExtra.removeAt(5);
     DlgEditConstraints* editor = openModeless(record);
     ASSERT_NE(editor, nullptr);
@@ -170,10 +172,10 @@ TEST_F(GeometryPageTest, ShortArraysReadAsOffAndClicksOnRowsPastThemDoNothing) {
     editor->record.geometryExtra.removeAt(5);
     geometry(editor).buildList(false);
     host::DrawingDatabase::instance().clearLog();
-    EXPECT_EQ(freedomIndex(1), CB_ERR);     // state 7: no choice shown
-    EXPECT_EQ(freedomIndex(3), 0);          // past the array: state 0
-    EXPECT_EQ(text(4, 3), "");              // flag 5: no box
-    EXPECT_EQ(text(4, 4), "");              // past the array: no box
+    EXPECT_EQ(freedomIndex(1), CB_ERR);  // state 7: no choice shown
+    EXPECT_EQ(freedomIndex(3), 0);       // past the array: state 0
+    EXPECT_EQ(text(4, 3), "");           // flag 5: no box
+    EXPECT_EQ(text(4, 4), "");           // past the array: no box
 
     // Rows 5 and 6 name no object: their freedom, box and row do nothing in the drawing.
     script.clickAt(IDD_CONSTR_GEOMETRY_PAGE, IDC_CG_SHEET, at(3, 5));

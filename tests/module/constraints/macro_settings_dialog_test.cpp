@@ -49,7 +49,8 @@ protected:
     POINT cellPoint(int page, int sheet, int col, int row) {
         POINT point{0, 0};
         win::testing::TestScript look;
-        look.inspect([&] { point = spread_test::cellCenter(sheetOf(page, sheet), col, row); }).click(IDD_MACRO_SETTINGS, IDCANCEL);
+        look.inspect([&] { point = spread_test::cellCenter(sheetOf(page, sheet), col, row); })
+            .click(IDD_MACRO_SETTINGS, IDCANCEL);
         constraints::editMacroSettings(record_.macroId, nullptr);
         host::DrawingDatabase::instance().clearLog();
         return point;
@@ -149,8 +150,8 @@ TEST_F(MacroSettingsDialogTest, TheEnableBoxEnablesTheDetailsAndTextWithoutDigit
     const MacroFilterSettings s = after().filterSettings;
     EXPECT_EQ(s.axisFilterEnabled.items()[0], true);
     EXPECT_EQ(s.axisFilterValue1[0], 0);
-    EXPECT_EQ(s.axisFilterMode[0], 1);   // the radio the person chose is kept with the entry
-    EXPECT_EQ(s.axisFilterMode[1], 2);   // a mode nobody touched stays
+    EXPECT_EQ(s.axisFilterMode[0], 1);  // the radio the person chose is kept with the entry
+    EXPECT_EQ(s.axisFilterMode[1], 2);  // a mode nobody touched stays
 }
 
 TEST_F(MacroSettingsDialogTest, AClickOnAMarkSelectsTheEntryAndSetsItsBox) {
@@ -196,10 +197,10 @@ TEST_F(MacroSettingsDialogTest, SectionAngleRowsOfZerosOrNothingAreLeftOutAndAnE
         EXPECT_EQ(cell(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, 2, 2), "");
     });
     typeIntoCell(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r1c2, "0");
-    script.clickAt(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r1c2);   // row 1 is now (10, 0)
+    script.clickAt(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r1c2);  // row 1 is now (10, 0)
     typeIntoCell(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r2c1, "0");
     typeIntoCell(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r2c2, "0");  // row 2 (0, 0)
-    script.click(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_ADD);                 // row 3 empty
+    script.click(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_ADD);               // row 3 empty
     script.click(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_ADD);
     typeIntoCell(IDD_MS_ANGLE_PAGE, IDC_MS_SECTION_SHEET, r4c1, "5");  // row 4 (5, empty)
     script.click(IDD_MACRO_SETTINGS, IDOK);
@@ -263,14 +264,14 @@ TEST_F(MacroSettingsDialogTest, ACountWithTrailingTextGivesItsNumberAndTheTableI
     script.chooseTab(IDD_MACRO_SETTINGS, IDC_MS_TABS, 3);
     script.inspect([] {
         EXPECT_EQ(control(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_FIRST).selection, 1);
-        EXPECT_EQ(control(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_SECOND).selection, -1);   // 7 cannot show
+        EXPECT_EQ(control(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_SECOND).selection, -1);  // 7 cannot show
         EXPECT_EQ(control(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_COUNT).text, "1");
     });
     replaceText(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_COUNT, "2x");
     script.click(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_ADD);
     typeIntoCell(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_SHEET, label2, "Edge");
     typeIntoCell(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_SHEET, number2, "12.5");
-    script.click(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_ADD);   // a third row left empty
+    script.click(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_ADD);  // a third row left empty
     script.choose(IDD_MS_TABLE_PAGE, IDC_MS_TABLE_FIRST, 2);
     script.click(IDD_MACRO_SETTINGS, IDOK);
     EXPECT_TRUE(run());
@@ -290,8 +291,8 @@ TEST_F(MacroSettingsDialogTest, TheListsThirdColumnChoosesNewOrARowByIndexAndIts
         spread_test::EngineProbe probe(sheet);
         EXPECT_TRUE(probe.locked(1, 1));
         EXPECT_EQ(probe.dataAt(3, 1), "2");
-        EXPECT_EQ(probe.dataAt(3, 2), "");   // index 9 lies past the rows: shown as nothing
-        EXPECT_EQ(probe.dataAt(2, 2), "");   // the short column reads as empty
+        EXPECT_EQ(probe.dataAt(3, 2), "");  // index 9 lies past the rows: shown as nothing
+        EXPECT_EQ(probe.dataAt(2, 2), "");  // the short column reads as empty
         EXPECT_EQ(control(IDD_MS_LIST_PAGE, IDC_MS_LIST_FIRST_TEXT).text, "one");
     });
     // The drop-down opens on the click at entry 2; two steps up and Enter choose text 956.

@@ -15,7 +15,9 @@ protected:
     static std::string text(int col, int row, int id = IDC_CV_VARIABLES) {
         return spread_test::EngineProbe(sheet(id)).dataAt(col, row);
     }
-    static POINT at(int col, int row, int id = IDC_CV_VARIABLES) { return spread_test::cellCenter(sheet(id), col, row); }
+    static POINT at(int col, int row, int id = IDC_CV_VARIABLES) {
+        return spread_test::cellCenter(sheet(id), col, row);
+    }
     static int rows() { return spread_test::EngineProbe(sheet()).maxRows(); }
     static std::string equationsText() { return control(IDD_CONSTR_VARIABLES_PAGE, IDC_CV_EQUATIONS).text; }
     ConstrVariablesPage& variables(DlgEditConstraints* editor) {
@@ -45,7 +47,7 @@ TEST_F(VariablesPageTest, ShowsVariablesDimensionsAndEquationsAsTheRecordHoldsTh
     EXPECT_EQ(text(1, 0), "Name");
     EXPECT_EQ(text(1, 4), "alpha");
     EXPECT_EQ(text(2, 4), "22.5");
-    EXPECT_EQ(text(2, 7), "0.125");     // in full, not "0.13"
+    EXPECT_EQ(text(2, 7), "0.125");  // in full, not "0.13"
     EXPECT_EQ(text(3, 4), "Distance");
     EXPECT_EQ(text(3, 5), "Free");
     EXPECT_EQ(text(3, 6), "Fixed");
@@ -127,7 +129,7 @@ TEST_F(VariablesPageTest, AnEmptiedValueStoresZeroAndTheRefillShowsTheCoresNumbe
     EXPECT_EQ(editor->record.macroVariableValues[1], 312.5);
     EXPECT_EQ(macro().variables[1].value, 312.5);
     EXPECT_EQ(text(2, 1), "0");
-    EXPECT_EQ(text(2, 2), "312.5");     // refilled from the record as the core left it
+    EXPECT_EQ(text(2, 2), "312.5");  // refilled from the record as the core left it
     EXPECT_NE(drawingLog().find("variable #1 b type 0 = 312.5"), std::string::npos) << drawingLog();
 }
 
@@ -198,11 +200,12 @@ TEST_F(VariablesPageTest, ShortArraysAreGrownOnStoreAndAnUnshownTypeIsKept) {
     ASSERT_EQ(r.macroVariableNames.length(), 7);
     EXPECT_EQ(r.macroVariableValues.length(), 7);
     EXPECT_EQ(r.macroVariableTypes.length(), 7);
-    EXPECT_EQ(r.macroVariableTypes[0], 9);       // not shown, kept
-    EXPECT_EQ(r.macroVariableTypes[3], 0);       // past the array: 0
-    EXPECT_EQ(r.macroVariableValues[4], 0);      // past the array: 0
+    EXPECT_EQ(r.macroVariableTypes[0], 9);   // not shown, kept
+    EXPECT_EQ(r.macroVariableTypes[3], 0);   // past the array: 0
+    EXPECT_EQ(r.macroVariableValues[4], 0);  // past the array: 0
     EXPECT_EQ(r.equations, (Kv_StringArray{"a = t", "b = h", "c = b", "d = t", "e = h"}));
-    for (const Kv_String& equation : r.equations) EXPECT_EQ(std::string(equation.c_str()).find_first_of("\r\n"), std::string::npos);
+    for (const Kv_String& equation : r.equations)
+        EXPECT_EQ(std::string(equation.c_str()).find_first_of("\r\n"), std::string::npos);
 }
 
 }  // namespace

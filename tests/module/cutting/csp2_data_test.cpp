@@ -78,7 +78,7 @@ TEST(DlgCSP2Tables, ReplaceRowsOfSetMovesTheSetToTheEnd) {
 TEST(DlgCSP2Tables, FirstRowAndShownRunOfASet) {
     DlgCSP2Table table = tableOf({{1, {"a"}}, {2, {"b1"}}, {2, {"b2"}}, {1, {"a2"}}, {2, {"b3"}}});
     EXPECT_EQ(table.firstRowOfSet(2), 1);
-    EXPECT_EQ(table.runLengthOfSet(2), 2);   // b3 lies apart and is not shown
+    EXPECT_EQ(table.runLengthOfSet(2), 2);  // b3 lies apart and is not shown
     EXPECT_EQ(table.firstRowOfSet(7), -1);
     EXPECT_EQ(table.runLengthOfSet(7), 0);
 }
@@ -123,7 +123,7 @@ TEST(DlgCSP2Json, RoundTripsAndRefusesBrokenRecords) {
     EXPECT_FALSE(kvFromJson(nlohmann::json::parse(R"({"setID":[1]})"), back, &reason));
     EXPECT_NE(reason.find("unknown field"), std::string::npos);
     EXPECT_FALSE(kvFromJson(nlohmann::json::parse(R"({"tables":[{"rowSetIds":[1]},{},{}]})"), back));
-    EXPECT_EQ(back, data);   // every refusal left the record alone
+    EXPECT_EQ(back, data);  // every refusal left the record alone
 }
 
 }  // namespace

@@ -58,18 +58,20 @@ protected:
 
     // A click in the middle of a cell of the open dialog's sheet (no row-header column).
     void clickCell(int table, int col, int row) {
-        script.inspect([table, col, row] {
-            HWND sheet = sheetOf(table);
-            ASSERT_NE(sheet, nullptr);
-            int x = 0, y = 0, width = 0, height = 0;
-            for (int c = 1; c < col; ++c) SSGetColWidthInPixels(sheet, c, &width), x += width;
-            SSGetColWidthInPixels(sheet, col, &width);
-            SSGetRowHeightInPixels(sheet, SS_HEADER, &height);
-            y = height;
-            for (int r = 1; r < row; ++r) SSGetRowHeightInPixels(sheet, r, &height), y += height;
-            SSGetRowHeightInPixels(sheet, row, &height);
-            win::input::click(sheet, POINT{x + width / 2, y + height / 2});
-        }, "click a cell");
+        script.inspect(
+            [table, col, row] {
+                HWND sheet = sheetOf(table);
+                ASSERT_NE(sheet, nullptr);
+                int x = 0, y = 0, width = 0, height = 0;
+                for (int c = 1; c < col; ++c) SSGetColWidthInPixels(sheet, c, &width), x += width;
+                SSGetColWidthInPixels(sheet, col, &width);
+                SSGetRowHeightInPixels(sheet, SS_HEADER, &height);
+                y = height;
+                for (int r = 1; r < row; ++r) SSGetRowHeightInPixels(sheet, r, &height), y += height;
+                SSGetRowHeightInPixels(sheet, row, &height);
+                win::input::click(sheet, POINT{x + width / 2, y + height / 2});
+            },
+            "click a cell");
     }
     void typeIntoCell(int table, int col, int row, const std::string& text) {
         clickCell(table, col, row);

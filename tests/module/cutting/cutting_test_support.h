@@ -45,7 +45,8 @@ public:
     fs::path write(const fs::path& file, const std::string& bytes, int secondsAgo = 0) const {
         fs::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
-        if (secondsAgo != 0) fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
+        if (secondsAgo != 0)
+            fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(secondsAgo));
         return file;
     }
     static std::string read(const fs::path& file) {

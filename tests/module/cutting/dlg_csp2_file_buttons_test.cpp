@@ -26,8 +26,14 @@ std::vector<std::string> infoLines() {
 }
 
 TEST_F(CuttingDialogTest, OpeningReadsTheFileThePersonChose) {
-    lib.write(lib.setFolder("Beams") / "Stock1.buy", "2000\xBF" "5\xBFMill\r\n", 10);
-    lib.write(lib.setFolder("Beams") / "Stock1.shp", "wrong\xBF" "file\xBF\r\n", 20);
+    lib.write(lib.setFolder("Beams") / "Stock1.buy",
+              "2000\xBF"
+              "5\xBFMill\r\n",
+              10);
+    lib.write(lib.setFolder("Beams") / "Stock1.shp",
+              "wrong\xBF"
+              "file\xBF\r\n",
+              20);
     script.click(IDD_CSP2, IDC_CSP2_OPEN_STOCK)
         .answerFileDialog("Stock1.buy")
         .inspect([] {
@@ -60,8 +66,14 @@ TEST_F(CuttingDialogTest, AFileThatCannotBeReadKeepsTheRowsAndSaysSo) {
 }
 
 TEST_F(CuttingDialogTest, TheOverviewLoadsTheFileItNames) {
-    lib.write(lib.setFolder("Tubes") / "Stock2.shp", "newest\xBF" "1\xBFRHS 80\r\n", 10);
-    lib.write(lib.setFolder("Tubes") / "stock2.shp", "older twin\xBF" "2\xBF\r\n", 1000);
+    lib.write(lib.setFolder("Tubes") / "Stock2.shp",
+              "newest\xBF"
+              "1\xBFRHS 80\r\n",
+              10);
+    lib.write(lib.setFolder("Tubes") / "stock2.shp",
+              "older twin\xBF"
+              "2\xBF\r\n",
+              1000);
     script.click(IDD_CSP2, IDC_CSP2_MAIN)
         .inspect([] {
             const auto lines = infoLines();
@@ -101,9 +113,11 @@ TEST_F(CuttingDialogTest, TheBatchSaveNeverWritesOverAnExistingFile) {
     EXPECT_EQ(LibraryFolder::read(big), "keep\r\n");
     EXPECT_EQ(LibraryFolder::read(bigger), "keep too\r\n");
     EXPECT_EQ(LibraryFolder::read(lib.setFolder("Beams") / "stock4611686018427387905.shp"),
-              "12000\xBF" "10\xBFHEA 200\r\n");
+              "12000\xBF"
+              "10\xBFHEA 200\r\n");
     EXPECT_EQ(LibraryFolder::read(lib.setFolder("Tubes") / "stock100000000000000000000.shp"),
-              "6000\xBF" "5\xBFRHS 100\r\n");
+              "6000\xBF"
+              "5\xBFRHS 100\r\n");
 }
 
 }  // namespace

@@ -73,7 +73,9 @@ TEST_F(CuttingDialogTest, AnAddedEmptyRowIsSavedAsTwoSeparatorsAndCancelKeepsThe
     const DlgCSP2Data before = data;
     EXPECT_FALSE(StartDlgCSP2(data));
     EXPECT_EQ(data, before);
-    EXPECT_EQ(LibraryFolder::read(lib.setFolder("Beams") / "mine.shp"), "12000\xBF" "10\xBFHEA 200\r\n\xBF\xBF\r\n");
+    EXPECT_EQ(LibraryFolder::read(lib.setFolder("Beams") / "mine.shp"),
+              "12000\xBF"
+              "10\xBFHEA 200\r\n\xBF\xBF\r\n");
 }
 
 TEST_F(CuttingDialogTest, AddingARowToAnEmptySetGivesThreeEmptyCells) {
@@ -89,7 +91,11 @@ TEST_F(CuttingDialogTest, AddingARowToAnEmptySetGivesThreeEmptyCells) {
 }
 
 TEST_F(CuttingDialogTest, OpeningAStockFileReplacesOnlyTheSelectedSetsStockRows) {
-    lib.write(lib.setFolder("Tubes") / "Stock3.shp", "8000\xBF" "7\xBFRHS 120\r\n4000\xBF" "1\r\n", 10);
+    lib.write(lib.setFolder("Tubes") / "Stock3.shp",
+              "8000\xBF"
+              "7\xBFRHS 120\r\n4000\xBF"
+              "1\r\n",
+              10);
     script.choose(IDD_CSP2, IDC_CSP2_SET_LIST, "Tubes")
         .click(IDD_CSP2, IDC_CSP2_OPEN_STOCK)
         .answerFileDialog("Stock3.shp")
@@ -111,8 +117,8 @@ TEST_F(CuttingDialogTest, StockUpdateModeWritesANewStockFilePerSet) {
     data.stockUpdateMode = true;
     lib.write(lib.setFolder("Beams") / "Stock4.shp", "old\r\n", 100);
     script.inspect([] {
-        for (int id : {IDC_CSP2_ADD_SET, IDC_CSP2_REMOVE_SET, IDC_CSP2_SHEET_0, IDC_CSP2_SHEET_2, IDC_CSP2_OPEN_PURCHASE,
-                       IDC_CSP2_ADD_ROW_2})
+        for (int id : {IDC_CSP2_ADD_SET, IDC_CSP2_REMOVE_SET, IDC_CSP2_SHEET_0, IDC_CSP2_SHEET_2,
+                       IDC_CSP2_OPEN_PURCHASE, IDC_CSP2_ADD_ROW_2})
             EXPECT_FALSE(control(id).enabled) << id;
         for (int id : {IDC_CSP2_SHEET_1, IDC_CSP2_OPEN_STOCK, IDC_CSP2_ADD_ROW_1, IDC_CSP2_SET_LIST})
             EXPECT_TRUE(control(id).enabled) << id;
@@ -123,8 +129,12 @@ TEST_F(CuttingDialogTest, StockUpdateModeWritesANewStockFilePerSet) {
     typeIntoCell(1, 2, 1, "9");
     script.click(IDD_CSP2, IDC_CSP2_MAIN)
         .inspect([&] {
-            EXPECT_EQ(LibraryFolder::read(lib.setFolder("Beams") / "stock5.shp"), "12000\xBF" "9\xBFHEA 200\r\n");
-            EXPECT_EQ(LibraryFolder::read(lib.setFolder("Tubes") / "stock1.shp"), "6000\xBF" "5\xBFRHS 100\r\n");
+            EXPECT_EQ(LibraryFolder::read(lib.setFolder("Beams") / "stock5.shp"),
+                      "12000\xBF"
+                      "9\xBFHEA 200\r\n");
+            EXPECT_EQ(LibraryFolder::read(lib.setFolder("Tubes") / "stock1.shp"),
+                      "6000\xBF"
+                      "5\xBFRHS 100\r\n");
         })
         .click(IDD_CSP2, IDC_CSP2_ASK_NAMES)
         .click(IDD_CSP2, IDC_CSP2_MAIN)
@@ -172,7 +182,8 @@ TEST_F(CuttingDialogTest, AddingASetKeepsTheEditsAndShowsItEmpty) {
 
 TEST_F(CuttingDialogTest, ARecordWithoutSetsOffersNothingToOpenOrSave) {
     DlgCSP2Data empty;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_TRUE(control(IDC_CSP2_SET_LIST).items.empty());
             for (int table : {0, 1, 2}) EXPECT_EQ(rowCount(table), 0);
         })
@@ -187,7 +198,10 @@ TEST_F(CuttingDialogTest, ARecordWithoutSetsOffersNothingToOpenOrSave) {
 }
 
 TEST_F(CuttingDialogTest, TheOverviewShowsAndLoadsTheNewestFiles) {
-    lib.write(lib.setFolder("Tubes") / "Stock2.shp", "5000\xBF" "3\xBFRHS 80\r\n", 10);
+    lib.write(lib.setFolder("Tubes") / "Stock2.shp",
+              "5000\xBF"
+              "3\xBFRHS 80\r\n",
+              10);
     typeIntoCell(1, 1, 1, "unsaved");
     script.click(IDD_CSP2, IDC_CSP2_MAIN)
         .inspect([] {
@@ -235,7 +249,8 @@ TEST_F(CuttingDialogTest, SetNamesNeverLeadFilesOutOfTheStockFolder) {
         .click(IDD_CSP2, IDC_CSP2_OPEN_PURCHASE)
         .click(IDD_CSP2, IDC_CSP2_MAIN)
         .inspect([] {
-            const auto lines = win::describeWindow(GetDlgItem(win::findOpenDialog(kInfoDialogId), kInfoDialogListId)).items;
+            const auto lines =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(kInfoDialogId), kInfoDialogListId)).items;
             ASSERT_EQ(lines.size(), 9u);
             EXPECT_EQ(lines[5], appStrs(dialString(633), " ", dialString(634), " \"..\\..\\outside\".").str());
         })
@@ -256,7 +271,7 @@ TEST_F(CuttingDialogTest, TheDialogIsNeverMadeSmallerThanItsTemplate) {
             GetWindowRect(dialog(), &now);
             EXPECT_EQ(now.right - now.left, before.right - before.left);
         })
-        .resize(IDD_CSP2, 1070, 600)   // 300 pixels wider client area: 100 per column
+        .resize(IDD_CSP2, 1070, 600)  // 300 pixels wider client area: 100 per column
         .inspect([] {
             const RECT first = control(IDC_CSP2_SHEET_0).rectInParent;
             const RECT last = control(IDC_CSP2_SHEET_2).rectInParent;

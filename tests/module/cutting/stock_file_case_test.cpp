@@ -44,12 +44,18 @@ protected:
 }  // namespace
 
 TEST_F(StockFileCaseTest, SavingOverAFileNamedInAnotherCaseAsksFirst) {
-    const fs::path old = lib.write(lib.setFolder("Beams") / "stock1.shp", "6000\xBF" "1\xBFIPE 100\r\n");
+    const fs::path old = lib.write(lib.setFolder("Beams") / "stock1.shp",
+                                   "6000\xBF"
+                                   "1\xBFIPE 100\r\n");
     script.click(IDD_CSP2, IDC_CSP2_SAVE_STOCK)
         .answerFileDialog("Stock1")
         .answerMessageBox(IDNO)
         .cancelFileDialog()
-        .inspect([&] { EXPECT_EQ(LibraryFolder::read(old), "6000\xBF" "1\xBFIPE 100\r\n"); })
+        .inspect([&] {
+            EXPECT_EQ(LibraryFolder::read(old),
+                      "6000\xBF"
+                      "1\xBFIPE 100\r\n");
+        })
         .click(IDD_CSP2, IDC_CSP2_SAVE_STOCK)
         .answerFileDialog("STOCK1.SHP")
         .answerMessageBox(IDYES)
@@ -57,8 +63,11 @@ TEST_F(StockFileCaseTest, SavingOverAFileNamedInAnotherCaseAsksFirst) {
     StartDlgCSP2(data);
     ASSERT_EQ(win::messageBoxHistory().size(), 2u);
     EXPECT_NE(win::messageBoxHistory()[0].text.find("stock1.shp already exists"), std::string::npos);
-    EXPECT_EQ(LibraryFolder::read(old), "12000\xBF" "10\xBFHEA 200\r\n");
+    EXPECT_EQ(LibraryFolder::read(old),
+              "12000\xBF"
+              "10\xBFHEA 200\r\n");
     int files = 0;
-    for (const fs::directory_entry& entry : fs::directory_iterator(lib.setFolder("Beams"))) files += entry.is_regular_file();
+    for (const fs::directory_entry& entry : fs::directory_iterator(lib.setFolder("Beams")))
+        files += entry.is_regular_file();
     EXPECT_EQ(files, 1);  // the old file replaced, no twin in another case
 }

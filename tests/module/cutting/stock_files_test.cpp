@@ -65,7 +65,7 @@ TEST(CuttingFiles, PathsAreLoweredAndGetTheirExtension) {
 TEST(CuttingFiles, AnyLineReadsAsARowOfCells) {
     const std::string longCell(200000, 'L');
     const Kv_StringArray lines{"", "no separators", "\xBF\xBF", "a\xBF" + longCell,
-                                Kv_String(std::string("\x81\x00\xFF\xBF\x90", 5))};
+                               Kv_String(std::string("\x81\x00\xFF\xBF\x90", 5))};
     const Kv_Array<Kv_StringArray> rows = cutting::rowsFromLines(lines);
     ASSERT_EQ(rows.length(), 5);
     EXPECT_EQ(rows[0], (Kv_StringArray{""}));
@@ -81,7 +81,10 @@ TEST(CuttingFiles, RowsRoundTripThroughAFileWithSeparatorBytes) {
     const Kv_String path = Kv_String((lib.path() / "t.shp").string());
     const Kv_Array<Kv_StringArray> rows{{"6000", "12", "HEA 200"}, {"", "", ""}, {"\xE4"}};
     ASSERT_TRUE(cutting::writeRowsFile(path, rows));
-    EXPECT_EQ(LibraryFolder::read(lib.path() / "t.shp"), "6000\xBF" "12\xBF" "HEA 200\r\n\xBF\xBF\r\n\xE4\r\n");
+    EXPECT_EQ(LibraryFolder::read(lib.path() / "t.shp"),
+              "6000\xBF"
+              "12\xBF"
+              "HEA 200\r\n\xBF\xBF\r\n\xE4\r\n");
     Kv_Array<Kv_StringArray> back{{"stale"}};
     ASSERT_TRUE(cutting::readRowsFile(path, back));
     EXPECT_EQ(back, rows);
@@ -94,7 +97,8 @@ TEST(CuttingFiles, ACellThatWouldNotReadBackKeepsTheOldFile) {
     const fs::path file = lib.write(lib.path() / "keep.shp", "old\xBFrow\r\n");
     const Kv_String path = Kv_String(file.string());
     EXPECT_FALSE(cutting::writeRowsFile(path, {{"fine"}, {"two\nlines"}}));
-    EXPECT_FALSE(cutting::writeRowsFile(path, {{"a\xBF" "b"}}));
+    EXPECT_FALSE(cutting::writeRowsFile(path, {{"a\xBF"
+                                                "b"}}));
     EXPECT_EQ(LibraryFolder::read(file), "old\xBFrow\r\n");
 }
 
@@ -105,7 +109,10 @@ TEST(CuttingFiles, FileTimesReadAsDayMonthYearAndTime) {
     tzset();
     EXPECT_EQ(cutting::formatFileTime(1700000000), "14 November, 2023 (22:13)");
     EXPECT_EQ(cutting::formatFileTime(LLONG_MAX), "");
-    if (oldZone) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+    if (oldZone)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
     tzset();
 }
 
@@ -121,11 +128,8 @@ TEST_F(CuttingOverview, ASetWithoutFilesGivesTwoNoFileLines) {
     const DlgInfoData report = cutting::buildStockOverview(data);
     EXPECT_EQ(report.title, dialString(652));
     EXPECT_EQ(report.subtitle, dialString(285));
-    const Kv_StringArray expected{rule,
-                                  appStrs(dialString(633), " ", dialString(634), " \"Plates\"."),
-                                  "",
-                                  appStrs(dialString(637), " ", dialString(634), " \"Plates\"."),
-                                  rule};
+    const Kv_StringArray expected{rule, appStrs(dialString(633), " ", dialString(634), " \"Plates\"."), "",
+                                  appStrs(dialString(637), " ", dialString(634), " \"Plates\"."), rule};
     EXPECT_EQ(report.lines, expected);
 }
 
@@ -134,13 +138,25 @@ TEST_F(CuttingOverview, NewestFilesAreLoadedOverUnsavedRows) {
     const int tubes = data.addSet("Tubes");
     data.tables[1].replaceRowsOfSet(beams, {{"edited", "not", "saved"}});
     data.tables[1].replaceRowsOfSet(tubes, {{"tube", "row", ""}});
-    lib.write(lib.setFolder("Beams") / "Stock1.shp", "old\xBF" "1\xBF" "x\r\n", 1000);
-    lib.write(lib.setFolder("Beams") / "Stock2.shp", "12000\xBF" "4\xBFHEA 200\r\n6000\xBF" "2\xBF\r\n", 10);
-    lib.write(lib.setFolder("Beams") / "Stock1.buy", "buy\xBF" "1\r\n", 10);
+    lib.write(lib.setFolder("Beams") / "Stock1.shp",
+              "old\xBF"
+              "1\xBF"
+              "x\r\n",
+              1000);
+    lib.write(lib.setFolder("Beams") / "Stock2.shp",
+              "12000\xBF"
+              "4\xBFHEA 200\r\n6000\xBF"
+              "2\xBF\r\n",
+              10);
+    lib.write(lib.setFolder("Beams") / "Stock1.buy",
+              "buy\xBF"
+              "1\r\n",
+              10);
 
     const DlgInfoData report = cutting::buildStockOverview(data);
     ASSERT_EQ(report.lines.length(), 9);
-    EXPECT_TRUE(report.lines[1].startsWith(appStrs(dialString(635), " \"Stock2.shp\" ", dialString(634), " \"Beams\" ")))
+    EXPECT_TRUE(
+        report.lines[1].startsWith(appStrs(dialString(635), " \"Stock2.shp\" ", dialString(634), " \"Beams\" ")))
         << report.lines[1];
     EXPECT_TRUE(report.lines[3].startsWith(appStrs(dialString(638), " \"Stock1.buy\" "))) << report.lines[3];
     EXPECT_EQ(report.lines[5], appStrs(dialString(633), " ", dialString(634), " \"Tubes\"."));

@@ -135,9 +135,9 @@ TEST_F(DesignerDialogTest, ThePanelEditsTheSelectedControl) {
         .key(IDD_DLG_DESIGNER, VK_END)
         .type(IDD_DLG_DESIGNER, "2")
         .choose(IDD_DLG_DESIGNER, IDC_DESIGNER_TYPE, controlTypeName(kCtrlVariableCombo).str())
-        .inspect([] {
-            EXPECT_EQ(win::describeWindow(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 1)).kind, "combo");
-        }, "the new type is drawn")
+        .inspect(
+            [] { EXPECT_EQ(win::describeWindow(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 1)).kind, "combo"); },
+            "the new type is drawn")
         .click(IDD_DLG_DESIGNER, IDOK)
         .answerMessageBox(IDYES);
     EXPECT_TRUE(StartDlgDesigner(templatePath("Plate.txt")));
@@ -154,17 +154,27 @@ TEST_F(DesignerDialogTest, ButtonsReachTheirOperations) {
         .key(IDD_TEXT_ENTRY, 'A', win::input::Control)
         .type(IDD_TEXT_ENTRY, "50")
         .click(IDD_TEXT_ENTRY, IDOK)
-        .inspect([] { EXPECT_EQ(windowOf(IDC_DESIGNER_FIRST_DYNAMIC), (RECT{40, 30, 90, 48})); }, "width 50")
+        .inspect(
+            [] {
+                EXPECT_EQ(windowOf(IDC_DESIGNER_FIRST_DYNAMIC), (RECT{40, 30, 90, 48}));
+            },
+            "width 50")
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_COPY)
-        .inspect([] { EXPECT_EQ(windowOf(IDC_DESIGNER_FIRST_DYNAMIC + 2), (RECT{60, 50, 110, 68})); }, "copied");
+        .inspect(
+            [] {
+                EXPECT_EQ(windowOf(IDC_DESIGNER_FIRST_DYNAMIC + 2), (RECT{60, 50, 110, 68}));
+            },
+            "copied");
     clickSurface(centreOf(kEditRect), win::input::Control);
     script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_BOTTOMS)
         .inspect([] { EXPECT_EQ(windowOf(IDC_DESIGNER_FIRST_DYNAMIC + 1).bottom, 68); }, "bottoms aligned")
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_REMOVE)
-        .inspect([] {
-            EXPECT_EQ(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 1), nullptr);
-            EXPECT_EQ(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 2), nullptr);
-        }, "removed")
+        .inspect(
+            [] {
+                EXPECT_EQ(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 1), nullptr);
+                EXPECT_EQ(GetDlgItem(dialog(), IDC_DESIGNER_FIRST_DYNAMIC + 2), nullptr);
+            },
+            "removed")
         .click(IDD_DLG_DESIGNER, IDOK)
         .answerMessageBox(IDNO);
     const std::string before = readFile(hostPath("Plate.txt"));

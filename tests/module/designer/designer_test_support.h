@@ -46,8 +46,7 @@ inline INT_PTR CALLBACK_hostProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         data->OnLButtonDown(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         data->updatePropsOfCurSel();
         return TRUE;
-    case WM_ERASEBKGND:
-        return data->OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND: return data->OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(dialog, &paint);
@@ -69,8 +68,7 @@ inline INT_PTR CALLBACK_hostProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         }
         return FALSE;
     }
-    default:
-        return FALSE;
+    default: return FALSE;
     }
 }
 
@@ -151,7 +149,7 @@ protected:
     void writePicture(const std::string& relative, int width, int height) {
         writeFile(hostPath(relative), makeBmp(width, height, [&](int x, int y) -> uint32_t {
                       return (x > width / 4 && x < width * 3 / 4 && y > height / 4 && y < height * 3 / 4) ? 0x808080u
-                                                                                                         : 0xFFFFFFu;
+                                                                                                          : 0xFFFFFFu;
                   }));
     }
 
@@ -164,8 +162,10 @@ protected:
         t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
         t.cx = 400;
         t.cy = height;
-        t.controls.push_back({IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 320, 270, 70, 24, "OK"});
-        t.controls.push_back({kTypeList, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 310, 200, 200, ""});
+        t.controls.push_back(
+            {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 320, 270, 70, 24, "OK"});
+        t.controls.push_back(
+            {kTypeList, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 310, 200, 200, ""});
         t.controls.push_back({kContentsCaption, "STATIC", WS_CHILD | WS_VISIBLE, 0, 0, 340, 80, 16, ""});
         t.controls.push_back({kContentsField, "EDIT", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 90, 340, 100, 20, ""});
         t.controls.push_back({kListCaption, "STATIC", WS_CHILD | WS_VISIBLE, 0, 200, 340, 80, 16, ""});

@@ -13,26 +13,36 @@ constexpr int kLabel = IDC_DESIGNER_FIRST_DYNAMIC;
 constexpr int kEdit = IDC_DESIGNER_FIRST_DYNAMIC + 1;
 
 bool enabled(int id) { return win::describeWindow(GetDlgItem(DesignerDialogTest::dialog(), id)).enabled; }
-std::string panelContents() { return windowTextOf(GetDlgItem(DesignerDialogTest::dialog(), IDC_DESIGNER_CONTENTS)).str(); }
+std::string panelContents() {
+    return windowTextOf(GetDlgItem(DesignerDialogTest::dialog(), IDC_DESIGNER_CONTENTS)).str();
+}
 
 TEST_F(DesignerDialogTest, ADragIsOneStepAndAClickNone) {
     const POINT from = centreOf(kEditRect);
     clickSurface(from);
-    script.inspect([] {
-        EXPECT_FALSE(enabled(IDC_DESIGNER_UNDO));
-        EXPECT_FALSE(enabled(IDC_DESIGNER_REDO));
-    }, "a click is no step");
-    drag(from, POINT{from.x + 40, from.y + 20});
-    clickSurface(POINT{350, 250});   // selects nothing
-    script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
-        .inspect([] {
-            EXPECT_EQ(windowOf(kEdit), kEditRect);
-            EXPECT_EQ(panelContents(), "B") << "the selection before the drag is back";
+    script.inspect(
+        [] {
             EXPECT_FALSE(enabled(IDC_DESIGNER_UNDO));
-            EXPECT_TRUE(enabled(IDC_DESIGNER_REDO));
-        }, "undone")
+            EXPECT_FALSE(enabled(IDC_DESIGNER_REDO));
+        },
+        "a click is no step");
+    drag(from, POINT{from.x + 40, from.y + 20});
+    clickSurface(POINT{350, 250});  // selects nothing
+    script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
+        .inspect(
+            [] {
+                EXPECT_EQ(windowOf(kEdit), kEditRect);
+                EXPECT_EQ(panelContents(), "B") << "the selection before the drag is back";
+                EXPECT_FALSE(enabled(IDC_DESIGNER_UNDO));
+                EXPECT_TRUE(enabled(IDC_DESIGNER_REDO));
+            },
+            "undone")
         .key(IDD_DLG_DESIGNER, 'Y', win::input::Control)
-        .inspect([] { EXPECT_EQ(windowOf(kEdit), (RECT{200, 50, 280, 72})); }, "redone")
+        .inspect(
+            [] {
+                EXPECT_EQ(windowOf(kEdit), (RECT{200, 50, 280, 72}));
+            },
+            "redone")
         .close(IDD_DLG_DESIGNER)
         .answerMessageBox(IDNO);
     EXPECT_FALSE(StartDlgDesigner(templatePath("Plate.txt")));
@@ -43,11 +53,13 @@ TEST_F(DesignerDialogTest, RemoveUndoneBringsTheControlBackWithItsId) {
     script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_REMOVE)
         .inspect([] { EXPECT_EQ(GetDlgItem(dialog(), kLabel), nullptr); })
         .key(IDD_DLG_DESIGNER, 'Z', win::input::Control)
-        .inspect([] {
-            EXPECT_EQ(windowOf(kLabel), kLabelRect);
-            EXPECT_EQ(windowTextOf(GetDlgItem(dialog(), kLabel)), "Width");
-            EXPECT_EQ(panelContents(), "Width");
-        }, "back with id and selection")
+        .inspect(
+            [] {
+                EXPECT_EQ(windowOf(kLabel), kLabelRect);
+                EXPECT_EQ(windowTextOf(GetDlgItem(dialog(), kLabel)), "Width");
+                EXPECT_EQ(panelContents(), "Width");
+            },
+            "back with id and selection")
         .key(IDD_DLG_DESIGNER, 'Z', win::input::Control | win::input::Shift)
         .inspect([] { EXPECT_EQ(GetDlgItem(dialog(), kLabel), nullptr); }, "removed again")
         .click(IDD_DLG_DESIGNER, IDOK)
@@ -65,15 +77,19 @@ TEST_F(DesignerDialogTest, TypingIntoOneFieldIsOneStepAndANewEditClearsRedo) {
         .type(IDD_DLG_DESIGNER, "123")
         .inspect([] { EXPECT_EQ(windowTextOf(GetDlgItem(dialog(), kEdit)), "B123"); })
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
-        .inspect([] {
-            EXPECT_EQ(windowTextOf(GetDlgItem(dialog(), kEdit)), "B");
-            EXPECT_FALSE(enabled(IDC_DESIGNER_UNDO));
-        }, "one step")
+        .inspect(
+            [] {
+                EXPECT_EQ(windowTextOf(GetDlgItem(dialog(), kEdit)), "B");
+                EXPECT_FALSE(enabled(IDC_DESIGNER_UNDO));
+            },
+            "one step")
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_COPY)
-        .inspect([] {
-            EXPECT_FALSE(enabled(IDC_DESIGNER_REDO));
-            EXPECT_TRUE(enabled(IDC_DESIGNER_UNDO));
-        }, "a new edit clears redo")
+        .inspect(
+            [] {
+                EXPECT_FALSE(enabled(IDC_DESIGNER_REDO));
+                EXPECT_TRUE(enabled(IDC_DESIGNER_UNDO));
+            },
+            "a new edit clears redo")
         .close(IDD_DLG_DESIGNER)
         .answerMessageBox(IDNO);
     EXPECT_FALSE(StartDlgDesigner(templatePath("Plate.txt")));
@@ -89,10 +105,12 @@ TEST_F(DesignerDialogTest, EachButtonOperationIsUndoneAndRedone) {
         });
         script.click(IDD_DLG_DESIGNER, button)
             .click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
-            .inspect([before, button] {
-                for (int id = kLabel; id < kLabel + 8; ++id)
-                    EXPECT_EQ(windowOrNone(id), (*before)[id - kLabel]) << "button " << button << " id " << id;
-            }, "undone")
+            .inspect(
+                [before, button] {
+                    for (int id = kLabel; id < kLabel + 8; ++id)
+                        EXPECT_EQ(windowOrNone(id), (*before)[id - kLabel]) << "button " << button << " id " << id;
+                },
+                "undone")
             .click(IDD_DLG_DESIGNER, IDC_DESIGNER_REDO);
     }
     script.close(IDD_DLG_DESIGNER).answerMessageBox(IDNO);
@@ -118,20 +136,26 @@ TEST_F(DesignerDialogTest, UndoingAPictureWritesTheFormerBytesBackAndRedoTheNewO
     const std::string chosen = readFile(hostPath("Chosen.bmp"));
     script.click(IDD_DLG_DESIGNER, IDC_DESIGNER_PICTURE)
         .answerFileDialog(hostFile("Chosen.bmp"))
-        .inspect([this, chosen] {
-            EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
-            EXPECT_EQ(windowOf(kEdit), kEditRect) << "the controls stay where they are drawn";
-        }, "the chosen picture")
+        .inspect(
+            [this, chosen] {
+                EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
+                EXPECT_EQ(windowOf(kEdit), kEditRect) << "the controls stay where they are drawn";
+            },
+            "the chosen picture")
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_UNDO)
-        .inspect([this, own] {
-            EXPECT_EQ(readFile(hostPath("Plate.bmp")), own);
-            EXPECT_EQ(windowOf(kEdit), kEditRect);
-        }, "undone")
+        .inspect(
+            [this, own] {
+                EXPECT_EQ(readFile(hostPath("Plate.bmp")), own);
+                EXPECT_EQ(windowOf(kEdit), kEditRect);
+            },
+            "undone")
         .click(IDD_DLG_DESIGNER, IDC_DESIGNER_REDO)
-        .inspect([this, chosen] {
-            EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
-            EXPECT_EQ(windowOf(kEdit), kEditRect);
-        }, "redone")
+        .inspect(
+            [this, chosen] {
+                EXPECT_EQ(readFile(hostPath("Plate.bmp")), chosen);
+                EXPECT_EQ(windowOf(kEdit), kEditRect);
+            },
+            "redone")
         .close(IDD_DLG_DESIGNER)
         .answerMessageBox(IDNO);
     EXPECT_FALSE(StartDlgDesigner(templatePath("Plate.txt")));

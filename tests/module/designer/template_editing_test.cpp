@@ -121,7 +121,7 @@ TEST_F(TemplateEditing, SideBySideNeedsExactlyTwo) {
 
 TEST_F(TemplateEditing, BottomAlignmentKeepsHeights) {
     addAt(kCtrlVariableEdit, 50, 10, 80, 20);
-    addAt(kCtrlVariableEdit, 10, 40, 40, 70);   // the leftmost: the reference
+    addAt(kCtrlVariableEdit, 10, 40, 40, 70);  // the leftmost: the reference
     addAt(kCtrlVariableEdit, 90, 0, 120, 50);
     data_.redrawAllControls();
     select({33000, 33001, 33002});
@@ -146,10 +146,11 @@ TEST_F(TemplateEditing, ChangeSizeAsksForThePixelsWithThirtyProposed) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
     select({33000});
-    script.inspect([] {
-              const win::WindowInfo field = win::describeWindow(GetDlgItem(win::findOpenDialog(8069), 8003));
-              EXPECT_EQ(field.text, "30");
-          })
+    script
+        .inspect([] {
+            const win::WindowInfo field = win::describeWindow(GetDlgItem(win::findOpenDialog(8069), 8003));
+            EXPECT_EQ(field.text, "30");
+        })
         .type(8069, "55")
         .click(8069, IDOK)
         .click(8069, IDCANCEL);
@@ -172,14 +173,14 @@ TEST_F(TemplateEditing, RemoveTakesWindowAndControlAndFreesTheId) {
     EXPECT_TRUE(data_.getSelectedIds().isEmpty());
     EXPECT_TRUE(data_.addNewControl(kCtrlVariableEdit));
     EXPECT_EQ(data_.getControl(1)->resId, 33000);
-    EXPECT_TRUE(data_.removeCurControls());   // nothing selected: still true
+    EXPECT_TRUE(data_.removeCurControls());  // nothing selected: still true
 }
 
 TEST_F(TemplateEditing, MovedWindowsAreReadBackBeforeSaving) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
     select({33000});
-    drag({20, 19}, {110, 59});   // the window moves; the template's rectangle is read back on saving
+    drag({20, 19}, {110, 59});  // the window moves; the template's rectangle is read back on saving
     ASSERT_EQ(windowOf(33000), (RECT{100, 50, 130, 68}));
     ASSERT_TRUE(data_.writeToFile(templatePath("moved.txt")));
     EXPECT_DOUBLE_EQ(data_.getControl(0)->topLeftX, 0.5);
@@ -210,13 +211,13 @@ TEST_F(TemplateEditing, ClickSelectsAndControlTogglesAndShiftAdds) {
     EXPECT_EQ(data_.getCurSel(), 0);
     click({120, 20});
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33002}));
-    click({70, 20}, win::input::Shift);   // the label is transparent to the mouse; the surface sees it
+    click({70, 20}, win::input::Shift);  // the label is transparent to the mouse; the surface sees it
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33002, 33001}));
     click({120, 20}, win::input::Control);
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33001}));
-    click({150, 80}, win::input::Control);   // empty surface with a key held: nothing
+    click({150, 80}, win::input::Control);  // empty surface with a key held: nothing
     EXPECT_EQ(data_.getSelectedIds(), (Kv_Array<int>{33001}));
-    click({150, 80});                        // empty surface: cleared
+    click({150, 80});  // empty surface: cleared
     EXPECT_TRUE(data_.getSelectedIds().isEmpty());
     EXPECT_EQ(data_.getCurSel(), -1);
 }
@@ -261,7 +262,7 @@ TEST_F(TemplateEditing, PaintingShowsPictureAndSelection) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28);
     data_.redrawAllControls();
     select({33000});
-    win::pumpMessages();   // the window system paints what the click changed
+    win::pumpMessages();  // the window system paints what the click changed
     const std::vector<win::DrawRecord> records = win::paintRecords(dialog_);
     bool picture = false;
     bool frame = false;
@@ -273,7 +274,7 @@ TEST_F(TemplateEditing, PaintingShowsPictureAndSelection) {
     }
     EXPECT_TRUE(picture);
     EXPECT_TRUE(frame);
-    EXPECT_EQ(handles, 6);   // too low for handles at the middle of the sides
+    EXPECT_EQ(handles, 6);  // too low for handles at the middle of the sides
 }
 
 TEST_F(TemplateEditing, PanelShowsTheSingleSelection) {
@@ -337,7 +338,7 @@ TEST_F(TemplateEditing, AFullIdRangeRefusesAddAndCopyWithAMessage) {
     addAt(kCtrlVariableEdit, 10, 10, 40, 28, "A");
     addAt(kCtrlVariableEdit, 50, 10, 80, 28, "B");
     data_.redrawAllControls();
-    ASSERT_TRUE(data_.addNewControl(kCtrlVariableEdit));   // takes the last free id
+    ASSERT_TRUE(data_.addNewControl(kCtrlVariableEdit));  // takes the last free id
     EXPECT_EQ(data_.getControl(2)->resId, 33002);
 
     script.answerMessageBox(IDOK).answerMessageBox(IDOK);

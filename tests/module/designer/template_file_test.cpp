@@ -133,7 +133,7 @@ TEST_F(TemplateFile, MissingValuesKeepDefaultsAndTypeBecomesZero) {
     Kv_PropertiesList list;
     list.setProperty("nrOfControls", 2);
     list.setProperty("contents0", Kv_String("only contents"));
-    list.setProperty("type1", Kv_String("not a number"));   // wrong value type
+    list.setProperty("type1", Kv_String("not a number"));  // wrong value type
     list.setProperty("topLeftX1", 0.5);
     writeList("partial.txt", list);
 
@@ -148,7 +148,7 @@ TEST_F(TemplateFile, MissingValuesKeepDefaultsAndTypeBecomesZero) {
 
 struct BadCount {
     const char* name;
-    const char* countLine;   // the nrOfControls line, or empty for none
+    const char* countLine;  // the nrOfControls line, or empty for none
     int expected;
 };
 
@@ -165,14 +165,15 @@ TEST_P(TemplateFileCount, ReadsAsFarAsTheFileHoldsControls) {
     EXPECT_EQ(data.getNrControls(), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DamagedCounts, TemplateFileCount,
-    ::testing::Values(BadCount{"Missing", "", 0}, BadCount{"NotANumber", "string\tnrOfControls\tmany\n", 0},
-                      BadCount{"Double", "double\tnrOfControls\t2.0\n", 0},
-                      BadCount{"Negative", "int\tnrOfControls\t-5\n", 0}, BadCount{"Exact", "int\tnrOfControls\t2\n", 2},
-                      BadCount{"Smaller", "int\tnrOfControls\t1\n", 1},
-                      BadCount{"Huge", "int\tnrOfControls\t2147483647\n", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DamagedCounts, TemplateFileCount,
+                         ::testing::Values(BadCount{"Missing", "", 0},
+                                           BadCount{"NotANumber", "string\tnrOfControls\tmany\n", 0},
+                                           BadCount{"Double", "double\tnrOfControls\t2.0\n", 0},
+                                           BadCount{"Negative", "int\tnrOfControls\t-5\n", 0},
+                                           BadCount{"Exact", "int\tnrOfControls\t2\n", 2},
+                                           BadCount{"Smaller", "int\tnrOfControls\t1\n", 1},
+                                           BadCount{"Huge", "int\tnrOfControls\t2147483647\n", 2}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TemplateFile, AGapInTheNumberingMakesADefaultControlAndKeepsTheLaterOnes) {
     writeText("gap.txt",
@@ -181,7 +182,7 @@ TEST_F(TemplateFile, AGapInTheNumberingMakesADefaultControlAndKeepsTheLaterOnes)
     Kv_DlgDesignerData data;
     data.setDynamicIdRange(33000, 33099);
     ASSERT_TRUE(data.readFromFile(templatePath("gap.txt"), false));
-    ASSERT_EQ(data.getNrControls(), 3);   // index 9 lies beyond the count, index 3 is not in the file
+    ASSERT_EQ(data.getNrControls(), 3);  // index 9 lies beyond the count, index 3 is not in the file
     EXPECT_EQ(data.getControl(1)->type, kCtrlLabel);
     EXPECT_TRUE(data.getControl(1)->contents.isEmpty());
     EXPECT_EQ(data.getControl(2)->contents, "C");

@@ -45,11 +45,11 @@ TEST_F(TemplateLayout, IdsComeFromTheRangeAndTheHundredFirstGetsZero) {
 TEST_F(TemplateLayout, EqualTopsStartTheRowWithTheEarlierControl) {
     Kv_DlgDesignerData data;
     data.setDynamicIdRange(33000, 33099);
-    data.append(makeControl(kCtrlVariableEdit, 0.6, 0.3, 0.7, 0.4));   // second row, right
-    data.append(makeControl(kCtrlVariableEdit, 0.5, 0.1, 0.6, 0.2));   // first row, right
-    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.2, 0.12));  // first row, left, short
-    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.3, 0.2, 0.4));   // second row, left
-    data.append(makeControl(kCtrlVariableEdit, 0.3, 0.15, 0.4, 0.25)); // inside the 0.2 bottom only
+    data.append(makeControl(kCtrlVariableEdit, 0.6, 0.3, 0.7, 0.4));    // second row, right
+    data.append(makeControl(kCtrlVariableEdit, 0.5, 0.1, 0.6, 0.2));    // first row, right
+    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.2, 0.12));   // first row, left, short
+    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.3, 0.2, 0.4));    // second row, left
+    data.append(makeControl(kCtrlVariableEdit, 0.3, 0.15, 0.4, 0.25));  // inside the 0.2 bottom only
     data.sortAllControls();
     // The earlier of the equal tops (index 1) opens the row and its bottom (0.2) bounds it.
     EXPECT_EQ(tabOrders(data), (std::vector<int>{5, 3, 1, 4, 2}));
@@ -59,8 +59,8 @@ TEST_F(TemplateLayout, RowBoundaryIsInclusive) {
     Kv_DlgDesignerData data;
     data.setDynamicIdRange(33000, 33099);
     data.append(makeControl(kCtrlVariableEdit, 0.5, 0.10, 0.6, 0.15));
-    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.15, 0.2, 0.25));   // top on the bottom edge: same row
-    data.append(makeControl(kCtrlVariableEdit, 0.0, 0.151, 0.1, 0.2));   // just below: next row
+    data.append(makeControl(kCtrlVariableEdit, 0.1, 0.15, 0.2, 0.25));  // top on the bottom edge: same row
+    data.append(makeControl(kCtrlVariableEdit, 0.0, 0.151, 0.1, 0.2));  // just below: next row
     data.sortAllControls();
     EXPECT_EQ(tabOrders(data), (std::vector<int>{2, 1, 3}));
 }
@@ -74,7 +74,7 @@ TEST_F(TemplateLayout, DisabledLabelsAndGroupsKeepTheirOrder) {
     disabled.disabled = 1;
     data.append(disabled);
     data.append(makeControl(kCtrlVariableEdit, 0.5, 0.5, 0.6, 0.6));
-    data.getControlWrite(0)->tabOrder = 7;   // left alone by the sort
+    data.getControlWrite(0)->tabOrder = 7;  // left alone by the sort
     data.sortAllControls();
     EXPECT_EQ(tabOrders(data), (std::vector<int>{7, 0, 0, 1}));
 }
@@ -96,7 +96,7 @@ TEST_F(TemplateLayout, ControlsFarBelowStillGetAnOrder) {
 TEST_F(TemplateLayout, SetHeightKeepsTheBottomAndSetWidthTheLeft) {
     Kv_DlgDesignerData data;
     makePictureTemplate(data);
-    Kv_DesignerControl c = makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.2, 0.3);   // y 10 to 30 pixels
+    Kv_DesignerControl c = makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.2, 0.3);  // y 10 to 30 pixels
     data.setHeight(c, 50);
     EXPECT_DOUBLE_EQ(data.getTopLeftY(c), -20.0);
     EXPECT_DOUBLE_EQ(data.getBottomRightY(c), 30.0);
@@ -116,7 +116,7 @@ TEST_F(TemplateLayout, ChangeSizeKeepsTheTopEdge) {
     EXPECT_DOUBLE_EQ(data.getBottomRightY(*data.getControl(0)), 60.0);
     data.changeCtrlSize(0, true, 10);
     EXPECT_DOUBLE_EQ(data.getBottomRightX(*data.getControl(0)), 30.0);
-    data.changeCtrlSize(9, true, 10);   // no such control: nothing happens
+    data.changeCtrlSize(9, true, 10);  // no such control: nothing happens
 }
 
 TEST_F(TemplateLayout, PixelRectRoundsToNearestAndSurvivesDamagedFractions) {

@@ -75,7 +75,7 @@ LONG openedComboHeight(HWND combo) {
 }
 
 Kv_DesignerControl longCombo() {
-    Kv_DesignerControl combo = makeControl(kCtrlVariableCombo, 0.1, 0.1, 0.3, 0.28);   // 18 pixels high
+    Kv_DesignerControl combo = makeControl(kCtrlVariableCombo, 0.1, 0.1, 0.3, 0.28);  // 18 pixels high
     for (int i = 0; i < 40; ++i) combo.items.append(Kv_String(i));
     return combo;
 }
@@ -116,7 +116,7 @@ TEST_F(TemplateRunning, CombosFillFromItemsOrListFileWithExactSelection) {
 
     const win::WindowInfo items = win::describeWindow(window(33000));
     EXPECT_EQ(items.items, (std::vector<std::string>{"a", "B", "b"}));
-    EXPECT_EQ(items.selection, 2);   // exact match, not the first that differs only in case
+    EXPECT_EQ(items.selection, 2);  // exact match, not the first that differs only in case
     const win::WindowInfo file = win::describeWindow(window(33001));
     EXPECT_EQ(file.items, (std::vector<std::string>{"M12", "m16", "M16"}));
     EXPECT_EQ(file.selection, 2);
@@ -131,7 +131,7 @@ TEST_F(TemplateRunning, CheckBoxValuesIncludingUndetermined) {
     box.listText = "1";
     data_.append(box);
     data_.redrawAllControls();
-    EXPECT_EQ(value(33000), "1");   // the list text gives the first value
+    EXPECT_EQ(value(33000), "1");  // the list text gives the first value
 
     const Kv_String mixed = dialString(695);
     ASSERT_TRUE(data_.setCtrlValue(33000, mixed));
@@ -217,10 +217,10 @@ protected:
     void SetUp() override {
         TemplateRunning::SetUp();
         start();
-        data_.append(makeControl(kCtrlVariableEdit, 0.5, 0.1, 0.7, 0.2, "second"));   // order 2
-        data_.append(makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.3, 0.2, "first"));    // order 1
+        data_.append(makeControl(kCtrlVariableEdit, 0.5, 0.1, 0.7, 0.2, "second"));  // order 2
+        data_.append(makeControl(kCtrlVariableEdit, 0.1, 0.1, 0.3, 0.2, "first"));   // order 1
         data_.append(makeControl(kCtrlLabel, 0.1, 0.3, 0.3, 0.4, "label"));
-        data_.append(makeControl(kCtrlVariableEdit, 0.1, 0.5, 0.3, 0.6, "third"));    // order 3
+        data_.append(makeControl(kCtrlVariableEdit, 0.1, 0.5, 0.3, 0.6, "third"));  // order 3
         data_.redrawAllControls();
     }
     Kv_TabMsgHandle tab(bool shift, bool& handled) {
@@ -304,7 +304,8 @@ protected:
         win::unregisterResourceTable(&icons_);
     }
     void addFlex(const char* group, const char* variable, const char* mark) {
-        Kv_DesignerControl c = makeControl(kCtrlFlexButton, 0.1 * data_.getNrControls(), 0, 0.1 * data_.getNrControls() + 0.05, 0.1, variable);
+        Kv_DesignerControl c = makeControl(kCtrlFlexButton, 0.1 * data_.getNrControls(), 0,
+                                           0.1 * data_.getNrControls() + 0.05, 0.1, variable);
         c.flexText1 = group;
         c.flexText3 = mark;
         data_.append(c);
@@ -334,7 +335,7 @@ TEST_F(TemplateFlexButtons, GroupsAndMembers) {
     EXPECT_TRUE(data_.getFlexBtnGroupName(33001, group, variable));
     EXPECT_EQ(group, "g2");
     EXPECT_EQ(variable, "B");
-    EXPECT_FALSE(data_.getFlexBtnGroupName(33003, group, variable));   // an edit field
+    EXPECT_FALSE(data_.getFlexBtnGroupName(33003, group, variable));  // an edit field
 }
 
 TEST_F(TemplateFlexButtons, StatusToggleAndMixedClears) {
@@ -347,7 +348,7 @@ TEST_F(TemplateFlexButtons, StatusToggleAndMixedClears) {
     EXPECT_TRUE(data_.getFlexBtnStatus(0, state));
     EXPECT_EQ(state, 0);
     EXPECT_FALSE(data_.setFlexBtnStatus("g1", "B", 1));
-    EXPECT_FALSE(data_.getFlexBtnStatus(3, state));   // not a flex button
+    EXPECT_FALSE(data_.getFlexBtnStatus(3, state));  // not a flex button
     EXPECT_FALSE(data_.getFlexBtnStatus(17, state));
 
     // A click toggles it, as a person would.

@@ -33,25 +33,26 @@ protected:
 }  // namespace
 
 TEST_F(CladdingSettingsTest, OpensWithTheTextsAndTheRecordShown) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(1708).str());
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE_LABEL).text, dialString(1012).str());
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_BROWSE).text, dialString(969).str());
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_START_LABEL).text, dialString(1721).str() + ":");
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_END_LABEL).text, dialString(1722).str() + ":");
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_FLAG).text, dialString(1712).str());
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE).items,
-                        (std::vector<std::string>{"IPE 180", "IPE 200", "IPE 220", dialString(695).str()}));
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE).selection, 1);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_A).items.size(), 3u);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_A).selection, 1);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_B).items.size(), 5u);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_START).items, names({0, 1, 2, 3, 4}));
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_START).selection, 2);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_END).selection, 4);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_VALUE).text, "600");
-              EXPECT_FALSE(control(kDlg, IDC_CLADDING_VALUE).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(1708).str());
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE_LABEL).text, dialString(1012).str());
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_BROWSE).text, dialString(969).str());
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_START_LABEL).text, dialString(1721).str() + ":");
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_END_LABEL).text, dialString(1722).str() + ":");
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_FLAG).text, dialString(1712).str());
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE).items,
+                      (std::vector<std::string>{"IPE 180", "IPE 200", "IPE 220", dialString(695).str()}));
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_PROFILE).selection, 1);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_A).items.size(), 3u);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_A).selection, 1);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_CHOICE_B).items.size(), 5u);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_START).items, names({0, 1, 2, 3, 4}));
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_START).selection, 2);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_END).selection, 4);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_VALUE).text, "600");
+            EXPECT_FALSE(control(kDlg, IDC_CLADDING_VALUE).enabled);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(StartDlgCladdingSettings(data));
 }
@@ -65,13 +66,14 @@ TEST_F(CladdingSettingsTest, TheBundledTypeNamesDifferSoEachReadsBackAsItself) {
 
 TEST_F(CladdingSettingsTest, ATypeTheRidgePurlinDoesNotAllowIsNotOfferedAndReadsBackAsZero) {
     data.purlinType = kPurlinRidge;
-    data.constraintStart = kCladConstrainSleeve;   // not for a ridge purlin
+    data.constraintStart = kCladConstrainSleeve;  // not for a ridge purlin
     data.constraintEnd = kCladConstrainCleat;
-    script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_START).items, names({0, 1}));
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_START).selection, -1);
-              EXPECT_EQ(control(kDlg, IDC_CLADDING_END).selection, 1);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_START).items, names({0, 1}));
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_START).selection, -1);
+            EXPECT_EQ(control(kDlg, IDC_CLADDING_END).selection, 1);
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgCladdingSettings(data));
     EXPECT_EQ(data.constraintStart, kCladConstrainFree);
@@ -80,10 +82,11 @@ TEST_F(CladdingSettingsTest, ATypeTheRidgePurlinDoesNotAllowIsNotOfferedAndReads
 
 TEST_F(CladdingSettingsTest, AnUnknownPurlinTypeOffersNoTypeAtAll) {
     data.purlinType = static_cast<TwPurlinType>(17);
-    script.inspect([] {
-              EXPECT_TRUE(control(kDlg, IDC_CLADDING_START).items.empty());
-              EXPECT_TRUE(control(kDlg, IDC_CLADDING_END).items.empty());
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(control(kDlg, IDC_CLADDING_START).items.empty());
+            EXPECT_TRUE(control(kDlg, IDC_CLADDING_END).items.empty());
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgCladdingSettings(data));
     EXPECT_EQ(data.constraintStart, kCladConstrainFree);

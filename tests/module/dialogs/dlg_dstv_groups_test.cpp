@@ -27,7 +27,8 @@ protected:
     std::filesystem::path group(const std::string& name) const { return folder() / (name + ".dat"); }
     std::vector<std::string> filesInFolder() const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder())) names.push_back(entry.path().filename().string());
+        for (const auto& entry : std::filesystem::directory_iterator(folder()))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -46,16 +47,17 @@ protected:
 }  // namespace
 
 TEST_F(DstvGroupsTest, OpensWithTheGroupsAndTheStandardOneTicked) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(863).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_ACTIVATE).text, dialString(861).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_EDIT).text, dialString(862).str());
-              EXPECT_EQ(control(kDlg, IDOK).text, dialString(285).str());
-              EXPECT_FALSE(control(kDlg, IDCANCEL).visible);
-              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).items, (std::vector<std::string>{"Drill", "Weld"}));
-              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).checkMarks, (std::vector<int>{0, 1}));
-              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).selection, 0);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(863).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_ACTIVATE).text, dialString(861).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_EDIT).text, dialString(862).str());
+            EXPECT_EQ(control(kDlg, IDOK).text, dialString(285).str());
+            EXPECT_FALSE(control(kDlg, IDCANCEL).visible);
+            EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).items, (std::vector<std::string>{"Drill", "Weld"}));
+            EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).checkMarks, (std::vector<int>{0, 1}));
+            EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).selection, 0);
+        })
         .click(kDlg, IDOK);
     StartDSTVPointsDlg();
 }
@@ -147,7 +149,8 @@ TEST_F(DstvGroupsTest, WithNoGroupSelectedDeleteEditAndActivateDoNothing) {
 
 TEST_F(DstvGroupsTest, EditThenCancelLeavesTheFileByteForByte) {
     // Written by hand, with a distance that no three-decimal field shows exactly.
-    LibraryDialogTest::writeFile(group("Drill"), "KvDstvPoints\t1\t1\r\nHole\t1\t0\t2\t0\t1\t0\t2\t4\t0.1\t1\t0\t8.123456789\r\n");
+    LibraryDialogTest::writeFile(group("Drill"),
+                                 "KvDstvPoints\t1\t1\r\nHole\t1\t0\t2\t0\t1\t0\t2\t4\t0.1\t1\t0\t8.123456789\r\n");
     const std::string before = readFile(group("Drill"));
     script.click(kDlg, IDC_DSTV_GROUPS_EDIT)
         .inspect([] { EXPECT_EQ(control(kEditor, IDC_DSTV_POINT_RADIUS).text, "8.123"); })
@@ -212,7 +215,9 @@ TEST_F(DstvGroupsTest, AnActivatedGroupIsTickedAndStaysStandardAfterReopening) {
         })
         .click(kDlg, IDOK);
     StartDSTVPointsDlg();
-    script.inspect([] { EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).checkMarks, (std::vector<int>{1, 0})); })
+    script.inspect([] {
+              EXPECT_EQ(control(kDlg, IDC_DSTV_GROUPS_LIST).checkMarks, (std::vector<int>{1, 0}));
+          })
         .click(kDlg, IDOK);
     StartDSTVPointsDlg();
     EXPECT_EQ(DlgDstvPoints::getStandardDstvPointsFile(), "Drill.dat");

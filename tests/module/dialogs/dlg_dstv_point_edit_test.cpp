@@ -12,7 +12,8 @@ constexpr int kPrompt = IDD_TEXT_ENTRY;
 
 Kv_DstvPointInfo point(const char* name, int side1, int side2) {
     Kv_DstvPointInfo made(name);
-    made.setSelectGeomExtent(true, static_cast<TwDstvPointSideSelection>(side1), static_cast<TwDstvPointSideSelection>(side2));
+    made.setSelectGeomExtent(true, static_cast<TwDstvPointSideSelection>(side1),
+                             static_cast<TwDstvPointSideSelection>(side2));
     return made;
 }
 
@@ -29,30 +30,32 @@ std::string side(int n) { return string(10046 + n).str(); }
 }  // namespace
 
 TEST_F(DstvPointEditTest, OpensOnTheFirstPointWithItsTextsAndLists) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(844).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST_LABEL).text, dialString(845).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_FRAME).text, dialString(846).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_NAME_LABEL).text, dialString(221).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_VIEW_LABEL).text, dialString(1689).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_MARK_LABEL).text, dialString(1690).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE_LABEL).text, dialString(851).str());
-              EXPECT_EQ(control(kDlg, IDCANCEL).text, dialString(2).str());
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE1).items, (std::vector<std::string>{side(0), side(1), side(2), side(3)}));
-              const std::string plate = string(10157).str();
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_VIEW).items,
-                        (std::vector<std::string>{dialString(854).str(), plate + " 1", plate + " 2",
-                                                  plate + " 3 (" + dialString(1496).str() + ")", plate + " 4"}));
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_MARK).items, control(kDlg, IDC_DSTV_POINT_VIEW).items);
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST).items, (std::vector<std::string>{"Start", "End"}));
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST).selection, 0);
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_NAME).text, "Start");
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE1).selection, 2);
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE2).selection, 0);
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE_DISTANCE).text, "50.000");
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_RADIUS).text, "16.000");
-              EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_BY_EXTENT).check, BST_CHECKED);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(844).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST_LABEL).text, dialString(845).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_FRAME).text, dialString(846).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_NAME_LABEL).text, dialString(221).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_VIEW_LABEL).text, dialString(1689).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_MARK_LABEL).text, dialString(1690).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE_LABEL).text, dialString(851).str());
+            EXPECT_EQ(control(kDlg, IDCANCEL).text, dialString(2).str());
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE1).items,
+                      (std::vector<std::string>{side(0), side(1), side(2), side(3)}));
+            const std::string plate = string(10157).str();
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_VIEW).items,
+                      (std::vector<std::string>{dialString(854).str(), plate + " 1", plate + " 2",
+                                                plate + " 3 (" + dialString(1496).str() + ")", plate + " 4"}));
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_MARK).items, control(kDlg, IDC_DSTV_POINT_VIEW).items);
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST).items, (std::vector<std::string>{"Start", "End"}));
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_LIST).selection, 0);
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_NAME).text, "Start");
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE1).selection, 2);
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE2).selection, 0);
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_SIDE_DISTANCE).text, "50.000");
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_RADIUS).text, "16.000");
+            EXPECT_EQ(control(kDlg, IDC_DSTV_POINT_BY_EXTENT).check, BST_CHECKED);
+        })
         .click(kDlg, IDCANCEL);
     const Kv_DstvPointArray before = points;
     EXPECT_FALSE(editDstvPoints(points, nullptr));
@@ -143,7 +146,7 @@ TEST_F(DstvPointEditTest, TheEnablingRulesFollowTheMethodAndTheFullHole) {
         .click(kDlg, IDC_DSTV_POINT_FULL_HOLE)
         .inspect([&] {
             EXPECT_TRUE(enabled(IDC_DSTV_POINT_RADIUS) && enabled(IDC_DSTV_POINT_RADIUS_LABEL));
-            EXPECT_FALSE(enabled(IDC_DSTV_POINT_THICKNESS_BASED));   // the second method is off
+            EXPECT_FALSE(enabled(IDC_DSTV_POINT_THICKNESS_BASED));  // the second method is off
         })
         .click(kDlg, IDC_DSTV_POINT_BY_INTERSECTION)
         .inspect([&] {

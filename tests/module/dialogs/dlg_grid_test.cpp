@@ -25,25 +25,26 @@ TEST_F(GridDialogTest, OpensWithTheRecordAndItsTexts) {
     data.countX = 7;
     data.spacingY = "3*6000";
     data.option = true;
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(1463).str());
-              EXPECT_EQ(control(kDlg, IDC_GRID_FRAME_X).text, dialString(1464).str());
-              EXPECT_EQ(control(kDlg, IDC_GRID_FRAME_Y).text, dialString(1465).str());
-              for (int id : {IDC_GRID_COUNT_X_LABEL, IDC_GRID_COUNT_Y_LABEL})
-                  EXPECT_EQ(control(kDlg, id).text, dialString(1466).str());
-              for (int id : {IDC_GRID_SPACING_X_LABEL, IDC_GRID_SPACING_Y_LABEL})
-                  EXPECT_EQ(control(kDlg, id).text, dialString(1467).str());
-              for (int id : {IDC_GRID_FIRST_X_LABEL, IDC_GRID_FIRST_Y_LABEL})
-                  EXPECT_EQ(control(kDlg, id).text, dialString(1468).str());
-              EXPECT_EQ(control(kDlg, IDC_GRID_OPTION).text, dialString(1469).str());
-              EXPECT_EQ(control(kDlg, IDC_GRID_COUNT_X).text, "7");
-              EXPECT_EQ(control(kDlg, IDC_GRID_SPACING_X).text, "5000");
-              EXPECT_EQ(control(kDlg, IDC_GRID_FIRST_X).text, "A");
-              EXPECT_EQ(control(kDlg, IDC_GRID_COUNT_Y).text, "3");
-              EXPECT_EQ(control(kDlg, IDC_GRID_SPACING_Y).text, "3*6000");
-              EXPECT_EQ(control(kDlg, IDC_GRID_FIRST_Y).text, "1");
-              EXPECT_EQ(control(kDlg, IDC_GRID_OPTION).check, BST_CHECKED);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(1463).str());
+            EXPECT_EQ(control(kDlg, IDC_GRID_FRAME_X).text, dialString(1464).str());
+            EXPECT_EQ(control(kDlg, IDC_GRID_FRAME_Y).text, dialString(1465).str());
+            for (int id : {IDC_GRID_COUNT_X_LABEL, IDC_GRID_COUNT_Y_LABEL})
+                EXPECT_EQ(control(kDlg, id).text, dialString(1466).str());
+            for (int id : {IDC_GRID_SPACING_X_LABEL, IDC_GRID_SPACING_Y_LABEL})
+                EXPECT_EQ(control(kDlg, id).text, dialString(1467).str());
+            for (int id : {IDC_GRID_FIRST_X_LABEL, IDC_GRID_FIRST_Y_LABEL})
+                EXPECT_EQ(control(kDlg, id).text, dialString(1468).str());
+            EXPECT_EQ(control(kDlg, IDC_GRID_OPTION).text, dialString(1469).str());
+            EXPECT_EQ(control(kDlg, IDC_GRID_COUNT_X).text, "7");
+            EXPECT_EQ(control(kDlg, IDC_GRID_SPACING_X).text, "5000");
+            EXPECT_EQ(control(kDlg, IDC_GRID_FIRST_X).text, "A");
+            EXPECT_EQ(control(kDlg, IDC_GRID_COUNT_Y).text, "3");
+            EXPECT_EQ(control(kDlg, IDC_GRID_SPACING_Y).text, "3*6000");
+            EXPECT_EQ(control(kDlg, IDC_GRID_FIRST_Y).text, "1");
+            EXPECT_EQ(control(kDlg, IDC_GRID_OPTION).check, BST_CHECKED);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(StartDlgGrid(data));
 }

@@ -22,7 +22,8 @@ class LevelsDialogTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        data.setLevels({level("Ground", "wcs", 0), level("First floor", "Ground", 3500), level("Roof", "First floor", 3200)});
+        data.setLevels(
+            {level("Ground", "wcs", 0), level("First floor", "Ground", 3500), level("Roof", "First floor", 3200)});
     }
     void retypeValue(const std::string& text) {
         script.click(kDlg, IDC_LEVELS_VALUE).key(kDlg, 'A', win::input::Control).type(kDlg, text);
@@ -39,31 +40,32 @@ protected:
 }  // namespace
 
 TEST_F(LevelsDialogTest, OpensOnLevelZeroWithOnlyTheValueEditable) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(1478).str());
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_FRAME).text, dialString(760).str());
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME_LABEL).text, dialString(87).str());
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE_LABEL).text, dialString(1473).str());
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_VALUE_LABEL).text, dialString(593).str());
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_HEIGHT_LABEL).text, dialString(1474).str());
-              EXPECT_NE(control(kDlg, IDC_LEVELS_ADD).icon, nullptr);
-              EXPECT_NE(control(kDlg, IDC_LEVELS_DELETE).icon, nullptr);
-              EXPECT_EQ(CButtonST::tooltipOf(control(kDlg, IDC_LEVELS_ADD).hwnd), dialString(131));
-              EXPECT_EQ(CButtonST::tooltipOf(control(kDlg, IDC_LEVELS_DELETE).hwnd), dialString(134));
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items,
-                        (std::vector<std::string>{"Ground", "First floor", "Roof"}));
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).selection, 0);
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME).text, "Ground");
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE).items, (std::vector<std::string>{"First floor", "Roof"}));
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE).selection, -1);
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_VALUE).text, "0.000");
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_HEIGHT).text, "0.000");
-              EXPECT_TRUE(control(kDlg, IDC_LEVELS_NAME).readOnly);
-              EXPECT_TRUE(control(kDlg, IDC_LEVELS_HEIGHT).readOnly);
-              for (int id : {IDC_LEVELS_NAME, IDC_LEVELS_REFERENCE, IDC_LEVELS_HEIGHT})
-                  EXPECT_FALSE(control(kDlg, id).enabled) << id;
-              EXPECT_TRUE(control(kDlg, IDC_LEVELS_VALUE).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(1478).str());
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_FRAME).text, dialString(760).str());
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME_LABEL).text, dialString(87).str());
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE_LABEL).text, dialString(1473).str());
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_VALUE_LABEL).text, dialString(593).str());
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_HEIGHT_LABEL).text, dialString(1474).str());
+            EXPECT_NE(control(kDlg, IDC_LEVELS_ADD).icon, nullptr);
+            EXPECT_NE(control(kDlg, IDC_LEVELS_DELETE).icon, nullptr);
+            EXPECT_EQ(CButtonST::tooltipOf(control(kDlg, IDC_LEVELS_ADD).hwnd), dialString(131));
+            EXPECT_EQ(CButtonST::tooltipOf(control(kDlg, IDC_LEVELS_DELETE).hwnd), dialString(134));
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items,
+                      (std::vector<std::string>{"Ground", "First floor", "Roof"}));
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).selection, 0);
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME).text, "Ground");
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE).items, (std::vector<std::string>{"First floor", "Roof"}));
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_REFERENCE).selection, -1);
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_VALUE).text, "0.000");
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_HEIGHT).text, "0.000");
+            EXPECT_TRUE(control(kDlg, IDC_LEVELS_NAME).readOnly);
+            EXPECT_TRUE(control(kDlg, IDC_LEVELS_HEIGHT).readOnly);
+            for (int id : {IDC_LEVELS_NAME, IDC_LEVELS_REFERENCE, IDC_LEVELS_HEIGHT})
+                EXPECT_FALSE(control(kDlg, id).enabled) << id;
+            EXPECT_TRUE(control(kDlg, IDC_LEVELS_VALUE).enabled);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(StartDlgLevels(data));
 }
@@ -86,7 +88,7 @@ TEST_F(LevelsDialogTest, ChangingTheSelectionCommitsTheTypedValueToTheLevelLeft)
     ASSERT_TRUE(StartDlgLevels(data));
     const auto& levels = data.levels();
     EXPECT_EQ(levels[0].value, 250);
-    EXPECT_EQ(levels[2].value, 0);   // text that is no number
+    EXPECT_EQ(levels[2].value, 0);  // text that is no number
     EXPECT_EQ(levels[1].value, 3600.5);
     EXPECT_EQ(levels[1].secondValue, 3850.5);
     EXPECT_EQ(levels[2].referenceName, "First floor");
@@ -102,13 +104,14 @@ TEST_F(LevelsDialogTest, ANewLevelIsNamedAfterRefusalsAndGivenItsReference) {
     offerName("Roof");
     script.answerMessageBox(IDOK);
     offerName("Parapet");
-    script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items,
-                        (std::vector<std::string>{"Ground", "First floor", "Roof", "Parapet"}));
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).selection, 3);
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME).text, "Parapet");
-              EXPECT_TRUE(control(kDlg, IDC_LEVELS_REFERENCE).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items,
+                      (std::vector<std::string>{"Ground", "First floor", "Roof", "Parapet"}));
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).selection, 3);
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_NAME).text, "Parapet");
+            EXPECT_TRUE(control(kDlg, IDC_LEVELS_REFERENCE).enabled);
+        })
         .choose(kDlg, IDC_LEVELS_REFERENCE, "Roof");
     retypeValue("900");
     script.click(kDlg, IDOK);
@@ -159,10 +162,11 @@ TEST_F(LevelsDialogTest, TwentyRefusalsAddNothing) {
         offerName(i % 2 ? "wcs" : "Ground");
         script.answerMessageBox(IDOK);
     }
-    script.inspect([] {
-              EXPECT_EQ(win::findOpenDialog(kPrompt), nullptr);
-              EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items.size(), 3u);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::findOpenDialog(kPrompt), nullptr);
+            EXPECT_EQ(control(kDlg, IDC_LEVELS_LIST).items.size(), 3u);
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgLevels(data));
     EXPECT_EQ(win::messageBoxHistory().size(), 20u);
@@ -204,10 +208,11 @@ TEST_F(LevelsDialogTest, DeletingALaterLevelShowsTheOneBefore) {
 
 TEST_F(LevelsDialogTest, ARecordWithoutLevelsShowsNothingToEdit) {
     data.setLevels({});
-    script.inspect([] {
-              EXPECT_TRUE(control(kDlg, IDC_LEVELS_LIST).items.empty());
-              EXPECT_FALSE(control(kDlg, IDC_LEVELS_VALUE).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(control(kDlg, IDC_LEVELS_LIST).items.empty());
+            EXPECT_FALSE(control(kDlg, IDC_LEVELS_VALUE).enabled);
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgLevels(data));
     EXPECT_TRUE(data.levels().isEmpty());

@@ -29,34 +29,36 @@ protected:
 }  // namespace
 
 TEST_F(LookUpDialogTest, OpensWithTheRecordAndItsTexts) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(1499).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_FRAME).text, dialString(1500).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_1).text, dialString(87).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_2).text, string(2262).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_3).text, string(2263).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_4).text, dialString(95).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_5).text, dialString(96).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_B_LABEL).text, dialString(1501).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_FIRST_OPTION).text, dialString(1516).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).text, dialString(1517).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_FLAG).text, dialString(1502).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_SHOW_ALL).text, dialString(1503).str());
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_1).items, (std::vector<std::string>{"B1", "B2", "C1"}));
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_1).text, "B1");
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_2).text, "");
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_3).text, "S235");
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_5).items, (std::vector<std::string>{"Frame 1"}));
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_A).items,
-                        (std::vector<std::string>{dialString(88).str(), dialString(89).str(), dialString(1511).str()}));
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_A).selection, 2);
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_B).items,
-                        (std::vector<std::string>{dialString(1504).str(), dialString(1505).str(), dialString(1506).str()}));
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_B).selection, 1);
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_FIRST_OPTION).check, BST_CHECKED);
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).check, BST_UNCHECKED);
-              EXPECT_TRUE(control(kDlg, IDC_LOOKUP_FLAG).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(1499).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_FRAME).text, dialString(1500).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_1).text, dialString(87).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_2).text, string(2262).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_3).text, string(2263).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_4).text, dialString(95).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_LABEL_5).text, dialString(96).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_B_LABEL).text, dialString(1501).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_FIRST_OPTION).text, dialString(1516).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).text, dialString(1517).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_FLAG).text, dialString(1502).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_SHOW_ALL).text, dialString(1503).str());
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_1).items, (std::vector<std::string>{"B1", "B2", "C1"}));
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_1).text, "B1");
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_2).text, "");
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_3).text, "S235");
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_TEXT_5).items, (std::vector<std::string>{"Frame 1"}));
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_A).items,
+                      (std::vector<std::string>{dialString(88).str(), dialString(89).str(), dialString(1511).str()}));
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_A).selection, 2);
+            EXPECT_EQ(
+                control(kDlg, IDC_LOOKUP_CHOICE_B).items,
+                (std::vector<std::string>{dialString(1504).str(), dialString(1505).str(), dialString(1506).str()}));
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_CHOICE_B).selection, 1);
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_FIRST_OPTION).check, BST_CHECKED);
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).check, BST_UNCHECKED);
+            EXPECT_TRUE(control(kDlg, IDC_LOOKUP_FLAG).enabled);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(StartDlgLookUp(data));
 }
@@ -113,11 +115,12 @@ TEST_F(LookUpDialogTest, TheSecondOptionDisablesTheFlagWhichKeepsItsTick) {
 TEST_F(LookUpDialogTest, ARecordWithTheSecondOptionOpensWithTheFlagDisabled) {
     data.secondOption = 5;
     data.flag = true;
-    script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).check, BST_CHECKED);
-              EXPECT_FALSE(control(kDlg, IDC_LOOKUP_FLAG).enabled);
-              EXPECT_EQ(control(kDlg, IDC_LOOKUP_FLAG).check, BST_CHECKED);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_SECOND_OPTION).check, BST_CHECKED);
+            EXPECT_FALSE(control(kDlg, IDC_LOOKUP_FLAG).enabled);
+            EXPECT_EQ(control(kDlg, IDC_LOOKUP_FLAG).check, BST_CHECKED);
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgLookUp(data));
     EXPECT_EQ(data.secondOption, 1);

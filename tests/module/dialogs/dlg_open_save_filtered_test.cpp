@@ -25,7 +25,8 @@ protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
         std::filesystem::create_directories(root_ / "props");
-        for (const char* file : {"plate.kvp", "stiffener.kvp", "shared.kvp"}) std::ofstream(root_ / "props" / file) << "x";
+        for (const char* file : {"plate.kvp", "stiffener.kvp", "shared.kvp"})
+            std::ofstream(root_ / "props" / file) << "x";
         dialog.folder = Kv_String(root_.string()) + "/props/";
         dialog.extension = ".kvp";
         dialog.firstList = {"plate", "shared"};
@@ -67,16 +68,17 @@ TEST(OpenSaveFilteredCallable, RefusesAnIntegerArgumentOutsideTheIntRange) {
 }  // namespace
 
 TEST_F(OpenSaveFilteredTest, OpenModeNeedsASelection) {
-    script.inspect([] {
-              EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(1126).str());
-              EXPECT_EQ(control(IDOK).text, dialString(841).str());
-              EXPECT_EQ(control(IDC_OPENSAVE_SHOW_FIRST).text, dialString(1498).str());
-              EXPECT_FALSE(control(IDC_OPENSAVE_NAME).visible);
-              EXPECT_EQ(control(IDC_OPENSAVE_SHOW_FIRST).check, BST_UNCHECKED);
-              EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"stiffener", "shared"}));
-              EXPECT_NE(control(IDC_OPENSAVE_DELETE).icon, nullptr);
-              EXPECT_EQ(CButtonST::tooltipOf(control(IDC_OPENSAVE_DELETE).hwnd), "Selectie verwijderen...");
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(1126).str());
+            EXPECT_EQ(control(IDOK).text, dialString(841).str());
+            EXPECT_EQ(control(IDC_OPENSAVE_SHOW_FIRST).text, dialString(1498).str());
+            EXPECT_FALSE(control(IDC_OPENSAVE_NAME).visible);
+            EXPECT_EQ(control(IDC_OPENSAVE_SHOW_FIRST).check, BST_UNCHECKED);
+            EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"stiffener", "shared"}));
+            EXPECT_NE(control(IDC_OPENSAVE_DELETE).icon, nullptr);
+            EXPECT_EQ(CButtonST::tooltipOf(control(IDC_OPENSAVE_DELETE).hwnd), "Selectie verwijderen...");
+        })
         .click(kDlg, IDOK)
         .inspect([] { EXPECT_NE(win::findOpenDialog(kDlg), nullptr); })
         .choose(kDlg, IDC_OPENSAVE_LIST, "shared")
@@ -87,10 +89,14 @@ TEST_F(OpenSaveFilteredTest, OpenModeNeedsASelection) {
 
 TEST_F(OpenSaveFilteredTest, TheCheckBoxSwitchesLists) {
     script.click(kDlg, IDC_OPENSAVE_SHOW_FIRST)
-        .inspect([] { EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"plate", "shared"})); })
+        .inspect([] {
+            EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"plate", "shared"}));
+        })
         .choose(kDlg, IDC_OPENSAVE_LIST, "plate")
         .click(kDlg, IDC_OPENSAVE_SHOW_FIRST)
-        .inspect([] { EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"stiffener", "shared"})); })
+        .inspect([] {
+            EXPECT_EQ(control(IDC_OPENSAVE_LIST).items, (std::vector<std::string>{"stiffener", "shared"}));
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_EQ(run(), IDCANCEL);
     EXPECT_EQ(dialog.name, "");
@@ -98,11 +104,12 @@ TEST_F(OpenSaveFilteredTest, TheCheckBoxSwitchesLists) {
 
 TEST_F(OpenSaveFilteredTest, SavingOverAFileOfTheOtherListAsksTheLongQuestion) {
     dialog.saveMode = 1;
-    script.inspect([] {
-              EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(1127).str());
-              EXPECT_EQ(control(IDOK).text, dialString(842).str());
-              EXPECT_TRUE(control(IDC_OPENSAVE_NAME).visible);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(1127).str());
+            EXPECT_EQ(control(IDOK).text, dialString(842).str());
+            EXPECT_TRUE(control(IDC_OPENSAVE_NAME).visible);
+        })
         .click(kDlg, IDC_OPENSAVE_NAME)
         .type(kDlg, "plate")
         .click(kDlg, IDOK)
@@ -173,8 +180,9 @@ TEST_F(OpenSaveFilteredTest, DeletingANameListedTwiceRemovesItFromBothLists) {
 }
 
 TEST_F(OpenSaveFilteredTest, DeleteNeedsASelectionAConfirmationAndASuccessfulDeletion) {
-    dialog.secondList.append("ghost");   // listed, but no file
-    script.click(kDlg, IDC_OPENSAVE_DELETE)   // nothing selected: no question
+    dialog.secondList.append("ghost");  // listed, but no file
+    script
+        .click(kDlg, IDC_OPENSAVE_DELETE)  // nothing selected: no question
         .choose(kDlg, IDC_OPENSAVE_LIST, "stiffener")
         .click(kDlg, IDC_OPENSAVE_DELETE)
         .answerMessageBox(IDNO)

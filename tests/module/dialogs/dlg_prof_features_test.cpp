@@ -44,20 +44,22 @@ protected:
 
 TEST_F(ProfFeaturesTest, OnlyTwoLabelsHideRowsThreeAndFourWhoseValuesComeBackUnchanged) {
     data.checked = true;
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), "Stiffener");
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_PROFILE_LABEL).text, dialString(1003).str());
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_BROWSE).text, dialString(969).str());
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_LABEL1).text, "Grade");
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).items, (std::vector<std::string>{"S235", "S275", "S355"}));
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).selection, 2);
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE2).text, "10");
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_PROFILE).selection, 1);
-              for (int id : {IDC_PROF_FEATURES_LABEL3, IDC_PROF_FEATURES_VALUE3, IDC_PROF_FEATURES_VALUE3_LIST,
-                             IDC_PROF_FEATURES_LABEL4, IDC_PROF_FEATURES_VALUE4, IDC_PROF_FEATURES_CHECK})
-                  EXPECT_FALSE(control(kDlg, id).visible) << id;
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3).text, "");
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), "Stiffener");
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_PROFILE_LABEL).text, dialString(1003).str());
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_BROWSE).text, dialString(969).str());
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_LABEL1).text, "Grade");
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).items,
+                      (std::vector<std::string>{"S235", "S275", "S355"}));
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).selection, 2);
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE2).text, "10");
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_PROFILE).selection, 1);
+            for (int id : {IDC_PROF_FEATURES_LABEL3, IDC_PROF_FEATURES_VALUE3, IDC_PROF_FEATURES_VALUE3_LIST,
+                           IDC_PROF_FEATURES_LABEL4, IDC_PROF_FEATURES_VALUE4, IDC_PROF_FEATURES_CHECK})
+                EXPECT_FALSE(control(kDlg, id).visible) << id;
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3).text, "");
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgProfFeatures(data));
     EXPECT_EQ(data.value3, "kept 3");
@@ -78,11 +80,12 @@ TEST_F(ProfFeaturesTest, RowOneTakesFreeText) {
 }
 
 TEST_F(ProfFeaturesTest, AValueOneOutsideTheChoicesComesBackUnchanged) {
-    data.value1 = "s355";   // differs from the choice in case only
-    script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).selection, -1);
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).text, "s355");
-          })
+    data.value1 = "s355";  // differs from the choice in case only
+    script
+        .inspect([] {
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).selection, -1);
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE1).text, "s355");
+        })
         .click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgProfFeatures(data));
     EXPECT_EQ(data.value1, "s355");
@@ -92,13 +95,13 @@ TEST_F(ProfFeaturesTest, CheckedOnOpeningShowsTheAlternativeAndOkWritesItBackThe
     useAllRows();
     data.checked = true;
     script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_CHECK).text, "Use the gap");
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_CHECK).check, BST_CHECKED);
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_LABEL3).text, "Gap");
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3).text, "5");
-              EXPECT_FALSE(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).visible);
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE4).text, "none");
-          });
+        EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_CHECK).text, "Use the gap");
+        EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_CHECK).check, BST_CHECKED);
+        EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_LABEL3).text, "Gap");
+        EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3).text, "5");
+        EXPECT_FALSE(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).visible);
+        EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE4).text, "none");
+    });
     retype(IDC_PROF_FEATURES_VALUE3, "6");
     script.click(kDlg, IDOK);
     ASSERT_TRUE(StartDlgProfFeatures(data));
@@ -132,12 +135,14 @@ TEST_F(ProfFeaturesTest, RowThreeAsAListFollowsTheCheckBoxInBothStates) {
     data.row3AsList = true;
     data.value3 = "S275";
     data.altValue3 = "S235";
-    script.inspect([] {
-              EXPECT_FALSE(control(kDlg, IDC_PROF_FEATURES_VALUE3).visible);
-              EXPECT_TRUE(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).visible);
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).items, (std::vector<std::string>{"S235", "S275", "S355"}));
-              EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).selection, 1);
-          })
+    script
+        .inspect([] {
+            EXPECT_FALSE(control(kDlg, IDC_PROF_FEATURES_VALUE3).visible);
+            EXPECT_TRUE(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).visible);
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).items,
+                      (std::vector<std::string>{"S235", "S275", "S355"}));
+            EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_VALUE3_LIST).selection, 1);
+        })
         .click(kDlg, IDC_PROF_FEATURES_CHECK)
         .inspect([] {
             EXPECT_EQ(control(kDlg, IDC_PROF_FEATURES_LABEL3).text, "Gap");

@@ -75,23 +75,24 @@ protected:
 }  // namespace
 
 TEST_F(SelectImageDialogTest, ShowsEveryPictureInCellsOfTheFirstOnesSizeUnderItsDisplayName) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), "Choose a connection");
-              EXPECT_EQ(control(kDlg, IDOK).text, dialString(1).str());
-              EXPECT_EQ(control(kDlg, IDCANCEL).text, dialString(2).str());
-              // The name without folder and extension; "base_plate" has a label.
-              EXPECT_EQ(namesShown(), (std::vector<std::string>{"end_plate", "Base plate", "cleat"}));
-              const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
-              ASSERT_EQ(pictures.size(), 3u);
-              // Each fitted into 48 x 32 keeping its proportions, kept at that size.
-              EXPECT_EQ(pictures[0].bitmap->width, 48);
-              EXPECT_EQ(pictures[0].bitmap->height, 32);
-              EXPECT_EQ(pictures[1].bitmap->width, 32);
-              EXPECT_EQ(pictures[1].bitmap->height, 32);
-              EXPECT_EQ(pictures[2].bitmap->width, 10);
-              EXPECT_EQ(pictures[2].bitmap->height, 32);
-              EXPECT_EQ(pictures[1].rect.left - pictures[0].rect.left, cellWidth + (48 - 32) / 2);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), "Choose a connection");
+            EXPECT_EQ(control(kDlg, IDOK).text, dialString(1).str());
+            EXPECT_EQ(control(kDlg, IDCANCEL).text, dialString(2).str());
+            // The name without folder and extension; "base_plate" has a label.
+            EXPECT_EQ(namesShown(), (std::vector<std::string>{"end_plate", "Base plate", "cleat"}));
+            const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
+            ASSERT_EQ(pictures.size(), 3u);
+            // Each fitted into 48 x 32 keeping its proportions, kept at that size.
+            EXPECT_EQ(pictures[0].bitmap->width, 48);
+            EXPECT_EQ(pictures[0].bitmap->height, 32);
+            EXPECT_EQ(pictures[1].bitmap->width, 32);
+            EXPECT_EQ(pictures[1].bitmap->height, 32);
+            EXPECT_EQ(pictures[2].bitmap->width, 10);
+            EXPECT_EQ(pictures[2].bitmap->height, 32);
+            EXPECT_EQ(pictures[1].rect.left - pictures[0].rect.left, cellWidth + (48 - 32) / 2);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(StartDlgSelectImage(data));
 }
@@ -113,7 +114,7 @@ TEST_F(SelectImageDialogTest, OkWithoutAChosenPictureKeepsTheDialogOpenAndCancel
     data.selection = "before";
     const TwSelectImageDlgData before = data;
     script.click(kDlg, IDOK)
-        .clickAt(kDlg, kList, POINT{kListClientWidth - 2, 200})   // beside every picture
+        .clickAt(kDlg, kList, POINT{kListClientWidth - 2, 200})  // beside every picture
         .click(kDlg, IDOK)
         .inspect([] { EXPECT_TRUE(win::findOpenDialog(kDlg) != nullptr); })
         .clickAt(kDlg, kList, pictureCentre(0))
@@ -142,15 +143,16 @@ TEST_F(SelectImageDialogTest, BrokenFilesGiveEmptyFramedCellsAndTheOthersStillWo
                        Kv_String((root_ / "truncated.png").string()), Kv_String((root_ / "notes.png").string()),
                        data.imageFiles[2]};
     // The first file cannot be read: the cells keep the default size of 64 x 64.
-    script.inspect([] {
-              EXPECT_EQ(namesShown(), (std::vector<std::string>{"missing", "end_plate", "truncated", "notes", "cleat"}));
-              const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
-              ASSERT_EQ(pictures.size(), 2u);
-              EXPECT_EQ(pictures[0].bitmap->width, 64);
-              EXPECT_EQ(pictures[0].rect.left, (64 + 12) + 6);
-              // A frame around each of the five cells' pictures.
-              EXPECT_EQ(drawn(win::DrawRecord::Kind::FrameRect).size(), 5u);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(namesShown(), (std::vector<std::string>{"missing", "end_plate", "truncated", "notes", "cleat"}));
+            const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
+            ASSERT_EQ(pictures.size(), 2u);
+            EXPECT_EQ(pictures[0].bitmap->width, 64);
+            EXPECT_EQ(pictures[0].rect.left, (64 + 12) + 6);
+            // A frame around each of the five cells' pictures.
+            EXPECT_EQ(drawn(win::DrawRecord::Kind::FrameRect).size(), 5u);
+        })
         .clickAt(kDlg, kList, POINT{4 * (64 + 12) + 38, 38})
         .click(kDlg, IDOK);
     EXPECT_TRUE(StartDlgSelectImage(data));
@@ -158,14 +160,16 @@ TEST_F(SelectImageDialogTest, BrokenFilesGiveEmptyFramedCellsAndTheOthersStillWo
 }
 
 TEST_F(SelectImageDialogTest, TheWheelScrollsThroughManyPictures) {
-    for (int i = 0; i < 30; ++i) data.imageFiles.append(picture("more_" + std::to_string(i) + ".png", 30, 30, 0xFF808080));
+    for (int i = 0; i < 30; ++i)
+        data.imageFiles.append(picture("more_" + std::to_string(i) + ".png", 30, 30, 0xFF808080));
     CDlgSelectImage dialog;
     dialog.data = data;
     int topBefore = 0;
-    script.inspect([&] {
-              topBefore = drawn(win::DrawRecord::Kind::Bitmap).front().rect.top;
-              EXPECT_EQ(dialog.images().fileReads(), 33);
-          })
+    script
+        .inspect([&] {
+            topBefore = drawn(win::DrawRecord::Kind::Bitmap).front().rect.top;
+            EXPECT_EQ(dialog.images().fileReads(), 33);
+        })
         .wheel(kDlg, kList, POINT{50, 50}, -1)
         .inspect([&] {
             const auto pictures = drawn(win::DrawRecord::Kind::Bitmap);
@@ -187,12 +191,13 @@ TEST_F(SelectImageDialogTest, TheSizeIsRememberedAndTheTemplateStaysTheSmallest)
     StartDlgSelectImage(data);
 
     win::testing::TestScript again;
-    again.inspect([] {
-             EXPECT_EQ(windowSize().cx, 700);
-             EXPECT_EQ(windowSize().cy, 520);
-             // The list follows the dialog's edges.
-             EXPECT_GT(listClientWidth(), 600);
-         })
+    again
+        .inspect([] {
+            EXPECT_EQ(windowSize().cx, 700);
+            EXPECT_EQ(windowSize().cy, 520);
+            // The list follows the dialog's edges.
+            EXPECT_GT(listClientWidth(), 600);
+        })
         .resize(kDlg, 200, 150)
         .inspect([&] {
             EXPECT_EQ(windowSize().cx, opened.cx);

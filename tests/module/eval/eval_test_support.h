@@ -96,9 +96,8 @@ protected:
         table.set(4, SS_HEADER, "Note");
         table.numberColumn(2, 1);
         table.integerColumn(3);
-        const char* rows[3][4] = {{"IPE 200", "22.4", "12", "light"},
-                                  {"HEA 200", "42.3", "7", "wide flange"},
-                                  {"HEB 200", "61.3", "3", ""}};
+        const char* rows[3][4] = {
+            {"IPE 200", "22.4", "12", "light"}, {"HEA 200", "42.3", "7", "wide flange"}, {"HEB 200", "61.3", "3", ""}};
         for (int row = 1; row <= 3; ++row)
             for (int col = 1; col <= 4; ++col) table.set(col, row, rows[row - 1][col - 1]);
         EXPECT_TRUE(table.save(file(name)));

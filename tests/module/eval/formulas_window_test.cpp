@@ -74,13 +74,14 @@ TEST_F(FormulasWindowTest, AFileThatCannotBeLoadedGivesTheEmptyWindowSheet) {
 }
 
 TEST_F(FormulasWindowTest, EvaluateSSLooksUpTheWeightInTheBundledTable) {
-    script.inspect([] {
-              HWND window = win::findOpenDialog(IDD_FORMULAS);
-              ASSERT_NE(window, nullptr);
-              EXPECT_TRUE(win::describeWindow(window).visible);
-              EXPECT_EQ(win::describeWindow(window).text, "Formulas");
-              EXPECT_EQ(windowCell(1, 1), "42.3");
-          })
+    script
+        .inspect([] {
+            HWND window = win::findOpenDialog(IDD_FORMULAS);
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(win::describeWindow(window).visible);
+            EXPECT_EQ(win::describeWindow(window).text, "Formulas");
+            EXPECT_EQ(windowCell(1, 1), "42.3");
+        })
         .click(IDD_FORMULAS, IDOK);
     EvaluateSS();
     const std::string text = printed();
@@ -173,10 +174,11 @@ TEST_F(FormulasWindowTest, RecalculateComputesFromTableWithTheWindowsSheetAsCall
     auto recalcEnabled = [] {
         return win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_FORMULAS), IDC_FORMULAS_RECALC)).enabled;
     };
-    script.inspect([&] {
-              EXPECT_NE(windowCell(2, 2), "61.3");
-              EXPECT_TRUE(recalcEnabled());
-          })
+    script
+        .inspect([&] {
+            EXPECT_NE(windowCell(2, 2), "61.3");
+            EXPECT_TRUE(recalcEnabled());
+        })
         .click(IDD_FORMULAS, IDC_FORMULAS_RECALC)
         .inspect([&] {
             EXPECT_EQ(windowCell(2, 1), "22.4");

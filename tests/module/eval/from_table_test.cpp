@@ -110,9 +110,7 @@ TEST_F(FromTableTest, AnArgumentThatIsNotValidMakesAnError) {
     EXPECT_TRUE(evaluate("=FROMTABLE(12,B3)").isError());
 }
 
-TEST_F(FromTableTest, AMissingTableIsAnError) {
-    EXPECT_TRUE(evaluate(fromTable(file("absent.kvs"), "B3")).isError());
-}
+TEST_F(FromTableTest, AMissingTableIsAnError) { EXPECT_TRUE(evaluate(fromTable(file("absent.kvs"), "B3")).isError()); }
 
 TEST_F(FromTableTest, TheEngineNamesTheCallerWhenNoWindowEvaluates) {
     caller->set(1, 2, fromTable(table, "B3"));  // computed as entered, outside any evaluation
@@ -301,10 +299,9 @@ std::string sectionRows() {
     auto number = [](const std::string& n) {
         return "<table:table-cell office:value-type=\"float\" office:value=\"" + n + "\"/>";
     };
-    return "<table:table-row>" + cell("Name") + cell("Weight") + "</table:table-row>" +
-           "<table:table-row>" + cell("IPE 200") + number("22.4") + "</table:table-row>" +
-           "<table:table-row>" + cell("HEA 200") + number("42.3") + "</table:table-row>" +
-           "<table:table-row>" + cell("newer") +
+    return "<table:table-row>" + cell("Name") + cell("Weight") + "</table:table-row>" + "<table:table-row>" +
+           cell("IPE 200") + number("22.4") + "</table:table-row>" + "<table:table-row>" + cell("HEA 200") +
+           number("42.3") + "</table:table-row>" + "<table:table-row>" + cell("newer") +
            "<table:table-cell table:formula=\"of:=FOOBAR([.B2])\" office:value-type=\"float\""
            " office:value=\"5\"/></table:table-row>";
 }
@@ -330,8 +327,9 @@ TEST_F(FromTableTest, AnOpenDocumentWorkbookServesLookUpsByLabelAndByCell) {
 
 TEST_F(FromTableTest, AWorkbookSheetIsNamedAfterTheFileAndAMissingSheetIsAnError) {
     const std::string ods = file("book.ods");
-    const std::string notes = "<table:table-row><table:table-cell office:value-type=\"float\" office:value=\"7\"/>"
-                              "<table:table-cell office:value-type=\"float\" office:value=\"8\"/></table:table-row>";
+    const std::string notes =
+        "<table:table-row><table:table-cell office:value-type=\"float\" office:value=\"7\"/>"
+        "<table:table-cell office:value-type=\"float\" office:value=\"8\"/></table:table-row>";
     std::ofstream(ods, std::ios::binary) << zip_maker::openDocumentSheet({{"Notes", notes}, {"Prices", sectionRows()}});
     // The first sheet unless one is named; names compare ignoring case.
     EXPECT_EQ(evaluate(fromTable(ods, "B1")).asText(), "8");

@@ -52,7 +52,8 @@ TEST_F(TextEntryDialogTest, EmptyOkIsRefusedWhenTextIsRequired) {
     frame::TextEntryRequest request;
     request.text = "Beam 12";
     bool stillOpenAfterOk = false;
-    script.key(IDD_TEXT_ENTRY, VK_DELETE)   // the whole proposal is selected
+    script
+        .key(IDD_TEXT_ENTRY, VK_DELETE)  // the whole proposal is selected
         .click(IDD_TEXT_ENTRY, IDOK)
         .key(IDD_TEXT_ENTRY, VK_RETURN)
         .inspect([&] {
@@ -91,8 +92,10 @@ TEST_F(TextEntryDialogTest, CancelAndEscapeLeaveTextAsItWas) {
         frame::TextEntryRequest request;
         request.text = "Beam 12";
         script.type(IDD_TEXT_ENTRY, "changed");
-        if (byEscape) script.key(IDD_TEXT_ENTRY, VK_ESCAPE);
-        else script.click(IDD_TEXT_ENTRY, IDCANCEL);
+        if (byEscape)
+            script.key(IDD_TEXT_ENTRY, VK_ESCAPE);
+        else
+            script.click(IDD_TEXT_ENTRY, IDCANCEL);
         EXPECT_FALSE(frame::askForText(request)) << "escape: " << byEscape;
         EXPECT_EQ(request.text, "Beam 12");
     }

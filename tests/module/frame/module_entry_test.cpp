@@ -20,8 +20,10 @@ public:
     FakeModeless(std::vector<int>& ended, int slot) : ended_(ended), slot_(slot) {}
     bool endModeless() override {
         ended_.push_back(slot_);
-        if (slot_ >= 0) frame::ModelessMacroTable::instance().release(slot_);
-        else frame::setModelessConstraintEditor(nullptr);
+        if (slot_ >= 0)
+            frame::ModelessMacroTable::instance().release(slot_);
+        else
+            frame::setModelessConstraintEditor(nullptr);
         return true;
     }
 
@@ -101,10 +103,10 @@ TEST(ModelessMacroTable, ReleasingTheLastSlotDropsTheFreeSlotsBelowIt) {
     table.put(0, &a);
     table.put(3, &c);
     EXPECT_EQ(table.length(), 4);
-    table.release(0);                 // a middle slot: the length stays
+    table.release(0);  // a middle slot: the length stays
     EXPECT_EQ(table.length(), 4);
     table.put(0, &a);
-    table.release(3);                 // the last slot: 3, 2 and 1 go, 0 holds a dialog
+    table.release(3);  // the last slot: 3, 2 and 1 go, 0 holds a dialog
     EXPECT_EQ(table.length(), 1);
     EXPECT_EQ(table.at(0), &a);
     EXPECT_EQ(table.at(7), nullptr);

@@ -112,8 +112,8 @@ TEST(RecordJson, WrongTypesAndUnknownFieldsAreRefusedAndLeaveTheRecord) {
 TEST(RecordJson, MacroDataReadsAPartialFormOverDefaults) {
     MacroData macro;
     std::string reason;
-    ASSERT_TRUE(kvFromJson(nlohmann::json::parse(R"({"caption": "Stair", "tabs": [{"kind": 2, "title": "P"}]})"),
-                           macro, &reason))
+    ASSERT_TRUE(kvFromJson(nlohmann::json::parse(R"({"caption": "Stair", "tabs": [{"kind": 2, "title": "P"}]})"), macro,
+                           &reason))
         << reason;
     EXPECT_EQ(macro.caption, "Stair");
     ASSERT_EQ(macro.tabs.length(), 1);

@@ -63,7 +63,8 @@ protected:
 }  // namespace
 
 TEST_F(MacroArrayDialogTest, OpensWithItsTitleTypesFixedLabelsAndEntries) {
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_EQ(caption(kDlg), "Array (Stiffeners)");
             const win::WindowInfo types = control(kDlg, IDC_ARRAY_TYPE);
             ASSERT_EQ(types.items.size(), 5u);
@@ -100,7 +101,7 @@ TEST_F(MacroArrayDialogTest, AnUntouchedIndeterminateBoxIsStoredAsIndeterminate)
     data.alternating = -1;
     data.option = -1;
     script.inspect([] { EXPECT_EQ(control(kDlg, IDC_ARRAY_ALTERNATING).check, BST_INDETERMINATE); })
-        .click(kDlg, IDC_ARRAY_OPTION)   // indeterminate -> unchecked
+        .click(kDlg, IDC_ARRAY_OPTION)  // indeterminate -> unchecked
         .click(kDlg, IDOK);
     EXPECT_TRUE(run());
     EXPECT_EQ(data.alternating, -1);
@@ -148,16 +149,19 @@ TEST_F(MacroArrayDialogTest, DeleteAndNewActOnTheSelectedRowsCarryingTheirLinks)
 }
 
 TEST_F(MacroArrayDialogTest, EachTypeShowsItsControlsAndListsItsDimensions) {
-    ids.append(host::DrawingDatabase::instance().addObject(
-        kMacroInstanceType, {{"module", std::string("Base")}, {"cell.Width", std::string("80")},
-                             {"cell.Grade", std::string("S235")}, {"cell.Height", std::string("120.5")}}));
-    script.inspect([] {
+    ids.append(
+        host::DrawingDatabase::instance().addObject(kMacroInstanceType, {{"module", std::string("Base")},
+                                                                         {"cell.Width", std::string("80")},
+                                                                         {"cell.Grade", std::string("S235")},
+                                                                         {"cell.Height", std::string("120.5")}}));
+    script
+        .inspect([] {
             EXPECT_FALSE(control(kDlg, IDC_ARRAY_DIM3).visible);
             EXPECT_FALSE(control(kDlg, IDC_ARRAY_VALUE0).visible);
             EXPECT_TRUE(control(kDlg, IDC_ARRAY_SHEET).visible);
             const win::WindowInfo dims = control(kDlg, IDC_ARRAY_DIM1);
             EXPECT_EQ(dims.items, (std::vector<std::string>{"Height", "Width"}));
-            EXPECT_EQ(dims.text, "Length");   // the shown name stays though no valid one
+            EXPECT_EQ(dims.text, "Length");  // the shown name stays though no valid one
         })
         .choose(kDlg, IDC_ARRAY_TYPE, 1)
         .inspect([] {
@@ -181,7 +185,8 @@ TEST_F(MacroArrayDialogTest, EachTypeShowsItsControlsAndListsItsDimensions) {
 
 TEST_F(MacroArrayDialogTest, ATypeOutsideTheListShowsNoneAndStaysUnlessOneIsChosen) {
     data.arrayType = 7;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_EQ(control(kDlg, IDC_ARRAY_TYPE).selection, -1);
             EXPECT_TRUE(control(kDlg, IDC_ARRAY_DIM4).visible);
         })

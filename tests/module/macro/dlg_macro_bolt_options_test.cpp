@@ -38,7 +38,9 @@ protected:
         }
         return macro;
     }
-    static win::WindowInfo boltControl(int id) { return win::describeWindow(GetDlgItem(win::findOpenDialog(kDlg), id)); }
+    static win::WindowInfo boltControl(int id) {
+        return win::describeWindow(GetDlgItem(win::findOpenDialog(kDlg), id));
+    }
     void openFromPage() { script.click(IDD_MACRO_TAB_PAGE, IDC_PAGE_BOLT_OPTIONS); }
     // Replaces the text of an edit of the dialog as a person does: click, select all, type.
     void retype(int id, const std::string& text) {
@@ -53,32 +55,33 @@ TEST_F(BoltOptionsTest, OpensOnTheTabsBoltWithItsTextsPictureSlotsAndFlags) {
     MacroData macro = boltMacro();
     macro.tabs[0].bolt.composition = "X-99";
     openFromPage();
-    script.inspect([] {
-              EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(983).str());
-              EXPECT_EQ(boltControl(IDC_BOLT_NUT1_LABEL).text, dialString(991).str());
-              EXPECT_EQ(boltControl(IDOK).text, dialString(285).str());
-              const win::WindowInfo compositions = boltControl(IDC_BOLT_COMPOSITION);
-              ASSERT_FALSE(compositions.items.empty());
-              EXPECT_EQ(compositions.items.back(), "X-99");
-              EXPECT_EQ(compositions.selection, static_cast<int>(compositions.items.size()) - 1);
-              EXPECT_EQ(boltControl(IDC_BOLT_DIAMETER).text, "20");
-              EXPECT_EQ(boltControl(IDC_BOLT_PENETRATION).text, "30");
-              EXPECT_NE(boltControl(IDC_BOLT_PICTURE).bitmap, nullptr);
-              EXPECT_FALSE(boltControl(IDC_BOLT_FIXED_COUNT).enabled);   // no count
-              EXPECT_EQ(boltControl(IDC_BOLT_SHOP_BOLTED).check, BST_INDETERMINATE);
-              EXPECT_EQ(boltControl(IDC_BOLT_COUNTERSUNK).check, BST_INDETERMINATE);   // 2 is mixed too
-              EXPECT_EQ(boltControl(IDC_BOLT_REVERSE).check, BST_CHECKED);
-              EXPECT_EQ(boltControl(IDC_BOLT_TAPPED).check, BST_UNCHECKED);
-              EXPECT_EQ(boltControl(IDC_BOLT_WASHER1).check, BST_UNCHECKED);
-              EXPECT_EQ(boltControl(IDC_BOLT_NUT1).check, BST_CHECKED);
-              const win::WindowInfo slots = boltControl(IDC_BOLT_SLOTS);
-              EXPECT_EQ(slots.items, (std::vector<std::string>{"Slot nr: 1", "Slot nr: 2"}));
-              EXPECT_EQ(slots.checkMarks, (std::vector<int>{1, 0}));
-              EXPECT_EQ(slots.selection, 0);
-              EXPECT_EQ(boltControl(IDC_BOLT_SLOT_RADIUS).text, "11");
-              EXPECT_TRUE(boltControl(IDC_BOLT_SLOT_RADIUS).enabled);
-              EXPECT_TRUE(log().empty()) << log();   // opening applies nothing
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::describeWindow(win::findOpenDialog(kDlg)).text, dialString(983).str());
+            EXPECT_EQ(boltControl(IDC_BOLT_NUT1_LABEL).text, dialString(991).str());
+            EXPECT_EQ(boltControl(IDOK).text, dialString(285).str());
+            const win::WindowInfo compositions = boltControl(IDC_BOLT_COMPOSITION);
+            ASSERT_FALSE(compositions.items.empty());
+            EXPECT_EQ(compositions.items.back(), "X-99");
+            EXPECT_EQ(compositions.selection, static_cast<int>(compositions.items.size()) - 1);
+            EXPECT_EQ(boltControl(IDC_BOLT_DIAMETER).text, "20");
+            EXPECT_EQ(boltControl(IDC_BOLT_PENETRATION).text, "30");
+            EXPECT_NE(boltControl(IDC_BOLT_PICTURE).bitmap, nullptr);
+            EXPECT_FALSE(boltControl(IDC_BOLT_FIXED_COUNT).enabled);  // no count
+            EXPECT_EQ(boltControl(IDC_BOLT_SHOP_BOLTED).check, BST_INDETERMINATE);
+            EXPECT_EQ(boltControl(IDC_BOLT_COUNTERSUNK).check, BST_INDETERMINATE);  // 2 is mixed too
+            EXPECT_EQ(boltControl(IDC_BOLT_REVERSE).check, BST_CHECKED);
+            EXPECT_EQ(boltControl(IDC_BOLT_TAPPED).check, BST_UNCHECKED);
+            EXPECT_EQ(boltControl(IDC_BOLT_WASHER1).check, BST_UNCHECKED);
+            EXPECT_EQ(boltControl(IDC_BOLT_NUT1).check, BST_CHECKED);
+            const win::WindowInfo slots = boltControl(IDC_BOLT_SLOTS);
+            EXPECT_EQ(slots.items, (std::vector<std::string>{"Slot nr: 1", "Slot nr: 2"}));
+            EXPECT_EQ(slots.checkMarks, (std::vector<int>{1, 0}));
+            EXPECT_EQ(slots.selection, 0);
+            EXPECT_EQ(boltControl(IDC_BOLT_SLOT_RADIUS).text, "11");
+            EXPECT_TRUE(boltControl(IDC_BOLT_SLOT_RADIUS).enabled);
+            EXPECT_TRUE(log().empty()) << log();  // opening applies nothing
+        })
         // The second slot: inactive, its controls closed.
         .choose(kDlg, IDC_BOLT_SLOTS, 1)
         .inspect([] {
@@ -102,7 +105,7 @@ TEST_F(BoltOptionsTest, OpensOnTheTabsBoltWithItsTextsPictureSlotsAndFlags) {
 
 TEST_F(BoltOptionsTest, AnActiveSlotWithoutRadiusBlocksOkUntilCorrectedAnInactiveEmptyOneDoesNot) {
     MacroData macro = boltMacro();
-    macro.tabs[0].bolt.slots[0].active = 0;   // slot 1 inactive, slot 2 active without radius
+    macro.tabs[0].bolt.slots[0].active = 0;  // slot 1 inactive, slot 2 active without radius
     macro.tabs[0].bolt.slots[1].active = 1;
     macro.tabs[0].bolt.slots[1].radius = "0";
     macro.tabs[0].bolt.slots[1].length = "25";
@@ -117,7 +120,7 @@ TEST_F(BoltOptionsTest, AnActiveSlotWithoutRadiusBlocksOkUntilCorrectedAnInactiv
         })
         .answerMessageBox(IDOK)
         .inspect([] {
-            EXPECT_NE(win::findOpenDialog(kDlg), nullptr);   // still open
+            EXPECT_NE(win::findOpenDialog(kDlg), nullptr);  // still open
             EXPECT_FALSE(updated()) << log();
         })
         .choose(kDlg, IDC_BOLT_SLOTS, 1);
@@ -193,7 +196,7 @@ TEST_F(BoltOptionsTest, EveryChangeAppliesAtOnceAndEnterKeepsTheDialogOpen) {
 
 TEST_F(BoltOptionsTest, WithoutAnOwnerPageEveryApplySucceedsAndDoesNothing) {
     MacroBoltData bolt = boltMacro().tabs[0].bolt;
-    bolt.slots[1].active = 1;   // would fail the check
+    bolt.slots[1].active = 1;  // would fail the check
     const MacroBoltData before = bolt;
     retype(IDC_BOLT_PENETRATION, "99");
     script.click(kDlg, IDOK);
@@ -209,12 +212,13 @@ TEST_F(BoltOptionsTest, NoSlotsAndUnequalHoleColumnListsOpenWithoutHarm) {
     bolt.holeColumnFlags = {1, 0, 1};
     bolt.holeColumnNames = {"A", "B"};
     openFromPage();
-    script.inspect([] {
-              EXPECT_TRUE(boltControl(IDC_BOLT_SLOTS).items.empty());
-              EXPECT_FALSE(boltControl(IDC_BOLT_SLOTS).enabled);
-              EXPECT_FALSE(boltControl(IDC_BOLT_SLOT_ACTIVE).enabled);
-              EXPECT_FALSE(boltControl(IDC_BOLT_SLOT_RADIUS).enabled);
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(boltControl(IDC_BOLT_SLOTS).items.empty());
+            EXPECT_FALSE(boltControl(IDC_BOLT_SLOTS).enabled);
+            EXPECT_FALSE(boltControl(IDC_BOLT_SLOT_ACTIVE).enabled);
+            EXPECT_FALSE(boltControl(IDC_BOLT_SLOT_RADIUS).enabled);
+        })
         .click(kDlg, IDC_BOLT_TAPPED)
         .click(kDlg, IDOK)
         .click(IDD_MACRO, IDOK);
@@ -234,12 +238,13 @@ TEST_F(BoltOptionsTest, ABrokenBoltPictureLeavesItsAreaEmptyAndPartsWithoutPictu
     setenv("KV_DIR", (library_.text() + "install/").c_str(), 1);
     MacroData macro = boltMacro();
     openFromPage();
-    script.inspect([] {
-              EXPECT_EQ(boltControl(IDC_BOLT_PICTURE).bitmap, nullptr);
-              EXPECT_EQ(boltControl(IDC_BOLT_PICTURE).text, "");
-              EXPECT_EQ(boltControl(IDC_BOLT_NUT1).bitmap, nullptr);
-              EXPECT_NE(boltControl(IDC_BOLT_WASHER1).bitmap, nullptr);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(boltControl(IDC_BOLT_PICTURE).bitmap, nullptr);
+            EXPECT_EQ(boltControl(IDC_BOLT_PICTURE).text, "");
+            EXPECT_EQ(boltControl(IDC_BOLT_NUT1).bitmap, nullptr);
+            EXPECT_NE(boltControl(IDC_BOLT_WASHER1).bitmap, nullptr);
+        })
         .click(kDlg, IDC_BOLT_NUT1)
         .inspect([] { EXPECT_EQ(boltControl(IDC_BOLT_NUT1).check, BST_UNCHECKED); })
         .click(kDlg, IDOK)
@@ -252,14 +257,14 @@ TEST_F(BoltOptionsTest, ASlotIsCheckedWhenTheFocusLeavesItNotBetweenItsFields) {
     MacroData macro = boltMacro();
     openFromPage();
     script.choose(kDlg, IDC_BOLT_SLOTS, 1)
-        .click(kDlg, IDC_BOLT_SLOT_ACTIVE)   // active without radius and length: refused at once
+        .click(kDlg, IDC_BOLT_SLOT_ACTIVE)  // active without radius and length: refused at once
         .answerMessageBox(IDOK)
         .click(kDlg, IDC_BOLT_SLOT_RADIUS)
         .type(kDlg, "14")
-        .click(kDlg, IDC_BOLT_SLOT_LENGTH)   // still within the slot: no warning yet
+        .click(kDlg, IDC_BOLT_SLOT_LENGTH)  // still within the slot: no warning yet
         .inspect([] { EXPECT_EQ(win::messageBoxHistory().size(), 1u); })
         .type(kDlg, "40")
-        .click(kDlg, IDC_BOLT_PENETRATION)   // the slot is left: checked and applied
+        .click(kDlg, IDC_BOLT_PENETRATION)  // the slot is left: checked and applied
         .inspect([] {
             EXPECT_EQ(win::messageBoxHistory().size(), 1u);
             EXPECT_NE(log().find("UpdateModule"), std::string::npos) << log();

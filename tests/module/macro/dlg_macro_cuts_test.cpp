@@ -46,7 +46,8 @@ protected:
         script.clickAt(kDlg, IDC_CUTS_SHEET, at).type(kDlg, text).key(kDlg, VK_RETURN);
     }
     static AcDbObjectId addCut(const char* macro, const char* name) {
-        return host::DrawingDatabase::instance().addObject("MacroCut", {{"macro", std::string(macro)}, {"name", std::string(name)}});
+        return host::DrawingDatabase::instance().addObject(
+            "MacroCut", {{"macro", std::string(macro)}, {"name", std::string(name)}});
     }
     static std::string lastMessage() {
         const auto& boxes = win::messageBoxHistory();
@@ -81,11 +82,12 @@ TEST_F(MacroCutsDialogTest, ParametersAreLabelledByTheirKeysAndShortVariableList
     data.paramNames = {"Offset2", "Bolt", "offset", "Radius"};
     data.varNames = {"A"};
     const DlgMacroCutsData before = data;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_EQ(cell(1, 1), append(dialString(1104), 2).str());
             EXPECT_EQ(cell(1, 1), "Offset 2");
             EXPECT_EQ(cell(1, 2), "Bolt");
-            EXPECT_EQ(cell(1, 3), "offset");   // keys are compared exactly
+            EXPECT_EQ(cell(1, 3), "offset");  // keys are compared exactly
             EXPECT_EQ(cell(1, 4), dialString(740).str());
             EXPECT_EQ(cell(2, 1), "A");
             EXPECT_EQ(cell(2, 4), "0");
@@ -140,7 +142,8 @@ TEST_F(MacroCutsDialogTest, AnExistingCutIsNotInConflictWithItself) {
     data.cutId = addCut("Base", "C1");
     data.editExisting = true;
     data.mode = 2;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_FALSE(control(kDlg, IDC_CUTS_TYPE).enabled);
             EXPECT_FALSE(control(kDlg, IDC_CUTS_DESCRIPTION).enabled);
             for (int id : {IDC_CUTS_CUT_BOTH, IDC_CUTS_CHOICE_1, IDC_CUTS_KEEP_GAP, IDC_CUTS_WELD_BOTH})
@@ -168,12 +171,10 @@ TEST_F(MacroCutsDialogTest, ANewCutMayNotTakeANameTheModuleUses) {
 TEST_F(MacroCutsDialogTest, VariableNamesOfThePackageAreRefused) {
     const POINT variable = cellPoint(2, 1);
     typeIntoCell(variable, "gen_offset");
-    script.click(kDlg, IDOK)
-        .answerMessageBox(IDOK)
-        .inspect([] {
-            EXPECT_EQ(lastMessage(),
-                      string(1095).str() + "\n" + string(1096).str() + " " + string(1097).str() + " \"gen_\".\n");
-        });
+    script.click(kDlg, IDOK).answerMessageBox(IDOK).inspect([] {
+        EXPECT_EQ(lastMessage(),
+                  string(1095).str() + "\n" + string(1096).str() + " " + string(1097).str() + " \"gen_\".\n");
+    });
     typeIntoCell(variable, "Gap");
     script.click(kDlg, IDOK);
     EXPECT_TRUE(StartDlgMacroCuts(data, escaped));

@@ -12,13 +12,13 @@
 
 namespace {
 
-constexpr int kPlateWidth = 33001;   // the Base Plate template's width field
+constexpr int kPlateWidth = 33001;  // the Base Plate template's width field
 
 class ModelessMacroDialogs : public MacroDialogTest {
 protected:
     void TearDown() override {
         setMacroBusyHold(0);
-        DestroyAllMacroDlgsAtUnload();   // what a test left open
+        DestroyAllMacroDlgsAtUnload();  // what a test left open
         MacroDialogTest::TearDown();
     }
     int open(bool keepFocus = true) {
@@ -49,14 +49,14 @@ TEST_F(ModelessMacroDialogs, NumbersTakeTheHighestFreeSlotAndTheTableTrimsOnlyAt
     EXPECT_EQ(open(), 2);
     EXPECT_TRUE(EndDlgMacroModeless(0));
     EXPECT_TRUE(EndDlgMacroModeless(1));
-    EXPECT_EQ(length(), 3);   // a middle slot keeps the length
-    EXPECT_EQ(open(), 1);     // 0 and 1 free: the walk does not stop at the first
+    EXPECT_EQ(length(), 3);  // a middle slot keeps the length
+    EXPECT_EQ(open(), 1);    // 0 and 1 free: the walk does not stop at the first
     EXPECT_EQ(open(), 0);
-    EXPECT_EQ(open(), 3);     // none free: the table's length
+    EXPECT_EQ(open(), 3);  // none free: the table's length
     EXPECT_TRUE(EndDlgMacroModeless(1));
     EXPECT_TRUE(EndDlgMacroModeless(2));
     EXPECT_EQ(length(), 4);
-    EXPECT_TRUE(EndDlgMacroModeless(3));   // the last slot goes with the free ones below it
+    EXPECT_TRUE(EndDlgMacroModeless(3));  // the last slot goes with the free ones below it
     EXPECT_EQ(length(), 1);
     EXPECT_TRUE(isOpen(0));
 
@@ -68,10 +68,10 @@ TEST_F(ModelessMacroDialogs, NumbersTakeTheHighestFreeSlotAndTheTableTrimsOnlyAt
     EXPECT_EQ(length(), 1);
     EXPECT_EQ(prompts(), promptsBefore);
     EXPECT_TRUE(EndDlgMacroModeless(0));
-    EXPECT_FALSE(EndDlgMacroModeless(0));   // ending twice is harmless
+    EXPECT_FALSE(EndDlgMacroModeless(0));  // ending twice is harmless
     EXPECT_EQ(length(), 0);
     EXPECT_EQ(win::findOpenDialog(IDD_MACRO), nullptr);
-    DestroyAllMacroDlgs();                  // on an empty table
+    DestroyAllMacroDlgs();  // on an empty table
 }
 
 TEST_F(ModelessMacroDialogs, ReadingGivesThePagesAppliedEditAndAClosedNumberLeavesTheRecord) {
@@ -99,7 +99,7 @@ TEST_F(ModelessMacroDialogs, ABusyDialogClosesOnTheFirstTickAfterItsUpdateEnded)
     script.runModeless();
     const int promptsBefore = prompts();
     EXPECT_TRUE(EndDlgMacroModeless(id));
-    EXPECT_TRUE(EndDlgMacroModeless(id));   // a second request while waiting arms no timer
+    EXPECT_TRUE(EndDlgMacroModeless(id));  // a second request while waiting arms no timer
     EXPECT_TRUE(isOpen(id));
     EXPECT_EQ(commandLine().find("Delayed"), std::string::npos);
 
@@ -109,12 +109,12 @@ TEST_F(ModelessMacroDialogs, ABusyDialogClosesOnTheFirstTickAfterItsUpdateEnded)
     win::advanceClock(50);
     EXPECT_TRUE(isOpen(id));
     EXPECT_EQ(prompts(), promptsBefore);
-    win::advanceClock(50);   // the hold ran out at 120
+    win::advanceClock(50);  // the hold ran out at 120
     EXPECT_FALSE(isOpen(id));
     EXPECT_EQ(win::findOpenDialog(IDD_MACRO), nullptr);
     EXPECT_EQ(commandLine(), "Delayed timer called.\nDelayed timer called.\nDelayed timer called.\n");
     EXPECT_EQ(prompts(), promptsBefore + 1);
-    win::advanceClock(200);   // no timer is left
+    win::advanceClock(200);  // no timer is left
     EXPECT_EQ(commandLine(), "Delayed timer called.\nDelayed timer called.\nDelayed timer called.\n");
 }
 
@@ -138,7 +138,7 @@ TEST_F(ModelessMacroDialogs, UnloadClosesBusyAndIdleDialogsAndLeavesNoTimer) {
     typeWidth("250");
     script.runModeless();
     open();
-    EXPECT_TRUE(EndDlgMacroModeless(busy));   // waiting for its drawing
+    EXPECT_TRUE(EndDlgMacroModeless(busy));  // waiting for its drawing
     ASSERT_EQ(length(), 2);
     acrxEntryPoint(AcRx::kUnloadAppMsg, reinterpret_cast<void*>(0x5150));
     EXPECT_EQ(length(), 0);
@@ -159,7 +159,7 @@ TEST_F(ModelessMacroDialogs, DestroyAllOutsideTheUnloadKeepsTheDelayedClose) {
     script.runModeless();
     open();
     DestroyAllMacroDlgs();
-    EXPECT_EQ(length(), 1);   // the idle one went, the busy one waits
+    EXPECT_EQ(length(), 1);  // the idle one went, the busy one waits
     EXPECT_TRUE(isOpen(id));
     win::advanceClock(100);
     EXPECT_EQ(length(), 0);
@@ -183,7 +183,7 @@ TEST_P(ModelessSelfClose, EndsTheDialogFreesItsNumberAndPostsThePromptOnce) {
     EXPECT_EQ(length(), 1);
     EXPECT_TRUE(isOpen(0));
     EXPECT_EQ(prompts(), promptsBefore + 1);
-    EXPECT_EQ(open(), 1);   // the freed number is handed out again
+    EXPECT_EQ(open(), 1);  // the freed number is handed out again
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ModelessSelfClose, ::testing::Values(0, 1, 2, 3));

@@ -10,21 +10,23 @@
 namespace {
 
 constexpr int kDlg = IDD_MACRO_PATTERN;
-constexpr int kPatternButton = 33008;   // the ninth control of the plate template
+constexpr int kPatternButton = 33008;  // the ninth control of the plate template
 
 class PatternDialogTest : public MacroDialogTest {
 protected:
     void SetUp() override {
         MacroDialogTest::SetUp();
-        const std::filesystem::path file = library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
+        const std::filesystem::path file =
+            library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
         std::stringstream text;
         text << std::ifstream(file).rdbuf();
         std::string contents = text.str();
         const std::string count = "int\tnrOfControls\t8";
         contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
         if (contents.back() != '\n') contents += '\n';
-        contents += "int\ttype8\t6\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
-                    "double\tbottomRightY8\t0.26\nstring\tcontents8\tBOLTS_Y\nstring\tcomboList8\t\n";
+        contents +=
+            "int\ttype8\t6\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
+            "double\tbottomRightY8\t0.26\nstring\tcontents8\tBOLTS_Y\nstring\tcomboList8\t\n";
         std::ofstream(file) << contents;
     }
     // BOLTS_Y (the second pattern) of type 2: its second direction follows option 2.
@@ -43,7 +45,9 @@ protected:
         pattern.flag2 = 0;
         return macro;
     }
-    static win::WindowInfo patternControl(int id) { return win::describeWindow(GetDlgItem(win::findOpenDialog(kDlg), id)); }
+    static win::WindowInfo patternControl(int id) {
+        return win::describeWindow(GetDlgItem(win::findOpenDialog(kDlg), id));
+    }
 };
 
 }  // namespace
@@ -59,14 +63,14 @@ TEST_F(PatternDialogTest, OpensOnItsPatternAndAppliesEachChangeAtItsIndex) {
             EXPECT_EQ(patternControl(IDC_PATTERN_FLAG1).check, BST_INDETERMINATE);
             EXPECT_EQ(patternControl(IDC_PATTERN_ON2).check, BST_INDETERMINATE);
             EXPECT_TRUE(patternControl(IDC_PATTERN_VALUE11).enabled);
-            EXPECT_FALSE(patternControl(IDC_PATTERN_SHEET1).enabled);   // not a distance list
-            EXPECT_FALSE(patternControl(IDC_PATTERN_ON2).enabled);      // option 2 is off
+            EXPECT_FALSE(patternControl(IDC_PATTERN_SHEET1).enabled);  // not a distance list
+            EXPECT_FALSE(patternControl(IDC_PATTERN_ON2).enabled);     // option 2 is off
             EXPECT_TRUE(log().empty()) << log();                       // opening applies nothing
         })
         .click(kDlg, IDC_PATTERN_FLAG2)
         .inspect([] {
             EXPECT_TRUE(patternControl(IDC_PATTERN_ON2).enabled);
-            EXPECT_TRUE(patternControl(IDC_PATTERN_SHEET2).enabled);   // kind 3: the distance list
+            EXPECT_TRUE(patternControl(IDC_PATTERN_SHEET2).enabled);  // kind 3: the distance list
             EXPECT_FALSE(patternControl(IDC_PATTERN_VALUE21).enabled);
             EXPECT_NE(log().find("UpdateModule"), std::string::npos) << log();
         })
@@ -80,13 +84,13 @@ TEST_F(PatternDialogTest, OpensOnItsPatternAndAppliesEachChangeAtItsIndex) {
     StartDlgMacro(macro);
     const MacroPatternProps& pattern = macro.tabs[0].patterns[1];
     EXPECT_EQ(pattern.flag2, 1);
-    EXPECT_EQ(pattern.flag1, -1);          // untouched: still undetermined
+    EXPECT_EQ(pattern.flag1, -1);  // untouched: still undetermined
     EXPECT_EQ(pattern.direction2.on, -1);
     EXPECT_EQ(pattern.direction1.kind, 3);
     EXPECT_EQ(pattern.direction1.distances.length(), 5);
     EXPECT_EQ(pattern.direction1.distances[4], Kv_String("90"));
     EXPECT_EQ(pattern.buttonLink, kPatternButton);
-    EXPECT_EQ(macro.tabs[0].patterns[0].name, Kv_String("BOLTS_X"));   // the other pattern stays
+    EXPECT_EQ(macro.tabs[0].patterns[0].name, Kv_String("BOLTS_X"));  // the other pattern stays
 }
 
 TEST_F(PatternDialogTest, ATypeOnePatternHasNoFirstDirectionToEdit) {

@@ -109,7 +109,8 @@ protected:
 
 TEST_F(ProfOptionsTest, APlainProfileOpensWithoutTheMorphedRowAndAMorphedOneWithItAndTallerBy65) {
     int plainHeight = 0;
-    script.inspect([&] {
+    script
+        .inspect([&] {
             plainHeight = windowHeight();
             EXPECT_EQ(caption(kDlg), dialString(1011).str());
             EXPECT_FALSE(control(kDlg, IDC_PO_END_PROFILE).visible);
@@ -136,7 +137,8 @@ TEST_F(ProfOptionsTest, APlainProfileOpensWithoutTheMorphedRowAndAMorphedOneWith
     answerAtRead.endValue1 = "10";
     int morphedHeight = 0;
     int morphedPointGroupTop = 0, plainPointGroupTop = 0;
-    script.inspect([&] {
+    script
+        .inspect([&] {
             morphedHeight = windowHeight();
             morphedPointGroupTop = control(kDlg, IDC_PO_POINT_GROUP).rectInParent.top;
             EXPECT_TRUE(control(kDlg, IDC_PO_END_PROFILE).visible);
@@ -150,7 +152,8 @@ TEST_F(ProfOptionsTest, APlainProfileOpensWithoutTheMorphedRowAndAMorphedOneWith
 
     // The remembered size does not keep the morphed profile's extra height.
     answerAtRead.morphed = 0;
-    script.inspect([&] {
+    script
+        .inspect([&] {
             EXPECT_EQ(windowHeight(), plainHeight);
             plainPointGroupTop = control(kDlg, IDC_PO_POINT_GROUP).rectInParent.top;
         })
@@ -161,13 +164,15 @@ TEST_F(ProfOptionsTest, APlainProfileOpensWithoutTheMorphedRowAndAMorphedOneWith
 
 TEST_F(ProfOptionsTest, TheSectionPointPickGetsTheAngleInRadiansBetweenKindsTwoAndThree) {
     answerAtRead.rotation = "45";
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_EQ(control(kDlg, IDC_PO_ROTATION_ANGLE).check, BST_CHECKED);
             EXPECT_EQ(control(kDlg, IDC_PO_ANGLE).text, "45");
         })
         .click(kDlg, IDC_PO_PICK_POINT);
     host::answerPick(script, {0, 20});
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_TRUE(control(kDlg, IDOK).visible);
             EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_X).text, "14.14");
         })
@@ -272,7 +277,8 @@ TEST_F(ProfOptionsTest, TheIdsFormReturnsAtOnceWithoutIdsAndGivesBackTheFlagBox)
     EXPECT_TRUE(calls.empty());
     EXPECT_TRUE(flag);
 
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_TRUE(control(kDlg, IDC_PO_FLAG).visible);
             EXPECT_EQ(control(kDlg, IDC_PO_FLAG).text, dialString(1497).str());
             EXPECT_FALSE(control(kDlg, IDC_PO_GROUP).visible);
@@ -284,7 +290,8 @@ TEST_F(ProfOptionsTest, TheIdsFormReturnsAtOnceWithoutIdsAndGivesBackTheFlagBox)
     EXPECT_TRUE(flag);
 
     flag = false;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_FALSE(control(kDlg, IDC_PO_FLAG).visible);
             EXPECT_TRUE(control(kDlg, IDC_PO_GROUP).visible);
         })
@@ -298,7 +305,8 @@ TEST_F(ProfOptionsTest, BadProfileDataIsShownWithoutHarm) {
     answerAtRead.rotation = "steep";
     answerAtRead.offsetType = 42;
     answerAtRead.pointChoice = 7;
-    script.inspect([] {
+    script
+        .inspect([] {
             EXPECT_EQ(control(kDlg, IDC_PO_PROFILE).selection, -1);
             EXPECT_EQ(control(kDlg, IDC_PO_OFFSET_TYPE).selection, -1);
             EXPECT_EQ(control(kDlg, IDC_PO_POINT_CHOICE).selection, -1);

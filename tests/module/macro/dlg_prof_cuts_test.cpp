@@ -51,16 +51,21 @@ protected:
 
 TEST_F(ProfCutsDialogTest, PreviewsFollowTheFlagAndAreRemovedWhenTheDialogCloses) {
     frame::rememberProfCutsFlag(false);
-    script.inspect([] {
-              EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_ONLY_SELECTED).check, BST_UNCHECKED);
-              EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_LIST).selection, 0);
-              EXPECT_EQ(previews(), (Texts{"Notch"}));
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_ONLY_SELECTED).check, BST_UNCHECKED);
+            EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_LIST).selection, 0);
+            EXPECT_EQ(previews(), (Texts{"Notch"}));
+        })
         .choose(kDlg, IDC_PROF_CUTS_LIST, 1)
-        .inspect([] { EXPECT_EQ(previews(), (Texts{"Notch", "Mitre"})); })
+        .inspect([] {
+            EXPECT_EQ(previews(), (Texts{"Notch", "Mitre"}));
+        })
         .click(kDlg, IDC_PROF_CUTS_ONLY_SELECTED)
         .choose(kDlg, IDC_PROF_CUTS_LIST, 2)
-        .inspect([] { EXPECT_EQ(previews(), (Texts{"Notch", "Slot"})); })
+        .inspect([] {
+            EXPECT_EQ(previews(), (Texts{"Notch", "Slot"}));
+        })
         .click(kDlg, IDOK);
     EXPECT_TRUE(StartEditProfCutsDlg(data));
     EXPECT_TRUE(frame::profCutsRememberedFlag());
@@ -73,8 +78,8 @@ TEST_F(ProfCutsDialogTest, PreviewsFollowTheFlagAndAreRemovedWhenTheDialogCloses
         .click(kDlg, IDC_PROF_CUTS_ONLY_SELECTED)
         .key(kDlg, VK_ESCAPE);
     EXPECT_FALSE(StartEditProfCutsDlg(data));
-    EXPECT_TRUE(frame::profCutsRememberedFlag());   // a cancelled call leaves it
-    EXPECT_EQ(previews(), (Texts{"Mitre"}));        // cleared in the dialog: the person's previews stay
+    EXPECT_TRUE(frame::profCutsRememberedFlag());  // a cancelled call leaves it
+    EXPECT_EQ(previews(), (Texts{"Mitre"}));       // cleared in the dialog: the person's previews stay
 }
 
 TEST_F(ProfCutsDialogTest, DeletingTheLastCutSelectsTheOneBeforeAndAnEmptyListIgnoresDelete) {
@@ -101,18 +106,18 @@ TEST_F(ProfCutsDialogTest, DeletingTheLastCutSelectsTheOneBeforeAndAnEmptyListIg
 TEST_F(ProfCutsDialogTest, AnotherProfilePickedInTheDrawingShowsItsCuts) {
     frame::rememberProfCutsFlag(true);
     const AcDbObjectId other = addProfile({"Cope"});
-    script.click(kDlg, IDC_PROF_CUTS_OTHER_PROFILE)
-        .inspect([] {
-            EXPECT_FALSE(IsWindowVisible(win::findOpenDialog(kDlg)));
-            EXPECT_TRUE(previews().empty());
-        });
+    script.click(kDlg, IDC_PROF_CUTS_OTHER_PROFILE).inspect([] {
+        EXPECT_FALSE(IsWindowVisible(win::findOpenDialog(kDlg)));
+        EXPECT_TRUE(previews().empty());
+    });
     host::answerPick(script, {static_cast<double>(other.asOldId())});
-    script.inspect([] {
-              EXPECT_TRUE(IsWindowVisible(win::findOpenDialog(kDlg)));
-              EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_LIST).items, (Texts{"Cope"}));
-              EXPECT_EQ(previews(), (Texts{"Cope"}));
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(IsWindowVisible(win::findOpenDialog(kDlg)));
+            EXPECT_EQ(control(kDlg, IDC_PROF_CUTS_LIST).items, (Texts{"Cope"}));
+            EXPECT_EQ(previews(), (Texts{"Cope"}));
+        })
         .click(kDlg, IDOK);
     EXPECT_TRUE(StartEditProfCutsDlg(data));
-    EXPECT_NE(data.profileId, other);   // the caller's record is not written back
+    EXPECT_NE(data.profileId, other);  // the caller's record is not written back
 }

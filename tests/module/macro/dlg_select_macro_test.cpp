@@ -26,7 +26,8 @@ protected:
         std::filesystem::create_directories(root_ / "Macros");
         for (const auto& entry : std::filesystem::directory_iterator(kvSourceDir() + "/library/Macros"))
             std::filesystem::copy_file(entry.path(), root_ / "Macros" / entry.path().filename());
-        for (const char* macro : kMacros) files.append(Kv_String((root_ / "Macros" / (std::string(macro) + ".dwg")).string()));
+        for (const char* macro : kMacros)
+            files.append(Kv_String((root_ / "Macros" / (std::string(macro) + ".dwg")).string()));
     }
     Kv_String macroFile(const char* name, const char* extension) const {
         return Kv_String((root_ / "Macros" / (std::string(name) + "." + extension)).string());
@@ -44,18 +45,19 @@ protected:
         return point;
     }
     // The middle of picture index: cells of 96 x 72 plus margins, four to a row.
-    static POINT pictureCentre(int index) {
-        return POINT{(index % 4) * 108 + 54, (index / 4) * 102 + 42};
-    }
+    static POINT pictureCentre(int index) { return POINT{(index % 4) * 108 + 54, (index / 4) * 102 + 42}; }
     // The names under the pictures shown now.
     static std::vector<std::string> namesShown() {
         win::updateAllWindows();
         std::vector<std::string> names;
-        for (const win::DrawRecord& record : win::paintRecords(GetDlgItem(win::findOpenDialog(kDlg), IDC_SELECT_MACRO_PICTURES)))
+        for (const win::DrawRecord& record :
+             win::paintRecords(GetDlgItem(win::findOpenDialog(kDlg), IDC_SELECT_MACRO_PICTURES)))
             if (record.kind == win::DrawRecord::Kind::Text) names.push_back(record.text);
         return names;
     }
-    bool run(bool& otherChoice, bool option = true) { return StartDlgSelectMacro("Connection", files, 0, 0, selected, otherChoice, option); }
+    bool run(bool& otherChoice, bool option = true) {
+        return StartDlgSelectMacro("Connection", files, 0, 0, selected, otherChoice, option);
+    }
 
     Kv_StringArray files;
     Kv_String selected;
@@ -65,12 +67,13 @@ protected:
 
 TEST_F(SelectMacroDialogTest, OkTakesTheChosenPictureAsDrawingAndNothingWithoutOne) {
     bool other = true;
-    script.inspect([] {
-              EXPECT_EQ(namesShown(), (std::vector<std::string>{"Base plate 1", "Base plate 2", "End plate", "Cleat",
-                                                                "Stiffener", "Beam splice"}));
-              EXPECT_EQ(cell(1, 1), dialString(1119).str());
-              EXPECT_EQ(cell(3, 1), dialString(1120).str() + " 2");
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(namesShown(), (std::vector<std::string>{"Base plate 1", "Base plate 2", "End plate", "Cleat",
+                                                              "Stiffener", "Beam splice"}));
+            EXPECT_EQ(cell(1, 1), dialString(1119).str());
+            EXPECT_EQ(cell(3, 1), dialString(1120).str() + " 2");
+        })
         .click(kDlg, IDOK)
         .inspect([] { EXPECT_NE(win::findOpenDialog(kDlg), nullptr); })
         .clickAt(kDlg, IDC_SELECT_MACRO_PICTURES, pictureCentre(1))
@@ -104,8 +107,8 @@ TEST_F(SelectMacroDialogTest, UntickingAMacroHidesItsPicture) {
     bool other = false;
     script.clickAt(kDlg, IDC_SELECT_MACRO_FILTER, endPlate)
         .inspect([] {
-            EXPECT_EQ(namesShown(), (std::vector<std::string>{"Base plate 1", "Base plate 2", "Cleat", "Stiffener",
-                                                              "Beam splice"}));
+            EXPECT_EQ(namesShown(),
+                      (std::vector<std::string>{"Base plate 1", "Base plate 2", "Cleat", "Stiffener", "Beam splice"}));
             EXPECT_EQ(cell(1, 4), "0");
         })
         .clickAt(kDlg, IDC_SELECT_MACRO_PICTURES, pictureCentre(2))
@@ -122,7 +125,7 @@ TEST_F(SelectMacroDialogTest, UntickingAPropertyHidesTheMacrosWithoutIt) {
         .clickAt(kDlg, IDC_SELECT_MACRO_FILTER, beam)
         .inspect([] {
             EXPECT_EQ(namesShown(), (std::vector<std::string>{"End plate", "Cleat", "Beam splice"}));
-            EXPECT_EQ(cell(3, 4), "0");   // End plate's "Beam" is the same property
+            EXPECT_EQ(cell(3, 4), "0");  // End plate's "Beam" is the same property
         })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(run(other));

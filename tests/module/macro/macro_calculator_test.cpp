@@ -17,14 +17,17 @@ protected:
         const std::filesystem::path file = folder / "Calculator.txt";
         std::filesystem::copy_file(folder / "Base Plate.bmp", folder / "Calculator.bmp",
                                    std::filesystem::copy_options::overwrite_existing);
-        std::ofstream(file, std::ios::binary) << "KvPropertiesList 1\n"
-            "int\tnrOfControls\t3\n"
-            "int\ttype0\t2\ndouble\ttopLeftX0\t0.1\ndouble\ttopLeftY0\t0.1\ndouble\tbottomRightX0\t0.3\n"
-            "double\tbottomRightY0\t0.17\nstring\tcontents0\tGAP\nstring\tcomboList0\t\n"
-            "int\ttype1\t25\ndouble\ttopLeftX1\t0.1\ndouble\ttopLeftY1\t0.3\ndouble\tbottomRightX1\t0.3\n"
-            "double\tbottomRightY1\t0.38\nstring\tcontents1\tBy factor\nstring\tcomboList1\tBASE;-GAP;" + factor + ";;\n"
-            "int\ttype2\t26\ndouble\ttopLeftX2\t0.1\ndouble\ttopLeftY2\t0.5\ndouble\tbottomRightX2\t0.3\n"
-            "double\tbottomRightY2\t0.58\nstring\tcontents2\tBy sum\nstring\tcomboList2\tBASE;GAP;-OTHER;;\n";
+        std::ofstream(file, std::ios::binary)
+            << "KvPropertiesList 1\n"
+               "int\tnrOfControls\t3\n"
+               "int\ttype0\t2\ndouble\ttopLeftX0\t0.1\ndouble\ttopLeftY0\t0.1\ndouble\tbottomRightX0\t0.3\n"
+               "double\tbottomRightY0\t0.17\nstring\tcontents0\tGAP\nstring\tcomboList0\t\n"
+               "int\ttype1\t25\ndouble\ttopLeftX1\t0.1\ndouble\ttopLeftY1\t0.3\ndouble\tbottomRightX1\t0.3\n"
+               "double\tbottomRightY1\t0.38\nstring\tcontents1\tBy factor\nstring\tcomboList1\tBASE;-GAP;" +
+                   factor +
+                   ";;\n"
+                   "int\ttype2\t26\ndouble\ttopLeftX2\t0.1\ndouble\ttopLeftY2\t0.5\ndouble\tbottomRightX2\t0.3\n"
+                   "double\tbottomRightY2\t0.58\nstring\tcontents2\tBy sum\nstring\tcomboList2\tBASE;GAP;-OTHER;;\n";
     }
     MacroData calculatorMacro(const std::string& factor = "2") {
         writeCalculatorTemplate(factor);
@@ -45,14 +48,20 @@ TEST_F(MacroCalculatorTest, TheTypedTotalGivesTheFirstVariableWithNegatedNamesAn
     script.inspect([] { EXPECT_EQ(pageControl(kGapField).text, "10"); })
         .click(IDD_MACRO_TAB_PAGE, kByFactor)
         // 100 + (-10) / 2
-        .inspect([&] { proposedByFactor = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_TEXT_ENTRY), IDC_TEXT_ENTRY_EDIT)).text; })
+        .inspect([&] {
+            proposedByFactor =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_TEXT_ENTRY), IDC_TEXT_ENTRY_EDIT)).text;
+        })
         .type(IDD_TEXT_ENTRY, "90")
         .click(IDD_TEXT_ENTRY, IDOK)
         // (90 - 100) * 2 = -20, negated
         .inspect([] { EXPECT_EQ(pageControl(kGapField).text, "20.00000"); })
         .click(IDD_MACRO_TAB_PAGE, kBySum)
         // 100 + 20 - 5
-        .inspect([&] { proposedBySum = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_TEXT_ENTRY), IDC_TEXT_ENTRY_EDIT)).text; })
+        .inspect([&] {
+            proposedBySum =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_TEXT_ENTRY), IDC_TEXT_ENTRY_EDIT)).text;
+        })
         .type(IDD_TEXT_ENTRY, "110")
         .click(IDD_TEXT_ENTRY, IDOK)
         // (110 - 100) - (-5)

@@ -19,12 +19,13 @@ class MacroDialogBasics : public MacroDialogTest {};
 
 TEST_F(MacroDialogBasics, TypingAWidthUpdatesTheDrawingOnceAndCloseChangesTheViewFirst) {
     MacroData macro = sampleMacro();
-    script.inspect([] {
-              EXPECT_EQ(win::describeWindow(win::findOpenDialog(IDD_MACRO)).text, "Base plate connection");
-              EXPECT_EQ(dialogControl(IDC_MACRO_TABS).items, (std::vector<std::string>{"Plate", "Stiffener", "Anchors"}));
-              EXPECT_EQ(pageControl(kPlateWidth).text, "200");
-              EXPECT_TRUE(pageControl(kPlateWidth).visible);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::describeWindow(win::findOpenDialog(IDD_MACRO)).text, "Base plate connection");
+            EXPECT_EQ(dialogControl(IDC_MACRO_TABS).items, (std::vector<std::string>{"Plate", "Stiffener", "Anchors"}));
+            EXPECT_EQ(pageControl(kPlateWidth).text, "200");
+            EXPECT_TRUE(pageControl(kPlateWidth).visible);
+        })
         .click(IDD_MACRO_TAB_PAGE, kPlateWidth)
         .key(IDD_MACRO_TAB_PAGE, VK_END)
         .key(IDD_MACRO_TAB_PAGE, VK_BACK)
@@ -81,18 +82,19 @@ TEST(MacroDialogSizeName, OneInstanceItsModuleAGroupOrTheCountOfInstances) {
 // stay in step.
 TEST_F(MacroDialogBasics, TheStartTabAfterATabWithoutPageShowsItsOwnPage) {
     MacroData macro = sampleMacro();
-    macro.tabs[0].kind = 7;   // no page
+    macro.tabs[0].kind = 7;  // no page
     macro.startTab = "Anchors";
-    script.inspect([] {
-              const win::WindowInfo tabs = dialogControl(IDC_MACRO_TABS);
-              EXPECT_EQ(tabs.items, (std::vector<std::string>{"Stiffener", "Anchors"}));
-              EXPECT_EQ(tabs.selection, 1);
-              HWND page = win::findOpenDialog(IDD_MACRO_TAB_PAGE);
-              spread_test::EngineProbe sheet(win::findControl(page, IDC_PAGE_SHEET));
-              EXPECT_EQ(sheet.dataAt(1, 1), "ANCHOR_L");
-          })
+    script
+        .inspect([] {
+            const win::WindowInfo tabs = dialogControl(IDC_MACRO_TABS);
+            EXPECT_EQ(tabs.items, (std::vector<std::string>{"Stiffener", "Anchors"}));
+            EXPECT_EQ(tabs.selection, 1);
+            HWND page = win::findOpenDialog(IDD_MACRO_TAB_PAGE);
+            spread_test::EngineProbe sheet(win::findControl(page, IDC_PAGE_SHEET));
+            EXPECT_EQ(sheet.dataAt(1, 1), "ANCHOR_L");
+        })
         .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 0)
-        .inspect([] { EXPECT_EQ(pageControl(33001).text, "10"); })   // STIFF_T of the Stiffener page
+        .inspect([] { EXPECT_EQ(pageControl(33001).text, "10"); })  // STIFF_T of the Stiffener page
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
 }
@@ -159,10 +161,11 @@ TEST_F(MacroDialogBasics, AFilterChangeAndPickingOtherMacrosBuildThePagesAgain) 
         .inspect([&] { shownDuringPick = win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible; });
     host::answerPick(script, {static_cast<double>(otherInstance_.asOldId())});
     host::cancelPick(script);
-    script.inspect([&] {
-              EXPECT_TRUE(win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible);
-              EXPECT_NE(win::findOpenDialog(IDD_MACRO_TAB_PAGE), pageBefore);
-          })
+    script
+        .inspect([&] {
+            EXPECT_TRUE(win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible);
+            EXPECT_NE(win::findOpenDialog(IDD_MACRO_TAB_PAGE), pageBefore);
+        })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
     EXPECT_FALSE(shownDuringPick);
@@ -227,7 +230,7 @@ TEST_F(MacroDialogBasics, SaveWritesTheNamedValuesFileAndApplyAgainCloses) {
     int errors = -1;
     ASSERT_TRUE(loaded.readFromFile("BasePlate wider", errors));
     EXPECT_EQ(errors, 0);
-    EXPECT_EQ(loaded.tabs[0].cells[0].value, "2005");   // typed before saving: applied first
+    EXPECT_EQ(loaded.tabs[0].cells[0].value, "2005");  // typed before saving: applied first
     EXPECT_NE(log().find("reApply #1"), std::string::npos) << log();
 }
 

@@ -24,15 +24,17 @@ protected:
     // The plate template (in the scratch library) gets the array's option button, the ninth
     // control: id 33008.
     void addArrayButtonToTemplate() const {
-        const std::filesystem::path file = library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
+        const std::filesystem::path file =
+            library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
         std::stringstream text;
         text << std::ifstream(file).rdbuf();
         std::string contents = text.str();
         const std::string count = "int\tnrOfControls\t8";
         contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
         if (contents.back() != '\n') contents += '\n';
-        contents += "int\ttype8\t24\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
-                    "double\tbottomRightY8\t0.26\nstring\tcontents8\tRIBS\nstring\tcomboList8\t\n";
+        contents +=
+            "int\ttype8\t24\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
+            "double\tbottomRightY8\t0.26\nstring\tcontents8\tRIBS\nstring\tcomboList8\t\n";
         std::ofstream(file) << contents;
     }
     static HWND pageSheet() { return win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), IDC_PAGE_SHEET); }

@@ -29,28 +29,29 @@ protected:
 
 TEST_F(MacroPageTest, FillingDropsFailedLinksAndListsTheRestInOrderWithSpansLocksAndTypes) {
     MacroData macro = sampleMacro();
-    script.inspect([] {
-              // The cut choice names no cut of the tab: it is gone, not shown unlinked.
-              EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kCutChoice), nullptr);
-              EXPECT_EQ(pageControl(kBoltsX).text, "2");
-              spread_test::EngineProbe sheet = probe();
-              ASSERT_TRUE(sheet.valid());
-              EXPECT_TRUE(win::describeWindow(pageSheet()).visible);
-              // Variables without a control, then the pattern not fully shown.
-              ASSERT_EQ(sheet.maxRows(), 3);
-              EXPECT_EQ(sheet.dataAt(1, 1), "WELD_A");
-              EXPECT_EQ(sheet.dataAt(3, 1), "6");
-              EXPECT_EQ(sheet.dataAt(1, 2), "FINISH");
-              EXPECT_EQ(sheet.dataAt(1, 3), "BOLTS_Y");
-              EXPECT_EQ(sheet.dataAt(3, 3), "80");
-              EXPECT_EQ(sheet.dataAt(4, 3), "2");   // a pattern with a count shows it beside
-              EXPECT_TRUE(sheet.locked(1, 1));
-              EXPECT_FALSE(sheet.locked(3, 1));
-              EXPECT_EQ(span(1, 1), 2);
-              EXPECT_EQ(span(3, 1), 2);
-              EXPECT_EQ(span(3, 3), 1);
-              EXPECT_EQ(sheet.cellType(3, 1).record.kind, sheet::CellKind::Edit);
-          })
+    script
+        .inspect([] {
+            // The cut choice names no cut of the tab: it is gone, not shown unlinked.
+            EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kCutChoice), nullptr);
+            EXPECT_EQ(pageControl(kBoltsX).text, "2");
+            spread_test::EngineProbe sheet = probe();
+            ASSERT_TRUE(sheet.valid());
+            EXPECT_TRUE(win::describeWindow(pageSheet()).visible);
+            // Variables without a control, then the pattern not fully shown.
+            ASSERT_EQ(sheet.maxRows(), 3);
+            EXPECT_EQ(sheet.dataAt(1, 1), "WELD_A");
+            EXPECT_EQ(sheet.dataAt(3, 1), "6");
+            EXPECT_EQ(sheet.dataAt(1, 2), "FINISH");
+            EXPECT_EQ(sheet.dataAt(1, 3), "BOLTS_Y");
+            EXPECT_EQ(sheet.dataAt(3, 3), "80");
+            EXPECT_EQ(sheet.dataAt(4, 3), "2");  // a pattern with a count shows it beside
+            EXPECT_TRUE(sheet.locked(1, 1));
+            EXPECT_FALSE(sheet.locked(3, 1));
+            EXPECT_EQ(span(1, 1), 2);
+            EXPECT_EQ(span(3, 1), 2);
+            EXPECT_EQ(span(3, 3), 1);
+            EXPECT_EQ(sheet.cellType(3, 1).record.kind, sheet::CellKind::Edit);
+        })
         // The Stiffener template shows every variable: no sheet.
         .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
         .inspect([] { EXPECT_FALSE(win::describeWindow(pageSheet()).visible); })
@@ -63,7 +64,7 @@ TEST_F(MacroPageTest, FillingDropsFailedLinksAndListsTheRestInOrderWithSpansLock
         })
         .click(IDD_MACRO, IDOK);
     EXPECT_TRUE(StartDlgMacro(macro));
-    EXPECT_EQ(macro.tabs[0].cells[4].link, -1);   // links are written back as the page made them
+    EXPECT_EQ(macro.tabs[0].cells[4].link, -1);  // links are written back as the page made them
     EXPECT_EQ(macro.tabs[0].cells[0].link, kPlateWidth);
 }
 
@@ -110,8 +111,9 @@ TEST_F(MacroPageTest, AFlexClickUpdatesTheDrawingOnceAndRefreshesTheButtons) {
         .inspect([this] {
             EXPECT_EQ(pageControl(kBothSides).check, BST_UNCHECKED);
             EXPECT_EQ(pageControl(kOneSide).check, BST_CHECKED);
-            EXPECT_EQ(log(), "1 UpdateModule #1 BasePlate\n2 set #1 flex.side.BOTH_SIDES = \"1\"\n"
-                             "3 set #1 flex.side.ONE_SIDE = \"0\"\n");
+            EXPECT_EQ(log(),
+                      "1 UpdateModule #1 BasePlate\n2 set #1 flex.side.BOTH_SIDES = \"1\"\n"
+                      "3 set #1 flex.side.ONE_SIDE = \"0\"\n");
         })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
@@ -121,14 +123,15 @@ TEST_F(MacroPageTest, AFlexClickUpdatesTheDrawingOnceAndRefreshesTheButtons) {
 TEST_F(MacroPageTest, ABoltCompositionTheLibraryLacksIsAddedAndSelected) {
     MacroData macro = sampleMacro();
     macro.tabs[0].bolt.composition = "X-99";
-    script.inspect([] {
-              const win::WindowInfo compositions = pageControl(IDC_PAGE_BOLT_COMPOSITION);
-              EXPECT_TRUE(compositions.visible);
-              ASSERT_FALSE(compositions.items.empty());
-              EXPECT_EQ(compositions.items.back(), "X-99");
-              EXPECT_EQ(compositions.selection, static_cast<int>(compositions.items.size()) - 1);
-              EXPECT_EQ(pageControl(IDC_PAGE_BOLT_DIAMETER).text, "20");
-          })
+    script
+        .inspect([] {
+            const win::WindowInfo compositions = pageControl(IDC_PAGE_BOLT_COMPOSITION);
+            EXPECT_TRUE(compositions.visible);
+            ASSERT_FALSE(compositions.items.empty());
+            EXPECT_EQ(compositions.items.back(), "X-99");
+            EXPECT_EQ(compositions.selection, static_cast<int>(compositions.items.size()) - 1);
+            EXPECT_EQ(pageControl(IDC_PAGE_BOLT_DIAMETER).text, "20");
+        })
         .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
         .inspect([] { EXPECT_FALSE(pageControl(IDC_PAGE_BOLT_COMPOSITION).visible); })
         .click(IDD_MACRO, IDOK);
@@ -140,9 +143,10 @@ TEST_F(MacroPageTest, ABoltCompositionTheLibraryLacksIsAddedAndSelected) {
 TEST_F(MacroPageTest, TabRunsThroughTheThreeRingsBothWays) {
     MacroData macro = sampleMacro();
     clickCell(3, 2);
-    script.key(IDD_MACRO_TAB_PAGE, VK_TAB)   // FINISH -> BOLTS_Y value
-        .key(IDD_MACRO_TAB_PAGE, VK_TAB)     // -> BOLTS_Y count, the last unlocked cell
-        .key(IDD_MACRO_TAB_PAGE, VK_TAB)     // -> the bolt row
+    script
+        .key(IDD_MACRO_TAB_PAGE, VK_TAB)  // FINISH -> BOLTS_Y value
+        .key(IDD_MACRO_TAB_PAGE, VK_TAB)  // -> BOLTS_Y count, the last unlocked cell
+        .key(IDD_MACRO_TAB_PAGE, VK_TAB)  // -> the bolt row
         .inspect([] { EXPECT_TRUE(focusedIn(IDC_PAGE_BOLT_COMPOSITION)); })
         .key(IDD_MACRO_TAB_PAGE, VK_TAB, win::input::Shift)
         .inspect([] {
@@ -152,7 +156,7 @@ TEST_F(MacroPageTest, TabRunsThroughTheThreeRingsBothWays) {
         })
         .click(IDD_MACRO_TAB_PAGE, IDC_PAGE_BOLT_OPTIONS)
         .key(IDD_MACRO_BOLT_OPTIONS, VK_ESCAPE)
-        .key(IDD_MACRO_TAB_PAGE, VK_TAB)     // past the page's own controls: the template's first
+        .key(IDD_MACRO_TAB_PAGE, VK_TAB)  // past the page's own controls: the template's first
         .inspect([] {
             int id = 0;
             HWND focus = GetFocus();
@@ -174,11 +178,12 @@ TEST_F(MacroPageTest, AMissingTemplateListsEverythingAndAnUnknownFlexGroupDropsI
     MacroData macro = sampleMacro();
     macro.tabs[0].templateFile = getDesignerRootFolder() + "No Such Template.txt";
     macro.tabs[1].flexFixGroups.removeAll();
-    script.inspect([] {
-              EXPECT_EQ(probe().maxRows(), 8);   // six variables and two patterns
-              EXPECT_EQ(probe().dataAt(1, 1), "PLATE_W");
-              EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kPlateWidth), nullptr);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(probe().maxRows(), 8);  // six variables and two patterns
+            EXPECT_EQ(probe().dataAt(1, 1), "PLATE_W");
+            EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kPlateWidth), nullptr);
+        })
         .chooseTab(IDD_MACRO, IDC_MACRO_TABS, 1)
         .inspect([] {
             EXPECT_EQ(win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), kBothSides), nullptr);

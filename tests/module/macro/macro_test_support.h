@@ -72,9 +72,9 @@ protected:
         plate.moduleName = "BasePlate";
         plate.title = "Plate";
         plate.templateFile = getDesignerRootFolder() + "Base Plate.txt";
-        plate.cells = {cell("PLATE_W", "200"), cell("PLATE_H", "300"), cell("PLATE_T", "15"),
-                       cell("GROUT", "1", MacroCell::kCheckBox), cell("WELD_A", "6"),
-                       cell("FINISH", "galvanised", MacroCell::kText)};
+        plate.cells = {cell("PLATE_W", "200"), cell("PLATE_H", "300"),
+                       cell("PLATE_T", "15"),  cell("GROUT", "1", MacroCell::kCheckBox),
+                       cell("WELD_A", "6"),    cell("FINISH", "galvanised", MacroCell::kText)};
         MacroPatternProps bolts;
         bolts.name = "BOLTS_X";
         bolts.value = "2";

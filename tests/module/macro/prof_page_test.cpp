@@ -59,7 +59,8 @@ protected:
         tab.title = "Profiles";
         tab.templateFile = getDesignerRootFolder() + "Rafter.txt";
         tab.cells = {cell("SPAN", "12000"), cell("PITCH", "5")};
-        tab.profiles = {profile("Rafter", rafter_, "IPE-IPE300", "0\xB0"), profile("Purlins", purlin1_, "IPE-IPE120", "90\xB0"),
+        tab.profiles = {profile("Rafter", rafter_, "IPE-IPE300", "0\xB0"),
+                        profile("Purlins", purlin1_, "IPE-IPE120", "90\xB0"),
                         profile("Purlins", purlin2_, "IPE-IPE120", "45")};
         tab.profiles[1].offsetType = tab.profiles[2].offsetType = 1;
         MacroProfSegmentedData eaves;
@@ -72,7 +73,9 @@ protected:
         return macro;
     }
 
-    static win::WindowInfo page(int id) { return win::describeWindow(win::findControl(win::findOpenDialog(kPage), id)); }
+    static win::WindowInfo page(int id) {
+        return win::describeWindow(win::findControl(win::findOpenDialog(kPage), id));
+    }
     static bool ownerVisible() { return win::describeWindow(win::findOpenDialog(IDD_MACRO)).visible; }
 
     AcDbObjectId rafter_, purlin1_, purlin2_, frame_;
@@ -82,22 +85,23 @@ protected:
 
 TEST_F(ProfPageTest, TheFixedBlockShowsTheGroupsMergedPropertiesAndChoosingOnlyShows) {
     MacroData macro = profileMacro();
-    script.inspect([this] {
-              EXPECT_EQ(page(IDC_PROF_GROUP_LABEL).text, dialString(1002).str());
-              EXPECT_EQ(page(IDC_PROF_GROUP).items, (std::vector<std::string>{"Rafter", "Purlins"}));
-              EXPECT_EQ(page(IDC_PROF_GROUP).selection, 0);
-              EXPECT_EQ(page(IDC_PROF_PROFILE).items,
-                        (std::vector<std::string>{dialString(1010).str(), std::to_string(rafter_.asOldId())}));
-              EXPECT_EQ(page(IDC_PROF_SECTION).text, "IPE 300");
-              EXPECT_EQ(page(IDC_PROF_ROTATION).text, "0\xB0");
-              EXPECT_EQ(page(IDC_PROF_OFFSET).selection, 0);
-              EXPECT_EQ(page(IDC_PROF_PLANE).selection, 1);   // no plane: the macro's own
-              EXPECT_EQ(page(IDC_PROF_PLANE).items.size(), 4u);
-              EXPECT_TRUE(page(IDC_PROF_SEGMENTED).visible);
-              // The template's own profile controls and the unplaced variable.
-              EXPECT_EQ(page(kSpan).text, "12000");
-              EXPECT_EQ(page(kRafterOptions).text, dialString(968).str());
-          })
+    script
+        .inspect([this] {
+            EXPECT_EQ(page(IDC_PROF_GROUP_LABEL).text, dialString(1002).str());
+            EXPECT_EQ(page(IDC_PROF_GROUP).items, (std::vector<std::string>{"Rafter", "Purlins"}));
+            EXPECT_EQ(page(IDC_PROF_GROUP).selection, 0);
+            EXPECT_EQ(page(IDC_PROF_PROFILE).items,
+                      (std::vector<std::string>{dialString(1010).str(), std::to_string(rafter_.asOldId())}));
+            EXPECT_EQ(page(IDC_PROF_SECTION).text, "IPE 300");
+            EXPECT_EQ(page(IDC_PROF_ROTATION).text, "0\xB0");
+            EXPECT_EQ(page(IDC_PROF_OFFSET).selection, 0);
+            EXPECT_EQ(page(IDC_PROF_PLANE).selection, 1);  // no plane: the macro's own
+            EXPECT_EQ(page(IDC_PROF_PLANE).items.size(), 4u);
+            EXPECT_TRUE(page(IDC_PROF_SEGMENTED).visible);
+            // The template's own profile controls and the unplaced variable.
+            EXPECT_EQ(page(kSpan).text, "12000");
+            EXPECT_EQ(page(kRafterOptions).text, dialString(968).str());
+        })
         .choose(kPage, IDC_PROF_GROUP, "Purlins")
         .inspect([this] {
             EXPECT_EQ(page(IDC_PROF_PROFILE).items.size(), 3u);
@@ -112,7 +116,7 @@ TEST_F(ProfPageTest, TheFixedBlockShowsTheGroupsMergedPropertiesAndChoosingOnlyS
             // An angle that is no entry is shown as typed.
             EXPECT_EQ(page(IDC_PROF_ROTATION).text, "45");
             EXPECT_EQ(page(IDC_PROF_ROTATION).selection, -1);
-            EXPECT_EQ(log(), "");   // choosing only shows
+            EXPECT_EQ(log(), "");  // choosing only shows
         })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
@@ -175,27 +179,30 @@ TEST_F(ProfPageTest, BasePlanePicksHideTheDialogAndACancelledPickChangesNothing)
     script.choose(kPage, IDC_PROF_PLANE, 0);
     script.inspect([&] { hiddenDuringPick = !ownerVisible(); });
     host::cancelPick(script);
-    script.inspect([] {
-              EXPECT_TRUE(ownerVisible());
-              EXPECT_EQ(page(IDC_PROF_PLANE).selection, 1);
-              EXPECT_EQ(count(log(), "UpdateModule"), 0) << log();
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(ownerVisible());
+            EXPECT_EQ(page(IDC_PROF_PLANE).selection, 1);
+            EXPECT_EQ(count(log(), "UpdateModule"), 0) << log();
+        })
         .choose(kPage, IDC_PROF_PLANE, 2);
     host::answerPick(script, {static_cast<double>(system.asOldId())});
-    script.inspect([] {
-              EXPECT_EQ(count(log(), "UpdateModule"), 1);
-              EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"" + coordSysPlaneMarker().str() + "\""), 1) << log();
-              EXPECT_EQ(page(IDC_PROF_PLANE).selection, 0);
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(count(log(), "UpdateModule"), 1);
+            EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"" + coordSysPlaneMarker().str() + "\""), 1) << log();
+            EXPECT_EQ(page(IDC_PROF_PLANE).selection, 0);
+        })
         .choose(kPage, IDC_PROF_PLANE, 0)
         .click(kPage, IDC_PROF_PICK_PLANE);
     host::answerPick(script, {0, 0, 3000, 0, 0, 1});
-    script.inspect([] { EXPECT_EQ(count(log(), "UpdateModule"), 2) << log(); })
+    script
+        .inspect([] { EXPECT_EQ(count(log(), "UpdateModule"), 2) << log(); })
         // The macro's own plane clears the stored one.
         .choose(kPage, IDC_PROF_PLANE, 1)
         .inspect([] {
             EXPECT_EQ(count(log(), "UpdateModule"), 3);
-            EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"\\e\""), 1) << log();   // empty
+            EXPECT_EQ(count(log(), "profile.Rafter.1.plane = \"\\e\""), 1) << log();  // empty
         })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
@@ -268,20 +275,22 @@ TEST_F(ProfPageTest, TheFixedBlockIsHiddenWhenEveryGroupHasItsButton) {
     MacroTabData& tab = macro.tabs[0];
     tab.profiles.removeAt(2);
     tab.profiles.removeAt(1);
-    script.inspect([&] {
-              EXPECT_FALSE(page(IDC_PROF_GROUP).visible);
-              EXPECT_FALSE(page(IDC_PROF_OPTIONS).visible);
-              EXPECT_TRUE(page(IDC_PROF_SEGMENTED).visible);
-              EXPECT_TRUE(page(kRafterOptions).visible);
-              EXPECT_EQ(fixedRows(), 20);
-          })
+    script
+        .inspect([&] {
+            EXPECT_FALSE(page(IDC_PROF_GROUP).visible);
+            EXPECT_FALSE(page(IDC_PROF_OPTIONS).visible);
+            EXPECT_TRUE(page(IDC_PROF_SEGMENTED).visible);
+            EXPECT_TRUE(page(kRafterOptions).visible);
+            EXPECT_EQ(fixedRows(), 20);
+        })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
     tab.segmentedProfiles.removeAll();
-    script.inspect([&] {
-              EXPECT_FALSE(page(IDC_PROF_SEGMENTED).visible);
-              EXPECT_EQ(fixedRows(), 0);
-          })
+    script
+        .inspect([&] {
+            EXPECT_FALSE(page(IDC_PROF_SEGMENTED).visible);
+            EXPECT_EQ(fixedRows(), 0);
+        })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
 }
@@ -292,7 +301,7 @@ TEST_F(ProfPageTest, TheFixedBlockIsHiddenWhenEveryGroupHasItsButton) {
 TEST_F(ProfPageTest, BadRecordsAreShownAsFarAsTheyGoWithoutHarm) {
     MacroData macro = profileMacro();
     MacroTabData& tab = macro.tabs[0];
-    tab.profiles[0].group = "Beam";   // the template's Rafter controls name no group now
+    tab.profiles[0].group = "Beam";  // the template's Rafter controls name no group now
     tab.profiles[0].profile = "NOSUCH-SIZE";
     tab.profiles[0].rotation = "steep";
     MacroTabData empty = tab;
@@ -300,12 +309,13 @@ TEST_F(ProfPageTest, BadRecordsAreShownAsFarAsTheyGoWithoutHarm) {
     empty.profiles.removeAll();
     empty.segmentedProfiles.removeAll();
     macro.tabs.append(empty);
-    script.inspect([] {
-              EXPECT_EQ(win::findControl(win::findOpenDialog(kPage), kRafterSection), nullptr);
-              EXPECT_EQ(page(IDC_PROF_GROUP).items, (std::vector<std::string>{"Beam", "Purlins"}));
-              EXPECT_EQ(page(IDC_PROF_SECTION).items, (std::vector<std::string>{dialString(695).str()}));
-              EXPECT_EQ(page(IDC_PROF_ROTATION).text, "steep");
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(win::findControl(win::findOpenDialog(kPage), kRafterSection), nullptr);
+            EXPECT_EQ(page(IDC_PROF_GROUP).items, (std::vector<std::string>{"Beam", "Purlins"}));
+            EXPECT_EQ(page(IDC_PROF_SECTION).items, (std::vector<std::string>{dialString(695).str()}));
+            EXPECT_EQ(page(IDC_PROF_ROTATION).text, "steep");
+        })
         // The rest still works: the offset applies and the odd values stay as they were.
         .choose(kPage, IDC_PROF_OFFSET, 3)
         .inspect([] {
@@ -343,7 +353,10 @@ TEST_F(ProfPageTest, TheOptionsOfAGroupApplyEachChangeAndThePageShowsThem) {
         })
         .choose(kPage, IDC_PROF_GROUP, "Purlins")
         .click(kPage, IDC_PROF_OPTIONS)
-        .inspect([] { EXPECT_EQ(win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_MACRO_PROF_OPTIONS), IDC_PO_GROUP)).text, "Purlins"); })
+        .inspect([] {
+            EXPECT_EQ(win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_MACRO_PROF_OPTIONS), IDC_PO_GROUP)).text,
+                      "Purlins");
+        })
         .click(IDD_MACRO_PROF_OPTIONS, IDC_PO_ROTATION_180)
         .click(IDD_MACRO_PROF_OPTIONS, IDOK)
         .inspect([] {
@@ -377,7 +390,10 @@ TEST_F(ProfPageTest, StartUpOptionsTakeTheHintOnceAndEraseTheTemporaryObject) {
         // Once erased, the page has no temporary object any more.
         .click(kPage, kRafterOptions)
         .click(IDD_MACRO_PROF_OPTIONS, IDOK)
-        .inspect([] { EXPECT_EQ(count(log(), "zoom"), 1) << log(); EXPECT_EQ(count(log(), "erase"), 1) << log(); })
+        .inspect([] {
+            EXPECT_EQ(count(log(), "zoom"), 1) << log();
+            EXPECT_EQ(count(log(), "erase"), 1) << log();
+        })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
     EXPECT_TRUE(macro.openProfileHint.isEmpty());

@@ -38,8 +38,9 @@ protected:
     static spread_test::EngineProbe probe() { return spread_test::EngineProbe(sheetWindow()); }
     // A click on a cell, then the text typed into it and Enter.
     void typeIntoCell(int col, int row, const std::string& text) {
-        script.inspect([col, row] { win::input::click(sheetWindow(), spread_test::cellCenter(sheetWindow(), col, row)); },
-                       "click a point cell");
+        script.inspect(
+            [col, row] { win::input::click(sheetWindow(), spread_test::cellCenter(sheetWindow(), col, row)); },
+            "click a point cell");
         script.type(kDlg, text).key(kDlg, VK_RETURN);
     }
     // The field's text replaced by what the person types.
@@ -56,29 +57,30 @@ protected:
 }  // namespace
 
 TEST_F(ProfSegmentedTest, OpensOnTheFirstProfileWithItsPointsInColumns) {
-    script.inspect([] {
-              EXPECT_EQ(caption(kDlg), dialString(1027).str());
-              const win::WindowInfo list = control(kDlg, IDC_SEGMENTED_PROFILES);
-              ASSERT_EQ(list.items.size(), 2u);
-              EXPECT_EQ(list.items[0], "Rail, Top");
-              EXPECT_EQ(list.items[1], "Ridge, Roof");
-              EXPECT_EQ(list.selection, 0);
-              EXPECT_EQ(control(kDlg, IDC_SEGMENTED_NAME).text, "Rail");
-              EXPECT_EQ(control(kDlg, IDC_SEGMENTED_GAP).text, "5.00");
-              EXPECT_EQ(control(kDlg, IDC_SEGMENTED_BREAK).check, BST_UNCHECKED);
-              EXPECT_EQ(control(kDlg, IDC_SEGMENTED_PICK_POINT).text, dialString(1031).str());
-              ASSERT_EQ(probe().maxRows(), 2);
-              EXPECT_EQ(probe().maxCols(), 3);
-              EXPECT_EQ(probe().dataAt(SS_HEADER, SS_HEADER), dialString(1029).str() + " nr.");
-              EXPECT_EQ(probe().dataAt(1, 1), "0");
-              EXPECT_EQ(probe().dataAt(2, 1), "0");
-              EXPECT_EQ(probe().dataAt(3, 1), "");
-              EXPECT_EQ(probe().dataAt(3, 2), "250");
-          })
+    script
+        .inspect([] {
+            EXPECT_EQ(caption(kDlg), dialString(1027).str());
+            const win::WindowInfo list = control(kDlg, IDC_SEGMENTED_PROFILES);
+            ASSERT_EQ(list.items.size(), 2u);
+            EXPECT_EQ(list.items[0], "Rail, Top");
+            EXPECT_EQ(list.items[1], "Ridge, Roof");
+            EXPECT_EQ(list.selection, 0);
+            EXPECT_EQ(control(kDlg, IDC_SEGMENTED_NAME).text, "Rail");
+            EXPECT_EQ(control(kDlg, IDC_SEGMENTED_GAP).text, "5.00");
+            EXPECT_EQ(control(kDlg, IDC_SEGMENTED_BREAK).check, BST_UNCHECKED);
+            EXPECT_EQ(control(kDlg, IDC_SEGMENTED_PICK_POINT).text, dialString(1031).str());
+            ASSERT_EQ(probe().maxRows(), 2);
+            EXPECT_EQ(probe().maxCols(), 3);
+            EXPECT_EQ(probe().dataAt(SS_HEADER, SS_HEADER), dialString(1029).str() + " nr.");
+            EXPECT_EQ(probe().dataAt(1, 1), "0");
+            EXPECT_EQ(probe().dataAt(2, 1), "0");
+            EXPECT_EQ(probe().dataAt(3, 1), "");
+            EXPECT_EQ(probe().dataAt(3, 2), "250");
+        })
         .click(kDlg, IDOK);
     const Kv_Array<MacroProfSegmentedData> before = profiles;
     EXPECT_TRUE(run());
-    EXPECT_EQ(profiles, before);   // untouched points come back as they were ("0,0" keeps no z)
+    EXPECT_EQ(profiles, before);  // untouched points come back as they were ("0,0" keeps no z)
 }
 
 // Each profile keeps what the person typed for it when they switch between them, and the one
@@ -118,7 +120,7 @@ TEST_F(ProfSegmentedTest, RowsAreAddedRemovedAndPickedAndCancelChangesNothing) {
     script.click(kDlg, IDC_SEGMENTED_ADD_ROW).inspect([] { EXPECT_EQ(probe().maxRows(), 3); });
     typeIntoCell(1, 2, "300");
     script.inspect([] { EXPECT_EQ(probe().dataAt(1, 2), "300"); });
-    typeIntoCell(3, 3, "9");   // the last row is selected, then removed
+    typeIntoCell(3, 3, "9");  // the last row is selected, then removed
     script.click(kDlg, IDC_SEGMENTED_REMOVE_ROW).inspect([] {
         ASSERT_EQ(probe().maxRows(), 2);
         EXPECT_EQ(probe().dataAt(1, 2), "300");
@@ -128,12 +130,13 @@ TEST_F(ProfSegmentedTest, RowsAreAddedRemovedAndPickedAndCancelChangesNothing) {
     host::cancelPick(script);
     script.inspect([] { EXPECT_EQ(probe().maxRows(), 2); }).click(kDlg, IDC_SEGMENTED_PICK_POINT);
     host::answerPick(script, {10, 20.5, 0});
-    script.inspect([] {
-              ASSERT_EQ(probe().maxRows(), 3);
-              EXPECT_EQ(probe().dataAt(1, 3), "10.00");
-              EXPECT_EQ(probe().dataAt(2, 3), "20.50");
-              EXPECT_TRUE(win::describeWindow(win::findOpenDialog(kDlg)).visible);
-          })
+    script
+        .inspect([] {
+            ASSERT_EQ(probe().maxRows(), 3);
+            EXPECT_EQ(probe().dataAt(1, 3), "10.00");
+            EXPECT_EQ(probe().dataAt(2, 3), "20.50");
+            EXPECT_TRUE(win::describeWindow(win::findOpenDialog(kDlg)).visible);
+        })
         .click(kDlg, IDCANCEL);
     EXPECT_FALSE(run());
     EXPECT_EQ(profiles, before);
@@ -141,11 +144,12 @@ TEST_F(ProfSegmentedTest, RowsAreAddedRemovedAndPickedAndCancelChangesNothing) {
 
 TEST_F(ProfSegmentedTest, NoProfilesOpensEmptyAndOkReturnsTheEmptyList) {
     profiles.removeAll();
-    script.inspect([] {
-              EXPECT_TRUE(control(kDlg, IDC_SEGMENTED_PROFILES).items.empty());
-              EXPECT_FALSE(control(kDlg, IDC_SEGMENTED_PICK_POINT).enabled);
-              EXPECT_EQ(probe().maxRows(), 0);
-          })
+    script
+        .inspect([] {
+            EXPECT_TRUE(control(kDlg, IDC_SEGMENTED_PROFILES).items.empty());
+            EXPECT_FALSE(control(kDlg, IDC_SEGMENTED_PICK_POINT).enabled);
+            EXPECT_EQ(probe().maxRows(), 0);
+        })
         .click(kDlg, IDOK);
     EXPECT_TRUE(run());
     EXPECT_TRUE(profiles.isEmpty());

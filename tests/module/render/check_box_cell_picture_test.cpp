@@ -32,7 +32,7 @@ TEST_F(CheckBoxCellPicture, ATickedCellShowsATick) {
     openSheet(2, 2);
     sheet->setColCheckBox(1, false, false);
     sheet->setColStrings(1, {"0", "0"});
-    clickCell(1, 1);   // the person ticks the first box
+    clickCell(1, 1);  // the person ticks the first box
     ASSERT_EQ(engine().dataAt(1, 1), "1");
 
     const render::Image picture = render::renderWindow(host->m_hWnd);

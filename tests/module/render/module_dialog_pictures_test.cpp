@@ -53,7 +53,8 @@ bool hasNearColor(const Image& image, const Rect& area, Rgb color, int tolerance
 
 // With KV_PICTURES_DIR set, the pictures are also written there for a person to look at.
 void keepPicture(HWND window, const char* name) {
-    if (const char* folder = std::getenv("KV_PICTURES_DIR")) renderWindowToPng(window, std::string(folder) + "/" + name);
+    if (const char* folder = std::getenv("KV_PICTURES_DIR"))
+        renderWindowToPng(window, std::string(folder) + "/" + name);
 }
 
 POINT clientOrigin(HWND window) {
@@ -141,7 +142,7 @@ protected:
 
 TEST_F(TemplatePicture, PictureShowsBehindTheTemplateControls) {
     Kv_DlgDesignerData data;
-    data.setDynamicIdRange(33000, 33099);   // ids are given as controls are read
+    data.setDynamicIdRange(33000, 33099);  // ids are given as controls are read
     ASSERT_TRUE(data.readFromFile(getDesignerRootFolder() + "Base Plate.txt", true));
     templatePicture = data.getPicture();
     ASSERT_NE(templatePicture, nullptr);

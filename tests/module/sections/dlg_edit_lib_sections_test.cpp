@@ -21,9 +21,10 @@ class LibSectionsTest : public LibEditorTest {
 protected:
     void SetUp() override {
         LibEditorTest::SetUp();
-        writeTable(table("RHS", "10", tubeColumns(),
-                         {{"RHS60x40x3", "1", "RHS 60x40x3", "Koker 60x40x3", "RHS 60x40x3", "RHS 60x40x3", "60", "40", "3", "6"},
-                          {"RHS80x40x4", "1", "RHS 80x40x4", "Koker 80x40x4", "RHS 80x40x4", "RHS 80x40x4", "80", "40", "4", "8"}}));
+        writeTable(table(
+            "RHS", "10", tubeColumns(),
+            {{"RHS60x40x3", "1", "RHS 60x40x3", "Koker 60x40x3", "RHS 60x40x3", "RHS 60x40x3", "60", "40", "3", "6"},
+             {"RHS80x40x4", "1", "RHS 80x40x4", "Koker 80x40x4", "RHS 80x40x4", "RHS 80x40x4", "80", "40", "4", "8"}}));
         writeTable(table("SHS", "10", tubeColumns(), squareTubeRows()));
         SectionGroup tubes;
         tubes.id = 4;
@@ -54,7 +55,7 @@ TEST_F(LibSectionsTest, OpensOnTheGroupsAndCancelKeepsTheCallersRecord) {
                   (std::vector<std::string>{dialString(755).str(), dialString(756).str(), dialString(757).str()}));
         EXPECT_TRUE(controlOf(kGroups, 0).visible);
         EXPECT_EQ(controlOf(kGroups, IDC_LIB_GROUP_LIST).items, (std::vector<std::string>{"Tubes"}));
-        EXPECT_EQ(cellOf(sheetOf(kGroups, IDC_LIB_NAMES_SHEET), 1, 1), "Tubes");   // English first
+        EXPECT_EQ(cellOf(sheetOf(kGroups, IDC_LIB_NAMES_SHEET), 1, 1), "Tubes");  // English first
         EXPECT_EQ(cellOf(sheetOf(kGroups, IDC_LIB_NAMES_SHEET), 1, 2), "Buizen");
     });
     script.click(kGroups, IDC_LIB_NEW).click(kMain, IDCANCEL);
@@ -81,9 +82,9 @@ TEST_F(LibSectionsTest, OkKeepsTheEditsOfTheGroupAndTypeShown) {
 TEST_F(LibSectionsTest, NewGroupsGetFreshIdentifiersAndNewTypesTheirWordsInOrder) {
     script.click(kGroups, IDC_LIB_NEW).chooseTab(kMain, IDC_LIB_TABS, 1).click(kTypes, IDC_LIB_NEW).inspect([] {
         HWND names = sheetOf(kTypes, IDC_LIB_NAMES_SHEET);
-        EXPECT_EQ(cellOf(names, 1, 1), "New type");       // English
-        EXPECT_EQ(cellOf(names, 1, 2), "Nieuw type");     // Nederlands
-        EXPECT_EQ(cellOf(names, 1, 4), "Nouveau type");   // the French row
+        EXPECT_EQ(cellOf(names, 1, 1), "New type");      // English
+        EXPECT_EQ(cellOf(names, 1, 2), "Nieuw type");    // Nederlands
+        EXPECT_EQ(cellOf(names, 1, 4), "Nouveau type");  // the French row
         EXPECT_EQ(controlOf(kTypes, IDC_LIB_TYPE_LIST).selection, 1);
     });
     typeIntoCell(kTypes, IDC_LIB_NAMES_SHEET, 1, 3, "Neuer Typ");
@@ -116,7 +117,7 @@ TEST_F(LibSectionsTest, TheCallersProfileOpensItsLibraryOnItsRow) {
     writeTable(table("SHS-EU", "10", tubeColumns(), squareTubeRows()));
     script.inspect([] {
         EXPECT_TRUE(controlOf(kLibraries, 0).visible);
-        EXPECT_EQ(controlOf(kLibraries, IDC_LIB_LIBRARY_LIST).selection, 2);   // the longest name that fits
+        EXPECT_EQ(controlOf(kLibraries, IDC_LIB_LIBRARY_LIST).selection, 2);  // the longest name that fits
         spread_test::EngineProbe sheet(librarySheet());
         EXPECT_EQ(sheet.activeRow(), 4);
         EXPECT_EQ(controlOf(kLibraries, IDC_LIB_SECTION_TYPE).text, "10");
@@ -179,7 +180,7 @@ TEST_F(LibSectionsTest, ANewLibraryTakesAFreeNameAndIsWrittenOnlyWhenSaved) {
         EXPECT_EQ(controlOf(kLibraries, IDC_LIB_LIBRARY_LIST).items,
                   (std::vector<std::string>{"new library", "RHS", "SHS", "New library1"}));
         EXPECT_EQ(libraryCell(2, 1), "1");
-        EXPECT_EQ(libraryCell(7, 1), "0");   // after the four language columns
+        EXPECT_EQ(libraryCell(7, 1), "0");  // after the four language columns
         EXPECT_EQ(libraryCell(8, 1), "0");
         EXPECT_EQ(cellOf(librarySheet(), 7, SS_HEADER), dialString(86).str() + " 1");
         EXPECT_FALSE(std::filesystem::exists(tableFile("New library1")));
@@ -277,13 +278,14 @@ TEST_F(LibSectionsTest, ARenameWhoseWriteFailsKeepsTheOldFile) {
 TEST_F(LibSectionsTest, ASaveThatCannotWriteStopsWithTheEditsKept) {
     openLibraries();
     editLibraryCell(7, 1, "47");
-    script.inspect([this] {
-              std::filesystem::remove(tableFile("RHS"));
-              std::filesystem::create_directories(tableFile("RHS"));
-          })
+    script
+        .inspect([this] {
+            std::filesystem::remove(tableFile("RHS"));
+            std::filesystem::create_directories(tableFile("RHS"));
+        })
         .click(kMain, IDOK)
         .answerMessageBox(IDYES)
-        .answerMessageBox(IDOK)   // could not be saved
+        .answerMessageBox(IDOK)  // could not be saved
         .inspect([this] {
             EXPECT_EQ(libraryCell(7, 1), "47");
             std::filesystem::remove(tableFile("RHS"));
@@ -296,7 +298,11 @@ TEST_F(LibSectionsTest, ASaveThatCannotWriteStopsWithTheEditsKept) {
 
 TEST_F(LibSectionsTest, ATypeWidensTheSheetAndAsksBeforeRemovingColumns) {
     writeTable(table("FLAT", "", {"SysName", "I/O", "English", "Width"}, {{"FL10", "1", "FL 10", "10"}}));
-    writeTable(table("WIDE", "11", {"SysName", "I/O", "English", "Nederlands", "Deutsch", "Fran\xE7" "ais", "Diameter", "Extra"},
+    writeTable(table("WIDE", "11",
+                     {"SysName", "I/O", "English", "Nederlands", "Deutsch",
+                      "Fran\xE7"
+                      "ais",
+                      "Diameter", "Extra"},
                      {{"R10", "1", "R 10", "R 10", "R 10", "R 10", "10", "x"}}));
     openLibraries();
     script.choose(kLibraries, IDC_LIB_LIBRARY_LIST, "FLAT")
@@ -305,7 +311,7 @@ TEST_F(LibSectionsTest, ATypeWidensTheSheetAndAsksBeforeRemovingColumns) {
             // Type 8: the lead columns and its two properties.
             EXPECT_EQ(SSGetMaxCols(librarySheet()), 8);
             EXPECT_EQ(cellOf(librarySheet(), 8, SS_HEADER), dialString(744).str());
-            EXPECT_EQ(libraryCell(4, 1), "10");   // cells stay where they were
+            EXPECT_EQ(libraryCell(4, 1), "10");  // cells stay where they were
         })
         .choose(kLibraries, IDC_LIB_LIBRARY_LIST, "WIDE")
         .answerMessageBox(IDNO)
@@ -320,11 +326,15 @@ TEST_F(LibSectionsTest, ATypeWidensTheSheetAndAsksBeforeRemovingColumns) {
         .answerMessageBox(IDYES);
     ASSERT_TRUE(StartDlgEditLibSections(data, ""));
     EXPECT_EQ(readTable("WIDE").columnNames.length(), 7);
-    EXPECT_EQ(readTable("FLAT").description, "");   // the changes of FLAT were discarded
+    EXPECT_EQ(readTable("FLAT").description, "");  // the changes of FLAT were discarded
 }
 
 TEST_F(LibSectionsTest, TheLayoutButtonNeverRemovesColumns) {
-    writeTable(table("BARS", "9", {"SysName", "I/O", "English", "Nederlands", "Deutsch", "Fran\xE7" "ais", "Diameter", "Note"},
+    writeTable(table("BARS", "9",
+                     {"SysName", "I/O", "English", "Nederlands", "Deutsch",
+                      "Fran\xE7"
+                      "ais",
+                      "Diameter", "Note"},
                      {{"R10", "1", "R 10", "R 10", "R 10", "R 10", "10", "kept"}}));
     openLibraries();
     script.choose(kLibraries, IDC_LIB_LIBRARY_LIST, "BARS")
@@ -346,9 +356,7 @@ TEST_F(LibSectionsTest, RowButtonsMarkTheLibraryChanged) {
     openLibraries();
     clickCell(kLibraries, IDC_LIB_SHEET, 1, 1);
     script.click(kLibraries, IDC_LIB_INSERT_ROW)
-        .inspect([] {
-            EXPECT_EQ(SSGetMaxRows(librarySheet()), 3);
-        })
+        .inspect([] { EXPECT_EQ(SSGetMaxRows(librarySheet()), 3); })
         .click(kLibraries, IDC_LIB_ROW_DOWN)
         .click(kMain, IDOK)
         .answerMessageBox(IDYES);
@@ -364,9 +372,10 @@ TEST_F(LibSectionsTest, TheLanguageColumnFitsItsLabels) {
         const spread_test::EngineProbe probe(names);
         int widest = 0;
         for (int row = 1; row <= probe.maxRows(); ++row) {
-            const sheet::CellFont& font = probe.font(0, row);   // the model counts the header as 0
-            widest = std::max(widest, win::measureText({font.face, std::abs(font.height), font.weight},
-                                                       cellOf(names, SS_HEADER, row)).cx);
+            const sheet::CellFont& font = probe.font(0, row);  // the model counts the header as 0
+            widest = std::max(
+                widest,
+                win::measureText({font.face, std::abs(font.height), font.weight}, cellOf(names, SS_HEADER, row)).cx);
         }
         RECT client{};
         GetClientRect(names, &client);

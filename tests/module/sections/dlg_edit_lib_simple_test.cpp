@@ -33,7 +33,7 @@ TEST_F(SimpleEditorTest, TheModelsFieldsShowAndEditedValuesRebuildItsName) {
         EXPECT_FALSE(controlOf(kDialog, IDC_SIMPLE_NAME).enabled);
         EXPECT_EQ(controlOf(kDialog, IDC_SIMPLE_FIRST_LABEL).text, "A. " + dialString(736).str() + ":");
         EXPECT_EQ(controlOf(kDialog, valueField(3)).text, "10");
-        EXPECT_FALSE(controlOf(kDialog, valueField(4)).visible);   // the model has four values
+        EXPECT_FALSE(controlOf(kDialog, valueField(4)).visible);  // the model has four values
         EXPECT_FALSE(controlOf(kDialog, IDC_SIMPLE_FIRST_LABEL + 8).visible);
     });
     retype(0, "250");
@@ -112,8 +112,7 @@ TEST_F(SimpleEditorTest, ATypedNameIsEveryDisplayName) {
 }
 
 TEST_F(SimpleEditorTest, AnUnknownModelIsTheFirstRowAndCancelLeavesTableAndIndex) {
-    script.inspect([] { EXPECT_EQ(controlOf(kDialog, IDC_SIMPLE_NAME).text, "SHS 40x40x4"); })
-        .click(kDialog, IDCANCEL);
+    script.inspect([] { EXPECT_EQ(controlOf(kDialog, IDC_SIMPLE_NAME).text, "SHS 40x40x4"); }).click(kDialog, IDCANCEL);
     const Kv_ProfValuesTable before = shs;
     EXPECT_FALSE(StartDlgEditLibSimple("999x999x9", shs, index));
     EXPECT_EQ(shs.rows, before.rows);
@@ -130,7 +129,7 @@ TEST_F(SimpleEditorTest, WithoutAColumnForTheLanguageNamesGetNoPrefix) {
     script.inspect([this] { EXPECT_EQ(shownName(), "90x90x4"); }).click(kDialog, IDOK);
     ASSERT_TRUE(StartDlgEditLibSimple("40x40x4", shs, index));
     EXPECT_EQ(shs.rows[index][0], "90x90x4");
-    EXPECT_EQ(shs.rows[index][2], "SHS 90x90x4");   // the other languages keep their prefixes
+    EXPECT_EQ(shs.rows[index][2], "SHS 90x90x4");  // the other languages keep their prefixes
 }
 
 TEST_F(SimpleEditorTest, AModelTooShortForASizeLeavesOnlyCancel) {

@@ -32,7 +32,16 @@ protected:
         return made;
     }
     static Kv_StringArray tubeColumns() {
-        return {"SysName", "I/O", "English", "Nederlands", "Deutsch", "Fran\xE7" "ais", "Height", "Width", "Thickness",
+        return {"SysName",
+                "I/O",
+                "English",
+                "Nederlands",
+                "Deutsch",
+                "Fran\xE7"
+                "ais",
+                "Height",
+                "Width",
+                "Thickness",
                 "Radius"};
     }
     // Square and rectangular tubes, named by size, shown as "SHS <size>".
@@ -70,11 +79,13 @@ protected:
 
     // A click in the middle of a cell, then the typed text, as a person edits a cell.
     void clickCell(int dialogId, int controlId, int col, int row) {
-        script.inspect([dialogId, controlId, col, row] {
-            HWND sheet = sheetOf(dialogId, controlId);
-            ASSERT_NE(sheet, nullptr);
-            win::input::click(sheet, spread_test::cellCenter(sheet, col, row));
-        }, "click a cell");
+        script.inspect(
+            [dialogId, controlId, col, row] {
+                HWND sheet = sheetOf(dialogId, controlId);
+                ASSERT_NE(sheet, nullptr);
+                win::input::click(sheet, spread_test::cellCenter(sheet, col, row));
+            },
+            "click a cell");
     }
     void typeIntoCell(int dialogId, int controlId, int col, int row, const std::string& text) {
         clickCell(dialogId, controlId, col, row);

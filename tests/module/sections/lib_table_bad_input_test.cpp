@@ -31,12 +31,11 @@ TEST_F(LibTableBadInputTest, AnUnreadableTableShowsAnEmptySheetWithoutAMessage) 
 TEST_F(LibTableBadInputTest, LongRowsAndOddFlagsComeBackAsTheyWereUnlessTicked) {
     writeTable(table("ODD", "", {"SysName", "I/O", "English"},
                      {{"A", "Y", "A", "extra", "more"}, {"B", "yes", "B"}, {"C", "0", "C", "", "last"}}));
-    script.chooseTab(kMain, IDC_LIB_TABS, 2)
-        .inspect([] {
-            EXPECT_EQ(SSGetMaxCols(librarySheet()), 5);
-            EXPECT_EQ(cellOf(librarySheet(), 5, 1), "more");
-        });
-    clickCell(kLibraries, IDC_LIB_SHEET, 2, 2);   // ticks B's flag
+    script.chooseTab(kMain, IDC_LIB_TABS, 2).inspect([] {
+        EXPECT_EQ(SSGetMaxCols(librarySheet()), 5);
+        EXPECT_EQ(cellOf(librarySheet(), 5, 1), "more");
+    });
+    clickCell(kLibraries, IDC_LIB_SHEET, 2, 2);  // ticks B's flag
     script.click(kMain, IDOK).answerMessageBox(IDYES);
     ASSERT_TRUE(StartDlgEditLibSections(data, ""));
     const Kv_ProfValuesTable saved = readTable("ODD");

@@ -16,7 +16,8 @@ protected:
         table.tableName = "IPE";
         table.description = "1";
         table.columnNames = {"SysName", "I/O", "English", "Height"};
-        table.rows = {{"IPE100", "1", "IPE 100", "100"}, {"IPE120", "0", "IPE 120", "120"}, {"IPE140", "1", "IPE 140", "140"}};
+        table.rows = {
+            {"IPE100", "1", "IPE 100", "100"}, {"IPE120", "0", "IPE 120", "120"}, {"IPE140", "1", "IPE 140", "140"}};
         return table;
     }
 };
@@ -43,8 +44,7 @@ TEST_F(ProfValuesTableTest, WriteThenReadGivesEverythingBack) {
 TEST_F(ProfValuesTableTest, TheFileHoldsDescriptionColumnNamesAndRowsButNoTableName) {
     ASSERT_TRUE(sampleTable().writeToFile("Family.pr"));
     const std::string text = readBytes(library() / "prof" / "Family.pr");
-    EXPECT_EQ(text.substr(0, text.find("IPE120")),
-              "1\r\nSysName\tI/O\tEnglish\tHeight\r\nIPE100\t1\tIPE 100\t100\r\n");
+    EXPECT_EQ(text.substr(0, text.find("IPE120")), "1\r\nSysName\tI/O\tEnglish\tHeight\r\nIPE100\t1\tIPE 100\t100\r\n");
     Kv_ProfValuesTable read;
     ASSERT_TRUE(read.readFromFile("Family.pr"));
     EXPECT_EQ(read.tableName, "Family");

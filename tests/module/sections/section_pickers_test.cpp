@@ -35,7 +35,8 @@ protected:
         tmpl.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
         tmpl.cx = 300;
         tmpl.cy = 200;
-        tmpl.controls.push_back({kComboId, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 10, 10, 200, 150, ""});
+        tmpl.controls.push_back(
+            {kComboId, "COMBOBOX", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 10, 10, 200, 150, ""});
         tmpl.controls.push_back({kButtonId, "BUTTON", WS_CHILD | WS_VISIBLE, 0, 220, 10, 40, 40, ""});
         host = std::make_unique<CDialog>();
         ASSERT_TRUE(host->CreateIndirect(tmpl));
@@ -95,9 +96,9 @@ TEST_F(SectionPickersTest, AUserSectionWithoutPictureHasNoIcon) {
 
 TEST_F(SectionPickersTest, DisplayNamesComeFromTheLanguageColumn) {
     EXPECT_EQ(sectionDisplayName("IPE-IPE100"), "IPE 100");
-    EXPECT_EQ(sectionDisplayName("IPE-IPE120"), "IPE-IPE120");   // empty display cell
+    EXPECT_EQ(sectionDisplayName("IPE-IPE120"), "IPE-IPE120");  // empty display cell
     EXPECT_EQ(sectionDisplayName("IPE-IPE999"), "IPE-IPE999");
-    EXPECT_EQ(sectionDisplayName("HEA-HEA100"), "HEA-HEA100");   // no such table
+    EXPECT_EQ(sectionDisplayName("HEA-HEA100"), "HEA-HEA100");  // no such table
 }
 
 TEST_F(SectionPickersTest, TableEntriesListTheActiveSizesAndTheNoneEntry) {
@@ -144,10 +145,12 @@ TEST_F(SectionPickersTest, ChoosingASectionFillsTheCombo) {
     openHost();
     Kv_StringArray systemNames;
     fillSectionCombo(combo, systemNames, "IPE-IPE100");
-    script.inspect([] {
-              auto sizes = win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
-              EXPECT_EQ(sizes.selection, 0);   // the combo's section is where the dialog starts
-          })
+    script
+        .inspect([] {
+            auto sizes =
+                win::describeWindow(GetDlgItem(win::findOpenDialog(IDD_CORE_SECTION_SELECT), IDC_SECTION_SIZES));
+            EXPECT_EQ(sizes.selection, 0);  // the combo's section is where the dialog starts
+        })
         .choose(IDD_CORE_SECTION_SELECT, IDC_SECTION_SIZES, "IPE120")
         .click(IDD_CORE_SECTION_SELECT, IDOK);
     ASSERT_TRUE(chooseSectionAndFill(combo, systemNames));

@@ -23,7 +23,8 @@ class SectionsTest : public FrameTest {
 protected:
     void SetUp() override {
         std::random_device random;
-        root_ = std::filesystem::temp_directory_path() / ("kvsections-test-" + std::to_string(random()) + std::to_string(random()));
+        root_ = std::filesystem::temp_directory_path() /
+                ("kvsections-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(library() / "prof");
         std::filesystem::create_directories(install() / "icons");
         std::filesystem::copy(std::filesystem::path(kvSourceDir()) / "install" / "texts", install() / "texts");

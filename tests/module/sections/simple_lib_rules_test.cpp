@@ -42,7 +42,7 @@ TEST(SimpleLibRules, ANameWithTheSeriesInItGivesNoPatternAndTheNextRowIsTried) {
     table.rows.removeAt(1);
     const NamePattern none = findNamePattern(table, 0);
     EXPECT_FALSE(none.found);
-    EXPECT_EQ(none.prefixes[0], "RHS ");   // the model's, for a typed name
+    EXPECT_EQ(none.prefixes[0], "RHS ");  // the model's, for a typed name
 }
 
 TEST(SimpleLibRules, BuildingSkipsIndicesPastTheValuesAndSlotsOutsideThePrefixesGiveNone) {
@@ -50,7 +50,7 @@ TEST(SimpleLibRules, BuildingSkipsIndicesPastTheValuesAndSlotsOutsideThePrefixes
     EXPECT_EQ(buildSystemName({"250", "100"}, {0, 5, 1, -1}), "250x100");
     const Kv_StringArray prefixes{"SHS ", "Koker ", "", ""};
     EXPECT_EQ(prefixOfSlot(prefixes, 1), "Koker ");
-    EXPECT_EQ(prefixOfSlot(prefixes, -3), "");   // the table has no column for the language
+    EXPECT_EQ(prefixOfSlot(prefixes, -3), "");  // the table has no column for the language
     EXPECT_EQ(prefixOfSlot(prefixes, 4), "");
     EXPECT_EQ(displayNamePrefix("HEA200"), "HEA");
     EXPECT_EQ(displayNamePrefix("no digit"), "");
@@ -70,9 +70,9 @@ TEST(SimpleLibRules, ANewRowTakesFlagNamesValuesAndRefusesAShortModel) {
 
 TEST(SimpleLibRules, ASquareGoesAmongTheSquaresInOrder) {
     const Kv_ProfValuesTable table = tableOf({"200x100x5", "40x40x4", "50x50x5", "300x150x8", "80x80x8", "120x120x10"});
-    EXPECT_EQ(newSizePosition(table, "100x100x10"), 5);   // after 80x80x8, not among all names
-    EXPECT_EQ(newSizePosition(table, "60x60x6"), 3);      // after 50x50x5
-    EXPECT_EQ(newSizePosition(table, "150x150x10"), 6);   // after the last square
+    EXPECT_EQ(newSizePosition(table, "100x100x10"), 5);  // after 80x80x8, not among all names
+    EXPECT_EQ(newSizePosition(table, "60x60x6"), 3);     // after 50x50x5
+    EXPECT_EQ(newSizePosition(table, "150x150x10"), 6);  // after the last square
     // Sorting before every square, directly before the first of them.
     EXPECT_EQ(newSizePosition(table, "30x30x3"), 1);
 }
@@ -93,6 +93,6 @@ TEST(SimpleLibRules, ATubeRadiusMustBeZeroOrGreaterThanTheWall) {
     EXPECT_TRUE(passesTubeRadiusCheck("10", zero));
     EXPECT_FALSE(passesTubeRadiusCheck("10", equal));
     EXPECT_TRUE(passesTubeRadiusCheck("10", greater));
-    EXPECT_TRUE(passesTubeRadiusCheck("11", equal));                         // other types are not checked
-    EXPECT_TRUE(passesTubeRadiusCheck("10", {"a", "1", "", "", "", "", "1", "2", "3"}));   // no cell 9
+    EXPECT_TRUE(passesTubeRadiusCheck("11", equal));                                      // other types are not checked
+    EXPECT_TRUE(passesTubeRadiusCheck("10", {"a", "1", "", "", "", "", "1", "2", "3"}));  // no cell 9
 }

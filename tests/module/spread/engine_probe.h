@@ -63,10 +63,10 @@ public:
             for (int i = 1; i < index; ++i) start += size(i);
             return std::pair{start, size(index)};
         };
-        auto [x, w] = edge(option(sheet::kOptRowHeaderShown), model->colWidth(0),
-                           [this](int c) { return model->colWidth(c); }, col);
-        auto [y, h] = edge(option(sheet::kOptColHeaderShown), model->rowHeight(0),
-                           [this](int r) { return model->rowHeight(r); }, row);
+        auto [x, w] = edge(
+            option(sheet::kOptRowHeaderShown), model->colWidth(0), [this](int c) { return model->colWidth(c); }, col);
+        auto [y, h] = edge(
+            option(sheet::kOptColHeaderShown), model->rowHeight(0), [this](int r) { return model->rowHeight(r); }, row);
         return POINT{x + w / 2, y + h / 2};
     }
 
@@ -87,8 +87,6 @@ private:
     const sheet::Sheet* model;
 };
 
-inline POINT cellCenter(HWND sheetWindow, int col, int row) {
-    return EngineProbe(sheetWindow).cellCenter(col, row);
-}
+inline POINT cellCenter(HWND sheetWindow, int col, int row) { return EngineProbe(sheetWindow).cellCenter(col, row); }
 
 }  // namespace spread_test

@@ -41,14 +41,14 @@ TEST_F(FindReplaceTest, FirstF3OnlyOpensTheTopmostDialogAndSetsBlockSelect) {
     script.close(IDD_FINDREPLACE);
     script.runModeless();
     EXPECT_EQ(win::findOpenDialog(IDD_FINDREPLACE), nullptr);
-    EXPECT_FALSE(engine().option(sheet::kOptBlockSelect));   // was off before the dialog opened
+    EXPECT_FALSE(engine().option(sheet::kOptBlockSelect));  // was off before the dialog opened
 }
 
 TEST_F(FindReplaceTest, FindNextWrapsToTheStartOnlyAfterYes) {
     openWithFindDialog();
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDOK).inspect([&] {
-        EXPECT_EQ(active(), std::make_pair(1, 1));   // the search starts with the active cell
+        EXPECT_EQ(active(), std::make_pair(1, 1));  // the search starts with the active cell
         EXPECT_EQ(engine().selStart(), 5);
         EXPECT_EQ(engine().selEnd(), 9);
     });
@@ -79,7 +79,7 @@ TEST_F(FindReplaceTest, NothingFoundEvenFromTheStartSaysSo) {
 
 TEST_F(FindReplaceTest, ReplaceChangesTheNextHitAndMarksTheSheet) {
     openWithFindDialog();
-    ASSERT_FALSE(engine().option(sheet::kOptChanged));   // filling the sheet is no change of the person's
+    ASSERT_FALSE(engine().option(sheet::kOptChanged));  // filling the sheet is no change of the person's
     script.click(IDD_FINDREPLACE, IDC_FIND_TEXT).type(IDD_FINDREPLACE, "beam");
     script.click(IDD_FINDREPLACE, IDC_REPLACE_TEXT).type(IDD_FINDREPLACE, "girder");
     script.click(IDD_FINDREPLACE, IDC_FIND_REPLACE_BUTTON);

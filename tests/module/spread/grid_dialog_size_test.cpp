@@ -41,7 +41,8 @@ protected:
         for (size_t i = 0; i < shown.size(); ++i)
             for (size_t j = i + 1; j < shown.size(); ++j) {
                 RECT overlap{};
-                EXPECT_FALSE(IntersectRect(&overlap, &shown[i], &shown[j])) << when << ": buttons " << i << " and " << j;
+                EXPECT_FALSE(IntersectRect(&overlap, &shown[i], &shown[j]))
+                    << when << ": buttons " << i << " and " << j;
             }
     }
     // The dialog's client area holds every button whole.
@@ -62,18 +63,19 @@ protected:
 
 TEST_F(GridDialogSizeTest, OkConfirmsAtEverySizeAPersonDragsTo) {
     int templateWidth = 0;
-    script.inspect([&] {
-              RECT rect{};
-              GetWindowRect(grid(), &rect);
-              templateWidth = rect.right - rect.left;   // opened without a remembered size
-              expectNoButtonCoversAnother("as opened");
-          })
+    script
+        .inspect([&] {
+            RECT rect{};
+            GetWindowRect(grid(), &rect);
+            templateWidth = rect.right - rect.left;  // opened without a remembered size
+            expectNoButtonCoversAnother("as opened");
+        })
         .resize(IDD_SS_STRINGARRAY, 900, 500)
         .inspect([] {
             expectNoButtonCoversAnother("widened");
             expectButtonsInside("widened");
         })
-        .resize(IDD_SS_STRINGARRAY, 200, 150)   // smaller than the template: held at its size
+        .resize(IDD_SS_STRINGARRAY, 200, 150)  // smaller than the template: held at its size
         .inspect([&] {
             RECT rect{};
             GetWindowRect(grid(), &rect);
@@ -91,13 +93,14 @@ TEST_F(GridDialogSizeTest, ARememberedWideSizeStillConfirmsWithOk) {
     EXPECT_FALSE(startGridDialog(cols, {}, rows, true, "DLG_TEST_GRID_REMEMBERED", "Plates"));
 
     // The next time the dialog opens at the remembered width; OK must confirm, not remove a row.
-    script.inspect([] {
-              RECT rect{};
-              GetWindowRect(grid(), &rect);
-              EXPECT_EQ(rect.right - rect.left, 780);
-              expectNoButtonCoversAnother("remembered");
-              expectButtonsInside("remembered");
-          })
+    script
+        .inspect([] {
+            RECT rect{};
+            GetWindowRect(grid(), &rect);
+            EXPECT_EQ(rect.right - rect.left, 780);
+            expectNoButtonCoversAnother("remembered");
+            expectButtonsInside("remembered");
+        })
         .click(IDD_SS_STRINGARRAY, IDOK);
     ASSERT_TRUE(startGridDialog(cols, {}, rows, true, "DLG_TEST_GRID_REMEMBERED", "Plates"));
     ASSERT_EQ(rows.length(), 2);
@@ -109,13 +112,14 @@ TEST_F(GridDialogSizeTest, ARememberedSizeBelowTheTemplateIsRaisedToIt) {
     openSheet();
     MoveWindow(host->m_hWnd, 0, 0, 250, 150, FALSE);
     ASSERT_TRUE(WriteDlgSize(host->m_hWnd, "DLG_TEST_GRID_SMALL"));
-    script.inspect([] {
-              RECT rect{};
-              GetWindowRect(grid(), &rect);
-              EXPECT_GT(rect.right - rect.left, 250);
-              expectNoButtonCoversAnother("remembered small");
-              expectButtonsInside("remembered small");
-          })
+    script
+        .inspect([] {
+            RECT rect{};
+            GetWindowRect(grid(), &rect);
+            EXPECT_GT(rect.right - rect.left, 250);
+            expectNoButtonCoversAnother("remembered small");
+            expectButtonsInside("remembered small");
+        })
         .click(IDD_SS_STRINGARRAY, IDOK);
     ASSERT_TRUE(startGridDialog(cols, {}, rows, true, "DLG_TEST_GRID_SMALL", "Plates"));
     EXPECT_EQ(rows.length(), 2);

@@ -11,11 +11,13 @@ protected:
     HWND gridSheet() { return GetDlgItem(win::findOpenDialog(IDD_SS_STRINGARRAY), IDC_GRID_SHEET); }
     // A click into a cell of the open grid; the driver posts it, the engine activates the cell.
     void clickGridCell(int col, int row) {
-        script.inspect([this, col, row] {
-            HWND sheetWindow = gridSheet();
-            ASSERT_NE(sheetWindow, nullptr);
-            win::input::click(sheetWindow, spread_test::cellCenter(sheetWindow, col, row));
-        }, "click a grid cell");
+        script.inspect(
+            [this, col, row] {
+                HWND sheetWindow = gridSheet();
+                ASSERT_NE(sheetWindow, nullptr);
+                win::input::click(sheetWindow, spread_test::cellCenter(sheetWindow, col, row));
+            },
+            "click a grid cell");
     }
     Kv_StringArray cols{"Name", "Width", "Height"};
 };

@@ -10,12 +10,12 @@ TEST_F(WrapperComboTest, DropDownCellsAreReadAndWrittenByEntryNumber) {
     ASSERT_TRUE(s.setColCombo(2, Kv_StringArray{"Free", "Fixed", "Free"}, false));
     int index = 7;
     EXPECT_TRUE(s.getComboIndex(2, 1, index));
-    EXPECT_EQ(index, -1);                      // nothing chosen yet
+    EXPECT_EQ(index, -1);  // nothing chosen yet
     EXPECT_TRUE(s.setComboIndex(2, 1, 2));
     EXPECT_TRUE(s.getComboIndex(2, 1, index));
-    EXPECT_EQ(index, 2);                       // the second "Free", not the first
+    EXPECT_EQ(index, 2);  // the second "Free", not the first
     EXPECT_EQ(engine().dataAt(2, 1), "Free");
-    EXPECT_FALSE(s.setComboIndex(2, 1, 3));    // names no entry: the cell keeps its choice
+    EXPECT_FALSE(s.setComboIndex(2, 1, 3));  // names no entry: the cell keeps its choice
     EXPECT_TRUE(s.getComboIndex(2, 1, index));
     EXPECT_EQ(index, 2);
     EXPECT_TRUE(s.setComboIndex(2, 1, -1));

@@ -200,12 +200,12 @@ TEST_F(WrapperTest, CheckColumnLocksTheBoundColumnWhereUnticked) {
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
     EXPECT_FALSE(engine().locked(2, 1));
     EXPECT_TRUE(engine().locked(2, 2));
-    EXPECT_TRUE(engine().locked(2, 3));   // neither "1" nor "0": left alone
+    EXPECT_TRUE(engine().locked(2, 3));  // neither "1" nor "0": left alone
     EXPECT_FALSE(sheet->bindCheckLock(1, 3));
     sheet->selectBlock({1, 1, 2, -1});
     ASSERT_TRUE(sheet->setChecksInSel(false));
     EXPECT_EQ(engine().dataAt(1, 3), "0");
-    EXPECT_EQ(engine().dataAt(2, 3), "");        // not a check cell
+    EXPECT_EQ(engine().dataAt(2, 3), "");  // not a check cell
     EXPECT_TRUE(engine().locked(2, 1));
 }
 
@@ -215,7 +215,7 @@ TEST_F(WrapperTest, TickingACheckCellByClickLocksOrFreesTheBoundCell) {
     sheet->setColStrings(1, {"1", "1"});
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
     EXPECT_FALSE(engine().locked(2, 2));
-    clickCell(1, 2);   // the engine unticks the box and tells the dialog, which the sheet hears
+    clickCell(1, 2);  // the engine unticks the box and tells the dialog, which the sheet hears
     EXPECT_EQ(engine().dataAt(1, 2), "0");
     EXPECT_TRUE(engine().locked(2, 2));
     EXPECT_EQ(engine().activeCol(), 2);

@@ -16,12 +16,13 @@ TEST_F(SheetLayoutTest, ColumnCountPassesThroughOneOnTheWayToTwelve) {
     openSheet(3, 2);
     sheet->setHeaderRowTexts({"A", "B", "C"});
     sheet->setHeaderColTexts({"r1", "r2"});
-    script.inspect([&] {
-              spread_test::EngineProbe labels = preview(IDC_LAYOUT_LABEL_ROW);
-              ASSERT_TRUE(labels.valid());
-              EXPECT_EQ(labels.maxCols(), 3);
-              EXPECT_EQ(labels.dataAt(3, 1), "C");
-          })
+    script
+        .inspect([&] {
+            spread_test::EngineProbe labels = preview(IDC_LAYOUT_LABEL_ROW);
+            ASSERT_TRUE(labels.valid());
+            EXPECT_EQ(labels.maxCols(), 3);
+            EXPECT_EQ(labels.dataAt(3, 1), "C");
+        })
         .click(IDD_SHEET_LAYOUT, IDC_LAYOUT_COLS)
         .key(IDD_SHEET_LAYOUT, VK_END)
         .key(IDD_SHEET_LAYOUT, VK_HOME, win::input::Shift)
@@ -47,13 +48,14 @@ TEST_F(SheetLayoutTest, ColumnCountPassesThroughOneOnTheWayToTwelve) {
 
 TEST_F(SheetLayoutTest, HeaderSizesChangeThePreviewAtOnceAndTheSheetOnOk) {
     openSheet(2, 2);
-    const int typedWidth = engine().colWidth(SS_HEADER) * 10 + 5;   // "5" typed after the current width
+    const int typedWidth = engine().colWidth(SS_HEADER) * 10 + 5;  // "5" typed after the current width
     script.click(IDD_SHEET_LAYOUT, IDC_LAYOUT_HEADER_WIDTH)
         .key(IDD_SHEET_LAYOUT, VK_END)
         .type(IDD_SHEET_LAYOUT, "5")
         .inspect([&] {
             int width = 0;
-            SSGetColWidthInPixels(GetDlgItem(win::findOpenDialog(IDD_SHEET_LAYOUT), IDC_LAYOUT_LABEL_COLUMN), 1, &width);
+            SSGetColWidthInPixels(GetDlgItem(win::findOpenDialog(IDD_SHEET_LAYOUT), IDC_LAYOUT_LABEL_COLUMN), 1,
+                                  &width);
             EXPECT_EQ(width, typedWidth);
         })
         .click(IDD_SHEET_LAYOUT, IDOK);

@@ -58,8 +58,8 @@ protected:
     }
 
     void setFont(int col1, int row1, int col2, int row2, const win::FontSpec& spec) {
-        HFONT font = CreateFont(spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, 0, DEFAULT_CHARSET,
-                                0, 0, 0, 0, spec.face.c_str());
+        HFONT font = CreateFont(spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, 0, DEFAULT_CHARSET, 0,
+                                0, 0, 0, spec.face.c_str());
         fonts.push_back(font);
         ASSERT_TRUE(SSSetFontRange(hwnd, col1, row1, col2, row2, font, FALSE));
         for (int col = col1 == SS_HEADER ? 0 : col1; col <= col2; ++col)
@@ -105,7 +105,7 @@ TEST_F(AutoFitTest, EveryColumnAndRowHeadersIncludedTakesItsWidestAndTallestText
     expectRowsFitted(0);
     // The case is varied enough to mean something: the widths and heights differ.
     EXPECT_GT(expectedWidth(1), expectedWidth(2));
-    EXPECT_GT(expectedWidth(4), 0);   // the hidden column comes back at its text's width
+    EXPECT_GT(expectedWidth(4), 0);  // the hidden column comes back at its text's width
     EXPECT_EQ(expectedHeight(7), 3 * 15);
     EXPECT_EQ(expectedHeight(3), 2 * 18);
 }
@@ -114,7 +114,7 @@ TEST_F(AutoFitTest, ColumnsAndRowsFittedApartLeaveTheHeadersAsTheyWere) {
     ASSERT_TRUE(sheet->SetColWidthInPixels(SS_HEADER, 33));
     ASSERT_TRUE(sheet->SetRowHeightInPixels(SS_HEADER, 44));
     ASSERT_TRUE(sheet->setResizeMode(2, 0, 0));
-    ASSERT_TRUE(sheet->applyResize());   // fit to contents: all columns, then all rows
+    ASSERT_TRUE(sheet->applyResize());  // fit to contents: all columns, then all rows
     expectColumnsFitted(1);
     expectRowsFitted(1);
     EXPECT_EQ(engine().colWidth(SS_HEADER), 33);

@@ -27,7 +27,7 @@ TEST_F(SpreadInputTest, MenuOfCopySeparatorInsertHasTwoCommandsInOrder) {
     script.rightClick(kHostDialogId, kPlaceholderId, cell).chooseMenuItem(kSpreadMenuIds[1]);
     script.runModeless();
     EXPECT_EQ(sheet->getMaxRows(), 3);
-    EXPECT_EQ(engine().dataAt(1, 2), "a2");   // a copy of the row it was inserted before
+    EXPECT_EQ(engine().dataAt(1, 2), "a2");  // a copy of the row it was inserted before
     EXPECT_EQ(engine().dataAt(1, 3), "a2");
 }
 
@@ -79,12 +79,12 @@ TEST_F(SpreadInputTest, TabIsNotHandledWithoutFocus) {
 
 TEST_F(SpreadInputTest, SpansAreReachedThroughTheirAnchor) {
     openSheet(3, 2);
-    sheet->AddCellSpan(2, 2, 2, 1);   // (2,2)-(3,2)
+    sheet->AddCellSpan(2, 2, 2, 1);  // (2,2)-(3,2)
     int col = 0, row = 0;
     ASSERT_TRUE(sheet->findLastUnlocked(col, row));
     EXPECT_EQ(col, 2);
     EXPECT_EQ(row, 2);
-    sheet->setLock(2, 2, true);       // a locked anchor makes the whole span unreachable
+    sheet->setLock(2, 2, true);  // a locked anchor makes the whole span unreachable
     ASSERT_TRUE(sheet->findLastUnlocked(col, row));
     EXPECT_EQ(col, 1);
     sheet->setLock(1, 1, true);
@@ -116,13 +116,13 @@ TEST_F(SpreadInputTest, ChangeNotificationOfTheCheckColumnMovesTheLockAndTheActi
     sheet->setColStrings(1, {"1", "1"});
     ASSERT_TRUE(sheet->bindCheckLock(1, 2));
     EXPECT_FALSE(engine().locked(2, 2));
-    clickCell(1, 2);   // the person clears the tick
+    clickCell(1, 2);  // the person clears the tick
     win::pumpMessages();
     ASSERT_EQ(engine().dataAt(1, 2), "0");
     EXPECT_TRUE(engine().locked(2, 2));
     EXPECT_EQ(engine().activeCol(), 2);
     EXPECT_EQ(engine().activeRow(), 2);
-    clickCell(2, 1);   // not the check column: typing there moves nothing
+    clickCell(2, 1);  // not the check column: typing there moves nothing
     win::input::typeText("x");
     win::pumpMessages();
     EXPECT_EQ(engine().activeCol(), 2);

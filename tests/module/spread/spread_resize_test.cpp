@@ -90,7 +90,7 @@ TEST_F(ResizeTest, FixedFirstColumnOnlyWhenItFits) {
     ASSERT_TRUE(fitColumnsEqual(sheet.get(), false, 50));
     EXPECT_EQ(width(3), 50);
     EXPECT_EQ(width(1), (w - 50) / 2);
-    ASSERT_TRUE(fitColumnsEqual(sheet.get(), true, w));   // wider than a share: equal widths
+    ASSERT_TRUE(fitColumnsEqual(sheet.get(), true, w));  // wider than a share: equal widths
     EXPECT_EQ(width(1), w / 3);
     sheet->SetMaxCols(0);
     EXPECT_FALSE(fitColumnsEqual(sheet.get(), true, -1));

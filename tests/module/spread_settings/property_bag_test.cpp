@@ -44,7 +44,9 @@ TEST(PropertyBag, DamagedTextNeverFailsTheRestOfTheBag) {
     // A type code that is no number counts as 0 (no value); an unknown code keeps the name
     // without a value; the trailing half entry is dropped.
     ASSERT_TRUE(bag.parse(entry("noNumber", 0, "1").replace(9, 1, "x") + entry("weird", 9, "5") +
-                          entry("kept", 2, "3") + "half\xA4" "2\xA4"));
+                          entry("kept", 2, "3") +
+                          "half\xA4"
+                          "2\xA4"));
     ASSERT_EQ(bag.entries().size(), 3u);
     int value = 0;
     EXPECT_FALSE(bag.getInt("noNumber", value));
@@ -95,7 +97,9 @@ TEST(PropertyBag, SettingAStringOverAnIntClearsTheOldValue) {
 TEST(PropertyBag, RefusesTheFieldEndByteAndKeepsTheRest) {
     PropertyBag bag;
     EXPECT_TRUE(bag.setString("before", "ok"));
-    EXPECT_FALSE(bag.setString("value", "a\xA4" "b"));
+    EXPECT_FALSE(bag.setString("value",
+                               "a\xA4"
+                               "b"));
     EXPECT_FALSE(bag.setInt("na\xA4me", 1));
     EXPECT_TRUE(bag.setString("after", "fine"));
     EXPECT_EQ(bag.entries().size(), 2u);

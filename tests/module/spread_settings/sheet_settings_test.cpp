@@ -79,7 +79,7 @@ TEST_F(SheetSettingsTest, MissingOrUnnamedFilesFailWithTheDefaults) {
 TEST_F(SheetSettingsTest, TheRecordGoesThroughTheTagOfCellZeroZero) {
     Kv_Spread& s = openSheet();
     SheetSettings written;
-    EXPECT_FALSE(written.writeToSheet(s));   // nothing read yet
+    EXPECT_FALSE(written.writeToSheet(s));  // nothing read yet
     written.readFile("none");
     written.defaultFont = "Courier New";
     written.defaultTextHeight = 17;
@@ -90,8 +90,8 @@ TEST_F(SheetSettingsTest, TheRecordGoesThroughTheTagOfCellZeroZero) {
     written.varNames = {"Client", "Job"};
     written.varValues = {"Harbour", "12\xB0"};
     ASSERT_TRUE(written.writeToSheet(s));
-    const std::string expectedStart =
-        entry("defaultFont", 4, "Courier New") + entry("defaultTextHeight", 2, "17") + entry("headerFile", 4, "head.twp");
+    const std::string expectedStart = entry("defaultFont", 4, "Courier New") + entry("defaultTextHeight", 2, "17") +
+                                      entry("headerFile", 4, "head.twp");
     EXPECT_EQ(tagOf(s).substr(0, expectedStart.size()), expectedStart);
 
     SheetSettings read;
@@ -120,7 +120,9 @@ TEST_F(SheetSettingsTest, AVariableHoldingTheFieldEndByteIsStoredEmptyAndTheOthe
     Kv_Spread& s = openSheet();
     SheetSettings written;
     written.readFile("none");
-    written.headerFile = "bad\xA4" "name.twp";
+    written.headerFile =
+        "bad\xA4"
+        "name.twp";
     written.varNames = {"A", "B", "C"};
     written.varValues = {"1", "price \xA4 5", "3"};
     ASSERT_TRUE(written.writeToSheet(s));

@@ -19,7 +19,7 @@ TEST(CaseFold, FoldsEveryLetterOfTheCodePageBothWays) {
 
 TEST(CaseFold, ComparesIgnoringCaseOverTheWholeCodePage) {
     EXPECT_TRUE(base::equalIgnoringCase("\xC4RGER", "\xE4rger"));  // ÄRGER, ärger
-    EXPECT_TRUE(base::startsWithIgnoringCase("\xD6se", "\xF6"));     // Öse starts with ö
+    EXPECT_TRUE(base::startsWithIgnoringCase("\xD6se", "\xF6"));   // Öse starts with ö
     EXPECT_FALSE(base::equalIgnoringCase("\xC4rger", "Arger"));
     EXPECT_FALSE(base::equalIgnoringCase("ab", "abc"));
     EXPECT_LT(base::compareIgnoringCase("ab", "ABC"), 0);

@@ -10,7 +10,8 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
     // Every byte is one character of its own: no two bytes share a code point.
     for (int c = 0; c < 256; ++c)
         for (int d = c + 1; d < 256; ++d)
-            ASSERT_NE(base::codePointOf1252(static_cast<unsigned char>(c)), base::codePointOf1252(static_cast<unsigned char>(d)));
+            ASSERT_NE(base::codePointOf1252(static_cast<unsigned char>(c)),
+                      base::codePointOf1252(static_cast<unsigned char>(d)));
 }
 
 TEST(Cp1252, MapsTheHighBlockAndTheUndefinedBytes) {
@@ -24,8 +25,10 @@ TEST(Cp1252, MapsTheHighBlockAndTheUndefinedBytes) {
 
 TEST(Cp1252, ReadsLatin1StoredBytesAndReplacesWhatItCannotHold) {
     EXPECT_EQ(base::utf8ToCp1252("\xC2\x80\xC2\x9F"), "\x80\x9F");  // bytes once stored as Latin-1
-    EXPECT_EQ(base::utf8ToCp1252("a\xE4\xB8\xAD" "b"), "a?b");      // a CJK character
-    EXPECT_EQ(base::utf8ToCp1252("a\xC3"), "a?");                   // cut short
-    EXPECT_EQ(base::utf8ToCp1252("\xFF\x80z", '_'), "__z");          // stray bytes
-    EXPECT_EQ(base::utf8ToCp1252("\xF0\x9F\x98\x80"), "?");         // outside the BMP
+    EXPECT_EQ(base::utf8ToCp1252("a\xE4\xB8\xAD"
+                                 "b"),
+              "a?b");                                        // a CJK character
+    EXPECT_EQ(base::utf8ToCp1252("a\xC3"), "a?");            // cut short
+    EXPECT_EQ(base::utf8ToCp1252("\xFF\x80z", '_'), "__z");  // stray bytes
+    EXPECT_EQ(base::utf8ToCp1252("\xF0\x9F\x98\x80"), "?");  // outside the BMP
 }

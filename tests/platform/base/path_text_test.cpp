@@ -22,7 +22,7 @@ TEST(PathText, ResolvesEachComponentIgnoringCaseAndEitherSeparator) {
 TEST(PathText, NonAsciiNamesAreUtf8OnDiskAndMatchInAnyCase) {
     TempFolder dir;
     fs::create_directories(dir.path() / "\xC3\x84pfel");                   // Äpfel
-    std::ofstream(dir.path() / "\xC3\x84pfel" / "\xC3\x96se.kvs") << "x";   // Öse.kvs
+    std::ofstream(dir.path() / "\xC3\x84pfel" / "\xC3\x96se.kvs") << "x";  // Öse.kvs
     std::string text = dir.path().string() + "\\\xE4PFEL\\\xF6SE.KVS";     // äPFEL\öSE.KVS
     EXPECT_EQ(base::mapPath(text), dir.path() / "\xC3\x84pfel" / "\xC3\x96se.kvs");
     EXPECT_EQ(base::nameFromDisk("\xC3\x96se.kvs"), "\xD6se.kvs");

@@ -34,8 +34,9 @@ win::ResourceTable makeTable() {
     tabs.style = WS_POPUP | WS_CAPTION | WS_VISIBLE;
     tabs.cx = 300;
     tabs.cy = 220;
-    tabs.controls = {{kTabControl, "SysTabControl32", WS_CHILD | WS_VISIBLE, 0, 10, 10, 280, 160, ""},
-                     {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 210, 180, 80, 24, "OK"}};
+    tabs.controls = {
+        {kTabControl, "SysTabControl32", WS_CHILD | WS_VISIBLE, 0, 10, 10, 280, 160, ""},
+        {IDOK, "BUTTON", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 210, 180, 80, 24, "OK"}};
     table.dialogs[kTabDialog] = tabs;
     for (int id : {kPageOne, kPageTwo}) {
         win::DialogTemplate page;
@@ -93,7 +94,8 @@ TEST_F(AcUiDialogTest, EditorCommandHandsTheDrawingOverAndTakesItBack) {
     bool visibleAfter = false, mainBlockedAfter = false;
     script.click(kPickDialog, kPickButton);
     host::answerPick(script, {1, 2, 3});
-    script.inspect([&] {
+    script
+        .inspect([&] {
             visibleAfter = dialog.IsWindowVisible();
             mainBlockedAfter = !::IsWindowEnabled(host::mainWindowHandle());
         })
@@ -139,7 +141,7 @@ TEST_F(AcUiDialogTest, PicksAreTypedAtTheDrawingsPrompt) {
     win::testing::TestScript more;
     host::answerPick(more, {42, 1, 2, 3});
     more.type(0, "0,0,0,0,0,1").key(0, VK_RETURN);
-    more.type(0, "1,2").key(0, VK_RETURN);   // a plane needs six or nine numbers
+    more.type(0, "1,2").key(0, VK_RETURN);  // a plane needs six or nine numbers
     host::cancelPick(more);
     AcDbObjectId object;
     host::Point3d at;
@@ -149,7 +151,7 @@ TEST_F(AcUiDialogTest, PicksAreTypedAtTheDrawingsPrompt) {
     host::Plane plane;
     EXPECT_TRUE(host::pickPlane("Plane:", plane));
     EXPECT_EQ(plane.origin, (host::Point3d{0, 0, 0}));
-    EXPECT_EQ(plane.xAxis.z, 0.0);   // axes at right angles to the typed normal
+    EXPECT_EQ(plane.xAxis.z, 0.0);  // axes at right angles to the typed normal
     EXPECT_EQ(plane.yAxis.z, 0.0);
     EXPECT_FALSE(host::pickPlane("Plane:", plane));
     EXPECT_EQ(host::pickAnswerText({0.1, 2, -3.5}), "0.1,2,-3.5");

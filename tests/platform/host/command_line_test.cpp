@@ -44,7 +44,8 @@ TEST_F(CommandLineTest, PromptAndDisplayUpdatesAreCountedInOrder) {
     auto& line = host::CommandLine::instance();
     EXPECT_EQ(line.commandPromptCount(), 1);
     EXPECT_EQ(line.updateDisplayCount(), 2);
-    EXPECT_EQ(line.events(), (std::vector<std::string>{"updateDisplay", "print", "postCommandPrompt", "updateDisplay"}));
+    EXPECT_EQ(line.events(),
+              (std::vector<std::string>{"updateDisplay", "print", "postCommandPrompt", "updateDisplay"}));
 }
 
 TEST_F(CommandLineTest, TerminalEchoIsUtf8) {

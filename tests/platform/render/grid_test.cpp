@@ -68,7 +68,7 @@ TEST(GridScroll, ActiveCellAboveOrLeftOfTheViewStartsIt) {
     EXPECT_EQ(visibleOrigin(g), (GridOrigin{3, 10}));
     g.activeRow = 52;
     g.activeCol = 21;
-    EXPECT_EQ(visibleOrigin(g), (GridOrigin{20, 50}));   // already visible: no scrolling
+    EXPECT_EQ(visibleOrigin(g), (GridOrigin{20, 50}));  // already visible: no scrolling
 }
 
 TEST(GridScroll, WideActiveColumnScrollsRight) {
@@ -88,7 +88,7 @@ TEST(GridPaint, HeadersCarryLettersNumbersAndOwnTexts) {
     EXPECT_TRUE(hasColor(plain, {30, 0, 90, 18}, palette::buttonText));
     EXPECT_TRUE(hasColor(plain, {0, 18, 30, 36}, palette::buttonText));
     GridCell header{2, 0, ""};
-    g.cells.push_back(header);   // an explicit empty header replaces the letter
+    g.cells.push_back(header);  // an explicit empty header replaces the letter
     Image blank = paint(g);
     EXPECT_FALSE(hasColor(blank, {92, 2, 148, 16}, palette::buttonText));
 }
@@ -119,8 +119,8 @@ TEST(GridPaint, SelectedBlockIsHighlightedButTheActiveCellIsFramed) {
     EXPECT_EQ(colorAt(image, cellRect(2, 3).left + 10, cellRect(2, 3).top + 8), palette::selection);
     Rect active = cellRect(2, 2);
     EXPECT_EQ(colorAt(image, active.left + 10, active.top + 8), palette::window);
-    EXPECT_EQ(colorAt(image, active.left + 10, active.top), palette::windowText);       // frame top
-    EXPECT_EQ(colorAt(image, active.right - 1, active.top + 8), palette::windowText);   // frame right
+    EXPECT_EQ(colorAt(image, active.left + 10, active.top), palette::windowText);      // frame top
+    EXPECT_EQ(colorAt(image, active.right - 1, active.top + 8), palette::windowText);  // frame right
     EXPECT_EQ(colorAt(image, cellRect(4, 4).left + 10, cellRect(4, 4).top + 8), palette::window);
 }
 
@@ -194,7 +194,7 @@ TEST(GridPaint, ComboAndButtonCellsShowTheirControls) {
     g.cells.push_back(button);
     Image image = paint(g);
     Rect c = cellRect(1, 1);
-    EXPECT_EQ(colorAt(image, c.right - 4, c.top + 3), palette::face);   // the drop button
+    EXPECT_EQ(colorAt(image, c.right - 4, c.top + 3), palette::face);  // the drop button
     EXPECT_EQ(colorAt(image, c.left + 30, c.top + 3), palette::window);
     Rect b = cellRect(2, 1);
     EXPECT_EQ(colorAt(image, b.left + 5, b.top + 3), palette::face);
@@ -208,6 +208,7 @@ TEST(GridPaint, GreyAreaBeyondTheLastColumnAndScrollBarsWhenTooBig) {
     GridView big = smallGrid(50, 500);
     Image scrolled = paint(big);
     // Bars along the right and bottom edges, face coloured with dark arrows.
-    EXPECT_GT(countColor(scrolled, {big.rect.right - 16, 18, big.rect.right, big.rect.bottom - 16}, palette::face), 100);
+    EXPECT_GT(countColor(scrolled, {big.rect.right - 16, 18, big.rect.right, big.rect.bottom - 16}, palette::face),
+              100);
     EXPECT_TRUE(hasColor(scrolled, {big.rect.right - 16, 0, big.rect.right, 18}, palette::buttonText));
 }

@@ -18,8 +18,9 @@ namespace {
 class OutputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("kvrender_out_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path() /
+               ("kvrender_out_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -36,7 +37,9 @@ protected:
         scene.add(b);
         return scene;
     }
-    size_t filesIn(const fs::path& p) { return size_t(std::distance(fs::directory_iterator(p), fs::directory_iterator())); }
+    size_t filesIn(const fs::path& p) {
+        return size_t(std::distance(fs::directory_iterator(p), fs::directory_iterator()));
+    }
 
     fs::path dir_;
 };
@@ -51,7 +54,8 @@ TEST_F(OutputTest, PngHasTheSceneSizeAndPixels) {
     ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
     EXPECT_EQ(cairo_image_surface_get_width(s), 90);
     EXPECT_EQ(cairo_image_surface_get_height(s), 40);
-    auto* row = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s) + 5 * cairo_image_surface_get_stride(s));
+    auto* row =
+        reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s) + 5 * cairo_image_surface_get_stride(s));
     EXPECT_EQ(row[40] & 0xFFFFFF, palette::frame);  // the default button's frame
     EXPECT_EQ(row[2] & 0xFFFFFF, palette::face);
     cairo_surface_destroy(s);

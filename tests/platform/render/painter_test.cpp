@@ -153,7 +153,7 @@ TEST(Painter, FocusedEditShowsItsSelectionOnlyOverTheSelectedCharacters) {
     edit.selEnd = 4;
     scene.add(edit);
     edit.rect = {5, 32, 215, 53};
-    edit.focused = false;   // a field without focus hides its selection
+    edit.focused = false;  // a field without focus hides its selection
     scene.add(edit);
     Image image = rasterize(scene);
     Rect selected = render::probe::inkBounds(image, {7, 7, 213, 24}, palette::window);
@@ -233,7 +233,7 @@ TEST(Painter, SelectedTabStandsHigherThanTheOthers) {
     Rect topRow{5, 5, 235, 6};
     Rect ink = inkBounds(image, topRow, palette::face);
     ASSERT_FALSE(ink.empty());
-    EXPECT_GT(ink.left, 40);   // not above the first tab
+    EXPECT_GT(ink.left, 40);                                 // not above the first tab
     EXPECT_EQ(colorAt(image, 12, 7), palette::highlight3d);  // the first tab's top, two lower
 }
 
@@ -267,7 +267,8 @@ TEST(Painter, TrackerHasEightHandles) {
     scene.add(TrackerFrame{{20, 20, 80, 70}, true, true, false, 7});
     Image image = rasterize(scene);
     int midX = 50, midY = 45;
-    for (auto [x, y] : {std::pair{21, 21}, {midX, 21}, {78, 21}, {21, midY}, {78, midY}, {21, 68}, {midX, 68}, {78, 68}})
+    for (auto [x, y] :
+         {std::pair{21, 21}, {midX, 21}, {78, 21}, {21, midY}, {78, midY}, {21, 68}, {midX, 68}, {78, 68}})
         EXPECT_EQ(colorAt(image, x, y), palette::windowText) << x << "," << y;
     EXPECT_EQ(colorAt(image, midX, midY), palette::face);
 }
@@ -328,7 +329,7 @@ TEST(Painter, EdgeSidesFollowTheirFlags) {
     EXPECT_EQ(colorAt(image, 30, 10), palette::shadow3d);
     EXPECT_EQ(colorAt(image, 30, 11), palette::darkShadow3d);
     EXPECT_EQ(colorAt(image, 30, 49), palette::highlight3d);
-    EXPECT_EQ(colorAt(image, 49, 30), palette::face);   // no right side
+    EXPECT_EQ(colorAt(image, 49, 30), palette::face);  // no right side
 }
 
 TEST(Painter, CheckComboShowsTheMarksInItsListAndTheSelectedOneInItsField) {
@@ -338,7 +339,7 @@ TEST(Painter, CheckComboShowsTheMarksInItsListAndTheSelectedOneInItsField) {
     combo.items = {"Drill points", "Weld points"};
     combo.checkMarks = {0, 1};
     combo.selected = 1;
-    combo.text = "";   // so that any ink at the field's left comes from the box
+    combo.text = "";  // so that any ink at the field's left comes from the box
     combo.dropped = true;
     combo.listRect = {5, 26, 155, 80};
     scene.add(combo);

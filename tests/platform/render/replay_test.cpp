@@ -56,13 +56,13 @@ TEST(RecordReplay, SystemColoursAreResolved) {
 
 TEST(RecordReplay, BitmapLeavesTransparentColourAndCropsItsSource) {
     win::DrawRecord bmp = record(Kind::Bitmap, {10, 10, 18, 18});
-    bmp.bitmap = checker(0xFFFF00FF, 0xFF00FF00, 8);   // magenta left half, green right half
+    bmp.bitmap = checker(0xFFFF00FF, 0xFF00FF00, 8);  // magenta left half, green right half
     bmp.src = {0, 0, 8, 8};
     bmp.hasTransparent = true;
     bmp.transparent = RGB(255, 0, 255);
     win::DrawRecord part = record(Kind::Bitmap, {40, 10, 44, 14});
     part.bitmap = bmp.bitmap;
-    part.src = {4, 0, 8, 4};                             // the green quarter only
+    part.src = {4, 0, 8, 4};  // the green quarter only
     Image image = replayed({bmp, part});
     EXPECT_EQ(colorAt(image, 11, 12), palette::face);
     EXPECT_EQ(colorAt(image, 16, 12), rgb(0, 255, 0));
@@ -81,9 +81,10 @@ TEST(RecordReplay, MaskedBitmapHidesWhereTheMaskIsWhite) {
 
 TEST(RecordReplay, TrackerFrameAndHandles) {
     win::DrawRecord frame = record(Kind::TrackerFrame, {10, 10, 60, 50});
-    frame.flags = 1;   // solid line
+    frame.flags = 1;  // solid line
     std::vector<win::DrawRecord> records{frame};
-    for (RECT h : {RECT{7, 7, 13, 13}, RECT{57, 47, 63, 53}}) records.push_back(record(Kind::TrackerHandle, h, RGB(0, 0, 0)));
+    for (RECT h : {RECT{7, 7, 13, 13}, RECT{57, 47, 63, 53}})
+        records.push_back(record(Kind::TrackerHandle, h, RGB(0, 0, 0)));
     Image image = replayed(records);
     EXPECT_EQ(colorAt(image, 35, 10), palette::windowText);
     EXPECT_EQ(colorAt(image, 59, 30), palette::windowText);

@@ -56,9 +56,8 @@ TEST(SheetWindowPicture, CheckCellShowsTheCheckedPicture) {
     SSSetMaxRows(sheetWindow, 3);
     SS_CELLTYPE check;
     HBITMAP empty = picture(kEmpty), ticked = picture(kTick);
-    SSSetTypeCheckBox(sheetWindow, &check, 768, "", static_cast<HANDLE>(empty), 6,
-                      static_cast<HANDLE>(ticked), 6, static_cast<HANDLE>(empty), 6,
-                      static_cast<HANDLE>(ticked), 6);
+    SSSetTypeCheckBox(sheetWindow, &check, 768, "", static_cast<HANDLE>(empty), 6, static_cast<HANDLE>(ticked), 6,
+                      static_cast<HANDLE>(empty), 6, static_cast<HANDLE>(ticked), 6);
     SSSetCellTypeRange(sheetWindow, 2, 1, 2, 3, &check);
     SSSetData(sheetWindow, 2, 1, "1");
     SSSetData(sheetWindow, 2, 2, "0");
@@ -68,7 +67,7 @@ TEST(SheetWindowPicture, CheckCellShowsTheCheckedPicture) {
     Image image = renderWindow(dialog);
     RECT outer = win::describeWindow(dialog).windowRect, inner = win::describeWindow(sheetWindow).windowRect;
     Rect sheetArea{inner.left - outer.left, inner.top - outer.top, inner.right - outer.left, inner.bottom - outer.top};
-    EXPECT_EQ(countColor(image, sheetArea, kTick), 169);    // the ticked cell
+    EXPECT_EQ(countColor(image, sheetArea, kTick), 169);       // the ticked cell
     EXPECT_EQ(countColor(image, sheetArea, kEmpty), 169 * 2);  // the two cells that are not
     EXPECT_TRUE(hasColor(image, sheetArea, palette::gridLine));
     win::resetWindowSystem();

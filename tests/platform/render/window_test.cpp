@@ -145,7 +145,7 @@ TEST_F(WindowPicture, ListAndComboShowTheirEntries) {
     Image image = renderWindow(dialog);
     EXPECT_TRUE(hasColor(image, listRect, palette::selection));
     Rect comboRect = placeOf(dialog, combo);
-    EXPECT_TRUE(hasColor(image, comboRect, palette::windowText));   // the chosen entry's text
+    EXPECT_TRUE(hasColor(image, comboRect, palette::windowText));  // the chosen entry's text
 
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
     Image dropped = renderWindow(dialog);
@@ -233,7 +233,8 @@ TEST_F(WindowPicture, OwnerDrawnComboShowsWhatItsOwnerDrewInTheFieldAndTheOpened
     Image image = renderWindow(dialog);
     EXPECT_TRUE(hasColor(image, field, rgb(0, 255, 0)));
     // The entry's text is the owner's to draw, not the combo box's (the arrow is on the right).
-    EXPECT_FALSE(hasColor(image, {field.left + 3, field.top + 3, field.right - 20, field.bottom - 3}, palette::windowText));
+    EXPECT_FALSE(
+        hasColor(image, {field.left + 3, field.top + 3, field.right - 20, field.bottom - 3}, palette::windowText));
 
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
     Image dropped = renderWindow(dialog);
@@ -271,7 +272,7 @@ TEST_F(WindowPicture, RegisteredPainterDrawsItsClass) {
     EXPECT_EQ(paintedClient, 1);
     Rect place = placeOf(dialog, GetDlgItem(dialog, 201));
     EXPECT_EQ(colorAt(image, place.left + 20, place.top + 20), rgb(0, 0, 255));
-    EXPECT_EQ(colorAt(image, place.left, place.top), palette::frame);   // the border stays
+    EXPECT_EQ(colorAt(image, place.left, place.top), palette::frame);  // the border stays
 }
 
 TEST_F(WindowPicture, FilesForValidAndInvalidWindows) {
@@ -303,12 +304,13 @@ TEST_F(WindowPicture, OpenPopupMenuShowsInItsOwnersPicture) {
     Rect menuArea;
     win::ScriptedInput script;
     win::setInputSource(&script);
-    script.inspect([&] {
-              HWND popup = win::openPopupMenu();
-              ASSERT_NE(popup, nullptr);
-              menuArea = placeOf(dialog, popup);
-              opened = renderWindow(dialog);
-          })
+    script
+        .inspect([&] {
+            HWND popup = win::openPopupMenu();
+            ASSERT_NE(popup, nullptr);
+            menuArea = placeOf(dialog, popup);
+            opened = renderWindow(dialog);
+        })
         .key(0, VK_DOWN)
         .inspect([&] { highlighted = renderWindow(dialog); })
         .dismissMenu();
@@ -322,8 +324,8 @@ TEST_F(WindowPicture, OpenPopupMenuShowsInItsOwnersPicture) {
     int changed = 0;
     for (int y = inside.top; y < inside.bottom; ++y)
         for (int x = inside.left; x < inside.right; ++x) changed += colorAt(opened, x, y) != colorAt(closed, x, y);
-    EXPECT_GT(changed, 100);   // the menu's box and items cover what lay below
-    EXPECT_FALSE(hasColor(opened, inside, palette::selection));   // nothing highlighted yet; the edit is covered
+    EXPECT_GT(changed, 100);                                         // the menu's box and items cover what lay below
+    EXPECT_FALSE(hasColor(opened, inside, palette::selection));      // nothing highlighted yet; the edit is covered
     EXPECT_TRUE(hasColor(highlighted, inside, palette::selection));  // Copy highlighted
     DestroyMenu(menu);
 }

@@ -141,7 +141,8 @@ HBITMAP checkPicture(bool ticked) {
         }
     }
     if (ticked) {
-        static const char* const rows[7] = {"......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..", ".XXX...", "..X...."};
+        static const char* const rows[7] = {"......X", ".....XX", "X...XXX", "XX.XXX.",
+                                            "XXXXX..", ".XXX...", "..X...."};
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 7; ++c)
                 if (rows[r][c] == 'X') b.pixels[size_t((r + 3) * 13 + c + 3)] = 0xFF000000u;
@@ -235,7 +236,8 @@ int main(int argc, char** argv) {
     CheckDlgButton(plateDialog, 307, BST_INDETERMINATE);
     CheckDlgButton(plateDialog, 308, BST_CHECKED);
     HWND list = GetDlgItem(plateDialog, 310);
-    for (const char* s : {"Row 1: 2 bolts, 60 mm", "Row 2: 2 bolts, 140 mm", "Row 3: 2 bolts, 220 mm", "Row 4: 2 bolts, 300 mm"})
+    for (const char* s :
+         {"Row 1: 2 bolts, 60 mm", "Row 2: 2 bolts, 140 mm", "Row 3: 2 bolts, 220 mm", "Row 4: 2 bolts, 300 mm"})
         SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
     SendMessage(list, LB_SETCURSEL, 1, 0);
     win::pumpMessages();

@@ -32,9 +32,9 @@ public:
 
     friend bool operator==(const DlgCSP2Table&, const DlgCSP2Table&) = default;
 
-    Kv_StringArray headers;              // column captions, shown only
-    Kv_Array<int> rowSetIds;             // the set of each row
-    Kv_Array<Kv_StringArray> rows;       // the cells of each row, left to right
+    Kv_StringArray headers;         // column captions, shown only
+    Kv_Array<int> rowSetIds;        // the set of each row
+    Kv_Array<Kv_StringArray> rows;  // the cells of each row, left to right
 
     // Every row of the set, in table order.
     Kv_Array<Kv_StringArray> rowsOfSet(int setId) const;
@@ -51,9 +51,9 @@ public:
 
 class DlgCSP2Data {
 public:
-    static constexpr int kFirstTable = 0;      // shown first, has no file
-    static constexpr int kStockTable = 1;      // stored in ".shp" files
-    static constexpr int kPurchaseTable = 2;   // stored in ".buy" files
+    static constexpr int kFirstTable = 0;     // shown first, has no file
+    static constexpr int kStockTable = 1;     // stored in ".shp" files
+    static constexpr int kPurchaseTable = 2;  // stored in ".buy" files
     static constexpr int kTableCount = 3;
 
     DlgCSP2Data() = default;
@@ -63,7 +63,7 @@ public:
 
     friend bool operator==(const DlgCSP2Data&, const DlgCSP2Data&) = default;
 
-    bool stockUpdateMode = false;    // set by the caller only
+    bool stockUpdateMode = false;  // set by the caller only
     Kv_Array<int> setIds;
     Kv_StringArray setNames;
     std::array<DlgCSP2Table, kTableCount> tables;

@@ -26,7 +26,7 @@ struct SectionGroup {
     int id = 0;
     bool enabled = true;
     Kv_String pictureFile;
-    Kv_StringArray names;   // kSectionNameSlots entries, by slot
+    Kv_StringArray names;  // kSectionNameSlots entries, by slot
 
     SectionGroup();
     friend bool operator==(const SectionGroup&, const SectionGroup&) = default;
@@ -46,7 +46,7 @@ struct SectionType {
     Kv_String pictureFile;
     int groupId = -1;
     Kv_String secondText;
-    Kv_StringArray names;   // kSectionNameSlots entries, by slot
+    Kv_StringArray names;  // kSectionNameSlots entries, by slot
 
     SectionType();
     friend bool operator==(const SectionType&, const SectionType&) = default;

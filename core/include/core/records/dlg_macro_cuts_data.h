@@ -38,19 +38,19 @@ public:
 
     int cutType = kvCutProfVsPlate;
     bool editExisting = false;
-    AcDbObjectId cutId;             // the cut being edited (null for a new cut)
+    AcDbObjectId cutId;  // the cut being edited (null for a new cut)
     Kv_String name;
     Kv_String description;
     Kv_StringArray paramNames;
     Kv_StringArray varNames;
     Kv_Array<bool> paramFlags;
-    AcDbObjectId macroId;           // the macro instance the cut belongs to
-    Kv_String macroName;            // the module of that macro
-    int mode = 1;                   // 1 a new cut, 2 a cut of an existing macro
-    int placement = 0;              // 0 off, 1 on, 2 left, 3 right
+    AcDbObjectId macroId;  // the macro instance the cut belongs to
+    Kv_String macroName;   // the module of that macro
+    int mode = 1;          // 1 a new cut, 2 a cut of an existing macro
+    int placement = 0;     // 0 off, 1 on, 2 left, 3 right
     // Profile against profile (type 1).
     bool cutBoth = false;
-    int choice = 1;                 // 1 first face, 2 second face, 3 centre
+    int choice = 1;  // 1 first face, 2 second face, 3 centre
     bool weldPreparation = false;
     bool weldBothSides = false;
     // Profile against profile (types 1 and 3).

@@ -28,7 +28,7 @@ public:
     virtual ~DlgProfCutsData();
 
     AcDbObjectId profileId;
-    int selectedCut = 0;   // the chosen cut, by index
+    int selectedCut = 0;  // the chosen cut, by index
 
     // The descriptions of the profile's cuts, in order (replacing what texts held).
     bool getCutDescs(Kv_StringArray& texts) const;
@@ -48,7 +48,7 @@ private:
     Kv_Array<AcDbObjectId> cutIds() const;
     bool erasePreviewOf(const AcDbObjectId& cut);
 
-    std::map<AcDbObjectId, AcDbObjectId> previews_;   // cut -> its preview
+    std::map<AcDbObjectId, AcDbObjectId> previews_;  // cut -> its preview
 };
 
 // {"profileId", "selectedCut"}; the previews are the drawing's, not part of the form.

@@ -26,9 +26,9 @@ public:
     Kv_String value3, altValue3;
     bool row3AsList = false;
     Kv_String label4, value4;
-    Kv_String checkLabel;   // empty: no check box
+    Kv_String checkLabel;  // empty: no check box
     bool checked = false;
-    Kv_StringArray choices;   // the entries of rows 1 and 3 (row 3 only as a list)
+    Kv_StringArray choices;  // the entries of rows 1 and 3 (row 3 only as a list)
 };
 
 // The fields by name; reading checks each member's type and refuses unknown members.

@@ -13,7 +13,7 @@
 // What the drawing update does to one entry besides taking its value.
 enum TwEntryAction {
     kEntryActionNone = 0,
-    kEntryActionReset = 1,   // the entry goes back to the array's own spacing: on, no own value
+    kEntryActionReset = 1,  // the entry goes back to the array's own spacing: on, no own value
 };
 
 // One entry (one repetition) of an array.
@@ -25,17 +25,17 @@ public:
     virtual ~DynArrayEntry() = default;
     friend bool operator==(const DynArrayEntry&, const DynArrayEntry&) = default;
 
-    int number = 0;      // the entry's number as the sheet shows it
-    bool on = true;      // off: the entry is left out
-    Kv_String value;     // its own value; empty: the array's spacing
-    int link = 0;        // a template control of type 23
+    int number = 0;   // the entry's number as the sheet shows it
+    bool on = true;   // off: the entry is left out
+    Kv_String value;  // its own value; empty: the array's spacing
+    int link = 0;     // a template control of type 23
     int action = kEntryActionNone;
 };
 
 class DynArrayData {
 public:
-    static constexpr int kValueCount = 5;    // value1 to value5, the template control types 18 to 22
-    static constexpr int kMixedType = -1;    // the edited arrays differ in type
+    static constexpr int kValueCount = 5;  // value1 to value5, the template control types 18 to 22
+    static constexpr int kMixedType = -1;  // the edited arrays differ in type
 
     DynArrayData() = default;
     DynArrayData(const DynArrayData&) = default;
@@ -44,9 +44,9 @@ public:
     friend bool operator==(const DynArrayData&, const DynArrayData&) = default;
 
     Kv_String name;
-    int arrayType = 0;     // 0 to 3, or kMixedType
-    Kv_String value0;      // used by type 1 only
-    Kv_String dimName1;    // the four dimensions (macro variables) that drive the array
+    int arrayType = 0;   // 0 to 3, or kMixedType
+    Kv_String value0;    // used by type 1 only
+    Kv_String dimName1;  // the four dimensions (macro variables) that drive the array
     Kv_String dimName2;
     Kv_String dimName3;
     Kv_String dimName4;
@@ -55,16 +55,16 @@ public:
     Kv_String value3;
     Kv_String value4;
     Kv_String value5;
-    Kv_String skipCount;   // entries skipped between added ones when alternating
-    int option = 0;        // tri-state
-    int alternating = 0;   // tri-state: entries are added alternating
+    Kv_String skipCount;  // entries skipped between added ones when alternating
+    int option = 0;       // tri-state
+    int alternating = 0;  // tri-state: entries are added alternating
     // Links of value1 to value5; a listed array keeps minus its sheet row in value1Link.
     int value1Link = 0;
     int value2Link = 0;
     int value3Link = 0;
     int value4Link = 0;
     int value5Link = 0;
-    int buttonLink = 0;    // the option button that opens the array dialog
+    int buttonLink = 0;  // the option button that opens the array dialog
     Kv_Array<DynArrayEntry> entries;
 
     // Value i (1 to 5) and its link; nullptr outside 1..5.

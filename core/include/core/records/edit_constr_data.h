@@ -33,23 +33,23 @@ public:
 
     // The constraint list of the current module.
     Kv_Array<int> constraintIds;
-    Kv_Array<int> constraintKinds;             // 1: a cut constraint
+    Kv_Array<int> constraintKinds;  // 1: a cut constraint
     int currentConstraintId = 0;
-    Kv_Array<Kv_StringArray> rowCells;         // its length is the number of constraints
-    Kv_Array<Kv_StringArray> optionImages;     // picture paths; each group ends in "%radioBreak%"
-    Kv_Array<Kv_Array<int>> features;          // 0 value, 1 variable name, 2 choice list, 3 checks
+    Kv_Array<Kv_StringArray> rowCells;      // its length is the number of constraints
+    Kv_Array<Kv_StringArray> optionImages;  // picture paths; each group ends in "%radioBreak%"
+    Kv_Array<Kv_Array<int>> features;       // 0 value, 1 variable name, 2 choice list, 3 checks
     Kv_StringArray values;
     Kv_StringArray variableNames;
     Kv_Array<int> choiceIndex;
     Kv_Array<bool> firstCheck;
     Kv_Array<bool> secondCheck;
     Kv_Array<Kv_StringArray> choiceItems;
-    Kv_Array<Kv_Array<int>> optionStates;      // chosen button (1 to 5) of group 1, then group 2
+    Kv_Array<Kv_Array<int>> optionStates;  // chosen button (1 to 5) of group 1, then group 2
 
     // The geometry of the current module.
     Kv_Array<Kv_StringArray> geometryCells;
-    Kv_Array<int> flexibility;                 // 0, 1 or 2
-    Kv_Array<int> geometryFlag;                // -1 no check box, else 0 or 1
+    Kv_Array<int> flexibility;   // 0, 1 or 2
+    Kv_Array<int> geometryFlag;  // -1 no check box, else 0 or 1
     Kv_Array<AcDbObjectId> geometryIds;
     Kv_Array<int> geometryExtra;
 

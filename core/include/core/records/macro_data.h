@@ -22,7 +22,7 @@
 // code per kind of element that changed, each at most once, in this order.  The dialogs name
 // two themselves: they remove -12 after a load, and the profile options pass [-13].
 namespace MacroChange {
-constexpr int kCells = -1;              // a variable; names lists which
+constexpr int kCells = -1;  // a variable; names lists which
 constexpr int kDrawingList = -2;
 constexpr int kBolt = -3;
 constexpr int kPatterns = -4;
@@ -30,7 +30,7 @@ constexpr int kArrays = -5;
 constexpr int kCuts = -6;
 constexpr int kFlexFixGroups = -7;
 constexpr int kSegmentedProfiles = -8;
-constexpr int kDropped = -12;           // an element or tab of the other side has no counterpart here
+constexpr int kDropped = -12;  // an element or tab of the other side has no counterpart here
 constexpr int kProfiles = -13;
 }  // namespace MacroChange
 
@@ -48,7 +48,7 @@ public:
     int kind = 0;
     Kv_String moduleName;
     Kv_String title;
-    Kv_String templateFile;   // empty: the page shows no template
+    Kv_String templateFile;  // empty: the page shows no template
 
     // The drawing list: a drawing (block) chosen from a folder of the library.
     bool dwgListEnabled = false;
@@ -131,8 +131,8 @@ public:
 
     friend bool operator==(const MacroData&, const MacroData&) = default;
 
-    AcArray<AcDbObjectId> tempIds;   // temporary objects the caller drew for the dialog
-    AcArray<AcDbObjectId> ids;       // the macro instances being edited
+    AcArray<AcDbObjectId> tempIds;  // temporary objects the caller drew for the dialog
+    AcArray<AcDbObjectId> ids;      // the macro instances being edited
     Kv_String caption;
     Kv_StringArray groupKeys;
     Kv_StringArray groupNames;
@@ -146,7 +146,7 @@ public:
     Kv_String openProfileHint;
     bool tempObjects = false;
     bool closedByDialog = false;
-    bool busy = false;   // set by the core library while it updates the drawing
+    bool busy = false;  // set by the core library while it updates the drawing
     // While busy is held after an update (setMacroBusyHold): the tick it is cleared at.  Not
     // part of the record's stored form.
     unsigned long busyUntil = 0;

@@ -27,9 +27,9 @@ public:
     // Value types; they also choose the sheet cell type of a listed variable.
     static constexpr int kNumber = 1;
     static constexpr int kText = 2;
-    static constexpr int kFixedList = 3;      // value holds the choices, see the page
+    static constexpr int kFixedList = 3;  // value holds the choices, see the page
     static constexpr int kEditableList = 4;
-    static constexpr int kCheckBox = 5;       // "1" ticked, "0" not
+    static constexpr int kCheckBox = 5;  // "1" ticked, "0" not
 
     MacroCell() = default;
     MacroCell(const MacroCell&) = default;
@@ -53,12 +53,12 @@ public:
     virtual ~MacroPatternDirection() = default;
     friend bool operator==(const MacroPatternDirection&, const MacroPatternDirection&) = default;
 
-    int on = 0;                 // tri-state
-    int kind = 0;               // the selection of the direction's kind combo; 3 is the distance list
+    int on = 0;    // tri-state
+    int kind = 0;  // the selection of the direction's kind combo; 3 is the distance list
     Kv_String value1;
     Kv_String value2;
-    int checked = 0;            // the direction's second check box, tri-state
-    Kv_StringArray distances;   // one per gap, shown in the direction's sheet
+    int checked = 0;           // the direction's second check box, tri-state
+    Kv_StringArray distances;  // one per gap, shown in the direction's sheet
 };
 
 // A pattern of holes or parts.
@@ -73,14 +73,14 @@ public:
     Kv_String name;
     Kv_String value;
     int valueLink = 0;
-    Kv_String count;            // a whole number of at least 0, or anything else: no count
+    Kv_String count;  // a whole number of at least 0, or anything else: no count
     int countLink = 0;
     int buttonLink = 0;         // the option button that opens the pattern dialog
     bool optionButton = false;  // a listed pattern row gets an option button cell
     int type = 1;               // 1 or 2: which direction blocks the dialog offers
     MacroPatternDirection direction1;
     MacroPatternDirection direction2;
-    int flag1 = 0;              // four tri-state options of the pattern dialog
+    int flag1 = 0;  // four tri-state options of the pattern dialog
     int flag2 = 0;
     int flag3 = 0;
     int flag4 = 0;
@@ -106,13 +106,13 @@ public:
     Kv_String radius;
     Kv_String length;
     Kv_String angle;
-    Kv_String extra;   // the slot's fourth value
+    Kv_String extra;  // the slot's fourth value
 };
 
 // The bolt of a kind-1 tab.
 class MacroBoltData {
 public:
-    static constexpr int kValueCount = 5;   // the five values, in control types 7 to 11
+    static constexpr int kValueCount = 5;  // the five values, in control types 7 to 11
 
     MacroBoltData() = default;
     MacroBoltData(const MacroBoltData&) = default;
@@ -144,10 +144,10 @@ public:
     int nut1 = 0;
     int nut2 = 0;
     int washer2 = 0;
-    Kv_Array<int> holeColumnFlags;   // 0 or 1, one per hole column
+    Kv_Array<int> holeColumnFlags;  // 0 or 1, one per hole column
     Kv_StringArray holeColumnNames;
     int count = 0;
-    bool countOption = false;        // written only when count is above 0
+    bool countOption = false;  // written only when count is above 0
 
     // Value i (0 to 4: composition, diameter, penetration length, added length, hole
     // tolerance) and its link; nullptr outside 0..4.
@@ -172,9 +172,9 @@ public:
     friend bool operator==(const MacroProfData&, const MacroProfData&) = default;
 
     Kv_String group;
-    AcDbObjectId id;             // the profile in the drawing, null when not drawn
-    Kv_String profile;           // section name relative to the library folder
-    Kv_String endProfile;        // second section of a morphed profile
+    AcDbObjectId id;       // the profile in the drawing, null when not drawn
+    Kv_String profile;     // section name relative to the library folder
+    Kv_String endProfile;  // second section of a morphed profile
     Kv_String endValue1;
     Kv_String endValue2;
     int morphed = 0;
@@ -183,19 +183,19 @@ public:
     double offsetX = 0.0;
     double offsetY = 0.0;
     int pointChoice = 0;
-    Kv_String rotation;          // "0°", "90°", "180°", "270°" or an angle
-    Kv_String plane;             // empty, text 695, or a marker of a chosen plane
+    Kv_String rotation;  // "0°", "90°", "180°", "270°" or an angle
+    Kv_String plane;     // empty, text 695, or a marker of a chosen plane
     AcDbObjectId planeId;
     bool onSegment = false;
     int segment = 0;
-    int triStateOption = 0;      // 0, 1 or 2
+    int triStateOption = 0;  // 0, 1 or 2
     // Links of the group's template controls (types 13 to 17), kept on every profile of the
     // group.
-    int sectionLink = 0;         // 13: the section
-    int sectionButtonLink = 0;   // 14: the section chooser button
-    int offsetTypeLink = 0;      // 15
-    int rotationLink = 0;        // 16
-    int optionButtonLink = 0;    // 17: the profile options button
+    int sectionLink = 0;        // 13: the section
+    int sectionButtonLink = 0;  // 14: the section chooser button
+    int offsetTypeLink = 0;     // 15
+    int rotationLink = 0;       // 16
+    int optionButtonLink = 0;   // 17: the profile options button
 };
 
 // A profile placed along a polyline in segments.
@@ -211,7 +211,7 @@ public:
     Kv_String group;
     double gap = 0.0;
     bool breakAtPoints = false;
-    Kv_StringArray points;   // one text per polyline point, as the sheet shows it
+    Kv_StringArray points;  // one text per polyline point, as the sheet shows it
 };
 
 // A cut of the macro, shown as a whole number.

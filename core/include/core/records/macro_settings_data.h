@@ -33,12 +33,12 @@ public:
     bool useDistanceFilters = false;
     Kv_Array<bool> axisFilterEnabled;
     Kv_StringArray axisFilterNames;
-    Kv_Array<int> axisFilterMode;                    // 0 or 1
+    Kv_Array<int> axisFilterMode;  // 0 or 1
     Kv_Array<double> axisFilterValue1;
     Kv_Array<double> axisFilterValue2;
     Kv_Array<bool> sectionAngleEnabled;
     Kv_StringArray sectionAngleNames;
-    Kv_Array<Kv_Array<double>> sectionAngleRanges;   // per filter the pairs a1, b1, a2, b2, ...
+    Kv_Array<Kv_Array<double>> sectionAngleRanges;  // per filter the pairs a1, b1, a2, b2, ...
     Kv_Array<bool> pathDistanceEnabled;
     Kv_StringArray pathDistanceNames;
     Kv_Array<double> pathDistanceValue1;
@@ -60,7 +60,7 @@ public:
     int secondChoice = 0;
     int count = 0;
     Kv_StringArray labels;
-    Kv_Array<double> numbers;   // parallel to labels
+    Kv_Array<double> numbers;  // parallel to labels
 };
 
 class MacroListSettings {
@@ -75,7 +75,7 @@ public:
     Kv_String secondText;
     Kv_StringArray column1;
     Kv_StringArray column2;
-    Kv_Array<int> column3;      // 0: the "new" entry, k: row k
+    Kv_Array<int> column3;  // 0: the "new" entry, k: row k
 };
 
 class MacroTemplateSettings {

@@ -17,7 +17,7 @@ public:
     virtual ~MacrosInDlgData();
 
     AcDbObjectId macroId;
-    Kv_StringArray modules;   // of macroId, as GetAllMods gave them
+    Kv_StringArray modules;  // of macroId, as GetAllMods gave them
 
     // The modules of the macro instance id, in order (replacing names); false, with names
     // emptied, when id names no macro in the drawing.

@@ -35,8 +35,8 @@ public:
         if (const json* member = take(name)) {
             if (!member->is_number_integer()) fail(std::string("field \"") + name + "\" must be an integer");
             if (!isInt(*member))
-                fail(std::string("field \"") + name + "\" must be an integer from " + std::to_string(INT_MIN) +
-                     " to " + std::to_string(INT_MAX));
+                fail(std::string("field \"") + name + "\" must be an integer from " + std::to_string(INT_MIN) + " to " +
+                     std::to_string(INT_MAX));
             value = member->get<int>();
         }
     }
@@ -49,9 +49,7 @@ public:
     void read(const char* name, Kv_String& value) {
         readChecked(name, value, "a text", [](const json& m) { return m.is_string(); });
     }
-    void read(const char* name, Kv_StringArray& value) {
-        readChecked(name, value, "an array of texts", isTexts);
-    }
+    void read(const char* name, Kv_StringArray& value) { readChecked(name, value, "an array of texts", isTexts); }
     void read(const char* name, Kv_Array<int>& value) {
         readChecked(name, value, "an array of integers", [](const json& m) { return isArrayOf(m, isInt); });
     }
@@ -97,7 +95,8 @@ public:
             Kv_Array<Record> records;
             int index = 0;
             for (const json& item : *member)
-                records.append(nested<Record>(item, std::string("field \"") + name + "\"[" + std::to_string(index++) + "]"));
+                records.append(
+                    nested<Record>(item, std::string("field \"") + name + "\"[" + std::to_string(index++) + "]"));
             value = records;
         }
     }
@@ -120,7 +119,9 @@ public:
         if (m.is_number_unsigned()) return m.get<unsigned long long>() <= static_cast<unsigned long long>(INT_MAX);
         return m.is_number_integer() && m.get<long long>() >= INT_MIN && m.get<long long>() <= INT_MAX;
     }
-    static bool isTexts(const json& m) { return isArrayOf(m, [](const json& item) { return item.is_string(); }); }
+    static bool isTexts(const json& m) {
+        return isArrayOf(m, [](const json& item) { return item.is_string(); });
+    }
     template <typename Valid>
     static bool isArrayOf(const json& m, Valid valid) {
         if (!m.is_array()) return false;

@@ -21,7 +21,7 @@ struct TwLevel {
     Kv_String name;
     Kv_String referenceName;
     double value = 0;
-    double secondValue = 0;   // the height from the origin, kept by the record
+    double secondValue = 0;  // the height from the origin, kept by the record
 
     friend bool operator==(const TwLevel&, const TwLevel&) = default;
 };

@@ -10,8 +10,9 @@
 template <typename T>
 class AcArray {
 public:
-    explicit AcArray(int physicalLength = 0, int growLength = 8)
-        : growLength_(growLength > 0 ? growLength : 1) { setPhysicalLength(physicalLength); }
+    explicit AcArray(int physicalLength = 0, int growLength = 8) : growLength_(growLength > 0 ? growLength : 1) {
+        setPhysicalLength(physicalLength);
+    }
 
     int length() const { return static_cast<int>(items_.size()); }
     int logicalLength() const { return length(); }
@@ -19,7 +20,10 @@ public:
     int growLength() const { return growLength_; }
     bool isEmpty() const { return items_.empty(); }
 
-    AcArray& setGrowLength(int growLength) { growLength_ = growLength > 0 ? growLength : 1; return *this; }
+    AcArray& setGrowLength(int growLength) {
+        growLength_ = growLength > 0 ? growLength : 1;
+        return *this;
+    }
     AcArray& setPhysicalLength(int n) {
         if (n < 0) n = 0;
         if (n < length()) items_.resize(n);
@@ -64,7 +68,10 @@ public:
     }
     AcArray& removeFirst() { return removeAt(0); }
     AcArray& removeLast() { return removeAt(length() - 1); }
-    AcArray& removeAll() { items_.clear(); return *this; }
+    AcArray& removeAll() {
+        items_.clear();
+        return *this;
+    }
 
     // -1 when the value is not found at or after start.
     int find(const T& value, int start = 0) const {
@@ -82,16 +89,28 @@ public:
 
     // decltype(auto): an array of bool is a packed vector, whose elements are proxies and
     // values, never references.
-    decltype(auto) at(int index) { assert(index >= 0 && index < length()); return items_[index]; }
-    decltype(auto) at(int index) const { assert(index >= 0 && index < length()); return items_[index]; }
+    decltype(auto) at(int index) {
+        assert(index >= 0 && index < length());
+        return items_[index];
+    }
+    decltype(auto) at(int index) const {
+        assert(index >= 0 && index < length());
+        return items_[index];
+    }
     decltype(auto) operator[](int index) { return at(index); }
     decltype(auto) operator[](int index) const { return at(index); }
     T& first() { return at(0); }
     const T& first() const { return at(0); }
     T& last() { return at(length() - 1); }
     const T& last() const { return at(length() - 1); }
-    AcArray& setAt(int index, const T& value) { at(index) = value; return *this; }
-    AcArray& reverse() { std::reverse(items_.begin(), items_.end()); return *this; }
+    AcArray& setAt(int index, const T& value) {
+        at(index) = value;
+        return *this;
+    }
+    AcArray& reverse() {
+        std::reverse(items_.begin(), items_.end());
+        return *this;
+    }
 
     T* asArrayPtr() { return items_.data(); }
     const T* asArrayPtr() const { return items_.data(); }

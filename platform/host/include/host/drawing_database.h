@@ -30,10 +30,10 @@ struct DrawingObject {
 };
 
 struct DrawingLogEntry {
-    int sequence = 0;       // 1, 2, 3... since the last reset
-    std::string action;     // "add", "set", "erase", "pick" or a caller's own action word
+    int sequence = 0;    // 1, 2, 3... since the last reset
+    std::string action;  // "add", "set", "erase", "pick" or a caller's own action word
     AcDbObjectId id;
-    std::string name;       // property name for "set", object type for "add", free text else
+    std::string name;  // property name for "set", object type for "add", free text else
     std::optional<PropertyValue> value;
 };
 
@@ -63,8 +63,7 @@ public:
     void reset();
 
 private:
-    void append(std::string_view action, AcDbObjectId id, std::string_view name,
-                std::optional<PropertyValue> value);
+    void append(std::string_view action, AcDbObjectId id, std::string_view name, std::optional<PropertyValue> value);
 
     std::map<AcDbObjectId, DrawingObject> objects_;
     std::vector<DrawingLogEntry> log_;

@@ -8,7 +8,11 @@ class AcDbObjectId {
 public:
     constexpr AcDbObjectId() = default;
 
-    static AcDbObjectId fromOldId(std::int64_t value) { AcDbObjectId id; id.value_ = value; return id; }
+    static AcDbObjectId fromOldId(std::int64_t value) {
+        AcDbObjectId id;
+        id.value_ = value;
+        return id;
+    }
     std::int64_t asOldId() const { return value_; }
     void setFromOldId(std::int64_t value) { value_ = value; }
     bool isNull() const { return value_ == 0; }

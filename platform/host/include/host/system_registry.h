@@ -57,8 +57,8 @@ public:
 
     // Adds a command to a group (created when new).  Fails with false when the group already
     // holds a command of that global name.
-    bool addCommand(const char* groupName, const char* globalName, const char* localName,
-                    int flags, CommandFunction function);
+    bool addCommand(const char* groupName, const char* globalName, const char* localName, int flags,
+                    CommandFunction function);
     // True when the group existed.
     bool removeGroup(const char* groupName);
     bool removeCmd(const char* groupName, const char* globalName);

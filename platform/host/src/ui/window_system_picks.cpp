@@ -104,8 +104,10 @@ LRESULT promptProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!prompt) return 0;
     if (msg == WM_CHAR) {
         const char c = static_cast<char>(wParam);
-        if (c == '\b' && !prompt->typed.empty()) prompt->typed.pop_back();
-        else if (static_cast<unsigned char>(c) >= ' ') prompt->typed += c;
+        if (c == '\b' && !prompt->typed.empty())
+            prompt->typed.pop_back();
+        else if (static_cast<unsigned char>(c) >= ' ')
+            prompt->typed += c;
         return 0;
     }
     if (msg == WM_KEYDOWN && wParam == VK_ESCAPE) {
@@ -173,7 +175,7 @@ std::string pickAnswerText(const std::vector<double>& numbers) {
 }
 
 void answerPick(win::ScriptedInput& script, const std::vector<double>& numbers) {
-    script.type(0, pickAnswerText(numbers) + "\n");   // a line break is typed as Enter
+    script.type(0, pickAnswerText(numbers) + "\n");  // a line break is typed as Enter
 }
 
 void cancelPick(win::ScriptedInput& script) { script.key(0, VK_ESCAPE); }

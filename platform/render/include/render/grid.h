@@ -24,8 +24,8 @@ struct GridBorder {
 
 struct GridCell {
     int col = 1, row = 1;
-    std::string text;                   // for a check cell: "1" ticked; for a button: its caption
-    std::string label;                  // a check cell's own text, beside its box
+    std::string text;   // for a check cell: "1" ticked; for a button: its caption
+    std::string label;  // a check cell's own text, beside its box
     GridCellKind kind = GridCellKind::Text;
     HAlign align = HAlign::Left;
     VAlign valign = VAlign::Middle;
@@ -34,8 +34,8 @@ struct GridCell {
     std::optional<Rgb> background, foreground;
     GridBorder left, top, right, bottom;
     bool locked = false;
-    std::optional<Image> uncheckedPicture, checkedPicture;   // check cells
-    std::optional<Image> picture;                            // picture cells
+    std::optional<Image> uncheckedPicture, checkedPicture;  // check cells
+    std::optional<Image> picture;                           // picture cells
     bool stretchPicture = false;
 };
 
@@ -44,28 +44,28 @@ struct GridSpan {
 };
 
 struct GridView {
-    Rect rect;                          // the sheet's client area in the picture
+    Rect rect;  // the sheet's client area in the picture
     int cols = 0, rows = 0;
     Font font;
     bool showColHeaders = true, showRowHeaders = true;
-    int headerWidth = 32, headerHeight = 0;      // 0: from the font
+    int headerWidth = 32, headerHeight = 0;  // 0: from the font
     int defaultColWidth = 64, defaultRowHeight = 0;
-    std::map<int, int> colWidths, rowHeights;    // by index; a width of 0 hides the column
-    std::vector<GridCell> cells;                 // sparse; header cells have row or column 0
+    std::map<int, int> colWidths, rowHeights;  // by index; a width of 0 hides the column
+    std::vector<GridCell> cells;               // sparse; header cells have row or column 0
     std::vector<GridSpan> spans;
     bool gridLines = true;
     Rgb gridColor = palette::gridLine;
     Rgb background = palette::window;
-    Rgb grayArea = palette::face;               // beyond the last column and row
-    bool protect = true;                         // locked cells take the lock colours
+    Rgb grayArea = palette::face;  // beyond the last column and row
+    bool protect = true;           // locked cells take the lock colours
     std::optional<Rgb> lockBackground, lockForeground;
     Rgb selectionBackground = palette::selection;
     Rgb selectionText = palette::selectionText;
     int activeCol = 1, activeRow = 1;
     bool showActive = true;
-    int selCol1 = 0, selRow1 = 0, selCol2 = 0, selRow2 = 0;   // 0: no block selected
-    int leftCol = 1, topRow = 1;                 // scroll position before showing the active cell
-    bool scrollBars = true;                      // shown when the cells do not fit
+    int selCol1 = 0, selRow1 = 0, selCol2 = 0, selRow2 = 0;  // 0: no block selected
+    int leftCol = 1, topRow = 1;                             // scroll position before showing the active cell
+    bool scrollBars = true;                                  // shown when the cells do not fit
 };
 
 struct GridOrigin {

@@ -10,8 +10,8 @@ namespace sheet {
 
 // A local date and time.
 struct LocalTime {
-  int year = 1970, month = 1, day = 1;
-  int hour = 0, minute = 0, second = 0;
+    int year = 1970, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
 };
 
 // The clock TODAY and NOW read; an empty function restores the default, the C library's local

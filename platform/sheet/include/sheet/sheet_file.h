@@ -13,9 +13,9 @@
 namespace sheet {
 
 struct FileResult {
-  bool ok = false;
-  std::string error;   // what went wrong, for the user
-  int line = 0;        // the line of the file where reading failed (0: not a line's fault)
+    bool ok = false;
+    std::string error;  // what went wrong, for the user
+    int line = 0;       // the line of the file where reading failed (0: not a line's fault)
 };
 
 constexpr int kSheetFileVersion = 1;

@@ -23,8 +23,8 @@ FileFormat fileFormatOf(std::string_view path);
 // "book.xlsx#Prices" names the sheet Prices of book.xlsx.  A '#' counts only after the name
 // of a workbook format, so other files keep any '#' in their names.
 struct SheetPath {
-  std::string file;
-  std::string sheet;   // empty: the first sheet
+    std::string file;
+    std::string sheet;  // empty: the first sheet
 };
 SheetPath splitSheetPath(std::string_view text);
 
@@ -32,8 +32,8 @@ SheetPath splitSheetPath(std::string_view text);
 // lines a person is told once per file: characters replaced because code page 1252 has no
 // form for them, functions the engine does not know (their formulas keep the file's results),
 // formulas kept as texts because the engine cannot read them, array formulas kept as values.
-FileResult readWorkbook(Sheet& sheet, std::string_view bytes, FileFormat format,
-                        std::string_view sheetName = {}, std::vector<std::string>* notes = nullptr);
+FileResult readWorkbook(Sheet& sheet, std::string_view bytes, FileFormat format, std::string_view sheetName = {},
+                        std::vector<std::string>* notes = nullptr);
 // The same from a file; every error names the file.
 FileResult loadWorkbookFile(Sheet& sheet, const std::string& path, std::string_view sheetName = {},
                             std::vector<std::string>* notes = nullptr);
@@ -44,8 +44,7 @@ FileResult saveXlsxFile(const Sheet& sheet, const std::string& path);
 
 // Load and save by the file name's format.  Loading takes "book.xlsx#Sheet" names; saving
 // refuses .ods and .gnumeric, which are read only.
-FileResult loadFileByName(Sheet& sheet, const std::string& pathWithSheet,
-                          std::vector<std::string>* notes = nullptr);
+FileResult loadFileByName(Sheet& sheet, const std::string& pathWithSheet, std::vector<std::string>* notes = nullptr);
 FileResult saveFileByName(const Sheet& sheet, const std::string& path);
 
 }  // namespace sheet

@@ -7,5 +7,5 @@
 
 #include "win/types.h"
 
-constexpr UINT BM_SETSTATEIMAGE = 0x01D8;   // wParam: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE;
-                                            // lParam: an HBITMAP, nullptr to clear; the old one
+constexpr UINT BM_SETSTATEIMAGE = 0x01D8;  // wParam: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE;
+                                           // lParam: an HBITMAP, nullptr to clear; the old one

@@ -10,10 +10,10 @@
 
 #include "win/types.h"
 
-constexpr UINT CB_SETCHECKSTYLE = 0x01D0;   // wParam: a BS_* check style, 0 for none
+constexpr UINT CB_SETCHECKSTYLE = 0x01D0;  // wParam: a BS_* check style, 0 for none
 constexpr UINT CB_GETCHECKSTYLE = 0x01D1;
-constexpr UINT CB_SETCHECK = 0x01D2;        // wParam: entry, lParam: BST_*; CB_ERR without the entry
-constexpr UINT CB_GETCHECK = 0x01D3;        // the entry's BST_* mark; CB_ERR without the entry
+constexpr UINT CB_SETCHECK = 0x01D2;  // wParam: entry, lParam: BST_*; CB_ERR without the entry
+constexpr UINT CB_GETCHECK = 0x01D3;  // the entry's BST_* mark; CB_ERR without the entry
 
-constexpr UINT CBN_CHECKCHANGE = 40;        // a person changed a mark (CB_GETCHECK reads them)
-constexpr int kComboCheckWidth = 16;        // the mark column at the left of the opened list
+constexpr UINT CBN_CHECKCHANGE = 40;  // a person changed a mark (CB_GETCHECK reads them)
+constexpr int kComboCheckWidth = 16;  // the mark column at the left of the opened list

@@ -45,7 +45,7 @@ void mouseDown(HWND window, POINT client, Button button = Button::Left, unsigned
 void mouseMove(HWND window, POINT client, unsigned modifiers = 0);
 void mouseUp(HWND window, POINT client, Button button = Button::Left, unsigned modifiers = 0);
 void click(HWND window, POINT client, unsigned modifiers = 0);
-void clickCenter(HWND window, unsigned modifiers = 0);   // the centre of the visible part
+void clickCenter(HWND window, unsigned modifiers = 0);  // the centre of the visible part
 void doubleClick(HWND window, POINT client, unsigned modifiers = 0);
 void rightClick(HWND window, POINT client, unsigned modifiers = 0);
 void mouseWheel(HWND window, POINT client, int notches);  // positive: away from the user
@@ -64,8 +64,8 @@ void chooseComboItem(HWND comboBox, int index);
 // Opens a check combo box's list with its arrow, or clicks the mark of the entry when it is open.
 void clickComboCheck(HWND comboBox, int index);
 void clickTab(HWND tabControl, int index);
-void closeWindow(HWND window);                    // the close box of the caption
-void resizeWindow(HWND window, int cx, int cy);   // dragging the frame to a new window size
+void closeWindow(HWND window);                   // the close box of the caption
+void resizeWindow(HWND window, int cx, int cy);  // dragging the frame to a new window size
 }  // namespace input
 
 // A script of a person's actions.  Steps address a dialog by its resource id (the most
@@ -98,7 +98,7 @@ public:
     // A list box or combo box entry by index or by its exact text.
     ScriptedInput& choose(int dialogId, int controlId, int index, unsigned modifiers = 0);
     ScriptedInput& choose(int dialogId, int controlId, const std::string& itemText, unsigned modifiers = 0);
-    ScriptedInput& toggleCheck(int dialogId, int controlId, int index);   // check list mark
+    ScriptedInput& toggleCheck(int dialogId, int controlId, int index);  // check list mark
     ScriptedInput& chooseTab(int dialogId, int controlId, int index);
     ScriptedInput& close(int dialogId);
     ScriptedInput& resize(int dialogId, int cx, int cy);
@@ -124,8 +124,8 @@ public:
     size_t stepsTaken() const;
     size_t stepsLeft() const;
     bool failed() const;
-    std::string failure() const;                       // every failure, one per line
-    const std::vector<std::string>& notes() const;     // dropped input and other remarks
+    std::string failure() const;                    // every failure, one per line
+    const std::vector<std::string>& notes() const;  // dropped input and other remarks
     // Called at each failure (tests install a handler that fails the test).
     void onFailure(std::function<void(const std::string&)> handler);
 

@@ -14,37 +14,37 @@ namespace win {
 struct WindowInfo {
     HWND hwnd = nullptr;
     std::string className;
-    std::string kind;            // "dialog", "push", "default push", "check", "3state", "radio",
-                                 // "group", "owner-draw", "static", "icon", "bitmap", "frame",
-                                 // "edit", "combo", "list", "tab", "menu", "window"
+    std::string kind;  // "dialog", "push", "default push", "check", "3state", "radio",
+                       // "group", "owner-draw", "static", "icon", "bitmap", "frame",
+                       // "edit", "combo", "list", "tab", "menu", "window"
     int id = 0;
     DWORD style = 0, exStyle = 0;
     std::string text;
-    RECT windowRect;             // screen coordinates
-    RECT clientRectScreen;       // client area in screen coordinates
-    RECT rectInParent;           // window rectangle in the parent's client coordinates
-    bool enabled = false;        // the window's own flag
-    bool visible = false;        // shown, with all its ancestors
+    RECT windowRect;        // screen coordinates
+    RECT clientRectScreen;  // client area in screen coordinates
+    RECT rectInParent;      // window rectangle in the parent's client coordinates
+    bool enabled = false;   // the window's own flag
+    bool visible = false;   // shown, with all its ancestors
     bool focused = false;
-    bool isDefault = false;      // the default push button of its dialog
-    int check = -1;              // BST_* for check boxes and radio buttons, else -1
+    bool isDefault = false;  // the default push button of its dialog
+    int check = -1;          // BST_* for check boxes and radio buttons, else -1
     bool pushed = false;
-    std::vector<std::string> items;   // list, combo and tab entries
-    std::vector<int> selected;        // selected indices (one for single selection)
-    int selection = -1;               // current selection (list, combo, tab), -1 for none
-    std::vector<int> checkMarks;      // per entry, for check lists
-    bool dropped = false;             // combo box list open
-    int selStart = -1, selEnd = -1;   // edit (or combo edit) selection
+    std::vector<std::string> items;  // list, combo and tab entries
+    std::vector<int> selected;       // selected indices (one for single selection)
+    int selection = -1;              // current selection (list, combo, tab), -1 for none
+    std::vector<int> checkMarks;     // per entry, for check lists
+    bool dropped = false;            // combo box list open
+    int selStart = -1, selEnd = -1;  // edit (or combo edit) selection
     bool readOnly = false;
-    int limit = 0;                    // edit text limit
+    int limit = 0;  // edit text limit
     int topIndex = 0;
-    int itemHeight = 0;               // list and combo entries (combo: of its list)
+    int itemHeight = 0;  // list and combo entries (combo: of its list)
     FontSpec font;
-    HICON icon = nullptr;             // static or button image
+    HICON icon = nullptr;  // static or button image
     HBITMAP bitmap = nullptr;
-    int dialogResourceId = 0;         // dialogs created from a resource template
+    int dialogResourceId = 0;  // dialogs created from a resource template
     bool modal = false;
-    std::vector<HWND> children;       // in z-order, top first
+    std::vector<HWND> children;  // in z-order, top first
 };
 
 WindowInfo describeWindow(HWND hwnd);
@@ -52,8 +52,8 @@ WindowInfo describeWindow(HWND hwnd);
 // nullptr dumps every top-level window.
 std::string dumpWindowTree(HWND root = nullptr);
 
-std::vector<HWND> topLevelWindows();         // top first
-std::vector<HWND> childWindows(HWND parent); // top first
+std::vector<HWND> topLevelWindows();          // top first
+std::vector<HWND> childWindows(HWND parent);  // top first
 // The control with this id inside `root`, as a script names it: a direct child first, else the
 // nearest one deeper down (controls of a page inside a dialog); nullptr when there is none.
 HWND findControl(HWND root, int id);
@@ -63,7 +63,7 @@ HWND findControl(HWND root, int id);
 HWND findOpenDialog(int resourceId);
 int dialogResourceId(HWND dialog);
 bool isModalDialog(HWND dialog);
-HWND defaultButton(HWND dialog);             // nullptr when the dialog has none
+HWND defaultButton(HWND dialog);  // nullptr when the dialog has none
 // Why the last dialog creation failed ("dialog 208: no template with this id"), empty after
 // a success.
 std::string lastDialogError();
@@ -73,13 +73,13 @@ struct MessageBoxRecord {
     HWND hwnd = nullptr;
     std::string text, caption;
     UINT type = 0;
-    std::string icon;            // "question", "warning", "error", "information" or empty
-    std::vector<int> buttons;    // ids in order
-    int answer = 0;              // 0 while open
+    std::string icon;          // "question", "warning", "error", "information" or empty
+    std::vector<int> buttons;  // ids in order
+    int answer = 0;            // 0 while open
 };
 const std::vector<MessageBoxRecord>& messageBoxHistory();
 bool isMessageBox(HWND dialog);
-HWND innermostMessageBox();                  // nullptr when none is open
+HWND innermostMessageBox();  // nullptr when none is open
 bool isFileDialog(HWND dialog);
 HWND innermostFileDialog();
 
@@ -92,7 +92,7 @@ struct MenuItemRecord {
 struct PopupMenuRecord {
     std::vector<MenuItemRecord> items;
     POINT at;
-    UINT chosen = 0;             // 0 when dismissed
+    UINT chosen = 0;  // 0 when dismissed
 };
 const std::vector<PopupMenuRecord>& popupMenuHistory();
 
@@ -101,10 +101,10 @@ struct PopupMenuState {
     HWND window = nullptr;
     HWND owner = nullptr;
     std::vector<MenuItemRecord> items;
-    std::vector<RECT> itemRects;     // in the menu window's client coordinates
-    int hot = -1;                    // the highlighted item, -1 for none
+    std::vector<RECT> itemRects;  // in the menu window's client coordinates
+    int hot = -1;                 // the highlighted item, -1 for none
 };
-HWND openPopupMenu();                // the innermost open popup menu, nullptr when none
+HWND openPopupMenu();  // the innermost open popup menu, nullptr when none
 bool describePopupMenu(HWND menuWindow, PopupMenuState& out);
 
 }  // namespace win

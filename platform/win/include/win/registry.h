@@ -57,15 +57,13 @@ constexpr DWORD REG_OPTION_NON_VOLATILE = 0;
 constexpr DWORD REG_CREATED_NEW_KEY = 1;
 constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 
-long RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, const char* className, DWORD options,
-                    REGSAM access, const void* securityAttributes, PHKEY result, DWORD* disposition);
+long RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, const char* className, DWORD options, REGSAM access,
+                    const void* securityAttributes, PHKEY result, DWORD* disposition);
 long RegOpenKeyEx(HKEY key, const char* subKey, DWORD options, REGSAM access, PHKEY result);
 // With data == nullptr only the type and the size are reported.  A REG_SZ size counts the
 // terminating zero.  A buffer too small gives ERROR_MORE_DATA and the size needed.
-long RegQueryValueEx(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data,
-                     DWORD* dataSize);
-long RegSetValueEx(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data,
-                   DWORD dataSize);
+long RegQueryValueEx(HKEY key, const char* valueName, DWORD* reserved, DWORD* type, BYTE* data, DWORD* dataSize);
+long RegSetValueEx(HKEY key, const char* valueName, DWORD reserved, DWORD type, const BYTE* data, DWORD dataSize);
 long RegDeleteValue(HKEY key, const char* valueName);
 long RegCloseKey(HKEY key);
 

@@ -37,10 +37,10 @@ struct DialogTemplate {
 };
 
 struct ResourceTable {
-    std::string name;                                   // "kvhost", "kvmodule", "kvcore", "test"...
+    std::string name;  // "kvhost", "kvmodule", "kvcore", "test"...
     std::map<int, DialogTemplate> dialogs;
-    std::map<int, std::vector<uint8_t>> bitmaps;        // file bytes (BMP or PNG)
-    std::map<int, std::vector<uint8_t>> icons;          // file bytes (BMP, PNG or ICO)
+    std::map<int, std::vector<uint8_t>> bitmaps;  // file bytes (BMP or PNG)
+    std::map<int, std::vector<uint8_t>> icons;    // file bytes (BMP, PNG or ICO)
 };
 
 struct ScriptError {
@@ -64,7 +64,7 @@ const ResourceTable* findResourceTable(std::string_view name);
 const ResourceTable* setFirstResourceTable(const ResourceTable* table);
 const ResourceTable* firstResourceTable();
 
-const DialogTemplate* findDialogTemplate(int id);          // nullptr when no table has it
+const DialogTemplate* findDialogTemplate(int id);  // nullptr when no table has it
 const std::vector<uint8_t>* findBitmapResource(int id);
 const std::vector<uint8_t>* findIconResource(int id);
 

@@ -53,7 +53,9 @@ using HGLOBAL = void*;
 #endif
 
 // Opaque handles.  The structs are never defined: handles are keys into the system's tables.
-#define KV_DECLARE_HANDLE(name) struct name##__; using name = name##__*
+#define KV_DECLARE_HANDLE(name) \
+    struct name##__;            \
+    using name = name##__*
 KV_DECLARE_HANDLE(HWND);
 KV_DECLARE_HANDLE(HINSTANCE);
 KV_DECLARE_HANDLE(HMENU);
@@ -97,9 +99,15 @@ constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF
 
 // ---------------------------------------------------------------------------------------------
 // Structures
-struct POINT { LONG x = 0, y = 0; };
-struct SIZE { LONG cx = 0, cy = 0; };
-struct RECT { LONG left = 0, top = 0, right = 0, bottom = 0; };
+struct POINT {
+    LONG x = 0, y = 0;
+};
+struct SIZE {
+    LONG cx = 0, cy = 0;
+};
+struct RECT {
+    LONG left = 0, top = 0, right = 0, bottom = 0;
+};
 using LPRECT = RECT*;
 using LPCRECT = const RECT*;
 using LPPOINT = POINT*;

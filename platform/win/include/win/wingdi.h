@@ -19,9 +19,9 @@ DWORD GetObjectType(HGDIOBJ object);
 HBRUSH CreateSolidBrush(COLORREF color);
 HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
 HPEN CreatePen(int style, int width, COLORREF color);
-HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                 DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision,
-                 DWORD quality, DWORD pitchAndFamily, LPCSTR face);
+HFONT CreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic, DWORD underline,
+                 DWORD strikeOut, DWORD charSet, DWORD outPrecision, DWORD clipPrecision, DWORD quality,
+                 DWORD pitchAndFamily, LPCSTR face);
 HFONT CreateFontIndirect(const LOGFONT* font);
 HBITMAP CreateCompatibleBitmap(HDC dc, int cx, int cy);
 HBITMAP CreateBitmap(int cx, int cy, UINT planes, UINT bitsPerPixel, const void* bits);
@@ -63,14 +63,13 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 COLORREF GetPixel(HDC dc, int x, int y);
 
 BOOL BitBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, DWORD rop);
-BOOL StretchBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, int srcCx, int srcCy,
-                DWORD rop);
+BOOL StretchBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, int srcCx, int srcCy, DWORD rop);
 // Pixels of the source equal to `transparent` are not drawn.
 BOOL TransparentBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, int srcCx, int srcCy,
                     UINT transparent);
 // Pixels where the monochrome mask is white are not drawn (the mask bitmap's black pixels are).
-BOOL MaskBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, HBITMAP mask, int maskX,
-             int maskY, DWORD rop);
+BOOL MaskBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int srcX, int srcY, HBITMAP mask, int maskX, int maskY,
+             DWORD rop);
 BOOL PatBlt(HDC dc, int x, int y, int cx, int cy, DWORD rop);
 constexpr UINT DI_MASK = 0x0001;
 constexpr UINT DI_IMAGE = 0x0002;

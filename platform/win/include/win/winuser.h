@@ -12,7 +12,9 @@
 #include "win/global_memory.h"
 #include "win/types.h"
 
-namespace win { struct DialogTemplate; }
+namespace win {
+struct DialogTemplate;
+}
 
 // Classes
 ATOM RegisterClass(const WNDCLASS* wc);
@@ -21,10 +23,10 @@ BOOL GetClassInfo(HINSTANCE instance, LPCSTR className, WNDCLASS* out);
 int GetClassName(HWND hwnd, LPSTR buffer, int maxCount);
 
 // Creation and destruction.  For a child window `menu` carries the control id.
-HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int cx,
-                    int cy, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
-inline HWND CreateWindow(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int cx, int cy,
-                         HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int cx, int cy,
+                    HWND parent, HMENU menu, HINSTANCE instance, LPVOID param);
+inline HWND CreateWindow(LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int cx, int cy, HWND parent,
+                         HMENU menu, HINSTANCE instance, LPVOID param) {
     return CreateWindowEx(0, className, windowName, style, x, y, cx, cy, parent, menu, instance, param);
 }
 BOOL DestroyWindow(HWND hwnd);
@@ -32,7 +34,7 @@ BOOL IsWindow(HWND hwnd);
 constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 
 // Relations
-HWND GetParent(HWND hwnd);           // the parent of a child, the owner of a top-level window
+HWND GetParent(HWND hwnd);  // the parent of a child, the owner of a top-level window
 HWND SetParent(HWND child, HWND newParent);
 HWND GetAncestor(HWND hwnd, UINT flags);
 HWND GetWindow(HWND hwnd, UINT cmd);
@@ -47,14 +49,16 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam);
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 inline LONG GetWindowLong(HWND hwnd, int index) { return static_cast<LONG>(GetWindowLongPtr(hwnd, index)); }
-inline LONG SetWindowLong(HWND hwnd, int index, LONG value) { return static_cast<LONG>(SetWindowLongPtr(hwnd, index, value)); }
+inline LONG SetWindowLong(HWND hwnd, int index, LONG value) {
+    return static_cast<LONG>(SetWindowLongPtr(hwnd, index, value));
+}
 BOOL SetWindowText(HWND hwnd, LPCSTR text);
 int GetWindowText(HWND hwnd, LPSTR buffer, int maxCount);
 int GetWindowTextLength(HWND hwnd);
-BOOL EnableWindow(HWND hwnd, BOOL enable);   // returns TRUE when the window was disabled before
+BOOL EnableWindow(HWND hwnd, BOOL enable);  // returns TRUE when the window was disabled before
 BOOL IsWindowEnabled(HWND hwnd);
-BOOL ShowWindow(HWND hwnd, int cmd);         // returns TRUE when the window was visible before
-BOOL IsWindowVisible(HWND hwnd);             // the window and all its ancestors are visible
+BOOL ShowWindow(HWND hwnd, int cmd);  // returns TRUE when the window was visible before
+BOOL IsWindowVisible(HWND hwnd);      // the window and all its ancestors are visible
 BOOL IsIconic(HWND hwnd);
 BOOL IsZoomed(HWND hwnd);
 BOOL SetProp(HWND hwnd, LPCSTR name, HANDLE data);
@@ -167,7 +171,7 @@ BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId);
 LRESULT SendDlgItemMessage(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam);
 HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
 HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
-BOOL MapDialogRect(HWND dialog, LPRECT rect);   // templates are in pixels: unchanged
+BOOL MapDialogRect(HWND dialog, LPRECT rect);  // templates are in pixels: unchanged
 LONG GetDialogBaseUnits();
 
 // Message boxes are dialogs of this system (see win/readback.h for reading them back).

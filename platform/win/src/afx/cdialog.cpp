@@ -223,7 +223,8 @@ void DDX_CBString(CDataExchange* dx, int id, std::string& value) {
     if (!h) return;
     if (dx->m_bSaveAndValidate) {
         value = textOf(h);
-    } else if (::SendMessage(h, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
+    } else if (::SendMessage(h, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) ==
+               CB_ERR) {
         ::SetWindowText(h, value.c_str());
     }
 }
@@ -239,7 +240,8 @@ void DDX_LBIndex(CDataExchange* dx, int id, int& value) {
 
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minimum, int maximum) {
     if (!dx->m_bSaveAndValidate || dx->failed() || (value >= minimum && value <= maximum)) return;
-    std::string message = "Please enter an integer between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ".";
+    std::string message =
+        "Please enter an integer between " + std::to_string(minimum) + " and " + std::to_string(maximum) + ".";
     reject(dx, dx->lastControl(), message.c_str());
 }
 

@@ -31,7 +31,8 @@ std::string CEdit::GetLine(int line) const {
     std::string buffer(static_cast<size_t>(std::max(length, 2)) + 1, '\0');
     WORD size = static_cast<WORD>(length);
     std::memcpy(buffer.data(), &size, sizeof size);
-    int got = static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data())));
+    int got =
+        static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data())));
     buffer.resize(static_cast<size_t>(got));
     return buffer;
 }

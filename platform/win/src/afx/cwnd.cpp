@@ -204,8 +204,12 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
-LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) const { return ::SendMessage(m_hWnd, msg, wParam, lParam); }
-BOOL CWnd::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) const { return ::PostMessage(m_hWnd, msg, wParam, lParam); }
+LRESULT CWnd::SendMessage(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return ::SendMessage(m_hWnd, msg, wParam, lParam);
+}
+BOOL CWnd::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return ::PostMessage(m_hWnd, msg, wParam, lParam);
+}
 LRESULT CWnd::SendDlgItemMessage(int id, UINT msg, WPARAM wParam, LPARAM lParam) const {
     return ::SendDlgItemMessage(m_hWnd, id, msg, wParam, lParam);
 }
@@ -225,17 +229,23 @@ CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int id) { return static_cast<int>(::SetWindowLongPtr(m_hWnd, GWLP_ID, id)); }
 void CWnd::SetDlgItemText(int id, LPCSTR text) { ::SetDlgItemText(m_hWnd, id, text); }
-int CWnd::GetDlgItemText(int id, LPSTR buffer, int maxCount) const { return static_cast<int>(::GetDlgItemText(m_hWnd, id, buffer, maxCount)); }
+int CWnd::GetDlgItemText(int id, LPSTR buffer, int maxCount) const {
+    return static_cast<int>(::GetDlgItemText(m_hWnd, id, buffer, maxCount));
+}
 int CWnd::GetDlgItemText(int id, std::string& text) const {
     CWnd* item = GetDlgItem(id);
     text = item ? item->windowText() : std::string();
     return static_cast<int>(text.size());
 }
 void CWnd::SetDlgItemInt(int id, UINT value, BOOL isSigned) { ::SetDlgItemInt(m_hWnd, id, value, isSigned); }
-UINT CWnd::GetDlgItemInt(int id, BOOL* translated, BOOL isSigned) const { return ::GetDlgItemInt(m_hWnd, id, translated, isSigned); }
+UINT CWnd::GetDlgItemInt(int id, BOOL* translated, BOOL isSigned) const {
+    return ::GetDlgItemInt(m_hWnd, id, translated, isSigned);
+}
 void CWnd::CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
 UINT CWnd::IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
-void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) { ::CheckRadioButton(m_hWnd, firstId, lastId, checkId); }
+void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {
+    ::CheckRadioButton(m_hWnd, firstId, lastId, checkId);
+}
 int CWnd::GetCheckedRadioButton(int firstId, int lastId) const {
     for (int id = firstId; id <= lastId; ++id)
         if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED) return id;
@@ -253,7 +263,8 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
     DWORD next = (style & ~remove) | add;
     if (next == style) return FALSE;
     ::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(next));
-    if (flags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, flags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, flags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
@@ -261,7 +272,8 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
     DWORD next = (style & ~remove) | add;
     if (next == style) return FALSE;
     ::SetWindowLongPtr(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(next));
-    if (flags) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, flags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (flags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, flags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 void CWnd::SetFont(CFont* font, BOOL redraw) {
@@ -270,7 +282,9 @@ void CWnd::SetFont(CFont* font, BOOL redraw) {
 CFont* CWnd::GetFont() const { return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))); }
 
 void CWnd::MoveWindow(int x, int y, int cx, int cy, BOOL repaint) { ::MoveWindow(m_hWnd, x, y, cx, cy, repaint); }
-void CWnd::MoveWindow(LPCRECT r, BOOL repaint) { if (r) ::MoveWindow(m_hWnd, r->left, r->top, r->right - r->left, r->bottom - r->top, repaint); }
+void CWnd::MoveWindow(LPCRECT r, BOOL repaint) {
+    if (r) ::MoveWindow(m_hWnd, r->left, r->top, r->right - r->left, r->bottom - r->top, repaint);
+}
 BOOL CWnd::SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT flags) {
     HWND insertAfter = after ? after->m_hWnd : nullptr;
     return ::SetWindowPos(m_hWnd, insertAfter, x, y, cx, cy, flags);
@@ -281,8 +295,12 @@ void CWnd::ClientToScreen(LPPOINT p) const { ::ClientToScreen(m_hWnd, p); }
 void CWnd::ClientToScreen(LPRECT r) const { ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(r), 2); }
 void CWnd::ScreenToClient(LPPOINT p) const { ::ScreenToClient(m_hWnd, p); }
 void CWnd::ScreenToClient(LPRECT r) const { ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(r), 2); }
-void CWnd::MapWindowPoints(CWnd* to, LPRECT r) const { ::MapWindowPoints(m_hWnd, to ? to->m_hWnd : nullptr, reinterpret_cast<LPPOINT>(r), 2); }
-void CWnd::MapWindowPoints(CWnd* to, LPPOINT p, UINT n) const { ::MapWindowPoints(m_hWnd, to ? to->m_hWnd : nullptr, p, n); }
+void CWnd::MapWindowPoints(CWnd* to, LPRECT r) const {
+    ::MapWindowPoints(m_hWnd, to ? to->m_hWnd : nullptr, reinterpret_cast<LPPOINT>(r), 2);
+}
+void CWnd::MapWindowPoints(CWnd* to, LPPOINT p, UINT n) const {
+    ::MapWindowPoints(m_hWnd, to ? to->m_hWnd : nullptr, p, n);
+}
 void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 
 void CWnd::CenterWindow(CWnd* alternate) {
@@ -299,11 +317,17 @@ void CWnd::CenterWindow(CWnd* alternate) {
 }
 
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER) ? ::GetWindow(m_hWnd, GW_OWNER) : ::GetParent(m_hWnd)); }
+CWnd* CWnd::GetOwner() const {
+    return FromHandle(::GetWindow(m_hWnd, GW_OWNER) ? ::GetWindow(m_hWnd, GW_OWNER) : ::GetParent(m_hWnd));
+}
 CWnd* CWnd::GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
 CWnd* CWnd::GetWindow(UINT cmd) const { return FromHandle(::GetWindow(m_hWnd, cmd)); }
-CWnd* CWnd::GetNextDlgTabItem(CWnd* c, BOOL prev) const { return FromHandle(::GetNextDlgTabItem(m_hWnd, c ? c->m_hWnd : nullptr, prev)); }
-CWnd* CWnd::GetNextDlgGroupItem(CWnd* c, BOOL prev) const { return FromHandle(::GetNextDlgGroupItem(m_hWnd, c ? c->m_hWnd : nullptr, prev)); }
+CWnd* CWnd::GetNextDlgTabItem(CWnd* c, BOOL prev) const {
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, c ? c->m_hWnd : nullptr, prev));
+}
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* c, BOOL prev) const {
+    return FromHandle(::GetNextDlgGroupItem(m_hWnd, c ? c->m_hWnd : nullptr, prev));
+}
 BOOL CWnd::IsChild(const CWnd* w) const { return w ? ::IsChild(m_hWnd, w->m_hWnd) : FALSE; }
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
@@ -324,7 +348,9 @@ int CWnd::ReleaseDC(CDC* dc) {
 }
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc) { return ::SetTimer(m_hWnd, id, elapse, proc); }
 BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
-int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) { return ::MessageBox(m_hWnd, text, caption ? caption : AfxGetAppName(), type); }
+int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) {
+    return ::MessageBox(m_hWnd, text, caption ? caption : AfxGetAppName(), type);
+}
 
 BOOL CWnd::UpdateData(BOOL save) {
     CDataExchange dx(this, save);
@@ -361,7 +387,10 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     case WM_CREATE: r = OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam)); break;
     case WM_DESTROY: OnDestroy(); break;
     case WM_CLOSE: OnClose(); break;
-    case WM_SIZE: OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam))); break;
+    case WM_SIZE:
+        OnSize(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+               HIWORD(static_cast<uintptr_t>(lParam)));
+        break;
     case WM_MOVE: OnMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); break;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam)); break;
     case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), pt); break;
@@ -378,17 +407,32 @@ BOOL CWnd::OnWndMsg(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     case WM_PAINT: OnPaint(); break;
     case WM_ERASEBKGND: r = OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam))); break;
     case WM_SETCURSOR:
-        r = OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam)));
+        r = OnSetCursor(FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(static_cast<uintptr_t>(lParam)),
+                        HIWORD(static_cast<uintptr_t>(lParam)));
         break;
-    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
         r = reinterpret_cast<LRESULT>(OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
                                                  FromHandle(reinterpret_cast<HWND>(lParam)), msg - WM_CTLCOLORMSGBOX));
         break;
     case WM_TIMER: OnTimer(wParam); break;
-    case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam))); break;
-    case WM_KEYUP: OnKeyUp(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam))); break;
-    case WM_CHAR: OnChar(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)), HIWORD(static_cast<uintptr_t>(lParam))); break;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                  HIWORD(static_cast<uintptr_t>(lParam)));
+        break;
+    case WM_KEYUP:
+        OnKeyUp(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+                HIWORD(static_cast<uintptr_t>(lParam)));
+        break;
+    case WM_CHAR:
+        OnChar(static_cast<UINT>(wParam), LOWORD(static_cast<uintptr_t>(lParam)),
+               HIWORD(static_cast<uintptr_t>(lParam)));
+        break;
     case WM_SETFOCUS: OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam))); break;
     case WM_KILLFOCUS: OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam))); break;
     case WM_SHOWWINDOW: OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam)); break;

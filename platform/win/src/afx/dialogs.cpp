@@ -44,8 +44,10 @@ CFileDialog::CFileDialog(BOOL open, LPCSTR defExt, LPCSTR fileName, DWORD flags,
 
 INT_PTR CFileDialog::DoModal() {
     if (!m_ofn.hwndOwner) {
-        if (m_parent) m_ofn.hwndOwner = m_parent->m_hWnd;
-        else if (CWnd* main = AfxGetMainWnd()) m_ofn.hwndOwner = ::GetActiveWindow() ? ::GetActiveWindow() : main->m_hWnd;
+        if (m_parent)
+            m_ofn.hwndOwner = m_parent->m_hWnd;
+        else if (CWnd* main = AfxGetMainWnd())
+            m_ofn.hwndOwner = ::GetActiveWindow() ? ::GetActiveWindow() : main->m_hWnd;
     }
     BOOL ok = m_open ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
     return ok ? IDOK : IDCANCEL;

@@ -71,7 +71,9 @@ CSize CBitmap::GetBitmapDimension() const {
 
 CBrush* CBrush::FromHandle(HBRUSH b) { return temporary<CBrush>(b); }
 BOOL CBrush::CreateSolidBrush(COLORREF c) { return Attach(::CreateSolidBrush(c)); }
-BOOL CBrush::CreateSysColorBrush(int index) { return Attach(::CreateSolidBrush(KV_SYSCOLOR_FLAG | static_cast<COLORREF>(index))); }
+BOOL CBrush::CreateSysColorBrush(int index) {
+    return Attach(::CreateSolidBrush(KV_SYSCOLOR_FLAG | static_cast<COLORREF>(index)));
+}
 
 CPen* CPen::FromHandle(HPEN p) { return temporary<CPen>(p); }
 BOOL CPen::CreatePen(int style, int width, COLORREF c) { return Attach(::CreatePen(style, width, c)); }
@@ -138,10 +140,18 @@ CGdiObject* CDC::SelectStockObject(int index) {
     }
 }
 
-CBitmap* CDC::SelectObject(CBitmap* b) { return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, b ? b->m_hObject : nullptr))); }
-CBrush* CDC::SelectObject(CBrush* b) { return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, b ? b->m_hObject : nullptr))); }
-CPen* CDC::SelectObject(CPen* p) { return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, p ? p->m_hObject : nullptr))); }
-CFont* CDC::SelectObject(CFont* f) { return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, f ? f->m_hObject : nullptr))); }
+CBitmap* CDC::SelectObject(CBitmap* b) {
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, b ? b->m_hObject : nullptr)));
+}
+CBrush* CDC::SelectObject(CBrush* b) {
+    return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, b ? b->m_hObject : nullptr)));
+}
+CPen* CDC::SelectObject(CPen* p) {
+    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, p ? p->m_hObject : nullptr)));
+}
+CFont* CDC::SelectObject(CFont* f) {
+    return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, f ? f->m_hObject : nullptr)));
+}
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color) {
     HBRUSH b = ::CreateSolidBrush(color);

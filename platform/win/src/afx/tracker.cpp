@@ -88,8 +88,10 @@ int CRectTracker::HitTest(CPoint point) const {
 int CRectTracker::NormalizeHit(int handle) const {
     if (handle == hitMiddle || handle == hitNothing) return handle;
     bool flipX = m_rect.right < m_rect.left, flipY = m_rect.bottom < m_rect.top;
-    static const int swapX[] = {hitTopRight, hitTopLeft, hitBottomLeft, hitBottomRight, hitTop, hitLeft, hitBottom, hitRight};
-    static const int swapY[] = {hitBottomLeft, hitBottomRight, hitTopRight, hitTopLeft, hitBottom, hitRight, hitTop, hitLeft};
+    static const int swapX[] = {hitTopRight, hitTopLeft, hitBottomLeft, hitBottomRight,
+                                hitTop,      hitLeft,    hitBottom,     hitRight};
+    static const int swapY[] = {hitBottomLeft, hitBottomRight, hitTopRight, hitTopLeft,
+                                hitBottom,     hitRight,       hitTop,      hitLeft};
     if (flipX) handle = swapX[handle];
     if (flipY) handle = swapY[handle];
     return handle;
@@ -103,10 +105,14 @@ BOOL CRectTracker::SetCursor(CWnd* wnd, UINT hitTest) const {
     int hit = NormalizeHit(HitTest(pt));
     LPCSTR cursor = nullptr;
     switch (hit) {
-    case hitTopLeft: case hitBottomRight: cursor = IDC_SIZENWSE; break;
-    case hitTopRight: case hitBottomLeft: cursor = IDC_SIZENESW; break;
-    case hitTop: case hitBottom: cursor = IDC_SIZENS; break;
-    case hitLeft: case hitRight: cursor = IDC_SIZEWE; break;
+    case hitTopLeft:
+    case hitBottomRight: cursor = IDC_SIZENWSE; break;
+    case hitTopRight:
+    case hitBottomLeft: cursor = IDC_SIZENESW; break;
+    case hitTop:
+    case hitBottom: cursor = IDC_SIZENS; break;
+    case hitLeft:
+    case hitRight: cursor = IDC_SIZEWE; break;
     case hitMiddle: cursor = IDC_SIZEALL; break;
     default: return FALSE;
     }
@@ -175,10 +181,16 @@ BOOL CRectTracker::TrackHandle(int handle, CWnd* wnd, CPoint point, CWnd* clipTo
                 if (changesBottom) next.bottom += dy;
                 if (!m_bAllowInvert) {
                     if (next.right - next.left < m_sizeMin.cx) {
-                        if (changesLeft) next.left = next.right - m_sizeMin.cx; else next.right = next.left + m_sizeMin.cx;
+                        if (changesLeft)
+                            next.left = next.right - m_sizeMin.cx;
+                        else
+                            next.right = next.left + m_sizeMin.cx;
                     }
                     if (next.bottom - next.top < m_sizeMin.cy) {
-                        if (changesTop) next.top = next.bottom - m_sizeMin.cy; else next.bottom = next.top + m_sizeMin.cy;
+                        if (changesTop)
+                            next.top = next.bottom - m_sizeMin.cy;
+                        else
+                            next.bottom = next.top + m_sizeMin.cy;
                     }
                 }
             }

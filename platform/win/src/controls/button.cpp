@@ -12,11 +12,11 @@ namespace {
 struct ButtonData : ControlData {
     int check = BST_UNCHECKED;
     bool pushed = false;
-    bool tracking = false;      // mouse pressed on the button, waiting for the release
+    bool tracking = false;  // mouse pressed on the button, waiting for the release
     bool spaceDown = false;
     HANDLE image = nullptr;
     UINT imageType = IMAGE_BITMAP;
-    HANDLE stateImages[3] = {};   // per BST_* state; see win/button_state_images.h
+    HANDLE stateImages[3] = {};  // per BST_* state; see win/button_state_images.h
 };
 
 UINT typeOf(const Window& w) { return w.style & BS_TYPEMASK; }
@@ -68,12 +68,11 @@ LRESULT buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (type == BS_GROUPBOX) return DLGC_STATIC;
         if (isRadio(type)) return DLGC_BUTTON | DLGC_RADIOBUTTON;
         if (type == BS_DEFPUSHBUTTON) return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
-        if (type == BS_PUSHBUTTON || type == BS_OWNERDRAW || type == BS_PUSHBOX) return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+        if (type == BS_PUSHBUTTON || type == BS_OWNERDRAW || type == BS_PUSHBOX)
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
         return DLGC_BUTTON;
-    case WM_NCHITTEST:
-        return type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProc(hwnd, msg, wParam, lParam);
-    case BM_GETCHECK:
-        return isCheckType(type) ? d->check : BST_UNCHECKED;
+    case WM_NCHITTEST: return type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProc(hwnd, msg, wParam, lParam);
+    case BM_GETCHECK: return isCheckType(type) ? d->check : BST_UNCHECKED;
     case BM_SETCHECK: {
         int v = static_cast<int>(wParam);
         if (!isCheckType(type)) return 0;
@@ -191,10 +190,8 @@ LRESULT buttonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

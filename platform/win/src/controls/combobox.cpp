@@ -40,7 +40,7 @@ struct ComboData : ControlData, ItemListEvents {
     bool dropped = false;
     int itemHeight = 16;
     int closedHeight = 22;
-    int listHeight = 200;        // height given at creation: closed field plus opened list
+    int listHeight = 200;  // height given at creation: closed field plus opened list
     int droppedWidth = 0;
     EditBuffer edit;
     bool tracking = false;
@@ -50,8 +50,10 @@ struct ComboData : ControlData, ItemListEvents {
         if (hot >= index) ++hot;
     }
     void erased(HWND, int index) override {
-        if (current == index) current = -1;
-        else if (current > index) --current;
+        if (current == index)
+            current = -1;
+        else if (current > index)
+            --current;
         hot = current;
         if (top >= list.count()) top = std::max(0, list.count() - 1);
     }
@@ -265,14 +267,10 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         invalidateTree(hwnd, false);
         return TRUE;
     }
-    case WM_GETTEXT:
-        return copyText(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(w->text.size());
+    case WM_GETTEXT: return copyText(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case CB_GETCURSEL: return d->current;
-    case CB_SETCURSEL:
-        setSelection(hwnd, *d, index);
-        return valid(*d, index) ? index : CB_ERR;
+    case CB_SETCURSEL: setSelection(hwnd, *d, index); return valid(*d, index) ? index : CB_ERR;
     case CB_SELECTSTRING: {
         int found = d->list.find(index, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
         if (found >= 0) setSelection(hwnd, *d, found);
@@ -280,7 +278,10 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case CB_SHOWDROPDOWN:
         if (kindOf(*w) == CBS_SIMPLE) return TRUE;
-        if (wParam) drop(hwnd, *d); else closeUp(hwnd, *d, false);
+        if (wParam)
+            drop(hwnd, *d);
+        else
+            closeUp(hwnd, *d, false);
         return TRUE;
     case CB_GETDROPPEDSTATE: return d->dropped ? TRUE : FALSE;
     case CB_GETDROPPEDCONTROLRECT: {
@@ -341,7 +342,8 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         GetClientRect(hwnd, &client);
         if (d->dropped || kindOf(*w) == CBS_SIMPLE) {
             int i = itemAt(hwnd, *d, pt);
-            if (i >= 0 && d->list.autoChecks() && msg == WM_LBUTTONDOWN && pt.x < listRect(hwnd, *d).left + kComboCheckWidth) {
+            if (i >= 0 && d->list.autoChecks() && msg == WM_LBUTTONDOWN &&
+                pt.x < listRect(hwnd, *d).left + kComboCheckWidth) {
                 d->hot = i;
                 toggleCheck(hwnd, *d, i);
                 return 0;
@@ -419,17 +421,34 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         bool control = GetKeyState(VK_CONTROL) < 0;
         if (wParam == VK_F4 || (alt && (wParam == VK_DOWN || wParam == VK_UP))) {
             if (kindOf(*w) == CBS_SIMPLE) return 0;
-            if (d->dropped) closeUp(hwnd, *d, true); else drop(hwnd, *d);
+            if (d->dropped)
+                closeUp(hwnd, *d, true);
+            else
+                drop(hwnd, *d);
             return 0;
         }
-        if (d->dropped && wParam == VK_RETURN) { closeUp(hwnd, *d, true); return 0; }
-        if (d->dropped && wParam == VK_ESCAPE) { closeUp(hwnd, *d, false); return 0; }
+        if (d->dropped && wParam == VK_RETURN) {
+            closeUp(hwnd, *d, true);
+            return 0;
+        }
+        if (d->dropped && wParam == VK_ESCAPE) {
+            closeUp(hwnd, *d, false);
+            return 0;
+        }
         int n = count(*d);
         switch (wParam) {
-        case VK_DOWN: if (n) selectByUser(hwnd, *d, std::min(n - 1, d->current + 1)); return 0;
-        case VK_UP: if (n) selectByUser(hwnd, *d, std::max(0, d->current - 1)); return 0;
-        case VK_PRIOR: if (n) selectByUser(hwnd, *d, std::max(0, d->current - visibleRows(hwnd, *d))); return 0;
-        case VK_NEXT: if (n) selectByUser(hwnd, *d, std::min(n - 1, d->current + visibleRows(hwnd, *d))); return 0;
+        case VK_DOWN:
+            if (n) selectByUser(hwnd, *d, std::min(n - 1, d->current + 1));
+            return 0;
+        case VK_UP:
+            if (n) selectByUser(hwnd, *d, std::max(0, d->current - 1));
+            return 0;
+        case VK_PRIOR:
+            if (n) selectByUser(hwnd, *d, std::max(0, d->current - visibleRows(hwnd, *d)));
+            return 0;
+        case VK_NEXT:
+            if (n) selectByUser(hwnd, *d, std::min(n - 1, d->current + visibleRows(hwnd, *d)));
+            return 0;
         default: break;
         }
         if (!edit) {
@@ -438,8 +457,18 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         switch (wParam) {
-        case VK_LEFT: if (control) d->edit.moveWordLeft(shift); else d->edit.moveLeft(shift); break;
-        case VK_RIGHT: if (control) d->edit.moveWordRight(shift); else d->edit.moveRight(shift); break;
+        case VK_LEFT:
+            if (control)
+                d->edit.moveWordLeft(shift);
+            else
+                d->edit.moveLeft(shift);
+            break;
+        case VK_RIGHT:
+            if (control)
+                d->edit.moveWordRight(shift);
+            else
+                d->edit.moveRight(shift);
+            break;
         case VK_HOME: d->edit.moveHome(shift); break;
         case VK_END: d->edit.moveEnd(shift); break;
         case VK_DELETE:
@@ -462,8 +491,14 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (found >= 0) selectByUser(hwnd, *d, found);
             return 0;
         }
-        if (ch == 1) { d->edit.selectAll(); return 0; }
-        if (ch == 3) { if (d->edit.hasSelection()) win::setClipboardText(d->edit.selectedText()); return 0; }
+        if (ch == 1) {
+            d->edit.selectAll();
+            return 0;
+        }
+        if (ch == 3) {
+            if (d->edit.hasSelection()) win::setClipboardText(d->edit.selectedText());
+            return 0;
+        }
         if (ch == 22 || ch == 24) {
             if (ch == 24 && d->edit.hasSelection()) win::setClipboardText(d->edit.selectedText());
             if (d->edit.replaceSelection(ch == 22 ? win::clipboardText() : std::string())) editChanged(hwnd, *d);
@@ -489,10 +524,8 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!ownerDrawn(*w)) return DefWindowProc(hwnd, msg, wParam, lParam);
         paintOwnerDrawnCombo(hwnd);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -70,8 +70,9 @@ int findItem(const std::vector<ListItem>& items, int start, const std::string& t
 
 int insertPosition(const std::vector<ListItem>& items, const std::string& text, bool sorted) {
     if (!sorted) return static_cast<int>(items.size());
-    auto it = std::upper_bound(items.begin(), items.end(), text,
-                               [](const std::string& t, const ListItem& item) { return base::compareIgnoringCase(t, item.text) < 0; });
+    auto it = std::upper_bound(items.begin(), items.end(), text, [](const std::string& t, const ListItem& item) {
+        return base::compareIgnoringCase(t, item.text) < 0;
+    });
     return static_cast<int>(it - items.begin());
 }
 

@@ -105,10 +105,8 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             notifyParent(hwnd, EN_CHANGE);
         }
         return TRUE;
-    case WM_GETTEXT:
-        return copyText(b.text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(b.text.size());
+    case WM_GETTEXT: return copyText(b.text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(b.text.size());
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
         auto* m = reinterpret_cast<const MSG*>(lParam);
@@ -121,7 +119,10 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR: {
         auto ch = static_cast<unsigned char>(wParam);
         switch (ch) {
-        case 1: b.selectAll(); invalidateTree(hwnd, false); return 0;
+        case 1:
+            b.selectAll();
+            invalidateTree(hwnd, false);
+            return 0;
         case 3: SendMessage(hwnd, WM_COPY, 0, 0); return 0;
         case 22: SendMessage(hwnd, WM_PASTE, 0, 0); return 0;
         case 24: SendMessage(hwnd, WM_CUT, 0, 0); return 0;
@@ -150,8 +151,18 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
         switch (wParam) {
-        case VK_LEFT: if (control) b.moveWordLeft(shift); else b.moveLeft(shift); break;
-        case VK_RIGHT: if (control) b.moveWordRight(shift); else b.moveRight(shift); break;
+        case VK_LEFT:
+            if (control)
+                b.moveWordLeft(shift);
+            else
+                b.moveLeft(shift);
+            break;
+        case VK_RIGHT:
+            if (control)
+                b.moveWordRight(shift);
+            else
+                b.moveRight(shift);
+            break;
         case VK_HOME: b.moveHome(shift); break;
         case VK_END: b.moveEnd(shift); break;
         case VK_UP: b.moveLine(-1, shift); break;
@@ -178,9 +189,7 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         d->typingRun = false;
         invalidateTree(hwnd, false);
         return 0;
-    case WM_COPY:
-        copySelection(*d);
-        return 0;
+    case WM_COPY: copySelection(*d); return 0;
     case WM_CUT:
         if (readOnly(hwnd)) return 0;
         copySelection(*d);
@@ -208,7 +217,8 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case EM_GETSEL: {
         if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(b.selStart());
         if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(b.selEnd());
-        return MAKELRESULT(static_cast<WORD>(std::min(b.selStart(), 0xFFFF)), static_cast<WORD>(std::min(b.selEnd(), 0xFFFF)));
+        return MAKELRESULT(static_cast<WORD>(std::min(b.selStart(), 0xFFFF)),
+                           static_cast<WORD>(std::min(b.selEnd(), 0xFFFF)));
     }
     case EM_SETSEL:
         d->typingRun = false;
@@ -221,12 +231,13 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!wParam) d->canUndo = false;
         return 0;
     }
-    case EM_LIMITTEXT:
-        b.limit = wParam ? static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE)) : 0x7FFFFFFE;
-        return 0;
+    case EM_LIMITTEXT: b.limit = wParam ? static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE)) : 0x7FFFFFFE; return 0;
     case EM_GETLIMITTEXT: return b.limit;
     case EM_SETREADONLY:
-        if (wParam) w->style |= ES_READONLY; else w->style &= ~ES_READONLY;
+        if (wParam)
+            w->style |= ES_READONLY;
+        else
+            w->style &= ~ES_READONLY;
         invalidateTree(hwnd, true);
         return TRUE;
     case EM_GETMODIFY: return d->modified;
@@ -272,7 +283,9 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         FontSpec f = windowFont(hwnd);
         int line = b.lineFromChar(pos);
         int start = b.multiLine ? b.lineIndex(line) : 0;
-        int x = kMargin + measureText(f, std::string_view(b.text).substr(static_cast<size_t>(start), static_cast<size_t>(pos - start))).cx;
+        int x = kMargin + measureText(f, std::string_view(b.text).substr(static_cast<size_t>(start),
+                                                                         static_cast<size_t>(pos - start)))
+                              .cx;
         int y = kMargin + line * measureText(f, "Xg").cy;
         return MAKELRESULT(static_cast<WORD>(x), static_cast<WORD>(y));
     }
@@ -309,15 +322,9 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         b.selectWordAt(b.charFromPoint(windowFont(hwnd), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), kMargin));
         invalidateTree(hwnd, false);
         return 0;
-    case WM_CAPTURECHANGED:
-        d->tracking = false;
-        return 0;
-    case WM_SETFOCUS:
-        notifyParent(hwnd, EN_SETFOCUS);
-        return 0;
-    case WM_KILLFOCUS:
-        notifyParent(hwnd, EN_KILLFOCUS);
-        return 0;
+    case WM_CAPTURECHANGED: d->tracking = false; return 0;
+    case WM_SETFOCUS: notifyParent(hwnd, EN_SETFOCUS); return 0;
+    case WM_KILLFOCUS: notifyParent(hwnd, EN_KILLFOCUS); return 0;
     case WM_SETCURSOR:
         if (LOWORD(static_cast<uintptr_t>(lParam)) == HTCLIENT) {
             if (w->parent && SendMessage(w->parent, WM_SETCURSOR, wParam, lParam)) return TRUE;
@@ -325,10 +332,8 @@ LRESULT editProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

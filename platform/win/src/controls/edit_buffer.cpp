@@ -72,7 +72,8 @@ bool EditBuffer::backspace() {
     if (hasSelection()) return replaceSelection("");
     if (caret == 0) return false;
     int from = caret - 1;
-    if (multiLine && from > 0 && breakLength(static_cast<size_t>(from - 1)) == 2) --from;
+    if (multiLine && from > 0 && breakLength(static_cast<size_t>(from - 1)) == 2)
+        --from;
     else if (multiLine && !anyLineBreak && from > 0 && text[static_cast<size_t>(from)] == '\n' &&
              text[static_cast<size_t>(from - 1)] == '\r')
         --from;
@@ -85,7 +86,8 @@ bool EditBuffer::deleteForward() {
     if (hasSelection()) return replaceSelection("");
     if (caret >= static_cast<int>(text.size())) return false;
     int count = 1;
-    if (multiLine && anyLineBreak) count = std::max(1, breakLength(static_cast<size_t>(caret)));
+    if (multiLine && anyLineBreak)
+        count = std::max(1, breakLength(static_cast<size_t>(caret)));
     else if (multiLine && text[static_cast<size_t>(caret)] == '\r' && caret + 1 < static_cast<int>(text.size()) &&
              text[static_cast<size_t>(caret + 1)] == '\n')
         count = 2;

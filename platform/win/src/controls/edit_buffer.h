@@ -52,9 +52,9 @@ public:
     // character, in the control's client coordinates with a margin of `margin` pixels.
     int charFromPoint(const FontSpec& font, int x, int y, int margin) const;
     int lineCount() const;
-    int lineIndex(int line) const;     // first character of a line, -1 beyond the last line
+    int lineIndex(int line) const;  // first character of a line, -1 beyond the last line
     int lineFromChar(int pos) const;
-    int lineLength(int pos) const;     // length of the line holding pos
+    int lineLength(int pos) const;  // length of the line holding pos
     std::string line(int n) const;
 
 private:

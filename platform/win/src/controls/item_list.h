@@ -14,8 +14,21 @@
 namespace win::detail {
 
 enum class ItemOp {
-    Add, Insert, Delete, Reset, Count, GetText, GetTextLength, Find, FindExact, GetData, SetData,
-    SetCheckStyle, GetCheckStyle, SetCheck, GetCheck
+    Add,
+    Insert,
+    Delete,
+    Reset,
+    Count,
+    GetText,
+    GetTextLength,
+    Find,
+    FindExact,
+    GetData,
+    SetData,
+    SetCheckStyle,
+    GetCheckStyle,
+    SetCheck,
+    GetCheck
 };
 
 // The list box's and the combo box's message numbers of the shared operations.
@@ -34,7 +47,7 @@ public:
 
 struct ItemList {
     std::vector<ListItem> items;
-    UINT checkStyle = 0;   // a BS_* check style; 0: no check marks
+    UINT checkStyle = 0;  // a BS_* check style; 0: no check marks
 
     int count() const { return static_cast<int>(items.size()); }
     bool valid(int i) const { return i >= 0 && i < count(); }

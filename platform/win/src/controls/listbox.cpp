@@ -12,12 +12,12 @@ namespace win::detail {
 
 namespace {
 
-constexpr int kCheckWidth = 16;   // the check box column at the left of a check list
+constexpr int kCheckWidth = 16;  // the check box column at the left of a check list
 
 struct ListData : ControlData, ItemListEvents {
     ItemList list;
-    int current = -1;     // single selection
-    int caret = -1;       // focus entry
+    int current = -1;  // single selection
+    int caret = -1;    // focus entry
     int anchor = -1;
     int top = 0;
     int itemHeight = 16;
@@ -27,8 +27,10 @@ struct ListData : ControlData, ItemListEvents {
         if (caret >= index) ++caret;
     }
     void erased(HWND, int index) override {
-        if (current == index) current = -1;
-        else if (current > index) --current;
+        if (current == index)
+            current = -1;
+        else if (current > index)
+            --current;
         if (caret >= list.count()) caret = list.count() - 1;
         if (anchor >= list.count()) anchor = -1;
         if (top > 0 && top >= list.count()) top = std::max(0, list.count() - 1);
@@ -145,8 +147,7 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         ensureVisible(hwnd, *d, index);
         invalidateTree(hwnd, false);
         return index;
-    case LB_GETCURSEL:
-        return multi ? d->caret : d->current;
+    case LB_GETCURSEL: return multi ? d->caret : d->current;
     case LB_SETSEL: {
         if (!multi) return LB_ERR;
         int i = static_cast<int>(lParam);
@@ -238,8 +239,7 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (outside) i = std::clamp(i, 0, std::max(0, count(*d) - 1));
         return MAKELRESULT(static_cast<WORD>(i), outside ? 1 : 0);
     }
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         if (GetFocus() != hwnd) SetFocus(hwnd);
@@ -275,7 +275,8 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case VK_PRIOR: to = from - rows; break;
         case VK_NEXT: to = from + rows; break;
         case VK_SPACE:
-            if (d->list.checkStyle && valid(*d, from)) toggleCheck(hwnd, *d, from);
+            if (d->list.checkStyle && valid(*d, from))
+                toggleCheck(hwnd, *d, from);
             else if ((w->style & LBS_MULTIPLESEL) && valid(*d, from) && selectByUser(hwnd, *d, from, false, false))
                 notify(hwnd, LBN_SELCHANGE);
             return 0;
@@ -324,10 +325,8 @@ LRESULT listProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

@@ -31,7 +31,8 @@ void fitToImage(HWND hwnd) {
     auto* d = dataOf<StaticData>(hwnd);
     if (!w || !d || !d->image) return;
     if (w->style & (SS_CENTERIMAGE | SS_REALSIZECONTROL)) return;
-    auto bmp = d->imageType == IMAGE_BITMAP ? bitmapOf(static_cast<HBITMAP>(d->image)) : iconOf(static_cast<HICON>(d->image));
+    auto bmp =
+        d->imageType == IMAGE_BITMAP ? bitmapOf(static_cast<HBITMAP>(d->image)) : iconOf(static_cast<HICON>(d->image));
     if (!bmp) return;
     SetWindowPos(hwnd, nullptr, 0, 0, bmp->width, bmp->height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -61,10 +62,8 @@ LRESULT staticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
-    case WM_NCHITTEST:
-        return (w->style & SS_NOTIFY) ? DefWindowProc(hwnd, msg, wParam, lParam) : HTTRANSPARENT;
-    case WM_GETDLGCODE:
-        return DLGC_STATIC;
+    case WM_NCHITTEST: return (w->style & SS_NOTIFY) ? DefWindowProc(hwnd, msg, wParam, lParam) : HTTRANSPARENT;
+    case WM_GETDLGCODE: return DLGC_STATIC;
     case WM_LBUTTONDOWN:
         if (w->style & SS_NOTIFY) notifyParent(hwnd, STN_CLICKED);
         return 0;
@@ -83,20 +82,16 @@ LRESULT staticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         invalidateTree(hwnd, true);
         return reinterpret_cast<LRESULT>(old);
     }
-    case STM_GETICON:
-        return d->imageType == IMAGE_ICON ? reinterpret_cast<LRESULT>(d->image) : 0;
-    case STM_GETIMAGE:
-        return static_cast<UINT>(wParam) == d->imageType ? reinterpret_cast<LRESULT>(d->image) : 0;
+    case STM_GETICON: return d->imageType == IMAGE_ICON ? reinterpret_cast<LRESULT>(d->image) : 0;
+    case STM_GETIMAGE: return static_cast<UINT>(wParam) == d->imageType ? reinterpret_cast<LRESULT>(d->image) : 0;
     case WM_PAINT:
         if (type == SS_OWNERDRAW) {
             paintOwnerDrawn(hwnd, ODT_STATIC, 0, 0, 0);
             return 0;
         }
         return DefWindowProc(hwnd, msg, wParam, lParam);
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

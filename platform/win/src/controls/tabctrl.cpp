@@ -95,8 +95,10 @@ LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         fillItem(item, reinterpret_cast<const TCITEM*>(lParam));
         d->items.insert(d->items.begin() + index, item);
         // The first tab becomes the selected one, as on Windows.
-        if (d->current < 0) d->current = 0;
-        else if (d->current >= index && count(*d) > 1) ++d->current;
+        if (d->current < 0)
+            d->current = 0;
+        else if (d->current >= index && count(*d) > 1)
+            ++d->current;
         invalidateTree(hwnd, true);
         return index;
     }
@@ -118,8 +120,10 @@ LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case TCM_DELETEITEM:
         if (!valid(*d, index)) return FALSE;
         d->items.erase(d->items.begin() + index);
-        if (d->current == index) d->current = -1;
-        else if (d->current > index) --d->current;
+        if (d->current == index)
+            d->current = -1;
+        else if (d->current > index)
+            --d->current;
         invalidateTree(hwnd, true);
         return TRUE;
     case TCM_DELETEALLITEMS:
@@ -147,7 +151,10 @@ LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case TCM_HITTEST: {
-        struct HitTest { POINT pt; UINT flags; };
+        struct HitTest {
+            POINT pt;
+            UINT flags;
+        };
         auto* hit = reinterpret_cast<HitTest*>(lParam);
         if (!hit) return -1;
         for (int i = 0; i < count(*d); ++i) {
@@ -196,10 +203,8 @@ LRESULT tabProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_LEFT && d->current > 0) selectByUser(hwnd, d->current - 1);
         if (wParam == VK_RIGHT && d->current + 1 < count(*d)) selectByUser(hwnd, d->current + 1);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

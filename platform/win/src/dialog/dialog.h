@@ -14,7 +14,7 @@ struct DialogData : ControlData {
     DLGPROC proc = nullptr;
     bool ended = false;
     INT_PTR result = 0;
-    int defId = 0;                // 0: none set (Enter then means IDOK)
+    int defId = 0;  // 0: none set (Enter then means IDOK)
     HWND focusSave = nullptr;
     int resourceId = 0;
     bool modal = false;

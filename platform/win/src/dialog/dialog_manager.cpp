@@ -108,8 +108,9 @@ HWND createDialog(const DialogTemplate& tmpl, HWND parent, DLGPROC proc, LPARAM 
 
     for (const ControlTemplate& c : tmpl.controls) {
         DWORD cstyle = (c.style | WS_CHILD) & ~WS_POPUP;
-        HWND control = CreateWindowEx(c.exStyle, c.className.c_str(), c.text.c_str(), cstyle, c.x, c.y, c.cx, c.cy, hwnd,
-                                      reinterpret_cast<HMENU>(static_cast<intptr_t>(c.id)), win::instanceHandle(), nullptr);
+        HWND control =
+            CreateWindowEx(c.exStyle, c.className.c_str(), c.text.c_str(), cstyle, c.x, c.y, c.cx, c.cy, hwnd,
+                           reinterpret_cast<HMENU>(static_cast<intptr_t>(c.id)), win::instanceHandle(), nullptr);
         if (!window(hwnd)) {
             lastError = "dialog " + std::to_string(options.resourceId) + ": destroyed while its controls were created";
             return nullptr;
@@ -222,8 +223,7 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (r) return returnsDirectly(msg) ? r : GetWindowLongPtr(hwnd, DWLP_MSGRESULT);
     }
     switch (msg) {
-    case WM_INITDIALOG:
-        return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_CLOSE: {
         HWND cancel = GetDlgItem(hwnd, IDCANCEL);
         if (cancel && !IsWindowEnabled(cancel)) {
@@ -233,8 +233,7 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
         return 0;
     }
-    case DM_GETDEFID:
-        return d->defId ? MAKELRESULT(static_cast<WORD>(d->defId), DC_HASDEFID) : 0;
+    case DM_GETDEFID: return d->defId ? MAKELRESULT(static_cast<WORD>(d->defId), DC_HASDEFID) : 0;
     case DM_SETDEFID: {
         HWND old = d->defId ? GetDlgItem(hwnd, d->defId) : nullptr;
         d->defId = static_cast<int>(wParam);
@@ -252,7 +251,7 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NEXTDLGCTL: {
         HWND target = LOWORD(static_cast<uintptr_t>(lParam)) ? reinterpret_cast<HWND>(wParam)
-                                                              : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
+                                                             : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0);
         if (target) dialogSetFocus(target);
         return 0;
     }
@@ -276,13 +275,9 @@ LRESULT DefDlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (target && target != hwnd) SetFocus(target);
         return 0;
     }
-    case WM_DESTROY:
-        d->ended = true;
-        return 0;
-    case WM_GETDLGCODE:
-        return 0;
-    default:
-        return DefWindowProc(hwnd, msg, wParam, lParam);
+    case WM_DESTROY: d->ended = true; return 0;
+    case WM_GETDLGCODE: return 0;
+    default: return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
@@ -310,7 +305,8 @@ INT_PTR DialogBoxParam(HINSTANCE instance, LPCSTR templateName, HWND parent, DLG
     return hwnd ? runModal(hwnd) : -1;
 }
 
-INT_PTR DialogBoxIndirectParam(HINSTANCE instance, const win::DialogTemplate* tmpl, HWND parent, DLGPROC proc, LPARAM init) {
+INT_PTR DialogBoxIndirectParam(HINSTANCE instance, const win::DialogTemplate* tmpl, HWND parent, DLGPROC proc,
+                               LPARAM init) {
     HWND hwnd = CreateDialogIndirectParam(instance, tmpl, parent, proc, init);
     return hwnd ? runModal(hwnd) : -1;
 }

@@ -37,7 +37,7 @@ struct FileDialogState {
     std::string defExt;
     std::vector<Filter> filters;
     int filterIndex = 0;
-    std::string typedPattern;   // a wildcard typed into the name field replaces the filter
+    std::string typedPattern;  // a wildcard typed into the name field replaces the filter
     fs::path folder;
     std::string initialName;
     std::string chosen;
@@ -96,7 +96,8 @@ bool globMatch(const std::string& pattern, const std::string& name) {
 
 std::vector<std::string> activePatterns(const FileDialogState& s) {
     if (!s.typedPattern.empty()) return {s.typedPattern};
-    if (s.filterIndex >= 0 && s.filterIndex < static_cast<int>(s.filters.size())) return s.filters[static_cast<size_t>(s.filterIndex)].patterns;
+    if (s.filterIndex >= 0 && s.filterIndex < static_cast<int>(s.filters.size()))
+        return s.filters[static_cast<size_t>(s.filterIndex)].patterns;
     return {"*.*"};
 }
 
@@ -122,8 +123,10 @@ void fillList(HWND dlg, FileDialogState& s) {
     auto byName = [](const std::string& a, const std::string& b) { return base::compareIgnoringCase(a, b) < 0; };
     std::sort(folders.begin(), folders.end(), byName);
     std::sort(files.begin(), files.end(), byName);
-    if (s.folder.has_parent_path() && s.folder != s.folder.root_path()) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("[..]"));
-    for (const std::string& f : folders) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("[" + f + "]").c_str()));
+    if (s.folder.has_parent_path() && s.folder != s.folder.root_path())
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("[..]"));
+    for (const std::string& f : folders)
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("[" + f + "]").c_str()));
     for (const std::string& f : files) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.c_str()));
 }
 
@@ -171,16 +174,19 @@ bool accept(HWND dlg, FileDialogState& s) {
         fillList(dlg, s);
         return false;
     }
-    if (!path.has_extension() && !s.defExt.empty()) path = base::mapPath(typed + "." + s.defExt, s.folder).lexically_normal();
+    if (!path.has_extension() && !s.defExt.empty())
+        path = base::mapPath(typed + "." + s.defExt, s.folder).lexically_normal();
     bool exists = fs::exists(path, ec);
     bool mustExist = !s.save && (s.flags & OFN_FILEMUSTEXIST);
     bool pathMustExist = mustExist || (s.flags & OFN_PATHMUSTEXIST);
     if (pathMustExist && !fs::is_directory(path.parent_path(), ec)) {
-        warn(dlg, s, base::nameFromDisk(path.parent_path()) + "\nPath does not exist.\nCheck the path and try again.", MB_OK | MB_ICONWARNING);
+        warn(dlg, s, base::nameFromDisk(path.parent_path()) + "\nPath does not exist.\nCheck the path and try again.",
+             MB_OK | MB_ICONWARNING);
         return false;
     }
     if (mustExist && !exists) {
-        warn(dlg, s, base::nameFromDisk(path.filename()) + "\nFile not found.\nCheck the file name and try again.", MB_OK | MB_ICONWARNING);
+        warn(dlg, s, base::nameFromDisk(path.filename()) + "\nFile not found.\nCheck the file name and try again.",
+             MB_OK | MB_ICONWARNING);
         return false;
     }
     if (s.save && exists && (s.flags & OFN_OVERWRITEPROMPT)) {
@@ -197,7 +203,8 @@ INT_PTR fileDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* s = reinterpret_cast<FileDialogState*>(lParam);
         states()[dlg] = s;
         HWND types = GetDlgItem(dlg, KV_FILEDLG_TYPES);
-        for (const Filter& f : s->filters) SendMessage(types, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.description.c_str()));
+        for (const Filter& f : s->filters)
+            SendMessage(types, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.description.c_str()));
         SendMessage(types, CB_SETCURSEL, static_cast<WPARAM>(s->filterIndex), 0);
         SetDlgItemText(dlg, KV_FILEDLG_NAME, s->initialName.c_str());
         fillList(dlg, *s);
@@ -231,15 +238,13 @@ INT_PTR fileDialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
-    case WM_DESTROY:
-        states().erase(dlg);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_DESTROY: states().erase(dlg); return FALSE;
+    default: return FALSE;
     }
 }
 
-win::ControlTemplate control(int id, const char* cls, DWORD style, int x, int y, int cx, int cy, const char* text = "") {
+win::ControlTemplate control(int id, const char* cls, DWORD style, int x, int y, int cx, int cy,
+                             const char* text = "") {
     win::ControlTemplate c;
     c.id = id;
     c.className = cls;
@@ -287,12 +292,16 @@ BOOL run(LPOPENFILENAME ofn, bool save) {
     tmpl.cy = 300;
     tmpl.controls.push_back(control(1091, "STATIC", SS_LEFT, 10, 12, 60, 16, "Look &in:"));
     tmpl.controls.push_back(control(KV_FILEDLG_FOLDER, "STATIC", SS_LEFT | SS_PATHELLIPSIS, 75, 12, 335, 16));
-    tmpl.controls.push_back(control(KV_FILEDLG_LIST, "LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10, 34, 400, 180));
+    tmpl.controls.push_back(
+        control(KV_FILEDLG_LIST, "LISTBOX", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 10, 34, 400, 180));
     tmpl.controls.push_back(control(1090, "STATIC", SS_LEFT, 10, 226, 80, 16, "File &name:"));
-    tmpl.controls.push_back(control(KV_FILEDLG_NAME, "EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 95, 222, 225, 22));
+    tmpl.controls.push_back(
+        control(KV_FILEDLG_NAME, "EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 95, 222, 225, 22));
     tmpl.controls.push_back(control(1089, "STATIC", SS_LEFT, 10, 258, 80, 16, "Files of &type:"));
-    tmpl.controls.push_back(control(KV_FILEDLG_TYPES, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 95, 254, 225, 160));
-    tmpl.controls.push_back(control(IDOK, "BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 330, 222, 80, 23, save ? "&Save" : "&Open"));
+    tmpl.controls.push_back(
+        control(KV_FILEDLG_TYPES, "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 95, 254, 225, 160));
+    tmpl.controls.push_back(
+        control(IDOK, "BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 330, 222, 80, 23, save ? "&Save" : "&Open"));
     tmpl.controls.push_back(control(IDCANCEL, "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 330, 254, 80, 23, "Cancel"));
 
     DialogOptions options;

@@ -59,7 +59,8 @@ HWND checkedRadioOf(HWND radio) {
 
 HWND nearestDialog(HWND hwnd) {
     for (Window* w = window(hwnd); w; w = window(w->parent))
-        if (w->handle != hwnd && isDialogWindow(w->handle) && !(w->exStyle & WS_EX_CONTROLPARENT && w->parent)) return w->handle;
+        if (w->handle != hwnd && isDialogWindow(w->handle) && !(w->exStyle & WS_EX_CONTROLPARENT && w->parent))
+            return w->handle;
     return nullptr;
 }
 
@@ -208,7 +209,8 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
                 if ((vk == '\t' && !(code & DLGC_WANTTAB)) || vk == '\r' || vk == 27) return TRUE;
                 // A control that takes no characters (a button) lets a plain letter act as a
                 // mnemonic, as Alt+letter does.
-                if (!(code & DLGC_WANTCHARS) && vk > ' ' && runMnemonic(dialog, static_cast<unsigned char>(vk))) return TRUE;
+                if (!(code & DLGC_WANTCHARS) && vk > ' ' && runMnemonic(dialog, static_cast<unsigned char>(vk)))
+                    return TRUE;
             } else {
                 switch (vk) {
                 case VK_TAB: {
@@ -219,7 +221,10 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
                     if (next) dialogSetFocus(next);
                     return TRUE;
                 }
-                case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN: {
+                case VK_LEFT:
+                case VK_UP:
+                case VK_RIGHT:
+                case VK_DOWN: {
                     if (code & DLGC_WANTARROWS) break;
                     HWND focus = GetFocus();
                     if (!focus) return TRUE;
@@ -240,14 +245,16 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
                         button = focus;
                     } else {
                         LRESULT def = SendMessage(dialog, DM_GETDEFID, 0, 0);
-                        if (HIWORD(static_cast<uintptr_t>(def)) == DC_HASDEFID) id = LOWORD(static_cast<uintptr_t>(def));
+                        if (HIWORD(static_cast<uintptr_t>(def)) == DC_HASDEFID)
+                            id = LOWORD(static_cast<uintptr_t>(def));
                         button = GetDlgItem(dialog, id);
                     }
                     if (button && !IsWindowEnabled(button)) {
                         MessageBeep(0);
                         return TRUE;
                     }
-                    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+                    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                                reinterpret_cast<LPARAM>(button));
                     return TRUE;
                 }
                 case VK_ESCAPE: {
@@ -259,8 +266,7 @@ BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
                     SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel));
                     return TRUE;
                 }
-                default:
-                    break;
+                default: break;
                 }
             }
         }
@@ -324,7 +330,9 @@ UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned) {
     for (; i < text.size(); ++i) {
         if (!std::isdigit(static_cast<unsigned char>(text[i]))) return 0;
         value = value * 10 + (text[i] - '0');
-        if (value > (isSigned ? static_cast<long long>(INT_MAX) + (negative ? 1 : 0) : static_cast<long long>(UINT_MAX))) return 0;
+        if (value >
+            (isSigned ? static_cast<long long>(INT_MAX) + (negative ? 1 : 0) : static_cast<long long>(UINT_MAX)))
+            return 0;
     }
     if (translated) *translated = TRUE;
     return static_cast<UINT>(negative ? -value : value);
@@ -344,7 +352,8 @@ UINT IsDlgButtonChecked(HWND dialog, int id) {
 
 BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
     for (int id = firstId; id <= lastId; ++id)
-        if (HWND h = GetDlgItem(dialog, id)) SendMessage(h, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (HWND h = GetDlgItem(dialog, id))
+            SendMessage(h, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
     return TRUE;
 }
 

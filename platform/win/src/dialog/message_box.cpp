@@ -84,7 +84,9 @@ INT_PTR boxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG: {
         auto* state = reinterpret_cast<BoxState*>(lParam);
         states()[hwnd] = *state;
-        if (!state->icon.empty()) SendDlgItemMessage(hwnd, kIconId, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(nullptr, iconResource(state->icon))), 0);
+        if (!state->icon.empty())
+            SendDlgItemMessage(hwnd, kIconId, STM_SETICON,
+                               reinterpret_cast<WPARAM>(LoadIcon(nullptr, iconResource(state->icon))), 0);
         size_t defIndex = std::min<size_t>((state->type & MB_DEFMASK) >> 8, state->buttons.size() - 1);
         int defId = state->buttons[defIndex];
         SendMessage(hwnd, DM_SETDEFID, static_cast<WPARAM>(defId), 0);
@@ -105,11 +107,8 @@ INT_PTR boxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (present) EndDialog(hwnd, id);
         return TRUE;
     }
-    case WM_DESTROY:
-        states().erase(hwnd);
-        return FALSE;
-    default:
-        return FALSE;
+    case WM_DESTROY: states().erase(hwnd); return FALSE;
+    default: return FALSE;
     }
 }
 

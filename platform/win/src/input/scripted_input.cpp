@@ -18,9 +18,32 @@ using detail::lower;
 
 struct ScriptedInput::Step {
     enum class Kind {
-        Click, DoubleClick, ClickAt, DoubleClickAt, RightClick, MouseDown, MouseMove, MouseUp, Wheel, Type, Key, KeyDown,
-        KeyUp, ChooseIndex, ChooseText, ToggleCheck, ChooseTab, Close, Resize, AnswerMessageBox, AnswerFile, CancelFile,
-        MenuChoose, MenuDismiss, Wait, Inspect
+        Click,
+        DoubleClick,
+        ClickAt,
+        DoubleClickAt,
+        RightClick,
+        MouseDown,
+        MouseMove,
+        MouseUp,
+        Wheel,
+        Type,
+        Key,
+        KeyDown,
+        KeyUp,
+        ChooseIndex,
+        ChooseText,
+        ToggleCheck,
+        ChooseTab,
+        Close,
+        Resize,
+        AnswerMessageBox,
+        AnswerFile,
+        CancelFile,
+        MenuChoose,
+        MenuDismiss,
+        Wait,
+        Inspect
     };
     Kind kind = Kind::Click;
     int dialogId = 0;
@@ -53,23 +76,81 @@ std::string describeStep(const ScriptedInput::Step& s) {
     };
     auto pt = [&] { o << " at (" << s.at.x << "," << s.at.y << ")"; };
     switch (s.kind) {
-    case Kind::Click: o << "click"; ctl(); break;
-    case Kind::DoubleClick: o << "double-click"; ctl(); break;
-    case Kind::ClickAt: o << "click"; ctl(); pt(); break;
-    case Kind::DoubleClickAt: o << "double-click"; ctl(); pt(); break;
-    case Kind::RightClick: o << "right-click"; ctl(); pt(); break;
-    case Kind::MouseDown: o << "mouse down"; ctl(); pt(); break;
-    case Kind::MouseMove: o << "mouse move"; ctl(); pt(); break;
-    case Kind::MouseUp: o << "mouse up"; ctl(); pt(); break;
-    case Kind::Wheel: o << "wheel " << s.index << " notch(es)"; ctl(); pt(); break;
-    case Kind::Type: o << "type \"" << s.text << "\""; in(); break;
-    case Kind::Key: o << "key " << s.vk; in(); break;
-    case Kind::KeyDown: o << "key down " << s.vk; in(); break;
-    case Kind::KeyUp: o << "key up " << s.vk; in(); break;
-    case Kind::ChooseIndex: o << "choose entry " << s.index << " of"; ctl(); break;
-    case Kind::ChooseText: o << "choose \"" << s.text << "\" in"; ctl(); break;
-    case Kind::ToggleCheck: o << "toggle the check mark of entry " << s.index << " of"; ctl(); break;
-    case Kind::ChooseTab: o << "choose tab " << s.index << " of"; ctl(); break;
+    case Kind::Click:
+        o << "click";
+        ctl();
+        break;
+    case Kind::DoubleClick:
+        o << "double-click";
+        ctl();
+        break;
+    case Kind::ClickAt:
+        o << "click";
+        ctl();
+        pt();
+        break;
+    case Kind::DoubleClickAt:
+        o << "double-click";
+        ctl();
+        pt();
+        break;
+    case Kind::RightClick:
+        o << "right-click";
+        ctl();
+        pt();
+        break;
+    case Kind::MouseDown:
+        o << "mouse down";
+        ctl();
+        pt();
+        break;
+    case Kind::MouseMove:
+        o << "mouse move";
+        ctl();
+        pt();
+        break;
+    case Kind::MouseUp:
+        o << "mouse up";
+        ctl();
+        pt();
+        break;
+    case Kind::Wheel:
+        o << "wheel " << s.index << " notch(es)";
+        ctl();
+        pt();
+        break;
+    case Kind::Type:
+        o << "type \"" << s.text << "\"";
+        in();
+        break;
+    case Kind::Key:
+        o << "key " << s.vk;
+        in();
+        break;
+    case Kind::KeyDown:
+        o << "key down " << s.vk;
+        in();
+        break;
+    case Kind::KeyUp:
+        o << "key up " << s.vk;
+        in();
+        break;
+    case Kind::ChooseIndex:
+        o << "choose entry " << s.index << " of";
+        ctl();
+        break;
+    case Kind::ChooseText:
+        o << "choose \"" << s.text << "\" in";
+        ctl();
+        break;
+    case Kind::ToggleCheck:
+        o << "toggle the check mark of entry " << s.index << " of";
+        ctl();
+        break;
+    case Kind::ChooseTab:
+        o << "choose tab " << s.index << " of";
+        ctl();
+        break;
     case Kind::Close: o << "close dialog " << s.dialogId; break;
     case Kind::Resize: o << "resize dialog " << s.dialogId << " to " << s.cx << "x" << s.cy; break;
     case Kind::AnswerMessageBox: o << "answer the message box with button " << s.id; break;
@@ -119,32 +200,176 @@ ScriptedInput& ScriptedInput::add(Step step) {
     Step s;               \
     s.kind = Kind::kindName
 
-ScriptedInput& ScriptedInput::click(int d, int c, unsigned m) { KV_STEP(Click); s.dialogId = d; s.controlId = c; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::doubleClick(int d, int c) { KV_STEP(DoubleClick); s.dialogId = d; s.controlId = c; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::clickAt(int d, int c, POINT at, unsigned m) { KV_STEP(ClickAt); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::doubleClickAt(int d, int c, POINT at) { KV_STEP(DoubleClickAt); s.dialogId = d; s.controlId = c; s.at = at; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::rightClick(int d, int c, POINT at) { KV_STEP(RightClick); s.dialogId = d; s.controlId = c; s.at = at; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::mouseDown(int d, int c, POINT at, unsigned m) { KV_STEP(MouseDown); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::mouseMove(int d, int c, POINT at, unsigned m) { KV_STEP(MouseMove); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::mouseUp(int d, int c, POINT at, unsigned m) { KV_STEP(MouseUp); s.dialogId = d; s.controlId = c; s.at = at; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::wheel(int d, int c, POINT at, int notches) { KV_STEP(Wheel); s.dialogId = d; s.controlId = c; s.at = at; s.index = notches; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::type(int d, const std::string& text) { KV_STEP(Type); s.dialogId = d; s.text = text; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::key(int d, UINT vk, unsigned m) { KV_STEP(Key); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::keyDown(int d, UINT vk, unsigned m) { KV_STEP(KeyDown); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::keyUp(int d, UINT vk, unsigned m) { KV_STEP(KeyUp); s.dialogId = d; s.vk = vk; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::choose(int d, int c, int index, unsigned m) { KV_STEP(ChooseIndex); s.dialogId = d; s.controlId = c; s.index = index; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::choose(int d, int c, const std::string& text, unsigned m) { KV_STEP(ChooseText); s.dialogId = d; s.controlId = c; s.text = text; s.modifiers = m; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::toggleCheck(int d, int c, int index) { KV_STEP(ToggleCheck); s.dialogId = d; s.controlId = c; s.index = index; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::chooseTab(int d, int c, int index) { KV_STEP(ChooseTab); s.dialogId = d; s.controlId = c; s.index = index; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::close(int d) { KV_STEP(Close); s.dialogId = d; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::resize(int d, int cx, int cy) { KV_STEP(Resize); s.dialogId = d; s.cx = cx; s.cy = cy; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::answerMessageBox(int id) { KV_STEP(AnswerMessageBox); s.id = static_cast<UINT>(id); return add(std::move(s)); }
-ScriptedInput& ScriptedInput::answerFileDialog(const std::string& path) { KV_STEP(AnswerFile); s.text = path; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::cancelFileDialog() { KV_STEP(CancelFile); return add(std::move(s)); }
-ScriptedInput& ScriptedInput::chooseMenuItem(UINT id) { KV_STEP(MenuChoose); s.id = id; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::dismissMenu() { KV_STEP(MenuDismiss); return add(std::move(s)); }
-ScriptedInput& ScriptedInput::wait(unsigned ms) { KV_STEP(Wait); s.ms = ms; return add(std::move(s)); }
-ScriptedInput& ScriptedInput::inspect(std::function<void()> check, std::string label) { KV_STEP(Inspect); s.check = std::move(check); s.text = std::move(label); return add(std::move(s)); }
+ScriptedInput& ScriptedInput::click(int d, int c, unsigned m) {
+    KV_STEP(Click);
+    s.dialogId = d;
+    s.controlId = c;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::doubleClick(int d, int c) {
+    KV_STEP(DoubleClick);
+    s.dialogId = d;
+    s.controlId = c;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::clickAt(int d, int c, POINT at, unsigned m) {
+    KV_STEP(ClickAt);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::doubleClickAt(int d, int c, POINT at) {
+    KV_STEP(DoubleClickAt);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::rightClick(int d, int c, POINT at) {
+    KV_STEP(RightClick);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::mouseDown(int d, int c, POINT at, unsigned m) {
+    KV_STEP(MouseDown);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::mouseMove(int d, int c, POINT at, unsigned m) {
+    KV_STEP(MouseMove);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::mouseUp(int d, int c, POINT at, unsigned m) {
+    KV_STEP(MouseUp);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::wheel(int d, int c, POINT at, int notches) {
+    KV_STEP(Wheel);
+    s.dialogId = d;
+    s.controlId = c;
+    s.at = at;
+    s.index = notches;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::type(int d, const std::string& text) {
+    KV_STEP(Type);
+    s.dialogId = d;
+    s.text = text;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::key(int d, UINT vk, unsigned m) {
+    KV_STEP(Key);
+    s.dialogId = d;
+    s.vk = vk;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::keyDown(int d, UINT vk, unsigned m) {
+    KV_STEP(KeyDown);
+    s.dialogId = d;
+    s.vk = vk;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::keyUp(int d, UINT vk, unsigned m) {
+    KV_STEP(KeyUp);
+    s.dialogId = d;
+    s.vk = vk;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::choose(int d, int c, int index, unsigned m) {
+    KV_STEP(ChooseIndex);
+    s.dialogId = d;
+    s.controlId = c;
+    s.index = index;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::choose(int d, int c, const std::string& text, unsigned m) {
+    KV_STEP(ChooseText);
+    s.dialogId = d;
+    s.controlId = c;
+    s.text = text;
+    s.modifiers = m;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::toggleCheck(int d, int c, int index) {
+    KV_STEP(ToggleCheck);
+    s.dialogId = d;
+    s.controlId = c;
+    s.index = index;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::chooseTab(int d, int c, int index) {
+    KV_STEP(ChooseTab);
+    s.dialogId = d;
+    s.controlId = c;
+    s.index = index;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::close(int d) {
+    KV_STEP(Close);
+    s.dialogId = d;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::resize(int d, int cx, int cy) {
+    KV_STEP(Resize);
+    s.dialogId = d;
+    s.cx = cx;
+    s.cy = cy;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::answerMessageBox(int id) {
+    KV_STEP(AnswerMessageBox);
+    s.id = static_cast<UINT>(id);
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::answerFileDialog(const std::string& path) {
+    KV_STEP(AnswerFile);
+    s.text = path;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::cancelFileDialog() {
+    KV_STEP(CancelFile);
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::chooseMenuItem(UINT id) {
+    KV_STEP(MenuChoose);
+    s.id = id;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::dismissMenu() {
+    KV_STEP(MenuDismiss);
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::wait(unsigned ms) {
+    KV_STEP(Wait);
+    s.ms = ms;
+    return add(std::move(s));
+}
+ScriptedInput& ScriptedInput::inspect(std::function<void()> check, std::string label) {
+    KV_STEP(Inspect);
+    s.check = std::move(check);
+    s.text = std::move(label);
+    return add(std::move(s));
+}
 
 #undef KV_STEP
 
@@ -176,7 +401,8 @@ void ScriptedInput::collectDropped() {
     auto& dropped = droppedInput();
     if (droppedSeen_ > dropped.size()) droppedSeen_ = 0;
     for (; droppedSeen_ < dropped.size(); ++droppedSeen_)
-        notes_.push_back("after " + describe(next_ == 0 ? 0 : next_ - 1) + ": " + dropped[droppedSeen_] + " was ignored");
+        notes_.push_back("after " + describe(next_ == 0 ? 0 : next_ - 1) + ": " + dropped[droppedSeen_] +
+                         " was ignored");
 }
 
 // One function per kind of step.  Each returns Done, Again (the step is carried out over more
@@ -187,7 +413,7 @@ struct ScriptedInput::StepPerformers {
     struct Target {
         HWND dialog = nullptr;
         HWND control = nullptr;
-        std::string className;   // the control's, lower case
+        std::string className;  // the control's, lower case
     };
 
     static Outcome failed(ScriptedInput& script, const std::string& why) {
@@ -257,7 +483,8 @@ struct ScriptedInput::StepPerformers {
     static bool findTarget(ScriptedInput& script, const Step& s, Target& target) {
         target.dialog = s.dialogId ? findOpenDialog(s.dialogId) : GetActiveWindow();
         if (!target.dialog) {
-            failed(script, s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
+            failed(script,
+                   s.dialogId ? "dialog " + std::to_string(s.dialogId) + " is not open" : "no window is active");
             return false;
         }
         target.control = target.dialog;
@@ -365,8 +592,8 @@ struct ScriptedInput::StepPerformers {
         if (!isList(t)) return notAList(script, s);
         WindowInfo info = describeWindow(t.control);
         if (s.index < 0 || s.index >= static_cast<int>(info.items.size()))
-            return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index) +
-                                      " (it has " + std::to_string(info.items.size()) + ")");
+            return failed(script, "control " + std::to_string(s.controlId) + " has no entry " +
+                                      std::to_string(s.index) + " (it has " + std::to_string(info.items.size()) + ")");
         if (t.className == "listbox") {
             input::clickListItem(t.control, s.index, s.modifiers);
             return Outcome::Done;
@@ -398,13 +625,15 @@ struct ScriptedInput::StepPerformers {
     static Outcome toggleCheck(ScriptedInput& script, Step& s, const Target& t) {
         if (t.className == "combobox" && SendMessage(t.control, CB_GETCHECKSTYLE, 0, 0)) {
             if (s.index < 0 || s.index >= static_cast<int>(SendMessage(t.control, CB_GETCOUNT, 0, 0)))
-                return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+                return failed(script,
+                              "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
             return toggleComboCheck(script, s, t.control);
         }
         if (t.className != "listbox" || !SendMessage(t.control, LB_GETCHECKSTYLE, 0, 0))
             return failed(script, "control " + std::to_string(s.controlId) + " is not a check list");
         if (s.index < 0 || s.index >= static_cast<int>(SendMessage(t.control, LB_GETCOUNT, 0, 0)))
-            return failed(script, "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
+            return failed(script,
+                          "control " + std::to_string(s.controlId) + " has no entry " + std::to_string(s.index));
         input::clickListCheck(t.control, s.index);
         return Outcome::Done;
     }

@@ -173,7 +173,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         }
     }
     bool moved = next.left != old.left || next.top != old.top;
-    bool sized = (next.right - next.left) != (old.right - old.left) || (next.bottom - next.top) != (old.bottom - old.top);
+    bool sized =
+        (next.right - next.left) != (old.right - old.left) || (next.bottom - next.top) != (old.bottom - old.top);
     if (moved || sized) {
         if (w->parent && !(wp.flags & SWP_NOREDRAW)) invalidateTree(w->parent, true);
         if (sized) invalidateTree(hwnd, true);
@@ -349,8 +350,14 @@ BOOL IntersectRect(LPRECT dst, const RECT* a, const RECT* b) {
 }
 BOOL UnionRect(LPRECT dst, const RECT* a, const RECT* b) {
     if (!dst || !a || !b) return FALSE;
-    if (IsRectEmpty(a)) { *dst = *b; return !IsRectEmpty(b); }
-    if (IsRectEmpty(b)) { *dst = *a; return TRUE; }
+    if (IsRectEmpty(a)) {
+        *dst = *b;
+        return !IsRectEmpty(b);
+    }
+    if (IsRectEmpty(b)) {
+        *dst = *a;
+        return TRUE;
+    }
     *dst = RECT{std::min(a->left, b->left), std::min(a->top, b->top), std::max(a->right, b->right),
                 std::max(a->bottom, b->bottom)};
     return TRUE;

@@ -30,12 +30,12 @@ struct Window {
     HBRUSH classBrush = nullptr;
     HCURSOR classCursor = nullptr;
     WNDPROC proc = nullptr;
-    HWND parent = nullptr;           // children only
-    HWND owner = nullptr;            // top-level windows only
-    std::vector<HWND> children;      // z-order, top first
+    HWND parent = nullptr;       // children only
+    HWND owner = nullptr;        // top-level windows only
+    std::vector<HWND> children;  // z-order, top first
     LONG_PTR id = 0;
     DWORD style = 0, exStyle = 0;
-    RECT rect;                       // parent client coordinates (children) or screen
+    RECT rect;  // parent client coordinates (children) or screen
     std::string text;
     HFONT font = nullptr;
     LONG_PTR userData = 0;
@@ -45,9 +45,9 @@ struct Window {
     bool destroying = false;
     bool needsPaint = false;
     bool needsErase = false;
-    std::vector<DrawRecord> paint;   // last WM_ERASEBKGND + WM_PAINT
-    std::vector<DrawRecord> later;   // drawn through GetDC since
-    uint64_t serial = 0;             // creation order
+    std::vector<DrawRecord> paint;  // last WM_ERASEBKGND + WM_PAINT
+    std::vector<DrawRecord> later;  // drawn through GetDC since
+    uint64_t serial = 0;            // creation order
 };
 
 struct Timer {
@@ -65,7 +65,7 @@ struct QueueEntry {
     enum class Kind { Posted, Mouse, Key, Char };
     Kind kind = Kind::Posted;
     MSG msg;
-    POINT screen;                    // mouse
+    POINT screen;  // mouse
 };
 
 struct ClassEntry {
@@ -82,7 +82,7 @@ struct System {
     std::unordered_map<uintptr_t, std::unique_ptr<Window>> windows;
     uintptr_t nextHandle = 0x100;
     uint64_t nextSerial = 1;
-    std::vector<HWND> topLevel;      // z-order, top first
+    std::vector<HWND> topLevel;                 // z-order, top first
     std::map<std::string, ClassEntry> classes;  // key: lower-case name
     bool systemClassesRegistered = false;
     std::deque<QueueEntry> queue;
@@ -104,7 +104,7 @@ struct System {
 };
 
 System& sys();
-Window* window(HWND hwnd);           // nullptr for invalid or destroyed handles
+Window* window(HWND hwnd);  // nullptr for invalid or destroyed handles
 void ensureSystemClasses();
 std::string lower(std::string s);
 
@@ -119,7 +119,7 @@ HWND rootOf(HWND hwnd);
 // Puts a top-level window at the top of the z-order with the windows it owns (directly or not)
 // above it, keeping topmost windows (and the windows they own) above all others.
 void raiseTopLevel(HWND top);
-bool inputAllowed(HWND hwnd);       // the window and every ancestor enabled
+bool inputAllowed(HWND hwnd);  // the window and every ancestor enabled
 bool shownWithAncestors(HWND hwnd);
 void invalidateTree(HWND hwnd, bool erase);
 
@@ -156,6 +156,6 @@ T* dataOf(HWND hwnd) {
 int copyText(const std::string& text, char* buffer, size_t bufferSize);
 
 // Notifications to the parent
-void notifyParent(HWND control, UINT code);   // WM_COMMAND with the control id and code
+void notifyParent(HWND control, UINT code);  // WM_COMMAND with the control id and code
 
 }  // namespace win::detail

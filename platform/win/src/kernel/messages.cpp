@@ -15,10 +15,9 @@ void postEntry(QueueEntry entry) {
 
 void removeMessagesFor(HWND hwnd) {
     auto& q = sys().queue;
-    q.erase(std::remove_if(q.begin(), q.end(),
-                           [hwnd](const QueueEntry& e) {
-                               return e.kind == QueueEntry::Kind::Posted && e.msg.hwnd == hwnd;
-                           }),
+    q.erase(std::remove_if(
+                q.begin(), q.end(),
+                [hwnd](const QueueEntry& e) { return e.kind == QueueEntry::Kind::Posted && e.msg.hwnd == hwnd; }),
             q.end());
 }
 
@@ -296,19 +295,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         invalidateTree(hwnd, false);
         return TRUE;
-    case WM_GETTEXT:
-        return copyText(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(w->text.size());
+    case WM_GETTEXT: return copyText(w->text, reinterpret_cast<char*>(lParam), static_cast<size_t>(wParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
     case WM_SETFONT:
         w->font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(static_cast<uintptr_t>(lParam))) invalidateTree(hwnd, true);
         return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(w->font);
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
-        return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(w->font);
+    case WM_CLOSE: DestroyWindow(hwnd); return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE) {
             SendMessage(hwnd, WM_CLOSE, 0, 0);
@@ -418,7 +412,6 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CANCELMODE:
         if (GetCapture() == hwnd) ReleaseCapture();
         return 0;
-    default:
-        return 0;
+    default: return 0;
     }
 }

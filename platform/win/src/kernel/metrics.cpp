@@ -7,29 +7,49 @@
 
 int GetSystemMetrics(int index) {
     switch (index) {
-    case SM_CXSCREEN: case SM_CXFULLSCREEN: case SM_CXVIRTUALSCREEN: case SM_CXMAXIMIZED: return 1280;
-    case SM_CYSCREEN: case SM_CYVIRTUALSCREEN: case SM_CYMAXIMIZED: return 1024;
+    case SM_CXSCREEN:
+    case SM_CXFULLSCREEN:
+    case SM_CXVIRTUALSCREEN:
+    case SM_CXMAXIMIZED: return 1280;
+    case SM_CYSCREEN:
+    case SM_CYVIRTUALSCREEN:
+    case SM_CYMAXIMIZED: return 1024;
     case SM_CYFULLSCREEN: return 1004;
-    case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVSCROLL: case SM_CXHSCROLL: return 16;
-    case SM_CYVTHUMB: case SM_CXHTHUMB: return 16;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL: return 16;
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB: return 16;
     case SM_CYCAPTION: return 15;
-    case SM_CXBORDER: case SM_CYBORDER: return 1;
-    case SM_CXDLGFRAME: case SM_CYDLGFRAME: return 5;
-    case SM_CXFRAME: case SM_CYFRAME: return 5;
-    case SM_CXEDGE: case SM_CYEDGE: return 2;
-    case SM_CXICON: case SM_CYICON: case SM_CXCURSOR: case SM_CYCURSOR: return 32;
-    case SM_CXSMICON: case SM_CYSMICON: return 16;
+    case SM_CXBORDER:
+    case SM_CYBORDER: return 1;
+    case SM_CXDLGFRAME:
+    case SM_CYDLGFRAME: return 5;
+    case SM_CXFRAME:
+    case SM_CYFRAME: return 5;
+    case SM_CXEDGE:
+    case SM_CYEDGE: return 2;
+    case SM_CXICON:
+    case SM_CYICON:
+    case SM_CXCURSOR:
+    case SM_CYCURSOR: return 32;
+    case SM_CXSMICON:
+    case SM_CYSMICON: return 16;
     case SM_CYMENU: return 19;
     case SM_CYSMCAPTION: return 15;
     case SM_CXMIN: return 112;
     case SM_CYMIN: return 27;
-    case SM_CXSIZE: case SM_CYSIZE: return 18;
+    case SM_CXSIZE:
+    case SM_CYSIZE: return 18;
     case SM_CXMINTRACK: return 112;
     case SM_CYMINTRACK: return 27;
     case SM_CXMAXTRACK: return 1292;
     case SM_CYMAXTRACK: return 1036;
-    case SM_CXDOUBLECLK: case SM_CYDOUBLECLK: return 4;
-    case SM_CXMENUCHECK: case SM_CYMENUCHECK: return 13;
+    case SM_CXDOUBLECLK:
+    case SM_CYDOUBLECLK: return 4;
+    case SM_CXMENUCHECK:
+    case SM_CYMENUCHECK: return 13;
     case SM_CMONITORS: return 1;
     default: return 0;
     }

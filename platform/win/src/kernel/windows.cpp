@@ -136,7 +136,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     w->classCursor = cls->second.wc.hCursor;
     w->proc = cls->second.wc.lpfnWndProc;
     if (x == CW_USEDEFAULT) x = y = 100;
-    if (cx == CW_USEDEFAULT) { cx = 400; cy = 300; }
+    if (cx == CW_USEDEFAULT) {
+        cx = 400;
+        cy = 300;
+    }
     w->rect = RECT{x, y, x + std::max(cx, 0), y + std::max(cy, 0)};
     w->exStyle = exStyle;
     w->style = style & ~WS_VISIBLE;  // shown below, after creation, as Windows does
@@ -319,8 +322,7 @@ BOOL EnumChildWindows(HWND parent, WNDENUMPROC proc, LPARAM lParam) {
     for (HWND child : children) {
         if (!window(child)) continue;
         if (!proc(child, lParam)) return FALSE;
-        if (!EnumChildWindows(child, proc, lParam) && window(child) && !window(child)->children.empty())
-            return FALSE;
+        if (!EnumChildWindows(child, proc, lParam) && window(child) && !window(child)->children.empty()) return FALSE;
     }
     return TRUE;
 }
@@ -389,7 +391,8 @@ BOOL SetWindowText(HWND hwnd, LPCSTR text) {
 
 int GetWindowText(HWND hwnd, LPSTR buffer, int maxCount) {
     if (!window(hwnd) || !buffer || maxCount <= 0) return 0;
-    return static_cast<int>(SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLength(HWND hwnd) {
@@ -470,8 +473,14 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
 }
 
 BOOL IsWindowVisible(HWND hwnd) { return shownWithAncestors(hwnd) ? TRUE : FALSE; }
-BOOL IsIconic(HWND hwnd) { Window* w = window(hwnd); return w && (w->style & WS_MINIMIZE); }
-BOOL IsZoomed(HWND hwnd) { Window* w = window(hwnd); return w && (w->style & WS_MAXIMIZE); }
+BOOL IsIconic(HWND hwnd) {
+    Window* w = window(hwnd);
+    return w && (w->style & WS_MINIMIZE);
+}
+BOOL IsZoomed(HWND hwnd) {
+    Window* w = window(hwnd);
+    return w && (w->style & WS_MAXIMIZE);
+}
 
 BOOL SetProp(HWND hwnd, LPCSTR name, HANDLE data) {
     Window* w = window(hwnd);

@@ -21,7 +21,7 @@ struct Menu {
     std::vector<MenuItem> items;
 };
 
-Menu* menuOf(HMENU menu);   // nullptr for an invalid handle
+Menu* menuOf(HMENU menu);  // nullptr for an invalid handle
 // The item at a position or with a command id (searched through submenus).
 MenuItem* findMenuItem(HMENU menu, UINT item, UINT flags, Menu** owner = nullptr, size_t* index = nullptr);
 std::vector<MenuItemRecord> describeMenuItems(HMENU menu);

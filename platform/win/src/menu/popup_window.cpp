@@ -20,9 +20,9 @@ namespace win::detail {
 namespace {
 
 constexpr const char* kMenuClass = "#32768";
-constexpr int kBorder = 3;           // the raised edge around the items
+constexpr int kBorder = 3;  // the raised edge around the items
 constexpr int kSeparatorHeight = 8;
-constexpr int kCheckColumn = 20;     // room for the check mark left of the text
+constexpr int kCheckColumn = 20;  // room for the check mark left of the text
 constexpr int kRightMargin = 24;
 constexpr int kMinimumWidth = 80;
 
@@ -30,7 +30,7 @@ struct PopupMenuData : ControlData {
     HMENU menu = nullptr;
     HWND owner = nullptr;
     std::vector<MenuItemRecord> items;
-    std::vector<RECT> rects;         // client coordinates
+    std::vector<RECT> rects;  // client coordinates
     int hot = -1;
     // The release of the button that opened the menu chooses nothing: a release counts only
     // after a press in the menu or a move of the mouse.
@@ -44,8 +44,10 @@ std::string withoutMnemonics(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '&' && i + 1 < text.size()) ++i;
-        if (text[i] == '\t') out += "    ";
-        else out += text[i];
+        if (text[i] == '\t')
+            out += "    ";
+        else
+            out += text[i];
     }
     return out;
 }
@@ -65,7 +67,8 @@ SIZE layOut(PopupMenuData& d) {
     const int itemHeight = measureText(font, "Ay").cy + 6;
     int width = kMinimumWidth;
     for (const MenuItemRecord& item : d.items)
-        if (!item.separator) width = std::max(width, measureText(font, withoutMnemonics(item.text)).cx + kCheckColumn + kRightMargin);
+        if (!item.separator)
+            width = std::max(width, measureText(font, withoutMnemonics(item.text)).cx + kCheckColumn + kRightMargin);
     int y = kBorder;
     d.rects.clear();
     for (const MenuItemRecord& item : d.items) {
@@ -114,8 +117,11 @@ void finish(PopupMenuData& d, UINT id) {
 void choose(PopupMenuData& d, int index) {
     if (index < 0) return;
     const MenuItemRecord& item = d.items[static_cast<size_t>(index)];
-    if (choosable(item)) finish(d, item.id);
-    else droppedInput().push_back("menu item " + std::to_string(item.id) + (item.popup ? " opens a submenu" : " is grayed"));
+    if (choosable(item))
+        finish(d, item.id);
+    else
+        droppedInput().push_back("menu item " + std::to_string(item.id) +
+                                 (item.popup ? " opens a submenu" : " is grayed"));
 }
 
 // Typing a letter chooses the one item it underlines; several such items take turns.
@@ -162,8 +168,10 @@ LRESULT popupMenuProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK: {
         const POINT at = pointOf(lParam);
-        if (!PtInRect(&client, at)) finish(*d, 0);
-        else d->armed = true;
+        if (!PtInRect(&client, at))
+            finish(*d, 0);
+        else
+            d->armed = true;
         return 0;
     }
     case WM_LBUTTONUP:
@@ -180,8 +188,14 @@ LRESULT popupMenuProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         switch (static_cast<UINT>(wParam)) {
         case VK_UP: stepHot(hwnd, *d, -1); break;
         case VK_DOWN: stepHot(hwnd, *d, 1); break;
-        case VK_HOME: setHot(hwnd, *d, -1); stepHot(hwnd, *d, 1); break;
-        case VK_END: setHot(hwnd, *d, -1); stepHot(hwnd, *d, -1); break;
+        case VK_HOME:
+            setHot(hwnd, *d, -1);
+            stepHot(hwnd, *d, 1);
+            break;
+        case VK_END:
+            setHot(hwnd, *d, -1);
+            stepHot(hwnd, *d, -1);
+            break;
         case VK_RETURN: choose(*d, d->hot); break;
         case VK_ESCAPE:
         case VK_LEFT:
@@ -190,13 +204,10 @@ LRESULT popupMenuProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_CHAR:
-    case WM_SYSCHAR:
-        chooseByMnemonic(hwnd, *d, static_cast<char>(wParam));
-        return 0;
+    case WM_SYSCHAR: chooseByMnemonic(hwnd, *d, static_cast<char>(wParam)); return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-    case WM_SETCURSOR:
-        return 0;
+    case WM_SETCURSOR: return 0;
     case WM_CAPTURECHANGED:
         // Someone else took the mouse: the menu closes, as it does on the desktop.
         if (reinterpret_cast<HWND>(lParam) != hwnd) finish(*d, 0);
@@ -285,17 +296,21 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     GetCursorPos(&data->openedAt);
     const SIZE size = layOut(*data);
     int left = x, top = y;
-    if (flags & TPM_RIGHTALIGN) left -= size.cx;
-    else if (flags & TPM_CENTERALIGN) left -= size.cx / 2;
-    if (flags & TPM_BOTTOMALIGN) top -= size.cy;
-    else if (flags & TPM_VCENTERALIGN) top -= size.cy / 2;
+    if (flags & TPM_RIGHTALIGN)
+        left -= size.cx;
+    else if (flags & TPM_CENTERALIGN)
+        left -= size.cx / 2;
+    if (flags & TPM_BOTTOMALIGN)
+        top -= size.cy;
+    else if (flags & TPM_VCENTERALIGN)
+        top -= size.cy / 2;
 
     win::PopupMenuRecord record;
     record.items = data->items;
     record.at = POINT{x, y};
     // A menu never takes the activation from the window it serves.
-    HWND popup = CreateWindowEx(WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMenuClass, "", WS_POPUP, left, top,
-                                size.cx, size.cy, owner, nullptr, win::instanceHandle(), data.release());
+    HWND popup = CreateWindowEx(WS_EX_NOACTIVATE | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kMenuClass, "", WS_POPUP, left,
+                                top, size.cx, size.cy, owner, nullptr, win::instanceHandle(), data.release());
     UINT id = 0;
     if (popup) {
         ShowWindow(popup, SW_SHOWNA);

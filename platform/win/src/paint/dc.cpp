@@ -77,7 +77,8 @@ void record(DeviceContext& d, DrawRecord r) {
 
 uint32_t argb(COLORREF c) {
     c = win::resolveColor(c);
-    return 0xFF000000u | (static_cast<uint32_t>(GetRValue(c)) << 16) | (static_cast<uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+    return 0xFF000000u | (static_cast<uint32_t>(GetRValue(c)) << 16) | (static_cast<uint32_t>(GetGValue(c)) << 8) |
+           GetBValue(c);
 }
 
 COLORREF colorref(uint32_t p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
@@ -88,7 +89,8 @@ void fillPixels(Bitmap& b, RECT r, uint32_t color) {
     r.right = std::min<LONG>(r.right, b.width);
     r.bottom = std::min<LONG>(r.bottom, b.height);
     for (LONG y = r.top; y < r.bottom; ++y)
-        for (LONG x = r.left; x < r.right; ++x) b.pixels[static_cast<size_t>(y) * static_cast<size_t>(b.width) + static_cast<size_t>(x)] = color;
+        for (LONG x = r.left; x < r.right; ++x)
+            b.pixels[static_cast<size_t>(y) * static_cast<size_t>(b.width) + static_cast<size_t>(x)] = color;
 }
 
 void framePixels(Bitmap& b, RECT r, uint32_t color, int width) {
@@ -132,7 +134,8 @@ BOOL blit(HDC dst, int x, int y, int cx, int cy, HDC src, int sx, int sy, int sc
                 int tx = x + i, ty = y + j;
                 if (fx < 0 || fy < 0 || fx >= from->width || fy >= from->height) continue;
                 if (tx < 0 || ty < 0 || tx >= to.width || ty >= to.height) continue;
-                uint32_t p = from->pixels[static_cast<size_t>(fy) * static_cast<size_t>(from->width) + static_cast<size_t>(fx)];
+                uint32_t p =
+                    from->pixels[static_cast<size_t>(fy) * static_cast<size_t>(from->width) + static_cast<size_t>(fx)];
                 if (hasTransparent && (p & 0x00FFFFFFu) == key) continue;
                 if (maskBitmap && (maskBitmap->at(fx, fy) & 0x00FFFFFFu) == 0x00FFFFFFu) continue;
                 to.pixels[static_cast<size_t>(ty) * static_cast<size_t>(to.width) + static_cast<size_t>(tx)] = p;
@@ -206,8 +209,9 @@ int SaveDC(HDC dc) {
 BOOL RestoreDC(HDC dc, int saved) {
     DeviceContext* d = dcOf(dc);
     if (!d || d->saved.empty()) return FALSE;
-    size_t level = saved < 0 ? d->saved.size() - static_cast<size_t>(std::min<int>(-saved, static_cast<int>(d->saved.size())))
-                             : static_cast<size_t>(saved - 1);
+    size_t level = saved < 0
+                       ? d->saved.size() - static_cast<size_t>(std::min<int>(-saved, static_cast<int>(d->saved.size())))
+                       : static_cast<size_t>(saved - 1);
     if (level >= d->saved.size()) return FALSE;
     d->state = d->saved[level];
     d->saved.resize(level);
@@ -220,9 +224,18 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     if (!d || !o) return nullptr;
     HGDIOBJ old = nullptr;
     switch (o->kind) {
-    case GdiKind::Brush: old = d->state.brush; d->state.brush = static_cast<HBRUSH>(object); break;
-    case GdiKind::Pen: old = d->state.pen; d->state.pen = static_cast<HPEN>(object); break;
-    case GdiKind::Font: old = d->state.font; d->state.font = static_cast<HFONT>(object); break;
+    case GdiKind::Brush:
+        old = d->state.brush;
+        d->state.brush = static_cast<HBRUSH>(object);
+        break;
+    case GdiKind::Pen:
+        old = d->state.pen;
+        d->state.pen = static_cast<HPEN>(object);
+        break;
+    case GdiKind::Font:
+        old = d->state.font;
+        d->state.font = static_cast<HFONT>(object);
+        break;
     case GdiKind::Bitmap:
         if (d->target != DeviceContext::Target::Memory) return nullptr;
         old = d->state.bitmap;
@@ -239,19 +252,28 @@ COLORREF SetTextColor(HDC dc, COLORREF c) {
     if (!d) return 0xFFFFFFFF;
     return std::exchange(d->state.text, c);
 }
-COLORREF GetTextColor(HDC dc) { DeviceContext* d = dcOf(dc); return d ? d->state.text : 0; }
+COLORREF GetTextColor(HDC dc) {
+    DeviceContext* d = dcOf(dc);
+    return d ? d->state.text : 0;
+}
 COLORREF SetBkColor(HDC dc, COLORREF c) {
     DeviceContext* d = dcOf(dc);
     if (!d) return 0xFFFFFFFF;
     return std::exchange(d->state.background, c);
 }
-COLORREF GetBkColor(HDC dc) { DeviceContext* d = dcOf(dc); return d ? d->state.background : 0; }
+COLORREF GetBkColor(HDC dc) {
+    DeviceContext* d = dcOf(dc);
+    return d ? d->state.background : 0;
+}
 int SetBkMode(HDC dc, int mode) {
     DeviceContext* d = dcOf(dc);
     if (!d) return 0;
     return std::exchange(d->state.bkMode, mode);
 }
-int GetBkMode(HDC dc) { DeviceContext* d = dcOf(dc); return d ? d->state.bkMode : 0; }
+int GetBkMode(HDC dc) {
+    DeviceContext* d = dcOf(dc);
+    return d ? d->state.bkMode : 0;
+}
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* d = dcOf(dc);
@@ -293,7 +315,8 @@ BOOL InvertRect(HDC dc, const RECT* rect) {
         Bitmap& bm = writableBitmap(*b);
         for (LONG y = std::max<LONG>(0, rect->top); y < std::min<LONG>(bm.height, rect->bottom); ++y)
             for (LONG x = std::max<LONG>(0, rect->left); x < std::min<LONG>(bm.width, rect->right); ++x)
-                bm.pixels[static_cast<size_t>(y) * static_cast<size_t>(bm.width) + static_cast<size_t>(x)] ^= 0x00FFFFFFu;
+                bm.pixels[static_cast<size_t>(y) * static_cast<size_t>(bm.width) + static_cast<size_t>(x)] ^=
+                    0x00FFFFFFu;
         return TRUE;
     }
     DrawRecord r;
@@ -460,7 +483,8 @@ BOOL TextOut(HDC dc, int x, int y, LPCSTR text, int count) {
 BOOL GetTextExtentPoint32(HDC dc, LPCSTR text, int count, SIZE* size) {
     DeviceContext* d = dcOf(dc);
     if (!d || !text || !size) return FALSE;
-    TextSize t = measureText(fontIn(*d), std::string_view(text, count < 0 ? std::strlen(text) : static_cast<size_t>(count)));
+    TextSize t =
+        measureText(fontIn(*d), std::string_view(text, count < 0 ? std::strlen(text) : static_cast<size_t>(count)));
     size->cx = t.cx;
     size->cy = t.cy;
     return TRUE;
@@ -512,7 +536,8 @@ BOOL StretchBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int sx, int sy, 
     return blit(dst, x, y, cx, cy, src, sx, sy, scx, scy, false, 0, nullptr);
 }
 
-BOOL TransparentBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int sx, int sy, int scx, int scy, UINT transparent) {
+BOOL TransparentBlt(HDC dst, int x, int y, int cx, int cy, HDC src, int sx, int sy, int scx, int scy,
+                    UINT transparent) {
     return blit(dst, x, y, cx, cy, src, sx, sy, scx, scy, true, transparent, nullptr);
 }
 
@@ -617,7 +642,10 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
     Window* w = window(hwnd);
     if (!w) return FALSE;
     if (rect) {
-        if (w->needsPaint) GetClientRect(hwnd, rect); else *rect = RECT{};
+        if (w->needsPaint)
+            GetClientRect(hwnd, rect);
+        else
+            *rect = RECT{};
     }
     return w->needsPaint ? TRUE : FALSE;
 }
@@ -633,11 +661,16 @@ static void updateTree(HWND hwnd) {
 BOOL RedrawWindow(HWND hwnd, const RECT*, HRGN, UINT flags) {
     if (!window(hwnd)) return FALSE;
     if (flags & RDW_INVALIDATE) {
-        if (flags & RDW_ALLCHILDREN) invalidateTree(hwnd, (flags & RDW_ERASE) != 0);
-        else InvalidateRect(hwnd, nullptr, (flags & RDW_ERASE) != 0);
+        if (flags & RDW_ALLCHILDREN)
+            invalidateTree(hwnd, (flags & RDW_ERASE) != 0);
+        else
+            InvalidateRect(hwnd, nullptr, (flags & RDW_ERASE) != 0);
     }
     if (flags & RDW_UPDATENOW) {
-        if (flags & RDW_ALLCHILDREN) updateTree(hwnd); else UpdateWindow(hwnd);
+        if (flags & RDW_ALLCHILDREN)
+            updateTree(hwnd);
+        else
+            UpdateWindow(hwnd);
     }
     return TRUE;
 }

@@ -18,23 +18,43 @@ constexpr int kDefaultHeight = 13;
 constexpr int kMonospaceAdvance = 600;
 constexpr int kTabSpaces = 4;
 
-int proportionalAdvance(unsigned char c)
-{
+int proportionalAdvance(unsigned char c) {
     if (c < 0x20 || c == 0x7F) return 0;
     if (c == ' ' || c == 0xA0) return 300;
     if (c >= '0' && c <= '9') return 550;  // tabular, so that columns of numbers line up
     switch (c) {
-    case 'i': case 'j': case 'l': case '\'': case '!': case '|': case '.': case ',': case ':': case ';': case '`':
-        return 250;
-    case 'f': case 't': case 'r': case 'I': case '(': case ')': case '[': case ']': case '{': case '}':
-    case '/': case '\\': case '-': case '"':
-        return 350;
-    case 'm': case 'w':
-        return 800;
-    case 'M': case 'W': case '@': case '%':
-        return 850;
-    default:
-        break;
+    case 'i':
+    case 'j':
+    case 'l':
+    case '\'':
+    case '!':
+    case '|':
+    case '.':
+    case ',':
+    case ':':
+    case ';':
+    case '`': return 250;
+    case 'f':
+    case 't':
+    case 'r':
+    case 'I':
+    case '(':
+    case ')':
+    case '[':
+    case ']':
+    case '{':
+    case '}':
+    case '/':
+    case '\\':
+    case '-':
+    case '"': return 350;
+    case 'm':
+    case 'w': return 800;
+    case 'M':
+    case 'W':
+    case '@':
+    case '%': return 850;
+    default: break;
     }
     if (c >= 'a' && c <= 'z') return 520;
     if (c >= 'A' && c <= 'Z') return 650;
@@ -44,8 +64,7 @@ int proportionalAdvance(unsigned char c)
     return 550;
 }
 
-bool isMonospaceFace(const std::string& face)
-{
+bool isMonospaceFace(const std::string& face) {
     std::string lower(face);
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     for (const char* marker : {"courier", "mono", "consolas", "console", "fixedsys", "terminal"})
@@ -53,16 +72,14 @@ bool isMonospaceFace(const std::string& face)
     return false;
 }
 
-int pixelHeight(const FontSpec& font)
-{
+int pixelHeight(const FontSpec& font) {
     // A negative height asks for the character height, as in a LOGFONT; both mean pixels here.
     int h = std::abs(font.height);
     return h == 0 ? kDefaultHeight : h;
 }
 
 // Bold faces run a little wider: 400 is normal, 700 bold is 7.5 % wider.
-int weightPerMille(const FontSpec& font)
-{
+int weightPerMille(const FontSpec& font) {
     int weight = std::clamp(font.weight == 0 ? 400 : font.weight, 100, 1000);
     return 1000 + std::max(0, weight - 400) / 4;
 }
@@ -72,8 +89,7 @@ int weightPerMille(const FontSpec& font)
 struct AdvanceTables {
     int16_t proportional[256];
     int16_t monospace[256];
-    AdvanceTables()
-    {
+    AdvanceTables() {
         for (int c = 0; c < 256; ++c) {
             const unsigned char byte = static_cast<unsigned char>(c);
             proportional[c] = static_cast<int16_t>(proportionalAdvance(byte));
@@ -84,8 +100,7 @@ struct AdvanceTables {
     }
 };
 
-const AdvanceTables& advanceTables()
-{
+const AdvanceTables& advanceTables() {
     static const AdvanceTables tables;
     return tables;
 }
@@ -93,15 +108,13 @@ const AdvanceTables& advanceTables()
 }  // namespace
 
 TextMeasure::TextMeasure(const FontSpec& font)
-    : height_(pixelHeight(font)), scale_(int64_t(pixelHeight(font)) * weightPerMille(font)),
-      advances_(isMonospaceFace(font.face) ? advanceTables().monospace : advanceTables().proportional)
-{
-}
+    : height_(pixelHeight(font)),
+      scale_(int64_t(pixelHeight(font)) * weightPerMille(font)),
+      advances_(isMonospaceFace(font.face) ? advanceTables().monospace : advanceTables().proportional) {}
 
 // One pass over the text: the widest line's advances, and the number of lines.  Rounding is
 // monotonic, so the widest line in units is the widest in pixels.
-TextSize TextMeasure::operator()(std::string_view cp1252Text) const
-{
+TextSize TextMeasure::operator()(std::string_view cp1252Text) const {
     int64_t widest = 0, units = 0;
     int lines = 1;
     for (char ch : cp1252Text) {
@@ -117,13 +130,9 @@ TextSize TextMeasure::operator()(std::string_view cp1252Text) const
     return {static_cast<int>((widest * scale_ + 500000) / 1000000), lines * height_};
 }
 
-TextSize measureText(const FontSpec& font, std::string_view cp1252Text)
-{
-    return TextMeasure(font)(cp1252Text);
-}
+TextSize measureText(const FontSpec& font, std::string_view cp1252Text) { return TextMeasure(font)(cp1252Text); }
 
-int averageCharWidth(const FontSpec& font)
-{
+int averageCharWidth(const FontSpec& font) {
     static const std::string_view letters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     int total = measureText(font, letters).cx;
     return (total + 26) / 52;

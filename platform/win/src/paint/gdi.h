@@ -17,7 +17,7 @@ enum class GdiKind { Brush, Pen, Font, Bitmap };
 struct GdiObject {
     GdiKind kind = GdiKind::Brush;
     bool stock = false;
-    COLORREF color = 0;          // may carry KV_SYSCOLOR_FLAG
+    COLORREF color = 0;  // may carry KV_SYSCOLOR_FLAG
     bool hollow = false;
     int penStyle = PS_SOLID;
     int penWidth = 1;
@@ -33,7 +33,7 @@ struct IconObject {
     std::shared_ptr<const Bitmap> bitmap;
     std::string systemName;
     int resourceId = 0;
-    bool shared = false;         // system and resource icons are never freed
+    bool shared = false;  // system and resource icons are never freed
 };
 
 GdiObject* gdiObject(HGDIOBJ handle);

@@ -56,11 +56,26 @@ std::shared_ptr<const Bitmap> drawSystemIcon(const std::string& name) {
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) bmp->pixels[static_cast<size_t>(y * 32 + x)] = 0xFFFFFFFFu;
     };
-    if (name == "information") { mark(15, 8, 18, 11); mark(15, 13, 18, 24); }
-    else if (name == "warning") { mark(15, 11, 18, 22); mark(15, 24, 18, 27); }
-    else if (name == "question") { mark(12, 8, 20, 11); mark(18, 10, 21, 15); mark(15, 14, 19, 17); mark(15, 16, 18, 20); mark(15, 22, 18, 25); }
-    else if (name == "error") { for (int i = 9; i < 23; ++i) { mark(i, i, i + 2, i + 2); mark(31 - i - 2, i, 31 - i, i + 2); } }
-    else { mark(10, 10, 22, 22); }
+    if (name == "information") {
+        mark(15, 8, 18, 11);
+        mark(15, 13, 18, 24);
+    } else if (name == "warning") {
+        mark(15, 11, 18, 22);
+        mark(15, 24, 18, 27);
+    } else if (name == "question") {
+        mark(12, 8, 20, 11);
+        mark(18, 10, 21, 15);
+        mark(15, 14, 19, 17);
+        mark(15, 16, 18, 20);
+        mark(15, 22, 18, 25);
+    } else if (name == "error") {
+        for (int i = 9; i < 23; ++i) {
+            mark(i, i, i + 2, i + 2);
+            mark(31 - i - 2, i, 31 - i, i + 2);
+        }
+    } else {
+        mark(10, 10, 22, 22);
+    }
     return bmp;
 }
 
@@ -239,10 +254,21 @@ HGDIOBJ GetStockObject(int index) {
     case DKGRAY_BRUSH: o.color = RGB(64, 64, 64); break;
     case BLACK_BRUSH: o.color = RGB(0, 0, 0); break;
     case NULL_BRUSH: o.hollow = true; break;
-    case WHITE_PEN: o.kind = GdiKind::Pen; o.color = RGB(255, 255, 255); break;
-    case BLACK_PEN: o.kind = GdiKind::Pen; o.color = RGB(0, 0, 0); break;
-    case NULL_PEN: o.kind = GdiKind::Pen; o.penStyle = PS_NULL; break;
-    case ANSI_VAR_FONT: case SYSTEM_FONT: case DEFAULT_GUI_FONT: o.kind = GdiKind::Font; break;
+    case WHITE_PEN:
+        o.kind = GdiKind::Pen;
+        o.color = RGB(255, 255, 255);
+        break;
+    case BLACK_PEN:
+        o.kind = GdiKind::Pen;
+        o.color = RGB(0, 0, 0);
+        break;
+    case NULL_PEN:
+        o.kind = GdiKind::Pen;
+        o.penStyle = PS_NULL;
+        break;
+    case ANSI_VAR_FONT:
+    case SYSTEM_FONT:
+    case DEFAULT_GUI_FONT: o.kind = GdiKind::Font; break;
     default: return nullptr;
     }
     HGDIOBJ h = newGdiObject(std::move(o));
@@ -303,8 +329,8 @@ HFONT CreateFontIndirect(const LOGFONT* lf) {
     if (!lf) return nullptr;
     char face[33] = {};
     std::memcpy(face, lf->lfFaceName, 32);
-    return CreateFont(lf->lfHeight, lf->lfWidth, 0, 0, lf->lfWeight, lf->lfItalic, lf->lfUnderline, lf->lfStrikeOut, 0, 0,
-                      0, 0, 0, face);
+    return CreateFont(lf->lfHeight, lf->lfWidth, 0, 0, lf->lfWeight, lf->lfItalic, lf->lfUnderline, lf->lfStrikeOut, 0,
+                      0, 0, 0, 0, face);
 }
 
 HBITMAP CreateCompatibleBitmap(HDC, int cx, int cy) {

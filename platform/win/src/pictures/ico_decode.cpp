@@ -16,17 +16,17 @@ constexpr size_t kIcoEntryBytes = 16;
 constexpr size_t kBmpFileHeaderBytes = 14;
 
 uint16_t read16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
-uint32_t read32(const uint8_t* p) { return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24); }
-void write32(uint8_t* p, uint32_t v)
-{
+uint32_t read32(const uint8_t* p) {
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+void write32(uint8_t* p, uint32_t v) {
     p[0] = uint8_t(v);
     p[1] = uint8_t(v >> 8);
     p[2] = uint8_t(v >> 16);
     p[3] = uint8_t(v >> 24);
 }
 
-LoadResult failure(std::string reason)
-{
+LoadResult failure(std::string reason) {
     LoadResult r;
     r.error = std::move(reason);
     return r;
@@ -39,8 +39,7 @@ struct IconEntry {
 
 // A BMP entry of an icon: give it the file header it lacks and the height of the colour
 // rows alone, decode that, then apply the mask rows that follow the colour rows.
-LoadResult decodeIconBmp(const uint8_t* dib, size_t size)
-{
+LoadResult decodeIconBmp(const uint8_t* dib, size_t size) {
     if (size < 40) return failure("icon bitmap header truncated");
     uint32_t headerBytes = read32(dib);
     if (headerBytes < 40 || headerBytes > size) return failure("icon bitmap header invalid");
@@ -86,8 +85,7 @@ LoadResult decodeIconBmp(const uint8_t* dib, size_t size)
 
 }  // namespace
 
-LoadResult decodeIco(const uint8_t* data, size_t size)
-{
+LoadResult decodeIco(const uint8_t* data, size_t size) {
     if (size < kIcoHeaderBytes) return failure("icon header truncated");
     int count = read16(data + 4);
     if (count == 0) return failure("icon has no pictures");
@@ -114,9 +112,10 @@ LoadResult decodeIco(const uint8_t* data, size_t size)
     if (!found) return failure("icon directory points outside the file");
 
     const uint8_t* picture = data + best.offset;
-    LoadResult r = hasPngSignature(picture, best.bytes) ? decodeBmpOrPng(picture, best.bytes)
-                                                        : decodeIconBmp(picture, best.bytes);
-    if (!r.ok) r.error = "icon picture " + std::to_string(best.width) + "x" + std::to_string(best.height) + ": " + r.error;
+    LoadResult r =
+        hasPngSignature(picture, best.bytes) ? decodeBmpOrPng(picture, best.bytes) : decodeIconBmp(picture, best.bytes);
+    if (!r.ok)
+        r.error = "icon picture " + std::to_string(best.width) + "x" + std::to_string(best.height) + ": " + r.error;
     return r;
 }
 

@@ -34,22 +34,19 @@ namespace {
 constexpr int64_t kMaxPixels = int64_t(1) << 26;
 constexpr size_t kMaxFileBytes = size_t(256) << 20;
 
-LoadResult failure(std::string reason)
-{
+LoadResult failure(std::string reason) {
     LoadResult r;
     r.error = std::move(reason);
     return r;
 }
 
-uint32_t read32(const uint8_t* p)
-{
+uint32_t read32(const uint8_t* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
 
 // The image library fills missing rows of an uncompressed BMP with black instead of failing,
 // which would show a cut-off file as a damaged picture; such files are refused here.
-bool bmpPixelsComplete(const uint8_t* data, size_t size)
-{
+bool bmpPixelsComplete(const uint8_t* data, size_t size) {
     if (size < 30) return false;
     uint32_t headerBytes = read32(data + 14);
     uint32_t pixelOffset = read32(data + 10);
@@ -75,15 +72,13 @@ bool bmpPixelsComplete(const uint8_t* data, size_t size)
 
 }  // namespace
 
-uint32_t Bitmap::at(int x, int y) const
-{
+uint32_t Bitmap::at(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return 0;
     size_t index = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
     return index < pixels.size() ? pixels[index] : 0;
 }
 
-Bitmap Bitmap::scaled(int newWidth, int newHeight) const
-{
+Bitmap Bitmap::scaled(int newWidth, int newHeight) const {
     Bitmap out;
     out.width = newWidth;
     out.height = newHeight;
@@ -98,19 +93,16 @@ Bitmap Bitmap::scaled(int newWidth, int newHeight) const
 
 namespace gdi {
 
-bool hasPngSignature(const uint8_t* data, size_t size)
-{
+bool hasPngSignature(const uint8_t* data, size_t size) {
     static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     return size >= 8 && std::memcmp(data, signature, 8) == 0;
 }
 
-bool hasIcoSignature(const uint8_t* data, size_t size)
-{
+bool hasIcoSignature(const uint8_t* data, size_t size) {
     return size >= 4 && data[0] == 0 && data[1] == 0 && (data[2] == 1 || data[2] == 2) && data[3] == 0;
 }
 
-LoadResult decodeBmpOrPng(const uint8_t* data, size_t size)
-{
+LoadResult decodeBmpOrPng(const uint8_t* data, size_t size) {
     if (size > INT_MAX) return failure("image data too large");
     int len = static_cast<int>(size);
     int w = 0, h = 0, channels = 0;
@@ -138,8 +130,7 @@ LoadResult decodeBmpOrPng(const uint8_t* data, size_t size)
 
 }  // namespace gdi
 
-LoadResult decodeImage(const uint8_t* data, size_t size)
-{
+LoadResult decodeImage(const uint8_t* data, size_t size) {
     if (!data || size == 0) return failure("empty image data");
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') return gdi::decodeBmpOrPng(data, size);
     if (gdi::hasPngSignature(data, size)) return gdi::decodeBmpOrPng(data, size);
@@ -147,8 +138,7 @@ LoadResult decodeImage(const uint8_t* data, size_t size)
     return failure("unknown image format (not BMP, PNG or ICO)");
 }
 
-LoadResult loadImageFile(const std::string& hostPath)
-{
+LoadResult loadImageFile(const std::string& hostPath) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(hostPath, ec)) return failure("cannot open '" + hostPath + "'");
     std::ifstream in(hostPath, std::ios::binary);

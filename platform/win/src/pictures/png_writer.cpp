@@ -20,8 +20,7 @@
 
 namespace win {
 
-bool savePng(const Bitmap& bitmap, const std::string& hostPath)
-{
+bool savePng(const Bitmap& bitmap, const std::string& hostPath) {
     if (bitmap.width <= 0 || bitmap.height <= 0 ||
         bitmap.pixels.size() != static_cast<size_t>(bitmap.width) * static_cast<size_t>(bitmap.height))
         return false;
@@ -41,7 +40,9 @@ bool savePng(const Bitmap& bitmap, const std::string& hostPath)
     };
     if (!stbi_write_png_to_func(append, &encoded, bitmap.width, bitmap.height, 4, rgba.data(), bitmap.width * 4))
         return false;
-    return base::writeFileWhole(hostPath, std::string_view(reinterpret_cast<const char*>(encoded.data()), encoded.size())).ok;
+    return base::writeFileWhole(hostPath,
+                                std::string_view(reinterpret_cast<const char*>(encoded.data()), encoded.size()))
+        .ok;
 }
 
 }  // namespace win

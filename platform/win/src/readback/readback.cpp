@@ -27,9 +27,12 @@ std::string kindOf(const Window& w) {
     if (cls == "button") {
         switch (w.style & BS_TYPEMASK) {
         case BS_DEFPUSHBUTTON: return "default push";
-        case BS_CHECKBOX: case BS_AUTOCHECKBOX: return "check";
-        case BS_3STATE: case BS_AUTO3STATE: return "3state";
-        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON: return "radio";
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX: return "check";
+        case BS_3STATE:
+        case BS_AUTO3STATE: return "3state";
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: return "radio";
         case BS_GROUPBOX: return "group";
         case BS_OWNERDRAW: return "owner-draw";
         default: return "push";
@@ -66,8 +69,8 @@ void dumpOne(std::ostringstream& out, HWND hwnd, int depth) {
     if (i.kind == "window" || i.kind == "dialog") out << " [" << i.className << "]";
     if (i.dialogResourceId) out << " template " << i.dialogResourceId;
     out << " \"" << i.text << "\"";
-    out << " (" << i.rectInParent.left << "," << i.rectInParent.top << " " << (i.rectInParent.right - i.rectInParent.left)
-        << "x" << (i.rectInParent.bottom - i.rectInParent.top) << ")";
+    out << " (" << i.rectInParent.left << "," << i.rectInParent.top << " "
+        << (i.rectInParent.right - i.rectInParent.left) << "x" << (i.rectInParent.bottom - i.rectInParent.top) << ")";
     if (!i.enabled) out << " disabled";
     if (!i.visible) out << " hidden";
     if (i.focused) out << " focused";
@@ -139,7 +142,8 @@ WindowInfo describeWindow(HWND hwnd) {
         for (int k = 0; k < n; ++k) {
             i.items.push_back(itemText(hwnd, LB_GETTEXTLEN, LB_GETTEXT, k));
             if (SendMessage(hwnd, LB_GETSEL, static_cast<WPARAM>(k), 0) > 0) i.selected.push_back(k);
-            if (checks) i.checkMarks.push_back(static_cast<int>(SendMessage(hwnd, LB_GETCHECK, static_cast<WPARAM>(k), 0)));
+            if (checks)
+                i.checkMarks.push_back(static_cast<int>(SendMessage(hwnd, LB_GETCHECK, static_cast<WPARAM>(k), 0)));
         }
         i.selection = static_cast<int>(SendMessage(hwnd, LB_GETCURSEL, 0, 0));
         i.topIndex = static_cast<int>(SendMessage(hwnd, LB_GETTOPINDEX, 0, 0));
@@ -148,7 +152,8 @@ WindowInfo describeWindow(HWND hwnd) {
         bool checks = SendMessage(hwnd, CB_GETCHECKSTYLE, 0, 0) != 0;
         for (int k = 0; k < n; ++k) {
             i.items.push_back(itemText(hwnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, k));
-            if (checks) i.checkMarks.push_back(static_cast<int>(SendMessage(hwnd, CB_GETCHECK, static_cast<WPARAM>(k), 0)));
+            if (checks)
+                i.checkMarks.push_back(static_cast<int>(SendMessage(hwnd, CB_GETCHECK, static_cast<WPARAM>(k), 0)));
         }
         i.selection = static_cast<int>(SendMessage(hwnd, CB_GETCURSEL, 0, 0));
         if (i.selection >= 0) i.selected.push_back(i.selection);

@@ -34,14 +34,12 @@ struct Registry {
     std::set<OpenKey*> handles;
 };
 
-Registry& theRegistry()
-{
+Registry& theRegistry() {
     static Registry* instance = new Registry;
     return *instance;
 }
 
-std::string defaultFile()
-{
+std::string defaultFile() {
     if (const char* file = std::getenv("KV_REGISTRY_FILE"); file && *file) return file;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         return std::string(config) + "/karvel/registry.json";
@@ -51,8 +49,7 @@ std::string defaultFile()
 
 std::string currentFile(const Registry& r) { return r.fileOverride.empty() ? defaultFile() : r.fileOverride; }
 
-Store& loadedStore(Registry& r)
-{
+Store& loadedStore(Registry& r) {
     if (!r.loaded) {
         // A corrupt file reads as empty; it stays on disk until a change replaces it.
         r.store.load(currentFile(r));
@@ -61,8 +58,7 @@ Store& loadedStore(Registry& r)
     return r.store;
 }
 
-const char* rootName(HKEY key)
-{
+const char* rootName(HKEY key) {
     if (key == HKEY_CLASSES_ROOT) return "HKEY_CLASSES_ROOT";
     if (key == HKEY_CURRENT_USER) return "HKEY_CURRENT_USER";
     if (key == HKEY_LOCAL_MACHINE) return "HKEY_LOCAL_MACHINE";
@@ -71,8 +67,7 @@ const char* rootName(HKEY key)
 }
 
 // The path and access of a handle; false for a handle that is not open.
-bool resolve(Registry& r, HKEY key, std::string& path, REGSAM& access)
-{
+bool resolve(Registry& r, HKEY key, std::string& path, REGSAM& access) {
     if (const char* root = rootName(key)) {
         path = root;
         access = KEY_ALL_ACCESS;
@@ -85,8 +80,7 @@ bool resolve(Registry& r, HKEY key, std::string& path, REGSAM& access)
     return true;
 }
 
-std::string appendSubKey(const std::string& base, const char* subKey)
-{
+std::string appendSubKey(const std::string& base, const char* subKey) {
     std::string path = base;
     if (!subKey) return path;
     std::string_view rest(subKey);
@@ -103,8 +97,7 @@ std::string appendSubKey(const std::string& base, const char* subKey)
     return path;
 }
 
-HKEY issueHandle(Registry& r, const std::string& path, REGSAM access)
-{
+HKEY issueHandle(Registry& r, const std::string& path, REGSAM access) {
     auto* open = new OpenKey{path, access};
     r.handles.insert(open);
     return reinterpret_cast<HKEY>(open);
@@ -113,8 +106,7 @@ HKEY issueHandle(Registry& r, const std::string& path, REGSAM access)
 // Runs a change and writes the file; when the file cannot be written the change is undone,
 // so that what the calls report always matches what is on disk.
 template <typename Change>
-long commit(Registry& r, Change change)
-{
+long commit(Registry& r, Change change) {
     Store before = r.store;
     long result = change();
     if (result != ERROR_SUCCESS) return result;
@@ -128,8 +120,7 @@ long commit(Registry& r, Change change)
 }  // namespace
 
 long RegCreateKeyEx(HKEY key, const char* subKey, DWORD, const char*, DWORD, REGSAM access, const void*, PHKEY result,
-                    DWORD* disposition)
-{
+                    DWORD* disposition) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     Registry& r = theRegistry();
@@ -156,8 +147,7 @@ long RegCreateKeyEx(HKEY key, const char* subKey, DWORD, const char*, DWORD, REG
     return ERROR_SUCCESS;
 }
 
-long RegOpenKeyEx(HKEY key, const char* subKey, DWORD, REGSAM access, PHKEY result)
-{
+long RegOpenKeyEx(HKEY key, const char* subKey, DWORD, REGSAM access, PHKEY result) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
     Registry& r = theRegistry();
@@ -178,8 +168,7 @@ long RegOpenKeyEx(HKEY key, const char* subKey, DWORD, REGSAM access, PHKEY resu
     return ERROR_SUCCESS;
 }
 
-long RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE* data, DWORD* dataSize)
-{
+long RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE* data, DWORD* dataSize) {
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
     std::string path;
@@ -214,8 +203,7 @@ long RegQueryValueEx(HKEY key, const char* valueName, DWORD*, DWORD* type, BYTE*
     return ERROR_SUCCESS;
 }
 
-long RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD dataSize)
-{
+long RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYTE* data, DWORD dataSize) {
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
     std::string path;
@@ -253,8 +241,7 @@ long RegSetValueEx(HKEY key, const char* valueName, DWORD, DWORD type, const BYT
     });
 }
 
-long RegDeleteValue(HKEY key, const char* valueName)
-{
+long RegDeleteValue(HKEY key, const char* valueName) {
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
     std::string path;
@@ -272,8 +259,7 @@ long RegDeleteValue(HKEY key, const char* valueName)
     });
 }
 
-long RegCloseKey(HKEY key)
-{
+long RegCloseKey(HKEY key) {
     if (rootName(key)) return ERROR_SUCCESS;
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
@@ -285,8 +271,7 @@ long RegCloseKey(HKEY key)
 
 namespace win {
 
-void setRegistryFile(const std::string& path)
-{
+void setRegistryFile(const std::string& path) {
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
     r.fileOverride = path;
@@ -294,8 +279,7 @@ void setRegistryFile(const std::string& path)
     r.store = registry::Store();
 }
 
-std::string registryFile()
-{
+std::string registryFile() {
     Registry& r = theRegistry();
     std::lock_guard lock(r.mutex);
     return currentFile(r);

@@ -27,8 +27,7 @@ using nlohmann::json;
 constexpr const char* kFormatName = "karvel-registry";
 constexpr int kFormatVersion = 1;
 
-std::string toHex(std::string_view bytes)
-{
+std::string toHex(std::string_view bytes) {
     static const char digits[] = "0123456789abcdef";
     std::string out;
     for (char ch : bytes) {
@@ -39,8 +38,7 @@ std::string toHex(std::string_view bytes)
     return out;
 }
 
-bool fromHex(const std::string& hex, std::string& bytes)
-{
+bool fromHex(const std::string& hex, std::string& bytes) {
     auto digit = [](char c) {
         if (c >= '0' && c <= '9') return c - '0';
         if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -57,8 +55,7 @@ bool fromHex(const std::string& hex, std::string& bytes)
     return true;
 }
 
-const char* typeName(uint32_t type)
-{
+const char* typeName(uint32_t type) {
     switch (type) {
     case REG_SZ: return "REG_SZ";
     case REG_DWORD: return "REG_DWORD";
@@ -66,8 +63,7 @@ const char* typeName(uint32_t type)
     }
 }
 
-bool readValue(const json& item, Value& value)
-{
+bool readValue(const json& item, Value& value) {
     if (!item.is_object() || !item.contains("name") || !item["name"].is_string() || !item.contains("type") ||
         !item["type"].is_string() || !item.contains("data"))
         return false;
@@ -93,14 +89,12 @@ bool readValue(const json& item, Value& value)
 
 }  // namespace
 
-Key* Store::find(std::string_view path)
-{
+Key* Store::find(std::string_view path) {
     auto it = keys_.find(base::lowerCase1252(path));
     return it == keys_.end() ? nullptr : &it->second;
 }
 
-bool Store::create(std::string_view path, Key*& key)
-{
+bool Store::create(std::string_view path, Key*& key) {
     // Every key above the new one exists too, as when the keys are created one by one.
     bool isNew = false;
     size_t pos = 0;
@@ -118,8 +112,7 @@ bool Store::create(std::string_view path, Key*& key)
     }
 }
 
-bool Store::load(const std::string& file)
-{
+bool Store::load(const std::string& file) {
     keys_.clear();
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) return true;
@@ -157,16 +150,18 @@ bool Store::load(const std::string& file)
     return true;
 }
 
-bool Store::save(const std::string& file) const
-{
+bool Store::save(const std::string& file) const {
     json keys = json::array();
     for (const auto& [folded, key] : keys_) {
         json values = json::array();
         for (const auto& [foldedName, value] : key.values) {
             json item = {{"name", base::cp1252ToUtf8(value.name)}, {"type", typeName(value.type)}};
-            if (value.type == REG_SZ) item["data"] = base::cp1252ToUtf8(value.bytes);
-            else if (value.type == REG_DWORD) item["data"] = value.number;
-            else item["data"] = toHex(value.bytes);
+            if (value.type == REG_SZ)
+                item["data"] = base::cp1252ToUtf8(value.bytes);
+            else if (value.type == REG_DWORD)
+                item["data"] = value.number;
+            else
+                item["data"] = toHex(value.bytes);
             values.push_back(std::move(item));
         }
         keys.push_back({{"path", base::cp1252ToUtf8(key.path)}, {"values", std::move(values)}});

@@ -11,15 +11,15 @@
 namespace win::registry {
 
 struct Value {
-    std::string name;          // spelling as written
-    uint32_t type = 0;         // REG_SZ, REG_DWORD or REG_BINARY
-    std::string bytes;         // REG_SZ text without the terminating zero, or REG_BINARY bytes
-    uint32_t number = 0;       // REG_DWORD
+    std::string name;     // spelling as written
+    uint32_t type = 0;    // REG_SZ, REG_DWORD or REG_BINARY
+    std::string bytes;    // REG_SZ text without the terminating zero, or REG_BINARY bytes
+    uint32_t number = 0;  // REG_DWORD
 };
 
 struct Key {
-    std::string path;                        // spelling as created
-    std::map<std::string, Value> values;     // by name in lower case (base::lowerCase1252)
+    std::string path;                     // spelling as created
+    std::map<std::string, Value> values;  // by name in lower case (base::lowerCase1252)
 };
 
 class Store {
@@ -36,7 +36,7 @@ public:
     bool save(const std::string& file) const;
 
 private:
-    std::map<std::string, Key> keys_;        // by folded path
+    std::map<std::string, Key> keys_;  // by folded path
 };
 
 }  // namespace win::registry

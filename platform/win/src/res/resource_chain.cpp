@@ -20,15 +20,13 @@ struct Chain {
 
 // Tables register from static initialisers of other binaries, so the chain must exist
 // before any of them runs, whatever the load order.
-Chain& chain()
-{
+Chain& chain() {
     static Chain* instance = new Chain;
     return *instance;
 }
 
 template <typename Lookup>
-auto findInChain(Lookup lookup) -> decltype(lookup(static_cast<const ResourceTable*>(nullptr)))
-{
+auto findInChain(Lookup lookup) -> decltype(lookup(static_cast<const ResourceTable*>(nullptr))) {
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     if (c.first)
@@ -40,24 +38,21 @@ auto findInChain(Lookup lookup) -> decltype(lookup(static_cast<const ResourceTab
 }
 
 template <typename Map>
-auto findIn(const Map& map, int id) -> const typename Map::mapped_type*
-{
+auto findIn(const Map& map, int id) -> const typename Map::mapped_type* {
     auto it = map.find(id);
     return it == map.end() ? nullptr : &it->second;
 }
 
 }  // namespace
 
-void registerResourceTable(const ResourceTable* table)
-{
+void registerResourceTable(const ResourceTable* table) {
     if (!table) return;
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     if (std::find(c.tables.begin(), c.tables.end(), table) == c.tables.end()) c.tables.push_back(table);
 }
 
-void unregisterResourceTable(const ResourceTable* table)
-{
+void unregisterResourceTable(const ResourceTable* table) {
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     c.tables.erase(std::remove(c.tables.begin(), c.tables.end(), table), c.tables.end());
@@ -65,8 +60,7 @@ void unregisterResourceTable(const ResourceTable* table)
     if (c.first == table) c.first = nullptr;
 }
 
-const ResourceTable* findResourceTable(std::string_view name)
-{
+const ResourceTable* findResourceTable(std::string_view name) {
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     for (const ResourceTable* table : c.tables)
@@ -74,8 +68,7 @@ const ResourceTable* findResourceTable(std::string_view name)
     return nullptr;
 }
 
-const ResourceTable* setFirstResourceTable(const ResourceTable* table)
-{
+const ResourceTable* setFirstResourceTable(const ResourceTable* table) {
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     const ResourceTable* previous = c.first;
@@ -83,25 +76,21 @@ const ResourceTable* setFirstResourceTable(const ResourceTable* table)
     return previous;
 }
 
-const ResourceTable* firstResourceTable()
-{
+const ResourceTable* firstResourceTable() {
     Chain& c = chain();
     std::lock_guard lock(c.mutex);
     return c.first;
 }
 
-const DialogTemplate* findDialogTemplate(int id)
-{
+const DialogTemplate* findDialogTemplate(int id) {
     return findInChain([id](const ResourceTable* t) { return findIn(t->dialogs, id); });
 }
 
-const std::vector<uint8_t>* findBitmapResource(int id)
-{
+const std::vector<uint8_t>* findBitmapResource(int id) {
     return findInChain([id](const ResourceTable* t) { return findIn(t->bitmaps, id); });
 }
 
-const std::vector<uint8_t>* findIconResource(int id)
-{
+const std::vector<uint8_t>* findIconResource(int id) {
     return findInChain([id](const ResourceTable* t) { return findIn(t->icons, id); });
 }
 

@@ -9,8 +9,7 @@ namespace {
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-int hexValue(char c)
-{
+int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -19,8 +18,7 @@ int hexValue(char c)
 
 }  // namespace
 
-Token ScriptLexer::error(int line, std::string reason)
-{
+Token ScriptLexer::error(int line, std::string reason) {
     Token t;
     t.kind = TokenKind::Error;
     t.line = line;
@@ -30,8 +28,7 @@ Token ScriptLexer::error(int line, std::string reason)
     return t;
 }
 
-void ScriptLexer::skipSpaceAndComments(Token& errorOut)
-{
+void ScriptLexer::skipSpaceAndComments(Token& errorOut) {
     while (pos_ < text_.size()) {
         char c = text_[pos_];
         if (c == '\n') {
@@ -59,8 +56,7 @@ void ScriptLexer::skipSpaceAndComments(Token& errorOut)
     }
 }
 
-Token ScriptLexer::next()
-{
+Token ScriptLexer::next() {
     if (finished_) return last_;
     Token fault;
     skipSpaceAndComments(fault);
@@ -107,22 +103,24 @@ Token ScriptLexer::next()
     }
     unsigned char uc = static_cast<unsigned char>(c);
     char shown[8];
-    if (uc >= 0x20 && uc < 0x7F)
-        return error(line_, std::string("unexpected character '") + c + "'");
+    if (uc >= 0x20 && uc < 0x7F) return error(line_, std::string("unexpected character '") + c + "'");
     static const char digits[] = "0123456789ABCDEF";
-    shown[0] = '\\'; shown[1] = 'x'; shown[2] = digits[uc >> 4]; shown[3] = digits[uc & 15]; shown[4] = 0;
+    shown[0] = '\\';
+    shown[1] = 'x';
+    shown[2] = digits[uc >> 4];
+    shown[3] = digits[uc & 15];
+    shown[4] = 0;
     return error(line_, std::string("unexpected character '") + shown + "'");
 }
 
-Token ScriptLexer::lexNumber()
-{
+Token ScriptLexer::lexNumber() {
     size_t start = pos_;
     while (pos_ < text_.size() && isNameChar(text_[pos_])) ++pos_;
     std::string_view word = text_.substr(start, pos_ - start);
     std::string_view digits = word;
     // A trailing L or U (long, unsigned) is common in shared headers and means nothing here.
-    while (!digits.empty() && (digits.back() == 'L' || digits.back() == 'l' || digits.back() == 'U' ||
-                               digits.back() == 'u'))
+    while (!digits.empty() &&
+           (digits.back() == 'L' || digits.back() == 'l' || digits.back() == 'U' || digits.back() == 'u'))
         digits.remove_suffix(1);
     int base = 10;
     if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
@@ -149,8 +147,7 @@ Token ScriptLexer::lexNumber()
     return t;
 }
 
-Token ScriptLexer::lexString()
-{
+Token ScriptLexer::lexString() {
     int startLine = line_;
     ++pos_;
     Token t;
@@ -199,15 +196,13 @@ Token ScriptLexer::lexString()
             pos_ += 2;
             break;
         }
-        default:
-            escapeFault(std::string("unknown escape sequence '\\") + e + "'");
+        default: escapeFault(std::string("unknown escape sequence '\\") + e + "'");
         }
     }
     return t;
 }
 
-Token ScriptLexer::lexName()
-{
+Token ScriptLexer::lexName() {
     size_t start = pos_;
     while (pos_ < text_.size() && isNameChar(text_[pos_])) ++pos_;
     Token t;

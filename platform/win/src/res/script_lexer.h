@@ -14,7 +14,7 @@ enum class TokenKind { End, Name, Number, String, Directive, Punct, Error };
 struct Token {
     TokenKind kind = TokenKind::End;
     int line = 0;
-    std::string text;      // name, directive word (without '#'), string contents, punctuation or error reason
+    std::string text;  // name, directive word (without '#'), string contents, punctuation or error reason
     int64_t number = 0;
     // Strings only: the contents with backslashes taken literally, as file names need them
     // ("icons\check.bmp"), and the fault of the escapes if the text form is used.

@@ -46,8 +46,7 @@ constexpr ControlForm kControlForms[] = {
 // Class names a CONTROL statement may give without quotes.
 constexpr std::string_view kBareClasses[] = {"BUTTON", "EDIT", "STATIC", "LISTBOX", "COMBOBOX", "SCROLLBAR"};
 
-std::string describe(const Token& t)
-{
+std::string describe(const Token& t) {
     switch (t.kind) {
     case TokenKind::End: return "end of file";
     case TokenKind::String: return "\"" + t.text + "\"";
@@ -56,8 +55,7 @@ std::string describe(const Token& t)
     }
 }
 
-std::string joinPath(const std::string& dir, const std::string& name)
-{
+std::string joinPath(const std::string& dir, const std::string& name) {
     std::string path = name;
     for (char& c : path)
         if (c == '\\') c = '/';
@@ -65,8 +63,7 @@ std::string joinPath(const std::string& dir, const std::string& name)
     return dir.back() == '/' ? dir + path : dir + "/" + path;
 }
 
-std::string directoryOf(const std::string& path)
-{
+std::string directoryOf(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
@@ -74,8 +71,7 @@ std::string directoryOf(const std::string& path)
 }  // namespace
 
 bool ScriptParser::parse(std::string_view text, const std::string& fileName, const std::string& baseDir,
-                         ScriptError& err)
-{
+                         ScriptError& err) {
     err_ = &err;
     fileName_ = fileName;
     baseDir_ = baseDir;
@@ -94,56 +90,48 @@ bool ScriptParser::parse(std::string_view text, const std::string& fileName, con
     return true;
 }
 
-const Token& ScriptParser::peek() const
-{
+const Token& ScriptParser::peek() const {
     static const Token endOfLine;
     const Token& t = tokens_[index_];
     if (lineLimit_ != 0 && t.line != lineLimit_) return endOfLine;
     return t;
 }
 
-Token ScriptParser::take()
-{
+Token ScriptParser::take() {
     Token t = peek();
     if (t.kind != TokenKind::End) ++index_;
     return t;
 }
 
-bool ScriptParser::fail(int line, std::string reason)
-{
+bool ScriptParser::fail(int line, std::string reason) {
     err_->file = fileName_;
     err_->line = line;
     err_->reason = std::move(reason);
     return false;
 }
 
-bool ScriptParser::failAt(const Token& t, const std::string& expected)
-{
+bool ScriptParser::failAt(const Token& t, const std::string& expected) {
     int line = t.line != 0 ? t.line : (lineLimit_ != 0 ? lineLimit_ : tokens_[index_].line);
     return fail(line, "expected " + expected + " but found " + describe(t));
 }
 
-bool ScriptParser::isPunct(char c) const
-{
+bool ScriptParser::isPunct(char c) const {
     const Token& t = peek();
     return t.kind == TokenKind::Punct && t.text[0] == c;
 }
 
-bool ScriptParser::isName(std::string_view word) const
-{
+bool ScriptParser::isName(std::string_view word) const {
     const Token& t = peek();
     return t.kind == TokenKind::Name && t.text == word;
 }
 
-bool ScriptParser::textOf(const Token& string, std::string& text)
-{
+bool ScriptParser::textOf(const Token& string, std::string& text) {
     if (!string.escapeFault.empty()) return fail(string.line, string.escapeFault);
     text = string.text;
     return true;
 }
 
-bool ScriptParser::expectPunct(char c)
-{
+bool ScriptParser::expectPunct(char c) {
     if (isPunct(c)) {
         take();
         return true;
@@ -153,8 +141,7 @@ bool ScriptParser::expectPunct(char c)
 
 // ---- directives -------------------------------------------------------------------------
 
-bool ScriptParser::parseDirective(const Token& directive)
-{
+bool ScriptParser::parseDirective(const Token& directive) {
     if (directive.text == "define") return parseDefine(directive);
     if (directive.text == "include") return parseInclude(directive);
     if (directive.text == "pragma") {
@@ -165,8 +152,7 @@ bool ScriptParser::parseDirective(const Token& directive)
     return fail(directive.line, "unknown directive '#" + directive.text + "'");
 }
 
-bool ScriptParser::parseDefine(const Token& directive)
-{
+bool ScriptParser::parseDefine(const Token& directive) {
     lineLimit_ = directive.line;
     Token name = take();
     if (name.kind != TokenKind::Name) {
@@ -188,8 +174,7 @@ bool ScriptParser::parseDefine(const Token& directive)
     return true;
 }
 
-bool ScriptParser::parseInclude(const Token& directive)
-{
+bool ScriptParser::parseInclude(const Token& directive) {
     Token file = take();
     if (file.kind != TokenKind::String || file.line != directive.line)
         return failAt(file, "a quoted file name after #include");
@@ -205,12 +190,10 @@ bool ScriptParser::parseInclude(const Token& directive)
 
 // ---- resources --------------------------------------------------------------------------
 
-bool ScriptParser::parseResource(const Token& first)
-{
+bool ScriptParser::parseResource(const Token& first) {
     if (first.kind == TokenKind::Name && !symbols_.count(first.text) && !predefinedSymbol(first.text))
         return fail(first.line, "unknown keyword '" + first.text + "'");
-    if (first.kind != TokenKind::Name && first.kind != TokenKind::Number)
-        return failAt(first, "a resource id");
+    if (first.kind != TokenKind::Name && first.kind != TokenKind::Number) return failAt(first, "a resource id");
     --index_;
     int id = 0;
     if (!parseInt(id, "resource id")) return false;
@@ -221,8 +204,7 @@ bool ScriptParser::parseResource(const Token& first)
     return fail(keyword.line, "unknown keyword '" + keyword.text + "'");
 }
 
-bool ScriptParser::parseFileResource(int id, const Token& keyword)
-{
+bool ScriptParser::parseFileResource(int id, const Token& keyword) {
     bool isBitmap = keyword.text == "BITMAP";
     auto& map = isBitmap ? out_.bitmaps : out_.icons;
     if (map.count(id)) return fail(keyword.line, "duplicate " + keyword.text + " id " + std::to_string(id));
@@ -238,8 +220,7 @@ bool ScriptParser::parseFileResource(int id, const Token& keyword)
     return true;
 }
 
-bool ScriptParser::parseDialog(int id, int line)
-{
+bool ScriptParser::parseDialog(int id, int line) {
     if (out_.dialogs.count(id)) return fail(line, "duplicate dialog id " + std::to_string(id));
     DialogTemplate dialog;
     dialog.id = id;
@@ -259,8 +240,7 @@ bool ScriptParser::parseDialog(int id, int line)
     return true;
 }
 
-bool ScriptParser::parseDialogOptions(DialogTemplate& dialog)
-{
+bool ScriptParser::parseDialogOptions(DialogTemplate& dialog) {
     bool captionGiven = false;
     while (peek().kind == TokenKind::Name && peek().text != "BEGIN") {
         Token option = take();
@@ -296,8 +276,7 @@ bool ScriptParser::parseDialogOptions(DialogTemplate& dialog)
     return true;
 }
 
-bool ScriptParser::parseControls(DialogTemplate& dialog, int beginLine)
-{
+bool ScriptParser::parseControls(DialogTemplate& dialog, int beginLine) {
     for (;;) {
         const Token& t = peek();
         if (t.kind == TokenKind::End)
@@ -310,8 +289,7 @@ bool ScriptParser::parseControls(DialogTemplate& dialog, int beginLine)
     }
 }
 
-bool ScriptParser::parseControl(DialogTemplate& dialog, const Token& keyword)
-{
+bool ScriptParser::parseControl(DialogTemplate& dialog, const Token& keyword) {
     ControlTemplate control;
     // Every control of a template is a visible child unless the script says NOT.
     uint32_t style = WS_CHILD | WS_VISIBLE;
@@ -392,8 +370,7 @@ bool ScriptParser::parseControl(DialogTemplate& dialog, const Token& keyword)
 
 // ---- expressions ------------------------------------------------------------------------
 
-bool ScriptParser::parseTerm(int64_t& value)
-{
+bool ScriptParser::parseTerm(int64_t& value) {
     struct DepthGuard {
         int& depth;
         explicit DepthGuard(int& d) : depth(d) { ++depth; }
@@ -436,38 +413,39 @@ bool ScriptParser::parseTerm(int64_t& value)
     return failAt(t, "a number or symbol");
 }
 
-bool ScriptParser::parseExpression(int64_t& value)
-{
+bool ScriptParser::parseExpression(int64_t& value) {
     if (!parseTerm(value)) return false;
     while (isPunct('|') || isPunct('+') || isPunct('-')) {
         char op = take().text[0];
         int64_t rhs = 0;
         if (!parseTerm(rhs)) return false;
-        if (op == '|') value = static_cast<int64_t>(static_cast<uint32_t>(value) | static_cast<uint32_t>(rhs));
-        else value = op == '+' ? value + rhs : value - rhs;
+        if (op == '|')
+            value = static_cast<int64_t>(static_cast<uint32_t>(value) | static_cast<uint32_t>(rhs));
+        else
+            value = op == '+' ? value + rhs : value - rhs;
         // Keep values inside 32 bits so that nothing overflows however long the expression.
         if (value > 0xFFFFFFFFll || value < -0x80000000ll) return fail(tokens_[index_ - 1].line, "value out of range");
     }
     return true;
 }
 
-bool ScriptParser::parseFlags(uint32_t& flags)
-{
+bool ScriptParser::parseFlags(uint32_t& flags) {
     for (;;) {
         bool negate = isName("NOT");
         if (negate) take();
         int64_t term = 0;
         if (!parseTerm(term)) return false;
         uint32_t bits = static_cast<uint32_t>(term);
-        if (negate) flags &= ~bits;
-        else flags |= bits;
+        if (negate)
+            flags &= ~bits;
+        else
+            flags |= bits;
         if (!isPunct('|')) return true;
         take();
     }
 }
 
-bool ScriptParser::parseInt(int& value, const char* what)
-{
+bool ScriptParser::parseInt(int& value, const char* what) {
     int line = peek().line;
     int64_t v = 0;
     if (!parseExpression(v)) return false;
@@ -476,8 +454,7 @@ bool ScriptParser::parseInt(int& value, const char* what)
     return true;
 }
 
-bool ScriptParser::parseRect(int& x, int& y, int& cx, int& cy)
-{
+bool ScriptParser::parseRect(int& x, int& y, int& cx, int& cy) {
     if (!parseInt(x, "x") || !expectPunct(',') || !parseInt(y, "y") || !expectPunct(',')) return false;
     int line = peek().line;
     if (!parseInt(cx, "width") || !expectPunct(',') || !parseInt(cy, "height")) return false;
@@ -485,8 +462,7 @@ bool ScriptParser::parseRect(int& x, int& y, int& cx, int& cy)
     return true;
 }
 
-bool ScriptParser::readFile(const std::string& name, int line, std::vector<uint8_t>& bytes)
-{
+bool ScriptParser::readFile(const std::string& name, int line, std::vector<uint8_t>& bytes) {
     std::string path = joinPath(baseDir_, name);
     if (filesRead_) filesRead_->push_back(path);
     std::error_code ec;
@@ -503,8 +479,7 @@ bool ScriptParser::readFile(const std::string& name, int line, std::vector<uint8
 namespace win {
 
 bool parseResourceScript(std::string_view text, const std::string& fileName, const std::string& baseDir,
-                         ResourceTable& out, ScriptError& err)
-{
+                         ResourceTable& out, ScriptError& err) {
     std::map<std::string, int64_t> symbols;
     res::ScriptParser parser(out, symbols);
     return parser.parse(text, fileName, baseDir, err);

@@ -56,7 +56,7 @@ private:
     std::vector<Token> tokens_;
     size_t index_ = 0;
     int lineLimit_ = 0;
-    int expressionDepth_ = 0;         // while parsing a #define: tokens on other lines end the value
+    int expressionDepth_ = 0;  // while parsing a #define: tokens on other lines end the value
     std::string fileName_;
     std::string baseDir_;
     ScriptError* err_ = nullptr;

@@ -6,20 +6,17 @@ namespace winres_test {
 
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t v)
-{
+void put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(uint8_t(v));
     out.push_back(uint8_t(v >> 8));
 }
 
-void put32(std::vector<uint8_t>& out, uint32_t v)
-{
+void put32(std::vector<uint8_t>& out, uint32_t v) {
     put16(out, v & 0xFFFF);
     put16(out, v >> 16);
 }
 
-void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bitCount, uint32_t colors)
-{
+void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bitCount, uint32_t colors) {
     put32(out, 40);
     put32(out, uint32_t(width));
     put32(out, uint32_t(height));
@@ -33,8 +30,7 @@ void putInfoHeader(std::vector<uint8_t>& out, int width, int height, int bitCoun
     put32(out, 0);
 }
 
-std::vector<uint8_t> pixelRows(int width, int height, int bitCount, const std::vector<uint32_t>& pixels, bool topDown)
-{
+std::vector<uint8_t> pixelRows(int width, int height, int bitCount, const std::vector<uint32_t>& pixels, bool topDown) {
     int rowBytes = ((width * bitCount + 31) / 32) * 4;
     std::vector<uint8_t> out;
     for (int r = 0; r < height; ++r) {
@@ -67,8 +63,7 @@ std::vector<uint8_t> pixelRows(int width, int height, int bitCount, const std::v
 }  // namespace
 
 std::vector<uint8_t> makeBmp(int width, int height, int bitCount, const std::vector<uint32_t>& palette,
-                             const std::vector<uint32_t>& pixels, bool topDown)
-{
+                             const std::vector<uint32_t>& pixels, bool topDown) {
     std::vector<uint8_t> rows = pixelRows(width, height, bitCount, pixels, topDown);
     uint32_t offset = 14 + 40 + uint32_t(palette.size()) * 4;
     std::vector<uint8_t> out;
@@ -84,8 +79,7 @@ std::vector<uint8_t> makeBmp(int width, int height, int bitCount, const std::vec
 }
 
 std::vector<uint8_t> makeIconDib(int width, int height, const std::vector<uint32_t>& rgbPixels,
-                                 const std::vector<bool>& transparent)
-{
+                                 const std::vector<bool>& transparent) {
     std::vector<uint8_t> out;
     putInfoHeader(out, width, height * 2, 24, 0);
     std::vector<uint8_t> rows = pixelRows(width, height, 24, rgbPixels, false);
@@ -96,8 +90,7 @@ std::vector<uint8_t> makeIconDib(int width, int height, const std::vector<uint32
     return out;
 }
 
-std::vector<uint8_t> makeIco(const std::vector<IconPicture>& pictures)
-{
+std::vector<uint8_t> makeIco(const std::vector<IconPicture>& pictures) {
     std::vector<uint8_t> out;
     put16(out, 0);
     put16(out, 1);

@@ -21,13 +21,11 @@ constexpr uint32_t kOpaque = 0xFF000000;
 
 win::LoadResult decode(const std::vector<uint8_t>& bytes) { return win::decodeImage(bytes.data(), bytes.size()); }
 
-std::filesystem::path tempFile(const std::string& name)
-{
+std::filesystem::path tempFile(const std::string& name) {
     return std::filesystem::temp_directory_path() / ("winres_" + std::to_string(::getpid()) + "_" + name);
 }
 
-std::vector<uint8_t> readBytes(const std::filesystem::path& path)
-{
+std::vector<uint8_t> readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -37,8 +35,7 @@ const std::vector<uint32_t> kColours = {0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 
 
 }  // namespace
 
-TEST(ImageDecode, Bmp24BitKeepsRowOrderAndChannels)
-{
+TEST(ImageDecode, Bmp24BitKeepsRowOrderAndChannels) {
     win::LoadResult r = decode(makeBmp(3, 2, 24, {}, kColours));
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.bitmap.width, 3);
@@ -47,8 +44,7 @@ TEST(ImageDecode, Bmp24BitKeepsRowOrderAndChannels)
         for (int x = 0; x < 3; ++x) EXPECT_EQ(r.bitmap.at(x, y), kOpaque | kColours[y * 3 + x]) << x << "," << y;
 }
 
-TEST(ImageDecode, TopDownBmpIsNotFlipped)
-{
+TEST(ImageDecode, TopDownBmpIsNotFlipped) {
     win::LoadResult r = decode(makeBmp(3, 2, 24, {}, kColours, true));
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.bitmap.height, 2);
@@ -56,8 +52,7 @@ TEST(ImageDecode, TopDownBmpIsNotFlipped)
     EXPECT_EQ(r.bitmap.at(2, 1), kOpaque | 0x000000);
 }
 
-TEST(ImageDecode, PalettedBmpsOfEightFourAndOneBit)
-{
+TEST(ImageDecode, PalettedBmpsOfEightFourAndOneBit) {
     const std::vector<uint32_t> palette = {0x000000, 0xFFFFFF, 0xC0C0C0, 0x808000};
     // Nine pixels wide so that the one-bit rows use a second byte and padding.
     std::vector<uint32_t> indices;
@@ -76,16 +71,14 @@ TEST(ImageDecode, PalettedBmpsOfEightFourAndOneBit)
     }
 }
 
-TEST(ImageDecode, Bmp32BitKeepsAlpha)
-{
+TEST(ImageDecode, Bmp32BitKeepsAlpha) {
     win::LoadResult r = decode(makeBmp(2, 1, 32, {}, {0x80FF0000, 0xFF00FF00}));
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.bitmap.at(0, 0), 0x80FF0000u);
     EXPECT_EQ(r.bitmap.at(1, 0), 0xFF00FF00u);
 }
 
-TEST(ImageDecode, PngWrittenAndReadBackIsIdentical)
-{
+TEST(ImageDecode, PngWrittenAndReadBackIsIdentical) {
     win::Bitmap original;
     original.width = 3;
     original.height = 2;
@@ -101,8 +94,7 @@ TEST(ImageDecode, PngWrittenAndReadBackIsIdentical)
     EXPECT_EQ(r.bitmap.pixels, original.pixels);
 }
 
-TEST(ImageDecode, SavePngRefusesInconsistentBitmap)
-{
+TEST(ImageDecode, SavePngRefusesInconsistentBitmap) {
     win::Bitmap broken;
     broken.width = 4;
     broken.height = 4;
@@ -112,8 +104,7 @@ TEST(ImageDecode, SavePngRefusesInconsistentBitmap)
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST(ImageDecode, IcoChoosesLargestEntryAndAppliesMask)
-{
+TEST(ImageDecode, IcoChoosesLargestEntryAndAppliesMask) {
     std::vector<uint32_t> small(4, 0x0000FF);
     std::vector<uint32_t> large(9, 0x00FF00);
     std::vector<bool> mask(9, false);
@@ -129,8 +120,7 @@ TEST(ImageDecode, IcoChoosesLargestEntryAndAppliesMask)
     EXPECT_EQ(r.bitmap.at(2, 2), kOpaque | 0x00FF00);
 }
 
-TEST(ImageDecode, IcoWithPngEntry)
-{
+TEST(ImageDecode, IcoWithPngEntry) {
     win::Bitmap picture;
     picture.width = 4;
     picture.height = 4;
@@ -146,10 +136,10 @@ TEST(ImageDecode, IcoWithPngEntry)
     EXPECT_EQ(r.bitmap.at(3, 3), 0xFFABCDEFu);
 }
 
-TEST(ImageDecode, BadDataGivesErrorNotCrash)
-{
+TEST(ImageDecode, BadDataGivesErrorNotCrash) {
     std::vector<uint8_t> bmp = makeBmp(3, 2, 24, {}, kColours);
-    std::vector<uint8_t> ico = makeIco({{3, 3, 24, makeIconDib(3, 3, std::vector<uint32_t>(9, 0), std::vector<bool>(9, false))}});
+    std::vector<uint8_t> ico =
+        makeIco({{3, 3, 24, makeIconDib(3, 3, std::vector<uint32_t>(9, 0), std::vector<bool>(9, false))}});
     struct Case {
         const char* what;
         std::vector<uint8_t> bytes;
@@ -166,7 +156,10 @@ TEST(ImageDecode, BadDataGivesErrorNotCrash)
     };
     // A BMP claiming an enormous size must be refused before anything is allocated.
     std::vector<uint8_t> huge = bmp;
-    huge[18] = 0xFF; huge[19] = 0xFF; huge[20] = 0xFF; huge[21] = 0x00;
+    huge[18] = 0xFF;
+    huge[19] = 0xFF;
+    huge[20] = 0xFF;
+    huge[21] = 0x00;
     cases.push_back({"huge dimensions", huge});
     for (const Case& c : cases) {
         win::LoadResult r = decode(c.bytes);
@@ -176,22 +169,19 @@ TEST(ImageDecode, BadDataGivesErrorNotCrash)
     EXPECT_FALSE(win::decodeImage(nullptr, 10).ok);
 }
 
-TEST(ImageDecode, TruncatedPixelRowsAreRefused)
-{
+TEST(ImageDecode, TruncatedPixelRowsAreRefused) {
     std::vector<uint8_t> bmp = makeBmp(3, 2, 24, {}, kColours);
     bmp.erase(bmp.end() - 5, bmp.end());
     EXPECT_FALSE(decode(bmp).ok);
 }
 
-TEST(ImageDecode, MissingFileNamesThePath)
-{
+TEST(ImageDecode, MissingFileNamesThePath) {
     win::LoadResult r = win::loadImageFile("/nonexistent/winres/picture.bmp");
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.error.find("/nonexistent/winres/picture.bmp"), std::string::npos);
 }
 
-TEST(ImageDecode, AtOutsideTheImageIsZero)
-{
+TEST(ImageDecode, AtOutsideTheImageIsZero) {
     win::LoadResult r = decode(makeBmp(3, 2, 24, {}, kColours));
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.bitmap.at(-1, 0), 0u);

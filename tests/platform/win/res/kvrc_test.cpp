@@ -21,8 +21,7 @@ struct ToolRun {
     std::string output;
 };
 
-ToolRun runKvrc(const std::string& arguments)
-{
+ToolRun runKvrc(const std::string& arguments) {
     ToolRun run;
     std::string command = kvBuildProgram(KVRC_PATH) + " " + arguments + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -36,21 +35,18 @@ ToolRun runKvrc(const std::string& arguments)
 
 class KvrcTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() / ("winres_kvrc_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
-    std::string write(const std::string& name, const std::string& text)
-    {
+    std::string write(const std::string& name, const std::string& text) {
         std::ofstream out(dir_ / name, std::ios::binary);
         out << text;
         return (dir_ / name).string();
     }
-    std::string read(const std::string& name)
-    {
+    std::string read(const std::string& name) {
         std::ifstream in(dir_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
@@ -61,8 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_F(KvrcTest, FaultyScriptFailsWithFileLineReason)
-{
+TEST_F(KvrcTest, FaultyScriptFailsWithFileLineReason) {
     std::string script = write("bad.rc", "1 DIALOG 0, 0, 10, 10\nBEGIN\n  PUSHBUTTON \"OK, 1, 0, 0, 5, 5\nEND\n");
     write("out.cpp", "stale");
     ToolRun run = runKvrc("--table t -o " + path("out.cpp") + " " + script);
@@ -71,16 +66,16 @@ TEST_F(KvrcTest, FaultyScriptFailsWithFileLineReason)
     EXPECT_FALSE(std::filesystem::exists(path("out.cpp")));
 }
 
-TEST_F(KvrcTest, GeneratedSourceRegistersTableAndDepfileNamesPictures)
-{
+TEST_F(KvrcTest, GeneratedSourceRegistersTableAndDepfileNamesPictures) {
     auto bmp = winres_test::makeBmp(1, 1, 24, {}, {0x123456});
     {
         std::ofstream out(dir_ / "pic.bmp", std::ios::binary);
         out.write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
     }
     write("ids.h", "#define IDB_PIC 12\n");
-    std::string script = write("good.rc", "#include \"ids.h\"\nIDB_PIC BITMAP \"pic.bmp\"\n"
-                                          "3 DIALOG 0,0,1,1\nCAPTION \"9\\x3F? \\\\ \"\"\"\nBEGIN\nEND\n");
+    std::string script = write("good.rc",
+                               "#include \"ids.h\"\nIDB_PIC BITMAP \"pic.bmp\"\n"
+                               "3 DIALOG 0,0,1,1\nCAPTION \"9\\x3F? \\\\ \"\"\"\nBEGIN\nEND\n");
     ToolRun run = runKvrc("--table mytable --depfile " + path("out.d") + " -o " + path("out.cpp") + " " + script);
     ASSERT_EQ(run.exitCode, 0) << run.output;
     std::string source = read("out.cpp");
@@ -96,8 +91,7 @@ TEST_F(KvrcTest, GeneratedSourceRegistersTableAndDepfileNamesPictures)
     EXPECT_NE(deps.find(path("pic.bmp")), std::string::npos) << deps;
 }
 
-TEST_F(KvrcTest, MissingArgumentsShowUsage)
-{
+TEST_F(KvrcTest, MissingArgumentsShowUsage) {
     ToolRun run = runKvrc("--table t");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.output.find("usage"), std::string::npos);

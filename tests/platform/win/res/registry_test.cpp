@@ -15,40 +15,33 @@ namespace {
 // afterwards.
 class RegistryTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("winres_registry_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() / ("winres_registry_" + std::to_string(::getpid()) + "_" +
+                                                         testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir_);
         file_ = (dir_ / "config" / "registry.json").string();
         win::setRegistryFile(file_);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         win::setRegistryFile("");
         std::filesystem::remove_all(dir_);
     }
 
-    HKEY create(HKEY root, const char* path, REGSAM access = KEY_ALL_ACCESS)
-    {
+    HKEY create(HKEY root, const char* path, REGSAM access = KEY_ALL_ACCESS) {
         HKEY key = nullptr;
         EXPECT_EQ(RegCreateKeyEx(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         return key;
     }
-    static void setString(HKEY key, const char* name, const std::string& value)
-    {
-        ASSERT_EQ(RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                DWORD(value.size() + 1)),
-                  ERROR_SUCCESS);
+    static void setString(HKEY key, const char* name, const std::string& value) {
+        ASSERT_EQ(
+            RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1)),
+            ERROR_SUCCESS);
     }
-    static void setNumber(HKEY key, const char* name, DWORD value)
-    {
+    static void setNumber(HKEY key, const char* name, DWORD value) {
         ASSERT_EQ(RegSetValueEx(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4), ERROR_SUCCESS);
     }
-    static std::string getString(HKEY key, const char* name)
-    {
+    static std::string getString(HKEY key, const char* name) {
         char buffer[256] = {};
         DWORD size = sizeof buffer, type = 0;
         long status = RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
@@ -56,8 +49,7 @@ protected:
         if (type != REG_SZ) return "<type " + std::to_string(type) + ">";
         return std::string(buffer, size - 1);
     }
-    std::string fileText() const
-    {
+    std::string fileText() const {
         std::ifstream in(file_, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
@@ -72,8 +64,7 @@ const char* kSheetKey = "Software\\Tornwick\\Spreadsheet Editor v1.0";
 
 }  // namespace
 
-TEST_F(RegistryTest, ValuesSurviveAReload)
-{
+TEST_F(RegistryTest, ValuesSurviveAReload) {
     HKEY key = create(HKEY_LOCAL_MACHINE, kSheetKey);
     setString(key, "Language", "EN");
     setString(key, "Default Settings", "metric \xB0 \xE4");  // code page 1252 bytes
@@ -97,8 +88,7 @@ TEST_F(RegistryTest, ValuesSurviveAReload)
     EXPECT_NE(text.find("\\u00b0"), std::string::npos);
 }
 
-TEST_F(RegistryTest, NamesIgnoreCaseAndKeepFirstSpelling)
-{
+TEST_F(RegistryTest, NamesIgnoreCaseAndKeepFirstSpelling) {
     HKEY key = create(HKEY_CURRENT_USER, "Software\\Karvel\\Dialogs");
     setNumber(key, "DLG_Select_Macro", 1);
     setNumber(key, "dlg_select_macro", 2);
@@ -117,19 +107,23 @@ TEST_F(RegistryTest, NamesIgnoreCaseAndKeepFirstSpelling)
     EXPECT_EQ(text.find("dlg_select_macro"), std::string::npos);
 }
 
-TEST_F(RegistryTest, CaseFoldingCoversCp1252Letters)
-{
+TEST_F(RegistryTest, CaseFoldingCoversCp1252Letters) {
     HKEY key = create(HKEY_CURRENT_USER, "Software\\\xC4nderung");  // A-umlaut
-    setString(key, "Gr\xD6\xDF" "e", "x");                          // O-umlaut, sharp s
+    setString(key,
+              "Gr\xD6\xDF"
+              "e",
+              "x");  // O-umlaut, sharp s
     RegCloseKey(key);
     HKEY same = nullptr;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "software\\\xE4nderung", 0, KEY_READ, &same), ERROR_SUCCESS);
-    EXPECT_EQ(getString(same, "gr\xF6\xDF" "e"), "x");
+    EXPECT_EQ(getString(same,
+                        "gr\xF6\xDF"
+                        "e"),
+              "x");
     RegCloseKey(same);
 }
 
-TEST_F(RegistryTest, HivesAreSeparateAndMissingThingsAreNotFound)
-{
+TEST_F(RegistryTest, HivesAreSeparateAndMissingThingsAreNotFound) {
     HKEY key = create(HKEY_CURRENT_USER, "Software\\Karvel");
     setString(key, "Only", "user");
     RegCloseKey(key);
@@ -147,24 +141,22 @@ TEST_F(RegistryTest, HivesAreSeparateAndMissingThingsAreNotFound)
     RegCloseKey(parent);
 }
 
-TEST_F(RegistryTest, CreateReportsDisposition)
-{
+TEST_F(RegistryTest, CreateReportsDisposition) {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                             &disposition),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
+        ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
     RegCloseKey(key);
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "software\\NEW", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                             &disposition),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegCreateKeyEx(HKEY_CURRENT_USER, "software\\NEW", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
+        ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
     RegCloseKey(key);
 }
 
-TEST_F(RegistryTest, QuerySizesAndSmallBuffers)
-{
+TEST_F(RegistryTest, QuerySizesAndSmallBuffers) {
     HKEY key = create(HKEY_CURRENT_USER, "Software\\Sizes");
     setString(key, "Text", "hello");
     DWORD size = 0, type = 0;
@@ -180,8 +172,7 @@ TEST_F(RegistryTest, QuerySizesAndSmallBuffers)
     RegCloseKey(key);
 }
 
-TEST_F(RegistryTest, DeleteValueAndDefaultValue)
-{
+TEST_F(RegistryTest, DeleteValueAndDefaultValue) {
     HKEY key = create(HKEY_CURRENT_USER, "Software\\Delete");
     setString(key, nullptr, "default");
     setString(key, "Gone", "soon");
@@ -195,8 +186,7 @@ TEST_F(RegistryTest, DeleteValueAndDefaultValue)
     RegCloseKey(again);
 }
 
-TEST_F(RegistryTest, AccessRightsAndBadHandlesAreRefused)
-{
+TEST_F(RegistryTest, AccessRightsAndBadHandlesAreRefused) {
     HKEY readOnly = create(HKEY_CURRENT_USER, "Software\\Rights", KEY_READ);
     DWORD one = 1;
     EXPECT_EQ(RegSetValueEx(readOnly, "x", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), 4), ERROR_ACCESS_DENIED);
@@ -214,8 +204,7 @@ TEST_F(RegistryTest, AccessRightsAndBadHandlesAreRefused)
     RegCloseKey(writable);
 }
 
-TEST_F(RegistryTest, CorruptFileReadsEmptyAndIsKeptUntilTheNextChange)
-{
+TEST_F(RegistryTest, CorruptFileReadsEmptyAndIsKeptUntilTheNextChange) {
     std::filesystem::create_directories(std::filesystem::path(file_).parent_path());
     const std::string garbage = "{ \"format\": \"karvel-registry\", \"keys\": [ {\"path\": 12 } ";
     {
@@ -238,8 +227,7 @@ TEST_F(RegistryTest, CorruptFileReadsEmptyAndIsKeptUntilTheNextChange)
     RegCloseKey(again);
 }
 
-TEST_F(RegistryTest, WellFormedJsonWithWrongShapesIsCorrupt)
-{
+TEST_F(RegistryTest, WellFormedJsonWithWrongShapesIsCorrupt) {
     std::filesystem::create_directories(std::filesystem::path(file_).parent_path());
     for (const char* text :
          {"[]", "{\"format\": \"other\", \"keys\": []}",
@@ -257,8 +245,7 @@ TEST_F(RegistryTest, WellFormedJsonWithWrongShapesIsCorrupt)
     }
 }
 
-TEST_F(RegistryTest, UnwritableLocationFailsAndChangesNothing)
-{
+TEST_F(RegistryTest, UnwritableLocationFailsAndChangesNothing) {
     // A folder where the file should be: the write must fail and memory must not pretend otherwise.
     std::filesystem::create_directories(file_);
     reload();
@@ -270,8 +257,7 @@ TEST_F(RegistryTest, UnwritableLocationFailsAndChangesNothing)
     EXPECT_FALSE(std::filesystem::exists(file_ + ".tmp"));
 }
 
-TEST_F(RegistryTest, DefaultLocationFollowsEnvironment)
-{
+TEST_F(RegistryTest, DefaultLocationFollowsEnvironment) {
     win::setRegistryFile("");
     const char* saved = std::getenv("KV_REGISTRY_FILE");
     std::string savedValue = saved ? saved : "";
@@ -282,8 +268,10 @@ TEST_F(RegistryTest, DefaultLocationFollowsEnvironment)
     std::string savedConfig = config ? config : "";
     setenv("XDG_CONFIG_HOME", "/tmp/cfg", 1);
     EXPECT_EQ(win::registryFile(), "/tmp/cfg/karvel/registry.json");
-    if (savedConfig.empty()) unsetenv("XDG_CONFIG_HOME");
-    else setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    if (savedConfig.empty())
+        unsetenv("XDG_CONFIG_HOME");
+    else
+        setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
     if (!savedValue.empty()) setenv("KV_REGISTRY_FILE", savedValue.c_str(), 1);
     win::setRegistryFile(file_);
     EXPECT_EQ(win::registryFile(), file_);

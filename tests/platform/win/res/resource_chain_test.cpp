@@ -8,8 +8,7 @@
 
 namespace {
 
-win::ResourceTable tableWithDialog(const std::string& name, int id, const std::string& caption)
-{
+win::ResourceTable tableWithDialog(const std::string& name, int id, const std::string& caption) {
     win::ResourceTable table;
     table.name = name;
     win::DialogTemplate& d = table.dialogs[id];
@@ -21,13 +20,11 @@ win::ResourceTable tableWithDialog(const std::string& name, int id, const std::s
 // Registers tables for one test and restores the chain however the test ends.
 class ChainGuard {
 public:
-    explicit ChainGuard(std::initializer_list<const win::ResourceTable*> tables) : tables_(tables)
-    {
+    explicit ChainGuard(std::initializer_list<const win::ResourceTable*> tables) : tables_(tables) {
         previousFirst_ = win::firstResourceTable();
         for (const auto* t : tables_) win::registerResourceTable(t);
     }
-    ~ChainGuard()
-    {
+    ~ChainGuard() {
         for (const auto* t : tables_) win::unregisterResourceTable(t);
         win::setFirstResourceTable(previousFirst_);
     }
@@ -37,16 +34,14 @@ private:
     const win::ResourceTable* previousFirst_ = nullptr;
 };
 
-std::string captionOf(int id)
-{
+std::string captionOf(int id) {
     const win::DialogTemplate* d = win::findDialogTemplate(id);
     return d ? d->caption : "<none>";
 }
 
 }  // namespace
 
-TEST(ResourceChain, CompiledScriptIsRegisteredAtLoad)
-{
+TEST(ResourceChain, CompiledScriptIsRegisteredAtLoad) {
     const win::ResourceTable* table = win::findResourceTable("winres_test");
     ASSERT_NE(table, nullptr);
     const win::DialogTemplate* d = win::findDialogTemplate(IDD_WINRES_MAIN);
@@ -63,8 +58,7 @@ TEST(ResourceChain, CompiledScriptIsRegisteredAtLoad)
     EXPECT_EQ(d->controls[4].style, WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON | WS_TABSTOP);
 }
 
-TEST(ResourceChain, CompiledPicturesDecode)
-{
+TEST(ResourceChain, CompiledPicturesDecode) {
     const std::vector<uint8_t>* on = win::findBitmapResource(IDB_WINRES_CHECK_ON);
     ASSERT_NE(on, nullptr);
     win::LoadResult r = win::decodeImage(on->data(), on->size());
@@ -82,16 +76,14 @@ TEST(ResourceChain, CompiledPicturesDecode)
     EXPECT_EQ(i.bitmap.at(1, 1), 0xFF0000FFu);
 }
 
-TEST(ResourceChain, MissingIdsGiveNull)
-{
+TEST(ResourceChain, MissingIdsGiveNull) {
     EXPECT_EQ(win::findDialogTemplate(987654), nullptr);
     EXPECT_EQ(win::findBitmapResource(987654), nullptr);
     EXPECT_EQ(win::findIconResource(IDB_WINRES_CHECK_ON), nullptr);  // a bitmap id is not an icon
     EXPECT_EQ(win::findResourceTable("no such table"), nullptr);
 }
 
-TEST(ResourceChain, RegistrationOrderThenSwitchedFirstTable)
-{
+TEST(ResourceChain, RegistrationOrderThenSwitchedFirstTable) {
     win::ResourceTable host = tableWithDialog("host", 7000, "host");
     host.dialogs[7001].caption = "host only";
     win::ResourceTable module = tableWithDialog("module", 7000, "module");
@@ -108,8 +100,7 @@ TEST(ResourceChain, RegistrationOrderThenSwitchedFirstTable)
     EXPECT_EQ(captionOf(7000), "host");
 }
 
-TEST(ResourceChain, UnregisteredTableIsNoLongerSearchedEvenAsFirst)
-{
+TEST(ResourceChain, UnregisteredTableIsNoLongerSearchedEvenAsFirst) {
     win::ResourceTable host = tableWithDialog("host", 7100, "host");
     win::ResourceTable plugin = tableWithDialog("plugin", 7100, "plugin");
     ChainGuard guard({&host});
@@ -122,8 +113,7 @@ TEST(ResourceChain, UnregisteredTableIsNoLongerSearchedEvenAsFirst)
     EXPECT_EQ(win::findResourceTable("plugin"), nullptr);
 }
 
-TEST(ResourceChain, RegisteringTwiceKeepsOneEntry)
-{
+TEST(ResourceChain, RegisteringTwiceKeepsOneEntry) {
     win::ResourceTable a = tableWithDialog("twice", 7200, "a");
     ChainGuard guard({&a});
     win::registerResourceTable(&a);

@@ -16,8 +16,7 @@ class ScriptFolder {
 public:
     ScriptFolder()
         : dir_(std::filesystem::temp_directory_path() /
-               ("winres_script_" + std::to_string(::getpid()) + "_" + std::to_string(counter_++)))
-    {
+               ("winres_script_" + std::to_string(::getpid()) + "_" + std::to_string(counter_++))) {
         std::filesystem::create_directories(dir_ / "icons");
         write("icons/check.bmp", winres_test::makeBmp(2, 1, 24, {}, {0xFF0000, 0x00FF00}));
         write("app.ico", winres_test::makeIco({{1, 1, 24, winres_test::makeIconDib(1, 1, {0xFF}, {false})}}));
@@ -26,8 +25,7 @@ public:
     }
     ~ScriptFolder() { std::filesystem::remove_all(dir_); }
 
-    void write(const std::string& name, const std::vector<uint8_t>& bytes) const
-    {
+    void write(const std::string& name, const std::vector<uint8_t>& bytes) const {
         std::ofstream out(dir_ / name, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
@@ -44,15 +42,13 @@ struct Parsed {
     win::ScriptError err;
 };
 
-Parsed parse(const std::string& script, const ScriptFolder& folder)
-{
+Parsed parse(const std::string& script, const ScriptFolder& folder) {
     Parsed p;
     p.ok = win::parseResourceScript(script, "test.rc", folder.path(), p.table, p.err);
     return p;
 }
 
-const win::ControlTemplate& control(const win::DialogTemplate& d, size_t index)
-{
+const win::ControlTemplate& control(const win::DialogTemplate& d, size_t index) {
     static const win::ControlTemplate none;
     return index < d.controls.size() ? d.controls[index] : none;
 }
@@ -61,8 +57,7 @@ constexpr uint32_t kChild = WS_CHILD | WS_VISIBLE;
 
 }  // namespace
 
-TEST(ResourceScript, ParsesEveryConstruct)
-{
+TEST(ResourceScript, ParsesEveryConstruct) {
     ScriptFolder folder;
     const std::string script = R"(// every statement the format knows
 #include "ids.h"
@@ -186,8 +181,7 @@ IDD_SHARED DIALOGEX 0, 0, 50, 40, 77
     EXPECT_EQ(shared.controls[0].cy, 10);
 }
 
-TEST(ResourceScript, CaptionAloneAddsCaptionStyle)
-{
+TEST(ResourceScript, CaptionAloneAddsCaptionStyle) {
     ScriptFolder folder;
     Parsed p = parse("1 DIALOG 0, 0, 10, 10\nCAPTION \"T\"\nBEGIN\nEND\n", folder);
     ASSERT_TRUE(p.ok) << p.err.reason;
@@ -203,8 +197,7 @@ struct BadScript {
 
 class ResourceScriptFault : public testing::TestWithParam<BadScript> {};
 
-TEST_P(ResourceScriptFault, ReportsLineAndReason)
-{
+TEST_P(ResourceScriptFault, ReportsLineAndReason) {
     ScriptFolder folder;
     const BadScript& c = GetParam();
     Parsed p = parse(c.script, folder);
@@ -220,8 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"UnterminatedString", "1 DIALOG 0,0,10,10\nCAPTION \"open\nBEGIN\nEND\n", 2, "unterminated string"},
         BadScript{"UnknownTopKeyword", "#define A 1\n\nSTRINGTABLE\nBEGIN\nEND\n", 3, "unknown keyword 'STRINGTABLE'"},
         BadScript{"UnknownResourceKind", "5 MENU \"x\"\n", 1, "unknown keyword 'MENU'"},
-        BadScript{"UnknownControl", "1 DIALOG 0,0,10,10\nBEGIN\n  LTEXT \"a\", 1, 0,0,1,1\n  SLIDER 2, 0,0,1,1\nEND\n", 4,
-                  "unknown keyword 'SLIDER'"},
+        BadScript{"UnknownControl", "1 DIALOG 0,0,10,10\nBEGIN\n  LTEXT \"a\", 1, 0,0,1,1\n  SLIDER 2, 0,0,1,1\nEND\n",
+                  4, "unknown keyword 'SLIDER'"},
         BadScript{"UnknownDialogOption", "1 DIALOG 0,0,10,10\nMENU 4\nBEGIN\nEND\n", 2, "unknown keyword 'MENU'"},
         BadScript{"MissingEnd", "1 DIALOG 0,0,10,10\nBEGIN\n  LTEXT \"a\", 1, 0,0,1,1\n", 3, "missing END of dialog 1"},
         BadScript{"MissingBegin", "1 DIALOG 0,0,10,10\nLTEXT \"a\", 1, 0,0,1,1\n", 2, "unknown keyword 'LTEXT'"},
@@ -229,7 +222,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"BadHexNumber", "#define X 0xZZ\n", 1, "bad number '0xZZ'"},
         BadScript{"LeadingZero", "#define X 010\n", 1, "leading zero"},
         BadScript{"NumberTooLarge", "#define X 99999999999\n", 1, "out of range"},
-        BadScript{"MissingBitmapFile", "\n8134 BITMAP \"icons\\missing.bmp\"\n", 2, "cannot read file 'icons\\missing.bmp'"},
+        BadScript{"MissingBitmapFile", "\n8134 BITMAP \"icons\\missing.bmp\"\n", 2,
+                  "cannot read file 'icons\\missing.bmp'"},
         BadScript{"BitmapNotAPicture", "8134 BITMAP \"ids.h\"\n", 1, "cannot decode image file 'ids.h'"},
         BadScript{"UndefinedSymbol", "1 DIALOG 0,0,10,10\nBEGIN\n PUSHBUTTON \"a\", IDC_NOPE, 0,0,1,1\nEND\n", 3,
                   "undefined symbol 'IDC_NOPE'"},
@@ -249,8 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadScript{"MissingInclude", "\n\n#include \"nope.h\"\n", 3, "cannot read file 'nope.h'"}),
     [](const testing::TestParamInfo<BadScript>& info) { return std::string(info.param.name); });
 
-TEST(ResourceScript, FaultInIncludedFileNamesThatFile)
-{
+TEST(ResourceScript, FaultInIncludedFileNamesThatFile) {
     ScriptFolder folder;
     std::string header = "#define OK_ONE 1\n#define BROKEN 0x\n";
     folder.write("bad.h", std::vector<uint8_t>(header.begin(), header.end()));
@@ -260,8 +253,7 @@ TEST(ResourceScript, FaultInIncludedFileNamesThatFile)
     EXPECT_EQ(p.err.line, 2);
 }
 
-TEST(ResourceScript, SelfIncludeStopsWithAnError)
-{
+TEST(ResourceScript, SelfIncludeStopsWithAnError) {
     ScriptFolder folder;
     std::string loop = "#include \"loop.rc\"\n";
     folder.write("loop.rc", std::vector<uint8_t>(loop.begin(), loop.end()));
@@ -270,8 +262,7 @@ TEST(ResourceScript, SelfIncludeStopsWithAnError)
     EXPECT_NE(p.err.reason.find("nested too deeply"), std::string::npos) << p.err.reason;
 }
 
-TEST(ResourceScript, DeeplyNestedExpressionIsRefusedNotOverflowed)
-{
+TEST(ResourceScript, DeeplyNestedExpressionIsRefusedNotOverflowed) {
     ScriptFolder folder;
     std::string script = "#define X " + std::string(5000, '(') + "1" + std::string(5000, ')') + "\n";
     Parsed p = parse(script, folder);

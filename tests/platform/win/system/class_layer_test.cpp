@@ -15,9 +15,12 @@ namespace {
 class Recorder : public CWnd {
 public:
     std::vector<std::string> calls;
-    void OnSize(UINT, int cx, int cy) override { calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnSize(UINT, int cx, int cy) override {
+        calls.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy));
+    }
     void OnLButtonDown(UINT flags, CPoint p) override {
-        calls.push_back("down " + std::to_string(p.x) + "," + std::to_string(p.y) + ((flags & MK_SHIFT) ? " shift" : ""));
+        calls.push_back("down " + std::to_string(p.x) + "," + std::to_string(p.y) +
+                        ((flags & MK_SHIFT) ? " shift" : ""));
     }
     void OnKeyDown(UINT key, UINT, UINT) override { calls.push_back("key " + std::to_string(key)); }
     void OnDestroy() override {
@@ -153,10 +156,10 @@ TEST_F(ClassLayer, AShownDialogIsFoundBeforeAHiddenOneOfTheSameTemplate) {
     second.ShowWindow(SW_HIDE);
     EXPECT_EQ(win::findOpenDialog(IDD_MORE), first.m_hWnd);
     second.ShowWindow(SW_SHOW);
-    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);   // the newest of the shown ones
+    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);  // the newest of the shown ones
     first.ShowWindow(SW_HIDE);
     second.ShowWindow(SW_HIDE);
-    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);   // none shown: the newest
+    EXPECT_EQ(win::findOpenDialog(IDD_MORE), second.m_hWnd);  // none shown: the newest
     first.DestroyWindow();
     second.DestroyWindow();
 }

@@ -42,7 +42,8 @@ TEST_F(CommonDialogs, MessageBoxIsReadBackAndAnsweredNo) {
         EXPECT_EQ(yes.text, "&Yes");
         EXPECT_TRUE(yes.isDefault);
         EXPECT_EQ(win::describeWindow(GetDlgItem(box, IDNO)).text, "&No");
-        EXPECT_EQ(win::systemIconName(reinterpret_cast<HICON>(SendDlgItemMessage(box, 20, STM_GETICON, 0, 0))), "question");
+        EXPECT_EQ(win::systemIconName(reinterpret_cast<HICON>(SendDlgItemMessage(box, 20, STM_GETICON, 0, 0))),
+                  "question");
         EXPECT_NE(win::dumpWindowTree(box).find("Remove the bolt?"), std::string::npos);
     });
     script.answerMessageBox(IDNO);
@@ -127,7 +128,9 @@ TEST_F(CommonDialogs, OverwritePromptAnsweredNoThenYes) {
     std::string start = folder.string();
     dlg.m_ofn.lpstrInitialDir = start.c_str();
     TestScript script;
-    script.answerFileDialog("beam.txt").answerMessageBox(IDNO).inspect([] { EXPECT_NE(win::innermostFileDialog(), nullptr); });
+    script.answerFileDialog("beam.txt").answerMessageBox(IDNO).inspect([] {
+        EXPECT_NE(win::innermostFileDialog(), nullptr);
+    });
     script.answerFileDialog("beam.txt").answerMessageBox(IDYES);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetFileName(), "beam.txt");
@@ -151,7 +154,8 @@ TEST_F(CommonDialogs, FileDialogNavigatesIntoAFolderByDoubleClick) {
     });
     script.inspect([] {
         HWND fd = win::innermostFileDialog();
-        EXPECT_EQ(win::describeWindow(GetDlgItem(fd, KV_FILEDLG_LIST)).items, (std::vector<std::string>{"[..]", "deep.txt"}));
+        EXPECT_EQ(win::describeWindow(GetDlgItem(fd, KV_FILEDLG_LIST)).items,
+                  (std::vector<std::string>{"[..]", "deep.txt"}));
     });
     script.answerFileDialog("deep.txt");
     EXPECT_TRUE(GetOpenFileName(&ofn));

@@ -196,7 +196,9 @@ TEST_F(Controls, EditLimitReadOnlyAndClipboard) {
     dlg.text = "";
     TestScript script;
     script.inspect([] { SendMessage(item(IDD_MORE, IDC_MORE_TEXT), EM_LIMITTEXT, 5, 0); });
-    script.type(IDD_MORE, "abcdefg").inspect([] { EXPECT_EQ(win::describeWindow(item(IDD_MORE, IDC_MORE_TEXT)).text, "abcde"); });
+    script.type(IDD_MORE, "abcdefg").inspect([] {
+        EXPECT_EQ(win::describeWindow(item(IDD_MORE, IDC_MORE_TEXT)).text, "abcde");
+    });
     // Shift+Home selects back to the start; Ctrl+C copies; read-only refuses typing but copies.
     script.key(IDD_MORE, VK_HOME, win::input::Shift).key(IDD_MORE, 'C', win::input::Control).inspect([] {
         EXPECT_EQ(win::clipboardText(), "abcde");

@@ -21,8 +21,8 @@ TEST_F(DialogKeyboard, TabVisitsTabStopsInOrderAndShiftTabGoesBack) {
     script.key(IDD_SAMPLE, VK_ESCAPE);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     // Statics and the group box are skipped; the radio group is one stop; Tab wraps around.
-    std::vector<int> expected{IDC_NAME, IDC_VALUE, IDC_ENABLED, IDC_LEFT, IDC_MIXED, IDC_KIND,
-                              IDC_PARTS, IDOK, IDCANCEL, IDC_MORE, IDC_NAME, IDC_MORE};
+    std::vector<int> expected{IDC_NAME,  IDC_VALUE, IDC_ENABLED, IDC_LEFT, IDC_MIXED, IDC_KIND,
+                              IDC_PARTS, IDOK,      IDCANCEL,    IDC_MORE, IDC_NAME,  IDC_MORE};
     EXPECT_EQ(seen, expected);
 }
 
@@ -100,7 +100,9 @@ TEST_F(DialogKeyboard, ArrowsMoveAndCheckWithinTheRadioGroup) {
     });
     script.key(IDD_SAMPLE, VK_UP).inspect([&] { EXPECT_TRUE(checked(IDC_RIGHT)); });
     // Tab leaves the group; Shift+Tab comes back to the checked button, not the first one.
-    script.key(IDD_SAMPLE, VK_TAB).key(IDD_SAMPLE, VK_TAB, win::input::Shift).inspect([] { EXPECT_EQ(focusedId(), IDC_RIGHT); });
+    script.key(IDD_SAMPLE, VK_TAB).key(IDD_SAMPLE, VK_TAB, win::input::Shift).inspect([] {
+        EXPECT_EQ(focusedId(), IDC_RIGHT);
+    });
     script.key(IDD_SAMPLE, VK_RETURN);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.alignment, 2);

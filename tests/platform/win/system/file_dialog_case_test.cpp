@@ -26,7 +26,7 @@ protected:
         fs::remove_all(folder);
         fs::create_directories(folder);
         std::ofstream(folder / "stock1.shp") << "old";
-        std::ofstream(folder / "Tr\xC3\xA4ger.txt") << "x";   // Träger.txt, UTF-8 on disk
+        std::ofstream(folder / "Tr\xC3\xA4ger.txt") << "x";  // Träger.txt, UTF-8 on disk
     }
     void TearDown() override {
         fs::remove_all(folder);
@@ -39,7 +39,8 @@ TEST_F(FileDialogCase, SavingUnderANameDifferingOnlyInCaseAsksBeforeReplacing) {
     std::string start = folder.string();
     dlg.m_ofn.lpstrInitialDir = start.c_str();
     TestScript script;
-    script.answerFileDialog("Stock1").answerMessageBox(IDNO).inspect([] { EXPECT_NE(win::innermostFileDialog(), nullptr); });
+    script.answerFileDialog("Stock1").answerMessageBox(IDNO).inspect(
+        [] { EXPECT_NE(win::innermostFileDialog(), nullptr); });
     script.answerFileDialog("STOCK1.SHP").answerMessageBox(IDYES);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     ASSERT_EQ(win::messageBoxHistory().size(), 2u);
@@ -69,7 +70,7 @@ TEST_F(FileDialogCase, AccentedNamesAreListedAndFoundInTheCodePage) {
         HWND list = GetDlgItem(win::innermostFileDialog(), KV_FILEDLG_LIST);
         EXPECT_EQ(win::describeWindow(list).items, (std::vector<std::string>{"[..]", "Tr\xE4ger.txt"}));
     });
-    script.answerFileDialog("TR\xC4GER");   // TRÄGER
+    script.answerFileDialog("TR\xC4GER");  // TRÄGER
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetPathName(), start + "/Tr\xE4ger.txt");
 }

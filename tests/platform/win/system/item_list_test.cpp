@@ -20,14 +20,14 @@ struct Messages {
     UINT add, insert, remove, reset, count, text, textLength, find, findExact, setData, getData, setSel, getSel,
         setCheckStyle, setCheck, getCheck;
 };
-constexpr Messages kList{LB_ADDSTRING,   LB_INSERTSTRING,    LB_DELETESTRING,  LB_RESETCONTENT,
-                         LB_GETCOUNT,    LB_GETTEXT,         LB_GETTEXTLEN,    LB_FINDSTRING,
-                         LB_FINDSTRINGEXACT, LB_SETITEMDATA, LB_GETITEMDATA,   LB_SETCURSEL,
-                         LB_GETCURSEL,   LB_SETCHECKSTYLE,   LB_SETCHECK,      LB_GETCHECK};
-constexpr Messages kCombo{CB_ADDSTRING,  CB_INSERTSTRING,    CB_DELETESTRING,  CB_RESETCONTENT,
-                          CB_GETCOUNT,   CB_GETLBTEXT,       CB_GETLBTEXTLEN,  CB_FINDSTRING,
-                          CB_FINDSTRINGEXACT, CB_SETITEMDATA, CB_GETITEMDATA,  CB_SETCURSEL,
-                          CB_GETCURSEL,  CB_SETCHECKSTYLE,   CB_SETCHECK,      CB_GETCHECK};
+constexpr Messages kList{LB_ADDSTRING,       LB_INSERTSTRING,  LB_DELETESTRING, LB_RESETCONTENT,
+                         LB_GETCOUNT,        LB_GETTEXT,       LB_GETTEXTLEN,   LB_FINDSTRING,
+                         LB_FINDSTRINGEXACT, LB_SETITEMDATA,   LB_GETITEMDATA,  LB_SETCURSEL,
+                         LB_GETCURSEL,       LB_SETCHECKSTYLE, LB_SETCHECK,     LB_GETCHECK};
+constexpr Messages kCombo{CB_ADDSTRING,       CB_INSERTSTRING,  CB_DELETESTRING, CB_RESETCONTENT,
+                          CB_GETCOUNT,        CB_GETLBTEXT,     CB_GETLBTEXTLEN, CB_FINDSTRING,
+                          CB_FINDSTRINGEXACT, CB_SETITEMDATA,   CB_GETITEMDATA,  CB_SETCURSEL,
+                          CB_GETCURSEL,       CB_SETCHECKSTYLE, CB_SETCHECK,     CB_GETCHECK};
 
 // Runs the same calls on `box` and returns what they answered, in order.
 std::vector<LRESULT> exercise(HWND box, const Messages& m) {
@@ -37,9 +37,9 @@ std::vector<LRESULT> exercise(HWND box, const Messages& m) {
     send(m.reset);
     for (const char* entry : {"Zange", "\xC4RGER", "Anker"}) answers.push_back(send(m.add, 0, text(entry)));
     answers.push_back(send(m.insert, 1, text("Mutter")));
-    answers.push_back(send(m.insert, 9, text("nowhere")));   // past the end: refused
+    answers.push_back(send(m.insert, 9, text("nowhere")));  // past the end: refused
     answers.push_back(send(m.count));
-    answers.push_back(send(m.find, static_cast<WPARAM>(-1), text("\xE4rg")));      // ärg
+    answers.push_back(send(m.find, static_cast<WPARAM>(-1), text("\xE4rg")));  // ärg
     answers.push_back(send(m.findExact, static_cast<WPARAM>(-1), text("anker")));
     answers.push_back(send(m.findExact, static_cast<WPARAM>(-1), text("Ank")));
     char buffer[32] = {};
@@ -54,7 +54,7 @@ std::vector<LRESULT> exercise(HWND box, const Messages& m) {
     answers.push_back(send(m.getSel));
     send(m.remove, 1);
     answers.push_back(send(m.getSel));
-    answers.push_back(send(m.remove, 2));   // the selected one: nothing is selected
+    answers.push_back(send(m.remove, 2));  // the selected one: nothing is selected
     answers.push_back(send(m.getSel));
     answers.push_back(send(m.setCheckStyle, BS_CHECKBOX));
     answers.push_back(send(m.setCheck, 1, BST_CHECKED));
@@ -75,7 +75,8 @@ TEST_F(ItemLists, ListAndComboBoxAnswerTheSameCallsAlike) {
         const std::vector<LRESULT> combo = exercise(item(IDD_SAMPLE, IDC_KIND), kCombo);
         EXPECT_EQ(list, combo);
         // Unsorted: added at the end, inserted where asked; "ärg" finds ÄRGER (now entry 2).
-        const std::vector<LRESULT> expected{0, 1, 2, 1, -1, 4, 2, 3, -1, 6, 'M', -1, 0, 77, 3, 2, 3, -1, TRUE, 0, 1, -1, 0, 0};
+        const std::vector<LRESULT> expected{0, 1,  2, 1, -1, 4,  2,    3, -1, 6,  'M', -1,
+                                            0, 77, 3, 2, 3,  -1, TRUE, 0, 1,  -1, 0,   0};
         EXPECT_EQ(list, expected);
     });
     script.key(IDD_SAMPLE, VK_ESCAPE);
@@ -89,7 +90,8 @@ TEST_F(ItemLists, SortedBoxesPlaceEntriesIgnoringCaseAlike) {
         for (auto [box, add, getText] : {std::tuple{item(IDD_SAMPLE, IDC_PARTS), LB_ADDSTRING, LB_GETTEXT},
                                          std::tuple{item(IDD_SAMPLE, IDC_KIND), CB_ADDSTRING, CB_GETLBTEXT}}) {
             SendMessage(box, add == LB_ADDSTRING ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
-            SetWindowLongPtr(box, GWL_STYLE, GetWindowLongPtr(box, GWL_STYLE) | (add == LB_ADDSTRING ? LBS_SORT : CBS_SORT));
+            SetWindowLongPtr(box, GWL_STYLE,
+                             GetWindowLongPtr(box, GWL_STYLE) | (add == LB_ADDSTRING ? LBS_SORT : CBS_SORT));
             for (const char* entry : {"zange", "\xC4rger", "Anker", "\xE4RGER"})
                 SendMessage(box, add, 0, reinterpret_cast<LPARAM>(entry));
             std::vector<std::string> order;

@@ -58,7 +58,7 @@ TEST_F(KeyboardGuarantees, AltLetterReachesLabelledFieldsButtonsChecksRadiosAndG
     script.key(IDD_FIELDS, 'H', Alt).inspect([] {
         EXPECT_EQ(focusedId(), IDC_HEIGHT);
         EXPECT_EQ(field(IDC_HEIGHT).selStart, 0);
-        EXPECT_EQ(field(IDC_HEIGHT).selEnd, 2);   // "20" selected for retyping
+        EXPECT_EQ(field(IDC_HEIGHT).selEnd, 2);  // "20" selected for retyping
     });
     // From Height on, "&Angle:" labels a disabled field and "&Apply" is disabled: both are
     // skipped, so Alt+A clicks "&Again", once.
@@ -95,7 +95,7 @@ TEST_F(KeyboardGuarantees, AltLetterReachesLabelledFieldsButtonsChecksRadiosAndG
         EXPECT_EQ(field(IDC_BOLD).check, BST_UNCHECKED);
     });
     script.key(IDD_FIELDS, VK_F4, Alt);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);   // Alt+F4 is Cancel
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);  // Alt+F4 is Cancel
     EXPECT_EQ(dlg.width, 10);
 }
 
@@ -169,7 +169,7 @@ TEST_F(KeyboardGuarantees, DataExchangeNamesTheFirstBadFieldAndSelectsItForRetyp
     script.inspect([&] { boxes = win::messageBoxHistory().size(); });
     script.type(IDD_FIELDS, "abc").key(IDD_FIELDS, VK_TAB).type(IDD_FIELDS, "xyz");
     script.click(IDD_FIELDS, IDOK).answerMessageBox(IDOK).inspect([&] {
-        EXPECT_EQ(win::messageBoxHistory().size(), ++boxes);   // one message, not one per field
+        EXPECT_EQ(win::messageBoxHistory().size(), ++boxes);  // one message, not one per field
         EXPECT_EQ(focusedId(), IDC_WIDTH);
         EXPECT_EQ(field(IDC_WIDTH).selStart, 0);
         EXPECT_EQ(field(IDC_WIDTH).selEnd, 3);
@@ -177,7 +177,7 @@ TEST_F(KeyboardGuarantees, DataExchangeNamesTheFirstBadFieldAndSelectsItForRetyp
     // A value out of range: the focus goes to that field, not to OK, so Enter does not submit
     // the same value again.
     script.type(IDD_FIELDS, "50").key(IDD_FIELDS, VK_TAB).type(IDD_FIELDS, "500");
-    script.key(IDD_FIELDS, VK_TAB).type(IDD_FIELDS, "notes");   // a field behind the bad one
+    script.key(IDD_FIELDS, VK_TAB).type(IDD_FIELDS, "notes");  // a field behind the bad one
     script.click(IDD_FIELDS, IDOK).answerMessageBox(IDOK).inspect([&] {
         EXPECT_EQ(win::messageBoxHistory().size(), ++boxes);
         EXPECT_EQ(focusedId(), IDC_HEIGHT);

@@ -21,7 +21,7 @@ public:
     }
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        for (const char* text : {"Abc", "\xC4RGER", "Zeile"}) multi.AddString(text);   // ÄRGER
+        for (const char* text : {"Abc", "\xC4RGER", "Zeile"}) multi.AddString(text);  // ÄRGER
         for (const char* text : {"Anker", "\xD6se", "Zange", "\xC4RGER"}) units.AddString(text);
         units.SetCurSel(0);
         return TRUE;
@@ -36,7 +36,7 @@ TEST_F(ListCase, TypingAnAccentedLetterFindsTheEntryInEitherCase) {
     AccentedListsDialog dlg;
     TestScript script;
     auto units = [] { return win::describeWindow(item(IDD_LISTS, IDC_UNITS)); };
-    script.choose(IDD_LISTS, IDC_UNITS, 0).type(IDD_LISTS, "\xF6").inspect([&] {   // ö
+    script.choose(IDD_LISTS, IDC_UNITS, 0).type(IDD_LISTS, "\xF6").inspect([&] {  // ö
         EXPECT_EQ(units().selection, 1);
         EXPECT_EQ(units().text, "\xD6se");
     });
@@ -52,10 +52,10 @@ TEST_F(ListCase, FindStringCallsFoldAccentedLetters) {
         HWND list = item(IDD_LISTS, IDC_MULTI);
         HWND combo = item(IDD_LISTS, IDC_UNITS);
         auto text = [](const char* t) { return reinterpret_cast<LPARAM>(t); };
-        EXPECT_EQ(SendMessage(list, LB_FINDSTRING, static_cast<WPARAM>(-1), text("\xE4rger")), 1);       // ärger
+        EXPECT_EQ(SendMessage(list, LB_FINDSTRING, static_cast<WPARAM>(-1), text("\xE4rger")), 1);  // ärger
         EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text("\xE4rger")), 1);
         EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text("arger")), LB_ERR);
-        EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text("\xF6SE")), 1);   // öSE
+        EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text("\xF6SE")), 1);  // öSE
         EXPECT_EQ(SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text("\xE4rger")), 3);
         EXPECT_EQ(SendMessage(combo, CB_FINDSTRING, static_cast<WPARAM>(-1), text("\xF6")), 1);
     });

@@ -171,7 +171,9 @@ TEST_F(MenusAndTracker, RubberBandSpansTheDraggedRectangle) {
 TEST_F(MenusAndTracker, DragMovesAndHandleResizesTheTracker) {
     CanvasDialog dlg;
     TestScript script;
-    script.mouseDown(IDD_CANVAS, 0, POINT{120, 120}).mouseMove(IDD_CANVAS, 0, POINT{140, 125}).mouseUp(IDD_CANVAS, 0, POINT{150, 130});
+    script.mouseDown(IDD_CANVAS, 0, POINT{120, 120})
+        .mouseMove(IDD_CANVAS, 0, POINT{140, 125})
+        .mouseUp(IDD_CANVAS, 0, POINT{150, 130});
     script.inspect([&] {
         EXPECT_TRUE(dlg.tracked);
         EXPECT_EQ(dlg.tracker.m_rect, CRect(130, 110, 190, 150));

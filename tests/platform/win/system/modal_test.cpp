@@ -108,8 +108,9 @@ TEST_F(ModalDialogs, StepForAMissingControlFailsWithDialogAndId) {
     win::setInputSource(&script);
     script.click(IDD_SAMPLE, 4242).click(IDD_SAMPLE, IDOK);
     EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_NE(script.failure().find("step 1 (click control 4242 in dialog 100): dialog 100 \"Sample\" has no control 4242"),
-              std::string::npos)
+    EXPECT_NE(
+        script.failure().find("step 1 (click control 4242 in dialog 100): dialog 100 \"Sample\" has no control 4242"),
+        std::string::npos)
         << script.failure();
     EXPECT_EQ(script.stepsLeft(), 2u);  // the script stopped at the faulty step
 }

@@ -18,8 +18,8 @@ protected:
     HWND create(const char* cls) {
         HWND parent = CreateWindowEx(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                      nullptr, nullptr, nullptr);
-        HWND field = CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 10, 10, 300,
-                                    200, parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(1129)), nullptr, nullptr);
+        HWND field = CreateWindowEx(0, cls, "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 10, 10, 300, 200,
+                                    parent, reinterpret_cast<HMENU>(static_cast<intptr_t>(1129)), nullptr, nullptr);
         EXPECT_NE(field, nullptr);
         return field;
     }

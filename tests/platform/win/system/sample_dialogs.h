@@ -30,7 +30,7 @@ public:
     bool disableOk = false;
     int moreResult = 0;
     std::string moreText;
-    std::vector<UINT> comboCodes;   // notifications of IDC_KIND
+    std::vector<UINT> comboCodes;  // notifications of IDC_KIND
     int checkChanges = 0;
     CCheckListBox parts;
     CComboBox kind;

@@ -11,7 +11,8 @@ using win::testing::TestScript;
 class Geometry : public win::testing::WindowSystemTest {};
 
 TEST_F(Geometry, CaptionedWindowsHaveTheirClientAreaFiveInAndTwentyDown) {
-    HWND top = CreateWindow("#32770", "Frame", WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 50, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    HWND top = CreateWindow("#32770", "Frame", WS_POPUP | WS_CAPTION | WS_VISIBLE, 100, 50, 300, 200, nullptr, nullptr,
+                            nullptr, nullptr);
     HWND child = CreateWindow("STATIC", "x", WS_CHILD | WS_VISIBLE, 10, 20, 30, 40, top, nullptr, nullptr, nullptr);
     RECT client;
     GetClientRect(top, &client);
@@ -78,7 +79,7 @@ TEST_F(Geometry, UserResizeHonoursTheMinimumTrackingSize) {
     script.resize(IDD_SIZABLE, 500, 400).resize(IDD_SIZABLE, 50, 50).key(IDD_SIZABLE, VK_RETURN);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     ASSERT_GE(dlg.sizes.size(), 3u);
-    EXPECT_EQ(dlg.sizes[0], CSize(300, 200));   // at creation: the template's client size
+    EXPECT_EQ(dlg.sizes[0], CSize(300, 200));  // at creation: the template's client size
     EXPECT_EQ(dlg.sizes[dlg.sizes.size() - 2], CSize(490, 375));
     EXPECT_EQ(dlg.sizes.back(), CSize(190, 125));
 }

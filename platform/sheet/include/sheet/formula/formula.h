@@ -30,16 +30,16 @@ enum class RefStyle { Default, A1, R1C1 };
 // Limits.  Longer formulas and deeper nesting are refused by the parser, which keeps the
 // parser's recursion bounded; evaluation is iterative and never recurses.
 constexpr size_t kMaxFormulaLength = 8192;
-constexpr int kMaxFormulaNesting = 64;        // parentheses, function calls and signs, nested
-constexpr int32_t kMaxRefCol = 18278;         // column ZZZ
-constexpr int32_t kMaxRefRow = 16777216;      // whole-column ranges reach this row
+constexpr int kMaxFormulaNesting = 64;    // parentheses, function calls and signs, nested
+constexpr int32_t kMaxRefCol = 18278;     // column ZZZ
+constexpr int32_t kMaxRefRow = 16777216;  // whole-column ranges reach this row
 constexpr int kMaxFunctionArgs = 255;
 
 struct ParseResult {
-  bool ok = false;
-  std::string error;       // why parsing failed (for the user), empty when ok
-  size_t errorPos = 0;     // byte offset into the text where it failed
-  std::shared_ptr<const Formula> formula;
+    bool ok = false;
+    std::string error;    // why parsing failed (for the user), empty when ok
+    size_t errorPos = 0;  // byte offset into the text where it failed
+    std::shared_ptr<const Formula> formula;
 };
 
 // Parses `text` (without the leading '=').  `origin` is the cell that holds the formula: the
@@ -48,8 +48,7 @@ struct ParseResult {
 // registered later, e.g. after a file load), and a call whose count does not fit a function
 // registered later evaluates to #VALUE!.  A reference that falls off the sheet (R[-5]C in row
 // 2) parses as #REF!.
-ParseResult parseFormula(std::string_view text, RefStyle style, CellRef origin,
-                         const FunctionRegistry& functions);
+ParseResult parseFormula(std::string_view text, RefStyle style, CellRef origin, const FunctionRegistry& functions);
 
 // The formula's text in `style` without the leading '=', as if it stood in `origin`.
 // Function names print upper case, blanks are dropped, parentheses kept as written.
@@ -63,12 +62,10 @@ void collectReferences(const Formula& formula, std::vector<RangeRef>& out);
 // changes.
 // Rows (rows = true) or columns inserted before index `at`: references at or after `at` move
 // by `count`; a range that straddles `at` grows.
-std::shared_ptr<const Formula> shiftForInsert(const Formula& formula, bool rows, int32_t at,
-                                              int32_t count);
+std::shared_ptr<const Formula> shiftForInsert(const Formula& formula, bool rows, int32_t at, int32_t count);
 // Rows or columns at..at+count-1 deleted: references into them become #REF!, ranges lose the
 // deleted part (#REF! when nothing is left), later references move back by `count`.
-std::shared_ptr<const Formula> shiftForDelete(const Formula& formula, bool rows, int32_t at,
-                                              int32_t count);
+std::shared_ptr<const Formula> shiftForDelete(const Formula& formula, bool rows, int32_t at, int32_t count);
 // The formula copied dCol columns and dRow rows away: relative parts move with it, absolute
 // parts stay; a reference pushed off the sheet becomes #REF!.
 std::shared_ptr<const Formula> shiftForCopy(const Formula& formula, int32_t dCol, int32_t dRow);

@@ -33,7 +33,7 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
     static CBitmap* FromHandle(HBITMAP bitmap);
     BOOL LoadBitmap(UINT resourceId);
-    BOOL LoadFromFile(const std::string& hostPath);   // BMP or PNG
+    BOOL LoadFromFile(const std::string& hostPath);  // BMP or PNG
     BOOL CreateCompatibleBitmap(CDC* dc, int cx, int cy);
     int GetBitmap(BITMAP* out) const { return GetObject(sizeof(BITMAP), out); }
     CSize GetBitmapDimension() const;
@@ -101,10 +101,14 @@ public:
     COLORREF GetBkColor() const { return ::GetBkColor(m_hDC); }
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
 
-    void FillRect(LPCRECT rect, CBrush* brush) { ::FillRect(m_hDC, rect, brush ? static_cast<HBRUSH>(*brush) : nullptr); }
+    void FillRect(LPCRECT rect, CBrush* brush) {
+        ::FillRect(m_hDC, rect, brush ? static_cast<HBRUSH>(*brush) : nullptr);
+    }
     void FillSolidRect(LPCRECT rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
-    void FrameRect(LPCRECT rect, CBrush* brush) { ::FrameRect(m_hDC, rect, brush ? static_cast<HBRUSH>(*brush) : nullptr); }
+    void FrameRect(LPCRECT rect, CBrush* brush) {
+        ::FrameRect(m_hDC, rect, brush ? static_cast<HBRUSH>(*brush) : nullptr);
+    }
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     void InvertRect(LPCRECT rect) { ::InvertRect(m_hDC, rect); }
     BOOL Rectangle(int l, int t, int r, int b) { return ::Rectangle(m_hDC, l, t, r, b); }
@@ -117,14 +121,20 @@ public:
     BOOL LineTo(POINT p) { return LineTo(p.x, p.y); }
     void DrawFocusRect(LPCRECT rect) { ::DrawFocusRect(m_hDC, rect); }
     BOOL DrawEdge(LPRECT rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rect, edge, flags); }
-    int DrawText(LPCSTR text, int count, LPRECT rect, UINT format) { return ::DrawText(m_hDC, text, count, rect, format); }
+    int DrawText(LPCSTR text, int count, LPRECT rect, UINT format) {
+        return ::DrawText(m_hDC, text, count, rect, format);
+    }
     int DrawText(const std::string& text, LPRECT rect, UINT format) {
         return ::DrawText(m_hDC, text.c_str(), static_cast<int>(text.size()), rect, format);
     }
     BOOL TextOut(int x, int y, LPCSTR text, int count) { return ::TextOut(m_hDC, x, y, text, count); }
-    BOOL TextOut(int x, int y, const std::string& text) { return ::TextOut(m_hDC, x, y, text.c_str(), static_cast<int>(text.size())); }
+    BOOL TextOut(int x, int y, const std::string& text) {
+        return ::TextOut(m_hDC, x, y, text.c_str(), static_cast<int>(text.size()));
+    }
     CSize GetTextExtent(LPCSTR text, int count) const;
-    CSize GetTextExtent(const std::string& text) const { return GetTextExtent(text.c_str(), static_cast<int>(text.size())); }
+    CSize GetTextExtent(const std::string& text) const {
+        return GetTextExtent(text.c_str(), static_cast<int>(text.size()));
+    }
     BOOL GetTextMetrics(TEXTMETRIC* tm) const { return ::GetTextMetrics(m_hDC, tm); }
     COLORREF SetPixel(int x, int y, COLORREF c) { return ::SetPixel(m_hDC, x, y, c); }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }

@@ -37,7 +37,7 @@ public:
     DWORD GetDefID() const;
 
     UINT m_nIDHelp = 0;
-    UINT m_lpszTemplateName = 0;   // the template's resource id
+    UINT m_lpszTemplateName = 0;  // the template's resource id
     CWnd* m_pParentWnd = nullptr;
 
 private:

@@ -24,9 +24,15 @@ public:
     BOOL CreateMenu();
     BOOL CreatePopupMenu();
     BOOL DestroyMenu();
-    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) { return ::AppendMenu(m_hMenu, flags, id, text); }
-    BOOL InsertMenu(UINT position, UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) { return ::InsertMenu(m_hMenu, position, flags, id, text); }
-    BOOL ModifyMenu(UINT position, UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) { return ::ModifyMenu(m_hMenu, position, flags, id, text); }
+    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) {
+        return ::AppendMenu(m_hMenu, flags, id, text);
+    }
+    BOOL InsertMenu(UINT position, UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) {
+        return ::InsertMenu(m_hMenu, position, flags, id, text);
+    }
+    BOOL ModifyMenu(UINT position, UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) {
+        return ::ModifyMenu(m_hMenu, position, flags, id, text);
+    }
     BOOL DeleteMenu(UINT position, UINT flags) { return ::DeleteMenu(m_hMenu, position, flags); }
     BOOL RemoveMenu(UINT position, UINT flags) { return ::RemoveMenu(m_hMenu, position, flags); }
     UINT CheckMenuItem(UINT item, UINT flags) { return ::CheckMenuItem(m_hMenu, item, flags); }

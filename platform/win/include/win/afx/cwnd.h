@@ -70,7 +70,7 @@ public:
     void CheckDlgButton(int id, UINT check);
     UINT IsDlgButtonChecked(int id) const;
     void CheckRadioButton(int firstId, int lastId, int checkId);
-    int GetCheckedRadioButton(int firstId, int lastId) const;   // 0 when none is checked
+    int GetCheckedRadioButton(int firstId, int lastId) const;  // 0 when none is checked
 
     // State
     BOOL EnableWindow(BOOL enable = TRUE);
@@ -118,7 +118,8 @@ public:
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void UpdateWindow();
-    BOOL RedrawWindow(LPCRECT rect = nullptr, HRGN region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    BOOL RedrawWindow(LPCRECT rect = nullptr, HRGN region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     CDC* GetDC();
     int ReleaseDC(CDC* dc);
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr);
@@ -177,7 +178,7 @@ public:
 
 protected:
     WNDPROC m_pfnSuper = nullptr;
-    MSG m_current;   // the message being handled, for Default()
+    MSG m_current;  // the message being handled, for Default()
 
 private:
     BOOL reflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, HWND child, LRESULT* result);

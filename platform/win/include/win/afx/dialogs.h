@@ -18,7 +18,7 @@ public:
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
-    virtual INT_PTR DoModal();   // IDOK or IDCANCEL
+    virtual INT_PTR DoModal();  // IDOK or IDCANCEL
     std::string GetPathName() const;
     std::string GetFileName() const;
     std::string GetFileExt() const;
