@@ -7,6 +7,7 @@
 
 #include "core/macro_model.h"
 #include "core/records/edit_constr_data.h"
+#include "constraint_record_fill.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"
 #include "host/picks.h"
@@ -54,11 +55,7 @@ void fillConstraints(EditConstrData& r, const Module* module) {
     r.secondCheck.removeAll();
     r.choiceItems.removeAll();
     r.optionStates.removeAll();
-    r.geometryCells.removeAll();
-    r.flexibility.removeAll();
-    r.geometryFlag.removeAll();
-    r.geometryIds.removeAll();
-    r.geometryExtra.removeAll();
+    constraint_record::fillGeometry(r, module);
     if (!module) return;
     for (const Constraint& c : module->constraints) {
         r.constraintIds.append(static_cast<int>(c.id.asOldId()));
@@ -74,31 +71,11 @@ void fillConstraints(EditConstrData& r, const Module* module) {
         r.choiceItems.append(c.choiceItems);
         r.optionStates.append(c.optionStates);
     }
-    for (const macro_model::GeometryElement& g : module->geometry) {
-        Kv_StringArray cells;
-        cells.append(g.name);
-        cells.append(g.type);
-        r.geometryCells.append(cells);
-        r.flexibility.append(g.flexibility);
-        r.geometryFlag.append(g.flag);
-        r.geometryIds.append(g.id);
-        r.geometryExtra.append(g.extra);
-    }
 }
 
 void fillMacro(EditConstrData& r, const Macro& macro) {
     r.moduleNames = macro.moduleNames();
-    r.macroVariableNames.removeAll();
-    r.macroVariableValues.removeAll();
-    r.macroVariableTypes.removeAll();
-    for (const macro_model::Variable& v : macro.variables) {
-        r.macroVariableNames.append(v.name);
-        r.macroVariableValues.append(v.value);
-        r.macroVariableTypes.append(static_cast<std::int16_t>(v.type));
-    }
-    r.dimensionNames = macro.dimensionNames;
-    r.dimensionValues = macro.dimensionValues;
-    r.equations = macro.equations;
+    constraint_record::fillVariables(r, macro);
 }
 
 // The constraint at a row of the record, with its module; nullptr when the row names none.

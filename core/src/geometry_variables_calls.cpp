@@ -6,6 +6,7 @@
 
 #include "core/macro_model.h"
 #include "core/records/edit_constr_data.h"
+#include "constraint_record_fill.h"
 #include "host/command_line.h"
 #include "host/drawing_database.h"
 
@@ -13,6 +14,9 @@ using macro_model::Drawing;
 using macro_model::GeometryElement;
 using macro_model::Macro;
 using macro_model::Module;
+
+using constraint_record::fillGeometry;
+using constraint_record::fillVariables;
 
 namespace {
 
@@ -23,39 +27,6 @@ EditConstrData& recordOf(void* record) { return *static_cast<EditConstrData*>(re
 host::DrawingDatabase& drawing() { return host::DrawingDatabase::instance(); }
 
 std::string text(const Kv_String& s) { return s.c_str(); }
-
-void fillGeometry(EditConstrData& r, const Module* module) {
-    r.geometryCells.removeAll();
-    r.flexibility.removeAll();
-    r.geometryFlag.removeAll();
-    r.geometryIds.removeAll();
-    r.geometryExtra.removeAll();
-    if (!module) return;
-    for (const GeometryElement& g : module->geometry) {
-        Kv_StringArray cells;
-        cells.append(g.name);
-        cells.append(g.type);
-        r.geometryCells.append(cells);
-        r.flexibility.append(g.flexibility);
-        r.geometryFlag.append(g.flag);
-        r.geometryIds.append(g.id);
-        r.geometryExtra.append(g.extra);
-    }
-}
-
-void fillVariables(EditConstrData& r, const Macro& macro) {
-    r.macroVariableNames.removeAll();
-    r.macroVariableValues.removeAll();
-    r.macroVariableTypes.removeAll();
-    for (const macro_model::Variable& v : macro.variables) {
-        r.macroVariableNames.append(v.name);
-        r.macroVariableValues.append(v.value);
-        r.macroVariableTypes.append(static_cast<std::int16_t>(v.type));
-    }
-    r.dimensionNames = macro.dimensionNames;
-    r.dimensionValues = macro.dimensionValues;
-    r.equations = macro.equations;
-}
 
 // The element of the record's macro with this id, nullptr when it has none.
 GeometryElement* elementOf(EditConstrData& r, AcDbObjectId id, Macro** macroOut) {
