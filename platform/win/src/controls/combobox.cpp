@@ -249,6 +249,16 @@ LRESULT comboProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     int index = static_cast<int>(static_cast<intptr_t>(wParam));
     bool edit = hasEdit(*w);
     switch (msg) {
+    case WM_WINDOWPOSCHANGING: {
+        // As on the desktop, a drop-down combo's height is that of the field and the opened list
+        // together: the list takes it and the window stays as high as the field.
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (pos && !(pos->flags & SWP_NOSIZE) && kindOf(*w) != CBS_SIMPLE && pos->cy != d->closedHeight) {
+            d->listHeight = pos->cy;
+            pos->cy = d->closedHeight;
+        }
+        return 0;
+    }
     case WM_SETFONT:
         DefWindowProc(hwnd, msg, wParam, lParam);
         d->itemHeight = itemHeightFor(hwnd);

@@ -64,6 +64,29 @@ TEST_F(Controls, ComboEditTextAgainstSelection) {
     EXPECT_EQ(dlg.count(CBN_EDITCHANGE), 4);
 }
 
+// Dialogs size a drop-down combo with the height of field and opened list together, as the desktop
+// takes it: the field keeps its height and the list opens that far, so a person still chooses.
+TEST_F(Controls, ComboSizedWithItsListKeepsItsFieldAndChooses) {
+    SampleDialog dlg;
+    TestScript script;
+    int fieldHeight = 0;
+    script.inspect([&] {
+        HWND combo = item(IDD_SAMPLE, IDC_KIND);
+        RECT r;
+        GetWindowRect(combo, &r);
+        fieldHeight = r.bottom - r.top;
+        SetWindowPos(combo, nullptr, 0, 0, r.right - r.left, 200, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(combo, &r);
+        EXPECT_EQ(r.bottom - r.top, fieldHeight);
+    });
+    script.choose(IDD_SAMPLE, IDC_KIND, 2).inspect([&] {
+        EXPECT_EQ(win::describeWindow(item(IDD_SAMPLE, IDC_KIND)).selection, 2);
+        EXPECT_FALSE(win::describeWindow(item(IDD_SAMPLE, IDC_KIND)).dropped);
+    });
+    script.key(IDD_SAMPLE, VK_ESCAPE);
+    dlg.DoModal();
+}
+
 TEST_F(Controls, ComboSetTextAndSetCurSelStayConsistent) {
     SampleDialog dlg;
     TestScript script;
