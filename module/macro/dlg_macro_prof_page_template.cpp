@@ -1,7 +1,8 @@
 // CDlgMacroProfPage: the template's own profile controls of a group (its section list, type 13,
-// and its rotation list, type 16) show the group's merged properties after every fill, and a
-// value the person chose there is stored for the whole group.
+// its offset type list, type 15, and its rotation list, type 16) show the group's merged properties after every fill,
+// and a value the person chose there is stored for the whole group.
 #include "core/kv_texts.h"
+#include "core/macro_profile_calls.h"
 #include "macro/dlg_macro.h"
 #include "macro/dlg_macro_prof_page.h"
 #include "macro/macro_page_text.h"
@@ -40,6 +41,13 @@ void CDlgMacroProfPage::templateProfilesToControls() {
         MacroProfData merged;
         if (data.getMergedPropsOfGroup(group, merged)) template_.setCtrlValue(link, merged.rotation);
     });
+    const Kv_StringArray offsetTypes = getOffsetTypeStrings(false);
+    forEachLinkedGroup(data, &MacroProfData::offsetTypeLink, [&](const Kv_String& group, int link) {
+        MacroProfData merged;
+        if (!data.getMergedPropsOfGroup(group, merged)) return;
+        const int shown = getDlgOffsetType(merged.offsetType, merged.offsetMixed);
+        template_.setCtrlValue(link, offsetTypes.isValidIndex(shown) ? offsetTypes[shown] : Kv_String());
+    });
 }
 
 void CDlgMacroProfPage::templateProfilesFromControls() {
@@ -61,6 +69,17 @@ void CDlgMacroProfPage::templateProfilesFromControls() {
         if (!data.getMergedPropsOfGroup(group, merged) || !template_.getCtrlValue(link, shown)) return;
         if (shown.isEmpty() || shown == merged.rotation || shown == dialString(695)) return;
         merged.rotation = shown;
+        data.setMergedPropsOfGroup(group, merged);
+    });
+    const Kv_StringArray offsetTypes = getOffsetTypeStrings(false);
+    forEachLinkedGroup(data, &MacroProfData::offsetTypeLink, [&](const Kv_String& group, int link) {
+        MacroProfData merged;
+        Kv_String shown;
+        if (!data.getMergedPropsOfGroup(group, merged) || !template_.getCtrlValue(link, shown)) return;
+        const int type = getProfOffsetType(offsetTypes.find(shown));
+        if (type < 0 || (!merged.offsetMixed && type == merged.offsetType)) return;  // nothing chosen
+        merged.offsetType = type;
+        merged.offsetMixed = false;
         data.setMergedPropsOfGroup(group, merged);
     });
 }

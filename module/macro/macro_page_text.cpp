@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/kv_texts.h"
+#include "core/macro_profile_calls.h"
 #include "sections/section_pickers.h"
 
 Kv_String optionsButtonText(const Kv_DlgDesignerData& dialogTemplate, const Kv_DesignerControl& control) {
@@ -43,6 +44,13 @@ bool linkProfileControl(MacroTabData& tab, Kv_DesignerControl& control, const Kv
         control.contents = dialString(969);
         link = &MacroProfData::sectionButtonLink;
         break;
+    case kCtrlProfileOffset: {
+        control.items = getOffsetTypeStrings(false);
+        const int shown = getDlgOffsetType(first->offsetType, first->offsetMixed);
+        control.contents = control.items.isValidIndex(shown) ? control.items[shown] : Kv_String();
+        link = &MacroProfData::offsetTypeLink;
+        break;
+    }
     case kCtrlProfileRotation:
         control.items = {"0\xB0", "90\xB0", "180\xB0", "270\xB0", dialString(695)};
         control.contents = first->rotation;

@@ -14,8 +14,9 @@
 namespace {
 
 // Rafter's controls (ids in file order from 33000): title, span, the Rafter group's section
-// list, its section button and its options button.
-constexpr int kSpan = 33001, kRafterSection = 33002, kRafterBrowse = 33003, kRafterOptions = 33004;
+// list, its section button, its options button and its offset type list.
+constexpr int kSpan = 33001, kRafterSection = 33002, kRafterBrowse = 33003, kRafterOptions = 33004,
+              kRafterOffset = 33005;
 constexpr int kPage = IDD_MACRO_PROF_PAGE;
 
 // How often the log holds the text.
@@ -422,6 +423,23 @@ TEST_F(ProfPageTest, TheTemplatesSectionListAppliesForTheGroup) {
             EXPECT_EQ(count(log(), "profile.Rafter.1.profile = \"IPE-IPE400\""), 1) << log();
             EXPECT_EQ(page(IDC_PROF_SECTION).text, "IPE 400");
         })
+        .click(IDD_MACRO, IDOK);
+    StartDlgMacro(macro);
+}
+
+TEST_F(ProfPageTest, TheTemplatesOffsetTypeListShowsAndAppliesForTheGroup) {
+    MacroData macro = profileMacro();
+    const Kv_StringArray offsetTypes = getOffsetTypeStrings(false);
+    script.inspect([] { EXPECT_EQ(page(kRafterOffset).text, page(IDC_PROF_OFFSET).text); })
+        .choose(kPage, kRafterOffset, 4)
+        .inspect([&] {
+            EXPECT_EQ(count(log(), "UpdateModule"), 1);
+            const std::string stored = std::to_string(getProfOffsetType(4));
+            EXPECT_EQ(count(log(), "profile.Rafter.1.offsetType = \"" + stored + "\""), 1) << log();
+            EXPECT_EQ(page(IDC_PROF_OFFSET).text, offsetTypes[4].str());
+        })
+        .choose(kPage, IDC_PROF_OFFSET, 2)
+        .inspect([&] { EXPECT_EQ(page(kRafterOffset).text, offsetTypes[2].str()); })
         .click(IDD_MACRO, IDOK);
     StartDlgMacro(macro);
 }
