@@ -1,5 +1,5 @@
 #pragma once
-// Resource ids of the designer dialog (module/resources/designer.rc); its open, save, add and
+// Resource ids of the designer dialog (module/designer/designer.rc); its open, save, add and
 // remove buttons show the package icons.
 #include "../resources/package_icons.h"
 

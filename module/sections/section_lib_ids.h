@@ -1,5 +1,5 @@
 // Resource and control ids of the section library editor and the simple library editor,
-// shared by the resource script (module/resources/sections.rc) and the C++ code.  The numbers
+// shared by the resource script (module/sections/sections.rc) and the C++ code.  The numbers
 // are the ones the package's callers rely on.
 #pragma once
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the library editor's sheet button icons (16 by 16, white drawn transparent) into
-module/resources/icons/: paste (224), insert row (225), delete row (226), row up (227), row
+module/sections/icons/: paste (224), insert row (225), delete row (226), row up (227), row
 down (228) and find (238).  Copy (223) is the designer's.  Run from anywhere; it writes into
 the repository."""
 
@@ -10,7 +10,7 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "designer"))
 from make_sample_templates import ROOT, Canvas, DARK, STEEL, DIM  # noqa: E402
 
-OUT = os.path.join(ROOT, "module", "resources", "icons")
+OUT = os.path.join(ROOT, "module", "sections", "icons")
 GREEN = (40, 150, 60)
 RED = (200, 40, 40)
 PAPER = (255, 255, 254)
