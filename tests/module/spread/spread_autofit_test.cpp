@@ -57,13 +57,13 @@ protected:
         SpreadTest::TearDown();
     }
 
-    void setFont(int col1, int row1, int col2, int row2, const win::FontSpec& spec) {
-        HFONT font = CreateFont(spec.height, 0, 0, 0, spec.weight, spec.italic, spec.underline, 0, DEFAULT_CHARSET, 0,
-                                0, 0, 0, spec.face.c_str());
+    void setFont(int col1, int row1, int col2, int row2, const win::FontSpec& look) {
+        HFONT font = CreateFont(look.height, 0, 0, 0, look.weight, look.italic, look.underline, 0, DEFAULT_CHARSET, 0,
+                                0, 0, 0, look.face.c_str());
         fonts.push_back(font);
         ASSERT_TRUE(SSSetFontRange(hwnd, col1, row1, col2, row2, font, FALSE));
         for (int col = col1 == SS_HEADER ? 0 : col1; col <= col2; ++col)
-            for (int row = row1 == SS_HEADER ? 0 : row1; row <= row2; ++row) looks[{col, row}] = spec;
+            for (int row = row1 == SS_HEADER ? 0 : row1; row <= row2; ++row) looks[{col, row}] = look;
     }
     void setText(int col, int row, const std::string& text) {
         ASSERT_TRUE(SSSetData(hwnd, col == 0 ? SS_HEADER : col, row == 0 ? SS_HEADER : row, text.c_str()));
