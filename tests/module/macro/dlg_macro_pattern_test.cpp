@@ -1,7 +1,5 @@
 // The pattern dialog as a person uses it: opened by the template's pattern button, every
 // change applied at the pattern's index through the page, controls open by the pattern's type.
-#include <fstream>
-#include <sstream>
 
 #include "core/kv_texts.h"
 #include "macro/pattern_ids.h"
@@ -16,18 +14,7 @@ class PatternDialogTest : public MacroDialogTest {
 protected:
     void SetUp() override {
         MacroDialogTest::SetUp();
-        const std::filesystem::path file =
-            library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
-        std::stringstream text;
-        text << std::ifstream(file).rdbuf();
-        std::string contents = text.str();
-        const std::string count = "int\tnrOfControls\t8";
-        contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
-        if (contents.back() != '\n') contents += '\n';
-        contents +=
-            "int\ttype8\t6\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
-            "double\tbottomRightY8\t0.26\nstring\tcontents8\tBOLTS_Y\nstring\tcomboList8\t\n";
-        std::ofstream(file) << contents;
+        addNinthControlToPlateTemplate(6, "BOLTS_Y");
     }
     // BOLTS_Y (the second pattern) of type 2: its second direction follows option 2.
     MacroData patternMacro(int type) const {

@@ -1,7 +1,5 @@
 // The template page opens the array dialog from a listed array's button cell, and what the
 // dialog confirms updates the drawing.
-#include <fstream>
-#include <sstream>
 
 #include "engine_probe.h"
 #include "macro/array_ids.h"
@@ -23,20 +21,7 @@ protected:
     }
     // The plate template (in the scratch library) gets the array's option button, the ninth
     // control: id 33008.
-    void addArrayButtonToTemplate() const {
-        const std::filesystem::path file =
-            library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
-        std::stringstream text;
-        text << std::ifstream(file).rdbuf();
-        std::string contents = text.str();
-        const std::string count = "int\tnrOfControls\t8";
-        contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
-        if (contents.back() != '\n') contents += '\n';
-        contents +=
-            "int\ttype8\t24\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
-            "double\tbottomRightY8\t0.26\nstring\tcontents8\tRIBS\nstring\tcomboList8\t\n";
-        std::ofstream(file) << contents;
-    }
+    void addArrayButtonToTemplate() const { addNinthControlToPlateTemplate(24, "RIBS"); }
     static HWND pageSheet() { return win::findControl(win::findOpenDialog(IDD_MACRO_TAB_PAGE), IDC_PAGE_SHEET); }
     // Where the array's button cell lies: learnt from a look at the dialog, as a person first
     // sees where to click.

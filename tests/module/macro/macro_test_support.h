@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/kv_texts.h"
@@ -47,6 +49,24 @@ protected:
         unsetenv("KV_LIB_DIR");
         unsetenv("KV_DIR");
         unsetenv("KV_LANGUAGE");
+    }
+
+    // The plate template (in the scratch library) gets a ninth control, id 33008, of this type
+    // naming this element, at the same place whatever it is.
+    void addNinthControlToPlateTemplate(int type, const std::string& name) const {
+        const std::filesystem::path file =
+            library_.path() / "library" / "Dialog Templates" / "Dialog Design" / "Base Plate.txt";
+        std::stringstream text;
+        text << std::ifstream(file).rdbuf();
+        std::string contents = text.str();
+        const std::string count = "int\tnrOfControls\t8";
+        contents.replace(contents.find(count), count.size(), "int\tnrOfControls\t9");
+        if (contents.back() != '\n') contents += '\n';
+        contents += "int\ttype8\t" + std::to_string(type) +
+                    "\ndouble\ttopLeftX8\t0.6\ndouble\ttopLeftY8\t0.2\ndouble\tbottomRightX8\t0.8\n"
+                    "double\tbottomRightY8\t0.26\nstring\tcontents8\t" +
+                    name + "\nstring\tcomboList8\t\n";
+        std::ofstream(file) << contents;
     }
 
     static MacroCell cell(const char* name, const char* value, int type = MacroCell::kNumber, bool readOnly = false) {
